@@ -1,0 +1,2 @@
+// Resource ids of Reelmark: dialogs, controls, commands, bitmaps, strings.
+#pragma once

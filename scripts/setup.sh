@@ -1,0 +1,29 @@
+# Sourced by run.sh and test.sh: installs what the build needs (Debian
+# packages), then configures and builds into build/.
+set -eu
+REELMARK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+REELMARK_BUILD="${REELMARK_BUILD:-$REELMARK_ROOT/build}"
+
+reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine googletest fp-utils cmake make"
+
+reelmark_install_packages() {
+    local missing=""
+    for p in $reelmark_packages; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+}
+
+reelmark_build() {
+    if [ ! -f "$REELMARK_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$REELMARK_ROOT" -B "$REELMARK_BUILD" -DCMAKE_BUILD_TYPE=Release
+    fi
+    cmake --build "$REELMARK_BUILD" -j "$(nproc)" "$@"
+}
+
+reelmark_install_packages

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs a Windows program of this build under Wine: the emulator of CTest.
+# Usage: scripts/wine-run.sh BUILD_DIR PROGRAM.exe [ARGS...]
+set -eu
+build=$1
+shift
+# shellcheck source=scripts/wine-env.sh
+source "$(dirname "$0")/wine-env.sh" "$build"
+wine_ensure_session
+exec wine "$@"

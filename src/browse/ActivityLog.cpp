@@ -1,0 +1,82 @@
+#include "browse/ActivityLog.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "browse/TextFile.h"
+#include "framework/Prompt.h"
+
+std::string LogTimeStamp(const std::tm& local)
+{
+    // The C library's asctime layout re-ordered ("%s,%s %s": day part, year,
+    // time). Built here because C runtimes differ in how they pad the day.
+    static const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char stamp[64];
+    std::snprintf(stamp, sizeof(stamp), "%s %s %2d,%04d %02d:%02d:%02d", kDays[(local.tm_wday % 7 + 7) % 7],
+                  kMonths[(local.tm_mon % 12 + 12) % 12], local.tm_mday, local.tm_year + 1900, local.tm_hour,
+                  local.tm_min, local.tm_sec);
+    return stamp;
+}
+
+std::string FormatLogLine(const std::string& stamp, LogSeverity severity, const std::string& message)
+{
+    switch (severity) {
+    case LogSeverity::Warning:
+        return stamp + ": <WARNING>" + message + "\n";
+    case LogSeverity::Error:
+        return stamp + ": <ERROR> " + message + "\n";
+    default:
+        return stamp + ": " + message + "\n";
+    }
+}
+
+int ActivityLog::AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
+{
+    char message[kLogMessageMax + 1];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(message, sizeof(message), format, args);
+    va_end(args);
+    return AddLogEntryText(caption, severity, message);
+}
+
+int ActivityLog::AddLogEntryText(const std::string& caption, LogSeverity severity, const std::string& message)
+{
+    const std::string text = message.substr(0, kLogMessageMax);
+    std::time_t now = clock_ ? clock_() : std::time(nullptr);
+    std::tm local = {};
+    localtime_s(&local, &now);
+    text_ += FormatLogLine(LogTimeStamp(local), severity, text);
+    if (listener_)
+        listener_(text_);
+    if (caption.empty())
+        return 0;
+    UINT icon = severity == LogSeverity::Error ? MB_ICONERROR : severity == LogSeverity::Warning ? MB_ICONWARNING : 0;
+    return ThePrompt().ShowMessage(owner_, text, caption, MB_OK | icon);
+}
+
+void ActivityLog::Load(const std::string& path)
+{
+    std::vector<std::string> lines;
+    if (!ReadTextLines(path, lines))
+        return;
+    long nonEmpty = 0;
+    for (const std::string& line : lines)
+        nonEmpty += line.empty() ? 0 : 1;
+    long skip = nonEmpty - kLogLinesKept;
+    long number = 0;
+    for (const std::string& line : lines) {
+        if (line.empty())
+            continue;
+        if (++number > skip)
+            text_ += line + "\n";
+    }
+}
+
+bool ActivityLog::Save(const std::string& path) const
+{
+    return WriteTextFileAtomically(path, text_);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Text files as the program writes them: line feeds in memory, CR LF on
+// disk, bytes otherwise as given (ANSI code page, no byte-order mark).
+#include <string>
+#include <vector>
+
+// Replaces the file with the text in one step: the text goes to a temporary
+// file beside it, which then takes the file's place. On any failure the old
+// file stays as it was and no partial file is left; false with the system's
+// error code in *error (when given).
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error = nullptr);
+
+// The file's lines without their line ends (CR LF or LF; a last line
+// without a line end counts too); false when the file cannot be opened.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+
+// name joined to the process's current directory at this moment ("%s\%s").
+std::string PathInCurrentDirectory(const std::string& name);
+
+// The system's message text for a Windows error code, as FormatMessageA
+// gives it (trailing line end included); a fallback text when it has none.
+std::string SystemErrorText(unsigned long code);
