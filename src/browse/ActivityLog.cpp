@@ -24,12 +24,12 @@ std::string LogTimeStamp(const std::tm& local)
 std::string FormatLogLine(const std::string& stamp, LogSeverity severity, const std::string& message)
 {
     switch (severity) {
-    case LogSeverity::Warning:
-        return stamp + ": <WARNING>" + message + "\n";
-    case LogSeverity::Error:
-        return stamp + ": <ERROR> " + message + "\n";
-    default:
-        return stamp + ": " + message + "\n";
+        case LogSeverity::Warning:
+            return stamp + ": <WARNING>" + message + "\n";
+        case LogSeverity::Error:
+            return stamp + ": <ERROR> " + message + "\n";
+        default:
+            return stamp + ": " + message + "\n";
     }
 }
 
@@ -54,7 +54,9 @@ int ActivityLog::AddLogEntryText(const std::string& caption, LogSeverity severit
         listener_(text_);
     if (caption.empty())
         return 0;
-    UINT icon = severity == LogSeverity::Error ? MB_ICONERROR : severity == LogSeverity::Warning ? MB_ICONWARNING : 0;
+    UINT icon = severity == LogSeverity::Error     ? MB_ICONERROR
+                : severity == LogSeverity::Warning ? MB_ICONWARNING
+                                                   : 0;
     return ThePrompt().ShowMessage(owner_, text, caption, MB_OK | icon);
 }
 

@@ -30,14 +30,15 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
 {
     const std::string bytes = WithCrLf(text);
     const std::string temporary = path + ".reelmark-new";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         SetError(error, GetLastError());
         return false;
     }
     DWORD written = 0;
-    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    BOOL ok =
+        bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     DWORD code = GetLastError();
     if (ok && written != bytes.size()) {
         ok = FALSE;
@@ -48,7 +49,8 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
         code = GetLastError();
     }
     CloseHandle(file);
-    if (ok && !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (ok &&
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = FALSE;
         code = GetLastError();
     }
@@ -98,10 +100,9 @@ std::string PathInCurrentDirectory(const std::string& name)
 std::string SystemErrorText(unsigned long code)
 {
     char* buffer = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
-                                      FORMAT_MESSAGE_ALLOCATE_BUFFER,
-                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                  reinterpret_cast<char*>(&buffer), 0, nullptr);
+    DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
+        code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text;
     if (length && buffer)
         text.assign(buffer, length);

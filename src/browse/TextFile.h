@@ -8,7 +8,8 @@
 // file beside it, which then takes the file's place. On any failure the old
 // file stays as it was and no partial file is left; false with the system's
 // error code in *error (when given).
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error = nullptr);
+bool WriteTextFileAtomically(const std::string& path, const std::string& text,
+                             unsigned long* error = nullptr);
 
 // The file's lines without their line ends (CR LF or LF; a last line
 // without a line end counts too); false when the file cannot be opened.

@@ -19,10 +19,10 @@ struct LaunchRequest {
 // A file-open picker (GetOpenFileNameA).
 struct FileDialogRequest {
     HWND owner = nullptr;
-    std::string title;            // empty: the system's own title
+    std::string title;  // empty: the system's own title
     std::string defaultExtension;
-    std::string filter;           // "|"-separated pairs, ending in "||" or "|"
-    DWORD flags = 0;              // OFN_* flags
+    std::string filter;  // "|"-separated pairs, ending in "||" or "|"
+    DWORD flags = 0;     // OFN_* flags
 };
 
 class Prompt {

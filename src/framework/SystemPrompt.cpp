@@ -1,10 +1,12 @@
 // The real prompt: Windows message boxes, shell pickers and ShellExecuteExA.
-#include "framework/Prompt.h"
+#include <windows.h>
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include <cstring>
+
+#include "framework/Prompt.h"
 
 namespace {
 

@@ -52,14 +52,17 @@ TEST(ActivityLog, CaptionShowsABoxWithTheSeverityIconAndTheMessageAlone)
     std::tm day = Day(2026, 12, 6, 15, 12, 3);
     std::time_t fixed = std::mktime(&day);
     log.SetClock([fixed] { return fixed; });
-    EXPECT_EQ(0, log.AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.", "2"));
-    EXPECT_EQ(IDOK, log.AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s", "a", "b"));
+    EXPECT_EQ(
+        0, log.AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.", "2"));
+    EXPECT_EQ(IDOK, log.AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s", "a",
+                                    "b"));
     log.AddLogEntry("Copy Complete", LogSeverity::Information, "File copy complete: %d files copied.", 3);
 
-    EXPECT_EQ("Sun Dec  6,2026 15:12:03: Found 2 movie files in folder directory.\n"
-              "Sun Dec  6,2026 15:12:03: <ERROR> Could not copy file: a\nb\n"
-              "Sun Dec  6,2026 15:12:03: File copy complete: 3 files copied.\n",
-              log.Text());
+    EXPECT_EQ(
+        "Sun Dec  6,2026 15:12:03: Found 2 movie files in folder directory.\n"
+        "Sun Dec  6,2026 15:12:03: <ERROR> Could not copy file: a\nb\n"
+        "Sun Dec  6,2026 15:12:03: File copy complete: 3 files copied.\n",
+        log.Text());
     ASSERT_EQ(2u, prompt.messages.size());
     EXPECT_EQ("Could not copy file: a\nb", prompt.messages[0].text);
     EXPECT_EQ("File Copy Error", prompt.messages[0].caption);
@@ -105,7 +108,8 @@ TEST(ActivityLog, LoadKeepsTheLast256NonEmptyLines)
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir / "Reelmark.log", lines));
     EXPECT_EQ(261u, lines.size());
-    EXPECT_EQ(NumberedLines(45, 300, "\r\n"), ReadFileBytes(dir / "Reelmark.log").substr(0, NumberedLines(45, 300, "\r\n").size()));
+    EXPECT_EQ(NumberedLines(45, 300, "\r\n"),
+              ReadFileBytes(dir / "Reelmark.log").substr(0, NumberedLines(45, 300, "\r\n").size()));
 }
 
 TEST(ActivityLog, MissingFileLoadsNothingAndLastLineWithoutLineEndIsKept)

@@ -38,7 +38,8 @@ TempFolder::TempFolder()
     static unsigned counter = 0;
     for (;;) {
         std::ostringstream name;
-        name << base << "reelmark-test-" << GetCurrentProcessId() << "-" << GetTickCount() << "-" << ++counter;
+        name << base << "reelmark-test-" << GetCurrentProcessId() << "-" << GetTickCount() << "-"
+             << ++counter;
         if (CreateDirectoryA(name.str().c_str(), nullptr)) {
             path_ = name.str();
             break;

@@ -1,0 +1,141 @@
+#include "framework/Gdi.h"
+
+#include <cstring>
+
+BOOL CFont::CreatePointFont(int pointSize, const char* faceName)
+{
+    HDC screen = ::GetDC(nullptr);
+    LOGFONTA font = {};
+    font.lfHeight = -MulDiv(pointSize, GetDeviceCaps(screen, LOGPIXELSY), 720);
+    font.lfCharSet = DEFAULT_CHARSET;
+    ::ReleaseDC(nullptr, screen);
+    lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
+    return CreateFontIndirect(font);
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONTA& font)
+{
+    Attach(::CreateFontIndirectA(&font));
+    return m_hObject != nullptr;
+}
+
+bool CFont::GetLogFont(LOGFONTA* font) const
+{
+    return m_hObject && ::GetObjectA(m_hObject, sizeof(*font), font) != 0;
+}
+
+BOOL CBitmap::LoadBitmap(UINT resourceId)
+{
+    Attach(::LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId)));
+    return m_hObject != nullptr;
+}
+
+BOOL CBitmap::LoadImage(UINT resourceId, int width, int height, UINT flags)
+{
+    Attach(static_cast<HBITMAP>(::LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+                                             IMAGE_BITMAP, width, height, flags)));
+    return m_hObject != nullptr;
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
+{
+    Attach(::CreateCompatibleBitmap(dc, width, height));
+    return m_hObject != nullptr;
+}
+
+SIZE CBitmap::GetSize() const
+{
+    BITMAP info = {};
+    if (m_hObject)
+        ::GetObjectA(m_hObject, sizeof(info), &info);
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF color)
+{
+    Attach(::CreateSolidBrush(color));
+    return m_hObject != nullptr;
+}
+
+BOOL CRgn::CreateRectRgnIndirect(const RECT& rect)
+{
+    Attach(::CreateRectRgnIndirect(&rect));
+    return m_hObject != nullptr;
+}
+
+BOOL CImageList::Create(int width, int height, UINT flags, int initial, int grow)
+{
+    DeleteImageList();
+    m_hImageList = ImageList_Create(width, height, flags, initial, grow);
+    return m_hImageList != nullptr;
+}
+
+int CImageList::Add(HBITMAP bitmap, COLORREF maskColor)
+{
+    return ImageList_AddMasked(m_hImageList, bitmap, maskColor);
+}
+
+void CImageList::DeleteImageList()
+{
+    if (m_hImageList)
+        ImageList_Destroy(m_hImageList);
+    m_hImageList = nullptr;
+}
+
+CDC::~CDC()
+{
+    if (m_hDC && release_ == Release::Delete)
+        ::DeleteDC(m_hDC);
+}
+
+BOOL CDC::CreateCompatibleDC(HDC dc)
+{
+    if (m_hDC && release_ == Release::Delete)
+        ::DeleteDC(m_hDC);
+    m_hDC = ::CreateCompatibleDC(dc);
+    release_ = Release::Delete;
+    return m_hDC != nullptr;
+}
+
+void CDC::FillSolidRect(const RECT& rect, COLORREF color)
+{
+    COLORREF previous = ::SetBkColor(m_hDC, color);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, previous);
+}
+
+SIZE CDC::GetTextExtent(const std::string& text) const
+{
+    SIZE size = {};
+    ::GetTextExtentPoint32A(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+RECT CDC::GetClipBox() const
+{
+    RECT rect = {};
+    ::GetClipBox(m_hDC, &rect);
+    return rect;
+}
+
+CPaintDC::CPaintDC(HWND wnd) : wnd_(wnd)
+{
+    m_hDC = ::BeginPaint(wnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC()
+{
+    ::EndPaint(wnd_, &m_ps);
+    m_hDC = nullptr;
+}
+
+CClientDC::CClientDC(HWND wnd) : wnd_(wnd)
+{
+    m_hDC = ::GetDC(wnd);
+}
+
+CClientDC::~CClientDC()
+{
+    ::ReleaseDC(wnd_, m_hDC);
+    m_hDC = nullptr;
+}
