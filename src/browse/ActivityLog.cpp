@@ -35,11 +35,17 @@ std::string FormatLogLine(const std::string& stamp, LogSeverity severity, const 
 
 int ActivityLog::AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
 {
-    char message[kLogMessageMax + 1];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(message, sizeof(message), format, args);
+    int result = AddLogEntryV(caption, severity, format, args);
     va_end(args);
+    return result;
+}
+
+int ActivityLog::AddLogEntryV(const std::string& caption, LogSeverity severity, const char* format, va_list args)
+{
+    char message[kLogMessageMax + 1];
+    std::vsnprintf(message, sizeof(message), format, args);
     return AddLogEntryText(caption, severity, message);
 }
 

@@ -4,6 +4,7 @@
 // shown in a message box when the caller gives a caption.
 #include <windows.h>
 
+#include <cstdarg>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -30,6 +31,7 @@ public:
     // owned by the owner window; returns the box's answer, else 0.
     int AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
         __attribute__((format(printf, 4, 5)));
+    int AddLogEntryV(const std::string& caption, LogSeverity severity, const char* format, va_list args);
     int AddLogEntryText(const std::string& caption, LogSeverity severity, const std::string& message);
 
     const std::string& Text() const { return text_; }

@@ -1,6 +1,51 @@
 #include "framework/Dialog.h"
 
+#include <commctrl.h>
+
+#include "framework/ToolBar.h"
 #include "framework/WinApp.h"
+
+namespace {
+
+// Fills controls from the template's dialog-init resource (type 240): a
+// list of control id, message, byte count and bytes, ended by a zero id.
+// The combo boxes get their items this way.
+void ExecuteDlgInit(HWND dialog, UINT templateId)
+{
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(240));
+    if (!found)
+        return;
+    const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    const BYTE* end = data + SizeofResource(module, found);
+    while (data && data + 8 <= end) {
+        WORD id = *reinterpret_cast<const WORD*>(data);
+        WORD message = *reinterpret_cast<const WORD*>(data + 2);
+        DWORD length = *reinterpret_cast<const DWORD*>(data + 4);
+        if (id == 0 || data + 8 + length > end)
+            break;
+        std::string text(reinterpret_cast<const char*>(data + 8), length);
+        text = text.c_str();  // the bytes end in a zero
+        // 0x0401/0x0403 are the 16-bit list and combo "add string" messages.
+        UINT add = message == 0x0403 ? CB_ADDSTRING : message == 0x0401 ? LB_ADDSTRING : message;
+        ::SendDlgItemMessageA(dialog, id, add, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        data += 8 + length;
+    }
+}
+
+// Tooltips of toolbar buttons: the string whose id is the button's command.
+bool FillTooltip(NMHDR* header)
+{
+    if (header->code != TTN_GETDISPINFOA)
+        return false;
+    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    std::string text = LoadResourceString(static_cast<UINT>(header->idFrom)).substr(0, 79);
+    lstrcpynA(info->szText, text.c_str(), sizeof(info->szText));
+    info->lpszText = info->szText;
+    return true;
+}
+
+}  // namespace
 
 void CDataExchange::Control(int id, CWnd& control)
 {
@@ -131,6 +176,8 @@ LRESULT CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
     LRESULT result = 0;
     if (Dispatch(msg, wp, lp, &result))
         return result;
+    if (msg == WM_NOTIFY && FillTooltip(reinterpret_cast<NMHDR*>(lp)))
+        return 0;
     if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
         if (LOWORD(wp) == IDOK) {
             OnOK();
@@ -158,6 +205,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<CDialog*>(lp);
         self->Attach(wnd);
+        ExecuteDlgInit(wnd, self->templateId_);
         return self->OnInitDialog();
     }
     if (!self)

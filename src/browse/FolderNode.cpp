@@ -1,0 +1,19 @@
+#include "browse/FolderNode.h"
+
+#include <cstdio>
+
+FolderNodeLook LookOfFolderNode(const FolderNode& node)
+{
+    const long movies = node.movieCount;
+    const long metadata = node.metadataCount;
+    if (movies == 0)
+        return metadata > 0 ? FolderNodeLook{node.name, 8, 8} : FolderNodeLook{node.name, 7, 7};
+    char caption[64];
+    std::snprintf(caption, sizeof(caption), " - [%ld]", movies);
+    std::string text = node.name + caption;
+    if (metadata == movies)
+        return {text, 2, 3};
+    if (metadata == 0)
+        return {text, 0, 1};
+    return {text, 4, 5};
+}
