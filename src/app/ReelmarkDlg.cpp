@@ -1,0 +1,281 @@
+#include "app/ReelmarkDlg.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdarg>
+
+#include "browse/MovieScanner.h"
+#include "browse/TextFile.h"
+#include "resource.h"
+
+namespace {
+
+constexpr const char* kLogFileName = "Reelmark.log";
+constexpr COLORREF kToolbarKeyColor = RGB(192, 1, 0);
+constexpr COLORREF kTreeKeyColor = RGB(192, 192, 192);
+
+// Moves every child of the window down by dy pixels.
+void MoveChildrenDown(HWND parent, HWND except, int dy)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == except)
+            continue;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        SetWindowPos(child, nullptr, rect.left, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+}  // namespace
+
+CReelmarkDlg::CReelmarkDlg(CWnd* parent) : CDialog(IDD_REELMARK, parent), settings_(log_)
+{
+    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                          0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    log_.Load(PathInCurrentDirectory(kLogFileName));
+    settings_.SetDefaultSettings();
+}
+
+CReelmarkDlg::~CReelmarkDlg()
+{
+    // The window (and with it the tree's references to the records) goes first.
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    folderNodes_.clear();
+}
+
+int CReelmarkDlg::AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int result = log_.AddLogEntryV(caption, severity, format, args);
+    va_end(args);
+    return result;
+}
+
+void CReelmarkDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Control(IDC_MOVIE_FOLDER, movieFolder_);
+    dx.Control(IDC_FILE_FILTERS, fileFilters_);
+    dx.Control(IDC_SERIES_TITLE, seriesTitle_);
+    dx.Control(IDC_SERIES_ID, seriesId_);
+    dx.Control(IDC_PREVIEW, preview_);
+    dx.Control(IDC_DESCRIPTION, description_);
+    dx.Control(IDC_RECURSIVE, recursive_);
+    dx.Control(IDC_MOVIE_LIST, movieList_);
+    dx.Control(IDC_FILE_COUNT, fileCount_);
+    dx.Control(IDC_SERIES_TYPE, seriesType_);
+    dx.Control(IDC_MPAA_RATING, mpaaRating_);
+    dx.Control(IDC_TV_RATING, tvRating_);
+    dx.Control(IDC_STAR_RATING, starRating_);
+    dx.Control(IDC_GENERATE, generate_);
+    dx.Control(IDC_EDIT_META, editMeta_);
+    dx.Control(IDC_IS_EPISODE, isEpisode_);
+    dx.Control(IDC_STAR_PICTURE, starPicture_);
+    dx.Control(IDC_CLEAR_SELECT, clearSelect_);
+    dx.Control(IDC_SELECT_ALL, selectAll_);
+    dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
+    dx.Control(IDC_FOLDER_TREE, folderTree_);
+    dx.Control(IDC_DELETE_SELECTED, deleteSelected_);
+}
+
+const MessageMap& CReelmarkDlg::GetMessageMap() const
+{
+    using D = CReelmarkDlg;
+    static const MessageMap map = {
+        OnMessage(WM_CLOSE, &D::OnCloseMessage),
+        OnMessage(WM_INITMENUPOPUP, &D::OnInitMenuPopup),
+        OnMessage(WM_PAINT, &D::OnPaintMessage),
+        OnMessage(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        OnCommand(ID_FILE_SELECT_FOLDER, &D::OnBrowseFolders),
+        OnCommand(ID_APP_EXIT, &D::OnExit),
+        OnCommand(IDC_BROWSE_FOLDERS, &D::OnBrowseFolders),
+        OnCommand(IDC_GENERATE, &D::OnGenerate),
+        OnCommand(IDC_NEW_ID, &D::OnNewId),
+        OnCommand(IDC_IS_EPISODE, &D::OnIsEpisodeClick),
+        OnCommand(IDC_STAR_PICTURE, &D::OnStarPictureClick),
+        OnCommand(IDC_REPLACE_EXISTING, &D::OnReplaceExistingClick),
+        OnControl(CBN_SELCHANGE, IDC_SERIES_TYPE, &D::OnSeriesTypeChange),
+        OnControl(CBN_SELCHANGE, IDC_MPAA_RATING, &D::OnMpaaRatingChange),
+        OnControl(CBN_SELCHANGE, IDC_STAR_RATING, &D::OnStarRatingChange),
+        OnControl(CBN_SELCHANGE, IDC_TV_RATING, &D::OnTvRatingChange),
+        OnControl(EN_CHANGE, IDC_DESCRIPTION, &D::OnDescriptionChange),
+        OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
+        OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
+        OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
+        OnNotify(TVN_SELCHANGEDA, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
+        OnCommand(IDC_RESET_TREE, &D::OnResetTree),
+    };
+    return map;
+}
+
+BOOL CReelmarkDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    log_.SetOwner(m_hWnd);
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+    if (!CreateToolBar())
+        EndDialog(IDCANCEL);  // the window closes before it is ever used
+
+    if (menu_.LoadMenu(IDR_MAINMENU))
+        menu_.AttachTo(m_hWnd);
+
+    generate_.EnableWindow(FALSE);
+    clearSelect_.EnableWindow(FALSE);
+    selectAll_.EnableWindow(FALSE);
+    editMeta_.EnableWindow(FALSE);
+
+    treeImages_.Create(20, 20, ILC_COLOR32 | ILC_MASK, 0, 0);
+    CBitmap strip;
+    if (strip.LoadBitmap(IDB_FOLDER_TREE))
+        treeImages_.Add(strip, kTreeKeyColor);
+    folderTree_.SetImageList(treeImages_, TVSIL_NORMAL);
+
+    settings_.LoadSettings();
+    FillControlsFromSettings();
+    recursive_.SetCheck(BST_UNCHECKED);
+
+    if (listFont_.CreatePointFont(80, "Courier New"))
+        movieList_.SetFont(listFont_);
+    movieList_.ResetContent();
+    movieList_.SetVisibleRows(27);
+    movieList_.EnableWindow(FALSE);
+    fileCount_.SetWindowText("0");
+
+    movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
+    RefreshPreview();
+    FillMovieList();
+    OnStarRatingChange();
+    RebuildTree();
+    preview_.WrapAtWindowEdge();
+    description_.WrapAtWindowEdge();
+
+    SetWindowText(std::string("Reelmark [ver ") + kReelmarkVersion + "] - metadata for pyTivo and TiVo");
+    SelectFolderNode(CurrentSettings().SeriesTitle);
+    OnIsEpisodeClick();
+    return FALSE;
+}
+
+bool CReelmarkDlg::CreateToolBar()
+{
+    if (!toolBar_.CreateEx(this) || !toolBar_.LoadToolBar(IDR_TOOLBAR) ||
+        !toolBar_.LoadImages(IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_DISABLED, IDB_TOOLBAR_HOT, kToolbarKeyColor))
+        return false;
+    int height = toolBar_.Height();
+    MoveChildrenDown(m_hWnd, toolBar_, height);
+    RECT window = GetWindowRect();
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    toolBar_.SendMessage(TB_AUTOSIZE);
+    return true;
+}
+
+void CReelmarkDlg::FillControlsFromSettings()
+{
+    const Settings& s = CurrentSettings();
+    movieFolder_.SetWindowText(s.TargetDir);
+    fileFilters_.SetWindowText(kMovieFileFilterText);
+    seriesTitle_.SetWindowText(s.SeriesTitle);
+    seriesId_.SetWindowText(s.SeriesID);
+    description_.SetWindowText(s.SeriesDesc);
+    replaceExisting_.SetCheck(s.OverwriteMetadata == "true" ? BST_CHECKED : BST_UNCHECKED);
+    isEpisode_.SetCheck(s.IsEpisode == "true" ? BST_CHECKED : BST_UNCHECKED);
+    SelectComboByText(seriesType_, s.SeriesType);
+    SelectComboByText(mpaaRating_, s.MpaaRating);
+    SelectComboByText(tvRating_, s.TvRating);
+    SelectComboByText(starRating_, s.StarRating);
+}
+
+void CReelmarkDlg::SelectComboByText(CComboBox& combo, const std::string& text)
+{
+    combo.SetCurSel(FindComboItem(combo.Items(), text));
+}
+
+void CReelmarkDlg::OnBrowseFolders()
+{
+    std::string chosen = ThePrompt().BrowseForFolder(m_hWnd, "Select folder", MovieFolder(),
+                                                     BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS |
+                                                         BIF_NEWDIALOGSTYLE);
+    if (!chosen.empty())
+        SwitchFolder(chosen, true);
+}
+
+void CReelmarkDlg::SwitchFolder(const std::string& path, bool rebuildTree)
+{
+    AddLogEntry("", LogSeverity::Information, "Switching to new folder directory: %s", path.c_str());
+    CurrentSettings().TargetDir = path;
+    movieFolder_.SetWindowText(path);
+    SeriesTitleFromFolder();
+    if (rebuildTree)
+        RebuildTree();
+    FillMovieList();
+    Invalidate();
+}
+
+LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
+{
+    HMENU popup = reinterpret_cast<HMENU>(wp);
+    auto enable = [popup](UINT command, bool on) {
+        ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    enable(IDC_GENERATE, movieList_.GetCount() > 0);
+    enable(ID_LAUNCH_PYTIVO, FileExists(CurrentSettings().PythonLoc));
+    return 0;
+}
+
+LRESULT CReelmarkDlg::OnPaintMessage(WPARAM, LPARAM)
+{
+    if (!::IsIconic(m_hWnd)) {
+        DefWindowProc(WM_PAINT, 0, 0);
+        return 0;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC));
+    RECT client = GetClientRect();
+    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, icon_);
+    return 0;
+}
+
+LRESULT CReelmarkDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(icon_);
+}
+
+void CReelmarkDlg::OnExit()
+{
+    SendMessage(WM_CLOSE);
+}
+
+void CReelmarkDlg::OnOK()
+{
+}
+
+void CReelmarkDlg::OnCancel()
+{
+    OnClose();
+}
+
+LRESULT CReelmarkDlg::OnCloseMessage(WPARAM, LPARAM)
+{
+    OnClose();
+    return 0;
+}
+
+void CReelmarkDlg::OnClose()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    SyncFromControls();
+    settings_.SaveSettings();
+    log_.Save(PathInCurrentDirectory(kLogFileName));
+    ClearTree();
+    EndDialog(IDCANCEL);
+}

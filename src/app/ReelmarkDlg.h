@@ -1,0 +1,137 @@
+#pragma once
+// The main window: holds every panel and all state of the running program
+// (settings, template, log, folder tree records, copy list) and runs the
+// command table.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MetadataFormat.h"
+#include "app/Settings.h"
+#include "browse/ActivityLog.h"
+#include "browse/FolderNode.h"
+#include "controls/ColorListBox.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "framework/ToolBar.h"
+
+// The program's version, shown in the title and the about box.
+constexpr const char* kReelmarkVersion = "1.1.54.6197";
+
+class CReelmarkDlg : public CDialog {
+public:
+    explicit CReelmarkDlg(CWnd* parent = nullptr);
+    ~CReelmarkDlg() override;
+
+    // The log writer: appends a time-stamped line; with a caption also shows
+    // the message in a box owned by this window.
+    int AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
+        __attribute__((format(printf, 4, 5)));
+    ActivityLog& Log() { return log_; }
+    Settings& CurrentSettings() { return settings_.Values(); }
+
+    // The one way the current movie folder changes.
+    void SwitchFolder(const std::string& path, bool rebuildTree);
+
+    // Template panel.
+    void SyncFromControls();
+    void RefreshPreview();
+    void SeriesTitleFromFolder();
+    void OnNewId();
+    void SetStarPicture(int stars);
+    void ComposeMetadata(const std::string& moviePath, const std::string& titleOverride);
+    const std::string& MetadataText() const { return metadataText_; }
+
+    // Movie list and folder tree panels.
+    void FillMovieList();
+    void RebuildTree();
+    void ClearTree();
+    void AddFolderNode(std::unique_ptr<FolderNode> node);
+    void SelectFolderNode(const std::string& folderName);
+    void OnResetTree();
+
+    // Commands.
+    void OnBrowseFolders();
+    void OnGenerate();
+
+    // The folder shown in the Movie Folder field.
+    std::string MovieFolder() const { return GetDlgItemText(1003); }
+    bool MovieMode() const { return movieMode_; }
+    const CToolBar& ToolBar() const { return toolBar_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    const MessageMap& GetMessageMap() const override;
+    // Enter in a field that does not take Enter itself does nothing.
+    void OnOK() override;
+    // Escape closes the window like its close box.
+    void OnCancel() override;
+
+private:
+    // Handlers of the command table.
+    LRESULT OnCloseMessage(WPARAM, LPARAM);
+    LRESULT OnInitMenuPopup(WPARAM, LPARAM);
+    LRESULT OnPaintMessage(WPARAM, LPARAM);
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    LRESULT OnTreeSelChanged(NMHDR* header);
+    void OnExit();
+    void OnSeriesTypeChange();
+    void OnStarRatingChange();
+    void OnMpaaRatingChange();
+    void OnTvRatingChange();
+    void OnIsEpisodeClick();
+    void OnReplaceExistingClick();
+    void OnStarPictureClick();
+    void OnSelectAll();
+    void OnClearSelect();
+    void OnListSelChange();
+    void OnDescriptionChange() {}
+
+    void OnClose();
+    bool CreateToolBar();
+    void FillControlsFromSettings();
+    void SelectComboByText(CComboBox& combo, const std::string& text);
+    MetadataTemplate CurrentTemplate() const;
+
+    HICON icon_ = nullptr;
+    CMenu menu_;
+    CToolBar toolBar_;
+    CImageList treeImages_;
+    CEdit movieFolder_;
+    CEdit fileFilters_;
+    CEdit seriesTitle_;
+    CEdit seriesId_;
+    CRichEditCtrl preview_;
+    CRichEditCtrl description_;
+    CButton recursive_;
+    CColorListBox movieList_;
+    CEdit fileCount_;
+    CComboBox seriesType_;
+    CComboBox mpaaRating_;
+    CComboBox tvRating_;
+    CComboBox starRating_;
+    CButton generate_;
+    CButton editMeta_;
+    CButton isEpisode_;
+    CFont listFont_;
+    CButton starPicture_;
+    CBitmap starBitmap_;
+    CButton clearSelect_;
+    CButton selectAll_;
+    CButton replaceExisting_;
+    CTreeCtrl folderTree_;
+    CButton deleteSelected_;
+
+    ActivityLog log_;
+    SettingsStore settings_;
+    std::string metadataText_;
+    std::string metadataPath_;
+    bool movieMode_ = true;
+    HTREEITEM rootItem_ = nullptr;
+    std::vector<std::unique_ptr<FolderNode>> folderNodes_;
+    bool closing_ = false;
+};
