@@ -176,21 +176,6 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
     EXPECT_EQ(std::string::npos, log.Text().find('\r'));
 }
 
-TEST_F(GenerateRunTest, ALockedFileIsNotTakenForExistingAndFailsLoudly)
-{
-    request.entries = {"A.mpg"};
-    dir.WriteFile("A.mpg.txt", "locked");
-    HANDLE lock =
-        CreateFileA((dir / "A.mpg.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    const GenerateResult result = RunGenerate(request, log);
-    CloseHandle(lock);
-    EXPECT_EQ(0, result.skipped);
-    EXPECT_EQ(1, result.failed);
-    ExpectOneBox("Movie Meta Files Creation Error!", "0 Metadata Files Created - 0 skipped - 1 failed!",
-                 MB_ICONERROR);
-    EXPECT_EQ("locked", ReadFileBytes(dir / "A.mpg.txt"));
-}
-
 TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 {
     request.entries = {"Caf\xE9 & Co.avi", "100% Fun %s.mpg"};

