@@ -1,0 +1,54 @@
+#pragma once
+// The metadata text file that pyTivo reads beside each movie file: the
+// template it is composed from, the combo box items of the template and
+// the rating codes they stand for.
+#include <string>
+#include <vector>
+
+// The items of a rating combo box in their fixed order, and the code
+// written for each position.
+struct RatingTable {
+    std::vector<std::string> items;
+    std::vector<std::string> codes;
+};
+
+const RatingTable& StarRatings();
+const RatingTable& MpaaRatings();
+const RatingTable& TvRatings();
+
+// The Series Type items in the order they are added to their combo box.
+const std::vector<std::string>& SeriesTypeItems();
+
+// The code for a selection position; empty for no selection (-1) or a
+// position outside the table.
+std::string RatingCode(const RatingTable& table, int position);
+
+// Index of the first item that begins with storedText, compared without
+// regard to case; -1 when none does (an empty text selects nothing).
+int FindComboItem(const std::vector<std::string>& items, const std::string& storedText);
+
+// What every metadata file of a run shares. The rating fields are the
+// selection positions in their tables, -1 for none.
+struct MetadataTemplate {
+    std::string seriesTitle;
+    std::string seriesId;
+    std::string description;
+    std::string isEpisode = "false";  // "true" or "false", written as is
+    bool movieMode = true;            // movie layout when set, episode layout when clear
+    int starRating = -1;
+    int mpaaRating = -1;
+    int tvRating = -1;
+};
+
+// The movie's title: titleOverride when given, else the movie path's file
+// name without its extension.
+std::string MovieTitle(const std::string& moviePath, const std::string& titleOverride);
+
+// The nine-line metadata text for one movie, each line "key : value" ended
+// by a line feed. The movie layout carries the movie title as title and
+// series title, an empty episode title and the MPAA rating; the episode
+// layout carries the series title, the movie title as episode title and
+// the TV rating. A rating without a selection is written with an empty
+// value, so the file never claims a rating the user did not choose.
+std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,
+                            const std::string& titleOverride);

@@ -1,0 +1,13 @@
+#pragma once
+// Writes a movie's metadata file beside it.
+#include <string>
+
+// The metadata file of a movie: its full path with ".txt" appended.
+std::string MetadataPathOf(const std::string& moviePath);
+
+// Writes the text (line feeds in memory) to the movie's metadata file with
+// CR LF line ends, no byte-order mark, bytes otherwise as given. The file is
+// replaced in one step: a failed write leaves an existing file as it was and
+// no partial file behind; a read-only file is never replaced. False with the
+// system's error code in *error.
+bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error = nullptr);

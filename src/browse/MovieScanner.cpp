@@ -1,0 +1,210 @@
+#include "browse/MovieScanner.h"
+
+#include <windows.h>
+
+#include <string.h>
+
+#include <functional>
+
+const char kMovieFileFilterText[] =
+    "*.mpg;*.mpeg;*.wmv;*.avi;*.mov;*.flv;*.swf;*.rmvb;*.mkv;*.m4v;*.mp4;*.ts";
+
+namespace {
+
+const char kSeparator = '\\';
+const char kMetadataEnding[] = ".txt";
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& start)
+{
+    return text.size() >= start.size() && _strnicmp(text.c_str(), start.c_str(), start.size()) == 0;
+}
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && StartsWithIgnoringCase(text.substr(text.size() - end.size()), end);
+}
+
+// The search pattern for a folder behind the long-path prefix, so that deep
+// folders can be enumerated; a network path takes the prefix's UNC form.
+std::string LongPathPattern(const std::string& folder, const std::string& pattern)
+{
+    std::string prefixed;
+    if (folder.compare(0, 4, "\\\\?\\") == 0)
+        prefixed = folder;
+    else if (folder.compare(0, 2, "\\\\") == 0)
+        prefixed = "\\\\?\\UNC\\" + folder.substr(2);
+    else
+        prefixed = "\\\\?\\" + folder;
+    return prefixed + kSeparator + (pattern.empty() ? "*.*" : pattern);
+}
+
+// Calls visit with the path (folder + "\" + name) and the directory flag of
+// every entry of the folder except "." and ".."; nothing when it cannot be
+// enumerated.
+void ForEachEntry(const std::string& folder, const std::string& pattern,
+                  const std::function<void(const std::string& path, bool isDirectory)>& visit)
+{
+    const std::string parent = StripTrailingSeparator(folder);
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(LongPathPattern(parent, pattern).c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::string path = parent + kSeparator + data.cFileName;
+        const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isDirectory) {
+            const std::string name = LastPathComponent(path);
+            if (name == "." || name == "..")
+                continue;
+        }
+        visit(path, isDirectory);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
+
+}  // namespace
+
+const std::vector<std::string>& MovieExtensions()
+{
+    static const std::vector<std::string> extensions = {".mpg", ".mpeg", ".wmv", ".avi", ".mov", ".flv",
+                                                        ".swf", ".rmvb", ".mkv", ".m4v", ".mp4", ".ts"};
+    return extensions;
+}
+
+bool IsMovieFile(const std::string& path)
+{
+    const std::string extension = ExtensionOf(FileNameOf(path, true));
+    for (const std::string& movie : MovieExtensions()) {
+        if (StartsWithIgnoringCase(extension, movie))
+            return true;
+    }
+    return false;
+}
+
+void ListMovieFiles(const std::string& folder, const std::string& pattern, bool recursive,
+                    std::vector<std::string>& paths)
+{
+    if (folder.empty())
+        return;
+    ForEachEntry(folder, pattern, [&](const std::string& path, bool isDirectory) {
+        if (isDirectory) {
+            if (recursive)
+                ListMovieFiles(path, pattern, recursive, paths);
+        } else if (IsMovieFile(path)) {
+            paths.push_back(path);
+        }
+    });
+}
+
+void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount)
+{
+    movieCount = 0;
+    metadataCount = 0;
+    if (folder.empty())
+        return;
+    const std::string ending = kMetadataEnding;
+    ForEachEntry(folder, "*.*", [&](const std::string& path, bool isDirectory) {
+        if (isDirectory)
+            return;
+        if (IsMovieFile(path))
+            ++movieCount;
+        // A metadata file counts whether or not its movie is still there:
+        // that is how folders with orphaned metadata files show up.
+        if (EndsWithIgnoringCase(path, ending) && IsMovieFile(path.substr(0, path.size() - ending.size())))
+            ++metadataCount;
+    });
+}
+
+void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
+{
+    if (folder.empty())
+        return;
+    ForEachEntry(folder, "*.*", [&](const std::string& path, bool isDirectory) {
+        if (isDirectory)
+            names.push_back(LastPathComponent(path));
+    });
+}
+
+bool HasMetadataFile(const std::string& moviePath)
+{
+    return FileExists(moviePath + kMetadataEnding);
+}
+
+bool FileExists(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+bool IsFolderOnDrive(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    const UINT type = GetDriveTypeA(path.c_str());
+    return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
+}
+
+std::string FileNameOf(const std::string& path, bool keepExtension)
+{
+    const size_t slash = path.rfind(kSeparator);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (!keepExtension) {
+        const size_t dot = name.rfind('.');
+        if (dot != std::string::npos)
+            name.erase(dot);
+    }
+    return name;
+}
+
+std::string ParentFolderOf(const std::string& path)
+{
+    const size_t slash = path.rfind(kSeparator);
+    return slash == std::string::npos ? path : path.substr(0, slash);
+}
+
+std::string ExtensionOf(const std::string& path)
+{
+    const size_t dot = path.rfind('.');
+    return dot == std::string::npos ? std::string() : path.substr(dot);
+}
+
+std::string StripTrailingSeparator(const std::string& path)
+{
+    if (!path.empty() && path.back() == kSeparator)
+        return path.substr(0, path.size() - 1);
+    return path;
+}
+
+std::string LastPathComponent(const std::string& path)
+{
+    const std::string stripped = StripTrailingSeparator(path);
+    const size_t slash = stripped.rfind(kSeparator);
+    return slash == std::string::npos ? std::string() : stripped.substr(slash + 1);
+}
+
+std::string AddTrailingSeparator(const std::string& path)
+{
+    if (path.empty() || path.back() == kSeparator)
+        return path;
+    return path + kSeparator;
+}
+
+std::string ShortenForDisplay(const std::string& text, int maxLength)
+{
+    if (maxLength < 0 || text.size() <= static_cast<size_t>(maxLength))
+        return text;
+    // The tail's share is the single-precision 0.7 (0.699999988...) applied
+    // without rounding up, so a width of 50 keeps a tail of 30, not 31.
+    const int tail = static_cast<int>(maxLength * static_cast<double>(0.7f)) - 4;
+    if (tail <= 0)
+        return text;
+    const int head = maxLength - tail - 3;
+    return text.substr(0, head) + "..." + text.substr(text.size() - tail);
+}

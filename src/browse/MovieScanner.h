@@ -1,0 +1,67 @@
+#pragma once
+// Which files are movie files, walks and counts of a folder's movie files,
+// and the small path helpers the rest of the program shares. Nothing is
+// cached: every call asks the file system afresh. Paths are absolute
+// Windows paths in the ANSI code page with the backslash as separator; the
+// walks never return a path that ends in a separator.
+#include <string>
+#include <vector>
+
+// The movie extensions, in the order the movie test tries them.
+const std::vector<std::string>& MovieExtensions();
+
+// The fixed filter text the main window shows (display only).
+extern const char kMovieFileFilterText[];
+
+// True when the extension of the path's file name begins with one of the
+// movie extensions, regardless of letter case (".mpg", ".MPG", ".mpg2" and
+// ".tsx" are all movies; a dot in a folder name does not count).
+bool IsMovieFile(const std::string& path);
+
+// Appends the full path of every movie file in the folder (and, with
+// recursive set, in its sub-folders, depth first where each sub-folder was
+// met), in the file system's enumeration order. An empty pattern means
+// "*.*". A folder that cannot be read adds nothing.
+void ListMovieFiles(const std::string& folder, const std::string& pattern, bool recursive,
+                    std::vector<std::string>& paths);
+
+// Counts the movie files and the metadata files (movie path + ".txt", with
+// or without its movie) that lie directly in the folder.
+void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount);
+
+// Appends the bare name of every sub-folder ("." and ".." left out).
+void ListSubFolders(const std::string& folder, std::vector<std::string>& names);
+
+// True when the movie's metadata file (movie path + ".txt") exists.
+bool HasMetadataFile(const std::string& moviePath);
+
+// True when a file at the path can be opened for reading (false for a
+// folder, a missing file or a file locked by another program).
+bool FileExists(const std::string& path);
+
+// True when the path is a directory on a drive of known type.
+bool IsFolderOnDrive(const std::string& path);
+
+// The text after the last backslash (all of it when there is none); without
+// keepExtension also cut before that name's last ".".
+std::string FileNameOf(const std::string& path, bool keepExtension);
+
+// Everything before the last backslash; the path itself when it has none.
+std::string ParentFolderOf(const std::string& path);
+
+// From the last "." of the path to its end, dot included; empty without one.
+std::string ExtensionOf(const std::string& path);
+
+// The path without one trailing backslash.
+std::string StripTrailingSeparator(const std::string& path);
+
+// The text after the last backslash once a trailing one is removed; empty
+// for a bare name without any backslash.
+std::string LastPathComponent(const std::string& path);
+
+// The path with exactly one trailing backslash (empty stays empty).
+std::string AddTrailingSeparator(const std::string& path);
+
+// The text fitted to maxLength characters with "..." in the middle; the
+// tail keeps about seven tenths of the room.
+std::string ShortenForDisplay(const std::string& text, int maxLength);

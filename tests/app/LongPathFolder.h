@@ -1,0 +1,55 @@
+#pragma once
+// A chain of folders below a base folder whose path is longer than
+// MAX_PATH, with files in its deepest folder. The wide functions with the
+// long-path prefix create and remove what the ANSI ones may not reach.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class LongPathFolder {
+public:
+    LongPathFolder(const std::string& base, size_t minLength) : path_(base)
+    {
+        while (path_.size() < minLength) {
+            path_ += "\\" + std::string(40, 'd');
+            levels_.push_back(path_);
+            if (!CreateDirectoryW(Wide(path_).c_str(), nullptr))
+                ADD_FAILURE() << "cannot create " << path_;
+        }
+    }
+    ~LongPathFolder()
+    {
+        for (const std::string& name : files_)
+            DeleteFileW(Wide(path_ + "\\" + name).c_str());
+        for (auto level = levels_.rbegin(); level != levels_.rend(); ++level)
+            RemoveDirectoryW(Wide(*level).c_str());
+    }
+    LongPathFolder(const LongPathFolder&) = delete;
+    LongPathFolder& operator=(const LongPathFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+    // Creates an empty file (ASCII name) in the deepest folder.
+    void AddFile(const std::string& name)
+    {
+        files_.push_back(name);
+        HANDLE file = CreateFileW(Wide(path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+    }
+    // Remembers a file that the code under test may have made, for removal.
+    void ExpectFile(const std::string& name) { files_.push_back(name); }
+
+private:
+    static std::wstring Wide(const std::string& ascii)
+    {
+        return L"\\\\?\\" + std::wstring(ascii.begin(), ascii.end());
+    }
+
+    std::string path_;
+    std::vector<std::string> levels_;
+    std::vector<std::string> files_;
+};
