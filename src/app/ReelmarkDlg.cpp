@@ -182,7 +182,7 @@ void CReelmarkDlg::FillControlsFromSettings()
     fileFilters_.SetWindowText(kMovieFileFilterText);
     seriesTitle_.SetWindowText(s.SeriesTitle);
     seriesId_.SetWindowText(s.SeriesID);
-    description_.SetWindowText(s.SeriesDesc);
+    SetDescriptionText(s.SeriesDesc);
     replaceExisting_.SetCheck(s.OverwriteMetadata == "true" ? BST_CHECKED : BST_UNCHECKED);
     isEpisode_.SetCheck(s.IsEpisode == "true" ? BST_CHECKED : BST_UNCHECKED);
     SelectComboByText(seriesType_, s.SeriesType);

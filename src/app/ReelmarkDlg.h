@@ -94,6 +94,7 @@ private:
     void OnClose();
     bool CreateToolBar();
     void FillControlsFromSettings();
+    void SetDescriptionText(const std::string& text);
     void SelectComboByText(CComboBox& combo, const std::string& text);
     MetadataTemplate CurrentTemplate() const;
 

@@ -28,6 +28,14 @@ void SetError(unsigned long* error, unsigned long code)
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error)
 {
+    // A read-only file is the user's way of keeping it. Replacing the file
+    // whole gets past the attribute on some systems, so it is refused here as
+    // an open for writing would be.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetError(error, ERROR_ACCESS_DENIED);
+        return false;
+    }
     const std::string bytes = WithCrLf(text);
     const std::string temporary = path + ".reelmark-new";
     HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

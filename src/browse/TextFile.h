@@ -7,7 +7,7 @@
 // Replaces the file with the text in one step: the text goes to a temporary
 // file beside it, which then takes the file's place. On any failure the old
 // file stays as it was and no partial file is left; false with the system's
-// error code in *error (when given).
+// error code in *error (when given). A read-only file is never replaced.
 bool WriteTextFileAtomically(const std::string& path, const std::string& text,
                              unsigned long* error = nullptr);
 
