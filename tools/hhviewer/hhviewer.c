@@ -60,7 +60,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     char argument[MAX_PATH * 2];
     HelpFileArgument(argument, sizeof(argument));
     if (argument[0] == '\0') {
-        ShowError("No help file was named.\n\nUsage: hh.exe HELPFILE.chm%s", "");
+        MessageBoxA(NULL, "No help file was named.\n\nUsage: hh.exe HELPFILE.chm", kCaption,
+                    MB_OK | MB_ICONERROR);
         return 2;
     }
 
