@@ -28,6 +28,11 @@ void SetError(unsigned long* error, unsigned long code)
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error)
 {
+    return WriteFileAtomically(path, WithCrLf(text), error);
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error)
+{
     // A read-only file is the user's way of keeping it. Replacing the file
     // whole gets past the attribute on some systems, so it is refused here as
     // an open for writing would be.
@@ -36,17 +41,15 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
         SetError(error, ERROR_ACCESS_DENIED);
         return false;
     }
-    const std::string bytes = WithCrLf(text);
     const std::string temporary = path + ".reelmark-new";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         SetError(error, GetLastError());
         return false;
     }
     DWORD written = 0;
-    BOOL ok =
-        bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     DWORD code = GetLastError();
     if (ok && written != bytes.size()) {
         ok = FALSE;
@@ -57,8 +60,7 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
         code = GetLastError();
     }
     CloseHandle(file);
-    if (ok &&
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (ok && !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = FALSE;
         code = GetLastError();
     }

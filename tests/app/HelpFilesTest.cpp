@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/ApplicationBinRes.h"
+#include "app/HelpFiles.h"
+#include "browse/ActivityLog.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The resource as this test program carries it (the same script as the
+// program's own resources).
+std::string ResourceBytes(int id)
+{
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "BIN");
+    if (!found)
+        return std::string();
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    return std::string(bytes, SizeofResource(module, found));
+}
+
+constexpr int kNoSuchResource = 9999;
+
+// Compared without printing: the files are binary and large.
+::testing::AssertionResult HoldsResource(const std::string& path, int id)
+{
+    const std::string actual = ReadFileBytes(path);
+    const std::string expected = ResourceBytes(id);
+    if (!expected.empty() && actual == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << path << " holds " << actual.size() << " bytes, resource " << id << " has " << expected.size();
+}
+
+bool NoTemporaryFilesIn(const TempFolder& folder)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder / "*.reelmark-new").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return true;
+    FindClose(find);
+    return false;
+}
+
+}  // namespace
+
+TEST(HelpResources, AreACompiledHelpFileAndAWindowsProgram)
+{
+    const std::string document = ResourceBytes(kIdrChmBin);
+    const std::string viewer = ResourceBytes(kIdrHhfExeBin);
+    ASSERT_GT(document.size(), 1000u);
+    ASSERT_GT(viewer.size(), 1000u);
+    EXPECT_EQ("ITSF", document.substr(0, 4));
+    EXPECT_EQ("MZ", viewer.substr(0, 2));
+}
+
+TEST(WriteHelpFiles, WritesBothFilesIntoTheCurrentFolderByteForByte)
+{
+    ScriptedPrompt prompt;
+    ActivityLog log;
+    TempFolder folder;
+    HelpFilePaths paths;
+    {
+        CurrentDirectoryScope inFolder(folder.Path());
+        paths = WriteHelpFiles(log);
+    }
+    EXPECT_EQ(folder / "hh.exe", paths.viewer);
+    EXPECT_EQ(folder / "Reelmark.chm", paths.document);
+    EXPECT_TRUE(HoldsResource(paths.viewer, kIdrHhfExeBin));
+    EXPECT_TRUE(HoldsResource(paths.document, kIdrChmBin));
+    EXPECT_TRUE(NoTemporaryFilesIn(folder));
+    EXPECT_EQ("", log.Text());
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(WriteHelpFiles, ReplacesFilesChangedSinceTheLastStart)
+{
+    ScriptedPrompt prompt;
+    ActivityLog log;
+    TempFolder folder;
+    CurrentDirectoryScope inFolder(folder.Path());
+    WriteHelpFiles(log);
+    folder.WriteFile("hh.exe", "MZ but not the viewer");
+    folder.WriteFile("Reelmark.chm", ResourceBytes(kIdrChmBin) + "trailing bytes");
+
+    WriteHelpFiles(log);
+    EXPECT_TRUE(HoldsResource(folder / "hh.exe", kIdrHhfExeBin));
+    EXPECT_TRUE(HoldsResource(folder / "Reelmark.chm", kIdrChmBin));
+    EXPECT_EQ("", log.Text());
+}
+
+TEST(WriteHelpFiles, ReadOnlyFilesAreLoggedWithoutABoxAndKept)
+{
+    ScriptedPrompt prompt;
+    ActivityLog log;
+    TempFolder folder;
+    folder.WriteFile("hh.exe", "old viewer");
+    folder.WriteFile("Reelmark.chm", "old document");
+    SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA((folder / "Reelmark.chm").c_str(), FILE_ATTRIBUTE_READONLY);
+    {
+        CurrentDirectoryScope inFolder(folder.Path());
+        WriteHelpFiles(log);
+    }
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_NE(std::string::npos, log.Text().find("Could not write help file: " + (folder / "hh.exe") + "\n"));
+    EXPECT_NE(std::string::npos,
+              log.Text().find("Could not write help file: " + (folder / "Reelmark.chm") + "\n"));
+    EXPECT_EQ("old viewer", ReadFileBytes(folder / "hh.exe"));
+    EXPECT_EQ("old document", ReadFileBytes(folder / "Reelmark.chm"));
+    EXPECT_TRUE(NoTemporaryFilesIn(folder));
+}
+
+TEST(WriteHelpFile, MissingResourceShowsTheResourceErrorBoxAndWritesNothing)
+{
+    ScriptedPrompt prompt;
+    ActivityLog log;
+    TempFolder folder;
+    EXPECT_FALSE(WriteHelpFile(log, kNoSuchResource, "IDR_CHM_BIN", folder / "Reelmark.chm"));
+
+    ASSERT_EQ(1u, prompt.messages.size());
+    EXPECT_EQ("Resource Error", prompt.messages[0].caption);
+    EXPECT_EQ("Resource Load Failure: IDR_CHM_BIN", prompt.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), prompt.messages[0].type & MB_ICONMASK);
+    EXPECT_NE(std::string::npos, log.Text().find(": <ERROR> Resource Load Failure: IDR_CHM_BIN\n"));
+    EXPECT_FALSE(PathExists(folder / "Reelmark.chm"));
+}
+
+TEST(WriteHelpFile, UnwritablePathIsLoggedWithoutABox)
+{
+    ScriptedPrompt prompt;
+    ActivityLog log;
+    TempFolder folder;
+    const std::string path = folder / "missing folder\\hh.exe";
+    EXPECT_FALSE(WriteHelpFile(log, kIdrHhfExeBin, "IDR_HHF_EXE_BIN", path));
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_NE(std::string::npos, log.Text().find(": <WARNING>Could not write help file: " + path + "\n"));
+}
+
+TEST(ExtractBinResource, TellsAMissingResourceFromAFailedWrite)
+{
+    TempFolder folder;
+    folder.WriteFile("kept.bin", "kept");
+    unsigned long error = 0;
+    EXPECT_EQ(ExtractResult::ResourceMissing,
+              ApplicationBinRes::ExtractBinResource("BIN", kNoSuchResource, folder / "kept.bin", &error));
+    EXPECT_EQ(ExtractResult::ResourceMissing,
+              ApplicationBinRes::ExtractBinResource("NOTBIN", kIdrChmBin, folder / "kept.bin", &error));
+    EXPECT_EQ("kept", ReadFileBytes(folder / "kept.bin"));
+
+    EXPECT_EQ(ExtractResult::WriteFailed, ApplicationBinRes::ExtractBinResource(
+                                              "BIN", kIdrChmBin, folder / "no\\such\\folder.chm", &error));
+    EXPECT_EQ(static_cast<unsigned long>(ERROR_PATH_NOT_FOUND), error);
+}
+
+TEST(ExtractBinResource, LeavesAnIdenticalFileAloneEvenWhenItCannotBeReplaced)
+{
+    // A viewer still running from an earlier start cannot be replaced, but it
+    // already is the right file.
+    TempFolder folder;
+    folder.WriteFile("hh.exe", ResourceBytes(kIdrHhfExeBin));
+    SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(ExtractResult::Written,
+              ApplicationBinRes::ExtractBinResource("BIN", kIdrHhfExeBin, folder / "hh.exe"));
+    EXPECT_TRUE(HoldsResource(folder / "hh.exe", kIdrHhfExeBin));
+}
