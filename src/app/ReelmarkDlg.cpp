@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 
+#include "app/GenerateRun.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
 #include "resource.h"
@@ -246,6 +247,25 @@ LRESULT CReelmarkDlg::OnPaintMessage(WPARAM, LPARAM)
 LRESULT CReelmarkDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
     return reinterpret_cast<LRESULT>(icon_);
+}
+
+void CReelmarkDlg::OnGenerate()
+{
+    GenerateRequest request;
+    request.folder = MovieFolder();
+    for (int i = 0, n = movieList_.GetCount(); i < n; ++i)
+        request.entries.push_back(movieList_.GetText(i));
+    request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
+    request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
+    request.seriesTitleText = seriesTitle_.GetWindowText();
+    // Every file is composed from the controls as they stand, as the preview is.
+    request.templateForNextFile = [this] {
+        SyncFromControls();
+        return CurrentTemplate();
+    };
+    const GenerateResult result = RunGenerate(request, log_);
+    if (!result.refused)
+        OnResetTree();
 }
 
 void CReelmarkDlg::OnExit()

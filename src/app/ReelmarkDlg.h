@@ -135,4 +135,5 @@ private:
     HTREEITEM rootItem_ = nullptr;
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
     bool closing_ = false;
+    bool clearingTree_ = false;
 };

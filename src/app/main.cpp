@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include "app/ReelmarkApp.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    CReelmarkApp app;
+    return app.Run();
 }

@@ -1,0 +1,28 @@
+#include "app/ReelmarkApp.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/ReelmarkDlg.h"
+
+BOOL CReelmarkApp::InitInstance()
+{
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = 0xFF;
+    InitCommonControlsEx(&controls);
+    LoadLibraryA("riched20.dll");
+
+    CReelmarkDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+BOOL CReelmarkApp::PreTranslateMessage(MSG* msg)
+{
+    (void)msg;
+    return FALSE;
+}

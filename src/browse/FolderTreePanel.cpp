@@ -1,0 +1,102 @@
+// The folder tree panel of the main window: the parent of the movie folder
+// and its sub-folders, each with its counts and a picture of its state.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/ReelmarkDlg.h"
+#include "browse/MovieScanner.h"
+
+namespace {
+
+constexpr int kRootCaptionLength = 50;
+
+}  // namespace
+
+void CReelmarkDlg::ClearTree()
+{
+    // Deleting the selected node moves the selection: those notifications
+    // are not the user's, and the records must outlive them.
+    clearingTree_ = true;
+    folderTree_.DeleteAllItems();
+    clearingTree_ = false;
+    rootItem_ = nullptr;
+    folderNodes_.clear();
+}
+
+void CReelmarkDlg::RebuildTree()
+{
+    ClearTree();
+    const std::string parent = ParentFolderOf(MovieFolder());
+    std::vector<std::string> names;
+    ListSubFolders(parent, names);
+    rootItem_ = folderTree_.InsertItem(ShortenForDisplay(parent, kRootCaptionLength), kRootFolderImage,
+                                       kRootFolderImage, TVI_ROOT, TVI_LAST);
+    for (const std::string& name : names) {
+        auto node = std::make_unique<FolderNode>();
+        int movies = 0;
+        int metadata = 0;
+        CountFolderFiles(parent + "\\" + name, movies, metadata);
+        node->movieCount = movies;
+        node->metadataCount = metadata;
+        node->name = name;
+        AddFolderNode(std::move(node));
+    }
+    folderTree_.Expand(rootItem_, TVE_EXPAND);
+    SelectFolderNode(CurrentSettings().SeriesTitle);
+    Invalidate();
+}
+
+void CReelmarkDlg::AddFolderNode(std::unique_ptr<FolderNode> node)
+{
+    const FolderNodeLook look = LookOfFolderNode(*node);
+    folderTree_.InsertItem(look.caption, look.image, look.selectedImage, rootItem_, TVI_LAST,
+                           reinterpret_cast<LPARAM>(node.get()));
+    folderNodes_.push_back(std::move(node));
+}
+
+void CReelmarkDlg::SelectFolderNode(const std::string& folderName)
+{
+    if (folderName.empty() || !rootItem_)
+        return;
+    // The node of the folder of that name (Windows names ignore letter case);
+    // a caption that merely contains the text is another folder.
+    for (HTREEITEM item = folderTree_.GetChildItem(rootItem_); item; item = folderTree_.GetNextSiblingItem(item)) {
+        const auto* node = reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item));
+        if (!node || lstrcmpiA(node->name.c_str(), folderName.c_str()) != 0)
+            continue;
+        folderTree_.SetItemState(item, TVIS_SELECTED, TVIS_SELECTED | TVIS_CUT | TVIS_EXPANDED | TVIS_FOCUSED);
+        folderTree_.SelectItem(item);
+        folderTree_.EnsureVisible(item);
+        return;
+    }
+}
+
+LRESULT CReelmarkDlg::OnTreeSelChanged(NMHDR* header)
+{
+    if (clearingTree_)
+        return 0;
+    const auto* change = reinterpret_cast<const NMTREEVIEWA*>(header);
+    HTREEITEM item = change->itemNew.hItem;
+    const auto* node = item ? reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item)) : nullptr;
+    if (!node)
+        return 0;  // the root: the parent folder itself
+    if (node->movieCount == 0 && node->metadataCount > 0)
+        AddLogEntry("Folder Contains Orphaned Metafiles!", LogSeverity::Error,
+                    "There are no movie files in the folder: %s\nbut the folder contains %ld orphaned "
+                    "metafiles.\nYou should remove these files.",
+                    folderTree_.GetItemText(item).c_str(), node->metadataCount);
+    // Copied: the switch may rebuild nothing, but it runs code that could.
+    const std::string name = node->name;
+    SwitchFolder(ParentFolderOf(MovieFolder()) + "\\" + name, false);
+    return 0;
+}
+
+void CReelmarkDlg::OnResetTree()
+{
+    movieFolder_.SetWindowText(CurrentSettings().TargetDir);
+    FillMovieList();
+    SeriesTitleFromFolder();
+    RebuildTree();
+    SelectFolderNode(CurrentSettings().SeriesTitle);
+}
