@@ -127,6 +127,14 @@ CFileOpEngine::PathKind CFileOpEngine::ClassifyPath(const std::string& path, uns
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
 }
 
+bool CFileOpEngine::Exists(const std::string& path)
+{
+    // A name that cannot be examined (too long, no access) is not taken:
+    // the copy itself then reports why it cannot be written.
+    const PathKind kind = ClassifyPath(path);
+    return kind == PathKind::File || kind == PathKind::Folder;
+}
+
 bool CFileOpEngine::CopyItem(const std::string& source, const std::string& destination)
 {
     if (ClassifyPath(source) == PathKind::Folder) {
@@ -227,7 +235,7 @@ void CFileOpEngine::CopyFolderContents(const std::string& mask, const std::strin
 void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
 {
     if (!replaceExisting_) {
-        while (ClassifyPath(target) != PathKind::Missing)
+        while (Exists(target))
             target = MakeCopyName(target);
     } else {
         // A read-only file is not replaced (as CopyFileA refuses it; a
@@ -244,14 +252,13 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     std::string temporary;
     for (unsigned number = 1;; ++number) {
         temporary = folder + "~reelmark" + std::to_string(number) + ".tmp";
-        if (ClassifyPath(temporary) != PathKind::Missing)
+        if (Exists(temporary))
             continue;
         if (CopyFileA(source.c_str(), temporary.c_str(), TRUE))
             break;
         const DWORD code = GetLastError();
-        if (code == ERROR_FILE_EXISTS)
-            continue;  // taken by someone else meanwhile
-        DiscardFile(temporary);
+        if (code != ERROR_FILE_EXISTS)  // else taken by someone else meanwhile: not ours
+            DiscardFile(temporary);
         throw CFExeption(code);
     }
     if (!MoveFileExA(temporary.c_str(), target.c_str(), replaceExisting_ ? MOVEFILE_REPLACE_EXISTING : 0)) {

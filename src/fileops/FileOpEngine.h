@@ -32,6 +32,8 @@ private:
     enum class PathKind { Missing, File, Folder, Unreadable };
     // Kind of the path; for Unreadable the system's error code in *error.
     static PathKind ClassifyPath(const std::string& path, unsigned long* error = nullptr);
+    // The name is taken by a file or folder.
+    static bool Exists(const std::string& path);
 
     void CopyDispatch(const std::string& source, const std::string& destination);
     void CopyFolder(const std::string& source, const std::string& destination);

@@ -370,3 +370,23 @@ TEST(FileOpEngineDelete, WithoutConfirmationReadOnlyFilesGoSilently)
     EXPECT_FALSE(PathExists(temp / "tree"));
     EXPECT_TRUE(prompt.messages.empty());
 }
+
+// A target name the system cannot examine is not taken for an existing one
+// (which would search for a free copy name forever): the copy is tried and
+// either works or reports why, leaving nothing behind.
+TEST(FileOpEngineCopy, TargetNameTooLongToExamineIsNotTakenForAnExistingOne)
+{
+    TempFolder temp;
+    const std::string name = std::string(250 - temp.Path().size(), 'n') + ".mpg";
+    const std::string destination = temp / std::string(40, 'd');
+    temp.WriteFile("s\\" + name, "x");
+    temp.MakeFolder(std::string(40, 'd'));
+    ASSERT_TRUE(PathExists(temp / ("s\\" + name)));
+    CFileOpEngine engine;
+    if (engine.CopyItem(temp / ("s\\" + name), destination)) {
+        EXPECT_EQ(std::vector<std::string>{name}, Entries(destination));
+    } else {
+        EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
+        EXPECT_TRUE(Entries(destination).empty());
+    }
+}
