@@ -1,0 +1,9 @@
+#include "fileops/FExeption.h"
+
+#include <utility>
+
+#include "browse/TextFile.h"
+
+CFExeption::CFExeption(std::string text) : text_(std::move(text)), code_(0) {}
+
+CFExeption::CFExeption(unsigned long code) : text_(SystemErrorText(code)), code_(code) {}

@@ -1,0 +1,326 @@
+#include "fileops/FileOpEngine.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "fileops/CopyName.h"
+#include "fileops/FExeption.h"
+#include "framework/Prompt.h"
+
+namespace {
+
+const char kNoError[] = "No error";
+
+std::string WithTrailingBackslash(const std::string& path)
+{
+    if (path.empty() || path.back() != '\\')
+        return path + "\\";
+    return path;
+}
+
+std::string WithoutTrailingBackslash(std::string path)
+{
+    while (!path.empty() && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
+// Folder names compare as the file system does: without regard to case
+// (in the ANSI code page, so "É" matches "é") and to a trailing backslash.
+std::string FolderKey(const std::string& path)
+{
+    std::string key = WithoutTrailingBackslash(path);
+    if (!key.empty())
+        CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+    return key;
+}
+
+int CountBackslashes(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\\'));
+}
+
+// Removes a file this engine made, even when the copy gave it the
+// read-only attribute of its source.
+void DiscardFile(const std::string& path)
+{
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+}
+
+// The entries of one folder listing ("." and ".." left out), closed when it
+// goes out of scope, also when an error is raised in the middle of a walk.
+class FolderListing {
+public:
+    explicit FolderListing(const std::string& mask)
+        : folder_(mask.substr(0, FileNameStart(mask))), handle_(FindFirstFileA(mask.c_str(), &data_))
+    {
+    }
+    ~FolderListing() { Close(); }
+    FolderListing(const FolderListing&) = delete;
+    FolderListing& operator=(const FolderListing&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+    // Moves to the next entry; false when there is none left.
+    bool Next()
+    {
+        while (IsOpen()) {
+            if (started_ && !FindNextFileA(handle_, &data_)) {
+                Close();
+                break;
+            }
+            started_ = true;
+            if (Name() != "." && Name() != "..")
+                return true;
+        }
+        return false;
+    }
+
+    std::string Name() const { return data_.cFileName; }
+    std::string FullPath() const { return folder_ + data_.cFileName; }
+    bool IsFolder() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+
+    void Close()
+    {
+        if (IsOpen())
+            FindClose(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    std::string folder_;
+    WIN32_FIND_DATAA data_;
+    HANDLE handle_;
+    bool started_ = false;
+};
+
+}  // namespace
+
+CFileOpEngine::CFileOpEngine()
+{
+    Reset();
+}
+
+void CFileOpEngine::Reset()
+{
+    errorText_ = kNoError;
+    errorCode_ = 0;
+    confirmReadOnly_ = true;
+    replaceExisting_ = false;
+    skipped_ = false;
+    descentBudget_ = -1;
+}
+
+CFileOpEngine::PathKind CFileOpEngine::ClassifyPath(const std::string& path, unsigned long* error)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+            return PathKind::Missing;
+        if (error)
+            *error = code;
+        return PathKind::Unreadable;
+    }
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+}
+
+bool CFileOpEngine::Exists(const std::string& path)
+{
+    // A name that cannot be examined (too long, no access) is not taken:
+    // the copy itself then reports why it cannot be written.
+    const PathKind kind = ClassifyPath(path);
+    return kind == PathKind::File || kind == PathKind::Folder;
+}
+
+bool CFileOpEngine::CopyItem(const std::string& source, const std::string& destination)
+{
+    if (ClassifyPath(source) == PathKind::Folder) {
+        // A folder copied into its own parent would only copy onto itself.
+        const std::string folder = WithoutTrailingBackslash(source);
+        const size_t slash = folder.rfind('\\');
+        if (slash != std::string::npos && FolderKey(folder.substr(0, slash)) == FolderKey(destination))
+            return true;
+    }
+
+    // A destination inside the source would see the copies being made in
+    // the listing; the copy may then enter only as many sub-folders as the
+    // destination lies deeper than the source.
+    const std::string sourceKey = FolderKey(source);
+    const std::string destinationKey = FolderKey(destination);
+    if (destinationKey == sourceKey || destinationKey.compare(0, sourceKey.size() + 1, sourceKey + "\\") == 0)
+        descentBudget_ = CountBackslashes(destinationKey) - CountBackslashes(sourceKey);
+
+    bool result = true;
+    try {
+        CopyDispatch(source, destination);
+    } catch (const CFExeption& error) {
+        errorText_ = error.Text();
+        errorCode_ = error.Code();
+        result = false;
+    }
+    descentBudget_ = -1;
+    return result;
+}
+
+void CFileOpEngine::CopyDispatch(const std::string& source, const std::string& destination)
+{
+    unsigned long sourceError = 0;
+    unsigned long destinationError = 0;
+    const PathKind from = ClassifyPath(source, &sourceError);
+    if (from == PathKind::Missing)
+        throw CFExeption(source + " not found");
+    const PathKind to = ClassifyPath(destination, &destinationError);
+    if (to == PathKind::Missing)
+        throw CFExeption(destination + " not found");
+    // A path that cannot be examined is a failure, not a copy that did
+    // nothing.
+    if (from == PathKind::Unreadable)
+        throw CFExeption(sourceError);
+    if (to == PathKind::Unreadable)
+        throw CFExeption(destinationError);
+
+    if (from == PathKind::Folder) {
+        if (to == PathKind::File)
+            throw CFExeption(std::string("Wrong operation"));
+        CopyFolder(source, destination);
+    } else if (to == PathKind::File) {
+        CopyOneFile(source, destination);
+    } else {
+        CopyOneFile(source, WithTrailingBackslash(destination) + source.substr(FileNameStart(source)));
+    }
+}
+
+void CFileOpEngine::CopyFolder(const std::string& source, const std::string& destination)
+{
+    const std::string mask = WithTrailingBackslash(source) + "*.*";
+    std::string target = WithTrailingBackslash(destination);
+    if (!FolderListing(mask).IsOpen())
+        throw CFExeption(source + " not found");
+
+    // The copy goes into a folder of the source's own name; a drive root has
+    // none, so its contents go straight into the destination.
+    const std::string folder = mask.substr(0, mask.rfind('\\'));
+    const size_t slash = folder.rfind('\\');
+    const std::string name = slash == std::string::npos ? std::string() : folder.substr(slash + 1);
+    if (!name.empty()) {
+        target += name + "\\";
+        if (!CreateDirectoryA(target.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            throw CFExeption(GetLastError());
+    }
+    CopyFolderContents(mask, target);
+}
+
+void CFileOpEngine::CopyFolderContents(const std::string& mask, const std::string& destination)
+{
+    FolderListing listing(mask);
+    while (listing.Next()) {
+        if (!listing.IsFolder()) {
+            CopyOneFile(listing.FullPath(), destination + listing.Name());
+            continue;
+        }
+        if (descentBudget_ == 0)
+            continue;
+        const std::string subFolder = destination + listing.Name() + "\\";
+        if (ClassifyPath(subFolder) == PathKind::Missing && !CreateDirectoryA(subFolder.c_str(), nullptr))
+            throw CFExeption(GetLastError());
+        if (descentBudget_ > 0)
+            --descentBudget_;
+        CopyFolderContents(listing.FullPath() + "\\*.*", subFolder);
+    }
+}
+
+void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
+{
+    if (!replaceExisting_) {
+        while (Exists(target))
+            target = MakeCopyName(target);
+    } else {
+        // A read-only file is not replaced (as CopyFileA refuses it; a
+        // rename over it would not everywhere).
+        const DWORD attributes = GetFileAttributesA(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            throw CFExeption(static_cast<unsigned long>(ERROR_ACCESS_DENIED));
+    }
+
+    // The bytes go to a free temporary name beside the target first: a copy
+    // that fails half-way then leaves nothing under the target's name, and a
+    // file being replaced stays whole until the new one is complete.
+    const std::string folder = target.substr(0, FileNameStart(target));
+    std::string temporary;
+    for (unsigned number = 1;; ++number) {
+        temporary = folder + "~reelmark" + std::to_string(number) + ".tmp";
+        if (Exists(temporary))
+            continue;
+        if (CopyFileA(source.c_str(), temporary.c_str(), TRUE))
+            break;
+        const DWORD code = GetLastError();
+        if (code != ERROR_FILE_EXISTS)  // else taken by someone else meanwhile: not ours
+            DiscardFile(temporary);
+        throw CFExeption(code);
+    }
+    if (!MoveFileExA(temporary.c_str(), target.c_str(), replaceExisting_ ? MOVEFILE_REPLACE_EXISTING : 0)) {
+        const DWORD code = GetLastError();
+        DiscardFile(temporary);
+        throw CFExeption(code);
+    }
+}
+
+bool CFileOpEngine::DeleteItem(const std::string& path)
+{
+    try {
+        DeleteTree(path);
+    } catch (const CFExeption& error) {
+        errorText_ = error.Text();
+        errorCode_ = error.Code();
+        return error.Code() == 0;
+    }
+    return true;
+}
+
+void CFileOpEngine::DeleteTree(const std::string& path)
+{
+    if (ClassifyPath(path) == PathKind::File) {
+        if (!ConfirmDeletable(path))
+            skipped_ = true;
+        else if (!DeleteFileA(path.c_str()))
+            throw CFExeption(GetLastError());
+        return;
+    }
+
+    {  // the listing is closed before its folder goes
+        FolderListing listing(WithTrailingBackslash(path) + "*.*");
+        while (listing.Next())
+            DeleteTree(listing.FullPath());
+    }
+    if (!RemoveDirectoryA(path.c_str()) && !skipped_)
+        throw CFExeption(GetLastError());
+}
+
+bool CFileOpEngine::ConfirmDeletable(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if (!(attributes & FILE_ATTRIBUTE_READONLY))
+        return true;
+    if (confirmReadOnly_) {
+        const std::string name = path.substr(path.rfind('\\') + 1);
+        switch (ThePrompt().ShowMessage(nullptr, name + " is read olny. Do you want delete it?", "Warning",
+                                        MB_YESNOCANCEL | MB_ICONQUESTION)) {
+            case IDYES:
+                break;
+            case IDNO:
+                return false;
+            case IDCANCEL:
+                // Ends the whole delete: nothing further in the tree goes.
+                skipped_ = true;
+                throw CFExeption(0UL);
+            default:
+                return true;
+        }
+    }
+    return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Copies a file or a folder tree to a destination and deletes a file or a
+// folder tree, one path per call. It never overwrites an existing file
+// unless told to ("Copy of " names instead) and asks before it deletes a
+// read-only file. Failures end up in the error state, which the caller
+// reads after each call: a call succeeded exactly when ErrorText() is
+// "No error". Nothing is thrown out of the public operations.
+#include <string>
+
+class CFileOpEngine {
+public:
+    CFileOpEngine();
+
+    // Copies a file or folder into a folder, or a file onto a file. True
+    // when nothing failed (also when a folder is copied into its own parent,
+    // which does nothing).
+    bool CopyItem(const std::string& source, const std::string& destination);
+    // Deletes a file or a whole folder tree. True when nothing failed, and
+    // also when the user cancelled at the read-only question (the error
+    // state then still holds an error).
+    bool DeleteItem(const std::string& path);
+
+    std::string ErrorText() const { return errorText_; }
+    unsigned long ErrorCode() const { return errorCode_; }
+    // Back to "No error", the default options and no descent limit.
+    void Reset();
+
+    void SetConfirmReadOnly(bool confirm) { confirmReadOnly_ = confirm; }
+    void SetReplaceExisting(bool replace) { replaceExisting_ = replace; }
+
+private:
+    enum class PathKind { Missing, File, Folder, Unreadable };
+    // Kind of the path; for Unreadable the system's error code in *error.
+    static PathKind ClassifyPath(const std::string& path, unsigned long* error = nullptr);
+    // The name is taken by a file or folder.
+    static bool Exists(const std::string& path);
+
+    void CopyDispatch(const std::string& source, const std::string& destination);
+    void CopyFolder(const std::string& source, const std::string& destination);
+    void CopyFolderContents(const std::string& mask, const std::string& destination);
+    void CopyOneFile(const std::string& source, std::string target);
+    void DeleteTree(const std::string& path);
+    bool ConfirmDeletable(const std::string& path);
+
+    std::string errorText_;
+    unsigned long errorCode_;
+    bool confirmReadOnly_;
+    bool replaceExisting_;
+    bool skipped_;
+    // How many more sub-folders a folder copy may enter; -1: no limit.
+    int descentBudget_;
+};
