@@ -19,6 +19,10 @@ wine_ensure_prefix() {
             wineboot -i >/dev/null 2>&1 9>&-
             # Without a window manager every hide of a managed window waits 2 s.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 9>&-
+            # Windows shows "MS Shell Dlg" dialogs in (Microsoft) Sans Serif;
+            # Wine's default, Tahoma, is wider and clips labels laid out for it.
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+                /v 'MS Shell Dlg' /d 'MS Sans Serif' /f >/dev/null 2>&1 9>&-
             # Debian's Wine ignores fonts-wine unless the fonts sit in the prefix.
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

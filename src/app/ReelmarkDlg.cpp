@@ -9,6 +9,7 @@
 #include "app/GenerateRun.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
+#include "framework/Prompt.h"
 #include "resource.h"
 
 namespace {
@@ -199,9 +200,9 @@ void CReelmarkDlg::SelectComboByText(CComboBox& combo, const std::string& text)
 
 void CReelmarkDlg::OnBrowseFolders()
 {
-    std::string chosen = ThePrompt().BrowseForFolder(m_hWnd, "Select folder", MovieFolder(),
-                                                     BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS |
-                                                         BIF_NEWDIALOGSTYLE);
+    // Only file-system folders, their ancestors, the resizable dialog.
+    constexpr UINT kFolderPickerFlags = 0x49;
+    std::string chosen = ThePrompt().BrowseForFolder(m_hWnd, "Select folder", MovieFolder(), kFolderPickerFlags);
     if (!chosen.empty())
         SwitchFolder(chosen, true);
 }

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kRootCaptionLength = 50;
+// The focus state bit of a tree item (not named by the Windows headers).
+constexpr UINT kTreeItemFocused = 0x0001;
 
 }  // namespace
 
@@ -65,7 +67,7 @@ void CReelmarkDlg::SelectFolderNode(const std::string& folderName)
         const auto* node = reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item));
         if (!node || lstrcmpiA(node->name.c_str(), folderName.c_str()) != 0)
             continue;
-        folderTree_.SetItemState(item, TVIS_SELECTED, TVIS_SELECTED | TVIS_CUT | TVIS_EXPANDED | TVIS_FOCUSED);
+        folderTree_.SetItemState(item, TVIS_SELECTED, TVIS_SELECTED | TVIS_CUT | TVIS_EXPANDED | kTreeItemFocused);
         folderTree_.SelectItem(item);
         folderTree_.EnsureVisible(item);
         return;
