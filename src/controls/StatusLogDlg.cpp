@@ -3,8 +3,7 @@
 #include "framework/Prompt.h"
 #include "resource.h"
 
-CStatusLogDlg::CStatusLogDlg(ActivityLog& log, CWnd* parent)
-    : CDialog(IDD_STATUS_LOG, parent), logText(log.Text()), log_(log)
+CStatusLogDlg::CStatusLogDlg(ActivityLog& log, CWnd* parent) : CDialog(IDD_STATUS_LOG, parent), log_(log)
 {
     log_.SetListener([this](const std::string& text) { logText = text; });
 }
@@ -13,6 +12,15 @@ CStatusLogDlg::~CStatusLogDlg()
 {
     log_.SetListener(nullptr);
     DestroyWindow();
+}
+
+BOOL CStatusLogDlg::OnInitDialog()
+{
+    BOOL result = CDialog::OnInitDialog();
+    // A rich edit box holds 32K characters unless told otherwise; a busy
+    // run's log is longer and must still be shown whole.
+    logEdit_.SendMessage(EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    return result;
 }
 
 void CStatusLogDlg::DoDataExchange(CDataExchange& dx)
@@ -43,8 +51,10 @@ void CStatusLogDlg::OnCancel()
 LRESULT CStatusLogDlg::OnShowWindow(WPARAM shown, LPARAM status)
 {
     LRESULT result = DefWindowProc(WM_SHOWWINDOW, shown, status);
-    if (shown)
+    if (shown) {
+        logText = log_.Text();
         UpdateData(false);
+    }
     return result;
 }
 

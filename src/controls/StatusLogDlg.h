@@ -20,6 +20,7 @@ public:
     std::string logText;
 
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
     const MessageMap& GetMessageMap() const override;
 

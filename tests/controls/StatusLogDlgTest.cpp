@@ -100,6 +100,16 @@ TEST_F(StatusLogDlgTest, EntryWrittenWhileShownAppearsOnlyWhenShownAgain)
     EXPECT_NE(std::string::npos, BoxText().find("written while open"));
 }
 
+TEST_F(StatusLogDlgTest, ShowsALongLogWhole)
+{
+    for (int i = 0; i < 1500; ++i)
+        log.AddLogEntry("", LogSeverity::Information,
+                        "Writing metadata file: Z:\\Movies\\Series %04d.mpg.txt", i);
+    ASSERT_GT(log.Text().size(), 70000u);
+    dialog.ShowWindow(SW_SHOW);
+    EXPECT_EQ(log.Text(), BoxText());
+}
+
 TEST_F(StatusLogDlgTest, ClearLogAsksFirstAndNoLeavesEverything)
 {
     ScriptedPrompt prompt;
