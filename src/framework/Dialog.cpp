@@ -50,8 +50,8 @@ bool FillTooltip(NMHDR* header)
 bool IsDialogMessageOfThread(HWND modal, MSG& msg)
 {
     HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    auto* owner = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(root));
-    HWND target = owner && root != modal && !owner->IsModal() ? root : modal;
+    auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(root));
+    HWND target = dialog && root != modal && !dialog->IsModal() ? root : modal;
     return ::IsWindow(target) && ::IsDialogMessageA(target, &msg);
 }
 
