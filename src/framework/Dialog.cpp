@@ -45,6 +45,16 @@ bool FillTooltip(NMHDR* header)
     return true;
 }
 
+// The dialog keys (Tab, Enter, Escape) of a message go to the modeless
+// dialog it belongs to, when it belongs to one, else to the modal dialog.
+bool IsDialogMessageOfThread(HWND modal, MSG& msg)
+{
+    HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(root));
+    HWND target = dialog && root != modal && !dialog->IsModal() ? root : modal;
+    return ::IsWindow(target) && ::IsDialogMessageA(target, &msg);
+}
+
 }  // namespace
 
 void CDataExchange::Control(int id, CWnd& control)
@@ -120,7 +130,7 @@ INT_PTR CDialog::DoModal()
         }
         if (CWinApp::Current() && CWinApp::Current()->PreTranslateMessage(&msg))
             continue;
-        if (!::IsWindow(wnd) || !::IsDialogMessageA(wnd, &msg)) {
+        if (!IsDialogMessageOfThread(wnd, msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }

@@ -1,0 +1,37 @@
+#pragma once
+// The "Status Log" window: a modeless dialog that shows the whole activity
+// log in a read-only box and lets the user erase it. It owns no log data:
+// it shows and clears the activity log it is given.
+#include <string>
+
+#include "browse/ActivityLog.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+
+class CStatusLogDlg : public CDialog {
+public:
+    // Keeps log text in step with the log from now on (it becomes the log's
+    // listener until the object goes).
+    explicit CStatusLogDlg(ActivityLog& log, CWnd* parent = nullptr);
+    ~CStatusLogDlg() override;
+
+    // What the box shows after the next exchange; the log's listener keeps
+    // it current, the box itself is refreshed only when the window is shown.
+    std::string logText;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    const MessageMap& GetMessageMap() const override;
+
+    // OK, Cancel, Enter, Escape and the close box only hide the window.
+    void OnOK() override;
+    void OnCancel() override;
+
+    LRESULT OnShowWindow(WPARAM shown, LPARAM status);
+    void OnClearLog();
+
+private:
+    ActivityLog& log_;
+    CRichEditCtrl logEdit_;
+};
