@@ -9,16 +9,6 @@ namespace {
 
 const char kCreationErrorCaption[] = "Movie Meta Files Creation Error!";
 
-// The system's message without its trailing line end, so the log line
-// ends where the message does.
-std::string ErrorTextOf(unsigned long code)
-{
-    std::string text = SystemErrorText(code);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
 void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
 {
     if (count < 1) {
@@ -73,7 +63,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             ++result.created;
         } else {
             log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s.txt\n%s",
-                            moviePath.c_str(), ErrorTextOf(error).c_str());
+                            moviePath.c_str(), SystemErrorText(error).c_str());
             ++result.failed;
         }
     }

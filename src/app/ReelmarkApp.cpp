@@ -23,6 +23,6 @@ BOOL CReelmarkApp::InitInstance()
 
 BOOL CReelmarkApp::PreTranslateMessage(MSG* msg)
 {
-    (void)msg;
-    return FALSE;
+    // While a splash shows, a key or click only dismisses it.
+    return CSplashWnd::FilterAppMessage(msg) ? TRUE : FALSE;
 }

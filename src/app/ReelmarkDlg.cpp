@@ -8,8 +8,9 @@
 
 #include "app/GenerateRun.h"
 #include "browse/MovieScanner.h"
+#include "browse/OutsidePrograms.h"
+#include "browse/SettingsDlg.h"
 #include "browse/TextFile.h"
-#include "framework/Prompt.h"
 #include "resource.h"
 
 namespace {
@@ -35,6 +36,8 @@ void MoveChildrenDown(HWND parent, HWND except, int dy)
 
 CReelmarkDlg::CReelmarkDlg(CWnd* parent) : CDialog(IDD_REELMARK, parent), settings_(log_)
 {
+    CSplashWnd::EnableSplash(true);
+    splash_.versionText = kReelmarkVersion;
     icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
                                           0, 0, LR_DEFAULTSIZE | LR_SHARED));
     log_.Load(PathInCurrentDirectory(kLogFileName));
@@ -110,16 +113,30 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
         OnNotify(TVN_SELCHANGEDA, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
+        OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
+        OnCommand(ID_OPTIONS, &D::OnOptions),
+        OnCommand(ID_VIEW_LOG, &D::OnViewLog),
+        OnCommand(ID_LAUNCH_PYTIVO, &D::OnLaunchPyTivo),
+        OnCommand(ID_HELP_INDEX, &D::OnHelpIndex),
+        OnCommand(ID_APP_ABOUT, &D::OnAbout),
     };
     return map;
 }
 
 BOOL CReelmarkDlg::OnInitDialog()
 {
+    // The window exists now: the start-up splash shows over it.
+    splash_.versionText = kReelmarkVersion;
+    splash_.ShowSplash(2, this);
+
     CDialog::OnInitDialog();
     log_.SetOwner(m_hWnd);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+    statusLog_ = std::make_unique<CStatusLogDlg>(log_, this);
+    statusLog_->Create(IDD_STATUS_LOG, this);
+    statusLog_->ShowWindow(SW_HIDE);
 
     if (!CreateToolBar())
         EndDialog(IDCANCEL);  // the window closes before it is ever used
@@ -138,6 +155,7 @@ BOOL CReelmarkDlg::OnInitDialog()
         treeImages_.Add(strip, kTreeKeyColor);
     folderTree_.SetImageList(treeImages_, TVSIL_NORMAL);
 
+    helpFiles_ = WriteHelpFiles(log_);
     settings_.LoadSettings();
     FillControlsFromSettings();
     recursive_.SetCheck(BST_UNCHECKED);
@@ -200,9 +218,7 @@ void CReelmarkDlg::SelectComboByText(CComboBox& combo, const std::string& text)
 
 void CReelmarkDlg::OnBrowseFolders()
 {
-    // Only file-system folders, their ancestors, the resizable dialog.
-    constexpr UINT kFolderPickerFlags = 0x49;
-    std::string chosen = ThePrompt().BrowseForFolder(m_hWnd, "Select folder", MovieFolder(), kFolderPickerFlags);
+    std::string chosen = ChooseMovieFolder(m_hWnd, MovieFolder());
     if (!chosen.empty())
         SwitchFolder(chosen, true);
 }
@@ -226,7 +242,7 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
         ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
     enable(IDC_GENERATE, movieList_.GetCount() > 0);
-    enable(ID_LAUNCH_PYTIVO, FileExists(CurrentSettings().PythonLoc));
+    enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
 }
 
@@ -269,6 +285,35 @@ void CReelmarkDlg::OnGenerate()
         OnResetTree();
 }
 
+void CReelmarkDlg::OnOptions()
+{
+    if (EditPyTivoLocation(CurrentSettings().PythonLoc))
+        SyncFromControls();
+}
+
+void CReelmarkDlg::OnViewLog()
+{
+    statusLog_->logText = log_.Text();
+    statusLog_->ShowWindow(SW_SHOW);
+}
+
+void CReelmarkDlg::OnLaunchPyTivo()
+{
+    LaunchPyTivo(CurrentSettings().PythonLoc);
+}
+
+void CReelmarkDlg::OnHelpIndex()
+{
+    // The folder the help files were written to at start.
+    ShowHelpDocument(ParentFolderOf(helpFiles_.viewer));
+}
+
+void CReelmarkDlg::OnAbout()
+{
+    splash_.versionText = kReelmarkVersion;
+    splash_.ShowSplash(0, this);
+}
+
 void CReelmarkDlg::OnExit()
 {
     SendMessage(WM_CLOSE);
@@ -297,6 +342,7 @@ void CReelmarkDlg::OnClose()
     SyncFromControls();
     settings_.SaveSettings();
     log_.Save(PathInCurrentDirectory(kLogFileName));
+    statusLog_.reset();
     ClearTree();
     EndDialog(IDCANCEL);
 }

@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "app/HelpFiles.h"
 #include "app/MetadataFormat.h"
 #include "app/Settings.h"
 #include "browse/ActivityLog.h"
 #include "browse/FolderNode.h"
 #include "controls/ColorListBox.h"
+#include "controls/SplashWnd.h"
+#include "controls/StatusLogDlg.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -56,11 +59,19 @@ public:
     // Commands.
     void OnBrowseFolders();
     void OnGenerate();
+    void OnDeleteSelected();
+    void OnOptions();
+    void OnViewLog();
+    void OnLaunchPyTivo();
+    void OnHelpIndex();
+    void OnAbout();
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const { return GetDlgItemText(1003); }
     bool MovieMode() const { return movieMode_; }
     const CToolBar& ToolBar() const { return toolBar_; }
+    CStatusLogDlg* StatusLog() { return statusLog_.get(); }
+    const HelpFilePaths& HelpFiles() const { return helpFiles_; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -99,6 +110,8 @@ private:
     MetadataTemplate CurrentTemplate() const;
 
     HICON icon_ = nullptr;
+    // Never shown itself: carries the version text and shows the splash.
+    CSplashWnd splash_;
     CMenu menu_;
     CToolBar toolBar_;
     CImageList treeImages_;
@@ -129,6 +142,8 @@ private:
 
     ActivityLog log_;
     SettingsStore settings_;
+    std::unique_ptr<CStatusLogDlg> statusLog_;
+    HelpFilePaths helpFiles_;
     std::string metadataText_;
     std::string metadataPath_;
     bool movieMode_ = true;

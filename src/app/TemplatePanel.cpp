@@ -6,7 +6,7 @@
 
 #include "app/ReelmarkDlg.h"
 #include "app/SeriesId.h"
-#include "browse/MovieScanner.h"
+#include "browse/OutsidePrograms.h"
 #include "resource.h"
 
 namespace {
@@ -66,7 +66,7 @@ void CReelmarkDlg::SyncFromControls()
     editMeta_.EnableWindow(hasSelection);
     clearSelect_.EnableWindow(hasSelection);
     deleteSelected_.EnableWindow(hasSelection);
-    toolBar_.EnableButton(ID_LAUNCH_PYTIVO, FileExists(s.PythonLoc));
+    toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(s.PythonLoc));
 }
 
 MetadataTemplate CReelmarkDlg::CurrentTemplate() const

@@ -51,7 +51,16 @@ int ActivityLog::AddLogEntryV(const std::string& caption, LogSeverity severity, 
 
 int ActivityLog::AddLogEntryText(const std::string& caption, LogSeverity severity, const std::string& message)
 {
-    const std::string text = message.substr(0, kLogMessageMax);
+    // One log line per line feed: system texts end in CR LF, which would
+    // leave a stray carriage return and an empty line in the file.
+    std::string text;
+    for (size_t i = 0; i < message.size() && text.size() < kLogMessageMax; ++i) {
+        if (message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n')
+            continue;
+        text += message[i];
+    }
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
     std::time_t now = clock_ ? clock_() : std::time(nullptr);
     std::tm local = {};
     localtime_s(&local, &now);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "controls/AutoFont.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
@@ -18,20 +19,6 @@ constexpr const char* kLegalNotice =
     "Reelmark is provided as is, without warranty of any kind. TiVo is a trademark of its owner; "
     "pyTivo is an independent program. Reelmark writes metadata files beside your movie files: "
     "keep copies of anything you cannot replace.";
-
-// A bold Times New Roman of the given cell height, the font both texts use.
-// Stands in for CAutoFont made bold and given a height (same LOGFONT) until
-// that class is part of this tree.
-HFONT CreateSplashFont(int height)
-{
-    LOGFONTA font = {};
-    font.lfHeight = height;
-    font.lfWeight = FW_BOLD;
-    font.lfQuality = PROOF_QUALITY;
-    font.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
-    lstrcpynA(font.lfFaceName, "Times New Roman", LF_FACESIZE);
-    return ::CreateFontIndirectA(&font);
-}
 
 }  // namespace
 
@@ -191,18 +178,19 @@ void CSplashWnd::DrawTexts(HDC dc)
     // room for them (68 and 281 for the 345-pixel picture).
     RECT rect = {20, static_cast<int>(height / 9.0 * 1.7999999523162842), width - 20, height};
 
-    CFont titleFont;
-    titleFont.Attach(CreateSplashFont(17));
+    CAutoFont font;
+    font.SetFontBold(true);
+    font.SetFontHeight(17);
     {
-        CSelectObject select(out, titleFont);
+        CSelectObject select(out, font);
         out.SetBkMode(TRANSPARENT);
         out.SetTextColor(RGB(0, 0, 0));
         out.DrawText(std::string(title) + "\n" + kCreditLine, &rect, DT_CENTER | DT_NOCLIP);
     }
 
-    CFont noticeFont;
-    noticeFont.Attach(CreateSplashFont(14));
-    CSelectObject select(out, noticeFont);
+    font.SetFontBold(true);
+    font.SetFontHeight(14);
+    CSelectObject select(out, font);
     out.SetBkMode(TRANSPARENT);
     out.SetTextColor(RGB(7, 42, 189));
     rect.top = static_cast<int>(height / 4.650000095367432 * 3.799999952316284);

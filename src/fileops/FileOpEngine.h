@@ -25,6 +25,10 @@ public:
     // Back to "No error", the default options and no descent limit.
     void Reset();
 
+    // A delete left a file in place: the user said No or Cancel at the
+    // read-only question, or the attribute could not be cleared.
+    bool Skipped() const { return skipped_; }
+
     void SetConfirmReadOnly(bool confirm) { confirmReadOnly_ = confirm; }
     void SetReplaceExisting(bool replace) { replaceExisting_ = replace; }
 

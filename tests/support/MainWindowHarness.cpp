@@ -44,6 +44,8 @@ void MainWindowHarness::WriteIniForFolder(const std::string& folder, const std::
 void MainWindowHarness::Start()
 {
     dialog_ = std::make_unique<CReelmarkDlg>();
+    // A splash would cover the window and wait for its timer.
+    CSplashWnd::EnableSplash(false);
     dialog_->Create(IDD_REELMARK);
 }
 
