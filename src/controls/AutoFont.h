@@ -15,8 +15,6 @@ public:
     // semi-bold (500) before.
     bool SetFontBold(bool bold);
 
-    const LOGFONTA& LogFont() const { return logFont_; }
-
 private:
     void Rebuild();
 

@@ -13,8 +13,6 @@ public:
     explicit CMemDC(CDC& target, const RECT* rect = nullptr);
     ~CMemDC() override;
 
-    const CRect& Rect() const { return rect_; }
-
 private:
     void FillBackground();
 

@@ -26,9 +26,6 @@ public:
     // does not repaint (TPC_SHOWPERCENT does).
     int showPercent = 1;
 
-    // The whole control as it would appear, onto any DC (paint, print).
-    void Draw(CDC& target);
-
 protected:
     const MessageMap& GetMessageMap() const override;
 
@@ -66,6 +63,8 @@ private:
     int MarqueeLimit() const;
     void Repaint();
     HFONT ControlFont() const;
+    // The whole control, through an off-screen surface, onto a paint or print DC.
+    void Draw(CDC& target);
     void DrawBar(CDC& dc);
 
     CFont verticalFont_;

@@ -283,10 +283,13 @@ LRESULT CListCtrlStyled::OnCustomDraw(NMLVCUSTOMDRAW& draw)
             }
             if (!record)
                 return CDRF_DODEFAULT;
-            // The list view must not paint its own selection over our colours.
+            // The list view must not paint its own selection over our colours:
+            // the row is unselected for its paint, and the notification says so
+            // too, for list views that decide from the notification alone.
             if (GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) {
                 rowWasSelected_ = true;
                 SetItemState(row, 0, LVIS_SELECTED);
+                draw.nmcd.uItemState &= ~CDIS_SELECTED;
             }
             HFONT font = ResolveCellStyle(0, *record, draw);
             LRESULT answer = CDRF_NOTIFYSUBITEMDRAW;

@@ -7,8 +7,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
-
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
@@ -30,20 +28,6 @@ public:
         return CreateWindowExA(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, width, height, m_hWnd,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                nullptr);
-    }
-
-    // Notifications the host received that no control took.
-    std::function<void(UINT msg, WPARAM, LPARAM)> onMessage;
-
-protected:
-    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override
-    {
-        LRESULT result = 0;
-        if (Dispatch(msg, wp, lp, &result))
-            return result;
-        if (onMessage)
-            onMessage(msg, wp, lp);
-        return DefWindowProc(msg, wp, lp);
     }
 };
 
