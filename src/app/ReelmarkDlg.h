@@ -22,7 +22,7 @@
 #include "framework/ToolBar.h"
 
 // The program's version, shown in the title and the about box.
-constexpr const char* kReelmarkVersion = "1.1.54.6197";
+#include "app/Version.h"
 
 class CReelmarkDlg : public CDialog {
 public:

@@ -4,29 +4,26 @@
 
 #include "browse/TextFile.h"
 
+const std::vector<SettingField>& SettingFields()
+{
+    static const std::vector<SettingField> fields = {
+        {"Config", "PythonLoc", "C:\\Program Files (x86)\\pyTivo\\pyTivo.py", &Settings::PythonLoc},
+        {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
+        {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
+        {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
+        {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
+        {"Settings", "IsEpisode", "false", &Settings::IsEpisode},
+        {"Settings", "SeriesType", "MV movies", &Settings::SeriesType},
+        {"Settings", "StarRating", "3 (***) stars", &Settings::StarRating},
+        {"Settings", "MpaaRating", "R - Restricted, < 17 Req Parent", &Settings::MpaaRating},
+        {"Settings", "TvRating", "TV-G - General Audiences", &Settings::TvRating},
+        {"Settings", "SeriesDesc", "(2012) My home Movies, stuff from the internet etc.",
+         &Settings::SeriesDesc},
+    };
+    return fields;
+}
+
 namespace {
-
-struct SettingField {
-    const char* section;
-    const char* key;
-    const char* defaultValue;
-    std::string Settings::*member;
-};
-
-// In the order in which settings are read from and written to the file.
-const SettingField kFields[] = {
-    {"Config", "PythonLoc", "C:\\Program Files (x86)\\pyTivo\\pyTivo.py", &Settings::PythonLoc},
-    {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
-    {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
-    {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
-    {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
-    {"Settings", "IsEpisode", "false", &Settings::IsEpisode},
-    {"Settings", "SeriesType", "MV movies", &Settings::SeriesType},
-    {"Settings", "StarRating", "3 (***) stars", &Settings::StarRating},
-    {"Settings", "MpaaRating", "R - Restricted, < 17 Req Parent", &Settings::MpaaRating},
-    {"Settings", "TvRating", "TV-G - General Audiences", &Settings::TvRating},
-    {"Settings", "SeriesDesc", "(2012) My home Movies, stuff from the internet etc.", &Settings::SeriesDesc},
-};
 
 // The order in which missing keys are added. Each new key goes in right
 // after its section header, so the file lists them in reverse.
@@ -38,11 +35,11 @@ std::string Settings::*const kEnsureOrder[] = {
 
 const SettingField& FieldOf(std::string Settings::*member)
 {
-    for (const SettingField& field : kFields) {
+    for (const SettingField& field : SettingFields()) {
         if (field.member == member)
             return field;
     }
-    return kFields[0];  // every member of kEnsureOrder is in kFields
+    return SettingFields().front();  // every member of kEnsureOrder is in the table
 }
 
 }  // namespace
@@ -50,7 +47,7 @@ const SettingField& FieldOf(std::string Settings::*member)
 void SettingsStore::SetDefaultSettings()
 {
     settings_.IniFileName = kIniFileName;
-    for (const SettingField& field : kFields)
+    for (const SettingField& field : SettingFields())
         settings_.*field.member = field.defaultValue;
 
     const std::string path = IniPath();
@@ -79,13 +76,13 @@ void SettingsStore::LoadSettings()
         const SettingField& field = FieldOf(member);
         EnsureSetting(field.section, field.key, settings_.*member);
     }
-    for (const SettingField& field : kFields)
+    for (const SettingField& field : SettingFields())
         settings_.*field.member = ini_.ReadValue(field.key, field.section, IniPath());
 }
 
 void SettingsStore::SaveSettings()
 {
-    for (const SettingField& field : kFields)
+    for (const SettingField& field : SettingFields())
         ini_.WriteValue(field.key, settings_.*field.member, field.section, IniPath());
 }
 

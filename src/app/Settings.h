@@ -2,6 +2,7 @@
 // The settings the program remembers between runs, and their trip to and
 // from the INI file "reelmark.ini" in the current directory.
 #include <string>
+#include <vector>
 
 #include "browse/ActivityLog.h"
 #include "browse/IniFile.h"
@@ -27,6 +28,18 @@ struct Settings {
     std::string TvRating;
     std::string SeriesDesc;
 };
+
+// One stored setting: where it lives in the INI file and its default.
+struct SettingField {
+    const char* section;
+    const char* key;
+    const char* defaultValue;
+    std::string Settings::*member;
+};
+
+// Every stored setting, in the order in which settings are read from and
+// written to the file.
+const std::vector<SettingField>& SettingFields();
 
 // The settings record with the INI store it is kept in; errors go to the log.
 class SettingsStore {

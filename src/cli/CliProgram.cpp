@@ -1,6 +1,221 @@
 #include "cli/CliProgram.h"
 
-int RunCli(const std::vector<std::string>&, std::ostream&, std::ostream&)
+#include <windows.h>
+
+#include "app/GenerateRun.h"
+#include "app/Version.h"
+#include "browse/ActivityLog.h"
+#include "browse/IniFile.h"
+#include "browse/MovieScanner.h"
+#include "browse/TextFile.h"
+#include "cli/CliArguments.h"
+#include "cli/CliLogSink.h"
+#include "cli/CliTemplate.h"
+#include "framework/Prompt.h"
+
+namespace {
+
+// The main window's log file; the command-line program adds to it.
+constexpr const char* kLogFileName = "Reelmark.log";
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+const char kUsage[] =
+    "Usage:\n"
+    "  reelmark-cli generate FOLDER [--replace] [--ini FILE]\n"
+    "  reelmark-cli list FOLDER\n"
+    "  reelmark-cli --help | --version\n"
+    "\n"
+    "generate  Writes a metadata file (the movie file's name plus \".txt\") for\n"
+    "          every movie file that lies directly in FOLDER, from the template\n"
+    "          Reelmark saved in its settings file. The series title is the\n"
+    "          name of FOLDER. Movies that have a metadata file are skipped.\n"
+    "          Every log line is shown and added to Reelmark.log in the current\n"
+    "          folder.\n"
+    "  --replace   Replaces existing metadata files. (Reelmark's own \"Replace\n"
+    "              Existing Metadata\" setting is not used here.)\n"
+    "  --ini FILE  Reads the template from FILE instead of reelmark.ini in the\n"
+    "              current folder. The file is only read, never changed.\n"
+    "              Without a settings file every setting has its default.\n"
+    "list      Shows the movie files in FOLDER, \"[meta]\" before those that\n"
+    "          have a metadata file.\n"
+    "\n"
+    "Options may stand before or after FOLDER. Put a FOLDER with spaces in\n"
+    "double quotes.\n"
+    "\n"
+    "Exit codes:\n"
+    "  0  Every metadata file was written or skipped (also when FOLDER holds\n"
+    "     no movie files: nothing to do), or the list was shown.\n"
+    "  1  At least one metadata file could not be written, or the run was\n"
+    "     refused (an episode template needs a series title, so FOLDER\n"
+    "     cannot be a drive root).\n"
+    "  2  Wrong use of the command line, or FOLDER or the settings file\n"
+    "     cannot be read.\n";
+
+// The summary the main window shows in a box is only a log line here, and a
+// program run by a scheduled task must never wait for a click.
+class ConsolePrompt : public Prompt {
+public:
+    int ShowMessage(HWND, const std::string&, const std::string&, UINT, int) override { return IDOK; }
+    std::string BrowseForFolder(HWND, const std::string&, const std::string&, UINT) override
+    {
+        return std::string();
+    }
+    bool PickFiles(const FileDialogRequest&, std::vector<std::string>&) override { return false; }
+    bool Launch(const LaunchRequest&) override { return false; }
+};
+
+// Installs a prompt for a scope and puts the one before it back.
+class PromptScope {
+public:
+    explicit PromptScope(Prompt& prompt) : previous_(&ThePrompt()) { SetPrompt(&prompt); }
+    ~PromptScope() { SetPrompt(previous_); }
+    PromptScope(const PromptScope&) = delete;
+    PromptScope& operator=(const PromptScope&) = delete;
+
+private:
+    Prompt* previous_;
+};
+
+// The system's message without its trailing line end.
+std::string ErrorText(DWORD code)
 {
-    return 0;
+    return CIniFile::TrimChars(SystemErrorText(code), kIniTrimChars, CIniFile::kTrimEnd);
+}
+
+std::string FullPathOf(const std::string& path)
+{
+    const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::string full(size, '\0');
+    const DWORD length = GetFullPathNameA(path.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return full;
+}
+
+// The folder as an absolute path (the scanner and the log want one, and a
+// relative "." has no name to take the series title from); false with a
+// message on err when it is missing, not a folder or cannot be read.
+bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& err)
+{
+    folder = FullPathOf(given);
+    // The scanner reads folders behind the long-path prefix; so does this test.
+    const std::string longPath = "\\\\?\\" + StripTrailingSeparator(folder);
+    // A drive root is only a folder with its backslash ("C:" alone is the volume).
+    const bool driveRoot = longPath.size() == 6 && longPath.back() == ':';
+    const DWORD attributes = GetFileAttributesA((driveRoot ? longPath + "\\" : longPath).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        err << "reelmark-cli: cannot find the folder " << given << ": " << ErrorText(GetLastError()) << "\n";
+        return false;
+    }
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        err << "reelmark-cli: " << given << " is not a folder\n";
+        return false;
+    }
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((longPath + "\\*.*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND) {  // an empty drive root has no entries at all
+            err << "reelmark-cli: cannot read the folder " << given << ": " << ErrorText(code) << "\n";
+            return false;
+        }
+    } else {
+        FindClose(find);
+    }
+    return true;
+}
+
+std::vector<std::string> MoviePathsIn(const std::string& folder)
+{
+    std::vector<std::string> paths;
+    ListMovieFiles(folder, "*.*", false, paths);
+    return paths;
+}
+
+int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    std::string folder;
+    if (!ResolveFolder(arguments.folder, folder, err))
+        return kExitUsage;
+    const std::vector<std::string> paths = MoviePathsIn(folder);
+    int withMetadata = 0;
+    for (const std::string& path : paths) {
+        const bool hasMetadata = HasMetadataFile(path);
+        withMetadata += hasMetadata ? 1 : 0;
+        out << (hasMetadata ? "[meta] " : "[    ] ") << FileNameOf(path, true) << "\n";
+    }
+    out << paths.size() << (paths.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
+        << " with metadata\n";
+    return kExitSuccess;
+}
+
+int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    std::string folder;
+    if (!ResolveFolder(arguments.folder, folder, err))
+        return kExitUsage;
+
+    const std::string iniPath =
+        arguments.iniFile.empty() ? PathInCurrentDirectory(kIniFileName) : arguments.iniFile;
+    Settings settings;
+    switch (ReadSettingsFile(iniPath, settings)) {
+        case SettingsFileState::Unreadable:
+            err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
+            return kExitUsage;
+        case SettingsFileState::Missing:
+            err << "reelmark-cli: no settings file " << iniPath << "; every setting has its default\n";
+            break;
+        case SettingsFileState::Read:
+            break;
+    }
+
+    GenerateRequest request;
+    request.folder = folder;
+    for (const std::string& path : MoviePathsIn(folder))
+        request.entries.push_back(FileNameOf(path, true));
+    request.replaceExisting = arguments.replace;
+    // A drive root has no name of its own: the series title stays empty,
+    // and an episode run is refused as the main window refuses it.
+    request.seriesTitleText = LastPathComponent(folder);
+    request.metadata = TemplateFromSettings(settings, request.seriesTitleText);
+    request.isEpisodeTicked = !request.metadata.movieMode;
+
+    ActivityLog log;
+    CliLogSink sink(out, err, PathInCurrentDirectory(kLogFileName));
+    log.SetListener([&sink](const std::string& text) { sink.OnLogText(text); });
+    ConsolePrompt console;
+    PromptScope scope(console);
+    const GenerateResult result = RunGenerate(request, log);
+    return result.refused || result.failed > 0 ? kExitFailed : kExitSuccess;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    CliArguments arguments;
+    std::string error;
+    if (!ParseCliArguments(args, arguments, error)) {
+        err << "reelmark-cli: " << error << "\n\n" << kUsage;
+        return kExitUsage;
+    }
+    switch (arguments.command) {
+        case CliCommand::Version:
+            out << kReelmarkVersion << "\n";
+            return kExitSuccess;
+        case CliCommand::List:
+            return ListCommand(arguments, out, err);
+        case CliCommand::Generate:
+            return GenerateCommand(arguments, out, err);
+        case CliCommand::Help:
+            break;
+    }
+    out << kUsage;
+    return kExitSuccess;
 }

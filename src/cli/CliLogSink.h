@@ -1,0 +1,27 @@
+#pragma once
+// Where reelmark-cli's activity log goes: every new line is shown on the
+// console at once and appended to the log file, so that a run that is cut
+// short keeps what it did. The file is never truncated or rewritten.
+#include <ostream>
+#include <string>
+
+class CliLogSink {
+public:
+    CliLogSink(std::ostream& out, std::ostream& err, std::string logPath)
+        : out_(out), err_(err), logPath_(std::move(logPath))
+    {
+    }
+
+    // Takes the whole log text after each entry (an ActivityLog listener)
+    // and passes on what is new since the last call.
+    void OnLogText(const std::string& text);
+
+private:
+    void AppendToFile(const std::string& lines);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::string logPath_;
+    size_t passedOn_ = 0;
+    bool warned_ = false;  // one warning per run is enough
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The metadata template of reelmark-cli: the one the main window would use,
+// taken from its settings file, which is only ever read here.
+#include <string>
+
+#include "app/MetadataFormat.h"
+#include "app/Settings.h"
+
+enum class SettingsFileState {
+    Read,       // the file was read; keys it lacks keep their defaults
+    Missing,    // there is no such file: every setting has its default
+    Unreadable  // the file exists but cannot be read (locked, a folder, no access)
+};
+
+// Every setting from the file, a missing key taking its default as the
+// main window's start would add it, but without writing anything.
+SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings);
+
+// The template as the main window's controls would show it after a start
+// with these settings in the given folder: the series title is the folder's
+// own name, the layout follows the Is Episode box (ticked only by "true"),
+// and each rating selects the first item that begins with its stored text.
+MetadataTemplate TemplateFromSettings(const Settings& settings, const std::string& seriesTitle);

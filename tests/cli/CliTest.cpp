@@ -1,0 +1,350 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "cli/CliArguments.h"
+#include "cli/CliProgram.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// A settings file as the main window leaves it; the description runs over
+// two lines.
+const char kIni[] =
+    " [Config]\r\n"
+    " OverwriteMetadata=true\r\n"
+    " PythonLoc=C:\\pyTivo\\pyTivo.py\r\n"
+    " [Settings]\r\n"
+    " TvRating=tv-14\r\n"
+    " MpaaRating=pg-13\r\n"
+    " StarRating=4\r\n"
+    " SeriesDesc=First line\r\n"
+    "\t|second line\r\n"
+    " IsEpisode=false\r\n"
+    " SeriesID=SH123456\r\n"
+    " SeriesTitle=Ignored\r\n";
+
+class CliTest : public ::testing::Test {
+protected:
+    int Run(const std::vector<std::string>& args)
+    {
+        out.str("");
+        err.str("");
+        return RunCli(args, out, err);
+    }
+
+    // The printed log lines without their stamps ("Sun Dec  6,2026 15:12:03: ").
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> messages;
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);) {
+            const bool stamped = line.size() >= 26 && line[10] == ',' && line.compare(24, 2, ": ") == 0;
+            messages.push_back(stamped ? line.substr(26) : line);
+        }
+        return messages;
+    }
+
+    TempFolder dir;
+    CurrentDirectoryScope cwd{dir.Path()};
+    ScriptedPrompt prompt;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(CliTest, MovieLayoutFromTheSettingsFile)
+{
+    dir.WriteFile("reelmark.ini", kIni);
+    dir.WriteFile("Films\\Holiday.2012.mpg", "movie");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+
+    EXPECT_EQ(
+        "title : Holiday.2012\r\n"
+        "seriesTitle : Holiday.2012\r\n"
+        "episodeTitle : \r\n"
+        "seriesId : SH123456\r\n"
+        "movieYear : 2012\r\n"
+        "description : First line\r\n"
+        "second line\r\n"
+        "isEpisode : false\r\n"
+        "mpaaRating : P3\r\n"
+        "starRating : x7\r\n",
+        ReadFileBytes(dir / "Films\\Holiday.2012.mpg.txt"));
+    const std::vector<std::string> expected = {
+        "Generating metadata. Processing 1 files",
+        "Creating metadata file 1 of 1: " + (dir / "Films\\Holiday.2012.mpg") + ".txt",
+        "1 Metadata Files Created - 0 skipped!",
+    };
+    EXPECT_EQ(expected, Messages());
+    // The summary is a log line only: no box ever waits for a click.
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(&prompt, &ThePrompt());
+}
+
+TEST_F(CliTest, EpisodeLayoutTakesTheSeriesTitleFromTheFolderName)
+{
+    // Missing keys take their defaults: the star rating is "3 (***) stars".
+    dir.WriteFile("reelmark.ini", " [Settings]\r\n IsEpisode=true\r\n TvRating=TV-14\r\n SeriesID=SH1\r\n");
+    dir.WriteFile("Garden Diary\\Week 01.avi");
+
+    // A relative folder is named by its full path.
+    CurrentDirectoryScope inside(dir / "Garden Diary");
+    EXPECT_EQ(0, Run({"generate", ".", "--ini", dir / "reelmark.ini"}));
+
+    EXPECT_EQ(
+        "title : Garden Diary\r\n"
+        "seriesTitle : Garden Diary\r\n"
+        "episodeTitle : Week 01\r\n"
+        "seriesId : SH1\r\n"
+        "movieYear : 2012\r\n"
+        "description : (2012) My home Movies, stuff from the internet etc.\r\n"
+        "isEpisode : true\r\n"
+        "tvRating : x5\r\n"
+        "starRating : x5\r\n",
+        ReadFileBytes(dir / "Garden Diary\\Week 01.avi.txt"));
+    EXPECT_EQ("Creating metadata file 1 of 1: " + (dir / "Garden Diary\\Week 01.avi") + ".txt",
+              Messages().at(1));
+}
+
+TEST_F(CliTest, OnlyTheExactTextTrueTicksTheEpisodeFlag)
+{
+    dir.WriteFile("reelmark.ini", " [Settings]\r\n IsEpisode=True\r\n");
+    dir.WriteFile("Films\\A.mkv");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+
+    const std::string text = ReadFileBytes(dir / "Films\\A.mkv.txt");
+    EXPECT_NE(std::string::npos, text.find("title : A\r\n"));
+    EXPECT_NE(std::string::npos, text.find("isEpisode : false\r\n"));
+    EXPECT_NE(std::string::npos, text.find("mpaaRating : R4\r\n"));
+}
+
+TEST_F(CliTest, ExistingFilesAreSkippedUnlessReplaceIsGiven)
+{
+    // The stored Replace setting is "true"; only --replace replaces.
+    dir.WriteFile("reelmark.ini", kIni);
+    dir.WriteFile("Films\\A.mpg");
+    dir.WriteFile("Films\\A.mpg.txt", "kept");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+    EXPECT_EQ("kept", ReadFileBytes(dir / "Films\\A.mpg.txt"));
+    std::vector<std::string> expected = {
+        "Generating metadata. Processing 1 files",
+        "File already exists! Skipping metadata file 1 of 1: " + (dir / "Films\\A.mpg") + ".txt",
+        "All 1 Metadata Files skipped!!",
+    };
+    EXPECT_EQ(expected, Messages());
+
+    EXPECT_EQ(0, Run({"--replace", "generate", dir / "Films\\"}));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Films\\A.mpg.txt").find("title : A\r\n"));
+    EXPECT_EQ("1 Metadata Files Created - 0 skipped!", Messages().back());
+}
+
+TEST_F(CliTest, AFileThatCannotBeWrittenFailsTheRun)
+{
+    dir.WriteFile("Films\\A.mpg");
+    dir.WriteFile("Films\\A.mpg.txt", "protected");
+    SetFileAttributesA((dir / "Films\\A.mpg.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+
+    EXPECT_EQ(1, Run({"generate", dir / "Films", "--replace"}));
+
+    EXPECT_EQ("protected", ReadFileBytes(dir / "Films\\A.mpg.txt"));
+    EXPECT_NE(std::string::npos,
+              out.str().find(": <ERROR> Could not write metadata file: " + (dir / "Films\\A.mpg")));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(CliTest, EpisodeRunInADriveRootIsRefused)
+{
+    dir.WriteFile("reelmark.ini", " [Settings]\r\n IsEpisode=true\r\n");
+    const std::string root = dir.Path().substr(0, 3);  // "C:\"
+
+    EXPECT_EQ(1, Run({"generate", root}));
+
+    EXPECT_EQ("<ERROR> The \"Is Episode\" flag is checked. You must use a sub folder", Messages().at(0));
+    EXPECT_EQ(std::string::npos, out.str().find("Generating metadata."));
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(CliTest, AFolderWithoutMoviesIsNothingToDo)
+{
+    dir.MakeFolder("Empty");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Empty"}));
+
+    const std::vector<std::string> expected = {
+        "Generating metadata. Processing 0 files",
+        "<ERROR> There are no movie files in the list.",
+    };
+    EXPECT_EQ(expected, Messages());
+}
+
+TEST_F(CliTest, AMissingSettingsFileMeansDefaultsAndIsNotCreated)
+{
+    dir.WriteFile("Films\\Holiday.mpg");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films", "--ini", dir / "none.ini"}));
+    EXPECT_EQ(0, Run({"generate", dir / "Films", "--replace"}));
+
+    EXPECT_EQ(
+        "title : Holiday\r\n"
+        "seriesTitle : Holiday\r\n"
+        "episodeTitle : \r\n"
+        "seriesId : MV994401\r\n"
+        "movieYear : 2012\r\n"
+        "description : (2012) My home Movies, stuff from the internet etc.\r\n"
+        "isEpisode : false\r\n"
+        "mpaaRating : R4\r\n"
+        "starRating : x5\r\n",
+        ReadFileBytes(dir / "Films\\Holiday.mpg.txt"));
+    EXPECT_NE(std::string::npos, err.str().find("no settings file"));
+    EXPECT_FALSE(PathExists(dir / "none.ini"));
+    EXPECT_FALSE(PathExists(dir / "reelmark.ini"));
+}
+
+TEST_F(CliTest, TheSettingsFileIsOnlyRead)
+{
+    // Keys missing from the file would be added by the main window's start.
+    const std::string ini = " [Settings]\r\n SeriesID=MV1\r\n";
+    dir.WriteFile("reelmark.ini", ini);
+    dir.WriteFile("Films\\A.mpg");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+
+    EXPECT_EQ(ini, ReadFileBytes(dir / "reelmark.ini"));
+}
+
+TEST_F(CliTest, AnUnreadableSettingsFileStopsTheRun)
+{
+    dir.MakeFolder("folder.ini");
+    dir.WriteFile("Films\\A.mpg");
+
+    EXPECT_EQ(2, Run({"generate", dir / "Films", "--ini", dir / "folder.ini"}));
+
+    EXPECT_NE(std::string::npos, err.str().find("cannot read the settings file"));
+    EXPECT_FALSE(PathExists(dir / "Films\\A.mpg.txt"));
+}
+
+TEST_F(CliTest, LogLinesAreAppendedToTheLogFile)
+{
+    dir.WriteFile("Reelmark.log", "Sun Dec  6,2026 15:12:03: earlier run\r\n");
+    dir.WriteFile("Films\\A.mpg");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+
+    // Printed as the file holds them, stamps included, with CR LF on disk.
+    std::string appended;
+    for (char c : out.str())
+        appended += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ("Sun Dec  6,2026 15:12:03: earlier run\r\n" + appended, ReadFileBytes(dir / "Reelmark.log"));
+    EXPECT_EQ(3u, Messages().size());
+}
+
+TEST_F(CliTest, ALogFileThatCannotBeWrittenIsOnlyAWarning)
+{
+    dir.MakeFolder("Reelmark.log");
+    dir.WriteFile("reelmark.ini", kIni);
+    dir.WriteFile("Films\\A.mpg");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+
+    EXPECT_TRUE(PathExists(dir / "Films\\A.mpg.txt"));
+    EXPECT_EQ(3u, Messages().size());  // every line still printed
+    EXPECT_EQ(0u, err.str().find("reelmark-cli: warning: cannot write the log file"));
+    EXPECT_EQ(err.str().find('\n'), err.str().size() - 1);  // once, not per line
+}
+
+TEST_F(CliTest, NamesWithSpacesAmpersandsAndAccents)
+{
+    dir.WriteFile("Films & Caf\xe9 Noir\\Caf\xe9 Cr\xe8me.avi");
+
+    EXPECT_EQ(0, Run({"list", dir / "Films & Caf\xe9 Noir"}));
+    EXPECT_EQ("[    ] Caf\xe9 Cr\xe8me.avi\n1 movie file, 0 with metadata\n", out.str());
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films & Caf\xe9 Noir"}));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Films & Caf\xe9 Noir\\Caf\xe9 Cr\xe8me.avi.txt")
+                      .find("title : Caf\xe9 Cr\xe8me\r\n"));
+}
+
+TEST_F(CliTest, ListMarksMoviesWithMetadata)
+{
+    dir.WriteFile("Films\\Holiday.mpg");
+    dir.WriteFile("Films\\Holiday.mpg.txt");
+    dir.WriteFile("Films\\Other.avi");
+    dir.WriteFile("Films\\notes.txt");
+    dir.WriteFile("Films\\Sub\\Deeper.mpg");
+
+    EXPECT_EQ(0, Run({"list", dir / "Films"}));
+
+    const std::vector<std::string> lines = Messages();
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_TRUE((lines[0] == "[meta] Holiday.mpg" && lines[1] == "[    ] Other.avi") ||
+                (lines[0] == "[    ] Other.avi" && lines[1] == "[meta] Holiday.mpg"));
+    EXPECT_EQ("2 movie files, 1 with metadata", lines[2]);
+    EXPECT_FALSE(PathExists(dir / "Reelmark.log"));
+}
+
+TEST_F(CliTest, AFolderThatCannotBeReadIsExitCodeTwo)
+{
+    dir.WriteFile("file.mpg");
+    for (const std::string& command : {"list", "generate"}) {
+        EXPECT_EQ(2, Run({command, dir / "missing"}));
+        EXPECT_EQ(0u, err.str().find("reelmark-cli: cannot find the folder " + (dir / "missing") + ": "));
+        EXPECT_EQ(2, Run({command, dir / "file.mpg"}));
+        EXPECT_EQ("reelmark-cli: " + (dir / "file.mpg") + " is not a folder\n", err.str());
+        EXPECT_EQ("", out.str());
+    }
+    EXPECT_FALSE(PathExists(dir / "Reelmark.log"));
+}
+
+TEST_F(CliTest, HelpVersionAndBadUsage)
+{
+    EXPECT_EQ(0, Run({"--version"}));
+    EXPECT_EQ("1.1.54.6197\n", out.str());
+
+    EXPECT_EQ(0, Run({"generate", "--help"}));
+    EXPECT_EQ(0u, out.str().find("Usage:"));
+    EXPECT_NE(std::string::npos, out.str().find("Exit codes:"));
+
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"generate"},
+        {"generate", dir.Path(), "--force"},
+        {"generate", dir.Path(), "--ini"},
+        {"generate", "C:\\Garden", "Diary"},
+        {"copy", dir.Path()},
+        {"list", dir.Path(), "--replace"},
+    };
+    for (const std::vector<std::string>& args : bad) {
+        EXPECT_EQ(2, Run(args)) << ::testing::PrintToString(args);
+        EXPECT_EQ(0u, err.str().find("reelmark-cli: ")) << ::testing::PrintToString(args);
+        EXPECT_NE(std::string::npos, err.str().find("Usage:"));
+        EXPECT_EQ("", out.str());
+    }
+    Run({"generate", dir.Path(), "--force"});
+    EXPECT_EQ(0u, err.str().find("reelmark-cli: unknown option: --force\n\nUsage:"));
+}
+
+TEST(CliArgumentsTest, OptionsStandAnywhere)
+{
+    CliArguments parsed;
+    std::string error;
+    ASSERT_TRUE(ParseCliArguments({"--ini", "my.ini", "GENERATE", "D:\\Video", "--replace"}, parsed, error));
+    EXPECT_EQ(CliCommand::Generate, parsed.command);
+    EXPECT_EQ("D:\\Video", parsed.folder);
+    EXPECT_TRUE(parsed.replace);
+    EXPECT_EQ("my.ini", parsed.iniFile);
+
+    // After "--" a folder may start with a dash, and "--help" is a name.
+    ASSERT_TRUE(ParseCliArguments({"list", "--", "--help"}, parsed, error));
+    EXPECT_EQ(CliCommand::List, parsed.command);
+    EXPECT_EQ("--help", parsed.folder);
+
+    EXPECT_FALSE(ParseCliArguments({"generate", "a", "--ini", "x", "--ini", "y"}, parsed, error));
+    EXPECT_EQ("--ini is given more than once", error);
+}
+
+}  // namespace
