@@ -33,10 +33,10 @@ void CColorListBox::MeasureItem(MEASUREITEMSTRUCT& item)
     const RECT itemRect = GetItemRect(static_cast<int>(item.itemID));
     if (lineHeight_ == 0) {
         RECT probe = itemRect;
-        lineHeight_ = dc.DrawText("   ", &probe, DT_CALCRECT | DT_WORDBREAK);
+        lineHeight_ = dc.DrawText("   ", &probe, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
     RECT measured = itemRect;
-    item.itemHeight = static_cast<UINT>(dc.DrawText(text, &measured, DT_CALCRECT | DT_WORDBREAK));
+    item.itemHeight = static_cast<UINT>(dc.DrawText(text, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
 }
 
 void CColorListBox::DrawItem(const DRAWITEMSTRUCT& item)
@@ -67,7 +67,7 @@ void CColorListBox::DrawItemText(HDC dc, const std::string& text, const RECT& re
     const int itemHeight = rect.bottom - rect.top;
     if (lineHeight_ <= 0 || itemHeight <= lineHeight_) {
         RECT whole = rect;
-        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &whole, DT_SINGLELINE);
+        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &whole, DT_SINGLELINE | DT_NOPREFIX);
         return;
     }
     const int lines = itemHeight / lineHeight_;
@@ -77,6 +77,6 @@ void CColorListBox::DrawItemText(HDC dc, const std::string& text, const RECT& re
         line.top = rect.top + k * lineHeight_;
         line.bottom = line.top + lineHeight_;
         ::DrawTextA(dc, text.c_str() + parts[k].start, static_cast<int>(parts[k].count), &line,
-                    DT_SINGLELINE);
+                    DT_SINGLELINE | DT_NOPREFIX);
     }
 }
