@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr const char* kLogFileName = "Reelmark.log";
 constexpr COLORREF kToolbarKeyColor = RGB(192, 1, 0);
 constexpr COLORREF kTreeKeyColor = RGB(192, 192, 192);
 

@@ -11,6 +11,9 @@
 
 enum class LogSeverity { Information, Warning, Error };
 
+// The log file, in the current directory.
+constexpr const char* kLogFileName = "Reelmark.log";
+
 // How many non-empty lines of the log file a run carries over.
 constexpr int kLogLinesKept = 256;
 

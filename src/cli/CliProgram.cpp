@@ -16,7 +16,6 @@
 namespace {
 
 // The main window's log file; the command-line program adds to it.
-constexpr const char* kLogFileName = "Reelmark.log";
 
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailed = 1;

@@ -131,3 +131,12 @@ TEST(ActivityLog, SaveToAnUnwritableFolderFailsAndLeavesNoFile)
     EXPECT_FALSE(log.Save(dir / "no such folder\\Reelmark.log"));
     EXPECT_FALSE(PathExists(dir / "no such folder"));
 }
+
+TEST(ActivityLog, SystemTextsWithCrLfMakeOneLinePerLineFeed)
+{
+    ActivityLog log;
+    log.AddLogEntry("", LogSeverity::Error, "Could not delete file: %s\n%s", "C:\\a.mpg", "Access denied.\r\n");
+    const std::string text = log.Text();
+    EXPECT_EQ(std::string::npos, text.find('\r'));
+    EXPECT_EQ("Could not delete file: C:\\a.mpg\nAccess denied.\n", text.substr(26 + 8));
+}
