@@ -1,14 +1,25 @@
 #include "framework/Controls.h"
 
-std::string CComboBox::GetLBText(int index) const
+namespace {
+
+// The text of a list or combo item: ask its length, then the text (both
+// messages answer -1 for a wrong index).
+std::string ItemText(const CWnd& control, UINT lengthMessage, UINT textMessage, int index)
 {
-    LRESULT length = SendMessage(CB_GETLBTEXTLEN, index);
-    if (length == CB_ERR)
+    LRESULT length = control.SendMessage(lengthMessage, index);
+    if (length < 0)
         return std::string();
     std::string text(length + 1, '\0');
-    LRESULT got = SendMessage(CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(got == CB_ERR ? 0 : got);
+    LRESULT got = control.SendMessage(textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got < 0 ? 0 : got);
     return text;
+}
+
+}  // namespace
+
+std::string CComboBox::GetLBText(int index) const
+{
+    return ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 std::vector<std::string> CComboBox::Items() const
@@ -21,13 +32,7 @@ std::vector<std::string> CComboBox::Items() const
 
 std::string CListBox::GetText(int index) const
 {
-    LRESULT length = SendMessage(LB_GETTEXTLEN, index);
-    if (length == LB_ERR)
-        return std::string();
-    std::string text(length + 1, '\0');
-    LRESULT got = SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(got == LB_ERR ? 0 : got);
-    return text;
+    return ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 std::vector<int> CListBox::GetSelItems() const

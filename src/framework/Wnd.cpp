@@ -106,23 +106,27 @@ BOOL CWnd::DestroyWindow()
     return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
 }
 
-std::string CWnd::GetWindowText() const
+namespace {
+
+std::string TextOfWindow(HWND wnd)
 {
-    int length = GetWindowTextLengthA(m_hWnd);
+    int length = GetWindowTextLengthA(wnd);
     std::string text(length + 1, '\0');
-    int got = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
+    int got = ::GetWindowTextA(wnd, &text[0], length + 1);
     text.resize(got > 0 ? got : 0);
     return text;
 }
 
+}  // namespace
+
+std::string CWnd::GetWindowText() const
+{
+    return TextOfWindow(m_hWnd);
+}
+
 std::string CWnd::GetDlgItemText(int id) const
 {
-    HWND item = GetDlgItem(id);
-    int length = GetWindowTextLengthA(item);
-    std::string text(length + 1, '\0');
-    int got = ::GetWindowTextA(item, &text[0], length + 1);
-    text.resize(got > 0 ? got : 0);
-    return text;
+    return TextOfWindow(GetDlgItem(id));
 }
 
 RECT CWnd::GetClientRect() const
