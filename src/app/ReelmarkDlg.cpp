@@ -9,6 +9,7 @@
 #include "app/GenerateRun.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
+#include "copy/CopyMoviesToFolderDlg.h"
 #include "framework/Prompt.h"
 #include "resource.h"
 
@@ -110,8 +111,15 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
         OnNotify(TVN_SELCHANGEDA, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
+        OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
     };
     return map;
+}
+
+void CReelmarkDlg::OnCopyMovies()
+{
+    CCopyMoviesToFolderDlg dialog(*this);
+    dialog.DoModal();
 }
 
 BOOL CReelmarkDlg::OnInitDialog()

@@ -13,6 +13,7 @@
 #include "browse/ActivityLog.h"
 #include "browse/FolderNode.h"
 #include "controls/ColorListBox.h"
+#include "copy/CopyListEntry.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -56,6 +57,13 @@ public:
     // Commands.
     void OnBrowseFolders();
     void OnGenerate();
+    // Runs the copy dialog modally.
+    void OnCopyMovies();
+
+    // The copy dialog's files and its Overwrite Target state, kept while
+    // the program runs (never saved).
+    std::vector<CopyListEntry>& CopyList() { return copyList_; }
+    int& CopyOverwriteFlag() { return copyOverwriteFlag_; }
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const { return GetDlgItemText(1003); }
@@ -136,4 +144,6 @@ private:
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
     bool closing_ = false;
     bool clearingTree_ = false;
+    std::vector<CopyListEntry> copyList_;
+    int copyOverwriteFlag_ = 0;
 };
