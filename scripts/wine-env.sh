@@ -23,6 +23,9 @@ wine_ensure_prefix() {
             # Wine's default, Tahoma, is wider and clips labels laid out for it.
             wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
                 /v 'MS Shell Dlg' /d 'MS Sans Serif' /f >/dev/null 2>&1 9>&-
+            # The lists' fixed-width font: Wine ships Courier, not Courier New.
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+                /v 'Courier New' /d 'Courier' /f >/dev/null 2>&1 9>&-
             # Debian's Wine ignores fonts-wine unless the fonts sit in the prefix.
             mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
             cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

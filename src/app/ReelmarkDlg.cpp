@@ -11,6 +11,7 @@
 #include "browse/OutsidePrograms.h"
 #include "browse/SettingsDlg.h"
 #include "browse/TextFile.h"
+#include "copy/CopyMoviesToFolderDlg.h"
 #include "resource.h"
 
 namespace {
@@ -118,8 +119,15 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_LAUNCH_PYTIVO, &D::OnLaunchPyTivo),
         OnCommand(ID_HELP_INDEX, &D::OnHelpIndex),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
+        OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
     };
     return map;
+}
+
+void CReelmarkDlg::OnCopyMovies()
+{
+    CCopyMoviesToFolderDlg dialog(*this);
+    dialog.DoModal();
 }
 
 BOOL CReelmarkDlg::OnInitDialog()

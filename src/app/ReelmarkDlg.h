@@ -16,6 +16,7 @@
 #include "controls/ColorListBox.h"
 #include "controls/SplashWnd.h"
 #include "controls/StatusLogDlg.h"
+#include "copy/CopyListEntry.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -65,6 +66,13 @@ public:
     void OnLaunchPyTivo();
     void OnHelpIndex();
     void OnAbout();
+    // Runs the copy dialog modally.
+    void OnCopyMovies();
+
+    // The copy dialog's files and its Overwrite Target state, kept while
+    // the program runs (never saved).
+    std::vector<CopyListEntry>& CopyList() { return copyList_; }
+    int& CopyOverwriteFlag() { return copyOverwriteFlag_; }
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const { return GetDlgItemText(1003); }
@@ -151,4 +159,6 @@ private:
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
     bool closing_ = false;
     bool clearingTree_ = false;
+    std::vector<CopyListEntry> copyList_;
+    int copyOverwriteFlag_ = 0;
 };

@@ -6,10 +6,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-const size_t kSizeTextWidth = 17;
-
 std::string FormatText(const char* format, ...)
 {
     va_list arguments;
@@ -23,6 +19,10 @@ std::string FormatText(const char* format, ...)
     va_end(again);
     return buffer.data();
 }
+
+namespace {
+
+const size_t kSizeTextWidth = 17;
 
 // The scaled values are shown as single-precision numbers.
 double Single(double value)
