@@ -1,0 +1,96 @@
+// Prints how long the core takes over a large movie folder: the walk, the
+// folder counts, the Generate run (create, then skip), the settings file and
+// the log. Figures only; nothing here passes or fails.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/GenerateRun.h"
+#include "app/Settings.h"
+#include "browse/ActivityLog.h"
+#include "browse/MovieScanner.h"
+#include "browse/TextFile.h"
+#include "framework/Prompt.h"
+
+namespace {
+
+class SilentPrompt : public Prompt {
+public:
+    int ShowMessage(HWND, const std::string&, const std::string&, UINT, int) override { return IDOK; }
+    std::string BrowseForFolder(HWND, const std::string&, const std::string&, UINT) override { return {}; }
+    bool PickFiles(const FileDialogRequest&, std::vector<std::string>&) override { return false; }
+    bool Launch(const LaunchRequest&) override { return false; }
+};
+
+template <class Work>
+void Measure(const char* what, int items, Work work)
+{
+    auto start = std::chrono::steady_clock::now();
+    work();
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%-34s %7d items %9.1f ms %8.3f ms/item\n", what, items, ms, items ? ms / items : 0.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int movies = argc > 2 ? std::atoi(argv[2]) : 2000;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: reelmark-bench EMPTY_FOLDER [MOVIES]\n");
+        return 2;
+    }
+    SilentPrompt prompt;
+    SetPrompt(&prompt);
+    const std::string folder = argv[1];
+    std::vector<std::string> names;
+    for (int i = 0; i < movies; ++i) {
+        names.push_back("Movie " + std::to_string(i) + ".mpg");
+        HANDLE file = CreateFileA((folder + "\\" + names.back()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        CloseHandle(file);
+    }
+
+    std::vector<std::string> paths;
+    Measure("list movie files", movies, [&] { ListMovieFiles(folder, "*.*", false, paths); });
+    int movieCount = 0;
+    int metadataCount = 0;
+    Measure("metadata test per movie", movies, [&] {
+        for (const std::string& path : paths)
+            HasMetadataFile(path);
+    });
+
+    ActivityLog log;
+    GenerateRequest request;
+    request.folder = folder;
+    request.entries = names;
+    request.metadata.seriesTitle = "Bench";
+    request.metadata.seriesId = "MV991234";
+    request.metadata.description = "A benchmark";
+    request.metadata.mpaaRating = 3;
+    request.metadata.starRating = 2;
+    Measure("generate (create every file)", movies, [&] { RunGenerate(request, log); });
+    Measure("generate (skip every file)", movies, [&] { RunGenerate(request, log); });
+    request.replaceExisting = true;
+    Measure("generate (replace every file)", movies, [&] { RunGenerate(request, log); });
+    Measure("count folder files", 2 * movies, [&] { CountFolderFiles(folder, movieCount, metadataCount); });
+
+    Measure("save log", 1, [&] { log.Save(folder + "\\Reelmark.log"); });
+    Measure("load log (last 256 lines)", 1, [&] {
+        ActivityLog loaded;
+        loaded.Load(folder + "\\Reelmark.log");
+    });
+    SetCurrentDirectoryA(folder.c_str());
+    Measure("settings: defaults, load, save", 1, [&] {
+        SettingsStore settings(log);
+        settings.SetDefaultSettings();
+        settings.LoadSettings();
+        settings.SaveSettings();
+    });
+    std::printf("log text: %zu bytes for %d runs of %d files\n", log.Text().size(), 3, movies);
+    SetPrompt(nullptr);
+    return movieCount == movies && metadataCount == movies ? 0 : 1;
+}
