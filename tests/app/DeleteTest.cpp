@@ -235,3 +235,31 @@ TEST_F(DeleteSelected, EverySelectedEntryGoesEvenPastTheFirst1024)
     if (left != INVALID_HANDLE_VALUE)
         FindClose(left);
 }
+
+TEST_F(DeleteSelected, MetadataFileThatStaysIsReportedAndNotLoggedAsDeleted)
+{
+    StartWith({"locked.mpg", "locked.mpg.txt", "kept.avi", "kept.avi.txt"});
+    HANDLE lock = CreateFileA(Movie("locked.mpg.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    ASSERT_TRUE(SetFileAttributesA(Movie("kept.avi.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    w.Click(1018);
+    MarkStart();
+    w.prompt.answers = {IDYES, IDYES, IDNO};  // No at the read-only metadata file
+    w.Click(1027);
+    CloseHandle(lock);
+
+    EXPECT_FALSE(PathExists(Movie("locked.mpg")));
+    EXPECT_FALSE(PathExists(Movie("kept.avi")));
+    EXPECT_TRUE(PathExists(Movie("locked.mpg.txt")));
+    EXPECT_TRUE(PathExists(Movie("kept.avi.txt")));
+    // Then the folder tree warns of the metadata files left without movies.
+    ASSERT_GE(w.prompt.messages.size(), 4u);
+    EXPECT_EQ("kept.avi.txt is read olny. Do you want delete it?", w.prompt.messages[2].text);
+    EXPECT_EQ("File Delete Error", w.prompt.messages[3].caption);
+    EXPECT_EQ(0u, w.prompt.messages[3].text.find("Could not delete file: " + Movie("locked.mpg.txt") + "\n"));
+    auto log = NewLogMessages();
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File kept (not deleted): " + Movie("kept.avi.txt")));
+    for (const std::string& message : log)
+        EXPECT_EQ(std::string::npos, message.find("(plus metafile) deleted")) << message;
+}
