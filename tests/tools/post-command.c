@@ -6,10 +6,11 @@
    the start-up splash to go; then posts WM_COMMAND with the id, or
    WM_CLOSE (which also takes an about box with it).
    Exit code 0 when posted, 1 when no main window showed, 2 on bad usage. */
+#include <windows.h>
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <windows.h>
 
 static const char kTitlePrefix[] = "Reelmark [ver ";
 
