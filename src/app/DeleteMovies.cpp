@@ -26,35 +26,42 @@ void CReelmarkDlg::OnDeleteSelected()
                   "Click YES to PERMANENTLY delete %d selected movie\nand associated metadata files from "
                   "folder: %s?",
                   count, folder.c_str());
-    if (ThePrompt().ShowMessage(nullptr, question.data(), "Are You Really Sure?", MB_YESNO | MB_ICONQUESTION) !=
-        IDYES)
+    if (ThePrompt().ShowMessage(nullptr, question.data(), "Are You Really Sure?",
+                                MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     if (count == 0)
         return;
 
     CFileOpEngine engine;
-    for (int index : selected) {
-        const std::string moviePath = AddTrailingSeparator(folder) + movieList_.GetText(index);
-        engine.DeleteItem(moviePath);
+    // Deletes one file and reports a file that stays; true when it is gone.
+    auto deleteFile = [this, &engine](const std::string& path) {
+        engine.DeleteItem(path);
         const std::string error = engine.ErrorText();
         const bool kept = engine.Skipped();
         engine.Reset();
         if (kept) {
-            // No or Cancel at the read-only question: the movie stays, and
-            // so does its metadata file.
-            AddLogEntry("", LogSeverity::Information, "File kept (not deleted): %s", moviePath.c_str());
-            continue;
+            // No or Cancel at the read-only question.
+            AddLogEntry("", LogSeverity::Information, "File kept (not deleted): %s", path.c_str());
+            return false;
         }
         if (error != "No error") {
-            AddLogEntry("File Delete Error", LogSeverity::Error, "Could not delete file: %s\n%s", moviePath.c_str(),
-                        error.c_str());
-            continue;
+            AddLogEntry("File Delete Error", LogSeverity::Error, "Could not delete file: %s\n%s",
+                        path.c_str(), error.c_str());
+            return false;
         }
+        return true;
+    };
+    for (int index : selected) {
+        const std::string moviePath = AddTrailingSeparator(folder) + movieList_.GetText(index);
+        // A movie that stays keeps its metadata file.
+        if (!deleteFile(moviePath))
+            continue;
+        // A movie without a metadata file passes silently; a metadata file
+        // that stays is reported instead of being logged as deleted.
+        const std::string metadataPath = moviePath + ".txt";
+        if (GetFileAttributesA(metadataPath.c_str()) != INVALID_FILE_ATTRIBUTES && !deleteFile(metadataPath))
+            continue;
         AddLogEntry("", LogSeverity::Information, "File (plus metafile) deleted: %s", moviePath.c_str());
-        // A movie without a metadata file passes silently.
-        if (FileExists(moviePath + ".txt") || GetFileAttributesA((moviePath + ".txt").c_str()) != INVALID_FILE_ATTRIBUTES)
-            engine.DeleteItem(moviePath + ".txt");
-        engine.Reset();
     }
     OnResetTree();
 }

@@ -45,7 +45,7 @@ void MainWindowHarness::Start()
 {
     dialog_ = std::make_unique<CReelmarkDlg>();
     // A splash would cover the window and wait for its timer.
-    CSplashWnd::EnableSplash(false);
+    CSplashWnd::EnableSplash(showSplash);
     dialog_->Create(IDD_REELMARK);
 }
 

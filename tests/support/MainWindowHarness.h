@@ -44,6 +44,9 @@ public:
     std::string LogText() const { return dialog_->Log().Text(); }
     std::string IniText() const { return ReadFileBytes(start / "reelmark.ini"); }
 
+    // Set before Start to let the start-up splash show as in the program.
+    bool showSplash = false;
+
     TempFolder start;   // the folder the program runs in
     TempFolder movies;  // the movie folders of the test
     ScriptedPrompt prompt;
