@@ -260,6 +260,8 @@ TEST_F(DeleteSelected, MetadataFileThatStaysIsReportedAndNotLoggedAsDeleted)
     EXPECT_EQ(0u, w.prompt.messages[3].text.find("Could not delete file: " + Movie("locked.mpg.txt") + "\n"));
     auto log = NewLogMessages();
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "File kept (not deleted): " + Movie("kept.avi.txt")));
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("kept.avi")));
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("locked.mpg")));
     for (const std::string& message : log)
         EXPECT_EQ(std::string::npos, message.find("(plus metafile) deleted")) << message;
 }
