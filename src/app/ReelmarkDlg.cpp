@@ -160,7 +160,9 @@ BOOL CReelmarkDlg::OnInitDialog()
     FillControlsFromSettings();
     recursive_.SetCheck(BST_UNCHECKED);
 
-    if (listFont_.CreatePointFont(80, "Courier New"))
+    // Fixed pitch asked for too: where Courier New is missing the stand-in
+    // stays monospaced, so the file names line up as intended.
+    if (listFont_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
         movieList_.SetFont(listFont_);
     movieList_.ResetContent();
     movieList_.SetVisibleRows(27);
