@@ -230,6 +230,10 @@ void CReelmarkDlg::SwitchFolder(const std::string& path, bool rebuildTree)
     AddLogEntry("", LogSeverity::Information, "Switching to new folder directory: %s", path.c_str());
     CurrentSettings().TargetDir = path;
     movieFolder_.SetWindowText(path);
+    // The old tree shows another parent's folders: its node of the same name
+    // must not be acted on (and warn about its counts) before the rebuild.
+    if (rebuildTree)
+        ClearTree();
     SeriesTitleFromFolder();
     if (rebuildTree)
         RebuildTree();

@@ -270,3 +270,18 @@ TEST_F(FolderTree, CountsStayUntilResetTreeLayoutRefreshesThem)
     EXPECT_TRUE(std::find(log.begin() + before, log.end(),
                           "Switching to new folder directory: " + (w.movies / "Video\\Drama")) != log.end());
 }
+
+TEST_F(FolderTree, ChoosingAFolderElsewhereDoesNotActOnTheOldTreesNodeOfThatName)
+{
+    // The old parent has an "Orphans" folder; the chosen folder of that name
+    // under another parent holds a movie.
+    MakeVideoFolders();
+    w.movies.WriteFile("Archive\\Orphans\\found.mpg");
+    StartIn("Video\\Drama");
+    w.prompt.folders.push_back(w.movies / "Archive\\Orphans");
+    w.Click(1004);
+    EXPECT_TRUE(w.prompt.messages.empty()) << w.prompt.messages[0].text;
+    EXPECT_EQ(w.movies / "Archive\\Orphans", w.Text(1003));
+    EXPECT_EQ("1", w.Text(1005));
+    EXPECT_EQ("Orphans - [1]", SelectedCaption());
+}
