@@ -221,6 +221,14 @@ TEST_F(GenerateFromWindow, FilesCarryTheTemplateTheWindowShowsByteForByte)
             "mpaaRating : G1\r\nstarRating : x7\r\n",
         ReadFileBytes(MetadataFile("A.mpg")));
 
+    // A name long enough to take two display lines is written whole.
+    const std::string longName = "A film whose name takes two lines in the list & more.mpg";
+    w.movies.WriteFile("Films\\" + longName);
+    w.Click(1026);
+    w.Click(1008);
+    EXPECT_EQ(0u, ReadFileBytes(MetadataFile(longName))
+                      .find("title : " + longName.substr(0, longName.size() - 4) + "\r\n"));
+
     // Episode layout; a title typed but not yet shown in the preview still counts.
     w.ChooseComboItem(1010, 1);  // SH general TV shows
     w.ChooseComboItem(1023, 5);  // TV-14
