@@ -167,7 +167,9 @@ BOOL CReelmarkDlg::OnInitDialog()
     FillControlsFromSettings();
     recursive_.SetCheck(BST_UNCHECKED);
 
-    if (listFont_.CreatePointFont(80, "Courier New"))
+    // Fixed pitch asked for too: where Courier New is missing the stand-in
+    // stays monospaced, so the file names line up as intended.
+    if (listFont_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
         movieList_.SetFont(listFont_);
     movieList_.ResetContent();
     movieList_.SetVisibleRows(27);
@@ -235,6 +237,10 @@ void CReelmarkDlg::SwitchFolder(const std::string& path, bool rebuildTree)
     AddLogEntry("", LogSeverity::Information, "Switching to new folder directory: %s", path.c_str());
     CurrentSettings().TargetDir = path;
     movieFolder_.SetWindowText(path);
+    // The old tree shows another parent's folders: its node of the same name
+    // must not be acted on (and warn about its counts) before the rebuild.
+    if (rebuildTree)
+        ClearTree();
     SeriesTitleFromFolder();
     if (rebuildTree)
         RebuildTree();

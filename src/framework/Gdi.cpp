@@ -2,12 +2,13 @@
 
 #include <cstring>
 
-BOOL CFont::CreatePointFont(int pointSize, const char* faceName)
+BOOL CFont::CreatePointFont(int pointSize, const char* faceName, BYTE pitchAndFamily)
 {
     HDC screen = ::GetDC(nullptr);
     LOGFONTA font = {};
     font.lfHeight = -MulDiv(pointSize, GetDeviceCaps(screen, LOGPIXELSY), 720);
     font.lfCharSet = DEFAULT_CHARSET;
+    font.lfPitchAndFamily = pitchAndFamily;
     ::ReleaseDC(nullptr, screen);
     lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
     return CreateFontIndirect(font);

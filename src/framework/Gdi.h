@@ -49,8 +49,9 @@ public:
 
 class CFont : public CGdiObject<HFONT> {
 public:
-    // pointSize in tenths of a point, as the screen shows it.
-    BOOL CreatePointFont(int pointSize, const char* faceName);
+    // pointSize in tenths of a point, as the screen shows it; pitchAndFamily
+    // guides the choice of a stand-in when the face is not installed.
+    BOOL CreatePointFont(int pointSize, const char* faceName, BYTE pitchAndFamily = DEFAULT_PITCH);
     BOOL CreateFontIndirect(const LOGFONTA& font);
     bool GetLogFont(LOGFONTA* font) const;
 };

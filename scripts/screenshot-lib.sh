@@ -1,0 +1,53 @@
+# Sourced by the screenshot scripts: runs the built Reelmark.exe in a start
+# folder through tests/tools/reelmark-probe, takes the picture once the main
+# window is up (and the start-up splash gone), then closes the program.
+# Needs a DISPLAY; ends the Wine session afterwards only when it started it.
+
+# reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID]
+reelmark_shoot() {
+    local build=$1 start=$2 output=$3 command=${4:-}
+    local root
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    for file in Reelmark.exe tools/reelmark-probe.exe; do
+        if [ ! -f "$build/$file" ]; then
+            echo "Missing $build/$file: build first (./test.sh or cmake --build)." >&2
+            return 1
+        fi
+    done
+    # shellcheck source=scripts/wine-env.sh
+    source "$root/scripts/wine-env.sh" "$build"
+    local started_session=yes pid display
+    if [ -f "$build/.wine-keepalive" ]; then
+        read -r pid display <"$build/.wine-keepalive" || true
+        if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && [ "${display:-}" = "$DISPLAY" ]; then
+            started_session=no
+        fi
+    fi
+    wine_ensure_session
+
+    local options=()
+    [ -n "$command" ] && options=(--command "$command")
+    (cd "$start" && exec wine "$build/tools/reelmark-probe.exe" "$(winepath -w "$build/Reelmark.exe")" "${options[@]}" \
+        ready release </dev/null) &
+    local probe=$!
+    for _ in $(seq 1 300); do
+        [ -f "$start/ready" ] && break
+        kill -0 "$probe" 2>/dev/null || break
+        sleep 0.1
+    done
+    local status=0
+    if [ -f "$start/ready" ]; then
+        sleep 1  # the last repaints after the splash and the command
+        mkdir -p "$(dirname "$output")"
+        import -window root "$output"
+        echo "Saved $output"
+    else
+        echo "Reelmark's main window did not appear." >&2
+        status=1
+    fi
+    touch "$start/release"
+    wait "$probe" || status=$?
+    rm -f "$start/ready" "$start/release"
+    [ "$started_session" = yes ] && wine_stop_session
+    return $status
+}

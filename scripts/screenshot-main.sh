@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the built Reelmark.exe on a sample movie tree (every folder state,
+# names with "&", "é" and a long name, metadata files) and saves a picture of
+# the screen to BUILD_DIR/screenshots/main.png once the splash has gone.
+# Usage: scripts/screenshot-main.sh [BUILD_DIR]
+# Without a DISPLAY it runs itself on a virtual screen. It ends the Wine
+# session of BUILD_DIR afterwards only when it started that session.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+fi
+source "$root/scripts/screenshot-lib.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The sample tree: Movies\<sibling> folders in every state of the tree.
+movies="$work/Movies"
+e=$'\xc3\xa9'  # "é" as the Linux side stores it
+long_name="A very long movie file name that needs a second display line.mpg"
+mkdir -p "$movies/Tom & Jerry" "$movies/Caf${e} Films" "$movies/Comedy" "$movies/Mixed" "$movies/Empty" \
+    "$movies/Orphans" "$work/start"
+for f in "Cat & Mouse.mpg" "Caf${e} Crash.avi" "$long_name" "Chase.mkv" "Picnic.mp4"; do
+    : >"$movies/Tom & Jerry/$f"
+done
+: >"$movies/Tom & Jerry/Cat & Mouse.mpg.txt"
+: >"$movies/Tom & Jerry/Chase.mkv.txt"
+for f in "Cr${e}me.mpg" "Nuit.avi"; do : >"$movies/Caf${e} Films/$f"; done
+for f in One.mpg Two.mpg; do
+    : >"$movies/Comedy/$f"
+    : >"$movies/Comedy/$f.txt"
+done
+: >"$movies/Mixed/Old.wmv"
+: >"$movies/Orphans/Gone.mpg.txt"
+: >"$movies/Orphans/Lost.avi.txt"
+
+# The settings point at "Tom & Jerry" (ANSI text: "&" is plain ASCII).
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+printf ' [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Tom & Jerry\r\n' \
+    "$(windows_path "$movies/Tom & Jerry")" >"$work/start/reelmark.ini"
+
+reelmark_shoot "$build" "$work/start" "$build/screenshots/main.png"

@@ -1,0 +1,128 @@
+/* Starts the real Reelmark.exe in the current directory, waits for its main
+   window and for the start-up splash to go, then closes the window the way
+   its close box does (WM_CLOSE) and waits for the program to end.
+   Usage: reelmark-probe PROGRAM [--command ID] [READY_FILE RELEASE_FILE]
+   With --command it first posts that command to the window, as a menu or
+   toolbar click does (57664 opens the about box). With the two files it
+   creates READY_FILE once the window is up and waits for RELEASE_FILE to
+   appear before it closes the window (for screenshots).
+   Exit code 0 when every step happened in time. */
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+struct Search {
+    DWORD process;
+    const char* className;
+    const char* titlePrefix;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchWindow(HWND wnd, LPARAM lp)
+{
+    struct Search* search = (struct Search*)lp;
+    DWORD process = 0;
+    char name[64] = "";
+    char title[256] = "";
+    GetWindowThreadProcessId(wnd, &process);
+    if (process != search->process || !IsWindowVisible(wnd))
+        return TRUE;
+    GetClassNameA(wnd, name, sizeof(name));
+    GetWindowTextA(wnd, title, sizeof(title));
+    if (strcmp(name, search->className) != 0 ||
+        strncmp(title, search->titlePrefix, strlen(search->titlePrefix)) != 0)
+        return TRUE;
+    search->found = wnd;
+    return FALSE;
+}
+
+/* A visible top-level window of the process with that class and title start. */
+static HWND FindProcessWindow(DWORD process, const char* className, const char* titlePrefix)
+{
+    struct Search search = {process, className, titlePrefix, NULL};
+    EnumWindows(MatchWindow, (LPARAM)&search);
+    return search.found;
+}
+
+static int Fail(const char* what, HANDLE process)
+{
+    fprintf(stderr, "reelmark-probe: %s\n", what);
+    if (process)
+        TerminateProcess(process, 99);
+    return 1;
+}
+
+int main(int argc, char** argv)
+{
+    unsigned commandId = 0;
+    if (argc >= 4 && strcmp(argv[2], "--command") == 0) {
+        commandId = (unsigned)atoi(argv[3]);
+        argv[3] = argv[1];
+        argv += 2;
+        argc -= 2;
+    }
+    if (argc != 2 && argc != 4) {
+        fprintf(stderr, "usage: reelmark-probe PROGRAM [--command ID] [READY_FILE RELEASE_FILE]\n");
+        return 2;
+    }
+    char command[MAX_PATH + 2];
+    snprintf(command, sizeof(command), "\"%s\"", argv[1]);
+    STARTUPINFOA startup = {sizeof(startup)};
+    PROCESS_INFORMATION started;
+    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started))
+        return Fail("the program could not be started", NULL);
+    CloseHandle(started.hThread);
+    HANDLE process = started.hProcess;
+
+    HWND main = NULL;
+    BOOL splashSeen = FALSE;
+    for (int waited = 0; waited < 15000 && !main; waited += 50) {
+        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0)
+            return Fail("the program ended before its main window appeared", NULL);
+        splashSeen = splashSeen || FindProcessWindow(started.dwProcessId, "ReelmarkSplash", "") != NULL;
+        main = FindProcessWindow(started.dwProcessId, "#32770", "Reelmark [ver ");
+    }
+    if (!main)
+        return Fail("no main window within 15 s", process);
+    char title[256] = "";
+    GetWindowTextA(main, title, sizeof(title));
+    printf("main window: %s\n", title);
+
+    /* The splash hides itself after about one and a half seconds. */
+    int splashWait = 0;
+    for (; splashWait < 5000; splashWait += 50) {
+        if (FindProcessWindow(started.dwProcessId, "ReelmarkSplash", ""))
+            splashSeen = TRUE;
+        else if (splashSeen || splashWait >= 500)
+            break;
+        Sleep(50);
+    }
+    if (splashWait >= 5000)
+        return Fail("the splash window stayed up for 5 s", process);
+    printf("splash window: %s\n", splashSeen ? "shown and gone" : "not seen");
+    fflush(stdout);
+
+    if (commandId != 0)
+        PostMessageA(main, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    if (argc == 4) {
+        HANDLE ready = CreateFileA(argv[2], GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        if (ready != INVALID_HANDLE_VALUE)
+            CloseHandle(ready);
+        for (int waited = 0; GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES; waited += 100) {
+            if (waited >= 120000)
+                return Fail("no release file within 120 s", process);
+            Sleep(100);
+        }
+    }
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0)
+        return Fail("the program did not end within 10 s of WM_CLOSE", process);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    printf("ended with exit code %lu\n", (unsigned long)exitCode);
+    return 0;
+}
