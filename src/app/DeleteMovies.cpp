@@ -59,7 +59,8 @@ void CReelmarkDlg::OnDeleteSelected()
         // A movie without a metadata file passes silently; a metadata file
         // that stays is reported, and the line says the movie went.
         const std::string metadataPath = moviePath + ".txt";
-        if (GetFileAttributesA(metadataPath.c_str()) != INVALID_FILE_ATTRIBUTES && !deleteFile(metadataPath)) {
+        if (GetFileAttributesA(metadataPath.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            !deleteFile(metadataPath)) {
             AddLogEntry("", LogSeverity::Information, "File deleted (metafile kept): %s", moviePath.c_str());
             continue;
         }

@@ -28,7 +28,8 @@ void MoveChildrenDown(HWND parent, HWND except, int dy)
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        SetWindowPos(child, nullptr, rect.left, rect.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, rect.left, rect.top + dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -38,8 +39,8 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent) : CDialog(IDD_REELMARK, parent), settin
 {
     CSplashWnd::EnableSplash(true);
     splash_.versionText = kReelmarkVersion;
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
-                                          0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
+                                          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     log_.Load(PathInCurrentDirectory(kLogFileName));
     settings_.SetDefaultSettings();
 }
@@ -332,9 +333,7 @@ void CReelmarkDlg::OnExit()
     SendMessage(WM_CLOSE);
 }
 
-void CReelmarkDlg::OnOK()
-{
-}
+void CReelmarkDlg::OnOK() {}
 
 void CReelmarkDlg::OnCancel()
 {

@@ -42,7 +42,8 @@ int ActivityLog::AddLogEntry(const std::string& caption, LogSeverity severity, c
     return result;
 }
 
-int ActivityLog::AddLogEntryV(const std::string& caption, LogSeverity severity, const char* format, va_list args)
+int ActivityLog::AddLogEntryV(const std::string& caption, LogSeverity severity, const char* format,
+                              va_list args)
 {
     char message[kLogMessageMax + 1];
     std::vsnprintf(message, sizeof(message), format, args);

@@ -63,11 +63,13 @@ void CReelmarkDlg::SelectFolderNode(const std::string& folderName)
         return;
     // The node of the folder of that name (Windows names ignore letter case);
     // a caption that merely contains the text is another folder.
-    for (HTREEITEM item = folderTree_.GetChildItem(rootItem_); item; item = folderTree_.GetNextSiblingItem(item)) {
+    for (HTREEITEM item = folderTree_.GetChildItem(rootItem_); item;
+         item = folderTree_.GetNextSiblingItem(item)) {
         const auto* node = reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item));
         if (!node || lstrcmpiA(node->name.c_str(), folderName.c_str()) != 0)
             continue;
-        folderTree_.SetItemState(item, TVIS_SELECTED, TVIS_SELECTED | TVIS_CUT | TVIS_EXPANDED | kTreeItemFocused);
+        folderTree_.SetItemState(item, TVIS_SELECTED,
+                                 TVIS_SELECTED | TVIS_CUT | TVIS_EXPANDED | kTreeItemFocused);
         folderTree_.SelectItem(item);
         folderTree_.EnsureVisible(item);
         return;

@@ -42,14 +42,15 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
         return false;
     }
     const std::string temporary = path + ".reelmark-new";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         SetError(error, GetLastError());
         return false;
     }
     DWORD written = 0;
-    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    BOOL ok =
+        bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     DWORD code = GetLastError();
     if (ok && written != bytes.size()) {
         ok = FALSE;
@@ -60,7 +61,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
         code = GetLastError();
     }
     CloseHandle(file);
-    if (ok && !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (ok &&
+        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = FALSE;
         code = GetLastError();
     }

@@ -8,7 +8,8 @@
 // file beside it, which then takes the file's place. On any failure the old
 // file stays as it was and no partial file is left; false with the system's
 // error code in *error (when given). A read-only file is never replaced.
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error = nullptr);
+bool WriteTextFileAtomically(const std::string& path, const std::string& text,
+                             unsigned long* error = nullptr);
 // The same for bytes written exactly as given.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error = nullptr);
 

@@ -36,7 +36,8 @@ void CColorListBox::MeasureItem(MEASUREITEMSTRUCT& item)
         lineHeight_ = dc.DrawText("   ", &probe, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
     RECT measured = itemRect;
-    item.itemHeight = static_cast<UINT>(dc.DrawText(text, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
+    item.itemHeight =
+        static_cast<UINT>(dc.DrawText(text, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX));
 }
 
 void CColorListBox::DrawItem(const DRAWITEMSTRUCT& item)

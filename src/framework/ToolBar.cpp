@@ -6,9 +6,10 @@
 
 bool CToolBar::CreateEx(CWnd* parent)
 {
-    HWND wnd = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                               WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NODIVIDER | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
-                               0, 0, 0, 0, parent->m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND wnd =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                        WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NODIVIDER | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0,
+                        0, 0, 0, parent->m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!wnd)
         return false;
     Attach(wnd);
@@ -27,7 +28,9 @@ bool CToolBar::LoadToolBar(UINT resourceId)
     DWORD size = SizeofResource(module, found);
     if (!data || size < 8)
         return false;
-    auto word = [&](DWORD offset) { return offset + 2 <= size ? *reinterpret_cast<const WORD*>(data + offset) : 0; };
+    auto word = [&](DWORD offset) {
+        return offset + 2 <= size ? *reinterpret_cast<const WORD*>(data + offset) : 0;
+    };
     auto dword = [&](DWORD offset) {
         return offset + 4 <= size ? *reinterpret_cast<const DWORD*>(data + offset) : 0;
     };

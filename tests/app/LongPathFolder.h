@@ -2,9 +2,9 @@
 // A chain of folders below a base folder whose path is longer than
 // MAX_PATH, with files in its deepest folder. The wide functions with the
 // long-path prefix create and remove what the ANSI ones may not reach.
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,12 +1,11 @@
 // The main window run in-process: start, folder switch, template panel,
 // list, tree, Generate, close.
-#include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 #include "browse/IniFile.h"
 #include "support/MainWindowHarness.h"
@@ -176,7 +175,8 @@ TEST_F(MainWindow, StarPictureClickSelectsTheRatingOfItsQuarter)
     for (const auto& click : clicks) {
         ::SetCursorPos(click.x, y);
         // The handler reads where the mouse was when the click was queued.
-        ::PostMessageA(w.Hwnd(), WM_COMMAND, MAKEWPARAM(1022, BN_CLICKED), reinterpret_cast<LPARAM>(w.Item(1022)));
+        ::PostMessageA(w.Hwnd(), WM_COMMAND, MAKEWPARAM(1022, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(w.Item(1022)));
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);

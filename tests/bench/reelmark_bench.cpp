@@ -49,8 +49,8 @@ int main(int argc, char** argv)
     std::vector<std::string> names;
     for (int i = 0; i < movies; ++i) {
         names.push_back("Movie " + std::to_string(i) + ".mpg");
-        HANDLE file = CreateFileA((folder + "\\" + names.back()).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileA((folder + "\\" + names.back()).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         CloseHandle(file);
     }
 

@@ -135,7 +135,8 @@ TEST(ActivityLog, SaveToAnUnwritableFolderFailsAndLeavesNoFile)
 TEST(ActivityLog, SystemTextsWithCrLfMakeOneLinePerLineFeed)
 {
     ActivityLog log;
-    log.AddLogEntry("", LogSeverity::Error, "Could not delete file: %s\n%s", "C:\\a.mpg", "Access denied.\r\n");
+    log.AddLogEntry("", LogSeverity::Error, "Could not delete file: %s\n%s", "C:\\a.mpg",
+                    "Access denied.\r\n");
     const std::string text = log.Text();
     EXPECT_EQ(std::string::npos, text.find('\r'));
     EXPECT_EQ("Could not delete file: C:\\a.mpg\nAccess denied.\n", text.substr(26 + 8));

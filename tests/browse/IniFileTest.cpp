@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "browse/IniFile.h"
 #include "support/TempFolder.h"

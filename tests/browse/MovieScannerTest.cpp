@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 #include "app/LongPathFolder.h"
 #include "browse/MovieScanner.h"

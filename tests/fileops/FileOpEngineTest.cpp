@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
