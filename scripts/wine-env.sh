@@ -49,7 +49,12 @@ wine_ensure_session() {
             if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && [ "${display:-}" = "$want" ]; then
                 exit 0
             fi
-            wineserver -k >/dev/null 2>&1 9>&- || true
+            # A session of another screen cannot show our windows: end it.
+            # (With the same screen only the keep-alive is started again, so
+            # that programs running in the session are not cut off.)
+            if [ "${display:-}" != "$want" ]; then
+                wineserver -k >/dev/null 2>&1 9>&- || true
+            fi
         fi
         setsid wine "$REELMARK_BUILD/tools/wine-keepalive.exe" </dev/null >/dev/null 2>&1 9>&- &
         echo "$! $want" >"$pidfile"

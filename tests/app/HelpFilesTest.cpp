@@ -10,25 +10,13 @@
 
 namespace {
 
-// The resource as this test program carries it (the same script as the
-// program's own resources).
-std::string ResourceBytes(int id)
-{
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "BIN");
-    if (!found)
-        return std::string();
-    const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    return std::string(bytes, SizeofResource(module, found));
-}
-
 constexpr int kNoSuchResource = 9999;
 
 // Compared without printing: the files are binary and large.
 ::testing::AssertionResult HoldsResource(const std::string& path, int id)
 {
     const std::string actual = ReadFileBytes(path);
-    const std::string expected = ResourceBytes(id);
+    const std::string expected = ProgramResource(id);
     if (!expected.empty() && actual == expected)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
@@ -49,8 +37,8 @@ bool NoTemporaryFilesIn(const TempFolder& folder)
 
 TEST(HelpResources, AreACompiledHelpFileAndAWindowsProgram)
 {
-    const std::string document = ResourceBytes(kIdrChmBin);
-    const std::string viewer = ResourceBytes(kIdrHhfExeBin);
+    const std::string document = ProgramResource(kIdrChmBin);
+    const std::string viewer = ProgramResource(kIdrHhfExeBin);
     ASSERT_GT(document.size(), 1000u);
     ASSERT_GT(viewer.size(), 1000u);
     EXPECT_EQ("ITSF", document.substr(0, 4));
@@ -84,7 +72,7 @@ TEST(WriteHelpFiles, ReplacesFilesChangedSinceTheLastStart)
     CurrentDirectoryScope inFolder(folder.Path());
     WriteHelpFiles(log);
     folder.WriteFile("hh.exe", "MZ but not the viewer");
-    folder.WriteFile("Reelmark.chm", ResourceBytes(kIdrChmBin) + "trailing bytes");
+    folder.WriteFile("Reelmark.chm", ProgramResource(kIdrChmBin) + "trailing bytes");
 
     WriteHelpFiles(log);
     EXPECT_TRUE(HoldsResource(folder / "hh.exe", kIdrHhfExeBin));
@@ -161,7 +149,7 @@ TEST(ExtractBinResource, LeavesAnIdenticalFileAloneEvenWhenItCannotBeReplaced)
     // A viewer still running from an earlier start cannot be replaced, but it
     // already is the right file.
     TempFolder folder;
-    folder.WriteFile("hh.exe", ResourceBytes(kIdrHhfExeBin));
+    folder.WriteFile("hh.exe", ProgramResource(kIdrHhfExeBin));
     SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(ExtractResult::Written,
               ApplicationBinRes::ExtractBinResource("BIN", kIdrHhfExeBin, folder / "hh.exe"));

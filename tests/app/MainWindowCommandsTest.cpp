@@ -13,21 +13,11 @@
 
 namespace {
 
-std::string ResourceBytes(int id)
-{
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), "BIN");
-    if (!found)
-        return std::string();
-    const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    return std::string(bytes, SizeofResource(module, found));
-}
-
 // Compared without printing: the files are binary and large.
 ::testing::AssertionResult HoldsResource(const std::string& path, int id)
 {
     const std::string actual = ReadFileBytes(path);
-    const std::string expected = ResourceBytes(id);
+    const std::string expected = ProgramResource(id);
     if (!expected.empty() && actual == expected)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()

@@ -11,24 +11,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// Names in a folder, in the file system's order, sorted.
-Strings FolderNames(const std::string& folder)
-{
-    Strings names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Answers like the scripted prompt, and lets a test act while a box is up.
 class HookedPrompt : public Prompt {
 public:
@@ -134,7 +116,7 @@ TEST_F(CopyRun, CopiesNewFilesSkipsExistingOnesAndRefreshesTheMainWindow)
 
     EXPECT_EQ("kept", ReadFileBytes(Target() + "\\a.mpg"));
     EXPECT_EQ("movie b.mpg", ReadFileBytes(Target() + "\\b.mpg"));
-    EXPECT_EQ((Strings{"a.mpg", "b.mpg", "c.mpg"}), FolderNames(Target()));
+    EXPECT_EQ((Strings{"a.mpg", "b.mpg", "c.mpg"}), NamesInFolder(Target()));
     EXPECT_EQ("3", w.Text(1005)) << "the main window lists the copied movies";
     EXPECT_EQ("yellow", RowColour("b.mpg"));
     EXPECT_EQ(3, Dialog().ExistingCount());
@@ -157,7 +139,7 @@ TEST_F(CopyRun, AnsweringNoCopiesNothing)
     EXPECT_EQ("Are you ready to copy 3 files to the folder: " + Target() + "?", w.prompt.messages[0].text);
     EXPECT_EQ("Ready To Start Copy Process", w.prompt.messages[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), w.prompt.messages[0].type);
-    EXPECT_TRUE(FolderNames(Target()).empty());
+    EXPECT_TRUE(NamesInFolder(Target()).empty());
     EXPECT_TRUE(RunLog().empty());
     EXPECT_FALSE(::GetWindowLongA(Dialog().CopyProgress(), GWL_STYLE) & WS_VISIBLE);
 }
@@ -179,7 +161,7 @@ TEST_F(CopyRun, AFailureStopsTheRunAndTheSummaryCountsWhatWasCopied)
     EXPECT_GT(w.prompt.messages[1].text.size(), ("Could not copy file: " + Source("b.mpg") + "\n").size());
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), w.prompt.messages[1].type & MB_ICONMASK);
     EXPECT_EQ("File copy complete: 1 files copied.", w.prompt.messages[2].text);
-    EXPECT_EQ((Strings{"a.mpg"}), FolderNames(Target())) << "c.mpg is never tried";
+    EXPECT_EQ((Strings{"a.mpg"}), NamesInFolder(Target())) << "c.mpg is never tried";
     Strings log = RunLog();
     ASSERT_LE(3u, log.size());
     EXPECT_EQ("File \"" + Source("a.mpg") + "\" copied to: " + Target() + "\\", log[0]);
@@ -204,7 +186,7 @@ TEST_F(CopyRun, ACopyThatFailsAfterItsBytesWereWrittenLeavesNoTemporaryFile)
     ASSERT_EQ(3u, w.prompt.messages.size());
     EXPECT_EQ("File Copy Error", w.prompt.messages[1].caption);
     EXPECT_EQ("File copy complete: 0 files copied.", w.prompt.messages[2].text);
-    EXPECT_EQ((Strings{"big.mpg"}), FolderNames(Target())) << "no temporary file stays";
+    EXPECT_EQ((Strings{"big.mpg"}), NamesInFolder(Target())) << "no temporary file stays";
     EXPECT_EQ("kept", ReadFileBytes(Target() + "\\big.mpg\\inside.txt"));
 }
 
@@ -221,6 +203,6 @@ TEST_F(CopyRun, OverwriteTargetReplacesTheFileInPlace)
     EXPECT_EQ("Ready To Start Copy Process", w.prompt.messages[0].caption);
     EXPECT_EQ("File copy complete: 1 files copied.", w.prompt.messages[1].text);
     EXPECT_EQ("new", ReadFileBytes(Target() + "\\a.mpg"));
-    EXPECT_EQ((Strings{"a.mpg"}), FolderNames(Target())) << "no \"Copy of \" file";
+    EXPECT_EQ((Strings{"a.mpg"}), NamesInFolder(Target())) << "no \"Copy of \" file";
     EXPECT_EQ("grey", RowColour("a.mpg"));
 }

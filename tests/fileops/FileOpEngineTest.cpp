@@ -15,24 +15,6 @@ namespace {
 const std::string kNoError = "No error";
 const std::string kAmpersandName = "Tom & J\xE9r\xF4me.mpg";
 
-// Names in a folder (no "." or ".."), sorted.
-std::vector<std::string> Entries(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        std::string name = data.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void MakeReadOnly(const std::string& path)
 {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -66,7 +48,7 @@ TEST(FileOpEngineCopy, FileIntoFolderPicksTheNextFreeCopyName)
     // Without a trailing backslash the folder is meant just the same.
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
     EXPECT_EQ("new", ReadFileBytes(temp / "dst\\Copy (3) of X.mpg"));
-    EXPECT_EQ(5u, Entries(temp / "dst").size());
+    EXPECT_EQ(5u, NamesInFolder(temp / "dst").size());
 }
 
 TEST(FileOpEngineCopy, ReplaceExistingOverwritesUntilReset)
@@ -78,11 +60,11 @@ TEST(FileOpEngineCopy, ReplaceExistingOverwritesUntilReset)
     engine.SetReplaceExisting(true);
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
     EXPECT_EQ("new content", ReadFileBytes(temp / "dst\\X.mpg"));
-    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, Entries(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, NamesInFolder(temp / "dst"));
 
     engine.Reset();
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
-    EXPECT_EQ((std::vector<std::string>{"Copy of X.mpg", "X.mpg"}), Entries(temp / "dst"));
+    EXPECT_EQ((std::vector<std::string>{"Copy of X.mpg", "X.mpg"}), NamesInFolder(temp / "dst"));
 }
 
 TEST(FileOpEngineCopy, FileOntoFileCopiesBesideItOrReplacesIt)
@@ -108,7 +90,7 @@ TEST(FileOpEngineCopy, OddCharactersInNamesSurvive)
     ASSERT_TRUE(engine.CopyItem(temp / ("src & \xE9t\xE9\\" + kAmpersandName), temp / "dst \xE9\\"));
     ASSERT_TRUE(engine.CopyItem(temp / ("src & \xE9t\xE9\\" + kAmpersandName), temp / "dst \xE9\\"));
     EXPECT_EQ((std::vector<std::string>{"Copy of " + kAmpersandName, kAmpersandName}),
-              Entries(temp / "dst \xE9"));
+              NamesInFolder(temp / "dst \xE9"));
     EXPECT_EQ("movie", ReadFileBytes(temp / ("dst \xE9\\Copy of " + kAmpersandName)));
 }
 
@@ -145,7 +127,7 @@ TEST(FileOpEngineCopy, PathThatCannotBeExaminedIsAFailureNotASuccess)
     EXPECT_FALSE(engine.CopyItem(temp / "bad?name.mpg", temp / "dst"));
     EXPECT_NE(0u, engine.ErrorCode());
     EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
-    EXPECT_TRUE(Entries(temp / "dst").empty());
+    EXPECT_TRUE(NamesInFolder(temp / "dst").empty());
 }
 
 TEST(FileOpEngineCopy, FolderCopyMakesTheNamedFolderWithItsWholeTree)
@@ -182,8 +164,8 @@ TEST(FileOpEngineCopy, FolderIntoItsOwnParentDoesNothing)
     EXPECT_TRUE(engine.CopyItem(temp / "A\\B", Upper(temp / "a")));
     EXPECT_TRUE(engine.CopyItem(temp / "A\\B", temp / "A\\"));
     EXPECT_EQ(errorBefore, engine.ErrorText());
-    EXPECT_EQ(std::vector<std::string>{"B"}, Entries(temp / "A"));
-    EXPECT_EQ(std::vector<std::string>{"x.mpg"}, Entries(temp / "A\\B"));
+    EXPECT_EQ(std::vector<std::string>{"B"}, NamesInFolder(temp / "A"));
+    EXPECT_EQ(std::vector<std::string>{"x.mpg"}, NamesInFolder(temp / "A\\B"));
 }
 
 TEST(FileOpEngineCopy, FolderIntoItsOwnSubFolderEntersOnlyOneSubFolder)
@@ -234,14 +216,14 @@ TEST(FileOpEngineCopy, FailedCopyLeavesNoPartialFileAndKeepsTheReplacedOne)
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
     EXPECT_NE(0u, engine.ErrorCode());
     EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
-    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, Entries(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, NamesInFolder(temp / "dst"));
 
     engine.Reset();
     engine.SetReplaceExisting(true);
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\Y.mpg"));
     CloseHandle(locked);
     EXPECT_EQ("old", ReadFileBytes(temp / "dst\\Y.mpg"));
-    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, Entries(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, NamesInFolder(temp / "dst"));
 
     // A read-only file is not replaced, and the new bytes do not linger.
     engine.Reset();
@@ -250,7 +232,7 @@ TEST(FileOpEngineCopy, FailedCopyLeavesNoPartialFileAndKeepsTheReplacedOne)
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\Y.mpg"));
     EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
     EXPECT_EQ("old", ReadFileBytes(temp / "dst\\Y.mpg"));
-    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, Entries(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, NamesInFolder(temp / "dst"));
 }
 
 TEST(FileOpEngineCopy, ReadOnlySourceCopiesAndNoTemporaryFileRemains)
@@ -261,7 +243,7 @@ TEST(FileOpEngineCopy, ReadOnlySourceCopiesAndNoTemporaryFileRemains)
     MakeReadOnly(temp / "src\\X.mpg");
     CFileOpEngine engine;
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
-    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, Entries(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, NamesInFolder(temp / "dst"));
     EXPECT_EQ("x", ReadFileBytes(temp / "dst\\X.mpg"));
 }
 
@@ -279,7 +261,7 @@ TEST(FileOpEngineDelete, DeletesAFileAndAWholeTree)
     EXPECT_TRUE(engine.DeleteItem(temp / "a.mpg"));
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));
     EXPECT_EQ(kNoError, engine.ErrorText());
-    EXPECT_EQ(std::vector<std::string>{"a.mpg.txt"}, Entries(temp.Path()));
+    EXPECT_EQ(std::vector<std::string>{"a.mpg.txt"}, NamesInFolder(temp.Path()));
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -327,8 +309,8 @@ TEST(FileOpEngineDelete, NoKeepsTheFileAndItsFoldersAndReportsNoError)
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));
     EXPECT_EQ(kNoError, engine.ErrorText());
     EXPECT_EQ(0u, engine.ErrorCode());
-    EXPECT_EQ(std::vector<std::string>{"keep"}, Entries(temp / "tree"));
-    EXPECT_EQ(std::vector<std::string>{"locked.mpg"}, Entries(temp / "tree\\keep"));
+    EXPECT_EQ(std::vector<std::string>{"keep"}, NamesInFolder(temp / "tree"));
+    EXPECT_EQ(std::vector<std::string>{"locked.mpg"}, NamesInFolder(temp / "tree\\keep"));
     EXPECT_EQ(1u, prompt.messages.size());
 }
 
@@ -383,9 +365,9 @@ TEST(FileOpEngineCopy, TargetNameTooLongToExamineIsNotTakenForAnExistingOne)
     ASSERT_TRUE(PathExists(temp / ("s\\" + name)));
     CFileOpEngine engine;
     if (engine.CopyItem(temp / ("s\\" + name), destination)) {
-        EXPECT_EQ(std::vector<std::string>{name}, Entries(destination));
+        EXPECT_EQ(std::vector<std::string>{name}, NamesInFolder(destination));
     } else {
         EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
-        EXPECT_TRUE(Entries(destination).empty());
+        EXPECT_TRUE(NamesInFolder(destination).empty());
     }
 }

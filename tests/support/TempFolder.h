@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it at the end.
 #include <string>
+#include <vector>
 
 class TempFolder {
 public:
@@ -25,6 +26,10 @@ private:
 // Whole content of a file as bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 bool PathExists(const std::string& path);
+// Names in a folder (no "." or ".."), sorted.
+std::vector<std::string> NamesInFolder(const std::string& folder);
+// The bytes of a resource of this program (tests carry the program's resources).
+std::string ProgramResource(int id, const char* type = "BIN");
 
 // Makes the current directory the given one for a scope.
 class CurrentDirectoryScope {
