@@ -20,17 +20,9 @@ cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target copy-screenshot >/dev/null
 program="$build/tools/copy-screenshot.exe"
 
+source "$root/scripts/screenshot-lib.sh"
 work=$(mktemp -d)
-program_pid=""
-finish() {
-    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
-    # shellcheck source=scripts/wine-env.sh
-    (source "$root/scripts/wine-env.sh" "$build" && wine_stop_session)
-    rm -rf "$work"
-}
-trap finish EXIT
+trap 'rm -rf "$work"' EXIT
 
 # Sample files: sizes only (sparse), nothing is copied.
 mkdir -p "$work/Movies/Holidays" "$work/Recordings/Summer Trip" "$work/Recordings/Shows"
@@ -52,16 +44,4 @@ for file in "Summer Trip/Beach Day.mpg" "Summer Trip/Wedding & Party.mkv" "Shows
     files+=("$(to_windows "$work/Recordings/$file")")
 done
 
-(cd "$work" && exec "$root/scripts/wine-run.sh" "$build" "$program" "${files[@]}") &
-program_pid=$!
-sleep "$wait_seconds"
-
-if kill -0 "$program_pid" 2>/dev/null; then
-    echo "copy-screenshot.exe is running"
-else
-    wait "$program_pid" && status=0 || status=$?
-    echo "copy-screenshot.exe ended already (exit code $status)"
-fi
-mkdir -p "$build/screenshots"
-import -window root "$build/screenshots/copy.png"
-echo "Saved $build/screenshots/copy.png"
+reelmark_shoot_after "$build" "$work" "$build/screenshots/copy.png" "$wait_seconds" "$program" "${files[@]}"

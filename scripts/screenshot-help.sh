@@ -21,29 +21,8 @@ for file in hh.exe Reelmark.chm; do
     fi
 done
 
+source "$root/scripts/screenshot-lib.sh"
 work=$(mktemp -d)
-viewer_pid=""
-finish() {
-    if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
-        kill "$viewer_pid" 2>/dev/null || true
-    fi
-    # shellcheck source=scripts/wine-env.sh
-    (source "$root/scripts/wine-env.sh" "$build" && wine_stop_session)
-    rm -rf "$work"
-}
-trap finish EXIT
-
+trap 'rm -rf "$work"' EXIT
 cp "$build/res/hh.exe" "$build/res/Reelmark.chm" "$work/"
-(cd "$work" && exec "$root/scripts/wine-run.sh" "$build" ./hh.exe Reelmark.chm) &
-viewer_pid=$!
-sleep "$wait_seconds"
-
-if kill -0 "$viewer_pid" 2>/dev/null; then
-    echo "hh.exe is running"
-else
-    wait "$viewer_pid" && status=0 || status=$?
-    echo "hh.exe ended already (exit code $status)"
-fi
-mkdir -p "$build/screenshots"
-import -window root "$build/screenshots/help.png"
-echo "Saved $build/screenshots/help.png"
+reelmark_shoot_after "$build" "$work" "$build/screenshots/help.png" "$wait_seconds" ./hh.exe Reelmark.chm

@@ -51,3 +51,29 @@ reelmark_shoot() {
     [ "$started_session" = yes ] && wine_stop_session
     return $status
 }
+
+# reelmark_shoot_after BUILD FOLDER OUTPUT.png SECONDS PROGRAM [ARGS...]
+# Starts a Windows program of the build in FOLDER, waits, takes the picture
+# and ends the program with the Wine session of BUILD.
+reelmark_shoot_after() {
+    local build=$1 folder=$2 output=$3 seconds=$4
+    shift 4
+    local root
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    (cd "$folder" && exec "$root/scripts/wine-run.sh" "$build" "$@") &
+    local program=$!
+    sleep "$seconds"
+    if kill -0 "$program" 2>/dev/null; then
+        echo "$(basename "$1") is running"
+    else
+        local status=0
+        wait "$program" || status=$?
+        echo "$(basename "$1") ended already (exit code $status)"
+    fi
+    mkdir -p "$(dirname "$output")"
+    import -window root "$output"
+    echo "Saved $output"
+    kill "$program" 2>/dev/null || true
+    # shellcheck source=scripts/wine-env.sh
+    (source "$root/scripts/wine-env.sh" "$build" && wine_stop_session)
+}

@@ -12,17 +12,6 @@ namespace {
 
 constexpr int kNoSuchResource = 9999;
 
-// Compared without printing: the files are binary and large.
-::testing::AssertionResult HoldsResource(const std::string& path, int id)
-{
-    const std::string actual = ReadFileBytes(path);
-    const std::string expected = ProgramResource(id);
-    if (!expected.empty() && actual == expected)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << path << " holds " << actual.size() << " bytes, resource " << id << " has " << expected.size();
-}
-
 bool NoTemporaryFilesIn(const TempFolder& folder)
 {
     WIN32_FIND_DATAA data;
@@ -57,8 +46,8 @@ TEST(WriteHelpFiles, WritesBothFilesIntoTheCurrentFolderByteForByte)
     }
     EXPECT_EQ(folder / "hh.exe", paths.viewer);
     EXPECT_EQ(folder / "Reelmark.chm", paths.document);
-    EXPECT_TRUE(HoldsResource(paths.viewer, kIdrHhfExeBin));
-    EXPECT_TRUE(HoldsResource(paths.document, kIdrChmBin));
+    EXPECT_TRUE(FileHoldsResource(paths.viewer, kIdrHhfExeBin));
+    EXPECT_TRUE(FileHoldsResource(paths.document, kIdrChmBin));
     EXPECT_TRUE(NoTemporaryFilesIn(folder));
     EXPECT_EQ("", log.Text());
     EXPECT_TRUE(prompt.messages.empty());
@@ -75,8 +64,8 @@ TEST(WriteHelpFiles, ReplacesFilesChangedSinceTheLastStart)
     folder.WriteFile("Reelmark.chm", ProgramResource(kIdrChmBin) + "trailing bytes");
 
     WriteHelpFiles(log);
-    EXPECT_TRUE(HoldsResource(folder / "hh.exe", kIdrHhfExeBin));
-    EXPECT_TRUE(HoldsResource(folder / "Reelmark.chm", kIdrChmBin));
+    EXPECT_TRUE(FileHoldsResource(folder / "hh.exe", kIdrHhfExeBin));
+    EXPECT_TRUE(FileHoldsResource(folder / "Reelmark.chm", kIdrChmBin));
     EXPECT_EQ("", log.Text());
 }
 
@@ -153,5 +142,5 @@ TEST(ExtractBinResource, LeavesAnIdenticalFileAloneEvenWhenItCannotBeReplaced)
     SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(ExtractResult::Written,
               ApplicationBinRes::ExtractBinResource("BIN", kIdrHhfExeBin, folder / "hh.exe"));
-    EXPECT_TRUE(HoldsResource(folder / "hh.exe", kIdrHhfExeBin));
+    EXPECT_TRUE(FileHoldsResource(folder / "hh.exe", kIdrHhfExeBin));
 }

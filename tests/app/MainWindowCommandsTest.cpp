@@ -13,17 +13,6 @@
 
 namespace {
 
-// Compared without printing: the files are binary and large.
-::testing::AssertionResult HoldsResource(const std::string& path, int id)
-{
-    const std::string actual = ReadFileBytes(path);
-    const std::string expected = ProgramResource(id);
-    if (!expected.empty() && actual == expected)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << path << " holds " << actual.size() << " bytes, resource " << id << " has " << expected.size();
-}
-
 std::string CurrentDirectory()
 {
     char folder[MAX_PATH] = {};
@@ -234,8 +223,8 @@ TEST_F(MainWindowCommands, StartWritesBothHelpFilesAndRewritesChangedOnesNextTim
 {
     w.WriteIniForFolder(w.movies.Path());
     w.Start();
-    EXPECT_TRUE(HoldsResource(w.start / "hh.exe", kIdrHhfExeBin));
-    EXPECT_TRUE(HoldsResource(w.start / "Reelmark.chm", kIdrChmBin));
+    EXPECT_TRUE(FileHoldsResource(w.start / "hh.exe", kIdrHhfExeBin));
+    EXPECT_TRUE(FileHoldsResource(w.start / "Reelmark.chm", kIdrChmBin));
     EXPECT_EQ(w.start / "hh.exe", w.Dialog().HelpFiles().viewer);
     EXPECT_EQ(w.start / "Reelmark.chm", w.Dialog().HelpFiles().document);
     w.Close();
@@ -243,8 +232,8 @@ TEST_F(MainWindowCommands, StartWritesBothHelpFilesAndRewritesChangedOnesNextTim
     w.start.WriteFile("hh.exe", "changed");
     w.start.WriteFile("Reelmark.chm", "changed too");
     w.Start();
-    EXPECT_TRUE(HoldsResource(w.start / "hh.exe", kIdrHhfExeBin));
-    EXPECT_TRUE(HoldsResource(w.start / "Reelmark.chm", kIdrChmBin));
+    EXPECT_TRUE(FileHoldsResource(w.start / "hh.exe", kIdrHhfExeBin));
+    EXPECT_TRUE(FileHoldsResource(w.start / "Reelmark.chm", kIdrChmBin));
     EXPECT_TRUE(w.prompt.messages.empty());
 }
 
@@ -260,7 +249,7 @@ TEST_F(MainWindowCommands, HelpFileThatCannotBeWrittenIsALogLineAndTheStartGoesO
                   return m.find("Could not write help file: " + w.start / "hh.exe") != std::string::npos;
               }));
     EXPECT_EQ("an old viewer", ReadFileBytes(w.start / "hh.exe"));
-    EXPECT_TRUE(HoldsResource(w.start / "Reelmark.chm", kIdrChmBin));
+    EXPECT_TRUE(FileHoldsResource(w.start / "Reelmark.chm", kIdrChmBin));
     EXPECT_EQ(w.Dialog().GetWindowText().substr(0, 14), "Reelmark [ver ");
 }
 

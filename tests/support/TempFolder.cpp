@@ -118,6 +118,16 @@ std::string ProgramResource(int id, const char* type)
     return std::string(bytes, SizeofResource(module, found));
 }
 
+::testing::AssertionResult FileHoldsResource(const std::string& path, int id)
+{
+    const std::string actual = ReadFileBytes(path);
+    const std::string expected = ProgramResource(id);
+    if (!expected.empty() && actual == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << path << " holds " << actual.size() << " bytes, resource " << id << " has " << expected.size();
+}
+
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 {
     char buffer[MAX_PATH * 4];

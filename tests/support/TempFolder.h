@@ -1,5 +1,6 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it at the end.
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ bool PathExists(const std::string& path);
 std::vector<std::string> NamesInFolder(const std::string& folder);
 // The bytes of a resource of this program (tests carry the program's resources).
 std::string ProgramResource(int id, const char* type = "BIN");
+// The file holds exactly the BIN resource; compared without printing the
+// bytes, which are binary and large.
+::testing::AssertionResult FileHoldsResource(const std::string& path, int id);
 
 // Makes the current directory the given one for a scope.
 class CurrentDirectoryScope {
