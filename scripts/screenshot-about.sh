@@ -7,10 +7,8 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
-fi
 source "$root/scripts/screenshot-lib.sh"
+reelmark_need_display "$0" "$build"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 reelmark_shoot "$build" "$work" "$build/screenshots/about.png" 57664

@@ -11,16 +11,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 wait_seconds=${2:-8}
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$wait_seconds"
-fi
+source "$root/scripts/screenshot-lib.sh"
+reelmark_need_display "$0" "$build" "$wait_seconds"
 
 # The program run with the dialog filled as "Add Files To List..." fills it.
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target copy-screenshot >/dev/null
 program="$build/tools/copy-screenshot.exe"
 
-source "$root/scripts/screenshot-lib.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

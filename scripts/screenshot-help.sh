@@ -10,9 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 wait_seconds=${2:-6}
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$wait_seconds"
-fi
+source "$root/scripts/screenshot-lib.sh"
+reelmark_need_display "$0" "$build" "$wait_seconds"
 
 for file in hh.exe Reelmark.chm; do
     if [ ! -f "$build/res/$file" ]; then
@@ -21,7 +20,6 @@ for file in hh.exe Reelmark.chm; do
     fi
 done
 
-source "$root/scripts/screenshot-lib.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$build/res/hh.exe" "$build/res/Reelmark.chm" "$work/"

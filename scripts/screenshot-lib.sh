@@ -3,6 +3,13 @@
 # window is up (and the start-up splash gone), then closes the program.
 # Needs a DISPLAY; ends the Wine session afterwards only when it started it.
 
+# reelmark_need_display SCRIPT ARGS...: without a DISPLAY, runs the script
+# again on a virtual screen (and does not return).
+reelmark_need_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+}
+
 # reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID]
 reelmark_shoot() {
     local build=$1 start=$2 output=$3 command=${4:-}
