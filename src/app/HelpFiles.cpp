@@ -2,7 +2,6 @@
 
 #include "app/ApplicationBinRes.h"
 #include "browse/ActivityLog.h"
-#include "browse/TextFile.h"
 
 bool WriteHelpFile(ActivityLog& log, int id, const char* resourceName, const std::string& path)
 {
@@ -21,9 +20,9 @@ bool WriteHelpFile(ActivityLog& log, int id, const char* resourceName, const std
     return false;
 }
 
-HelpFilePaths WriteHelpFiles(ActivityLog& log)
+HelpFilePaths WriteHelpFiles(ActivityLog& log, const std::string& folder)
 {
-    HelpFilePaths paths{PathInCurrentDirectory("hh.exe"), PathInCurrentDirectory("Reelmark.chm")};
+    HelpFilePaths paths{folder + "\\hh.exe", folder + "\\Reelmark.chm"};
     WriteHelpFile(log, kIdrHhfExeBin, "IDR_HHF_EXE_BIN", paths.viewer);
     WriteHelpFile(log, kIdrChmBin, "IDR_CHM_BIN", paths.document);
     return paths;

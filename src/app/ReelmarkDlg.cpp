@@ -7,11 +7,14 @@
 #include <cstdarg>
 
 #include "app/GenerateRun.h"
+#include "app/HomeFolder.h"
 #include "browse/MovieScanner.h"
 #include "browse/OutsidePrograms.h"
 #include "browse/SettingsDlg.h"
 #include "browse/TextFile.h"
 #include "copy/CopyMoviesToFolderDlg.h"
+#include "copy/SizeTexts.h"
+#include "framework/Prompt.h"
 #include "resource.h"
 
 namespace {
@@ -35,13 +38,17 @@ void MoveChildrenDown(HWND parent, HWND except, int dy)
 
 }  // namespace
 
-CReelmarkDlg::CReelmarkDlg(CWnd* parent) : CDialog(IDD_REELMARK, parent), settings_(log_)
+CReelmarkDlg::CReelmarkDlg(CWnd* parent)
+    : CDialog(IDD_REELMARK, parent),
+      homeFolder_(HomeFolder()),
+      logPath_(homeFolder_ + "\\" + kLogFileName),
+      settings_(log_, homeFolder_ + "\\" + kIniFileName)
 {
     CSplashWnd::EnableSplash(true);
     splash_.versionText = kReelmarkVersion;
     icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    log_.Load(PathInCurrentDirectory(kLogFileName));
+    log_.Load(logPath_);
     settings_.SetDefaultSettings();
 }
 
@@ -163,7 +170,7 @@ BOOL CReelmarkDlg::OnInitDialog()
         treeImages_.Add(strip, kTreeKeyColor);
     folderTree_.SetImageList(treeImages_, TVSIL_NORMAL);
 
-    helpFiles_ = WriteHelpFiles(log_);
+    helpFiles_ = WriteHelpFiles(log_, homeFolder_);
     settings_.LoadSettings();
     FillControlsFromSettings();
     recursive_.SetCheck(BST_UNCHECKED);
@@ -353,7 +360,12 @@ void CReelmarkDlg::OnClose()
     closing_ = true;
     SyncFromControls();
     settings_.SaveSettings();
-    log_.Save(PathInCurrentDirectory(kLogFileName));
+    unsigned long error = 0;
+    if (!log_.Save(logPath_, &error))
+        ThePrompt().ShowMessage(
+            m_hWnd,
+            FormatText("Could not save the log: %s\n%s", logPath_.c_str(), SystemErrorText(error).c_str()),
+            "Log Not Saved", MB_OK | MB_ICONERROR);
     statusLog_.reset();
     ClearTree();
     EndDialog(IDCANCEL);

@@ -148,6 +148,10 @@ private:
     CTreeCtrl folderTree_;
     CButton deleteSelected_;
 
+    // The folder of the settings, the log and the help files, and the log's
+    // path, fixed when the program starts.
+    const std::string homeFolder_;
+    const std::string logPath_;
     ActivityLog log_;
     SettingsStore settings_;
     std::unique_ptr<CStatusLogDlg> statusLog_;

@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 
-#include <cstdio>
+#include <windows.h>
 
 #include "browse/TextFile.h"
 
@@ -44,49 +44,75 @@ const SettingField& FieldOf(std::string Settings::*member)
 
 }  // namespace
 
+void SettingsStore::ReportUnreadable()
+{
+    unreadable_ = true;
+    log_.AddLogEntry("Ini File Create/Open Error", LogSeverity::Error, "Could not access: %s",
+                     settings_.IniFileName.c_str());
+}
+
 void SettingsStore::SetDefaultSettings()
 {
     settings_.IniFileName = kIniFileName;
     for (const SettingField& field : SettingFields())
         settings_.*field.member = field.defaultValue;
 
-    const std::string path = IniPath();
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        std::fclose(file);
+    if (GetFileAttributesA(iniPath_.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if ((code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) && ini_.CreateEmpty(iniPath_))
+            return;
+        ReportUnreadable();
         return;
     }
-    if (!ini_.CreateEmpty(path))
-        log_.AddLogEntry("Ini File Create/Open Error", LogSeverity::Error, "Could not access: %s",
-                         settings_.IniFileName.c_str());
-}
-
-void SettingsStore::EnsureSetting(const std::string& section, const std::string& key,
-                                  const std::string& defaultValue)
-{
-    const std::string path = IniPath();
-    if (!ini_.HasSection(section, path))
-        ini_.AppendSection(section, path);
-    if (!ini_.HasKey(key, section, path))
-        ini_.WriteValue(key, defaultValue, section, path);
+    std::vector<IniRecord> records;
+    if (!ini_.ReadRecords(iniPath_, records))
+        ReportUnreadable();
 }
 
 void SettingsStore::LoadSettings()
 {
+    std::vector<IniRecord> records;
+    if (unreadable_ || !ini_.ReadRecords(iniPath_, records)) {
+        unreadable_ = true;
+        return;
+    }
+    bool added = false;
     for (std::string Settings::*member : kEnsureOrder) {
         const SettingField& field = FieldOf(member);
-        EnsureSetting(field.section, field.key, settings_.*member);
+        if (!FindIniEntry(records, field.section, field.key)) {
+            SetIniValue(records, field.key, settings_.*member, field.section);
+            added = true;
+        }
     }
+    if (added)
+        ini_.WriteRecords(iniPath_, records);
     for (const SettingField& field : SettingFields())
-        settings_.*field.member = ini_.ReadValue(field.key, field.section, IniPath());
+        settings_.*field.member = FindIniEntry(records, field.section, field.key)->value;
 }
 
 void SettingsStore::SaveSettings()
 {
-    for (const SettingField& field : SettingFields())
-        ini_.WriteValue(field.key, settings_.*field.member, field.section, IniPath());
-}
-
-std::string SettingsStore::IniPath() const
-{
-    return PathInCurrentDirectory(settings_.IniFileName);
+    if (unreadable_) {
+        log_.AddLogEntry("", LogSeverity::Error,
+                         "Settings file could not be read at start; it was not overwritten: %s",
+                         iniPath_.c_str());
+        return;
+    }
+    // What else the file holds (comments, keys of its own) stays; a file
+    // that went missing meanwhile is made again.
+    std::vector<IniRecord> records;
+    unsigned long error = 0;
+    bool ok = ini_.ReadRecords(iniPath_, records, &error);
+    if (!ok && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+        records.clear();
+        ok = true;
+    }
+    if (ok) {
+        for (const SettingField& field : SettingFields())
+            SetIniValue(records, field.key, settings_.*field.member, field.section);
+        ok = ini_.WriteRecords(iniPath_, records, &error);
+    }
+    if (!ok)
+        log_.AddLogEntry("Settings Not Saved", LogSeverity::Error, "Could not save settings: %s\n%s",
+                         iniPath_.c_str(), SystemErrorText(error).c_str());
 }

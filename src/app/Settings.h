@@ -1,18 +1,18 @@
 #pragma once
 // The settings the program remembers between runs, and their trip to and
-// from the INI file "reelmark.ini" in the current directory.
+// from the INI file "reelmark.ini" in the program's home folder.
 #include <string>
 #include <vector>
 
 #include "browse/ActivityLog.h"
 #include "browse/IniFile.h"
 
-// The settings file, in the current directory.
+// The settings file's name.
 constexpr const char* kIniFileName = "reelmark.ini";
 
 // Every setting is a text; yes/no settings hold exactly "true" or "false".
 struct Settings {
-    std::string IniFileName = kIniFileName;  // resolved against the current directory at each access
+    std::string IniFileName = kIniFileName;
 
     // Section "Config".
     std::string PythonLoc;
@@ -41,30 +41,38 @@ struct SettingField {
 // written to the file.
 const std::vector<SettingField>& SettingFields();
 
-// The settings record with the INI store it is kept in; errors go to the log.
+// The settings record with the INI file it is kept in; errors go to the log.
+// The file is read once at start and written once at close. A file that
+// exists but cannot be read at start is never written over: the run goes
+// on with the defaults and the user's file stays as it is.
 class SettingsStore {
 public:
-    explicit SettingsStore(ActivityLog& log) : log_(log) {}
+    // iniPath: the settings file, an absolute path fixed for the whole run.
+    SettingsStore(ActivityLog& log, std::string iniPath) : log_(log), iniPath_(std::move(iniPath)) {}
 
     Settings& Values() { return settings_; }
     const Settings& Values() const { return settings_; }
+    const std::string& IniPath() const { return iniPath_; }
 
-    // Every setting takes its default, and the INI file is made to exist
-    // (created empty when it cannot be opened; logged with a box when that
-    // fails too).
+    // Every setting takes its default; a missing file is created empty. A
+    // file that cannot be created, or that exists but cannot be read, is
+    // reported with a box.
     void SetDefaultSettings();
-    // Adds the key with defaultValue unless the file has it already.
-    void EnsureSetting(const std::string& section, const std::string& key, const std::string& defaultValue);
-    // Adds missing keys with the current values, then every setting takes
-    // the value stored in the file (an empty one included).
+    // Adds missing keys with the current values (one write, only when keys
+    // were missing), then every setting takes the value stored in the file
+    // (an empty one included). An unreadable file keeps the defaults.
     void LoadSettings();
-    // Writes every setting into the file; failures are silent.
+    // Writes every setting into the file in one step (a missing file is
+    // created); a failure is reported with a box and a log line. A file that
+    // could not be read at start is left alone, with a log line.
     void SaveSettings();
 
 private:
-    std::string IniPath() const;
+    void ReportUnreadable();
 
     ActivityLog& log_;
+    std::string iniPath_;
     CIniFile ini_;
     Settings settings_;
+    bool unreadable_ = false;  // the file existed but could not be read at start
 };

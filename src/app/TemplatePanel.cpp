@@ -7,6 +7,7 @@
 #include "app/ReelmarkDlg.h"
 #include "app/SeriesId.h"
 #include "browse/OutsidePrograms.h"
+#include "browse/TextFile.h"
 #include "resource.h"
 
 namespace {
@@ -26,17 +27,6 @@ std::string WithLineFeeds(const std::string& text)
         } else {
             out += text[i];
         }
-    }
-    return out;
-}
-
-std::string WithCrLf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
     }
     return out;
 }

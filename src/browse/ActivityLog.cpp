@@ -94,7 +94,7 @@ void ActivityLog::Load(const std::string& path)
     }
 }
 
-bool ActivityLog::Save(const std::string& path) const
+bool ActivityLog::Save(const std::string& path, unsigned long* error) const
 {
-    return WriteTextFileAtomically(path, text_);
+    return WriteTextFileAtomically(path, text_, error);
 }

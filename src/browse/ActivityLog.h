@@ -11,7 +11,7 @@
 
 enum class LogSeverity { Information, Warning, Error };
 
-// The log file, in the current directory.
+// The log file's name.
 constexpr const char* kLogFileName = "Reelmark.log";
 
 // How many non-empty lines of the log file a run carries over.
@@ -50,9 +50,9 @@ public:
     // Appends the last kLogLinesKept non-empty lines of the file; a missing
     // or unreadable file adds nothing.
     void Load(const std::string& path);
-    // Replaces the file with the log text; false when it cannot be written
-    // (the file then stays as it was).
-    bool Save(const std::string& path) const;
+    // Replaces the file with the log text; false with the system's error
+    // code in *error when it cannot be written (the file then stays as it was).
+    bool Save(const std::string& path, unsigned long* error = nullptr) const;
 
 private:
     std::string text_;

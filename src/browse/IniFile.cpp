@@ -18,14 +18,14 @@ bool IsEntry(const IniRecord& record)
 
 using Records = std::vector<IniRecord>;
 
-Records::iterator FirstOfSection(Records& records, const std::string& section)
+Records::const_iterator FirstOfSection(const Records& records, const std::string& section)
 {
     return std::find_if(records.begin(), records.end(), [&](const IniRecord& record) {
         return IsEntry(record) && record.section == section;
     });
 }
 
-Records::iterator FindEntry(Records& records, const std::string& section, const std::string& key)
+Records::const_iterator FindEntry(const Records& records, const std::string& section, const std::string& key)
 {
     return std::find_if(records.begin(), records.end(), [&](const IniRecord& record) {
         return IsEntry(record) && record.section == section && record.key == key;
@@ -149,18 +149,55 @@ std::string FormatIniRecords(const std::vector<IniRecord>& records)
     return text;
 }
 
-bool CIniFile::ReadRecords(const std::string& fileName, std::vector<IniRecord>& records) const
+const IniRecord* FindIniEntry(const std::vector<IniRecord>& records, const std::string& section,
+                              const std::string& key)
+{
+    auto found = FindEntry(records, section, key);
+    return found == records.end() ? nullptr : &*found;
+}
+
+bool HasIniSection(const std::vector<IniRecord>& records, const std::string& section)
+{
+    return FirstOfSection(records, section) != records.end();
+}
+
+void SetIniValue(std::vector<IniRecord>& records, const std::string& key, const std::string& value,
+                 const std::string& section)
+{
+    auto entry = FindEntry(records, section, key);
+    if (entry != records.end()) {
+        records[entry - records.begin()].value = value;
+        return;
+    }
+    IniRecord added;
+    added.section = section;
+    added.key = key;
+    added.value = value;
+    auto first = FirstOfSection(records, section);
+    if (first != records.end()) {
+        records.insert(first + 1, added);
+    } else {
+        IniRecord header;
+        header.section = section;
+        records.push_back(header);
+        records.push_back(added);
+    }
+}
+
+bool CIniFile::ReadRecords(const std::string& fileName, std::vector<IniRecord>& records,
+                           unsigned long* error) const
 {
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines))
+    if (!ReadTextLines(fileName, lines, error))
         return false;
     records = ParseIniLines(lines);
     return true;
 }
 
-bool CIniFile::WriteRecords(const std::string& fileName, const std::vector<IniRecord>& records) const
+bool CIniFile::WriteRecords(const std::string& fileName, const std::vector<IniRecord>& records,
+                            unsigned long* error) const
 {
-    return WriteTextFileAtomically(fileName, FormatIniRecords(records));
+    return WriteTextFileAtomically(fileName, FormatIniRecords(records), error);
 }
 
 bool CIniFile::CreateEmpty(const std::string& fileName) const
@@ -185,8 +222,8 @@ std::vector<IniRecord> CIniFile::FindRecords(const std::string& key, const std::
     std::vector<IniRecord> records;
     if (!ReadRecords(fileName, records))
         return {};
-    auto found = FindEntry(records, section, key);
-    if (found == records.end())
+    const IniRecord* found = FindIniEntry(records, section, key);
+    if (!found)
         return {};
     return {*found};
 }
@@ -194,17 +231,13 @@ std::vector<IniRecord> CIniFile::FindRecords(const std::string& key, const std::
 bool CIniFile::HasSection(const std::string& section, const std::string& fileName) const
 {
     std::vector<IniRecord> records;
-    if (!ReadRecords(fileName, records))
-        return true;
-    return FirstOfSection(records, section) != records.end();
+    return !ReadRecords(fileName, records) || HasIniSection(records, section);
 }
 
 bool CIniFile::HasKey(const std::string& key, const std::string& section, const std::string& fileName) const
 {
     std::vector<IniRecord> records;
-    if (!ReadRecords(fileName, records))
-        return true;
-    return FindEntry(records, section, key) != records.end();
+    return !ReadRecords(fileName, records) || FindIniEntry(records, section, key) != nullptr;
 }
 
 bool CIniFile::WriteValue(const std::string& key, const std::string& value, const std::string& section,
@@ -215,24 +248,7 @@ bool CIniFile::WriteValue(const std::string& key, const std::string& value, cons
     std::vector<IniRecord> records;
     if (!ReadRecords(fileName, records))
         return false;
-    auto entry = FindEntry(records, section, key);
-    if (entry != records.end()) {
-        entry->value = value;
-        return WriteRecords(fileName, records);
-    }
-    IniRecord added;
-    added.section = section;
-    added.key = key;
-    added.value = value;
-    auto first = FirstOfSection(records, section);
-    if (first != records.end()) {
-        records.insert(first + 1, added);
-    } else {
-        IniRecord header;
-        header.section = section;
-        records.push_back(header);
-        records.push_back(added);
-    }
+    SetIniValue(records, key, value, section);
     return WriteRecords(fileName, records);
 }
 

@@ -63,6 +63,16 @@ std::vector<IniRecord> ParseIniLines(const std::vector<std::string>& lines);
 // The file text of the entries, with LF line ends.
 std::string FormatIniRecords(const std::vector<IniRecord>& records);
 
+// The first entry with that section and key; nullptr when there is none.
+const IniRecord* FindIniEntry(const std::vector<IniRecord>& records, const std::string& section,
+                              const std::string& key);
+// Whether any entry (header or value) belongs to the section.
+bool HasIniSection(const std::vector<IniRecord>& records, const std::string& section);
+// Sets the value of the first matching entry; a new key goes right after
+// the first entry of its section, a new section with its key to the end.
+void SetIniValue(std::vector<IniRecord>& records, const std::string& key, const std::string& value,
+                 const std::string& section);
+
 class CIniFile {
 public:
     enum TrimSide { kTrimBoth = 0, kTrimStart = 1, kTrimEnd = 2 };
@@ -70,11 +80,14 @@ public:
     virtual ~CIniFile() = default;
 
     // Replaces the list with the file's entries; false (list untouched) when
-    // the file cannot be read.
-    bool ReadRecords(const std::string& fileName, std::vector<IniRecord>& records) const;
+    // the file cannot be read, with the system's error code in *error.
+    bool ReadRecords(const std::string& fileName, std::vector<IniRecord>& records,
+                     unsigned long* error = nullptr) const;
     // Replaces the file with the entries in one step; false when it cannot
-    // be written, the file then stays as it was.
-    bool WriteRecords(const std::string& fileName, const std::vector<IniRecord>& records) const;
+    // be written (the system's error code in *error), the file then stays as
+    // it was.
+    bool WriteRecords(const std::string& fileName, const std::vector<IniRecord>& records,
+                      unsigned long* error = nullptr) const;
     // Creates the file empty, or empties it.
     bool CreateEmpty(const std::string& fileName) const;
     // Appends a header for the section at the end, even when the section

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
-namespace {
+#include "browse/MovieScanner.h"
+#include "browse/WorkFolder.h"
 
 std::string WithCrLf(const std::string& text)
 {
@@ -18,73 +17,87 @@ std::string WithCrLf(const std::string& text)
     return out;
 }
 
-void SetError(unsigned long* error, unsigned long code)
+namespace {
+
+bool Fail(unsigned long* error, unsigned long code)
 {
     if (error)
         *error = code;
+    return false;
+}
+
+// Writes the bytes into a new file at path; 0 or the system's error code.
+unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
+{
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    DWORD written = 0;
+    unsigned long code = 0;
+    if (!bytes.empty() && !WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        code = GetLastError();
+    else if (written != bytes.size())
+        code = ERROR_DISK_FULL;
+    else if (!FlushFileBuffers(file))
+        code = GetLastError();
+    CloseHandle(file);
+    if (code != 0)
+        DeleteFileA(path.c_str());
+    return code;
 }
 
 }  // namespace
 
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error)
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error,
+                             WorkFolder* work)
 {
-    return WriteFileAtomically(path, WithCrLf(text), error);
+    return WriteFileAtomically(path, WithCrLf(text), error, work);
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error)
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error,
+                         WorkFolder* work)
 {
     // A read-only file is the user's way of keeping it. Replacing the file
     // whole gets past the attribute on some systems, so it is refused here as
     // an open for writing would be.
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        SetError(error, ERROR_ACCESS_DENIED);
-        return false;
-    }
-    const std::string temporary = path + ".reelmark-new";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        SetError(error, GetLastError());
-        return false;
-    }
-    DWORD written = 0;
-    BOOL ok =
-        bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    DWORD code = GetLastError();
-    if (ok && written != bytes.size()) {
-        ok = FALSE;
-        code = ERROR_DISK_FULL;
-    }
-    if (ok && !FlushFileBuffers(file)) {
-        ok = FALSE;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Fail(error, ERROR_ACCESS_DENIED);
+    WorkFolder own(ParentFolderOf(path));
+    WorkFolder& folder = work ? *work : own;
+    std::string temporary;
+    unsigned long code = 0;
+    if (!folder.MakeTemporary([&bytes](const std::string& name) { return WriteNewFile(name, bytes); },
+                              temporary, code))
+        return Fail(error, code);
+    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         code = GetLastError();
-    }
-    CloseHandle(file);
-    if (ok &&
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ok = FALSE;
-        code = GetLastError();
-    }
-    if (!ok) {
         DeleteFileA(temporary.c_str());
-        SetError(error, code);
-        return false;
+        return Fail(error, code);
     }
     return true;
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error)
 {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return Fail(error, GetLastError());
     std::string content;
+    LARGE_INTEGER size = {};
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
+        content.reserve(static_cast<size_t>(size.QuadPart));
     char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof(buffer), &got, nullptr) != FALSE) && got > 0)
         content.append(buffer, got);
-    std::fclose(file);
+    const DWORD code = ok ? 0 : GetLastError();
+    CloseHandle(file);
+    if (!ok)
+        return Fail(error, code);
 
     lines.clear();
     size_t start = 0;
@@ -94,19 +107,10 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines)
         if (end == std::string::npos)
             end = content.size();
         size_t stop = (end > start && content[end - 1] == '\r') ? end - 1 : end;
-        lines.push_back(content.substr(start, stop - start));
+        lines.emplace_back(content, start, stop - start);
         start = next;
     }
     return true;
-}
-
-std::string PathInCurrentDirectory(const std::string& name)
-{
-    DWORD needed = GetCurrentDirectoryA(0, nullptr);
-    std::string folder(needed, '\0');
-    DWORD length = GetCurrentDirectoryA(needed, &folder[0]);
-    folder.resize(length);
-    return folder + "\\" + name;
 }
 
 std::string SystemErrorText(unsigned long code)
@@ -122,5 +126,13 @@ std::string SystemErrorText(unsigned long code)
         text = "Unknown error " + std::to_string(code) + ".\r\n";
     if (buffer)
         LocalFree(buffer);
+    return text;
+}
+
+std::string SystemErrorLine(unsigned long code)
+{
+    std::string text = SystemErrorText(code);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
     return text;
 }

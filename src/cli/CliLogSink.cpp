@@ -1,8 +1,8 @@
 #include "cli/CliLogSink.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <windows.h>
+
+#include "browse/TextFile.h"
 
 void CliLogSink::OnLogText(const std::string& text)
 {
@@ -11,25 +11,51 @@ void CliLogSink::OnLogText(const std::string& text)
     const std::string lines = text.substr(passedOn_);
     passedOn_ = text.size();
     out_ << lines << std::flush;
-    AppendToFile(lines);
-}
-
-void CliLogSink::AppendToFile(const std::string& lines)
-{
-    // Text mode: each line feed reaches the disk as CR LF, as the main
-    // window writes the same file.
-    errno = 0;
-    FILE* file = std::fopen(logPath_.c_str(), "a");
-    int problem = file ? 0 : errno;
-    if (file) {
-        if (std::fputs(lines.c_str(), file) == EOF)
-            problem = errno ? errno : EIO;
-        if (std::fclose(file) != 0 && problem == 0)
-            problem = errno ? errno : EIO;
-    }
-    if (problem != 0 && !warned_) {
+    unsigned long error = 0;
+    if (!AppendToFile(lines, error) && !warned_) {
         warned_ = true;
         err_ << "reelmark-cli: warning: cannot write the log file " << logPath_ << ": "
-             << std::strerror(problem) << "\n";
+             << SystemErrorLine(error) << "\n";
     }
+}
+
+bool CliLogSink::AppendToFile(const std::string& lines, unsigned long& error) const
+{
+    // CR LF on disk, as the main window writes the same file.
+    std::string bytes = WithCrLf(lines);
+    HANDLE file =
+        CreateFileA(logPath_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return false;
+    }
+    LARGE_INTEGER size = {};
+    bool ok = GetFileSizeEx(file, &size) != FALSE;
+    // A line that an earlier run left cut (a full disk, a crash) ends here,
+    // so that this run's first line starts on a line of its own.
+    if (ok && size.QuadPart > 0) {
+        LARGE_INTEGER last;
+        last.QuadPart = size.QuadPart - 1;
+        char byte = 0;
+        DWORD got = 0;
+        ok = SetFilePointerEx(file, last, nullptr, FILE_BEGIN) && ReadFile(file, &byte, 1, &got, nullptr);
+        if (ok && got == 1 && byte != '\n')
+            bytes.insert(0, "\r\n");
+    }
+    DWORD written = 0;
+    ok = ok && SetFilePointerEx(file, size, nullptr, FILE_BEGIN) &&
+         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (ok && written != bytes.size()) {
+        ok = false;
+        SetLastError(ERROR_DISK_FULL);
+    }
+    if (!ok) {
+        error = GetLastError();
+        // Whole lines or nothing: a part written before the disk filled goes.
+        SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+    }
+    CloseHandle(file);
+    return ok;
 }

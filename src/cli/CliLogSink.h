@@ -1,7 +1,8 @@
 #pragma once
 // Where reelmark-cli's activity log goes: every new line is shown on the
 // console at once and appended to the log file, so that a run that is cut
-// short keeps what it did. The file is never truncated or rewritten.
+// short keeps what it did. The file is never truncated or rewritten; an
+// append that fails (a full disk) leaves no part of its lines behind.
 #include <ostream>
 #include <string>
 
@@ -17,7 +18,8 @@ public:
     void OnLogText(const std::string& text);
 
 private:
-    void AppendToFile(const std::string& lines);
+    // Appends whole lines or nothing; false with the system's error code.
+    bool AppendToFile(const std::string& lines, unsigned long& error) const;
 
     std::ostream& out_;
     std::ostream& err_;

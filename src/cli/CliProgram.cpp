@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "app/GenerateRun.h"
+#include "app/HomeFolder.h"
 #include "app/Version.h"
 #include "browse/ActivityLog.h"
-#include "browse/IniFile.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
 #include "cli/CliArguments.h"
@@ -37,7 +37,8 @@ const char kUsage[] =
     "              Existing Metadata\" setting is not used here.)\n"
     "  --ini FILE  Reads the template from FILE instead of reelmark.ini in the\n"
     "              current folder. The file is only read, never changed.\n"
-    "              Without a settings file every setting has its default.\n"
+    "              Without reelmark.ini every setting has its default; a FILE\n"
+    "              that does not exist stops the run.\n"
     "list      Shows the movie files in FOLDER, \"[meta]\" before those that\n"
     "          have a metadata file.\n"
     "\n"
@@ -78,12 +79,6 @@ private:
     Prompt* previous_;
 };
 
-// The system's message without its trailing line end.
-std::string ErrorText(DWORD code)
-{
-    return CIniFile::TrimChars(SystemErrorText(code), kIniTrimChars, CIniFile::kTrimEnd);
-}
-
 std::string FullPathOf(const std::string& path)
 {
     const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
@@ -108,8 +103,10 @@ bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& 
     // A drive root is only a folder with its backslash ("C:" alone is the volume).
     const bool driveRoot = longPath.size() == 6 && longPath.back() == ':';
     const DWORD attributes = GetFileAttributesA((driveRoot ? longPath + "\\" : longPath).c_str());
+    // Taken at once: building the message may change the last error.
+    const DWORD code = GetLastError();
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        err << "reelmark-cli: cannot find the folder " << given << ": " << ErrorText(GetLastError()) << "\n";
+        err << "reelmark-cli: cannot find the folder " << given << ": " << SystemErrorLine(code) << "\n";
         return false;
     }
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -121,7 +118,7 @@ bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& 
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
         if (code != ERROR_FILE_NOT_FOUND) {  // an empty drive root has no entries at all
-            err << "reelmark-cli: cannot read the folder " << given << ": " << ErrorText(code) << "\n";
+            err << "reelmark-cli: cannot read the folder " << given << ": " << SystemErrorLine(code) << "\n";
             return false;
         }
     } else {
@@ -160,14 +157,20 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     if (!ResolveFolder(arguments.folder, folder, err))
         return kExitUsage;
 
-    const std::string iniPath =
-        arguments.iniFile.empty() ? PathInCurrentDirectory(kIniFileName) : arguments.iniFile;
+    const std::string home = HomeFolder();
+    const std::string iniPath = arguments.iniFile.empty() ? home + "\\" + kIniFileName : arguments.iniFile;
     Settings settings;
     switch (ReadSettingsFile(iniPath, settings)) {
         case SettingsFileState::Unreadable:
             err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
             return kExitUsage;
         case SettingsFileState::Missing:
+            // A file named on the command line is meant to be there: a typing
+            // error must not write every file from the default template.
+            if (!arguments.iniFile.empty()) {
+                err << "reelmark-cli: cannot find the settings file " << iniPath << "\n";
+                return kExitUsage;
+            }
             err << "reelmark-cli: no settings file " << iniPath << "; every setting has its default\n";
             break;
         case SettingsFileState::Read:
@@ -186,7 +189,7 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     request.isEpisodeTicked = !request.metadata.movieMode;
 
     ActivityLog log;
-    CliLogSink sink(out, err, PathInCurrentDirectory(kLogFileName));
+    CliLogSink sink(out, err, home + "\\" + kLogFileName);
     log.SetListener([&sink](const std::string& text) { sink.OnLogText(text); });
     ConsolePrompt console;
     PromptScope scope(console);

@@ -6,34 +6,19 @@
 
 #include "browse/IniFile.h"
 
-namespace {
-
-bool IsMissing(const std::string& path)
-{
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    const DWORD code = GetLastError();
-    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
-}
-
-}  // namespace
-
 SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings)
 {
     for (const SettingField& field : SettingFields())
         settings.*field.member = field.defaultValue;
-    if (IsMissing(iniPath))
-        return SettingsFileState::Missing;
-
-    // The store answers "present" for every key of a file it cannot read,
-    // so readability is settled first.
     CIniFile ini;
     std::vector<IniRecord> records;
-    if (!ini.ReadRecords(iniPath, records))
-        return SettingsFileState::Unreadable;
+    unsigned long error = 0;
+    if (!ini.ReadRecords(iniPath, records, &error))
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? SettingsFileState::Missing
+                                                                              : SettingsFileState::Unreadable;
     for (const SettingField& field : SettingFields()) {
-        if (ini.HasKey(field.key, field.section, iniPath))
-            settings.*field.member = ini.ReadValue(field.key, field.section, iniPath);
+        if (const IniRecord* entry = FindIniEntry(records, field.section, field.key))
+            settings.*field.member = entry->value;
     }
     return SettingsFileState::Read;
 }

@@ -12,14 +12,10 @@ namespace {
 
 constexpr int kNoSuchResource = 9999;
 
-bool NoTemporaryFilesIn(const TempFolder& folder)
+// Nothing but the two help files: no temporary file or work folder stays.
+bool OnlyHelpFilesIn(const TempFolder& folder)
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder / "*.reelmark-new").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return true;
-    FindClose(find);
-    return false;
+    return NamesInFolder(folder.Path()) == std::vector<std::string>{"Reelmark.chm", "hh.exe"};
 }
 
 }  // namespace
@@ -34,21 +30,17 @@ TEST(HelpResources, AreACompiledHelpFileAndAWindowsProgram)
     EXPECT_EQ("MZ", viewer.substr(0, 2));
 }
 
-TEST(WriteHelpFiles, WritesBothFilesIntoTheCurrentFolderByteForByte)
+TEST(WriteHelpFiles, WritesBothFilesIntoTheFolderByteForByte)
 {
     ScriptedPrompt prompt;
     ActivityLog log;
     TempFolder folder;
-    HelpFilePaths paths;
-    {
-        CurrentDirectoryScope inFolder(folder.Path());
-        paths = WriteHelpFiles(log);
-    }
+    const HelpFilePaths paths = WriteHelpFiles(log, folder.Path());
     EXPECT_EQ(folder / "hh.exe", paths.viewer);
     EXPECT_EQ(folder / "Reelmark.chm", paths.document);
     EXPECT_TRUE(FileHoldsResource(paths.viewer, kIdrHhfExeBin));
     EXPECT_TRUE(FileHoldsResource(paths.document, kIdrChmBin));
-    EXPECT_TRUE(NoTemporaryFilesIn(folder));
+    EXPECT_TRUE(OnlyHelpFilesIn(folder));
     EXPECT_EQ("", log.Text());
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -58,12 +50,11 @@ TEST(WriteHelpFiles, ReplacesFilesChangedSinceTheLastStart)
     ScriptedPrompt prompt;
     ActivityLog log;
     TempFolder folder;
-    CurrentDirectoryScope inFolder(folder.Path());
-    WriteHelpFiles(log);
+    WriteHelpFiles(log, folder.Path());
     folder.WriteFile("hh.exe", "MZ but not the viewer");
     folder.WriteFile("Reelmark.chm", ProgramResource(kIdrChmBin) + "trailing bytes");
 
-    WriteHelpFiles(log);
+    WriteHelpFiles(log, folder.Path());
     EXPECT_TRUE(FileHoldsResource(folder / "hh.exe", kIdrHhfExeBin));
     EXPECT_TRUE(FileHoldsResource(folder / "Reelmark.chm", kIdrChmBin));
     EXPECT_EQ("", log.Text());
@@ -78,17 +69,14 @@ TEST(WriteHelpFiles, ReadOnlyFilesAreLoggedWithoutABoxAndKept)
     folder.WriteFile("Reelmark.chm", "old document");
     SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA((folder / "Reelmark.chm").c_str(), FILE_ATTRIBUTE_READONLY);
-    {
-        CurrentDirectoryScope inFolder(folder.Path());
-        WriteHelpFiles(log);
-    }
+    WriteHelpFiles(log, folder.Path());
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_NE(std::string::npos, log.Text().find("Could not write help file: " + (folder / "hh.exe") + "\n"));
     EXPECT_NE(std::string::npos,
               log.Text().find("Could not write help file: " + (folder / "Reelmark.chm") + "\n"));
     EXPECT_EQ("old viewer", ReadFileBytes(folder / "hh.exe"));
     EXPECT_EQ("old document", ReadFileBytes(folder / "Reelmark.chm"));
-    EXPECT_TRUE(NoTemporaryFilesIn(folder));
+    EXPECT_TRUE(OnlyHelpFilesIn(folder));
 }
 
 TEST(WriteHelpFile, MissingResourceShowsTheResourceErrorBoxAndWritesNothing)

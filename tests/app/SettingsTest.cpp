@@ -1,6 +1,9 @@
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "app/Settings.h"
+#include "browse/TextFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -23,13 +26,12 @@ const char kDefaultFile[] =
 
 class SettingsTest : public ::testing::Test {
 protected:
-    SettingsTest() : inFolder_(folder_.Path()), store_(log_) {}
+    SettingsTest() : store_(log_, Ini()) {}
 
     std::string Ini() const { return folder_ / "reelmark.ini"; }
 
     ScriptedPrompt prompt_;
     TempFolder folder_;
-    CurrentDirectoryScope inFolder_;
     ActivityLog log_;
     SettingsStore store_;
 };
@@ -82,7 +84,7 @@ TEST_F(SettingsTest, AnExistingFileIsLeftAloneUntilLoadAddsWhatIsMissing)
         ReadFileBytes(Ini()));
 }
 
-TEST_F(SettingsTest, SaveWritesEveryValueIntoTheCurrentDirectoryOfTheMoment)
+TEST_F(SettingsTest, SaveWritesIntoTheStartFolderWhateverTheCurrentDirectory)
 {
     store_.SetDefaultSettings();
     store_.LoadSettings();
@@ -91,41 +93,101 @@ TEST_F(SettingsTest, SaveWritesEveryValueIntoTheCurrentDirectoryOfTheMoment)
     s.SeriesDesc = "First line\r\nSecond line\r\n";
     s.IsEpisode = "true";
 
-    // After a pyTivo start the current directory is the script's folder.
-    TempFolder pyTivoFolder;
-    pyTivoFolder.WriteFile("reelmark.ini");
+    // A picker or a started program may have moved the current directory.
+    TempFolder elsewhere;
+    elsewhere.WriteFile("reelmark.ini");
     {
-        CurrentDirectoryScope inPyTivo(pyTivoFolder.Path());
+        CurrentDirectoryScope moved(elsewhere.Path());
         store_.SaveSettings();
     }
-    EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()));
+    EXPECT_EQ("", ReadFileBytes(elsewhere / "reelmark.ini"));
 
-    CurrentDirectoryScope inPyTivo(pyTivoFolder.Path());
     ActivityLog nextLog;
-    SettingsStore next(nextLog);
+    SettingsStore next(nextLog, Ini());
     next.SetDefaultSettings();
     next.LoadSettings();
     EXPECT_EQ("Holiday & Caf\xE9", next.Values().SeriesTitle);
     EXPECT_EQ("First line\r\nSecond line\r\n", next.Values().SeriesDesc);
     EXPECT_EQ("true", next.Values().IsEpisode);
     EXPECT_EQ("MV994401", next.Values().SeriesID);
+    EXPECT_EQ(std::vector<std::string>{"reelmark.ini"}, NamesInFolder(folder_.Path()));
 }
 
-TEST_F(SettingsTest, AnInaccessibleFileIsReportedAndEverySettingReadsEmpty)
+TEST_F(SettingsTest, AFileThatCannotBeReadAtStartIsNeverWrittenOver)
 {
-    // A folder in the file's place can be neither read nor replaced.
-    folder_.MakeFolder("reelmark.ini");
+    // Another program holds the file while the program starts.
+    const std::string stored = " [Settings]\r\n TargetDir=E:\\Movies\r\n; the user's own note\r\n";
+    folder_.WriteFile("reelmark.ini", stored);
+    HANDLE held = CreateFileA(Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
     store_.SetDefaultSettings();
+    store_.LoadSettings();
+    CloseHandle(held);
+
     ASSERT_EQ(1u, prompt_.messages.size());
     EXPECT_EQ("Ini File Create/Open Error", prompt_.messages[0].caption);
     EXPECT_EQ("Could not access: reelmark.ini", prompt_.messages[0].text);
+    // The run goes on with the defaults, not with empty settings.
+    EXPECT_EQ("C:\\", store_.Values().TargetDir);
+    EXPECT_EQ("R - Restricted, < 17 Req Parent", store_.Values().MpaaRating);
+
+    store_.Values().TargetDir = "D:\\Elsewhere";
+    store_.SaveSettings();
+    EXPECT_EQ(stored, ReadFileBytes(Ini()));
+    EXPECT_NE(std::string::npos,
+              log_.Text().find("<ERROR> Settings file could not be read at start; it was not overwritten: " +
+                               Ini() + "\n"));
+    EXPECT_EQ(1u, prompt_.messages.size());
+}
+
+TEST_F(SettingsTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone)
+{
+    folder_.MakeFolder("reelmark.ini");
+    store_.SetDefaultSettings();
+    ASSERT_EQ(1u, prompt_.messages.size());
+    EXPECT_EQ("Could not access: reelmark.ini", prompt_.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), prompt_.messages[0].type & MB_ICONMASK);
     EXPECT_NE(std::string::npos, log_.Text().find("<ERROR> Could not access: reelmark.ini\n"));
-    EXPECT_EQ("false", store_.Values().IsEpisode);
 
     store_.LoadSettings();
-    EXPECT_EQ("", store_.Values().PythonLoc);
-    EXPECT_EQ("", store_.Values().SeriesDesc);
-    EXPECT_EQ("", store_.Values().TvRating);
+    EXPECT_EQ("C:\\Program Files (x86)\\pyTivo\\pyTivo.py", store_.Values().PythonLoc);
+    store_.SaveSettings();
+    EXPECT_TRUE(NamesInFolder(Ini()).empty());
     EXPECT_EQ(1u, prompt_.messages.size());
+}
+
+TEST_F(SettingsTest, AFileDeletedDuringTheRunIsWrittenAgainAtClose)
+{
+    store_.SetDefaultSettings();
+    store_.LoadSettings();
+    ASSERT_TRUE(DeleteFileA(Ini().c_str()));
+    store_.Values().SeriesTitle = "Kept";
+    store_.SaveSettings();
+    EXPECT_TRUE(prompt_.messages.empty());
+
+    const std::string saved = ReadFileBytes(Ini());
+    ActivityLog nextLog;
+    SettingsStore next(nextLog, Ini());
+    next.SetDefaultSettings();
+    next.LoadSettings();
+    EXPECT_EQ("Kept", next.Values().SeriesTitle);
+    EXPECT_EQ(saved, ReadFileBytes(Ini())) << "every key was saved: the start adds none";
+}
+
+TEST_F(SettingsTest, AFailedSaveIsShownAndLogged)
+{
+    store_.SetDefaultSettings();
+    store_.LoadSettings();
+    ASSERT_TRUE(SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_READONLY));
+    store_.Values().SeriesTitle = "Lost?";
+    store_.SaveSettings();
+    SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()));
+    ASSERT_EQ(1u, prompt_.messages.size());
+    const std::string text =
+        "Could not save settings: " + Ini() + "\n" + SystemErrorLine(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(text, prompt_.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), prompt_.messages[0].type & MB_ICONMASK);
+    EXPECT_NE(std::string::npos, log_.Text().find("<ERROR> " + text + "\n"));
 }

@@ -83,9 +83,8 @@ int main(int argc, char** argv)
         ActivityLog loaded;
         loaded.Load(folder + "\\Reelmark.log");
     });
-    SetCurrentDirectoryA(folder.c_str());
     Measure("settings: defaults, load, save", 1, [&] {
-        SettingsStore settings(log);
+        SettingsStore settings(log, folder + "\\reelmark.ini");
         settings.SetDefaultSettings();
         settings.LoadSettings();
         settings.SaveSettings();

@@ -182,11 +182,24 @@ TEST_F(CliTest, AFolderWithoutMoviesIsNothingToDo)
     EXPECT_EQ(expected, Messages());
 }
 
-TEST_F(CliTest, AMissingSettingsFileMeansDefaultsAndIsNotCreated)
+TEST_F(CliTest, AMistypedSettingsFileStopsTheRunBeforeAnythingIsWritten)
+{
+    dir.WriteFile("Films\\Holiday.mpg");
+    dir.WriteFile("Films\\Old.mpg");
+    dir.WriteFile("Films\\Old.mpg.txt", "the user's own metadata");
+
+    EXPECT_EQ(2, Run({"generate", dir / "Films", "--replace", "--ini", dir / "typo.ini"}));
+
+    EXPECT_EQ("reelmark-cli: cannot find the settings file " + (dir / "typo.ini") + "\n", err.str());
+    EXPECT_EQ("the user's own metadata", ReadFileBytes(dir / "Films\\Old.mpg.txt"));
+    EXPECT_FALSE(PathExists(dir / "Films\\Holiday.mpg.txt"));
+    EXPECT_FALSE(PathExists(dir / "typo.ini"));
+}
+
+TEST_F(CliTest, WithoutASettingsFileEverySettingHasItsDefaultAndNoneIsCreated)
 {
     dir.WriteFile("Films\\Holiday.mpg");
 
-    EXPECT_EQ(0, Run({"generate", dir / "Films", "--ini", dir / "none.ini"}));
     EXPECT_EQ(0, Run({"generate", dir / "Films", "--replace"}));
 
     EXPECT_EQ(
@@ -201,7 +214,6 @@ TEST_F(CliTest, AMissingSettingsFileMeansDefaultsAndIsNotCreated)
         "starRating : x5\r\n",
         ReadFileBytes(dir / "Films\\Holiday.mpg.txt"));
     EXPECT_NE(std::string::npos, err.str().find("no settings file"));
-    EXPECT_FALSE(PathExists(dir / "none.ini"));
     EXPECT_FALSE(PathExists(dir / "reelmark.ini"));
 }
 
