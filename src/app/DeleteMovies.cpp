@@ -12,11 +12,18 @@
 
 void CReelmarkDlg::OnDeleteSelected()
 {
-    const std::vector<int> selected = movieList_.GetSelItems();
-    const int count = static_cast<int>(selected.size());
+    FileCommand run(*this);
+    if (run.Refused())
+        return;
+    // What goes is settled here, by name: a refill or a folder switch while
+    // a question is up changes nothing about it.
     const std::string folder = MovieFolder();
+    std::vector<std::string> names;
+    for (int index : movieList_.GetSelItems())
+        names.push_back(movieList_.GetText(index));
+    const int count = static_cast<int>(names.size());
 
-    if (ThePrompt().ShowMessage(nullptr,
+    if (ThePrompt().ShowMessage(WindowInUse(),
                                 "You are about to delete movie files and metadata files you selected.\n"
                                 "This operation cannot be undone! Do you want to continue?",
                                 "Movie File Delete Warning!", MB_YESNO, IDI_DELETE_WARNING) != IDYES)
@@ -26,15 +33,21 @@ void CReelmarkDlg::OnDeleteSelected()
                   "Click YES to PERMANENTLY delete %d selected movie\nand associated metadata files from "
                   "folder: %s?",
                   count, folder.c_str());
-    if (ThePrompt().ShowMessage(nullptr, question.data(), "Are You Really Sure?",
+    if (ThePrompt().ShowMessage(WindowInUse(), question.data(), "Are You Really Sure?",
                                 MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     if (count == 0)
         return;
 
     CFileOpEngine engine;
+    engine.SetKeptFolder(folder);
     // Deletes one file and reports a file that stays; true when it is gone.
+    // Only files are handed to the engine: a folder of the name is kept.
     auto deleteFile = [this, &engine](const std::string& path) {
+        if (ClassifyPath(path) == PathKind::Folder) {
+            AddLogEntry("", LogSeverity::Information, "Not a file - kept (not deleted): %s", path.c_str());
+            return false;
+        }
         engine.DeleteItem(path);
         const std::string error = engine.ErrorText();
         const bool kept = engine.Skipped();
@@ -51,16 +64,15 @@ void CReelmarkDlg::OnDeleteSelected()
         }
         return true;
     };
-    for (int index : selected) {
-        const std::string moviePath = AddTrailingSeparator(folder) + movieList_.GetText(index);
+    for (const std::string& name : names) {
+        const std::string moviePath = AddTrailingSeparator(folder) + name;
         // A movie that stays keeps its metadata file.
         if (!deleteFile(moviePath))
             continue;
         // A movie without a metadata file passes silently; a metadata file
         // that stays is reported, and the line says the movie went.
         const std::string metadataPath = moviePath + ".txt";
-        if (GetFileAttributesA(metadataPath.c_str()) != INVALID_FILE_ATTRIBUTES &&
-            !deleteFile(metadataPath)) {
+        if (ClassifyPath(metadataPath) != PathKind::Missing && !deleteFile(metadataPath)) {
             AddLogEntry("", LogSeverity::Information, "File deleted (metafile kept): %s", moviePath.c_str());
             continue;
         }

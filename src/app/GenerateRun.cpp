@@ -4,6 +4,7 @@
 #include "browse/ActivityLog.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
+#include "browse/WorkFolder.h"
 
 namespace {
 
@@ -45,6 +46,8 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
+    WorkFolder work(folder);
+    work.RemoveLeftovers();
     for (int i = 0; i < count; ++i) {
         const std::string moviePath = folder + "\\" + request.entries[i];
         if (!request.replaceExisting && FileExists(MetadataPathOf(moviePath))) {
@@ -59,7 +62,8 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         const MetadataTemplate metadata =
             request.templateForNextFile ? request.templateForNextFile() : request.metadata;
         unsigned long error = 0;
-        if (WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error)) {
+        if (WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error,
+                              &work)) {
             ++result.created;
         } else {
             log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s.txt\n%s",

@@ -11,9 +11,17 @@ bool BeginsWithIgnoringCase(const std::string& text, const std::string& start)
     return text.size() >= start.size() && _strnicmp(text.c_str(), start.c_str(), start.size()) == 0;
 }
 
+// pyTivo reads a line that holds a colon as a key of its own: a value
+// keeps to its line, each line break (CR LF, CR or LF) becoming one space.
 std::string Line(const char* key, const std::string& value)
 {
-    return std::string(key) + " : " + value + "\n";
+    std::string line = std::string(key) + " : ";
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+            continue;
+        line += value[i] == '\r' || value[i] == '\n' ? ' ' : value[i];
+    }
+    return line + "\n";
 }
 
 }  // namespace

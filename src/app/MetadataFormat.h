@@ -45,10 +45,9 @@ struct MetadataTemplate {
 std::string MovieTitle(const std::string& moviePath, const std::string& titleOverride);
 
 // The nine-line metadata text for one movie, each line "key : value" ended
-// by a line feed. The movie layout carries the movie title as title and
-// series title, an empty episode title and the MPAA rating; the episode
-// layout carries the series title, the movie title as episode title and
-// the TV rating. A rating without a selection is written with an empty
-// value, so the file never claims a rating the user did not choose.
+// by a line feed; a line break in a value is written as a space. The movie layout carries the movie title as
+// title and series title, an empty episode title and the MPAA rating; the episode layout carries the series
+// title, the movie title as episode title and the TV rating. A rating without a selection is written with an
+// empty value, so the file never claims a rating the user did not choose.
 std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,
                             const std::string& titleOverride);

@@ -7,7 +7,8 @@ std::string MetadataPathOf(const std::string& moviePath)
     return moviePath + ".txt";
 }
 
-bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error)
+bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error,
+                       WorkFolder* work)
 {
-    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error);
+    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error, work);
 }

@@ -2,6 +2,8 @@
 // Writes a movie's metadata file beside it.
 #include <string>
 
+class WorkFolder;
+
 // The metadata file of a movie: its full path with ".txt" appended.
 std::string MetadataPathOf(const std::string& moviePath);
 
@@ -9,5 +11,7 @@ std::string MetadataPathOf(const std::string& moviePath);
 // CR LF line ends, no byte-order mark, bytes otherwise as given. The file is
 // replaced in one step: a failed write leaves an existing file as it was and
 // no partial file behind; a read-only file is never replaced. False with the
-// system's error code in *error.
-bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error = nullptr);
+// system's error code in *error. A run over many movies of one folder
+// passes its work folder for the temporary files.
+bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error = nullptr,
+                       WorkFolder* work = nullptr);

@@ -12,6 +12,7 @@
 #include "browse/OutsidePrograms.h"
 #include "browse/SettingsDlg.h"
 #include "browse/TextFile.h"
+#include "browse/WorkFolder.h"
 #include "copy/CopyMoviesToFolderDlg.h"
 #include "copy/SizeTexts.h"
 #include "framework/Prompt.h"
@@ -48,6 +49,8 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     splash_.versionText = kReelmarkVersion;
     icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    // What a run that was cut short while saving left behind.
+    WorkFolder(homeFolder_).RemoveLeftovers();
     log_.Load(logPath_);
     settings_.SetDefaultSettings();
 }
@@ -126,6 +129,10 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_VIEW_LOG, &D::OnViewLog),
         OnCommand(ID_LAUNCH_PYTIVO, &D::OnLaunchPyTivo),
         OnCommand(ID_HELP_INDEX, &D::OnHelpIndex),
+        // F1 anywhere (a control or a dialog of ours passes WM_HELP up to
+        // its parent or owner) and the application's Help command.
+        OnMessage(WM_HELP, &D::OnHelpMessage),
+        OnCommand(ID_HELP, &D::OnHelpIndex),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
     };
@@ -134,6 +141,8 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
 
 void CReelmarkDlg::OnCopyMovies()
 {
+    if (fileCommandRunning_)
+        return;
     CCopyMoviesToFolderDlg dialog(*this);
     dialog.DoModal();
 }
@@ -145,7 +154,6 @@ BOOL CReelmarkDlg::OnInitDialog()
     splash_.ShowSplash(2, this);
 
     CDialog::OnInitDialog();
-    log_.SetOwner(m_hWnd);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
@@ -193,7 +201,6 @@ BOOL CReelmarkDlg::OnInitDialog()
     description_.WrapAtWindowEdge();
 
     SetWindowText(std::string("Reelmark [ver ") + kReelmarkVersion + "] - metadata for pyTivo and TiVo");
-    SelectFolderNode(CurrentSettings().SeriesTitle);
     OnIsEpisodeClick();
     return FALSE;
 }
@@ -289,6 +296,9 @@ LRESULT CReelmarkDlg::OnQueryDragIcon(WPARAM, LPARAM)
 
 void CReelmarkDlg::OnGenerate()
 {
+    FileCommand run(*this);
+    if (run.Refused())
+        return;
     GenerateRequest request;
     request.folder = MovieFolder();
     for (int i = 0, n = movieList_.GetCount(); i < n; ++i)
@@ -327,6 +337,12 @@ void CReelmarkDlg::OnHelpIndex()
 {
     // The folder the help files were written to at start.
     ShowHelpDocument(ParentFolderOf(helpFiles_.viewer));
+}
+
+LRESULT CReelmarkDlg::OnHelpMessage(WPARAM, LPARAM)
+{
+    OnHelpIndex();
+    return TRUE;
 }
 
 void CReelmarkDlg::OnAbout()

@@ -74,6 +74,31 @@ public:
     std::vector<CopyListEntry>& CopyList() { return copyList_; }
     int& CopyOverwriteFlag() { return copyOverwriteFlag_; }
 
+    // Commands that change files (Generate, Delete Selected, the copy run,
+    // Remove Sel) run one at a time. Their boxes keep the user's clicks out,
+    // but posted and sent messages still reach a window while a box is up:
+    // a command that finds another one running does nothing.
+    class FileCommand {
+    public:
+        explicit FileCommand(CReelmarkDlg& window) : running_(window.fileCommandRunning_), started_(!running_)
+        {
+            running_ = true;
+        }
+        ~FileCommand()
+        {
+            if (started_)
+                running_ = false;
+        }
+        FileCommand(const FileCommand&) = delete;
+        FileCommand& operator=(const FileCommand&) = delete;
+        bool Refused() const { return !started_; }
+
+    private:
+        bool& running_;
+        const bool started_;
+    };
+    bool FileCommandRunning() const { return fileCommandRunning_; }
+
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const { return GetDlgItemText(1003); }
     bool MovieMode() const { return movieMode_; }
@@ -96,6 +121,7 @@ private:
     LRESULT OnInitMenuPopup(WPARAM, LPARAM);
     LRESULT OnPaintMessage(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    LRESULT OnHelpMessage(WPARAM, LPARAM);
     LRESULT OnTreeSelChanged(NMHDR* header);
     void OnExit();
     void OnSeriesTypeChange();
@@ -162,6 +188,7 @@ private:
     HTREEITEM rootItem_ = nullptr;
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
     bool closing_ = false;
+    bool fileCommandRunning_ = false;
     bool clearingTree_ = false;
     std::vector<CopyListEntry> copyList_;
     int copyOverwriteFlag_ = 0;

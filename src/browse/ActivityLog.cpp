@@ -73,7 +73,7 @@ int ActivityLog::AddLogEntryText(const std::string& caption, LogSeverity severit
     UINT icon = severity == LogSeverity::Error     ? MB_ICONERROR
                 : severity == LogSeverity::Warning ? MB_ICONWARNING
                                                    : 0;
-    return ThePrompt().ShowMessage(owner_, text, caption, MB_OK | icon);
+    return ThePrompt().ShowMessage(WindowInUse(), text, caption, MB_OK | icon);
 }
 
 void ActivityLog::Load(const std::string& path)

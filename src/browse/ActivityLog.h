@@ -31,7 +31,7 @@ class ActivityLog {
 public:
     // Formats the message (printf rules), appends its line, tells the
     // listener, and when caption is not empty shows the message in a box
-    // owned by the owner window; returns the box's answer, else 0.
+    // owned by the window in use; returns the box's answer, else 0.
     int AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
         __attribute__((format(printf, 4, 5)));
     int AddLogEntryV(const std::string& caption, LogSeverity severity, const char* format, va_list args);
@@ -40,8 +40,6 @@ public:
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text) { text_ = text; }
 
-    // The window that owns the message boxes; none while there is no window.
-    void SetOwner(HWND owner) { owner_ = owner; }
     // Called with the whole log text after every entry (the status log window).
     void SetListener(std::function<void(const std::string&)> listener) { listener_ = std::move(listener); }
     // Replaces the clock (tests).
@@ -56,7 +54,6 @@ public:
 
 private:
     std::string text_;
-    HWND owner_ = nullptr;
     std::function<void(const std::string&)> listener_;
     std::function<std::time_t()> clock_;
 };

@@ -45,7 +45,9 @@ void CReelmarkDlg::RebuildTree()
         AddFolderNode(std::move(node));
     }
     folderTree_.Expand(rootItem_, TVE_EXPAND);
-    SelectFolderNode(CurrentSettings().SeriesTitle);
+    // The movie folder's own node, whatever the Series Title says: a title
+    // that names a sibling folder must never switch to it.
+    SelectFolderNode(LastPathComponent(MovieFolder()));
     Invalidate();
 }
 
@@ -85,14 +87,17 @@ LRESULT CReelmarkDlg::OnTreeSelChanged(NMHDR* header)
     const auto* node = item ? reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item)) : nullptr;
     if (!node)
         return 0;  // the root: the parent folder itself
+    // The node of the folder shown already (selected by a rebuild, or
+    // clicked again) changes nothing.
+    const std::string path = ParentFolderOf(MovieFolder()) + "\\" + node->name;
+    if (lstrcmpiA(path.c_str(), MovieFolder().c_str()) == 0)
+        return 0;
     if (node->movieCount == 0 && node->metadataCount > 0)
         AddLogEntry("Folder Contains Orphaned Metafiles!", LogSeverity::Error,
                     "There are no movie files in the folder: %s\nbut the folder contains %ld orphaned "
                     "metafiles.\nYou should remove these files.",
                     folderTree_.GetItemText(item).c_str(), node->metadataCount);
-    // Copied: the switch may rebuild nothing, but it runs code that could.
-    const std::string name = node->name;
-    SwitchFolder(ParentFolderOf(MovieFolder()) + "\\" + name, false);
+    SwitchFolder(path, false);
     return 0;
 }
 
@@ -102,5 +107,4 @@ void CReelmarkDlg::OnResetTree()
     FillMovieList();
     SeriesTitleFromFolder();
     RebuildTree();
-    SelectFolderNode(CurrentSettings().SeriesTitle);
 }

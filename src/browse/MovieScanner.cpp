@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "browse/WorkFolder.h"
+
 const char kMovieFileFilterText[] =
     "*.mpg;*.mpeg;*.wmv;*.avi;*.mov;*.flv;*.swf;*.rmvb;*.mkv;*.m4v;*.mp4;*.ts";
 
@@ -119,8 +121,10 @@ void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
 {
     if (folder.empty())
         return;
+    // The program's own work folder (there only while a run writes files,
+    // or after one was cut short) is no folder of the user's.
     ForEachEntry(folder, "*.*", [&](const std::string& path, bool isDirectory) {
-        if (isDirectory)
+        if (isDirectory && LastPathComponent(path) != kWorkFolderName)
             names.push_back(LastPathComponent(path));
     });
 }

@@ -29,7 +29,8 @@ void ListMovieFiles(const std::string& folder, const std::string& pattern, bool 
 // or without its movie) that lie directly in the folder.
 void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount);
 
-// Appends the bare name of every sub-folder ("." and ".." left out).
+// Appends the bare name of every sub-folder ("." and ".." and the program's
+// own work folder left out).
 void ListSubFolders(const std::string& folder, std::vector<std::string>& names);
 
 // True when the movie's metadata file (movie path + ".txt") exists.

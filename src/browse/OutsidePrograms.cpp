@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "browse/MovieScanner.h"
 #include "framework/Prompt.h"
 #include "framework/Wnd.h"
 
@@ -71,10 +72,8 @@ bool ShowHelpDocument(const std::string& helpFolder)
 
 bool IsPyTivoAvailable(const std::string& pythonLoc)
 {
-    if (pythonLoc.empty())
-        return false;
-    DWORD attributes = GetFileAttributesA(pythonLoc.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    // The script must be readable: a locked or forbidden one cannot run.
+    return FileExists(pythonLoc);
 }
 
 std::string BrowseForFolder(HWND owner, const std::string& title, const std::string& initialFolder,

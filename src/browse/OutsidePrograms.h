@@ -22,7 +22,8 @@ bool LaunchPyTivo(const std::string& pythonLoc);
 // Opens the help document with the help viewer, both written to helpFolder.
 bool ShowHelpDocument(const std::string& helpFolder);
 
-// "Launch PyTivo" is offered exactly when the script is an existing file.
+// "Launch PyTivo" is offered exactly when the script can be opened for
+// reading.
 bool IsPyTivoAvailable(const std::string& pythonLoc);
 
 // The shell's folder browser opened at initialFolder; empty when cancelled

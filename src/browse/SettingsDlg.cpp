@@ -43,7 +43,9 @@ void SettingsDlg::OnBrowsePyTivo()
     // Only the field changes: the location itself is read back on OK, so
     // Cancel after a pick keeps the old one.
     std::vector<std::string> paths;
-    if (ThePrompt().PickFiles(PyTivoPickerRequest(), paths) && !paths.empty())
+    FileDialogRequest request = PyTivoPickerRequest();
+    request.owner = m_hWnd;
+    if (ThePrompt().PickFiles(request, paths) && !paths.empty())
         pyTivoEdit_.SetWindowText(paths.front());
 }
 

@@ -132,10 +132,13 @@ void CCopyMoviesToFolderDlg::ValidateRow(const std::string& sourcePath, int row)
 
 void CCopyMoviesToFolderDlg::OnRemoveSelected()
 {
+    CReelmarkDlg::FileCommand run(mainWindow_);
+    if (run.Refused())
+        return;
     const int selected = list_.GetSelectedCount();
     const int answer = ThePrompt().ShowMessage(
-        nullptr, FormatText("Do you want to remove %d selected files from copy list?", selected), "Warning",
-        MB_YESNOCANCEL | MB_ICONQUESTION);
+        WindowInUse(), FormatText("Do you want to remove %d selected files from copy list?", selected),
+        "Warning", MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES)
         return;
     // Rows shift up after each deletion: always take the first selected one.

@@ -5,6 +5,7 @@
 
 #include "app/ReelmarkDlg.h"
 #include "browse/MovieScanner.h"
+#include "browse/WorkFolder.h"
 #include "copy/CopyMoviesToFolderDlg.h"
 #include "copy/SizeTexts.h"
 #include "fileops/FileOpEngine.h"
@@ -12,6 +13,9 @@
 
 void CCopyMoviesToFolderDlg::OnStartCopy()
 {
+    CReelmarkDlg::FileCommand run(mainWindow_);
+    if (run.Refused())
+        return;
     // Check every row against the files as they are now.
     RebuildCopyList();
     if (ReportCopyListErrors())
@@ -23,11 +27,10 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     if (rows == 0)
         return;
 
-    CFileOpEngine engine;
     const int answer =
         existingCount != 0
             ? ThePrompt().ShowMessage(
-                  nullptr,
+                  WindowInUse(),
                   FormatText("There are %d files already on the folder: %s.\nYou must set "
                              "the overwrite check to write over these\nfiles or they will "
                              "be skipped.\n\nDo you want to continue and skip duplicate "
@@ -35,26 +38,40 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
                              existingCount, target.c_str()),
                   "Warning: Duplicate File Will Be Skipped", MB_YESNO | MB_ICONEXCLAMATION)
             : ThePrompt().ShowMessage(
-                  nullptr,
+                  WindowInUse(),
                   FormatText("Are you ready to copy %d files to the folder: %s?", rows, target.c_str()),
                   "Ready To Start Copy Process", MB_YESNO | MB_ICONQUESTION);
     if (answer != IDYES)
         return;
 
+    // The files are taken once, by name, now that the answer is in: rows
+    // that changed while the question was up count as they are now.
+    struct CopyFile {
+        std::string name;
+        std::string folder;
+    };
+    std::vector<CopyFile> files;
+    for (int row = 0, count = list_.GetItemCount(); row < count; ++row)
+        files.push_back({list_.GetItemText(row, 0), list_.GetItemText(row, 1)});
+    const int total = static_cast<int>(files.size());
+
     progress_.SetRange(0, 100);
     progress_.ShowWindow(SW_SHOW);
-    progress_.SetWindowText(FormatText("Starting copy file process: %d files...", rows));
+    progress_.SetWindowText(FormatText("Starting copy file process: %d files...", total));
     progress_.SendMessage(TPC_SHOWPERCENT, FALSE);
     progress_.SetPos(1);
 
+    WorkFolder(target).RemoveLeftovers();
+    CFileOpEngine engine;
+    engine.SetKeptFolder(target);
     const std::string targetPrefix = target + "\\";
     int copied = 0;
     bool goOn = true;
-    for (int row = 0; goOn && row < rows; ++row) {
+    for (int i = 0; goOn && i < total; ++i) {
         bool skipped = false;
-        const std::string name = list_.GetItemText(row, 0);
+        const std::string& name = files[i].name;
         const std::string destination = targetPrefix + name;
-        const std::string source = list_.GetItemText(row, 1) + "\\" + name;
+        const std::string source = files[i].folder + "\\" + name;
 
         if (!OverwriteChecked() && FileExists(destination)) {
             mainWindow_.AddLogEntry("", LogSeverity::Information,
@@ -82,7 +99,7 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
                                     source.c_str(), errorText.c_str());
             goOn = false;
         }
-        progress_.SetPos(row * 100 / rows);
+        progress_.SetPos(i * 100 / total);
         Invalidate(TRUE);
         UpdateWindow();
     }

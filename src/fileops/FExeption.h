@@ -9,6 +9,8 @@ public:
     explicit CFExeption(std::string text);
     // A Windows error code with the system's message text for it.
     explicit CFExeption(unsigned long code);
+    // The engine's own text for a failure that has a Windows error code.
+    CFExeption(std::string text, unsigned long code);
 
     const std::string& Text() const { return text_; }
     unsigned long Code() const { return code_; }

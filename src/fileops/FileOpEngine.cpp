@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "browse/WorkFolder.h"
 #include "fileops/CopyName.h"
 #include "fileops/FExeption.h"
 #include "framework/Prompt.h"
@@ -96,7 +97,45 @@ private:
     bool started_ = false;
 };
 
+// A full path: a drive and its root ("C:\..."), or a network path.
+bool IsFullPath(const std::string& path)
+{
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.compare(0, 2, "\\\\") == 0;
+}
+
+// A whole drive: "C:\", "\\server\share", "\\?\C:", "\\?\UNC\server\share" (a
+// trailing backslash or none).
+bool IsDriveRoot(const std::string& path)
+{
+    std::string rest = WithoutTrailingBackslash(path);
+    if (rest.compare(0, 8, "\\\\?\\UNC\\") == 0)
+        rest = "\\\\" + rest.substr(8);
+    else if (rest.compare(0, 4, "\\\\?\\") == 0 || rest.compare(0, 4, "\\\\.\\") == 0)
+        rest = rest.substr(4);
+    if (rest.size() == 2 && rest[1] == ':')
+        return true;
+    if (rest.compare(0, 2, "\\\\") != 0)
+        return false;
+    // One backslash after the server's name, none after the share's.
+    const size_t share = rest.find('\\', 2);
+    return share != std::string::npos && rest.find('\\', share + 1) == std::string::npos;
+}
+
 }  // namespace
+
+PathKind ClassifyPath(const std::string& path, unsigned long* error)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+            return PathKind::Missing;
+        if (error)
+            *error = code;
+        return PathKind::Unreadable;
+    }
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+}
 
 CFileOpEngine::CFileOpEngine()
 {
@@ -113,18 +152,22 @@ void CFileOpEngine::Reset()
     descentBudget_ = -1;
 }
 
-CFileOpEngine::PathKind CFileOpEngine::ClassifyPath(const std::string& path, unsigned long* error)
+void CFileOpEngine::Record(const CFExeption& error)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD code = GetLastError();
-        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
-            return PathKind::Missing;
-        if (error)
-            *error = code;
-        return PathKind::Unreadable;
-    }
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+    errorText_ = error.Text();
+    errorCode_ = error.Code();
+}
+
+void CFileOpEngine::RefuseUnsafePath(const std::string& path) const
+{
+    if (path.empty())
+        throw CFExeption("The path is empty.", ERROR_INVALID_NAME);
+    if (!IsFullPath(path))
+        throw CFExeption(path + " is not a full path.", ERROR_INVALID_NAME);
+    if (IsDriveRoot(path))
+        throw CFExeption(path + " is the root of a drive.", ERROR_ACCESS_DENIED);
+    if (!keptFolder_.empty() && FolderKey(path) == FolderKey(keptFolder_))
+        throw CFExeption(path + " is the movie folder itself.", ERROR_ACCESS_DENIED);
 }
 
 bool CFileOpEngine::Exists(const std::string& path)
@@ -137,6 +180,12 @@ bool CFileOpEngine::Exists(const std::string& path)
 
 bool CFileOpEngine::CopyItem(const std::string& source, const std::string& destination)
 {
+    try {
+        RefuseUnsafePath(source);
+    } catch (const CFExeption& error) {
+        Record(error);
+        return false;
+    }
     if (ClassifyPath(source) == PathKind::Folder) {
         // A folder copied into its own parent would only copy onto itself.
         const std::string folder = WithoutTrailingBackslash(source);
@@ -157,8 +206,7 @@ bool CFileOpEngine::CopyItem(const std::string& source, const std::string& desti
     try {
         CopyDispatch(source, destination);
     } catch (const CFExeption& error) {
-        errorText_ = error.Text();
-        errorCode_ = error.Code();
+        Record(error);
         result = false;
     }
     descentBudget_ = -1;
@@ -234,6 +282,10 @@ void CFileOpEngine::CopyFolderContents(const std::string& mask, const std::strin
 
 void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
 {
+    // A folder of the file's name is not the file: nothing is written
+    // beside it under another name.
+    if (ClassifyPath(target) == PathKind::Folder)
+        throw CFExeption(target + " is a folder.", ERROR_ALREADY_EXISTS);
     if (!replaceExisting_) {
         while (Exists(target))
             target = MakeCopyName(target);
@@ -245,24 +297,27 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
             throw CFExeption(static_cast<unsigned long>(ERROR_ACCESS_DENIED));
     }
 
-    // The bytes go to a free temporary name beside the target first: a copy
-    // that fails half-way then leaves nothing under the target's name, and a
-    // file being replaced stays whole until the new one is complete.
-    const std::string folder = target.substr(0, FileNameStart(target));
+    // The bytes go to a temporary file first: a copy that fails half-way
+    // then leaves nothing under the target's name, and a file being replaced
+    // stays whole until the new one is complete.
+    // (A copy takes long beside the one name lookup its work folder costs.)
+    WorkFolder work(WithoutTrailingBackslash(target.substr(0, FileNameStart(target))));
     std::string temporary;
-    for (unsigned number = 1;; ++number) {
-        temporary = folder + "~reelmark" + std::to_string(number) + ".tmp";
-        if (Exists(temporary))
-            continue;
-        if (CopyFileA(source.c_str(), temporary.c_str(), TRUE))
-            break;
-        const DWORD code = GetLastError();
-        if (code != ERROR_FILE_EXISTS)  // else taken by someone else meanwhile: not ours
-            DiscardFile(temporary);
+    unsigned long code = 0;
+    const bool made = work.MakeTemporary(
+        [&source](const std::string& path) -> unsigned long {
+            if (CopyFileA(source.c_str(), path.c_str(), TRUE))
+                return 0;
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_EXISTS)  // else taken by someone else: not ours
+                DiscardFile(path);
+            return error;
+        },
+        temporary, code);
+    if (!made)
         throw CFExeption(code);
-    }
     if (!MoveFileExA(temporary.c_str(), target.c_str(), replaceExisting_ ? MOVEFILE_REPLACE_EXISTING : 0)) {
-        const DWORD code = GetLastError();
+        code = GetLastError();
         DiscardFile(temporary);
         throw CFExeption(code);
     }
@@ -271,10 +326,10 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
 bool CFileOpEngine::DeleteItem(const std::string& path)
 {
     try {
+        RefuseUnsafePath(path);
         DeleteTree(path);
     } catch (const CFExeption& error) {
-        errorText_ = error.Text();
-        errorCode_ = error.Code();
+        Record(error);
         return error.Code() == 0;
     }
     return true;
@@ -308,8 +363,8 @@ bool CFileOpEngine::ConfirmDeletable(const std::string& path)
         return true;
     if (confirmReadOnly_) {
         const std::string name = path.substr(path.rfind('\\') + 1);
-        switch (ThePrompt().ShowMessage(nullptr, name + " is read olny. Do you want delete it?", "Warning",
-                                        MB_YESNOCANCEL | MB_ICONQUESTION)) {
+        switch (ThePrompt().ShowMessage(WindowInUse(), name + " is read olny. Do you want delete it?",
+                                        "Warning", MB_YESNOCANCEL | MB_ICONQUESTION)) {
             case IDYES:
                 break;
             case IDNO:

@@ -7,17 +7,28 @@
 // "No error". Nothing is thrown out of the public operations.
 #include <string>
 
+class CFExeption;
+
+// What a path names; for Unreadable the system's error code in *error.
+enum class PathKind { Missing, File, Folder, Unreadable };
+PathKind ClassifyPath(const std::string& path, unsigned long* error = nullptr);
+
 class CFileOpEngine {
 public:
     CFileOpEngine();
 
     // Copies a file or folder into a folder, or a file onto a file. True
     // when nothing failed (also when a folder is copied into its own parent,
-    // which does nothing).
+    // which does nothing). A name in the destination that a folder holds is
+    // an error, never a reason to write "Copy of" beside it.
     bool CopyItem(const std::string& source, const std::string& destination);
     // Deletes a file or a whole folder tree. True when nothing failed, and
     // also when the user cancelled at the read-only question (the error
     // state then still holds an error).
+    //
+    // Both refuse, as an error, to delete or to copy from an empty path, a
+    // path that is not a full one (it would depend on the current directory),
+    // a drive root and the kept folder.
     bool DeleteItem(const std::string& path);
 
     std::string ErrorText() const { return errorText_; }
@@ -31,11 +42,15 @@ public:
 
     void SetConfirmReadOnly(bool confirm) { confirmReadOnly_ = confirm; }
     void SetReplaceExisting(bool replace) { replaceExisting_ = replace; }
+    // The folder the caller works in (the movie folder): never deleted or
+    // copied whole. Kept through Reset.
+    void SetKeptFolder(const std::string& folder) { keptFolder_ = folder; }
 
 private:
-    enum class PathKind { Missing, File, Folder, Unreadable };
-    // Kind of the path; for Unreadable the system's error code in *error.
-    static PathKind ClassifyPath(const std::string& path, unsigned long* error = nullptr);
+    // Takes the error into the error state.
+    void Record(const CFExeption& error);
+    // Raises the refusal for a path the engine must not act on.
+    void RefuseUnsafePath(const std::string& path) const;
     // The name is taken by a file or folder.
     static bool Exists(const std::string& path);
 
@@ -53,4 +68,5 @@ private:
     bool skipped_;
     // How many more sub-folders a folder copy may enter; -1: no limit.
     int descentBudget_;
+    std::string keptFolder_;
 };

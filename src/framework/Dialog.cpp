@@ -2,10 +2,21 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "framework/Prompt.h"
 #include "framework/ToolBar.h"
 #include "framework/WinApp.h"
 
 namespace {
+
+// The modal dialogs that are open, innermost last.
+std::vector<CDialog*>& ModalDialogs()
+{
+    static std::vector<CDialog*> dialogs;
+    return dialogs;
+}
 
 // Fills controls from the template's dialog-init resource (type 240): a
 // list of control id, message, byte count and bytes, ended by a zero id.
@@ -79,6 +90,16 @@ void CDataExchange::Check(int id, int& value)
         ::CheckDlgButton(dialog_.m_hWnd, id, value);
 }
 
+HWND WindowInUse()
+{
+    for (auto dialog = ModalDialogs().rbegin(); dialog != ModalDialogs().rend(); ++dialog) {
+        if ((*dialog)->m_hWnd)
+            return (*dialog)->m_hWnd;
+    }
+    CWinApp* app = CWinApp::Current();
+    return app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+}
+
 std::function<void(CDialog&)>& CDialog::ModalObserver()
 {
     static std::function<void(CDialog&)> observer;
@@ -97,10 +118,7 @@ bool CDialog::Create(UINT templateId, CWnd* parent)
 
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = parent_ ? parent_->m_hWnd : nullptr;
-    if (!owner && CWinApp::Current() && CWinApp::Current()->m_pMainWnd &&
-        CWinApp::Current()->m_pMainWnd != this)
-        owner = CWinApp::Current()->m_pMainWnd->m_hWnd;
+    HWND owner = parent_ ? parent_->m_hWnd : WindowInUse();
 
     modal_ = true;
     ended_ = false;
@@ -114,6 +132,7 @@ INT_PTR CDialog::DoModal()
     bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
     if (ownerWasEnabled)
         ::EnableWindow(owner, FALSE);
+    ModalDialogs().push_back(this);
     if (!ended_) {
         ::ShowWindow(wnd, SW_SHOW);
         if (ModalObserver())
@@ -135,6 +154,7 @@ INT_PTR CDialog::DoModal()
             ::DispatchMessageA(&msg);
         }
     }
+    ModalDialogs().erase(std::find(ModalDialogs().begin(), ModalDialogs().end(), this));
     if (ownerWasEnabled)
         ::EnableWindow(owner, TRUE);
     if (owner && ::GetActiveWindow() == wnd)

@@ -34,7 +34,7 @@ public:
     // Makes the window, runs OnInitDialog, and returns at once.
     bool Create(UINT templateId, CWnd* parent = nullptr);
     // Runs the dialog until EndDialog; returns its result (-1 when the window
-    // could not be made). Without a parent the application's main window owns it.
+    // could not be made). Without a parent the window in use owns it.
     INT_PTR DoModal();
     void EndDialog(INT_PTR result);
     // Controls to members (saveAndValidate) or members to controls.

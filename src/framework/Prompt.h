@@ -16,7 +16,8 @@ struct LaunchRequest {
     int show = SW_SHOW;
 };
 
-// A file-open picker (GetOpenFileNameA).
+// A file-open picker (GetOpenFileNameA); it never changes the current
+// directory.
 struct FileDialogRequest {
     HWND owner = nullptr;
     std::string title;  // empty: the system's own title
@@ -45,6 +46,13 @@ public:
     // Starts a program or opens a document; never waits for it.
     virtual bool Launch(const LaunchRequest& request) = 0;
 };
+
+// The window that boxes, pickers and questions belong to: the innermost
+// modal dialog that is open, else the application's main window; none while
+// there is no window yet. An owned box disables its owner, so the user
+// cannot give the window another command while the box is up, and closing
+// the box brings back the window the user was working in.
+HWND WindowInUse();
 
 // The prompt in force: the real one unless a test installed its own.
 Prompt& ThePrompt();

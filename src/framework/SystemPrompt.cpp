@@ -90,7 +90,9 @@ public:
         ofn.nMaxFile = static_cast<DWORD>(buffer.size());
         ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
         ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
-        ofn.Flags = request.flags;
+        // The picker must never move the current directory: nothing of ours
+        // depends on it, and neither must the programs we start.
+        ofn.Flags = request.flags | OFN_NOCHANGEDIR;
         if (!GetOpenFileNameA(&ofn))
             return false;
         paths.clear();

@@ -2,6 +2,8 @@
 // engine's read-only question, locked files, and long selections.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -71,7 +73,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DeleteSelected, AsksTwiceWithoutOwnerAndNoAtEitherQuestionDeletesNothing)
+TEST_F(DeleteSelected, AsksTwiceInBoxesOwnedByTheWindowAndNoAtEitherQuestionDeletesNothing)
 {
     StartWith({"a.mpg", "a.mpg.txt", "b.avi"});
     Select({"a.mpg", "b.avi"});
@@ -81,7 +83,7 @@ TEST_F(DeleteSelected, AsksTwiceWithoutOwnerAndNoAtEitherQuestionDeletesNothing)
     w.Click(1027);
     ASSERT_EQ(1u, w.prompt.messages.size());
     const auto& first = w.prompt.messages[0];
-    EXPECT_EQ(nullptr, first.owner);
+    EXPECT_EQ(w.Hwnd(), first.owner) << "an owned box keeps the user's clicks out of the window";
     EXPECT_EQ(kFirstQuestion, first.text);
     EXPECT_EQ("Movie File Delete Warning!", first.caption);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), first.type & (MB_TYPEMASK | MB_ICONMASK));
@@ -91,7 +93,7 @@ TEST_F(DeleteSelected, AsksTwiceWithoutOwnerAndNoAtEitherQuestionDeletesNothing)
     w.Click(1027);
     ASSERT_EQ(3u, w.prompt.messages.size());
     const auto& second = w.prompt.messages[2];
-    EXPECT_EQ(nullptr, second.owner);
+    EXPECT_EQ(w.Hwnd(), second.owner);
     EXPECT_EQ(
         "Click YES to PERMANENTLY delete 2 selected movie\nand associated metadata files from folder: " +
             Folder() + "?",
@@ -264,4 +266,78 @@ TEST_F(DeleteSelected, MetadataFileThatStaysIsReportedAndNotLoggedAsDeleted)
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("locked.mpg")));
     for (const std::string& message : log)
         EXPECT_EQ(std::string::npos, message.find("(plus metafile) deleted")) << message;
+}
+
+TEST_F(DeleteSelected, ASecondDeleteWhileTheQuestionIsUpIsRefused)
+{
+    StartWith({"a.mpg", "b.mpg", "c.mpg", "d.mpg", "e.mpg"});
+    Select({"a.mpg", "b.mpg"});
+    // A double click, or a command posted to the window, while the first
+    // question is up.
+    bool clicked = false;
+    w.prompt.whileOpen = [&](const ScriptedPrompt::Message&) {
+        if (!clicked) {
+            clicked = true;
+            w.Click(1027);
+        }
+    };
+    w.Click(1027);
+
+    EXPECT_EQ(2u, w.prompt.messages.size()) << "one pair of questions";
+    EXPECT_FALSE(PathExists(Movie("a.mpg")));
+    EXPECT_FALSE(PathExists(Movie("b.mpg")));
+    for (const char* name : {"c.mpg", "d.mpg", "e.mpg"})
+        EXPECT_TRUE(PathExists(Movie(name))) << name;
+}
+
+TEST_F(DeleteSelected, AFolderSwitchWhileTheQuestionIsUpChangesNothingAboutWhatGoes)
+{
+    w.movies.WriteFile("Video\\Other\\x.mpg");
+    w.movies.WriteFile("Video\\Films\\Sub\\inside.mpg");
+    for (const char* name : {"a.mpg", "b.mpg", "b.mpg.txt"})
+        w.movies.WriteFile(std::string("Video\\Films\\") + name);
+    w.WriteIniForFolder(w.movies / "Video\\Films");
+    w.Start();
+    Select({"b.mpg"});
+    // A click on another folder of the tree while the first question is up.
+    w.prompt.whileOpen = [&](const ScriptedPrompt::Message& box) {
+        if (box.caption != "Movie File Delete Warning!")
+            return;
+        HWND tree = w.Item(1025);
+        for (HTREEITEM item = TreeView_GetChild(tree, TreeView_GetRoot(tree)); item;
+             item = TreeView_GetNextSibling(tree, item)) {
+            char text[64] = {};
+            TVITEMA data = {TVIF_TEXT, item};
+            data.pszText = text;
+            data.cchTextMax = sizeof(text);
+            TreeView_GetItem(tree, &data);
+            if (std::string(text).rfind("Other", 0) == 0)
+                TreeView_SelectItem(tree, item);
+        }
+    };
+    w.Click(1027);
+
+    ASSERT_EQ(w.movies / "Video\\Other", w.Text(1003)) << "the switch happened";
+    EXPECT_FALSE(PathExists(w.movies / "Video\\Films\\b.mpg"));
+    EXPECT_FALSE(PathExists(w.movies / "Video\\Films\\b.mpg.txt"));
+    for (const char* name : {"Films\\a.mpg", "Films\\Sub\\inside.mpg", "Other\\x.mpg"})
+        EXPECT_TRUE(PathExists(w.movies / (std::string("Video\\") + name))) << name;
+}
+
+TEST_F(DeleteSelected, OnlyFilesAreDeletedNeverAFolderOfTheirName)
+{
+    StartWith({"Holiday.mpg", "Holiday.mpg.txt\\keep.txt", "Trip.mpg"});
+    w.movies.WriteFile("Films\\Trip.mpg.txt\\nested\\keep too.txt");
+    w.Click(1018);
+    MarkStart();
+    w.Click(1027);
+
+    EXPECT_FALSE(PathExists(Movie("Holiday.mpg")));
+    EXPECT_FALSE(PathExists(Movie("Trip.mpg")));
+    EXPECT_TRUE(PathExists(Movie("Holiday.mpg.txt\\keep.txt")));
+    EXPECT_TRUE(PathExists(Movie("Trip.mpg.txt\\nested\\keep too.txt")));
+    auto log = NewLogMessages();
+    EXPECT_EQ(1, std::count(log.begin(), log.end(),
+                            "Not a file - kept (not deleted): " + Movie("Holiday.mpg.txt")));
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("Holiday.mpg")));
 }

@@ -217,9 +217,13 @@ TEST_F(GenerateFromWindow, FilesCarryTheTemplateTheWindowShowsByteForByte)
     w.Click(1008);
     EXPECT_EQ(
         "title : A\r\nseriesTitle : A\r\nepisodeTitle : \r\nseriesId : " + id +
-            "\r\nmovieYear : 2012\r\ndescription : First line\r\nSecond & last \xe9\r\nisEpisode : false\r\n"
+            "\r\nmovieYear : 2012\r\ndescription : First line Second & last \xe9\r\nisEpisode : false\r\n"
             "mpaaRating : G1\r\nstarRating : x7\r\n",
         ReadFileBytes(MetadataFile("A.mpg")));
+    // The description keeps its two lines in the settings, and the preview
+    // shows the one line the files get.
+    EXPECT_EQ("First line\nSecond & last \xe9", w.Dialog().CurrentSettings().SeriesDesc);
+    EXPECT_NE(std::string::npos, w.Text(1007).find("description : First line Second & last \xe9\r"));
 
     // A name long enough to take two display lines is written whole.
     const std::string longName = "A film whose name takes two lines in the list & more.mpg";

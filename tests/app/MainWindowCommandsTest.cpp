@@ -321,3 +321,54 @@ TEST_F(MainWindowCommands, AboutStaysUntilAKeyOrClickAndIsIgnoredWhileTheStartSp
     EXPECT_FALSE(::IsWindow(wnd));
     EXPECT_EQ(nullptr, CSplashWnd::Current());
 }
+
+TEST_F(MainWindowCommands, APickerThatMovesTheCurrentDirectoryMovesNoFileOfOurs)
+{
+    w.movies.WriteFile("pyTivo\\pyTivo.py");
+    w.WriteIniForFolder(w.movies.Path());
+    w.Start();
+    // A file picker of a system without OFN_NOCHANGEDIR moves the current
+    // directory to the folder of the picked file.
+    RunOptions([&](CDialog& dialog) {
+        ::SetCurrentDirectoryA((w.movies / "pyTivo").c_str());
+        ::SetDlgItemTextA(dialog.m_hWnd, 1023, (w.movies / "pyTivo\\pyTivo.py").c_str());
+        ClickIn(dialog.m_hWnd, IDOK);
+    });
+    w.Close();
+
+    EXPECT_NE(std::string::npos, w.IniText().find(" PythonLoc=" + w.movies / "pyTivo\\pyTivo.py" + "\r\n"));
+    EXPECT_TRUE(PathExists(w.start / "Reelmark.log"));
+    EXPECT_EQ(std::vector<std::string>{"pyTivo.py"}, NamesInFolder(w.movies / "pyTivo"));
+}
+
+TEST_F(MainWindowCommands, F1AnywhereOpensTheHelpDocument)
+{
+    w.WriteIniForFolder(w.movies.Path());
+    w.Start();
+    // What the system posts to the control that has the focus when F1 is
+    // pressed (WM_KEYF1); the control's default handling asks for help.
+    constexpr UINT kKeyF1 = 0x004D;
+    ::PostMessageA(w.Item(1009), kKeyF1, 0, 0);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    w.Click(57670);  // the application's Help command
+
+    ASSERT_EQ(2u, w.prompt.launches.size());
+    for (const LaunchRequest& help : w.prompt.launches)
+        EXPECT_EQ("/c \"hh.exe Reelmark.chm\"", help.parameters);
+}
+
+TEST_F(MainWindowCommands, APyTivoScriptThatCannotBeReadCannotBeLaunched)
+{
+    w.movies.WriteFile("pyTivo\\pyTivo.py");
+    const std::string script = w.movies / "pyTivo\\pyTivo.py";
+    w.WriteIniForFolder(w.movies.Path(), "[Config]\r\nPythonLoc=" + script + "\r\n");
+    HANDLE held = CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    w.Start();
+    EXPECT_FALSE(PyTivoButtonEnabled());
+    EXPECT_FALSE(PyTivoMenuItemEnabled());
+    CloseHandle(held);
+    EXPECT_TRUE(PyTivoMenuItemEnabled());
+}

@@ -299,3 +299,25 @@ TEST_F(MainWindow, MenuEnablesGenerateWithEntriesAndPyTivoWhenItsScriptExists)
     ::SendMessageA(w.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 1);
     EXPECT_FALSE(::GetMenuState(actions, 32775, MF_BYCOMMAND) & MF_GRAYED);
 }
+
+TEST_F(MainWindow, TheNextStartKeepsTheSavedFolderWhateverTheSeriesTitleSays)
+{
+    // A Series Title typed to name a sibling folder, saved at the last close.
+    w.movies.WriteFile("Video\\Drama\\d.mpg");
+    w.movies.WriteFile("Video\\Comedy\\c1.mpg");
+    w.movies.WriteFile("Video\\Comedy\\c2.mpg");
+    w.WriteIniForFolder(w.movies / "Video\\Drama", "SeriesTitle=Comedy\r\n");
+    w.Start();
+
+    EXPECT_EQ(w.movies / "Video\\Drama", w.Text(1003));
+    EXPECT_EQ(w.movies / "Video\\Drama", w.Dialog().CurrentSettings().TargetDir);
+    EXPECT_EQ("1", w.Text(1005));
+    EXPECT_EQ("Comedy", w.Text(1009)) << "the title stays as it was typed";
+    HWND tree = w.Item(1025);
+    char caption[64] = {};
+    TVITEMA item = {TVIF_TEXT, TreeView_GetSelection(tree)};
+    item.pszText = caption;
+    item.cchTextMax = sizeof(caption);
+    TreeView_GetItem(tree, &item);
+    EXPECT_EQ("Drama - [1]", std::string(caption));
+}

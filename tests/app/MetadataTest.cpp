@@ -86,7 +86,8 @@ TEST(ComposeMetadata, TitleIsTheFileNameWithoutItsLastExtension)
 TEST(ComposeMetadata, DescriptionLineBreaksAndMissingRatingsKeepNineKeyLines)
 {
     MetadataTemplate metadata = DefaultTemplate();
-    metadata.description = "First line\nSecond line";
+    // pyTivo would read a second line holding a colon as a key of its own.
+    metadata.description = "First line\ntitle : Hijacked\r\nThird\rFourth";
     metadata.mpaaRating = -1;
     metadata.starRating = 99;
     EXPECT_EQ(
@@ -95,7 +96,7 @@ TEST(ComposeMetadata, DescriptionLineBreaksAndMissingRatingsKeepNineKeyLines)
         "episodeTitle : \n"
         "seriesId : MV994711\n"
         "movieYear : 2012\n"
-        "description : First line\nSecond line\n"
+        "description : First line title : Hijacked Third Fourth\n"
         "isEpisode : false\n"
         "mpaaRating : \n"
         "starRating : \n",

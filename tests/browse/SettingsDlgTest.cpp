@@ -32,7 +32,9 @@ TEST(SettingsDlg, OpensOnTheCurrentLocationAndCancelKeepsItEvenAfterAPick)
     prompt.fileSelections.push_back({"Z:\\Other Place\\pyTivo.py"});
     std::string location = kDefaultLocation;
     std::string shown, afterPick, caption;
+    HWND settingsWindow = nullptr;
     bool stored = RunOptions(location, [&](CDialog& dialog) {
+        settingsWindow = dialog.m_hWnd;
         caption = dialog.GetWindowText();
         shown = dialog.GetDlgItemText(IDC_SETTINGS_PYTIVO);
         Click(dialog, IDC_SETTINGS_BROWSE);
@@ -47,7 +49,7 @@ TEST(SettingsDlg, OpensOnTheCurrentLocationAndCancelKeepsItEvenAfterAPick)
 
     ASSERT_EQ(1u, prompt.fileRequests.size());
     const FileDialogRequest& request = prompt.fileRequests[0];
-    EXPECT_EQ(nullptr, request.owner);
+    EXPECT_EQ(settingsWindow, request.owner) << "the picker belongs to the dialog";
     EXPECT_EQ("py", request.defaultExtension);
     EXPECT_EQ(0x80006u, request.flags);
     EXPECT_EQ(

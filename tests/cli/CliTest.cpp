@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -67,8 +68,7 @@ TEST_F(CliTest, MovieLayoutFromTheSettingsFile)
         "episodeTitle : \r\n"
         "seriesId : SH123456\r\n"
         "movieYear : 2012\r\n"
-        "description : First line\r\n"
-        "second line\r\n"
+        "description : First line second line\r\n"
         "isEpisode : false\r\n"
         "mpaaRating : P3\r\n"
         "starRating : x7\r\n",
@@ -253,6 +253,19 @@ TEST_F(CliTest, LogLinesAreAppendedToTheLogFile)
         appended += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ("Sun Dec  6,2026 15:12:03: earlier run\r\n" + appended, ReadFileBytes(dir / "Reelmark.log"));
     EXPECT_EQ(3u, Messages().size());
+}
+
+TEST_F(CliTest, ALineThatAnEarlierRunLeftCutIsEndedBeforeTheNewOnes)
+{
+    // A full disk or a crash cut the last line of the earlier run.
+    dir.WriteFile("Reelmark.log", "Sun Dec  6,2026 15:12:03: cut sh");
+    dir.WriteFile("Films\\A.mpg");
+
+    EXPECT_EQ(0, Run({"generate", dir / "Films"}));
+
+    const std::string log = ReadFileBytes(dir / "Reelmark.log");
+    EXPECT_EQ(0u, log.find("Sun Dec  6,2026 15:12:03: cut sh\r\n"));
+    EXPECT_EQ(4u, static_cast<size_t>(std::count(log.begin(), log.end(), '\n')));
 }
 
 TEST_F(CliTest, ALogFileThatCannotBeWrittenIsOnlyAWarning)

@@ -159,7 +159,7 @@ TEST_F(CopyDialog, RemovesSelectedRowsOnlyOnYes)
     EXPECT_EQ("Do you want to remove 2 selected files from copy list?", w.prompt.messages[0].text);
     EXPECT_EQ("Warning", w.prompt.messages[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION), w.prompt.messages[0].type);
-    EXPECT_EQ(nullptr, w.prompt.messages[0].owner);
+    EXPECT_EQ(WindowInUse(), w.prompt.messages[0].owner);
 
     Click(IDC_COPY_REMOVE);  // Yes
     EXPECT_EQ((Strings{"b.mpg"}), Column(0));

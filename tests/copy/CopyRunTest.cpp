@@ -2,7 +2,6 @@
 // a failure that stops the run, progress texts, log lines, the summary and
 // the refresh of the main window.
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 
 #include "CopyDialogHarness.h"
@@ -10,37 +9,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-// Answers like the scripted prompt, and lets a test act while a box is up.
-class HookedPrompt : public Prompt {
-public:
-    HookedPrompt(ScriptedPrompt& inner, std::function<void(const std::string& caption)> hook)
-        : inner_(inner), hook_(std::move(hook))
-    {
-        SetPrompt(this);
-    }
-    ~HookedPrompt() override { SetPrompt(&inner_); }
-    int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type,
-                    int icon) override
-    {
-        hook_(caption);
-        return inner_.ShowMessage(owner, text, caption, type, icon);
-    }
-    std::string BrowseForFolder(HWND owner, const std::string& title, const std::string& initial,
-                                UINT flags) override
-    {
-        return inner_.BrowseForFolder(owner, title, initial, flags);
-    }
-    bool PickFiles(const FileDialogRequest& request, Strings& paths) override
-    {
-        return inner_.PickFiles(request, paths);
-    }
-    bool Launch(const LaunchRequest& request) override { return inner_.Launch(request); }
-
-private:
-    ScriptedPrompt& inner_;
-    std::function<void(const std::string&)> hook_;
-};
 
 class CopyRun : public ::testing::Test, protected CopyDialogHarness {
 protected:
@@ -91,7 +59,7 @@ TEST_F(CopyRun, CopiesNewFilesSkipsExistingOnesAndRefreshesTheMainWindow)
               w.prompt.messages[0].text);
     EXPECT_EQ("Warning: Duplicate File Will Be Skipped", w.prompt.messages[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), w.prompt.messages[0].type);
-    EXPECT_EQ(nullptr, w.prompt.messages[0].owner);
+    EXPECT_EQ(WindowInUse(), w.prompt.messages[0].owner);
     EXPECT_EQ("File copy complete: 2 files copied.", w.prompt.messages[1].text);
     EXPECT_EQ("Copy Complete", w.prompt.messages[1].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK), w.prompt.messages[1].type);
@@ -149,10 +117,10 @@ TEST_F(CopyRun, AFailureStopsTheRunAndTheSummaryCountsWhatWasCopied)
     OpenWithThreeFiles();
     MarkLog();
     // b.mpg vanishes after the checks, while the confirmation is up.
-    HookedPrompt hooked(w.prompt, [&](const std::string& caption) {
-        if (caption == "Ready To Start Copy Process")
+    w.prompt.whileOpen = [&](const ScriptedPrompt::Message& box) {
+        if (box.caption == "Ready To Start Copy Process")
             ::DeleteFileA(Source("b.mpg").c_str());
-    });
+    };
     Click(IDC_COPY_START);
 
     ASSERT_EQ(3u, w.prompt.messages.size());
@@ -173,8 +141,8 @@ TEST_F(CopyRun, AFailureStopsTheRunAndTheSummaryCountsWhatWasCopied)
 
 TEST_F(CopyRun, ACopyThatFailsAfterItsBytesWereWrittenLeavesNoTemporaryFile)
 {
-    // A folder holds the target name: the bytes are all written (to a
-    // temporary name), then putting them under the target name fails.
+    // A folder holds the target name: the copy fails and nothing of it
+    // stays, neither under the name nor beside it.
     w.movies.WriteFile("Src\\big.mpg", std::string(512 * 1024, 'x'));
     w.movies.WriteFile("Target\\big.mpg\\inside.txt", "kept");
     Open();
@@ -205,4 +173,67 @@ TEST_F(CopyRun, OverwriteTargetReplacesTheFileInPlace)
     EXPECT_EQ("new", ReadFileBytes(Target() + "\\a.mpg"));
     EXPECT_EQ((Strings{"a.mpg"}), NamesInFolder(Target())) << "no \"Copy of \" file";
     EXPECT_EQ("grey", RowColour("a.mpg"));
+}
+
+TEST_F(CopyRun, RemoveSelWhileTheConfirmationIsUpIsRefused)
+{
+    OpenWithThreeFiles();
+    SelectRows({0, 1, 2});
+    w.prompt.whileOpen = [&](const ScriptedPrompt::Message& box) {
+        if (box.caption == "Ready To Start Copy Process")
+            Click(IDC_COPY_REMOVE);  // a click or a posted command meanwhile
+    };
+    Click(IDC_COPY_START);
+
+    EXPECT_EQ((Strings{"Ready To Start Copy Process", "Copy Complete"}), Captions());
+    EXPECT_EQ((Strings{"a.mpg", "b.mpg", "c.mpg"}), NamesInFolder(Target()));
+}
+
+TEST_F(CopyRun, RowsGoneWhileTheConfirmationIsUpCopyNothing)
+{
+    OpenWithThreeFiles();
+    w.prompt.whileOpen = [&](const ScriptedPrompt::Message& box) {
+        if (box.caption == "Ready To Start Copy Process")
+            List().DeleteAllItems();
+    };
+    Click(IDC_COPY_START);
+
+    EXPECT_EQ("File copy complete: 0 files copied.", w.prompt.messages.back().text);
+    EXPECT_TRUE(NamesInFolder(Target()).empty());
+}
+
+TEST_F(CopyRun, ANameTakenByAFolderFailsInsteadOfCopyingBesideIt)
+{
+    w.movies.WriteFile("Src\\a.mpg", "movie");
+    w.movies.WriteFile("Target\\a.mpg\\inside.txt", "kept");
+    Open();
+    AddFiles({Source("a.mpg")});
+    w.prompt.messages.clear();
+    Click(IDC_COPY_START);
+
+    EXPECT_EQ((Strings{"Ready To Start Copy Process", "File Copy Error", "Copy Complete"}), Captions());
+    EXPECT_EQ("File copy complete: 0 files copied.", w.prompt.messages.back().text);
+    EXPECT_EQ((Strings{"a.mpg"}), NamesInFolder(Target())) << "no \"Copy of \" file";
+}
+
+TEST_F(CopyRun, BoxesBelongToTheCopyDialogWhileItIsOpen)
+{
+    // As the main window runs it: modally, its boxes owned by it, so that
+    // closing a box brings back the dialog and not the main window.
+    w.movies.WriteFile("Target\\in target.mpg");
+    HWND copyDialog = nullptr;
+    CDialog::ModalObserver() = [&](CDialog& dialog) {
+        copyDialog = dialog.m_hWnd;
+        w.prompt.fileSelections.push_back({Target() + "\\in target.mpg"});
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COPY_ADD, BN_CLICKED), 0);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    w.Click(ID_COPY_MOVIES);
+    CDialog::ModalObserver() = nullptr;
+
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_EQ("File Copy Error", w.prompt.messages[0].caption);
+    ASSERT_NE(nullptr, copyDialog);
+    EXPECT_EQ(copyDialog, w.prompt.messages[0].owner);
+    EXPECT_EQ(w.Hwnd(), WindowInUse()) << "the main window again once the dialog is closed";
 }

@@ -371,3 +371,50 @@ TEST(FileOpEngineCopy, TargetNameTooLongToExamineIsNotTakenForAnExistingOne)
         EXPECT_TRUE(NamesInFolder(destination).empty());
     }
 }
+
+TEST(FileOpEngineRefusal, NeverDeletesOrCopiesFromAnEmptyRelativeRootOrKeptPath)
+{
+    TempFolder temp;
+    temp.WriteFile("Movies\\a.mpg", "movie");
+    temp.MakeFolder("dst");
+    // The current directory holds something a relative path would reach.
+    CurrentDirectoryScope inside(temp / "Movies");
+    const struct {
+        std::string path;
+        std::string text;
+    } refused[] = {
+        {"", "The path is empty."},
+        {"\\", "\\ is not a full path."},
+        {"a.mpg", "a.mpg is not a full path."},
+        {"C:\\", "C:\\ is the root of a drive."},
+        {"Z:", "Z: is not a full path."},
+        {"\\\\server\\share\\", "\\\\server\\share\\ is the root of a drive."},
+        {"\\\\?\\C:\\", "\\\\?\\C:\\ is the root of a drive."},
+        {Upper(temp / "Movies") + "\\", Upper(temp / "Movies") + "\\ is the movie folder itself."},
+    };
+    for (const auto& path : refused) {
+        CFileOpEngine engine;
+        engine.SetKeptFolder(temp / "Movies");
+        EXPECT_FALSE(engine.DeleteItem(path.path)) << path.path;
+        EXPECT_EQ(path.text, engine.ErrorText());
+        EXPECT_NE(0u, engine.ErrorCode());
+        engine.Reset();
+        EXPECT_FALSE(engine.CopyItem(path.path, temp / "dst")) << path.path;
+        EXPECT_EQ(path.text, engine.ErrorText());
+    }
+    EXPECT_EQ("movie", ReadFileBytes(temp / "Movies\\a.mpg"));
+    EXPECT_TRUE(NamesInFolder(temp / "dst").empty());
+}
+
+TEST(FileOpEngineCopy, ANameTakenByAFolderIsAnErrorNotACopyBesideIt)
+{
+    TempFolder temp;
+    temp.WriteFile("src\\X.mpg", "new");
+    temp.WriteFile("dst\\X.mpg\\inside.txt", "kept");
+    CFileOpEngine engine;
+
+    EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
+    EXPECT_EQ(temp / "dst\\X.mpg is a folder.", engine.ErrorText());
+    EXPECT_EQ(static_cast<unsigned long>(ERROR_ALREADY_EXISTS), engine.ErrorCode());
+    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, NamesInFolder(temp / "dst"));
+}

@@ -27,6 +27,7 @@ MainWindowHarness::MainWindowHarness()
 
 MainWindowHarness::~MainWindowHarness()
 {
+    app_.m_pMainWnd = nullptr;
     dialog_.reset();
     directory_.reset();
 }
@@ -44,6 +45,7 @@ void MainWindowHarness::WriteIniForFolder(const std::string& folder, const std::
 void MainWindowHarness::Start()
 {
     dialog_ = std::make_unique<CReelmarkDlg>();
+    app_.m_pMainWnd = dialog_.get();
     // A splash would cover the window and wait for its timer.
     CSplashWnd::EnableSplash(showSplash);
     dialog_->Create(IDD_REELMARK);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ReelmarkDlg.h"
+#include "framework/WinApp.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -52,6 +53,8 @@ public:
     ScriptedPrompt prompt;
 
 private:
+    // The application whose main window the dialog is, as in the program.
+    CWinApp app_;
     std::unique_ptr<CurrentDirectoryScope> directory_;
     std::unique_ptr<CReelmarkDlg> dialog_;
 };

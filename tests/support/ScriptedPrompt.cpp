@@ -14,6 +14,8 @@ int ScriptedPrompt::ShowMessage(HWND owner, const std::string& text, const std::
                                 int iconResource)
 {
     messages.push_back({owner, text, caption, type, iconResource});
+    if (whileOpen)
+        whileOpen(messages.back());
     if (!answers.empty()) {
         int answer = answers.front();
         answers.pop_front();

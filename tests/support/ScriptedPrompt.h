@@ -2,6 +2,7 @@
 // A prompt for tests: records every box, picker and program start, and
 // answers from queues that the test fills. Installed for its lifetime.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,11 @@ public:
     std::deque<int> answers;
     std::deque<std::string> folders;
     std::deque<std::vector<std::string>> fileSelections;
+
+    // Runs while a box is "open", before it is answered: what a user or a
+    // program could do meanwhile (a second click, a tree click, a posted
+    // command). Called with the box just shown.
+    std::function<void(const Message&)> whileOpen;
 
     std::vector<Message> messages;
     std::vector<FolderQuestion> folderQuestions;

@@ -1,9 +1,12 @@
 /* Starts the real Reelmark.exe in the current directory, waits for its main
    window and for the start-up splash to go, then closes the window the way
    its close box does (WM_CLOSE) and waits for the program to end.
-   Usage: reelmark-probe PROGRAM [--command ID] [READY_FILE RELEASE_FILE]
+   Usage: reelmark-probe PROGRAM [--command ID | --pick-pytivo PATH]
+                         [READY_FILE RELEASE_FILE]
    With --command it first posts that command to the window, as a menu or
-   toolbar click does (57664 opens the about box). With the two files it
+   toolbar click does (57664 opens the about box). With --pick-pytivo it opens
+   Tools > Options, presses "...", picks PATH in the real file picker and
+   confirms both dialogs. With the two files it
    creates READY_FILE once the window is up and waits for RELEASE_FILE to
    appear before it closes the window (for screenshots).
    Exit code 0 when every step happened in time. */
@@ -46,6 +49,71 @@ static HWND FindProcessWindow(DWORD process, const char* className, const char* 
     return search.found;
 }
 
+/* Waits up to 10 s for a visible window of the process. */
+static HWND WaitForWindow(DWORD process, const char* className, const char* title)
+{
+    for (int waited = 0; waited < 10000; waited += 50) {
+        HWND found = FindProcessWindow(process, className, title);
+        if (found)
+            return found;
+        Sleep(50);
+    }
+    return NULL;
+}
+
+static void Click(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+/* Options, "...", the file picker with the path typed in, Open, then OK. */
+static const char* PickPyTivo(DWORD process, HWND main, const char* path)
+{
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(32779, 0), 0);
+    HWND settings = WaitForWindow(process, "#32770", "Setup Configure");
+    if (!settings)
+        return "no Setup Configure dialog";
+    Click(settings, 1022);
+    HWND picker = WaitForWindow(process, "#32770", "Open");
+    if (!picker)
+        return "no file picker";
+    /* The file name box: a combo box on newer dialogs, an edit on older. */
+    HWND name = GetDlgItem(picker, 0x47c);
+    if (!name)
+        name = GetDlgItem(picker, 0x480);
+    if (!name)
+        return "no file name box in the picker";
+    /* As a user does: into the script's folder first, then the script. */
+    char folder[MAX_PATH];
+    snprintf(folder, sizeof(folder), "%s", path);
+    char* file = strrchr(folder, '\\');
+    if (!file)
+        return "no folder in the path to pick";
+    *file++ = '\0';
+    SendMessageA(name, WM_SETTEXT, 0, (LPARAM)folder);
+    Click(picker, IDOK);
+    Sleep(500);
+    if (!IsWindow(picker))
+        return "the file picker closed on a folder";
+    SendMessageA(name, WM_SETTEXT, 0, (LPARAM)file);
+    Click(picker, IDOK);
+    for (int waited = 0; IsWindow(picker); waited += 50) {
+        if (waited >= 10000)
+            return "the file picker stayed open";
+        Sleep(50);
+    }
+    char chosen[MAX_PATH] = "";
+    GetDlgItemTextA(settings, 1023, chosen, sizeof(chosen));
+    printf("picked: %s\n", chosen);
+    Click(settings, IDOK);
+    for (int waited = 0; IsWindow(settings); waited += 50) {
+        if (waited >= 10000)
+            return "the Setup Configure dialog stayed open";
+        Sleep(50);
+    }
+    return NULL;
+}
+
 static int Fail(const char* what, HANDLE process)
 {
     fprintf(stderr, "reelmark-probe: %s\n", what);
@@ -57,14 +125,20 @@ static int Fail(const char* what, HANDLE process)
 int main(int argc, char** argv)
 {
     unsigned commandId = 0;
-    if (argc >= 4 && strcmp(argv[2], "--command") == 0) {
+    const char* pickPath = NULL;
+    if (argc >= 4 && strcmp(argv[2], "--command") == 0)
         commandId = (unsigned)atoi(argv[3]);
+    else if (argc >= 4 && strcmp(argv[2], "--pick-pytivo") == 0)
+        pickPath = argv[3];
+    if (commandId != 0 || pickPath) {
         argv[3] = argv[1];
         argv += 2;
         argc -= 2;
     }
     if (argc != 2 && argc != 4) {
-        fprintf(stderr, "usage: reelmark-probe PROGRAM [--command ID] [READY_FILE RELEASE_FILE]\n");
+        fprintf(
+            stderr,
+            "usage: reelmark-probe PROGRAM [--command ID | --pick-pytivo PATH] [READY_FILE RELEASE_FILE]\n");
         return 2;
     }
     char command[MAX_PATH + 2];
@@ -106,6 +180,11 @@ int main(int argc, char** argv)
 
     if (commandId != 0)
         PostMessageA(main, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+    if (pickPath) {
+        const char* problem = PickPyTivo(started.dwProcessId, main, pickPath);
+        if (problem)
+            return Fail(problem, process);
+    }
     if (argc == 4) {
         HANDLE ready = CreateFileA(argv[2], GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
         if (ready != INVALID_HANDLE_VALUE)

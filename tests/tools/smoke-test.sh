@@ -4,25 +4,9 @@
 # leaves its settings, its log and the two help files in that folder.
 # Usage: tests/tools/smoke-test.sh BUILD_DIR   (needs a DISPLAY)
 set -eu
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "$1" && pwd)
-# shellcheck source=scripts/wine-env.sh
-source "$root/scripts/wine-env.sh" "$build"
-wine_ensure_session
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-failures=0
-fail() {
-    echo "FAILED: $*" >&2
-    failures=$((failures + 1))
-}
-
-cd "$work"
-timeout 40 wine "$build/tools/reelmark-probe.exe" "$(windows_path "$build/Reelmark.exe")" </dev/null ||
-    fail "the program did not start and close as expected"
+# shellcheck source=tests/tools/e2e-lib.sh
+source "$(dirname "$0")/e2e-lib.sh" "$1"
+run_probe
 
 # Active lines of the settings file start with a space.
 ini="$work/reelmark.ini"
