@@ -249,3 +249,23 @@ TEST_F(GenerateFromWindow, FilesCarryTheTemplateTheWindowShowsByteForByte)
     // The refresh sets the title back to the folder's name.
     EXPECT_EQ("Films", w.Text(1009));
 }
+
+TEST_F(GenerateFromWindow, NoOtherFileCommandStartsWhileTheSummaryIsUp)
+{
+    w.Start();
+    const size_t before = LogMessages(w.LogText()).size();
+    // Commands posted to the window while its box is up.
+    w.prompt.whileOpen = [&](const ScriptedPrompt::Message&) {
+        w.prompt.whileOpen = nullptr;
+        w.Click(1008);
+        w.Click(1018);
+        w.Click(1027);
+        w.Click(32785);
+    };
+    w.Click(1008);
+
+    const auto log = NewLogMessages(before);
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "Generating metadata. Processing 3 files"));
+    EXPECT_EQ(1u, w.prompt.messages.size()) << "no delete question, no copy dialog";
+    EXPECT_EQ((std::vector<std::string>{"A.mpg", "B.avi", "C.mkv"}), Entries());
+}
