@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include "browse/TextFile.h"
+#include "framework/Text.h"
 
 namespace {
 
 bool FileHoldsBytes(const std::string& path, const void* bytes, DWORD size)
 {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER fileSize = {};
@@ -31,8 +32,8 @@ bool FileHoldsBytes(const std::string& path, const void* bytes, DWORD size)
 ExtractResult ApplicationBinRes::ExtractBinResource(const std::string& type, int id, const std::string& path,
                                                     unsigned long* error)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type.c_str());
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), Widen(type).c_str());
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes)

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include "framework/Text.h"
+
 std::string HomeFolder()
 {
-    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
-    std::string folder(needed, '\0');
-    folder.resize(GetCurrentDirectoryA(needed, &folder[0]));
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::wstring wide(needed, L'\0');
+    wide.resize(GetCurrentDirectoryW(needed, &wide[0]));
+    std::string folder = Narrow(wide);
     // A drive root comes with its backslash; the files are joined with one.
     if (!folder.empty() && folder.back() == '\\')
         folder.pop_back();

@@ -12,7 +12,7 @@ BOOL CReelmarkApp::InitInstance()
     controls.dwSize = sizeof(controls);
     controls.dwICC = 0xFF;
     InitCommonControlsEx(&controls);
-    LoadLibraryA("riched20.dll");
+    LoadLibraryW(L"riched20.dll");
 
     CReelmarkDlg dialog;
     m_pMainWnd = &dialog;

@@ -47,7 +47,7 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
 {
     CSplashWnd::EnableSplash(true);
     splash_.versionText = kReelmarkVersion;
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME),
+    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     // What a run that was cut short while saving left behind.
     WorkFolder(homeFolder_).RemoveLeftovers();
@@ -122,7 +122,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
         OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
-        OnNotify(TVN_SELCHANGEDA, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
+        OnNotify(TVN_SELCHANGEDW, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
         OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
         OnCommand(ID_OPTIONS, &D::OnOptions),

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "browse/TextFile.h"
+#include "framework/Text.h"
 
 const std::vector<SettingField>& SettingFields()
 {
@@ -57,7 +58,7 @@ void SettingsStore::SetDefaultSettings()
     for (const SettingField& field : SettingFields())
         settings_.*field.member = field.defaultValue;
 
-    if (GetFileAttributesA(iniPath_.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(FilePath(iniPath_).c_str()) == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = GetLastError();
         if ((code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) && ini_.CreateEmpty(iniPath_))
             return;

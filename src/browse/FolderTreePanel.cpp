@@ -6,6 +6,7 @@
 
 #include "app/ReelmarkDlg.h"
 #include "browse/MovieScanner.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ void CReelmarkDlg::SelectFolderNode(const std::string& folderName)
     for (HTREEITEM item = folderTree_.GetChildItem(rootItem_); item;
          item = folderTree_.GetNextSiblingItem(item)) {
         const auto* node = reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item));
-        if (!node || lstrcmpiA(node->name.c_str(), folderName.c_str()) != 0)
+        if (!node || CompareNamesIgnoringCase(node->name, folderName) != 0)
             continue;
         folderTree_.SetItemState(item, TVIS_SELECTED,
                                  TVIS_SELECTED | TVIS_CUT | TVIS_EXPANDED | kTreeItemFocused);
@@ -82,7 +83,7 @@ LRESULT CReelmarkDlg::OnTreeSelChanged(NMHDR* header)
 {
     if (clearingTree_)
         return 0;
-    const auto* change = reinterpret_cast<const NMTREEVIEWA*>(header);
+    const auto* change = reinterpret_cast<const NMTREEVIEWW*>(header);
     HTREEITEM item = change->itemNew.hItem;
     const auto* node = item ? reinterpret_cast<const FolderNode*>(folderTree_.GetItemData(item)) : nullptr;
     if (!node)
@@ -90,7 +91,7 @@ LRESULT CReelmarkDlg::OnTreeSelChanged(NMHDR* header)
     // The node of the folder shown already (selected by a rebuild, or
     // clicked again) changes nothing.
     const std::string path = ParentFolderOf(MovieFolder()) + "\\" + node->name;
-    if (lstrcmpiA(path.c_str(), MovieFolder().c_str()) == 0)
+    if (CompareNamesIgnoringCase(path, MovieFolder()) == 0)
         return 0;
     if (node->movieCount == 0 && node->metadataCount > 0)
         AddLogEntry("Folder Contains Orphaned Metafiles!", LogSeverity::Error,

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "browse/WorkFolder.h"
+#include "framework/Text.h"
 
 const char kMovieFileFilterText[] =
     "*.mpg;*.mpeg;*.wmv;*.avi;*.mov;*.flv;*.swf;*.rmvb;*.mkv;*.m4v;*.mp4;*.ts";
@@ -26,20 +27,6 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
     return text.size() >= end.size() && StartsWithIgnoringCase(text.substr(text.size() - end.size()), end);
 }
 
-// The search pattern for a folder behind the long-path prefix, so that deep
-// folders can be enumerated; a network path takes the prefix's UNC form.
-std::string LongPathPattern(const std::string& folder, const std::string& pattern)
-{
-    std::string prefixed;
-    if (folder.compare(0, 4, "\\\\?\\") == 0)
-        prefixed = folder;
-    else if (folder.compare(0, 2, "\\\\") == 0)
-        prefixed = "\\\\?\\UNC\\" + folder.substr(2);
-    else
-        prefixed = "\\\\?\\" + folder;
-    return prefixed + kSeparator + (pattern.empty() ? "*.*" : pattern);
-}
-
 // Calls visit with the path (folder + "\" + name) and the directory flag of
 // every entry of the folder except "." and ".."; nothing when it cannot be
 // enumerated.
@@ -47,12 +34,14 @@ void ForEachEntry(const std::string& folder, const std::string& pattern,
                   const std::function<void(const std::string& path, bool isDirectory)>& visit)
 {
     const std::string parent = StripTrailingSeparator(folder);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(LongPathPattern(parent, pattern).c_str(), &data);
+    // Behind the long-path prefix, so that deep folders can be read too.
+    WIN32_FIND_DATAW data;
+    HANDLE find =
+        FindFirstFileW(FilePath(parent + kSeparator + (pattern.empty() ? "*.*" : pattern)).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return;
     do {
-        const std::string path = parent + kSeparator + data.cFileName;
+        const std::string path = parent + kSeparator + Narrow(data.cFileName);
         const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (isDirectory) {
             const std::string name = LastPathComponent(path);
@@ -60,7 +49,7 @@ void ForEachEntry(const std::string& folder, const std::string& pattern,
                 continue;
         }
         visit(path, isDirectory);
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -138,8 +127,8 @@ bool FileExists(const std::string& path)
 {
     if (path.empty())
         return false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(file);
@@ -148,10 +137,10 @@ bool FileExists(const std::string& path)
 
 bool IsFolderOnDrive(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    const UINT type = GetDriveTypeA(path.c_str());
+    const UINT type = GetDriveTypeW(Widen(path).c_str());
     return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
 }
 

@@ -2,7 +2,7 @@
 // Which files are movie files, walks and counts of a folder's movie files,
 // and the small path helpers the rest of the program shares. Nothing is
 // cached: every call asks the file system afresh. Paths are absolute
-// Windows paths in the ANSI code page with the backslash as separator; the
+// Windows paths in UTF-8 with the backslash as separator, of any length; the
 // walks never return a path that ends in a separator.
 #include <string>
 #include <vector>

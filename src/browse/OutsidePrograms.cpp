@@ -4,6 +4,7 @@
 
 #include "browse/MovieScanner.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -15,7 +16,7 @@ std::string WorkingFolder(std::string folder)
 {
     if (folder.size() == 2 && folder[1] == ':')
         folder += '\\';
-    DWORD attributes = GetFileAttributesA(folder.c_str());
+    DWORD attributes = GetFileAttributesW(FilePath(folder).c_str());
     if (folder.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return std::string();
     return folder;

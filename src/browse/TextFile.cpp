@@ -4,6 +4,7 @@
 
 #include "browse/MovieScanner.h"
 #include "browse/WorkFolder.h"
+#include "framework/Text.h"
 
 std::string WithCrLf(const std::string& text)
 {
@@ -15,6 +16,17 @@ std::string WithCrLf(const std::string& text)
         out += c;
     }
     return out;
+}
+
+std::string EncodeText(const std::string& text)
+{
+    std::string bytes;
+    return ToWindows1252(text, bytes) ? bytes : text;
+}
+
+std::string DecodeLine(const std::string& bytes)
+{
+    return IsUtf8(bytes) ? bytes : FromWindows1252(bytes);
 }
 
 namespace {
@@ -29,8 +41,8 @@ bool Fail(unsigned long* error, unsigned long code)
 // Writes the bytes into a new file at path; 0 or the system's error code.
 unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
 {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return GetLastError();
     DWORD written = 0;
@@ -43,7 +55,7 @@ unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
         code = GetLastError();
     CloseHandle(file);
     if (code != 0)
-        DeleteFileA(path.c_str());
+        DeleteFileW(FilePath(path).c_str());
     return code;
 }
 
@@ -52,7 +64,7 @@ unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error,
                              WorkFolder* work)
 {
-    return WriteFileAtomically(path, WithCrLf(text), error, work);
+    return WriteFileAtomically(path, EncodeText(WithCrLf(text)), error, work);
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error,
@@ -61,7 +73,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
     // A read-only file is the user's way of keeping it. Replacing the file
     // whole gets past the attribute on some systems, so it is refused here as
     // an open for writing would be.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return Fail(error, ERROR_ACCESS_DENIED);
     WorkFolder own(ParentFolderOf(path));
@@ -71,9 +83,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
     if (!folder.MakeTemporary([&bytes](const std::string& name) { return WriteNewFile(name, bytes); },
                               temporary, code))
         return Fail(error, code);
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(FilePath(temporary).c_str(), FilePath(path).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         code = GetLastError();
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(FilePath(temporary).c_str());
         return Fail(error, code);
     }
     return true;
@@ -81,8 +94,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return Fail(error, GetLastError());
     std::string content;
@@ -100,14 +113,14 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
         return Fail(error, code);
 
     lines.clear();
-    size_t start = 0;
+    size_t start = content.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start < content.size()) {
         size_t end = content.find('\n', start);
         size_t next = end == std::string::npos ? content.size() : end + 1;
         if (end == std::string::npos)
             end = content.size();
         size_t stop = (end > start && content[end - 1] == '\r') ? end - 1 : end;
-        lines.emplace_back(content, start, stop - start);
+        lines.push_back(DecodeLine(content.substr(start, stop - start)));
         start = next;
     }
     return true;
@@ -115,13 +128,13 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
 
 std::string SystemErrorText(unsigned long code)
 {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
-        code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
+        code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text;
     if (length && buffer)
-        text.assign(buffer, length);
+        text = Narrow(std::wstring(buffer, length));
     else
         text = "Unknown error " + std::to_string(code) + ".\r\n";
     if (buffer)

@@ -1,6 +1,8 @@
 #pragma once
 // Text files as the program writes them: line feeds in memory, CR LF on
-// disk, bytes otherwise as given (ANSI code page, no byte-order mark).
+// disk. Text in memory is UTF-8; on disk a file is Windows-1252 when that
+// code page holds every character of it (so files stay byte for byte as
+// earlier versions wrote them), else UTF-8, never with a byte-order mark.
 #include <string>
 #include <vector>
 
@@ -8,6 +10,14 @@ class WorkFolder;
 
 // The text with every line feed written as CR LF, as the files hold it.
 std::string WithCrLf(const std::string& text);
+
+// The bytes a text file holds for the text: Windows-1252 when it can hold
+// every character, else the UTF-8 as it is.
+std::string EncodeText(const std::string& text);
+// A line of such a file as UTF-8: taken as UTF-8 when it is well-formed
+// UTF-8, else read as Windows-1252 (a file that earlier versions wrote, or
+// that holds lines of both kinds, reads right line by line).
+std::string DecodeLine(const std::string& bytes);
 
 // Replaces the file with the text in one step: the text goes to a temporary
 // file (in the work folder given, or in one of its own), which then takes
@@ -20,9 +30,10 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error = nullptr,
                          WorkFolder* work = nullptr);
 
-// The file's lines without their line ends (CR LF or LF; a last line
-// without a line end counts too); false with the system's error code in
-// *error (when given) when the file cannot be read.
+// The file's lines, decoded, without their line ends (CR LF or LF; a last
+// line without a line end counts too; a leading UTF-8 byte-order mark is
+// dropped); false with the system's error code in *error (when given) when
+// the file cannot be read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr);
 
 // The system's message text for a Windows error code, as FormatMessageA

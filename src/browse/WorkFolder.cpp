@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cstdio>
 
+#include "framework/Text.h"
+
 const char kWorkFolderName[] = "~reelmark.tmp";
 
 namespace {
@@ -50,18 +52,19 @@ bool IsOldCopyTemporary(const std::string& name)
 void DeleteOldFiles(const std::string& pattern, const std::string& folder, unsigned long long before,
                     bool (*matches)(const std::string&))
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(FilePath(pattern).c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return;
     do {
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !matches(data.cFileName) ||
+        const std::string name = Narrow(data.cFileName);
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !matches(name) ||
             TimeValue(data.ftLastWriteTime) >= before)
             continue;
-        const std::string path = folder + "\\" + data.cFileName;
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(find, &data));
+        const std::wstring path = FilePath(folder + "\\" + name);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -88,7 +91,7 @@ WorkFolder::WorkFolder(std::string folder) : folder_(std::move(folder)), made_(N
 WorkFolder::~WorkFolder()
 {
     if (ready_)
-        RemoveDirectoryA(work_.c_str());
+        RemoveDirectoryW(FilePath(work_).c_str());
 }
 
 bool WorkFolder::MakeTemporary(const std::function<unsigned long(const std::string& path)>& make,
@@ -98,8 +101,8 @@ bool WorkFolder::MakeTemporary(const std::function<unsigned long(const std::stri
     // meanwhile is made again.
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (!ready_) {
-            if (CreateDirectoryA(work_.c_str(), nullptr))
-                SetFileAttributesA(work_.c_str(), FILE_ATTRIBUTE_HIDDEN);
+            if (CreateDirectoryW(FilePath(work_).c_str(), nullptr))
+                SetFileAttributesW(FilePath(work_).c_str(), FILE_ATTRIBUTE_HIDDEN);
             else if (GetLastError() != ERROR_ALREADY_EXISTS) {
                 error = GetLastError();
                 return false;
@@ -122,6 +125,6 @@ void WorkFolder::RemoveLeftovers() const
 {
     DeleteOldFiles(work_ + "\\*", work_, made_, AnyName);
     if (!ready_)
-        RemoveDirectoryA(work_.c_str());
+        RemoveDirectoryW(FilePath(work_).c_str());
     DeleteOldFiles(folder_ + "\\*", folder_, made_, IsOldTemporary);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "browse/TextFile.h"
+#include "framework/Text.h"
 
 void CliLogSink::OnLogText(const std::string& text)
 {
@@ -10,7 +11,7 @@ void CliLogSink::OnLogText(const std::string& text)
         return;
     const std::string lines = text.substr(passedOn_);
     passedOn_ = text.size();
-    out_ << lines << std::flush;
+    out_ << lines;
     unsigned long error = 0;
     if (!AppendToFile(lines, error) && !warned_) {
         warned_ = true;
@@ -21,11 +22,12 @@ void CliLogSink::OnLogText(const std::string& text)
 
 bool CliLogSink::AppendToFile(const std::string& lines, unsigned long& error) const
 {
-    // CR LF on disk, as the main window writes the same file.
-    std::string bytes = WithCrLf(lines);
+    // CR LF on disk and the same code page rule, as the main window writes
+    // the same file (lines of both kinds read back right one by one).
+    std::string bytes = EncodeText(WithCrLf(lines));
     HANDLE file =
-        CreateFileA(logPath_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CreateFileW(FilePath(logPath_).c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         return false;

@@ -12,6 +12,7 @@
 #include "cli/CliLogSink.h"
 #include "cli/CliTemplate.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -81,15 +82,16 @@ private:
 
 std::string FullPathOf(const std::string& path)
 {
-    const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    const std::wstring wide = Widen(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (size == 0)
         return path;
-    std::string full(size, '\0');
-    const DWORD length = GetFullPathNameA(path.c_str(), size, &full[0], nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
     if (length == 0 || length >= size)
         return path;
     full.resize(length);
-    return full;
+    return Narrow(full);
 }
 
 // The folder as an absolute path (the scanner and the log want one, and a
@@ -98,11 +100,10 @@ std::string FullPathOf(const std::string& path)
 bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& err)
 {
     folder = FullPathOf(given);
-    // The scanner reads folders behind the long-path prefix; so does this test.
-    const std::string longPath = "\\\\?\\" + StripTrailingSeparator(folder);
     // A drive root is only a folder with its backslash ("C:" alone is the volume).
-    const bool driveRoot = longPath.size() == 6 && longPath.back() == ':';
-    const DWORD attributes = GetFileAttributesA((driveRoot ? longPath + "\\" : longPath).c_str());
+    const std::string stripped = StripTrailingSeparator(folder);
+    const bool driveRoot = stripped.size() == 2 && stripped.back() == ':';
+    const DWORD attributes = GetFileAttributesW(FilePath(driveRoot ? stripped + "\\" : stripped).c_str());
     // Taken at once: building the message may change the last error.
     const DWORD code = GetLastError();
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -113,8 +114,8 @@ bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& 
         err << "reelmark-cli: " << given << " is not a folder\n";
         return false;
     }
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((longPath + "\\*.*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(FilePath(stripped + "\\*.*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
         if (code != ERROR_FILE_NOT_FOUND) {  // an empty drive root has no entries at all

@@ -1,14 +1,22 @@
 #include <windows.h>
 
-#include <iostream>
+#include <shellapi.h>
 
 #include "cli/CliProgram.h"
+#include "cli/ConsoleStream.h"
+#include "framework/Text.h"
 
-int main(int argc, char** argv)
+int main()
 {
-    // Names are ANSI text: let a console show them as such rather than in
-    // its OEM code page ("é" would print as another letter).
-    SetConsoleOutputCP(GetACP());
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return RunCli(args, std::cout, std::cerr);
+    // The arguments as Unicode: any name a folder may have arrives whole.
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; words && i < count; ++i)
+        args.push_back(Narrow(words[i]));
+    LocalFree(words);
+
+    ConsoleStream out(STD_OUTPUT_HANDLE);
+    ConsoleStream err(STD_ERROR_HANDLE);
+    return RunCli(args, out.Stream(), err.Stream());
 }

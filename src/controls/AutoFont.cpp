@@ -6,7 +6,7 @@ CAutoFont::CAutoFont() : logFont_()
     logFont_.lfWeight = FW_NORMAL;
     logFont_.lfQuality = PROOF_QUALITY;
     logFont_.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
-    lstrcpynA(logFont_.lfFaceName, "Times New Roman", LF_FACESIZE);
+    lstrcpynW(logFont_.lfFaceName, L"Times New Roman", LF_FACESIZE);
     CreateFontIndirect(logFont_);
 }
 

@@ -18,5 +18,5 @@ public:
 private:
     void Rebuild();
 
-    LOGFONTA logFont_;
+    LOGFONTW logFont_;
 };

@@ -2,6 +2,7 @@
 
 #include "controls/ItemTextLines.h"
 #include "framework/Gdi.h"
+#include "framework/Text.h"
 
 int CColorListBox::InsertColoredString(const std::string& text, COLORREF color, int index)
 {
@@ -66,18 +67,20 @@ void CColorListBox::DrawItem(const DRAWITEMSTRUCT& item)
 void CColorListBox::DrawItemText(HDC dc, const std::string& text, const RECT& rect)
 {
     const int itemHeight = rect.bottom - rect.top;
+    // Lines are cut between characters, not between the bytes of one.
+    const std::wstring wide = Widen(text);
     if (lineHeight_ <= 0 || itemHeight <= lineHeight_) {
         RECT whole = rect;
-        ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &whole, DT_SINGLELINE | DT_NOPREFIX);
+        ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &whole, DT_SINGLELINE | DT_NOPREFIX);
         return;
     }
     const int lines = itemHeight / lineHeight_;
-    const auto parts = SplitItemLines(text.size(), lines, ListScrolls());
+    const auto parts = SplitItemLines(wide.size(), lines, ListScrolls());
     for (int k = 0; k < lines; ++k) {
         RECT line = rect;
         line.top = rect.top + k * lineHeight_;
         line.bottom = line.top + lineHeight_;
-        ::DrawTextA(dc, text.c_str() + parts[k].start, static_cast<int>(parts[k].count), &line,
+        ::DrawTextW(dc, wide.c_str() + parts[k].start, static_cast<int>(parts[k].count), &line,
                     DT_SINGLELINE | DT_NOPREFIX);
     }
 }

@@ -47,11 +47,11 @@ CMemDC::~CMemDC()
 void CMemDC::FillBackground()
 {
     HWND wnd = ::WindowFromDC(*target_);
-    if (wnd && ::GetClassLongPtrA(wnd, GCW_ATOM) == DialogClassAtom) {
+    if (wnd && ::GetClassLongPtrW(wnd, GCW_ATOM) == DialogClassAtom) {
         FillSolidRect(rect_, ::GetSysColor(COLOR_BTNFACE));
         return;
     }
-    HBRUSH brush = wnd ? reinterpret_cast<HBRUSH>(::GetClassLongPtrA(wnd, GCLP_HBRBACKGROUND)) : nullptr;
+    HBRUSH brush = wnd ? reinterpret_cast<HBRUSH>(::GetClassLongPtrW(wnd, GCLP_HBRBACKGROUND)) : nullptr;
     if (brush)
         ::FillRect(m_hDC, &rect_, brush);
     else

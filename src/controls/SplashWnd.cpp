@@ -24,7 +24,7 @@ constexpr const char* kLegalNotice =
 
 CSplashWnd::CSplashWnd()
     : loadPicture_([] {
-          return static_cast<HBITMAP>(::LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
+          return static_cast<HBITMAP>(::LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH),
                                                    IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
       })
 {

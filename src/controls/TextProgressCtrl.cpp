@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/MemDC.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -218,11 +219,11 @@ LRESULT CTextProgressCtrl::OnSetMarquee(WPARAM wp, LPARAM lp)
     showPercent = 0;
     LONG_PTR style = GetStyle();
     if (wp) {
-        ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style | PBS_MARQUEE);
+        ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, style | PBS_MARQUEE);
         ::SetTimer(m_hWnd, MarqueeTimer, static_cast<UINT>(lp), nullptr);
     } else {
         ::KillTimer(m_hWnd, MarqueeTimer);
-        ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
+        ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
     }
     Repaint();
     return wp;
@@ -270,7 +271,7 @@ HFONT CTextProgressCtrl::ControlFont() const
 {
     HFONT font = GetFont();
     if (!font && GetParent())
-        font = reinterpret_cast<HFONT>(::SendMessageA(GetParent(), WM_GETFONT, 0, 0));
+        font = reinterpret_cast<HFONT>(::SendMessageW(GetParent(), WM_GETFONT, 0, 0));
     return font;
 }
 
@@ -301,8 +302,8 @@ void CTextProgressCtrl::DrawBar(CDC& dc)
     const bool marquee = (style & PBS_MARQUEE) != 0;
     if (vertical && !verticalFont_.m_hObject) {
         HFONT base = ControlFont();
-        LOGFONTA logFont = {};
-        ::GetObjectA(base ? base : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+        LOGFONTW logFont = {};
+        ::GetObjectW(base ? base : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
         logFont.lfEscapement = 900;
         logFont.lfOrientation = 900;
         verticalFont_.CreateFontIndirect(logFont);
@@ -372,6 +373,7 @@ void CTextProgressCtrl::DrawBar(CDC& dc)
         x = inner.left + (width - extent.cy) / 2;
     }
     dc.SetBkMode(TRANSPARENT);
+    const std::wstring wide = Widen(text);
     const struct {
         const BarPart& part;
         COLORREF color;
@@ -386,7 +388,7 @@ void CTextProgressCtrl::DrawBar(CDC& dc)
         clip.CreateRectRgnIndirect(device);
         ::SelectClipRgn(dc, clip);
         dc.SetTextColor(pass.color);
-        ::ExtTextOutA(dc, x, y, ETO_CLIPPED, &inner, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+        ::ExtTextOutW(dc, x, y, ETO_CLIPPED, &inner, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
     }
     ::SelectClipRgn(dc, nullptr);
 }

@@ -8,6 +8,7 @@
 #include "copy/SizeTexts.h"
 #include "copy/SortClass.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 #include "resource.h"
 
 namespace {
@@ -178,7 +179,7 @@ void CCopyMoviesToFolderDlg::ShowPicture(CButton& button, UINT resourceId)
 UINT CCopyMoviesToFolderDlg::ShownPicture(int buttonId) const
 {
     const HBITMAP shown =
-        reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(m_hWnd, buttonId, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        reinterpret_cast<HBITMAP>(::SendDlgItemMessageW(m_hWnd, buttonId, BM_GETIMAGE, IMAGE_BITMAP, 0));
     for (UINT id : kPictureIds) {
         if (shown && Picture(id)->GetSafeHandle() == shown)
             return id;
@@ -250,7 +251,7 @@ void CCopyMoviesToFolderDlg::UpdateDiskUsage()
     ULARGE_INTEGER free = {};
     // Without a root there is nothing to ask: an empty path would be taken
     // for the current folder's volume.
-    if (root.empty() || !SHGetDiskFreeSpaceExA(root.c_str(), &available, &total, &free)) {
+    if (root.empty() || !SHGetDiskFreeSpaceExW(Widen(root).c_str(), &available, &total, &free)) {
         diskUsage_.SetWindowText(kDiskUsageUnavailable);
         diskUsage_.SetPos(0);
         return;

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "browse/MovieScanner.h"
 #include "copy/SizeTexts.h"
+#include "framework/Text.h"
 
 std::string CollapseDoubleBackslashes(const std::string& path)
 {
@@ -24,10 +27,10 @@ std::string CopyDestinationOf(const std::string& targetFolder, const std::string
 
 std::string VolumeRootOf(const std::string& path)
 {
-    char root[MAX_PATH] = {};
-    if (!GetVolumePathNameA(path.c_str(), root, MAX_PATH))
+    std::vector<wchar_t> root(32768, L'\0');
+    if (!GetVolumePathNameW(FilePath(path).c_str(), root.data(), static_cast<DWORD>(root.size())))
         return std::string();
-    return root;
+    return PlainPath(root.data());
 }
 
 CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destination, bool overwrite)

@@ -1,7 +1,9 @@
 #include "copy/ListCtrlStyled.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
+
+#include "framework/Text.h"
 
 namespace {
 
@@ -56,10 +58,10 @@ iLS_item* FontLevel(iLS_item* record, bool selected)
 }
 
 // Copies every attribute in which the font differs from the base.
-void ApplyDifferences(LOGFONTA& target, HFONT font, const LOGFONTA& base)
+void ApplyDifferences(LOGFONTW& target, HFONT font, const LOGFONTW& base)
 {
-    LOGFONTA f = {};
-    if (!font || !::GetObjectA(font, sizeof(f), &f))
+    LOGFONTW f = {};
+    if (!font || !::GetObjectW(font, sizeof(f), &f))
         return;
     if (f.lfHeight != base.lfHeight)
         target.lfHeight = f.lfHeight;
@@ -87,8 +89,8 @@ void ApplyDifferences(LOGFONTA& target, HFONT font, const LOGFONTA& base)
         target.lfQuality = f.lfQuality;
     if (f.lfPitchAndFamily != base.lfPitchAndFamily)
         target.lfPitchAndFamily = f.lfPitchAndFamily;
-    if (std::strncmp(f.lfFaceName, base.lfFaceName, LF_FACESIZE) != 0)
-        std::memcpy(target.lfFaceName, f.lfFaceName, LF_FACESIZE);
+    if (std::wcsncmp(f.lfFaceName, base.lfFaceName, LF_FACESIZE) != 0)
+        std::wmemcpy(target.lfFaceName, f.lfFaceName, LF_FACESIZE);
 }
 
 }  // namespace
@@ -123,9 +125,9 @@ LRESULT CListCtrlStyled::OnDestroy(WPARAM wp, LPARAM lp)
     return DefWindowProc(WM_DESTROY, wp, lp);
 }
 
-int CListCtrlStyled::InsertColumn(int index, const LVCOLUMNA& column)
+int CListCtrlStyled::InsertColumn(int index, const LVCOLUMNW& column)
 {
-    int inserted = static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
+    int inserted = static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column)));
     if (inserted == -1)
         return -1;
     size_t at = std::min(static_cast<size_t>(inserted), columns_.size());
@@ -143,18 +145,19 @@ int CListCtrlStyled::InsertColumn(int index, const LVCOLUMNA& column)
 
 int CListCtrlStyled::InsertColumn(int index, const std::string& heading, int format, int width, int subItem)
 {
-    LVCOLUMNA column = {};
+    std::wstring wide = Widen(heading);
+    LVCOLUMNW column = {};
     column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.fmt = format;
     column.cx = width;
-    column.pszText = const_cast<char*>(heading.c_str());
+    column.pszText = &wide[0];
     column.iSubItem = subItem;
     return InsertColumn(index, column);
 }
 
-int CListCtrlStyled::InsertItem(const LVITEMA& item)
+int CListCtrlStyled::InsertItem(const LVITEMW& item)
 {
-    LVITEMA copy = item;
+    LVITEMW copy = item;
     auto record = std::make_unique<iLS_item>();
     if (item.mask & LVIF_PARAM) {
         record->userData = item.lParam;
@@ -164,7 +167,7 @@ int CListCtrlStyled::InsertItem(const LVITEMA& item)
     copy.lParam = reinterpret_cast<LPARAM>(record.get());
     for (int column = 1, columns = GetColumnCount(); column < columns; ++column)
         record->subItems.push_back(std::make_unique<iLS_item>());
-    int inserted = static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&copy)));
+    int inserted = static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&copy)));
     if (inserted >= 0)
         record.release();  // owned by the row from now on
     return inserted;
@@ -173,10 +176,11 @@ int CListCtrlStyled::InsertItem(const LVITEMA& item)
 int CListCtrlStyled::InsertItem(UINT mask, int index, const std::string& text, UINT state, UINT stateMask,
                                 int image, LPARAM data)
 {
-    LVITEMA item = {};
+    std::wstring wide = Widen(text);
+    LVITEMW item = {};
     item.mask = mask;
     item.iItem = index;
-    item.pszText = const_cast<char*>(text.c_str());
+    item.pszText = &wide[0];
     item.state = state;
     item.stateMask = stateMask;
     item.iImage = image;
@@ -279,7 +283,7 @@ LRESULT CListCtrlStyled::OnCustomDraw(NMLVCUSTOMDRAW& draw)
             savedItemFont_ = nullptr;
             if (!baseFont_) {
                 baseFont_ = static_cast<HFONT>(::GetCurrentObject(dc, OBJ_FONT));
-                ::GetObjectA(baseFont_, sizeof(baseLogFont_), &baseLogFont_);
+                ::GetObjectW(baseFont_, sizeof(baseLogFont_), &baseLogFont_);
             }
             if (!record)
                 return CDRF_DODEFAULT;
@@ -388,7 +392,7 @@ HFONT CListCtrlStyled::ResolveCellStyle(int column, iLS_item& rowRecord, NMLVCUS
 
 HFONT CListCtrlStyled::CreateStyleFont(CFont& font, DWORD flags) const
 {
-    LOGFONTA logFont = baseLogFont_;
+    LOGFONTW logFont = baseLogFont_;
     logFont.lfWeight = (flags & LIS_BOLD) ? FW_BOLD : FW_NORMAL;
     logFont.lfItalic = (flags & LIS_ITALIC) ? TRUE : FALSE;
     logFont.lfUnderline = (flags & LIS_UNDERLINE) ? TRUE : FALSE;
@@ -400,7 +404,7 @@ HFONT CListCtrlStyled::CreateStyleFont(CFont& font, DWORD flags) const
 HFONT CListCtrlStyled::CreateMergedFont(CFont& merged, HFONT cellFont, HFONT rowFont, HFONT columnFont) const
 {
     // The cell wins over the row, the row over the column.
-    LOGFONTA logFont = baseLogFont_;
+    LOGFONTW logFont = baseLogFont_;
     ApplyDifferences(logFont, columnFont, baseLogFont_);
     ApplyDifferences(logFont, rowFont, baseLogFont_);
     ApplyDifferences(logFont, cellFont, baseLogFont_);

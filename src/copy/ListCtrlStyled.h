@@ -52,11 +52,11 @@ public:
 
     // Inserts a column; returns its index or -1. Existing rows get an empty
     // style record for it.
-    int InsertColumn(int index, const LVCOLUMNA& column);
+    int InsertColumn(int index, const LVCOLUMNW& column);
     // Left, centred or right (format) heading of that width, showing sub-item `subItem`.
     int InsertColumn(int index, const std::string& heading, int format, int width, int subItem);
     // Inserts a row with fresh style records; returns its index or -1.
-    int InsertItem(const LVITEMA& item);
+    int InsertItem(const LVITEMW& item);
     int InsertItem(UINT mask, int index, const std::string& text, UINT state, UINT stateMask, int image,
                    LPARAM data);
     // Delete rows together with their style records.
@@ -91,7 +91,7 @@ private:
     COLORREF selectedBgColor_;
     COLORREF selectedTextColor_;
     HFONT baseFont_ = nullptr;
-    LOGFONTA baseLogFont_ = {};
+    LOGFONTW baseLogFont_ = {};
     HGDIOBJ savedItemFont_ = nullptr;
     HGDIOBJ savedCellFont_ = nullptr;
     bool rowWasSelected_ = false;

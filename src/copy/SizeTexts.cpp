@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "framework/Text.h"
+
 std::string FormatText(const char* format, ...)
 {
     va_list arguments;
@@ -87,8 +89,8 @@ int64_t ParseSizeText(const std::string& text)
 
 int64_t GetFileSize64(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return -1;
     LARGE_INTEGER size;

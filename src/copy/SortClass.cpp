@@ -1,17 +1,10 @@
 #include "copy/SortClass.h"
 
-#include <mbstring.h>
-
 #include <cstdlib>
 
-namespace {
+#include "framework/Text.h"
 
-// Case-insensitive, aware of multibyte code pages.
-int CompareNoCase(const std::string& a, const std::string& b)
-{
-    return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
-                    reinterpret_cast<const unsigned char*>(b.c_str()));
-}
+namespace {
 
 int CompareNumbers(int a, int b)
 {
@@ -71,12 +64,12 @@ void CSortClass::Sort(bool ascending)
 
 int CALLBACK CSortClass::CompareTextAscending(LPARAM a, LPARAM b, LPARAM)
 {
-    return CompareNoCase(Text(a).text, Text(b).text);
+    return CompareNamesIgnoringCase(Text(a).text, Text(b).text);
 }
 
 int CALLBACK CSortClass::CompareTextDescending(LPARAM a, LPARAM b, LPARAM)
 {
-    return CompareNoCase(Text(b).text, Text(a).text);
+    return CompareNamesIgnoringCase(Text(b).text, Text(a).text);
 }
 
 int CALLBACK CSortClass::CompareNumberAscending(LPARAM a, LPARAM b, LPARAM)

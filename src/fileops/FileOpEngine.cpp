@@ -8,6 +8,7 @@
 #include "fileops/CopyName.h"
 #include "fileops/FExeption.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -28,13 +29,10 @@ std::string WithoutTrailingBackslash(std::string path)
 }
 
 // Folder names compare as the file system does: without regard to case
-// (in the ANSI code page, so "É" matches "é") and to a trailing backslash.
-std::string FolderKey(const std::string& path)
+// ("É" matches "é") and to a trailing backslash.
+bool SameFolder(const std::string& a, const std::string& b)
 {
-    std::string key = WithoutTrailingBackslash(path);
-    if (!key.empty())
-        CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
-    return key;
+    return CompareNamesIgnoringCase(WithoutTrailingBackslash(a), WithoutTrailingBackslash(b)) == 0;
 }
 
 int CountBackslashes(const std::string& text)
@@ -46,8 +44,8 @@ int CountBackslashes(const std::string& text)
 // read-only attribute of its source.
 void DiscardFile(const std::string& path)
 {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
+    SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(FilePath(path).c_str());
 }
 
 // The entries of one folder listing ("." and ".." left out), closed when it
@@ -55,7 +53,8 @@ void DiscardFile(const std::string& path)
 class FolderListing {
 public:
     explicit FolderListing(const std::string& mask)
-        : folder_(mask.substr(0, FileNameStart(mask))), handle_(FindFirstFileA(mask.c_str(), &data_))
+        : folder_(mask.substr(0, FileNameStart(mask))),
+          handle_(FindFirstFileW(FilePath(mask).c_str(), &data_))
     {
     }
     ~FolderListing() { Close(); }
@@ -68,19 +67,20 @@ public:
     bool Next()
     {
         while (IsOpen()) {
-            if (started_ && !FindNextFileA(handle_, &data_)) {
+            if (started_ && !FindNextFileW(handle_, &data_)) {
                 Close();
                 break;
             }
             started_ = true;
-            if (Name() != "." && Name() != "..")
+            name_ = Narrow(data_.cFileName);
+            if (name_ != "." && name_ != "..")
                 return true;
         }
         return false;
     }
 
-    std::string Name() const { return data_.cFileName; }
-    std::string FullPath() const { return folder_ + data_.cFileName; }
+    const std::string& Name() const { return name_; }
+    std::string FullPath() const { return folder_ + name_; }
     bool IsFolder() const { return (data_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
     void Close()
@@ -92,7 +92,8 @@ public:
 
 private:
     std::string folder_;
-    WIN32_FIND_DATAA data_;
+    WIN32_FIND_DATAW data_;
+    std::string name_;
     HANDLE handle_;
     bool started_ = false;
 };
@@ -125,7 +126,7 @@ bool IsDriveRoot(const std::string& path)
 
 PathKind ClassifyPath(const std::string& path, unsigned long* error)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = GetLastError();
         if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
@@ -166,7 +167,7 @@ void CFileOpEngine::RefuseUnsafePath(const std::string& path) const
         throw CFExeption(path + " is not a full path.", ERROR_INVALID_NAME);
     if (IsDriveRoot(path))
         throw CFExeption(path + " is the root of a drive.", ERROR_ACCESS_DENIED);
-    if (!keptFolder_.empty() && FolderKey(path) == FolderKey(keptFolder_))
+    if (!keptFolder_.empty() && SameFolder(path, keptFolder_))
         throw CFExeption(path + " is the movie folder itself.", ERROR_ACCESS_DENIED);
 }
 
@@ -190,17 +191,18 @@ bool CFileOpEngine::CopyItem(const std::string& source, const std::string& desti
         // A folder copied into its own parent would only copy onto itself.
         const std::string folder = WithoutTrailingBackslash(source);
         const size_t slash = folder.rfind('\\');
-        if (slash != std::string::npos && FolderKey(folder.substr(0, slash)) == FolderKey(destination))
+        if (slash != std::string::npos && SameFolder(folder.substr(0, slash), destination))
             return true;
     }
 
     // A destination inside the source would see the copies being made in
     // the listing; the copy may then enter only as many sub-folders as the
     // destination lies deeper than the source.
-    const std::string sourceKey = FolderKey(source);
-    const std::string destinationKey = FolderKey(destination);
-    if (destinationKey == sourceKey || destinationKey.compare(0, sourceKey.size() + 1, sourceKey + "\\") == 0)
-        descentBudget_ = CountBackslashes(destinationKey) - CountBackslashes(sourceKey);
+    const std::string from = WithoutTrailingBackslash(source);
+    const std::string into = WithoutTrailingBackslash(destination);
+    if (into.size() >= from.size() && SameFolder(into.substr(0, from.size()), from) &&
+        (into.size() == from.size() || into[from.size()] == '\\'))
+        descentBudget_ = CountBackslashes(into) - CountBackslashes(from);
 
     bool result = true;
     try {
@@ -255,7 +257,7 @@ void CFileOpEngine::CopyFolder(const std::string& source, const std::string& des
     const std::string name = slash == std::string::npos ? std::string() : folder.substr(slash + 1);
     if (!name.empty()) {
         target += name + "\\";
-        if (!CreateDirectoryA(target.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        if (!CreateDirectoryW(FilePath(target).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
             throw CFExeption(GetLastError());
     }
     CopyFolderContents(mask, target);
@@ -272,7 +274,8 @@ void CFileOpEngine::CopyFolderContents(const std::string& mask, const std::strin
         if (descentBudget_ == 0)
             continue;
         const std::string subFolder = destination + listing.Name() + "\\";
-        if (ClassifyPath(subFolder) == PathKind::Missing && !CreateDirectoryA(subFolder.c_str(), nullptr))
+        if (ClassifyPath(subFolder) == PathKind::Missing &&
+            !CreateDirectoryW(FilePath(subFolder).c_str(), nullptr))
             throw CFExeption(GetLastError());
         if (descentBudget_ > 0)
             --descentBudget_;
@@ -292,7 +295,7 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     } else {
         // A read-only file is not replaced (as CopyFileA refuses it; a
         // rename over it would not everywhere).
-        const DWORD attributes = GetFileAttributesA(target.c_str());
+        const DWORD attributes = GetFileAttributesW(FilePath(target).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             throw CFExeption(static_cast<unsigned long>(ERROR_ACCESS_DENIED));
     }
@@ -306,7 +309,7 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     unsigned long code = 0;
     const bool made = work.MakeTemporary(
         [&source](const std::string& path) -> unsigned long {
-            if (CopyFileA(source.c_str(), path.c_str(), TRUE))
+            if (CopyFileW(FilePath(source).c_str(), FilePath(path).c_str(), TRUE))
                 return 0;
             const DWORD error = GetLastError();
             if (error != ERROR_FILE_EXISTS)  // else taken by someone else: not ours
@@ -316,7 +319,8 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
         temporary, code);
     if (!made)
         throw CFExeption(code);
-    if (!MoveFileExA(temporary.c_str(), target.c_str(), replaceExisting_ ? MOVEFILE_REPLACE_EXISTING : 0)) {
+    if (!MoveFileExW(FilePath(temporary).c_str(), FilePath(target).c_str(),
+                     replaceExisting_ ? MOVEFILE_REPLACE_EXISTING : 0)) {
         code = GetLastError();
         DiscardFile(temporary);
         throw CFExeption(code);
@@ -340,7 +344,7 @@ void CFileOpEngine::DeleteTree(const std::string& path)
     if (ClassifyPath(path) == PathKind::File) {
         if (!ConfirmDeletable(path))
             skipped_ = true;
-        else if (!DeleteFileA(path.c_str()))
+        else if (!DeleteFileW(FilePath(path).c_str()))
             throw CFExeption(GetLastError());
         return;
     }
@@ -350,13 +354,13 @@ void CFileOpEngine::DeleteTree(const std::string& path)
         while (listing.Next())
             DeleteTree(listing.FullPath());
     }
-    if (!RemoveDirectoryA(path.c_str()) && !skipped_)
+    if (!RemoveDirectoryW(FilePath(path).c_str()) && !skipped_)
         throw CFExeption(GetLastError());
 }
 
 bool CFileOpEngine::ConfirmDeletable(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return false;
     if (!(attributes & FILE_ATTRIBUTE_READONLY))
@@ -377,5 +381,5 @@ bool CFileOpEngine::ConfirmDeletable(const std::string& path)
                 return true;
         }
     }
-    return SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+    return SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
 }

@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include "framework/Text.h"
+
 namespace {
 
 // The text of a list or combo item: ask its length, then the text (both
@@ -9,13 +11,29 @@ std::string ItemText(const CWnd& control, UINT lengthMessage, UINT textMessage, 
     LRESULT length = control.SendMessage(lengthMessage, index);
     if (length < 0)
         return std::string();
-    std::string text(length + 1, '\0');
+    std::wstring text(length + 1, L'\0');
     LRESULT got = control.SendMessage(textMessage, index, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(got < 0 ? 0 : got);
-    return text;
+    return Narrow(text);
+}
+
+LRESULT SendText(const CWnd& control, UINT message, WPARAM wp, const std::string& text)
+{
+    const std::wstring wide = Widen(text);
+    return control.SendMessage(message, wp, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 }  // namespace
+
+int CComboBox::AddString(const std::string& text)
+{
+    return static_cast<int>(SendText(*this, CB_ADDSTRING, 0, text));
+}
+
+int CListBox::InsertString(int index, const std::string& text)
+{
+    return static_cast<int>(SendText(*this, LB_INSERTSTRING, index, text));
+}
 
 std::string CComboBox::GetLBText(int index) const
 {
@@ -55,44 +73,45 @@ RECT CListBox::GetItemRect(int index) const
 HTREEITEM CTreeCtrl::InsertItem(const std::string& text, int image, int selectedImage, HTREEITEM parent,
                                 HTREEITEM after, LPARAM data)
 {
-    TVINSERTSTRUCTA insert = {};
+    std::wstring wide = Widen(text);
+    TVINSERTSTRUCTW insert = {};
     insert.hParent = parent;
     insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.pszText = &wide[0];
     insert.item.iImage = image;
     insert.item.iSelectedImage = selectedImage;
     insert.item.lParam = data;
-    return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    return reinterpret_cast<HTREEITEM>(SendMessage(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
 std::string CTreeCtrl::GetItemText(HTREEITEM item) const
 {
-    std::vector<char> buffer(4096, '\0');
-    TVITEMA tv = {};
+    std::vector<wchar_t> buffer(4096, L'\0');
+    TVITEMW tv = {};
     tv.mask = TVIF_TEXT;
     tv.hItem = item;
     tv.pszText = buffer.data();
     tv.cchTextMax = static_cast<int>(buffer.size());
-    if (!SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
+    if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)))
         return std::string();
-    return tv.pszText ? std::string(tv.pszText) : std::string();
+    return Narrow(tv.pszText);
 }
 
 LPARAM CTreeCtrl::GetItemData(HTREEITEM item) const
 {
-    TVITEMA tv = {};
+    TVITEMW tv = {};
     tv.mask = TVIF_PARAM;
     tv.hItem = item;
-    return SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)) ? tv.lParam : 0;
+    return SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)) ? tv.lParam : 0;
 }
 
 bool CTreeCtrl::GetItemImage(HTREEITEM item, int* image, int* selectedImage) const
 {
-    TVITEMA tv = {};
+    TVITEMW tv = {};
     tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     tv.hItem = item;
-    if (!SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)))
+    if (!SendMessage(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)))
         return false;
     *image = tv.iImage;
     *selectedImage = tv.iSelectedImage;
@@ -101,36 +120,37 @@ bool CTreeCtrl::GetItemImage(HTREEITEM item, int* image, int* selectedImage) con
 
 BOOL CTreeCtrl::SetItemState(HTREEITEM item, UINT state, UINT mask)
 {
-    TVITEMA tv = {};
+    TVITEMW tv = {};
     tv.mask = TVIF_STATE;
     tv.hItem = item;
     tv.state = state;
     tv.stateMask = mask;
-    return static_cast<BOOL>(SendMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv)));
+    return static_cast<BOOL>(SendMessage(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv)));
 }
 
 std::string CListCtrl::GetItemText(int item, int subItem) const
 {
-    std::vector<char> buffer(4096, '\0');
-    LVITEMA lv = {};
+    std::vector<wchar_t> buffer(4096, L'\0');
+    LVITEMW lv = {};
     lv.iSubItem = subItem;
     lv.pszText = buffer.data();
     lv.cchTextMax = static_cast<int>(buffer.size());
-    LRESULT got = SendMessage(LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&lv));
-    return std::string(buffer.data(), got > 0 ? got : 0);
+    LRESULT got = SendMessage(LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&lv));
+    return Narrow(std::wstring(buffer.data(), got > 0 ? got : 0));
 }
 
 BOOL CListCtrl::SetItemText(int item, int subItem, const std::string& text)
 {
-    LVITEMA lv = {};
+    std::wstring wide = Widen(text);
+    LVITEMW lv = {};
     lv.iSubItem = subItem;
-    lv.pszText = const_cast<char*>(text.c_str());
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&lv)));
+    lv.pszText = &wide[0];
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&lv)));
 }
 
 BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask)
 {
-    LVITEMA lv = {};
+    LVITEMW lv = {};
     lv.state = state;
     lv.stateMask = mask;
     return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&lv)));
@@ -138,23 +158,23 @@ BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask)
 
 DWORD_PTR CListCtrl::GetItemData(int item) const
 {
-    LVITEMA lv = {};
+    LVITEMW lv = {};
     lv.mask = LVIF_PARAM;
     lv.iItem = item;
-    return SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lv)) ? lv.lParam : 0;
+    return SendMessage(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&lv)) ? lv.lParam : 0;
 }
 
 BOOL CListCtrl::SetItemData(int item, DWORD_PTR data)
 {
-    LVITEMA lv = {};
+    LVITEMW lv = {};
     lv.mask = LVIF_PARAM;
     lv.iItem = item;
     lv.lParam = static_cast<LPARAM>(data);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lv)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&lv)));
 }
 
 int CListCtrl::GetColumnCount() const
 {
     HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-    return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    return header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }

@@ -35,10 +35,7 @@ public:
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
-    int AddString(const std::string& text)
-    {
-        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    }
+    int AddString(const std::string& text);
     std::string GetLBText(int index) const;
     std::vector<std::string> Items() const;
 };
@@ -57,10 +54,7 @@ public:
         return static_cast<int>(SendMessage(LB_SETSEL, select, index));
     }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
-    int InsertString(int index, const std::string& text)
-    {
-        return static_cast<int>(SendMessage(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text.c_str())));
-    }
+    int InsertString(int index, const std::string& text);
     int SetItemData(int index, DWORD_PTR data)
     {
         return static_cast<int>(SendMessage(LB_SETITEMDATA, index, data));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 #include "framework/ToolBar.h"
 #include "framework/WinApp.h"
 
@@ -23,8 +24,8 @@ std::vector<CDialog*>& ModalDialogs()
 // The combo boxes get their items this way.
 void ExecuteDlgInit(HWND dialog, UINT templateId)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(240));
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(240));
     if (!found)
         return;
     const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
@@ -39,7 +40,9 @@ void ExecuteDlgInit(HWND dialog, UINT templateId)
         text = text.c_str();  // the bytes end in a zero
         // 0x0401/0x0403 are the 16-bit list and combo "add string" messages.
         UINT add = message == 0x0403 ? CB_ADDSTRING : message == 0x0401 ? LB_ADDSTRING : message;
-        ::SendDlgItemMessageA(dialog, id, add, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        // The resource script's bytes are Windows-1252.
+        const std::wstring item = Widen(FromWindows1252(text));
+        ::SendDlgItemMessageW(dialog, id, add, 0, reinterpret_cast<LPARAM>(item.c_str()));
         data += 8 + length;
     }
 }
@@ -47,11 +50,11 @@ void ExecuteDlgInit(HWND dialog, UINT templateId)
 // Tooltips of toolbar buttons: the string whose id is the button's command.
 bool FillTooltip(NMHDR* header)
 {
-    if (header->code != TTN_GETDISPINFOA)
+    if (header->code != TTN_GETDISPINFOW)
         return false;
-    auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
     std::string text = LoadResourceString(static_cast<UINT>(header->idFrom)).substr(0, 79);
-    lstrcpynA(info->szText, text.c_str(), sizeof(info->szText));
+    lstrcpynW(info->szText, Widen(text).c_str(), sizeof(info->szText) / sizeof(info->szText[0]));
     info->lpszText = info->szText;
     return true;
 }
@@ -63,7 +66,7 @@ bool IsDialogMessageOfThread(HWND modal, MSG& msg)
     HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(root));
     HWND target = dialog && root != modal && !dialog->IsModal() ? root : modal;
-    return ::IsWindow(target) && ::IsDialogMessageA(target, &msg);
+    return ::IsWindow(target) && ::IsDialogMessageW(target, &msg);
 }
 
 }  // namespace
@@ -111,7 +114,7 @@ bool CDialog::Create(UINT templateId, CWnd* parent)
     templateId_ = templateId;
     parent_ = parent;
     HWND owner = parent ? parent->m_hWnd : nullptr;
-    HWND wnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner,
+    HWND wnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
                                   &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     return wnd != nullptr;
 }
@@ -123,7 +126,7 @@ INT_PTR CDialog::DoModal()
     modal_ = true;
     ended_ = false;
     result_ = -1;
-    HWND wnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
+    HWND wnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner,
                                   &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
     if (!wnd) {
         modal_ = false;
@@ -140,7 +143,7 @@ INT_PTR CDialog::DoModal()
     }
     MSG msg;
     while (!ended_) {
-        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // WM_QUIT belongs to an outer loop: end the dialog, pass it on.
             if (got == 0)
@@ -151,7 +154,7 @@ INT_PTR CDialog::DoModal()
             continue;
         if (!IsDialogMessageOfThread(wnd, msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     ModalDialogs().erase(std::find(ModalDialogs().begin(), ModalDialogs().end(), this));
@@ -171,7 +174,7 @@ void CDialog::EndDialog(INT_PTR result)
     ended_ = true;
     if (m_hWnd) {
         if (modal_)
-            ::PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the loop
+            ::PostMessageW(m_hWnd, WM_NULL, 0, 0);  // wakes the loop
         else
             ::EndDialog(m_hWnd, result);
     }
@@ -261,7 +264,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM
         case WM_QUERYDRAGICON:
             return static_cast<INT_PTR>(result);
         default:
-            ::SetWindowLongPtrA(wnd, DWLP_MSGRESULT, result);
+            ::SetWindowLongPtrW(wnd, DWLP_MSGRESULT, result);
             return TRUE;
     }
 }

@@ -2,38 +2,40 @@
 
 #include <cstring>
 
+#include "framework/Text.h"
+
 BOOL CFont::CreatePointFont(int pointSize, const char* faceName, BYTE pitchAndFamily)
 {
     HDC screen = ::GetDC(nullptr);
-    LOGFONTA font = {};
+    LOGFONTW font = {};
     font.lfHeight = -MulDiv(pointSize, GetDeviceCaps(screen, LOGPIXELSY), 720);
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfPitchAndFamily = pitchAndFamily;
     ::ReleaseDC(nullptr, screen);
-    lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, Widen(faceName).c_str(), LF_FACESIZE);
     return CreateFontIndirect(font);
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONTA& font)
+BOOL CFont::CreateFontIndirect(const LOGFONTW& font)
 {
-    Attach(::CreateFontIndirectA(&font));
+    Attach(::CreateFontIndirectW(&font));
     return m_hObject != nullptr;
 }
 
-bool CFont::GetLogFont(LOGFONTA* font) const
+bool CFont::GetLogFont(LOGFONTW* font) const
 {
-    return m_hObject && ::GetObjectA(m_hObject, sizeof(*font), font) != 0;
+    return m_hObject && ::GetObjectW(m_hObject, sizeof(*font), font) != 0;
 }
 
 BOOL CBitmap::LoadBitmap(UINT resourceId)
 {
-    Attach(::LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId)));
+    Attach(::LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId)));
     return m_hObject != nullptr;
 }
 
 BOOL CBitmap::LoadImage(UINT resourceId, int width, int height, UINT flags)
 {
-    Attach(static_cast<HBITMAP>(::LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+    Attach(static_cast<HBITMAP>(::LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
                                              IMAGE_BITMAP, width, height, flags)));
     return m_hObject != nullptr;
 }
@@ -48,7 +50,7 @@ SIZE CBitmap::GetSize() const
 {
     BITMAP info = {};
     if (m_hObject)
-        ::GetObjectA(m_hObject, sizeof(info), &info);
+        ::GetObjectW(m_hObject, sizeof(info), &info);
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
@@ -101,14 +103,21 @@ BOOL CDC::CreateCompatibleDC(HDC dc)
 void CDC::FillSolidRect(const RECT& rect, COLORREF color)
 {
     COLORREF previous = ::SetBkColor(m_hDC, color);
-    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     ::SetBkColor(m_hDC, previous);
+}
+
+int CDC::DrawText(const std::string& text, RECT* rect, UINT format)
+{
+    const std::wstring wide = Widen(text);
+    return ::DrawTextW(m_hDC, wide.c_str(), static_cast<int>(wide.size()), rect, format);
 }
 
 SIZE CDC::GetTextExtent(const std::string& text) const
 {
     SIZE size = {};
-    ::GetTextExtentPoint32A(m_hDC, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = Widen(text);
+    ::GetTextExtentPoint32W(m_hDC, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
 }
 

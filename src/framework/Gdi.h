@@ -52,14 +52,14 @@ public:
     // pointSize in tenths of a point, as the screen shows it; pitchAndFamily
     // guides the choice of a stand-in when the face is not installed.
     BOOL CreatePointFont(int pointSize, const char* faceName, BYTE pitchAndFamily = DEFAULT_PITCH);
-    BOOL CreateFontIndirect(const LOGFONTA& font);
-    bool GetLogFont(LOGFONTA* font) const;
+    BOOL CreateFontIndirect(const LOGFONTW& font);
+    bool GetLogFont(LOGFONTW* font) const;
 };
 
 class CBitmap : public CGdiObject<HBITMAP> {
 public:
     BOOL LoadBitmap(UINT resourceId);
-    // LoadImageA of a bitmap resource at the given size (0, 0: its own).
+    // LoadImageW of a bitmap resource at the given size (0, 0: its own).
     BOOL LoadImage(UINT resourceId, int width, int height, UINT flags = LR_DEFAULTCOLOR);
     BOOL CreateCompatibleBitmap(HDC dc, int width, int height);
     SIZE GetSize() const;
@@ -112,10 +112,7 @@ public:
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     void FillSolidRect(const RECT& rect, COLORREF color);
-    int DrawText(const std::string& text, RECT* rect, UINT format)
-    {
-        return ::DrawTextA(m_hDC, text.c_str(), static_cast<int>(text.size()), rect, format);
-    }
+    int DrawText(const std::string& text, RECT* rect, UINT format);
     SIZE GetTextExtent(const std::string& text) const;
     BOOL BitBlt(int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop)
     {

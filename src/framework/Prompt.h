@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// One program start through the shell (the fields of SHELLEXECUTEINFOA that
+// One program start through the shell (the fields of SHELLEXECUTEINFOW that
 // the program sets; no verb, no owner, no process handle is ever asked for).
 struct LaunchRequest {
     std::string file;
@@ -16,7 +16,7 @@ struct LaunchRequest {
     int show = SW_SHOW;
 };
 
-// A file-open picker (GetOpenFileNameA); it never changes the current
+// A file-open picker (GetOpenFileNameW); it never changes the current
 // directory.
 struct FileDialogRequest {
     HWND owner = nullptr;
@@ -30,8 +30,8 @@ class Prompt {
 public:
     virtual ~Prompt() = default;
 
-    // MessageBoxA; with iconResource the box shows that icon of the program
-    // (MessageBoxIndirectA with MB_USERICON). Returns IDOK, IDYES, ...
+    // MessageBoxW; with iconResource the box shows that icon of the program
+    // (MessageBoxIndirectW with MB_USERICON). Returns IDOK, IDYES, ...
     virtual int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type,
                             int iconResource = 0) = 0;
 

@@ -1,36 +1,38 @@
-// The real prompt: Windows message boxes, shell pickers and ShellExecuteExA.
+// The real prompt: Windows message boxes, shell pickers and ShellExecuteExW.
 #include <windows.h>
 
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <cstring>
+#include <cwchar>
+#include <vector>
 
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 
 namespace {
 
 struct BrowseStart {
-    const std::string* initialFolder;
+    std::wstring initialFolder;
 };
 
 int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM, LPARAM data)
 {
     if (msg == BFFM_INITIALIZED) {
         auto* start = reinterpret_cast<BrowseStart*>(data);
-        SendMessageA(wnd, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->initialFolder->c_str()));
+        SendMessageW(wnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->initialFolder.c_str()));
     }
     return 0;
 }
 
-// "a|b|c||" becomes "a\0b\0c\0\0", the form that GetOpenFileNameA wants.
-std::string FilterForSystem(const std::string& filter)
+// "a|b|c||" becomes "a\0b\0c\0\0", the form that GetOpenFileNameW wants.
+std::wstring FilterForSystem(const std::string& filter)
 {
-    std::string result = filter;
-    for (char& c : result)
-        if (c == '|')
-            c = '\0';
-    result.push_back('\0');
+    std::wstring result = Widen(filter);
+    for (wchar_t& c : result)
+        if (c == L'|')
+            c = L'\0';
+    result.push_back(L'\0');
     return result;
 }
 
@@ -39,17 +41,19 @@ public:
     int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type,
                     int iconResource) override
     {
+        const std::wstring wideText = Widen(text);
+        const std::wstring wideCaption = Widen(caption);
         if (iconResource == 0)
-            return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
-        MSGBOXPARAMSA params = {};
+            return MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), type);
+        MSGBOXPARAMSW params = {};
         params.cbSize = sizeof(params);
         params.hwndOwner = owner;
-        params.hInstance = GetModuleHandleA(nullptr);
-        params.lpszText = text.c_str();
-        params.lpszCaption = caption.c_str();
+        params.hInstance = GetModuleHandleW(nullptr);
+        params.lpszText = wideText.c_str();
+        params.lpszCaption = wideCaption.c_str();
         params.dwStyle = (type & ~MB_ICONMASK) | MB_USERICON;
-        params.lpszIcon = MAKEINTRESOURCEA(iconResource);
-        return MessageBoxIndirectA(&params);
+        params.lpszIcon = MAKEINTRESOURCEW(iconResource);
+        return MessageBoxIndirectW(&params);
     }
 
     std::string BrowseForFolder(HWND owner, const std::string& title, const std::string& initialFolder,
@@ -58,19 +62,22 @@ public:
         IMalloc* allocator = nullptr;
         if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr)
             return std::string();
-        char displayName[MAX_PATH] = {};
-        BrowseStart start = {&initialFolder};
-        BROWSEINFOA info = {};
+        wchar_t displayName[MAX_PATH] = {};
+        BrowseStart start = {Widen(initialFolder)};
+        const std::wstring wideTitle = Widen(title);
+        BROWSEINFOW info = {};
         info.hwndOwner = owner;
         info.pszDisplayName = displayName;
-        info.lpszTitle = title.c_str();
+        info.lpszTitle = wideTitle.c_str();
         info.ulFlags = flags;
         info.lpfn = BrowseCallback;
         info.lParam = reinterpret_cast<LPARAM>(&start);
         std::string result;
-        if (LPITEMIDLIST item = SHBrowseForFolderA(&info)) {
-            if (SHGetPathFromIDListA(item, displayName))
-                result = displayName;
+        if (LPITEMIDLIST item = SHBrowseForFolderW(&info)) {
+            // Room for a long path, not only the classic 260 characters.
+            std::vector<wchar_t> path(32768, L'\0');
+            if (SHGetPathFromIDListEx(item, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT))
+                result = Narrow(path.data());
             allocator->Free(item);
         }
         allocator->Release();
@@ -79,47 +86,52 @@ public:
 
     bool PickFiles(const FileDialogRequest& request, std::vector<std::string>& paths) override
     {
-        std::string filter = FilterForSystem(request.filter);
-        std::vector<char> buffer(0x7FFF, '\0');
-        OPENFILENAMEA ofn = {};
+        const std::wstring filter = FilterForSystem(request.filter);
+        const std::wstring title = Widen(request.title);
+        const std::wstring extension = Widen(request.defaultExtension);
+        std::vector<wchar_t> buffer(0x7FFF, L'\0');
+        OPENFILENAMEW ofn = {};
         ofn.lStructSize = sizeof(ofn);
         ofn.hwndOwner = request.owner;
         ofn.lpstrFilter = filter.c_str();
         ofn.nFilterIndex = 1;
         ofn.lpstrFile = buffer.data();
         ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-        ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-        ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+        ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+        ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
         // The picker must never move the current directory: nothing of ours
         // depends on it, and neither must the programs we start.
         ofn.Flags = request.flags | OFN_NOCHANGEDIR;
-        if (!GetOpenFileNameA(&ofn))
+        if (!GetOpenFileNameW(&ofn))
             return false;
         paths.clear();
-        const char* first = buffer.data();
-        const char* next = first + strlen(first) + 1;
-        if ((request.flags & OFN_ALLOWMULTISELECT) && *next != '\0') {
+        const wchar_t* first = buffer.data();
+        const wchar_t* next = first + wcslen(first) + 1;
+        if ((request.flags & OFN_ALLOWMULTISELECT) && *next != L'\0') {
             // Several files: the folder, then each name, each ended by a zero.
-            std::string folder = first;
+            std::string folder = Narrow(first);
             if (!folder.empty() && folder.back() != '\\')
                 folder += '\\';
-            for (; *next != '\0'; next += strlen(next) + 1)
-                paths.push_back(folder + next);
+            for (; *next != L'\0'; next += wcslen(next) + 1)
+                paths.push_back(folder + Narrow(next));
         } else {
-            paths.push_back(first);
+            paths.push_back(Narrow(first));
         }
         return true;
     }
 
     bool Launch(const LaunchRequest& request) override
     {
-        SHELLEXECUTEINFOA info = {};
+        const std::wstring file = Widen(request.file);
+        const std::wstring parameters = Widen(request.parameters);
+        const std::wstring directory = Widen(request.directory);
+        SHELLEXECUTEINFOW info = {};
         info.cbSize = sizeof(info);
-        info.lpFile = request.file.c_str();
-        info.lpParameters = request.parameters.empty() ? nullptr : request.parameters.c_str();
-        info.lpDirectory = request.directory.empty() ? nullptr : request.directory.c_str();
+        info.lpFile = file.c_str();
+        info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+        info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
         info.nShow = request.show;
-        return ShellExecuteExA(&info) != FALSE;
+        return ShellExecuteExW(&info) != FALSE;
     }
 };
 

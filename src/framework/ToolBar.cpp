@@ -4,24 +4,26 @@
 
 #include <cstring>
 
+#include "framework/Text.h"
+
 bool CToolBar::CreateEx(CWnd* parent)
 {
     HWND wnd =
-        CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+        CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
                         WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NODIVIDER | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0,
-                        0, 0, 0, parent->m_hWnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+                        0, 0, 0, parent->m_hWnd, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!wnd)
         return false;
     Attach(wnd);
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    ::SetWindowLongPtrA(wnd, GWL_EXSTYLE, ::GetWindowLongPtrA(wnd, GWL_EXSTYLE) | WS_EX_STATICEDGE);
+    ::SetWindowLongPtrW(wnd, GWL_EXSTYLE, ::GetWindowLongPtrW(wnd, GWL_EXSTYLE) | WS_EX_STATICEDGE);
     return true;
 }
 
 bool CToolBar::LoadToolBar(UINT resourceId)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(241));
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(241));
     if (!found)
         return false;
     const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
@@ -61,7 +63,7 @@ bool CToolBar::LoadToolBar(UINT resourceId)
         tb.push_back(button);
     }
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(imageSize_.cx, imageSize_.cy));
-    SendMessage(TB_ADDBUTTONSA, tb.size(), reinterpret_cast<LPARAM>(tb.data()));
+    SendMessage(TB_ADDBUTTONSW, tb.size(), reinterpret_cast<LPARAM>(tb.data()));
     SendMessage(TB_AUTOSIZE);
     return true;
 }
@@ -71,12 +73,12 @@ namespace {
 // The strip as a 24-bit picture in which the key colour is the button face.
 HBITMAP LoadStripWithFace(UINT resourceId, COLORREF keyColor)
 {
-    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap)
         return nullptr;
     DIBSECTION dib = {};
-    if (GetObjectA(bitmap, sizeof(dib), &dib) == sizeof(dib) && dib.dsBm.bmBitsPixel == 24) {
+    if (GetObjectW(bitmap, sizeof(dib), &dib) == sizeof(dib) && dib.dsBm.bmBitsPixel == 24) {
         COLORREF face = GetSysColor(COLOR_BTNFACE);
         auto* bits = static_cast<BYTE*>(dib.dsBm.bmBits);
         for (int y = 0; y < dib.dsBm.bmHeight; ++y) {
@@ -131,9 +133,9 @@ void CToolBar::EnableButton(UINT command, bool enable)
 
 std::string LoadResourceString(UINT id)
 {
-    char buffer[4096];
-    int length = ::LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof(buffer));
-    return std::string(buffer, length > 0 ? length : 0);
+    wchar_t buffer[4096];
+    int length = ::LoadStringW(GetModuleHandleW(nullptr), id, buffer, sizeof(buffer) / sizeof(buffer[0]));
+    return Narrow(std::wstring(buffer, length > 0 ? length : 0));
 }
 
 CMenu::~CMenu()
@@ -144,7 +146,7 @@ CMenu::~CMenu()
 
 bool CMenu::LoadMenu(UINT resourceId)
 {
-    m_hMenu = ::LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId));
+    m_hMenu = ::LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId));
     return m_hMenu != nullptr;
 }
 

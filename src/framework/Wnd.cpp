@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+#include "framework/Text.h"
+
 namespace {
 
 std::unordered_map<HWND, CWnd*>& HandleMap()
@@ -21,7 +23,7 @@ CWnd::~CWnd()
     if (m_hWnd) {
         HWND wnd = m_hWnd;
         if (oldWndProc_) {
-            SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
+            SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
             oldWndProc_ = nullptr;
         }
         Detach();
@@ -60,7 +62,7 @@ bool CWnd::SubclassWindow(HWND wnd)
     if (!Attach(wnd))
         return false;
     oldWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+        SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
     return true;
 }
 
@@ -71,27 +73,28 @@ bool CWnd::SubclassDlgItem(int id, CWnd* parent)
 
 const char* CWnd::RegisterClass(const char* name, UINT style, HCURSOR cursor, HBRUSH background, HICON icon)
 {
-    WNDCLASSA existing;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoA(instance, name, &existing))
+    WNDCLASSW existing;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring wideName = Widen(name);
+    if (GetClassInfoW(instance, wideName.c_str(), &existing))
         return name;
-    WNDCLASSA wc = {};
+    WNDCLASSW wc = {};
     wc.style = style;
     wc.lpfnWndProc = &CWnd::StaticWndProc;
     wc.hInstance = instance;
     wc.hCursor = cursor;
     wc.hbrBackground = background;
     wc.hIcon = icon;
-    wc.lpszClassName = name;
-    return ::RegisterClassA(&wc) ? name : nullptr;
+    wc.lpszClassName = wideName.c_str();
+    return ::RegisterClassW(&wc) ? name : nullptr;
 }
 
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menu)
 {
     windowBeingCreated = this;
-    HWND wnd = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menu,
-                               GetModuleHandleA(nullptr), nullptr);
+    HWND wnd = CreateWindowExW(exStyle, Widen(className).c_str(), Widen(title).c_str(), style, x, y, width,
+                               height, parent, menu, GetModuleHandleW(nullptr), nullptr);
     windowBeingCreated = nullptr;
     if (!wnd) {
         if (m_hWnd)
@@ -110,14 +113,24 @@ namespace {
 
 std::string TextOfWindow(HWND wnd)
 {
-    int length = GetWindowTextLengthA(wnd);
-    std::string text(length + 1, '\0');
-    int got = ::GetWindowTextA(wnd, &text[0], length + 1);
+    int length = GetWindowTextLengthW(wnd);
+    std::wstring text(length + 1, L'\0');
+    int got = ::GetWindowTextW(wnd, &text[0], length + 1);
     text.resize(got > 0 ? got : 0);
-    return text;
+    return Narrow(text);
 }
 
 }  // namespace
+
+void CWnd::SetWindowText(const std::string& text)
+{
+    ::SetWindowTextW(m_hWnd, Widen(text).c_str());
+}
+
+void CWnd::SetDlgItemText(int id, const std::string& text)
+{
+    ::SetDlgItemTextW(m_hWnd, id, Widen(text).c_str());
+}
 
 std::string CWnd::GetWindowText() const
 {
@@ -151,7 +164,7 @@ void CWnd::CenterWindow(HWND over)
     if (over && ::IsWindowVisible(over)) {
         ::GetWindowRect(over, &area);
     } else {
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
     RECT own = GetWindowRect();
     int width = own.right - own.left;
@@ -233,8 +246,8 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
 {
     if (oldWndProc_)
-        return CallWindowProcA(oldWndProc_, m_hWnd, msg, wp, lp);
-    return ::DefWindowProcA(m_hWnd, msg, wp, lp);
+        return CallWindowProcW(oldWndProc_, m_hWnd, msg, wp, lp);
+    return ::DefWindowProcW(m_hWnd, msg, wp, lp);
 }
 
 LRESULT CWnd::RouteMessage(UINT msg, WPARAM wp, LPARAM lp)
@@ -242,7 +255,7 @@ LRESULT CWnd::RouteMessage(UINT msg, WPARAM wp, LPARAM lp)
     LRESULT result = WindowProc(msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         if (oldWndProc_) {
-            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
+            SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
             oldWndProc_ = nullptr;
         }
         Detach();
@@ -260,7 +273,7 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
         self->Attach(wnd);
     }
     if (!self)
-        return ::DefWindowProcA(wnd, msg, wp, lp);
+        return ::DefWindowProcW(wnd, msg, wp, lp);
     return self->RouteMessage(msg, wp, lp);
 }
 
@@ -268,6 +281,6 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     CWnd* self = FromHandlePermanent(wnd);
     if (!self)
-        return ::DefWindowProcA(wnd, msg, wp, lp);
+        return ::DefWindowProcW(wnd, msg, wp, lp);
     return self->RouteMessage(msg, wp, lp);
 }

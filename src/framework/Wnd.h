@@ -1,6 +1,7 @@
 #pragma once
 // CWnd: a C++ object bound to a window handle, with message dispatch
-// through a readable table of handlers (the message map).
+// through a readable table of handlers (the message map). Windows are
+// Unicode windows; texts cross as UTF-8 (framework/Text.h).
 #include <windows.h>
 
 #include <functional>
@@ -94,13 +95,13 @@ public:
     // Plain window operations.
     LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const
     {
-        return ::SendMessageA(m_hWnd, msg, wp, lp);
+        return ::SendMessageW(m_hWnd, msg, wp, lp);
     }
     BOOL PostMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const
     {
-        return ::PostMessageA(m_hWnd, msg, wp, lp);
+        return ::PostMessageW(m_hWnd, msg, wp, lp);
     }
-    void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
@@ -110,7 +111,7 @@ public:
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     std::string GetDlgItemText(int id) const;
-    void SetDlgItemText(int id, const std::string& text) { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+    void SetDlgItemText(int id, const std::string& text);
     HWND GetParent() const { return ::GetParent(m_hWnd); }
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
@@ -119,7 +120,7 @@ public:
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
     }
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
-    LONG_PTR GetStyle() const { return ::GetWindowLongPtrA(m_hWnd, GWL_STYLE); }
+    LONG_PTR GetStyle() const { return ::GetWindowLongPtrW(m_hWnd, GWL_STYLE); }
     void CenterWindow(HWND over = nullptr);
 
 protected:

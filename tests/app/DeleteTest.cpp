@@ -10,6 +10,8 @@
 #include <map>
 
 #include "browse/TextFile.h"
+#include "framework/Text.h"
+#include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
 
 namespace {
@@ -135,7 +137,7 @@ TEST_F(DeleteSelected, ReadOnlyMovieGoesOnlyAfterYesAndNoOrCancelKeepItWithItsMe
     StartWith(
         {"yes.mpg", "yes.mpg.txt", "no.mpg", "no.mpg.txt", "cancel.mpg", "cancel.mpg.txt", "plain.avi"});
     for (const char* name : {"yes.mpg", "no.mpg", "cancel.mpg"})
-        ASSERT_TRUE(SetFileAttributesA(Movie(name).c_str(), FILE_ATTRIBUTE_READONLY));
+        ASSERT_TRUE(SetFileAttributesW(FilePath(Movie(name)).c_str(), FILE_ATTRIBUTE_READONLY));
     const std::map<std::string, int> answer = {
         {"yes.mpg", IDYES}, {"no.mpg", IDNO}, {"cancel.mpg", IDCANCEL}};
     w.Click(1018);  // Select All
@@ -178,7 +180,7 @@ TEST_F(DeleteSelected, ReadOnlyMovieGoesOnlyAfterYesAndNoOrCancelKeepItWithItsMe
 TEST_F(DeleteSelected, LockedMovieShowsOneErrorBoxAndKeepsItsMetadataWhileTheOthersGo)
 {
     StartWith({"locked.mpg", "locked.mpg.txt", "free.avi", "free.avi.txt"});
-    HANDLE lock = CreateFileA(Movie("locked.mpg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    HANDLE lock = CreateFileW(FilePath(Movie("locked.mpg")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     w.Click(1018);
@@ -212,7 +214,7 @@ TEST_F(DeleteSelected, EverySelectedEntryGoesEvenPastTheFirst1024)
     for (int i = 0; i < kMovies; ++i) {
         char name[32];
         std::snprintf(name, sizeof(name), "m%04d.mpg", i);
-        HANDLE file = CreateFileA(Movie(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        HANDLE file = CreateFileW(FilePath(Movie(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, file) << name;
         CloseHandle(file);
@@ -231,9 +233,9 @@ TEST_F(DeleteSelected, EverySelectedEntryGoesEvenPastTheFirst1024)
     EXPECT_EQ(kMovies, std::count_if(log.begin(), log.end(), [](const std::string& m) {
                   return m.rfind("File (plus metafile) deleted: ", 0) == 0;
               }));
-    WIN32_FIND_DATAA data;
-    HANDLE left = FindFirstFileA((Folder() + "\\*.mpg").c_str(), &data);
-    EXPECT_EQ(INVALID_HANDLE_VALUE, left) << "left over: " << data.cFileName;
+    WIN32_FIND_DATAW data;
+    HANDLE left = FindFirstFileW(FilePath(Folder() + "\\*.mpg").c_str(), &data);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, left) << "left over: " << Narrow(data.cFileName);
     if (left != INVALID_HANDLE_VALUE)
         FindClose(left);
 }
@@ -241,10 +243,10 @@ TEST_F(DeleteSelected, EverySelectedEntryGoesEvenPastTheFirst1024)
 TEST_F(DeleteSelected, MetadataFileThatStaysIsReportedAndNotLoggedAsDeleted)
 {
     StartWith({"locked.mpg", "locked.mpg.txt", "kept.avi", "kept.avi.txt"});
-    HANDLE lock = CreateFileA(Movie("locked.mpg.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE lock = CreateFileW(FilePath(Movie("locked.mpg.txt")).c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
-    ASSERT_TRUE(SetFileAttributesA(Movie("kept.avi.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(FilePath(Movie("kept.avi.txt")).c_str(), FILE_ATTRIBUTE_READONLY));
     w.Click(1018);
     MarkStart();
     w.prompt.answers = {IDYES, IDYES, IDNO};  // No at the read-only metadata file
@@ -306,12 +308,7 @@ TEST_F(DeleteSelected, AFolderSwitchWhileTheQuestionIsUpChangesNothingAboutWhatG
         HWND tree = w.Item(1025);
         for (HTREEITEM item = TreeView_GetChild(tree, TreeView_GetRoot(tree)); item;
              item = TreeView_GetNextSibling(tree, item)) {
-            char text[64] = {};
-            TVITEMA data = {TVIF_TEXT, item};
-            data.pszText = text;
-            data.cchTextMax = sizeof(text);
-            TreeView_GetItem(tree, &data);
-            if (std::string(text).rfind("Other", 0) == 0)
+            if (TreeItemText(tree, item).rfind("Other", 0) == 0)
                 TreeView_SelectItem(tree, item);
         }
     };

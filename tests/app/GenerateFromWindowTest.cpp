@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "framework/Text.h"
+#include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
 
 namespace {
@@ -112,14 +114,11 @@ TEST_F(GenerateFromWindow, CreatesThenSkipsThenReplacesEveryEntry)
         EXPECT_EQ(kYellow, EntryColor(i)) << entries[i];
     EXPECT_EQ(0, ::SendMessageA(w.Item(1001), LB_GETSELCOUNT, 0, 0));
     HWND tree = w.Item(1025);
-    TVITEMA node = {};
-    char caption[128] = {};
-    node.mask = TVIF_TEXT | TVIF_IMAGE;
+    TVITEMW node = {};
+    node.mask = TVIF_IMAGE;
     node.hItem = TreeView_GetSelection(tree);
-    node.pszText = caption;
-    node.cchTextMax = sizeof(caption);
     ASSERT_TRUE(TreeView_GetItem(tree, &node));
-    EXPECT_STREQ("Films - [3]", caption);
+    EXPECT_EQ("Films - [3]", SelectedTreeText(tree));
     EXPECT_EQ(2, node.iImage);
 
     before = LogMessages(w.LogText()).size();
@@ -188,7 +187,7 @@ TEST_F(GenerateFromWindow, AReadOnlyMetadataFileIsReportedAndKept)
     ASSERT_EQ(3u, entries.size());
     const std::string locked = MetadataFile(entries[1]);
     w.movies.WriteFile("Films\\" + entries[1] + ".txt", "keep me\r\n");
-    ASSERT_TRUE(::SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(::SetFileAttributesW(FilePath(locked).c_str(), FILE_ATTRIBUTE_READONLY));
     Tick(1024);
 
     const size_t before = LogMessages(w.LogText()).size();
@@ -212,7 +211,7 @@ TEST_F(GenerateFromWindow, FilesCarryTheTemplateTheWindowShowsByteForByte)
     w.Start();
     w.ChooseComboItem(1017, 0);  // G - General Audiences
     w.ChooseComboItem(1020, 3);  // 4 (****) stars
-    ::SetWindowTextA(w.Item(1014), "First line\r\nSecond & last \xe9");
+    ::SetWindowTextW(w.Item(1014), L"First line\r\nSecond & last é");
     const std::string id = w.Text(1011);
     w.Click(1008);
     EXPECT_EQ(
@@ -222,8 +221,8 @@ TEST_F(GenerateFromWindow, FilesCarryTheTemplateTheWindowShowsByteForByte)
         ReadFileBytes(MetadataFile("A.mpg")));
     // The description keeps its two lines in the settings, and the preview
     // shows the one line the files get.
-    EXPECT_EQ("First line\nSecond & last \xe9", w.Dialog().CurrentSettings().SeriesDesc);
-    EXPECT_NE(std::string::npos, w.Text(1007).find("description : First line Second & last \xe9\r"));
+    EXPECT_EQ("First line\nSecond & last é", w.Dialog().CurrentSettings().SeriesDesc);
+    EXPECT_NE(std::string::npos, w.Text(1007).find("description : First line Second & last é\r"));
 
     // A name long enough to take two display lines is written whole.
     const std::string longName = "A film whose name takes two lines in the list & more.mpg";

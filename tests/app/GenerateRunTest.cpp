@@ -6,6 +6,7 @@
 #include "app/LongPathFolder.h"
 #include "app/MetadataFormat.h"
 #include "browse/ActivityLog.h"
+#include "framework/Text.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -154,10 +155,10 @@ TEST_F(GenerateRunTest, EmptyListEndsInTheErrorBox)
 TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
 {
     dir.WriteFile("A.mpg.txt", "read-only");
-    SetFileAttributesA((dir / "A.mpg.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(FilePath((dir / "A.mpg.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
     dir.WriteFile("C.mkv.txt", "locked");
-    HANDLE lock =
-        CreateFileA((dir / "C.mkv.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(FilePath((dir / "C.mkv.txt")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     request.replaceExisting = true;
     const GenerateResult result = RunGenerate(request, log);
@@ -179,10 +180,10 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
 
 TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 {
-    request.entries = {"Caf\xE9 & Co.avi", "100% Fun %s.mpg"};
+    request.entries = {"Café & Co.avi", "100% Fun %s.mpg"};
     const GenerateResult result = RunGenerate(request, log);
     EXPECT_EQ(2, result.created);
-    EXPECT_EQ(0u, ReadFileBytes(dir / "Caf\xE9 & Co.avi.txt").find("title : Caf\xE9 & Co\r\n"));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Café & Co.avi.txt").find("title : Caf\xE9 & Co\r\n"));
     EXPECT_EQ(0u, ReadFileBytes(dir / "100% Fun %s.mpg.txt").find("title : 100% Fun %s\r\n"));
     EXPECT_NE(std::string::npos, log.Text().find("2 of 2: " + (dir / "100% Fun %s.mpg") + ".txt\n"));
 }

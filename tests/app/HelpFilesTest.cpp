@@ -5,6 +5,7 @@
 #include "app/ApplicationBinRes.h"
 #include "app/HelpFiles.h"
 #include "browse/ActivityLog.h"
+#include "framework/Text.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -67,8 +68,8 @@ TEST(WriteHelpFiles, ReadOnlyFilesAreLoggedWithoutABoxAndKept)
     TempFolder folder;
     folder.WriteFile("hh.exe", "old viewer");
     folder.WriteFile("Reelmark.chm", "old document");
-    SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
-    SetFileAttributesA((folder / "Reelmark.chm").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(FilePath((folder / "hh.exe")).c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(FilePath((folder / "Reelmark.chm")).c_str(), FILE_ATTRIBUTE_READONLY);
     WriteHelpFiles(log, folder.Path());
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_NE(std::string::npos, log.Text().find("Could not write help file: " + (folder / "hh.exe") + "\n"));
@@ -127,7 +128,7 @@ TEST(ExtractBinResource, LeavesAnIdenticalFileAloneEvenWhenItCannotBeReplaced)
     // already is the right file.
     TempFolder folder;
     folder.WriteFile("hh.exe", ProgramResource(kIdrHhfExeBin));
-    SetFileAttributesA((folder / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(FilePath((folder / "hh.exe")).c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(ExtractResult::Written,
               ApplicationBinRes::ExtractBinResource("BIN", kIdrHhfExeBin, folder / "hh.exe"));
     EXPECT_TRUE(FileHoldsResource(folder / "hh.exe", kIdrHhfExeBin));

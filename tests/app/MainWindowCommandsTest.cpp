@@ -9,6 +9,7 @@
 #include "app/ApplicationBinRes.h"
 #include "app/ReelmarkApp.h"
 #include "browse/IniFile.h"
+#include "framework/Text.h"
 #include "support/MainWindowHarness.h"
 
 namespace {
@@ -240,7 +241,7 @@ TEST_F(MainWindowCommands, StartWritesBothHelpFilesAndRewritesChangedOnesNextTim
 TEST_F(MainWindowCommands, HelpFileThatCannotBeWrittenIsALogLineAndTheStartGoesOn)
 {
     w.start.WriteFile("hh.exe", "an old viewer");
-    ASSERT_TRUE(SetFileAttributesA((w.start / "hh.exe").c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(FilePath((w.start / "hh.exe")).c_str(), FILE_ATTRIBUTE_READONLY));
     w.WriteIniForFolder(w.movies.Path());
     w.Start();
     EXPECT_TRUE(w.prompt.messages.empty());
@@ -364,7 +365,7 @@ TEST_F(MainWindowCommands, APyTivoScriptThatCannotBeReadCannotBeLaunched)
     w.movies.WriteFile("pyTivo\\pyTivo.py");
     const std::string script = w.movies / "pyTivo\\pyTivo.py";
     w.WriteIniForFolder(w.movies.Path(), "[Config]\r\nPythonLoc=" + script + "\r\n");
-    HANDLE held = CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(FilePath(script).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     w.Start();
     EXPECT_FALSE(PyTivoButtonEnabled());

@@ -12,9 +12,9 @@ TEST(MainWindowLook, MovieListFontIsCourierNewOrAnotherMonospacedFace)
     w.Start();
     HFONT font = reinterpret_cast<HFONT>(::SendMessageA(w.Item(1001), WM_GETFONT, 0, 0));
     ASSERT_NE(nullptr, font);
-    LOGFONTA asked = {};
-    ASSERT_TRUE(::GetObjectA(font, sizeof(asked), &asked));
-    EXPECT_STREQ("Courier New", asked.lfFaceName);
+    LOGFONTW asked = {};
+    ASSERT_TRUE(::GetObjectW(font, sizeof(asked), &asked));
+    EXPECT_STREQ(L"Courier New", asked.lfFaceName);
 
     HDC dc = ::GetDC(w.Item(1001));
     HGDIOBJ old = ::SelectObject(dc, font);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "browse/IniFile.h"
+#include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
 
 namespace {
@@ -313,11 +314,5 @@ TEST_F(MainWindow, TheNextStartKeepsTheSavedFolderWhateverTheSeriesTitleSays)
     EXPECT_EQ(w.movies / "Video\\Drama", w.Dialog().CurrentSettings().TargetDir);
     EXPECT_EQ("1", w.Text(1005));
     EXPECT_EQ("Comedy", w.Text(1009)) << "the title stays as it was typed";
-    HWND tree = w.Item(1025);
-    char caption[64] = {};
-    TVITEMA item = {TVIF_TEXT, TreeView_GetSelection(tree)};
-    item.pszText = caption;
-    item.cchTextMax = sizeof(caption);
-    TreeView_GetItem(tree, &item);
-    EXPECT_EQ("Drama - [1]", std::string(caption));
+    EXPECT_EQ("Drama - [1]", SelectedTreeText(w.Item(1025)));
 }

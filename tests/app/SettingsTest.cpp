@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 #include "browse/TextFile.h"
+#include "framework/Text.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -89,7 +90,7 @@ TEST_F(SettingsTest, SaveWritesIntoTheStartFolderWhateverTheCurrentDirectory)
     store_.SetDefaultSettings();
     store_.LoadSettings();
     Settings& s = store_.Values();
-    s.SeriesTitle = "Holiday & Caf\xE9";
+    s.SeriesTitle = "Holiday & Café";
     s.SeriesDesc = "First line\r\nSecond line\r\n";
     s.IsEpisode = "true";
 
@@ -106,7 +107,7 @@ TEST_F(SettingsTest, SaveWritesIntoTheStartFolderWhateverTheCurrentDirectory)
     SettingsStore next(nextLog, Ini());
     next.SetDefaultSettings();
     next.LoadSettings();
-    EXPECT_EQ("Holiday & Caf\xE9", next.Values().SeriesTitle);
+    EXPECT_EQ("Holiday & Café", next.Values().SeriesTitle);
     EXPECT_EQ("First line\r\nSecond line\r\n", next.Values().SeriesDesc);
     EXPECT_EQ("true", next.Values().IsEpisode);
     EXPECT_EQ("MV994401", next.Values().SeriesID);
@@ -118,7 +119,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadAtStartIsNeverWrittenOver)
     // Another program holds the file while the program starts.
     const std::string stored = " [Settings]\r\n TargetDir=E:\\Movies\r\n; the user's own note\r\n";
     folder_.WriteFile("reelmark.ini", stored);
-    HANDLE held = CreateFileA(Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(FilePath(Ini()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     store_.SetDefaultSettings();
     store_.LoadSettings();
@@ -160,7 +161,7 @@ TEST_F(SettingsTest, AFileDeletedDuringTheRunIsWrittenAgainAtClose)
 {
     store_.SetDefaultSettings();
     store_.LoadSettings();
-    ASSERT_TRUE(DeleteFileA(Ini().c_str()));
+    ASSERT_TRUE(DeleteFileW(FilePath(Ini()).c_str()));
     store_.Values().SeriesTitle = "Kept";
     store_.SaveSettings();
     EXPECT_TRUE(prompt_.messages.empty());
@@ -178,10 +179,10 @@ TEST_F(SettingsTest, AFailedSaveIsShownAndLogged)
 {
     store_.SetDefaultSettings();
     store_.LoadSettings();
-    ASSERT_TRUE(SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(FilePath(Ini()).c_str(), FILE_ATTRIBUTE_READONLY));
     store_.Values().SeriesTitle = "Lost?";
     store_.SaveSettings();
-    SetFileAttributesA(Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(FilePath(Ini()).c_str(), FILE_ATTRIBUTE_NORMAL);
 
     EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()));
     ASSERT_EQ(1u, prompt_.messages.size());

@@ -14,6 +14,7 @@
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ int main(int argc, char** argv)
     std::vector<std::string> names;
     for (int i = 0; i < movies; ++i) {
         names.push_back("Movie " + std::to_string(i) + ".mpg");
-        HANDLE file = CreateFileA((folder + "\\" + names.back()).c_str(), GENERIC_WRITE, 0, nullptr,
+        HANDLE file = CreateFileW(FilePath((folder + "\\" + names.back())).c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         CloseHandle(file);
     }

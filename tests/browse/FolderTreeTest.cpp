@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
 
 namespace {
@@ -21,14 +22,11 @@ struct TreeNode {
 
 TreeNode ReadNode(HWND tree, HTREEITEM item)
 {
-    char text[260] = {};
-    TVITEMA data = {};
-    data.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    TVITEMW data = {};
+    data.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = sizeof(text);
-    ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    return {item, text, data.iImage, data.iSelectedImage};
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    return {item, TreeItemText(tree, item), data.iImage, data.iSelectedImage};
 }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line)
@@ -227,7 +225,7 @@ TEST_F(FolderTree, AFolderNameThatLooksLikeACountIsSwitchedToWhole)
     w.movies.WriteFile("Shows\\Show - [1]\\Ep 1.mpg");
     w.movies.WriteFile("Shows\\Show - [1]\\Ep 2.mpg");
     w.movies.WriteFile("Shows\\Show\\Ep 9.mpg");
-    w.movies.WriteFile("Shows\\Tom & Jerry\\Caf\xe9.mpg");
+    w.movies.WriteFile("Shows\\Tom & Jerry\\Café.mpg");
     StartIn("Shows\\Show");
     ClickNode("Show - [1] - [2]");
     EXPECT_EQ(w.movies / "Shows\\Show - [1]", w.Text(1003));

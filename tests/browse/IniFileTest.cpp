@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "browse/IniFile.h"
+#include "framework/Text.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -202,8 +203,8 @@ TEST_F(IniFileTest, AFileThatCannotBeReplacedStaysAsItWas)
     const std::string before = " [Config]\r\n A=1\r\n";
     Given(before);
     // Another program holds the file open for reading only.
-    HANDLE held =
-        CreateFileA(Ini().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(FilePath(Ini()).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     EXPECT_EQ("1", ini_.ReadValue("A", "Config", Ini()));
     EXPECT_FALSE(ini_.WriteValue("A", "2", "Config", Ini()));

@@ -5,6 +5,7 @@
 
 #include "app/LongPathFolder.h"
 #include "browse/MovieScanner.h"
+#include "framework/Text.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -80,13 +81,13 @@ TEST(ListMovieFiles, ListsMovieFilesWithFullPathsWithOrWithoutTrailingSeparator)
     dir.WriteFile("B.MKV");
     dir.WriteFile("A.mpg.txt");
     dir.WriteFile("notes.txt");
-    dir.WriteFile("Caf\xE9 & Co.avi");
+    dir.WriteFile("Café & Co.avi");
     dir.WriteFile("sub\\C.avi");
 
     std::vector<std::string> plain, trailing;
     ListMovieFiles(dir.Path(), "*.*", false, plain);
     ListMovieFiles(dir.Path() + "\\", "", false, trailing);
-    const std::vector<std::string> expected = {dir / "A.mpg", dir / "B.MKV", dir / "Caf\xE9 & Co.avi"};
+    const std::vector<std::string> expected = {dir / "A.mpg", dir / "B.MKV", dir / "Café & Co.avi"};
     EXPECT_EQ(Sorted(expected), Sorted(plain));
     EXPECT_EQ(plain, trailing);
 
@@ -153,7 +154,7 @@ TEST(ListSubFolders, GivesBareNamesOfAllSubFoldersOnly)
     dir.MakeFolder("Drama");
     dir.MakeFolder("Garden Diary");
     dir.MakeFolder("Hidden");
-    SetFileAttributesA((dir / "Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    SetFileAttributesW(FilePath((dir / "Hidden")).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
     dir.WriteFile("file.avi");
     std::vector<std::string> names;
     ListSubFolders(dir.Path() + "\\", names);
@@ -173,8 +174,8 @@ TEST(FileExists, AnswersOnlyForReadableFiles)
     EXPECT_TRUE(HasMetadataFile(dir / "Holiday.mpg"));
     EXPECT_FALSE(HasMetadataFile(dir / "Other.mpg"));
 
-    HANDLE lock =
-        CreateFileA((dir / "Locked.mpg.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE lock = CreateFileW(FilePath((dir / "Locked.mpg.txt")).c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     EXPECT_FALSE(HasMetadataFile(dir / "Locked.mpg"));
     CloseHandle(lock);

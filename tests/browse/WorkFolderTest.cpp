@@ -6,6 +6,7 @@
 
 #include "browse/TextFile.h"
 #include "browse/WorkFolder.h"
+#include "framework/Text.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -13,8 +14,8 @@ namespace {
 // Makes the file look last written an hour ago.
 void Age(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
@@ -42,7 +43,7 @@ TEST(WorkFolder, ALaterRunRemovesOnlyTheOldLeftoversOfTheProgramsOwnPatterns)
         Age(folder / name);
     Age(folder / "~reelmark.tmp\\held");
     // Another run of the program still writes this one.
-    HANDLE held = CreateFileA((folder / "~reelmark.tmp\\held").c_str(), GENERIC_WRITE, 0, nullptr,
+    HANDLE held = CreateFileW(FilePath((folder / "~reelmark.tmp\\held")).c_str(), GENERIC_WRITE, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
 

@@ -7,6 +7,7 @@
 #include "browse/TextFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliProgram.h"
+#include "framework/Text.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -148,7 +149,7 @@ TEST_F(CliTest, AFileThatCannotBeWrittenFailsTheRun)
 {
     dir.WriteFile("Films\\A.mpg");
     dir.WriteFile("Films\\A.mpg.txt", "protected");
-    SetFileAttributesA((dir / "Films\\A.mpg.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(FilePath((dir / "Films\\A.mpg.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
 
     EXPECT_EQ(1, Run({"generate", dir / "Films", "--replace"}));
 
@@ -285,14 +286,15 @@ TEST_F(CliTest, ALogFileThatCannotBeWrittenIsOnlyAWarning)
 
 TEST_F(CliTest, NamesWithSpacesAmpersandsAndAccents)
 {
-    dir.WriteFile("Films & Caf\xe9 Noir\\Caf\xe9 Cr\xe8me.avi");
+    dir.WriteFile("Films & Café Noir\\Café Crème.avi");
 
-    EXPECT_EQ(0, Run({"list", dir / "Films & Caf\xe9 Noir"}));
-    EXPECT_EQ("[    ] Caf\xe9 Cr\xe8me.avi\n1 movie file, 0 with metadata\n", out.str());
+    EXPECT_EQ(0, Run({"list", dir / "Films & Café Noir"}));
+    EXPECT_EQ("[    ] Café Crème.avi\n1 movie file, 0 with metadata\n", out.str());
 
-    EXPECT_EQ(0, Run({"generate", dir / "Films & Caf\xe9 Noir"}));
-    EXPECT_EQ(0u, ReadFileBytes(dir / "Films & Caf\xe9 Noir\\Caf\xe9 Cr\xe8me.avi.txt")
-                      .find("title : Caf\xe9 Cr\xe8me\r\n"));
+    EXPECT_EQ(0, Run({"generate", dir / "Films & Café Noir"}));
+    EXPECT_EQ(
+        0u,
+        ReadFileBytes(dir / "Films & Café Noir\\Café Crème.avi.txt").find("title : Caf\xe9 Cr\xe8me\r\n"));
 }
 
 TEST_F(CliTest, ListMarksMoviesWithMetadata)

@@ -40,10 +40,10 @@ TEST(MemDC, PrefillsWithTheWindowClassBackground)
 TEST(AutoFont, SettersRebuildTheFontAndReturnThePreviousValue)
 {
     CAutoFont font;
-    LOGFONTA made = {};
+    LOGFONTW made = {};
     ASSERT_TRUE(font.GetLogFont(&made));
     EXPECT_EQ(-12, made.lfHeight);
-    EXPECT_STREQ("Times New Roman", made.lfFaceName);
+    EXPECT_STREQ(L"Times New Roman", made.lfFaceName);
 
     EXPECT_EQ(-12, font.SetFontHeight(-20));
     EXPECT_FALSE(font.SetFontBold(true));

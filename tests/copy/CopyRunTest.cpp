@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CopyDialogHarness.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ TEST_F(CopyRun, AFailureStopsTheRunAndTheSummaryCountsWhatWasCopied)
     // b.mpg vanishes after the checks, while the confirmation is up.
     w.prompt.whileOpen = [&](const ScriptedPrompt::Message& box) {
         if (box.caption == "Ready To Start Copy Process")
-            ::DeleteFileA(Source("b.mpg").c_str());
+            ::DeleteFileW(FilePath(Source("b.mpg")).c_str());
     };
     Click(IDC_COPY_START);
 

@@ -115,9 +115,9 @@ TEST(DiskUsage, VolumeWithoutSizeShowsFullInsteadOfDividingByZero)
 TEST(GetFileSize64, SizeOrMinusOne)
 {
     TempFolder folder;
-    folder.WriteFile("Caf\xE9 & Bar.mpg", std::string(12345, 'x'));
+    folder.WriteFile("Café & Bar.mpg", std::string(12345, 'x'));
     folder.WriteFile("empty.mpg");
-    EXPECT_EQ(12345, GetFileSize64(folder / "Caf\xE9 & Bar.mpg"));
+    EXPECT_EQ(12345, GetFileSize64(folder / "Café & Bar.mpg"));
     EXPECT_EQ(0, GetFileSize64(folder / "empty.mpg"));
     EXPECT_EQ(-1, GetFileSize64(folder / "missing.mpg"));
 }

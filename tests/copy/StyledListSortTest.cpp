@@ -124,8 +124,8 @@ TEST_F(StyledListTest, CustomDrawSetsColoursAndFontsPerStage)
     EXPECT_EQ(CDRF_NOTIFYSUBITEMDRAW | CDRF_NOTIFYPOSTPAINT | CDRF_NEWFONT,
               Notify(CDDS_ITEMPREPAINT, 0, 0, dc));
     EXPECT_EQ(White, lastText);
-    LOGFONTA font = {};
-    GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font);
+    LOGFONTW font = {};
+    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font);
     EXPECT_EQ(FW_BOLD, font.lfWeight);
     EXPECT_EQ(CDRF_NEWFONT | CDRF_NOTIFYPOSTPAINT, Notify(CDDS_ITEMPREPAINT | CDDS_SUBITEM, 0, 2, dc));
     EXPECT_EQ(White, lastText);
@@ -143,9 +143,10 @@ TEST_F(StyledListTest, CustomDrawSetsColoursAndFontsPerStage)
 
 TEST_F(StyledListTest, RowsKeepTheCallersItemDataAndGetARecordPerColumn)
 {
-    LVITEMA item = {};
+    wchar_t name[] = L"x.mpg";
+    LVITEMW item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.pszText = const_cast<char*>("x.mpg");
+    item.pszText = name;
     item.lParam = 42;
     ASSERT_EQ(0, list.InsertItem(item));
     AddRow("y.mpg");

@@ -38,8 +38,8 @@ TEST(MakeCopyName, ChangesOnlyTheBaseNameAndKeepsTheExtensionLast)
     EXPECT_EQ("C:\\m\\Copy of Show.part1.mpg", MakeCopyName("C:\\m\\Show.part1.mpg"));
     EXPECT_EQ("C:Copy of x.avi", MakeCopyName("C:x.avi"));
     EXPECT_EQ("Copy of .mpg", MakeCopyName(".mpg"));
-    EXPECT_EQ("\\\\server\\share\\Copy (1) of Tom & J\xE9r\xF4me.mpg",
-              MakeCopyName("\\\\server\\share\\Copy of Tom & J\xE9r\xF4me.mpg"));
+    EXPECT_EQ("\\\\server\\share\\Copy (1) of Tom & Jérôme.mpg",
+              MakeCopyName("\\\\server\\share\\Copy of Tom & Jérôme.mpg"));
     EXPECT_EQ("D:/T/Copy of Show.mpg", MakeCopyName("D:/T/Show.mpg"));
 }
 

@@ -7,17 +7,18 @@
 
 #include "browse/TextFile.h"
 #include "fileops/FileOpEngine.h"
+#include "framework/Text.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 const std::string kNoError = "No error";
-const std::string kAmpersandName = "Tom & J\xE9r\xF4me.mpg";
+const std::string kAmpersandName = "Tom & Jérôme.mpg";
 
 void MakeReadOnly(const std::string& path)
 {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_READONLY);
 }
 
 std::string Upper(std::string text)
@@ -84,14 +85,14 @@ TEST(FileOpEngineCopy, FileOntoFileCopiesBesideItOrReplacesIt)
 TEST(FileOpEngineCopy, OddCharactersInNamesSurvive)
 {
     TempFolder temp;
-    temp.WriteFile("src & \xE9t\xE9\\" + kAmpersandName, "movie");
-    temp.MakeFolder("dst \xE9");
+    temp.WriteFile("src & été\\" + kAmpersandName, "movie");
+    temp.MakeFolder("dst é");
     CFileOpEngine engine;
-    ASSERT_TRUE(engine.CopyItem(temp / ("src & \xE9t\xE9\\" + kAmpersandName), temp / "dst \xE9\\"));
-    ASSERT_TRUE(engine.CopyItem(temp / ("src & \xE9t\xE9\\" + kAmpersandName), temp / "dst \xE9\\"));
+    ASSERT_TRUE(engine.CopyItem(temp / ("src & été\\" + kAmpersandName), temp / "dst é\\"));
+    ASSERT_TRUE(engine.CopyItem(temp / ("src & été\\" + kAmpersandName), temp / "dst é\\"));
     EXPECT_EQ((std::vector<std::string>{"Copy of " + kAmpersandName, kAmpersandName}),
-              NamesInFolder(temp / "dst \xE9"));
-    EXPECT_EQ("movie", ReadFileBytes(temp / ("dst \xE9\\Copy of " + kAmpersandName)));
+              NamesInFolder(temp / "dst é"));
+    EXPECT_EQ("movie", ReadFileBytes(temp / ("dst é\\Copy of " + kAmpersandName)));
 }
 
 TEST(FileOpEngineCopy, ReportsMissingPathsAndWrongOperationWithCodeZero)
@@ -210,8 +211,8 @@ TEST(FileOpEngineCopy, FailedCopyLeavesNoPartialFileAndKeepsTheReplacedOne)
     CFileOpEngine engine;
 
     // The source is held open without sharing: the copy cannot read it.
-    HANDLE locked = CreateFileA((temp / "src\\X.mpg").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE locked = CreateFileW(FilePath((temp / "src\\X.mpg")).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, locked);
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
     EXPECT_NE(0u, engine.ErrorCode());

@@ -3,52 +3,53 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
+
+#include "framework/Text.h"
 
 namespace {
 
 void RemoveTree(const std::string& path)
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(FilePath(path + "\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = data.cFileName;
+            const std::string name = Narrow(data.cFileName);
             if (name == "." || name == "..")
                 continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const std::string child = path + "\\" + name;
+            SetFileAttributesW(FilePath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(child);
             else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(find, &data));
+                DeleteFileW(FilePath(child).c_str());
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(path.c_str());
+    SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(FilePath(path).c_str());
 }
 
 }  // namespace
 
 TempFolder::TempFolder()
 {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
     static unsigned counter = 0;
     for (;;) {
         std::ostringstream name;
-        name << base << "reelmark-test-" << GetCurrentProcessId() << "-" << GetTickCount() << "-"
+        name << Narrow(base) << "reelmark-test-" << GetCurrentProcessId() << "-" << GetTickCount() << "-"
              << ++counter;
-        if (CreateDirectoryA(name.str().c_str(), nullptr)) {
+        if (CreateDirectoryW(FilePath(name.str()).c_str(), nullptr)) {
             path_ = name.str();
             break;
         }
     }
-    char full[MAX_PATH];
-    GetFullPathNameA(path_.c_str(), MAX_PATH, full, nullptr);
-    path_ = full;
+    wchar_t full[MAX_PATH];
+    GetFullPathNameW(Widen(path_).c_str(), MAX_PATH, full, nullptr);
+    path_ = Narrow(full);
 }
 
 TempFolder::~TempFolder()
@@ -65,8 +66,8 @@ void TempFolder::MakeFolder(const std::string& relative) const
 {
     std::string full = *this / relative;
     for (size_t pos = path_.size() + 1; (pos = full.find('\\', pos)) != std::string::npos; ++pos)
-        CreateDirectoryA(full.substr(0, pos).c_str(), nullptr);
-    CreateDirectoryA(full.c_str(), nullptr);
+        CreateDirectoryW(FilePath(full.substr(0, pos)).c_str(), nullptr);
+    CreateDirectoryW(FilePath(full).c_str(), nullptr);
 }
 
 void TempFolder::WriteFile(const std::string& relative, const std::string& bytes) const
@@ -74,35 +75,47 @@ void TempFolder::WriteFile(const std::string& relative, const std::string& bytes
     size_t slash = relative.rfind('\\');
     if (slash != std::string::npos)
         MakeFolder(relative.substr(0, slash));
-    std::ofstream out(*this / relative, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    HANDLE file = CreateFileW(FilePath(*this / relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string content;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    CloseHandle(file);
+    return content;
 }
 
 bool PathExists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(FilePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<std::string> NamesInFolder(const std::string& folder)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(FilePath(folder + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)
         return names;
     do {
-        std::string name = data.cFileName;
+        const std::string name = Narrow(data.cFileName);
         if (name != "." && name != "..")
             names.push_back(name);
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
@@ -110,8 +123,8 @@ std::vector<std::string> NamesInFolder(const std::string& folder)
 
 std::string ProgramResource(int id, const char* type)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), Widen(type).c_str());
     if (!found)
         return std::string();
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
@@ -130,13 +143,13 @@ std::string ProgramResource(int id, const char* type)
 
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 {
-    char buffer[MAX_PATH * 4];
-    DWORD length = GetCurrentDirectoryA(sizeof(buffer), buffer);
-    previous_.assign(buffer, length);
-    SetCurrentDirectoryA(folder.c_str());
+    wchar_t buffer[MAX_PATH * 4];
+    DWORD length = GetCurrentDirectoryW(MAX_PATH * 4, buffer);
+    previous_ = Narrow(std::wstring(buffer, length));
+    SetCurrentDirectoryW(Widen(folder).c_str());
 }
 
 CurrentDirectoryScope::~CurrentDirectoryScope()
 {
-    SetCurrentDirectoryA(previous_.c_str());
+    SetCurrentDirectoryW(Widen(previous_).c_str());
 }
