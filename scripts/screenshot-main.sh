@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built Reelmark.exe on a sample movie tree (every folder state,
-# names with "&", "é" and a long name, metadata files) and saves a picture of
-# the screen to BUILD_DIR/screenshots/main.png once the splash has gone.
+# names with "&", "é", other scripts and a long name, metadata files) and
+# saves a picture of the screen to BUILD_DIR/screenshots/main.png once the
+# splash has gone.
 # Usage: scripts/screenshot-main.sh [BUILD_DIR]
 # Without a DISPLAY it runs itself on a virtual screen. It ends the Wine
 # session of BUILD_DIR afterwards only when it started that session.
@@ -23,6 +24,16 @@ mkdir -p "$movies/Tom & Jerry" "$movies/Caf${e} Films" "$movies/Comedy" "$movies
 for f in "Cat & Mouse.mpg" "Caf${e} Crash.avi" "$long_name" "Chase.mkv" "Picnic.mp4"; do
     : >"$movies/Tom & Jerry/$f"
 done
+# Names in other scripts: Greek, Polish, Cyrillic, Japanese, an emoji,
+# full-width letters beside their plain twin, and a DOS device name.
+for f in "Ωmega.mpg" "Zażółć gęślą.avi" "Фильм.mkv" "映画の夜.mp4" "🎬 Clip.mpg" "ｆｉｌｍ.mpg" "film.mpg" \
+    "con.mpg"; do
+    : >"$movies/Tom & Jerry/$f"
+done
+echo "title : Ωmega" >"$movies/Tom & Jerry/Ωmega.mpg.txt"
+mkdir -p "$movies/Ελληνικά" "$movies/日本映画"
+: >"$movies/日本映画/夏.mkv"
+: >"$movies/Ελληνικά/Οδύσσεια.mpg"
 : >"$movies/Tom & Jerry/Cat & Mouse.mpg.txt"
 : >"$movies/Tom & Jerry/Chase.mkv.txt"
 for f in "Cr${e}me.mpg" "Nuit.avi"; do : >"$movies/Caf${e} Films/$f"; done

@@ -8,11 +8,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prev, LPSTR cmd, int show)
     (void)prev;
     (void)cmd;
     (void)show;
-    HWND wnd =
-        CreateWindowA("STATIC", "reelmark-wine-keepalive", WS_POPUP, 0, 0, 1, 1, NULL, NULL, instance, NULL);
+    HWND wnd = CreateWindowW(L"STATIC", L"reelmark-wine-keepalive", WS_POPUP, 0, 0, 1, 1, NULL, NULL,
+                             instance, NULL);
     MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0)
-        DispatchMessageA(&msg);
+    while (GetMessageW(&msg, NULL, 0, 0) > 0)
+        DispatchMessageW(&msg);
     if (wnd)
         DestroyWindow(wnd);
     return 0;

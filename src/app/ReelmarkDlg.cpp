@@ -123,6 +123,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
         OnNotify(TVN_SELCHANGEDW, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
+        OnNotify(NM_CUSTOMDRAW, IDC_FOLDER_TREE, &D::OnTreeCustomDraw),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
         OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
         OnCommand(ID_OPTIONS, &D::OnOptions),

@@ -14,6 +14,7 @@
 #include "browse/ActivityLog.h"
 #include "browse/FolderNode.h"
 #include "controls/ColorListBox.h"
+#include "controls/FontFallback.h"
 #include "controls/SplashWnd.h"
 #include "controls/StatusLogDlg.h"
 #include "copy/CopyListEntry.h"
@@ -123,6 +124,7 @@ private:
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnHelpMessage(WPARAM, LPARAM);
     LRESULT OnTreeSelChanged(NMHDR* header);
+    LRESULT OnTreeCustomDraw(NMHDR* header);
     void OnExit();
     void OnSeriesTypeChange();
     void OnStarRatingChange();
@@ -172,6 +174,7 @@ private:
     CButton selectAll_;
     CButton replaceExisting_;
     CTreeCtrl folderTree_;
+    CFontFallback treeFonts_;
     CButton deleteSelected_;
 
     // The folder of the settings, the log and the help files, and the log's

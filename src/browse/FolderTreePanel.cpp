@@ -102,6 +102,24 @@ LRESULT CReelmarkDlg::OnTreeSelChanged(NMHDR* header)
     return 0;
 }
 
+LRESULT CReelmarkDlg::OnTreeCustomDraw(NMHDR* header)
+{
+    // A folder name in a script the tree's font lacks gets a font that has it.
+    auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(header);
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+        return CDRF_DODEFAULT;
+    HDC dc = draw->nmcd.hdc;
+    HFONT base = static_cast<HFONT>(::GetCurrentObject(dc, OBJ_FONT));
+    const std::string caption = folderTree_.GetItemText(reinterpret_cast<HTREEITEM>(draw->nmcd.dwItemSpec));
+    HFONT font = treeFonts_.FontFor(dc, base, Widen(caption));
+    if (font == base)
+        return CDRF_DODEFAULT;
+    ::SelectObject(dc, font);
+    return CDRF_NEWFONT;
+}
+
 void CReelmarkDlg::OnResetTree()
 {
     movieFolder_.SetWindowText(CurrentSettings().TargetDir);

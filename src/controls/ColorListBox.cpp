@@ -67,8 +67,10 @@ void CColorListBox::DrawItem(const DRAWITEMSTRUCT& item)
 void CColorListBox::DrawItemText(HDC dc, const std::string& text, const RECT& rect)
 {
     const int itemHeight = rect.bottom - rect.top;
-    // Lines are cut between characters, not between the bytes of one.
+    // Lines are cut between characters, not between the bytes of one; a
+    // name in a script the list font lacks is drawn in a font that has it.
     const std::wstring wide = Widen(text);
+    CSelectObject font(dc, fallback_.FontFor(dc, GetFont(), wide));
     if (lineHeight_ <= 0 || itemHeight <= lineHeight_) {
         RECT whole = rect;
         ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &whole, DT_SINGLELINE | DT_NOPREFIX);

@@ -4,6 +4,7 @@
 // whose long items wrap over several text lines.
 #include <string>
 
+#include "controls/FontFallback.h"
 #include "framework/Controls.h"
 
 class CColorListBox : public CListBox {
@@ -32,6 +33,7 @@ private:
     bool ListScrolls() const { return visibleRows_ < lineCount_; }
     void DrawItemText(HDC dc, const std::string& text, const RECT& rect);
 
+    CFontFallback fallback_;
     int visibleRows_ = 0;
     int lineCount_ = 0;
     int lineHeight_ = 0;

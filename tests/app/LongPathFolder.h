@@ -1,12 +1,13 @@
 #pragma once
 // A chain of folders below a base folder whose path is longer than
-// MAX_PATH, with files in its deepest folder. The wide functions with the
-// long-path prefix create and remove what the ANSI ones may not reach.
+// MAX_PATH, with files in its deepest folder.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+#include "framework/Text.h"
 
 class LongPathFolder {
 public:
@@ -15,16 +16,16 @@ public:
         while (path_.size() < minLength) {
             path_ += "\\" + std::string(40, 'd');
             levels_.push_back(path_);
-            if (!CreateDirectoryW(Wide(path_).c_str(), nullptr))
+            if (!CreateDirectoryW(FilePath(path_).c_str(), nullptr))
                 ADD_FAILURE() << "cannot create " << path_;
         }
     }
     ~LongPathFolder()
     {
         for (const std::string& name : files_)
-            DeleteFileW(Wide(path_ + "\\" + name).c_str());
+            DeleteFileW(FilePath(path_ + "\\" + name).c_str());
         for (auto level = levels_.rbegin(); level != levels_.rend(); ++level)
-            RemoveDirectoryW(Wide(*level).c_str());
+            RemoveDirectoryW(FilePath(*level).c_str());
     }
     LongPathFolder(const LongPathFolder&) = delete;
     LongPathFolder& operator=(const LongPathFolder&) = delete;
@@ -35,8 +36,8 @@ public:
     void AddFile(const std::string& name)
     {
         files_.push_back(name);
-        HANDLE file = CreateFileW(Wide(path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  0, nullptr);
+        HANDLE file = CreateFileW(FilePath(path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, file);
         CloseHandle(file);
     }
@@ -44,11 +45,6 @@ public:
     void ExpectFile(const std::string& name) { files_.push_back(name); }
 
 private:
-    static std::wstring Wide(const std::string& ascii)
-    {
-        return L"\\\\?\\" + std::wstring(ascii.begin(), ascii.end());
-    }
-
     std::string path_;
     std::vector<std::string> levels_;
     std::vector<std::string> files_;

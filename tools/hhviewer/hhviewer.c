@@ -7,23 +7,25 @@
 #include <htmlhelp.h>
 #include <stdio.h>
 #include <string.h>
+#include <wchar.h>
 
-typedef HWND(WINAPI* HtmlHelpFunction)(HWND, LPCSTR, UINT, DWORD_PTR);
+typedef HWND(WINAPI* HtmlHelpFunction)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
-static const char kCaption[] = "Reelmark Help";
+static const wchar_t kCaption[] = L"Reelmark Help";
 
-static void ShowError(const char* format, const char* detail)
+static void ShowError(const wchar_t* message, const wchar_t* detail)
 {
-    char text[MAX_PATH + 512];
-    snprintf(text, sizeof(text), format, detail);
-    MessageBoxA(NULL, text, kCaption, MB_OK | MB_ICONERROR);
+    wchar_t text[MAX_PATH * 2 + 512];
+    _snwprintf(text, sizeof(text) / sizeof(text[0]) - 1, L"%ls\n%ls", message, detail);
+    text[sizeof(text) / sizeof(text[0]) - 1] = L'\0';
+    MessageBoxW(NULL, text, kCaption, MB_OK | MB_ICONERROR);
 }
 
 /* The argument part of the command line: the program name skipped, blanks
  * trimmed, one pair of surrounding double quotes removed. */
-static void HelpFileArgument(char* out, size_t size)
+static void HelpFileArgument(wchar_t* out, size_t size)
 {
-    const char* p = GetCommandLineA();
+    const wchar_t* p = GetCommandLineW();
     if (*p == '"') {
         ++p;
         while (*p && *p != '"')
@@ -37,7 +39,7 @@ static void HelpFileArgument(char* out, size_t size)
     while (*p == ' ' || *p == '\t')
         ++p;
 
-    size_t length = strlen(p);
+    size_t length = wcslen(p);
     while (length > 0 && (p[length - 1] == ' ' || p[length - 1] == '\t'))
         --length;
     if (length >= 2 && p[0] == '"' && p[length - 1] == '"') {
@@ -46,8 +48,8 @@ static void HelpFileArgument(char* out, size_t size)
     }
     if (length >= size)
         length = size - 1;
-    memcpy(out, p, length);
-    out[length] = '\0';
+    memcpy(out, p, length * sizeof(wchar_t));
+    out[length] = L'\0';
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
@@ -57,34 +59,34 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     (void)commandLine;
     (void)show;
 
-    char argument[MAX_PATH * 2];
-    HelpFileArgument(argument, sizeof(argument));
-    if (argument[0] == '\0') {
-        MessageBoxA(NULL, "No help file was named.\n\nUsage: hh.exe HELPFILE.chm", kCaption,
+    wchar_t argument[MAX_PATH * 2];
+    HelpFileArgument(argument, sizeof(argument) / sizeof(argument[0]));
+    if (argument[0] == L'\0') {
+        MessageBoxW(NULL, L"No help file was named.\n\nUsage: hh.exe HELPFILE.chm", kCaption,
                     MB_OK | MB_ICONERROR);
         return 2;
     }
 
     /* The help control resolves names against its own folder, not ours. */
-    char path[MAX_PATH * 2];
-    DWORD length = GetFullPathNameA(argument, sizeof(path), path, NULL);
-    if (length == 0 || length >= sizeof(path)) {
-        ShowError("The help file name is not valid:\n%s", argument);
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = GetFullPathNameW(argument, sizeof(path) / sizeof(path[0]), path, NULL);
+    if (length == 0 || length >= sizeof(path) / sizeof(path[0])) {
+        ShowError(L"The help file name is not valid:", argument);
         return 2;
     }
-    DWORD attributes = GetFileAttributesA(path);
+    DWORD attributes = GetFileAttributesW(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ShowError("Cannot find the help file:\n%s", path);
+        ShowError(L"Cannot find the help file:", path);
         return 2;
     }
 
-    HMODULE control = LoadLibraryA("hhctrl.ocx");
+    HMODULE control = LoadLibraryW(L"hhctrl.ocx");
     HtmlHelpFunction htmlHelp =
-        control ? (HtmlHelpFunction)(void*)GetProcAddress(control, "HtmlHelpA") : NULL;
+        control ? (HtmlHelpFunction)(void*)GetProcAddress(control, "HtmlHelpW") : NULL;
     if (!htmlHelp) {
         ShowError(
-            "The HTML Help control \"hhctrl.ocx\" is not installed on this computer,\n"
-            "so the help file cannot be shown:\n%s",
+            L"The HTML Help control \"hhctrl.ocx\" is not installed on this computer,\n"
+            L"so the help file cannot be shown:",
             path);
         if (control)
             FreeLibrary(control);
@@ -96,17 +98,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
     HWND window = htmlHelp(NULL, path, HH_DISPLAY_TOPIC, 0);
     int result = 0;
     if (!window || !IsWindow(window)) {
-        ShowError("The help file could not be opened:\n%s", path);
+        ShowError(L"The help file could not be opened:", path);
         result = 4;
     } else {
         /* The help window belongs to this thread; a thread timer wakes the
          * loop now and then to notice that the user closed it. */
         UINT_PTR timer = SetTimer(NULL, 0, 250, NULL);
         MSG message;
-        while (IsWindow(window) && GetMessageA(&message, NULL, 0, 0) > 0) {
+        while (IsWindow(window) && GetMessageW(&message, NULL, 0, 0) > 0) {
             if (!htmlHelp(NULL, NULL, HH_PRETRANSLATEMESSAGE, (DWORD_PTR)&message)) {
                 TranslateMessage(&message);
-                DispatchMessageA(&message);
+                DispatchMessageW(&message);
             }
         }
         KillTimer(NULL, timer);
