@@ -4,6 +4,7 @@
 
 #include "app/ReelmarkDlg.h"
 #include "browse/MovieScanner.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void CReelmarkDlg::FillMovieList()
     movieList_.ResetContent();
     int lines = n;
     for (const std::string& path : paths)
-        lines += FileNameOf(path, true).size() > kLongNameLength ? 1 : 0;
+        lines += Widen(FileNameOf(path, true)).size() > kLongNameLength ? 1 : 0;
     movieList_.SetLineCount(lines);
 
     for (int i = 0; i < n; ++i) {

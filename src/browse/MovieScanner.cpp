@@ -191,7 +191,9 @@ std::string AddTrailingSeparator(const std::string& path)
 
 std::string ShortenForDisplay(const std::string& text, int maxLength)
 {
-    if (maxLength < 0 || text.size() <= static_cast<size_t>(maxLength))
+    // Counted in characters, so no character is cut in two.
+    const std::wstring wide = Widen(text);
+    if (maxLength < 0 || wide.size() <= static_cast<size_t>(maxLength))
         return text;
     // The tail's share is the single-precision 0.7 (0.699999988...) applied
     // without rounding up, so a width of 50 keeps a tail of 30, not 31.
@@ -199,5 +201,5 @@ std::string ShortenForDisplay(const std::string& text, int maxLength)
     if (tail <= 0)
         return text;
     const int head = maxLength - tail - 3;
-    return text.substr(0, head) + "..." + text.substr(text.size() - tail);
+    return Narrow(wide.substr(0, head)) + "..." + Narrow(wide.substr(wide.size() - tail));
 }

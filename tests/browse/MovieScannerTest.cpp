@@ -72,6 +72,13 @@ TEST(ShortenForDisplay, KeepsHeadAndTailAroundThreeDots)
     EXPECT_EQ(text51, ShortenForDisplay(text51, 7));  // no room for a tail
     EXPECT_EQ("abcd...O", ShortenForDisplay(text51, 8));
     EXPECT_EQ(text51, ShortenForDisplay(text51, -1));
+    // Characters, not bytes: 40 Greek letters fit 50, and a cut never
+    // splits one.
+    std::string greek;
+    for (int i = 0; i < 30; ++i)
+        greek += "Ωμ";
+    EXPECT_EQ(greek.substr(0, 40), ShortenForDisplay(greek.substr(0, 40), 50));
+    EXPECT_EQ(greek.substr(0, 34) + "..." + greek.substr(greek.size() - 60), ShortenForDisplay(greek, 50));
 }
 
 TEST(ListMovieFiles, ListsMovieFilesWithFullPathsWithOrWithoutTrailingSeparator)
