@@ -2,13 +2,128 @@
 
 #include <windows.h>
 
-std::string HomeFolder()
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+
+const char kPerUserFolderName[] = "Reelmark";
+
+namespace {
+
+// The uninstaller the installer leaves beside the programs (CMake passes the
+// name it gives the installer, so the two cannot drift apart).
+constexpr const char kUninstallerName[] = REELMARK_UNINSTALLER_NAME;
+
+// A folder name as compared: backslashes, lower-case ASCII, no trailing backslash.
+std::string ComparableFolder(std::string folder)
 {
-    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
-    std::string folder(needed, '\0');
-    folder.resize(GetCurrentDirectoryA(needed, &folder[0]));
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    while (!folder.empty() && folder.back() == '\\')
+        folder.pop_back();
+    for (char& c : folder)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folder;
+}
+
+std::string WithoutTrailingBackslash(std::string folder)
+{
     // A drive root comes with its backslash; the files are joined with one.
     if (!folder.empty() && folder.back() == '\\')
         folder.pop_back();
     return folder;
+}
+
+// The full long form of a folder, so that a short (8.3) or relative spelling
+// of the same folder compares equal; the name as given when it cannot be had.
+std::string LongFullPath(const std::string& path)
+{
+    char full[MAX_PATH * 4];
+    DWORD length = GetFullPathNameA(path.c_str(), sizeof(full), full, nullptr);
+    if (length == 0 || length >= sizeof(full))
+        return path;
+    char longer[MAX_PATH * 4];
+    const DWORD longLength = GetLongPathNameA(full, longer, sizeof(longer));
+    if (longLength == 0 || longLength >= sizeof(longer))
+        return std::string(full, length);
+    return std::string(longer, longLength);
+}
+
+std::string CurrentFolder()
+{
+    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
+    std::string folder(needed, '\0');
+    folder.resize(GetCurrentDirectoryA(needed, &folder[0]));
+    return folder;
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH * 4];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
+    if (length == 0 || length >= sizeof(path))
+        return std::string();
+    const std::string file(path, length);
+    const size_t separator = file.find_last_of('\\');
+    return separator == std::string::npos ? std::string() : file.substr(0, separator);
+}
+
+std::string AppDataFolder()
+{
+    char folder[MAX_PATH];
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                folder)))
+        return std::string();
+    return folder;
+}
+
+// Whether a new file can be made in the folder: tried with a file of our own
+// that goes again when its handle closes.
+bool FolderCanBeWritten(const std::string& folder)
+{
+    const std::string probe =
+        folder + "\\~reelmark-write-test-" + std::to_string(GetCurrentProcessId()) + ".tmp";
+    HANDLE file =
+        CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_EXISTS;
+    CloseHandle(file);
+    return true;
+}
+
+bool IsInstalledCopy(const std::string& programFolder)
+{
+    const std::string uninstaller = programFolder + "\\" + kUninstallerName;
+    return GetFileAttributesA(uninstaller.c_str()) != INVALID_FILE_ATTRIBUTES ||
+           !FolderCanBeWritten(programFolder);
+}
+
+}  // namespace
+
+std::string ChooseHomeFolder(const std::string& currentFolder, const std::string& programFolder,
+                             const std::string& appDataFolder, const std::function<bool()>& isInstalledCopy)
+{
+    if (appDataFolder.empty() || programFolder.empty() ||
+        ComparableFolder(currentFolder) != ComparableFolder(programFolder) || !isInstalledCopy())
+        return currentFolder;
+    return WithoutTrailingBackslash(appDataFolder) + "\\" + kPerUserFolderName;
+}
+
+std::string HomeFolder()
+{
+    const std::string current = WithoutTrailingBackslash(CurrentFolder());
+    const std::string currentLong = LongFullPath(current);
+    const std::string program = ProgramFolder();
+    const std::string home = ChooseHomeFolder(currentLong, LongFullPath(program), AppDataFolder(),
+                                              [&program] { return IsInstalledCopy(program); });
+    if (home == currentLong)
+        return current;
+    // Made on first use. Should that fail, the current folder stays, and
+    // what cannot be written there is reported as it always is.
+    CreateDirectoryA(home.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesA(home.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return current;
+    return home;
 }
