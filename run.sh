@@ -3,9 +3,14 @@
 # Debian machine first.
 #   ./run.sh [ARGS...]        the desktop program
 #   ./run.sh --cli [ARGS...]  the command-line program (e.g. --cli list FOLDER)
+#   ./run.sh --package        the installer and the zip for Windows users, in build/
 # The program keeps reelmark.ini and Reelmark.log in the folder it runs in:
 # $REELMARK_HOME, or build/run by default.
 source "$(dirname "$0")/scripts/setup.sh"
+if [ "${1:-}" = "--package" ]; then
+    reelmark_build --target package
+    exit 0
+fi
 reelmark_build --target Reelmark reelmark-cli wine-keepalive
 source "$REELMARK_ROOT/scripts/wine-env.sh" "$REELMARK_BUILD"
 

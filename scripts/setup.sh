@@ -4,7 +4,7 @@ set -eu
 REELMARK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 REELMARK_BUILD="${REELMARK_BUILD:-$REELMARK_ROOT/build}"
 
-reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils cmake make"
+reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils nsis cmake make"
 
 reelmark_install_packages() {
     local missing=""

@@ -33,8 +33,8 @@ public:
     // hides the splash window on screen and is consumed (true).
     static bool FilterAppMessage(const MSG* msg);
 
-    // Shown in the title line.
-    std::string versionText = "1.1.54.6197";
+    // Shown in the title line; the program's owner sets its version.
+    std::string versionText;
 
     // Where the picture comes from; the program's splash bitmap unless set.
     // The loader returns a bitmap handle that the window then owns.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "app/Version.h"
 #include "browse/IniFile.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
@@ -52,7 +53,8 @@ TEST_F(MainWindow, FirstStartWithoutIniCreatesItWithEveryDefault)
     EXPECT_EQ("R - Restricted, < 17 Req Parent", w.ComboText(1017));
     EXPECT_EQ("TV-G - General Audiences", w.ComboText(1023));
     EXPECT_FALSE(w.Checked(1000));
-    EXPECT_EQ(std::string("Reelmark [ver 1.1.54.6197] - "), w.Dialog().GetWindowText().substr(0, 29));
+    const std::string titleStart = std::string("Reelmark [ver ") + kReelmarkVersion + "] - ";
+    EXPECT_EQ(titleStart, w.Dialog().GetWindowText().substr(0, titleStart.size()));
 }
 
 TEST_F(MainWindow, StartReadsTheStoredTemplateButMakesANewSeriesId)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "app/Version.h"
 #include "browse/TextFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliProgram.h"
@@ -334,7 +335,7 @@ TEST_F(CliTest, AFolderThatCannotBeReadIsExitCodeTwo)
 TEST_F(CliTest, HelpVersionAndBadUsage)
 {
     EXPECT_EQ(0, Run({"--version"}));
-    EXPECT_EQ("1.1.54.6197\n", out.str());
+    EXPECT_EQ(std::string(kReelmarkVersion) + "\n", out.str());
 
     EXPECT_EQ(0, Run({"generate", "--help"}));
     EXPECT_EQ(0u, out.str().find("Usage:"));

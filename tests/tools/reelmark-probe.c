@@ -1,7 +1,8 @@
-/* Starts the real Reelmark.exe in the current directory, waits for its main
-   window and for the start-up splash to go, then closes the window the way
-   its close box does (WM_CLOSE) and waits for the program to end.
-   Usage: reelmark-probe PROGRAM [--command ID | --pick-pytivo PATH]
+/* Starts the real Reelmark.exe in the current directory (or a shortcut to
+   it, as the Start menu does: in the shortcut's working folder), waits for
+   its main window and for the start-up splash to go, then closes the window
+   the way its close box does (WM_CLOSE) and waits for the program to end.
+   Usage: reelmark-probe PROGRAM|SHORTCUT.lnk [--command ID | --pick-pytivo PATH]
                          [READY_FILE RELEASE_FILE]
    With --command it first posts that command to the window, as a menu or
    toolbar click does (57664 opens the about box). With --pick-pytivo it opens
@@ -12,6 +13,8 @@
    Exit code 0 when every step happened in time. */
 #include <windows.h>
 
+#include <objbase.h>
+#include <shlobj.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -47,6 +50,52 @@ static HWND FindProcessWindow(DWORD process, const char* className, const char* 
     struct Search search = {process, className, titlePrefix, NULL};
     EnumWindows(MatchWindow, (LPARAM)&search);
     return search.found;
+}
+
+/* The program and working folder a shortcut names, as Explorer reads them
+   when it starts a shortcut of the Start menu. */
+static BOOL ReadShortcut(const char* shortcut, char* program, char* folder)
+{
+    WCHAR wide[MAX_PATH];
+    IShellLinkA* link = NULL;
+    IPersistFile* file = NULL;
+    BOOL read = FALSE;
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    MultiByteToWideChar(CP_ACP, 0, shortcut, -1, wide, MAX_PATH);
+    if (SUCCEEDED(CoCreateInstance(&CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, &IID_IShellLinkA,
+                                   (void**)&link))) {
+        if (SUCCEEDED(link->lpVtbl->QueryInterface(link, &IID_IPersistFile, (void**)&file))) {
+            read = SUCCEEDED(file->lpVtbl->Load(file, wide, STGM_READ)) &&
+                   SUCCEEDED(link->lpVtbl->GetPath(link, program, MAX_PATH, NULL, 0)) &&
+                   SUCCEEDED(link->lpVtbl->GetWorkingDirectory(link, folder, MAX_PATH));
+            file->lpVtbl->Release(file);
+        }
+        link->lpVtbl->Release(link);
+    }
+    return read;
+}
+
+/* The started program's process, or NULL. */
+static HANDLE Start(const char* program)
+{
+    char target[MAX_PATH] = "";
+    char folder[MAX_PATH] = "";
+    size_t length = strlen(program);
+    if (length > 4 && _stricmp(program + length - 4, ".lnk") == 0) {
+        if (!ReadShortcut(program, target, folder))
+            return NULL;
+        printf("shortcut: %s in %s\n", target, folder);
+        program = target;
+    }
+    char command[MAX_PATH + 2];
+    snprintf(command, sizeof(command), "\"%s\"", program);
+    STARTUPINFOA startup = {sizeof(startup)};
+    PROCESS_INFORMATION started;
+    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, folder[0] ? folder : NULL, &startup,
+                        &started))
+        return NULL;
+    CloseHandle(started.hThread);
+    return started.hProcess;
 }
 
 /* Waits up to 10 s for a visible window of the process. */
@@ -136,27 +185,23 @@ int main(int argc, char** argv)
         argc -= 2;
     }
     if (argc != 2 && argc != 4) {
-        fprintf(
-            stderr,
-            "usage: reelmark-probe PROGRAM [--command ID | --pick-pytivo PATH] [READY_FILE RELEASE_FILE]\n");
+        fprintf(stderr,
+                "usage: reelmark-probe PROGRAM|SHORTCUT.lnk [--command ID | --pick-pytivo PATH] "
+                "[READY_FILE RELEASE_FILE]\n");
         return 2;
     }
-    char command[MAX_PATH + 2];
-    snprintf(command, sizeof(command), "\"%s\"", argv[1]);
-    STARTUPINFOA startup = {sizeof(startup)};
-    PROCESS_INFORMATION started;
-    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started))
+    HANDLE process = Start(argv[1]);
+    if (!process)
         return Fail("the program could not be started", NULL);
-    CloseHandle(started.hThread);
-    HANDLE process = started.hProcess;
+    DWORD id = GetProcessId(process);
 
     HWND main = NULL;
     BOOL splashSeen = FALSE;
     for (int waited = 0; waited < 15000 && !main; waited += 50) {
         if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0)
             return Fail("the program ended before its main window appeared", NULL);
-        splashSeen = splashSeen || FindProcessWindow(started.dwProcessId, "ReelmarkSplash", "") != NULL;
-        main = FindProcessWindow(started.dwProcessId, "#32770", "Reelmark [ver ");
+        splashSeen = splashSeen || FindProcessWindow(id, "ReelmarkSplash", "") != NULL;
+        main = FindProcessWindow(id, "#32770", "Reelmark [ver ");
     }
     if (!main)
         return Fail("no main window within 15 s", process);
@@ -167,7 +212,7 @@ int main(int argc, char** argv)
     /* The splash hides itself after about one and a half seconds. */
     int splashWait = 0;
     for (; splashWait < 5000; splashWait += 50) {
-        if (FindProcessWindow(started.dwProcessId, "ReelmarkSplash", ""))
+        if (FindProcessWindow(id, "ReelmarkSplash", ""))
             splashSeen = TRUE;
         else if (splashSeen || splashWait >= 500)
             break;
@@ -181,7 +226,7 @@ int main(int argc, char** argv)
     if (commandId != 0)
         PostMessageA(main, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
     if (pickPath) {
-        const char* problem = PickPyTivo(started.dwProcessId, main, pickPath);
+        const char* problem = PickPyTivo(id, main, pickPath);
         if (problem)
             return Fail(problem, process);
     }
