@@ -10,6 +10,7 @@
 #define IDD_SETTINGS 147
 #define IDD_COPY_MOVIES 191
 #define IDD_STATUS_LOG 200
+#define IDD_RUN_PROGRESS 210
 
 // Menu, toolbar, icons
 #define IDR_MAINMENU 128
@@ -91,6 +92,8 @@
 #define IDC_COPY_DISK_USAGE 1037
 #define IDC_COPY_VOLUME_ROOT 1038
 #define IDC_COPY_VOLUME_SIZE 1039
+#define IDC_RUN_PROGRESS 1040
+#define IDC_RUN_FILE 1041
 
 // Status log dialog (200)
 #define IDC_LOG_TEXT 1007

@@ -12,7 +12,7 @@
 
 void CReelmarkDlg::OnDeleteSelected()
 {
-    FileCommand run(*this);
+    FileCommand run(*this, "Deleting movie files");
     if (run.Refused())
         return;
     // What goes is settled here, by name: a refill or a folder switch while
@@ -41,34 +41,45 @@ void CReelmarkDlg::OnDeleteSelected()
 
     CFileOpEngine engine;
     engine.SetKeptFolder(folder);
+    int deleted = 0;
+    int kept = 0;
+    int failed = 0;
     // Deletes one file and reports a file that stays; true when it is gone.
     // Only files are handed to the engine: a folder of the name is kept.
-    auto deleteFile = [this, &engine](const std::string& path) {
+    auto deleteFile = [&](const std::string& path) {
         if (ClassifyPath(path) == PathKind::Folder) {
             AddLogEntry("", LogSeverity::Information, "Not a file - kept (not deleted): %s", path.c_str());
+            ++kept;
             return false;
         }
         engine.DeleteItem(path);
         const std::string error = engine.ErrorText();
-        const bool kept = engine.Skipped();
+        const bool skipped = engine.Skipped();
         engine.Reset();
-        if (kept) {
+        if (skipped) {
             // No or Cancel at the read-only question.
             AddLogEntry("", LogSeverity::Information, "File kept (not deleted): %s", path.c_str());
+            ++kept;
             return false;
         }
         if (error != "No error") {
             AddLogEntry("File Delete Error", LogSeverity::Error, "Could not delete file: %s\n%s",
                         path.c_str(), error.c_str());
+            ++failed;
             return false;
         }
         return true;
     };
+    int done = 0;
     for (const std::string& name : names) {
+        if (!run.Next(done, count, name))
+            break;
+        ++done;
         const std::string moviePath = AddTrailingSeparator(folder) + name;
         // A movie that stays keeps its metadata file.
         if (!deleteFile(moviePath))
             continue;
+        ++deleted;
         // A movie without a metadata file passes silently; a metadata file
         // that stays is reported, and the line says the movie went.
         const std::string metadataPath = moviePath + ".txt";
@@ -78,5 +89,10 @@ void CReelmarkDlg::OnDeleteSelected()
         }
         AddLogEntry("", LogSeverity::Information, "File (plus metafile) deleted: %s", moviePath.c_str());
     }
+    run.Finish();
+    if (run.Cancelled())
+        AddLogEntry("File Delete Cancelled", LogSeverity::Information,
+                    "%d files deleted - %d kept - %d failed - %d cancelled", deleted, kept, failed,
+                    count - done);
     OnResetTree();
 }

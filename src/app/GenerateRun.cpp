@@ -1,7 +1,10 @@
 #include "app/GenerateRun.h"
 
+#include <windows.h>
+
 #include "app/MetadataWriter.h"
 #include "browse/ActivityLog.h"
+#include "browse/FolderIndex.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
 #include "browse/WorkFolder.h"
@@ -12,7 +15,11 @@ const char kCreationErrorCaption[] = "Movie Meta Files Creation Error!";
 
 void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
 {
-    if (count < 1) {
+    if (result.cancelled > 0) {
+        log.AddLogEntry("Create Meta Files Cancelled", LogSeverity::Information,
+                        "%d Metadata Files Created - %d skipped - %d failed - %d cancelled", result.created,
+                        result.skipped, result.failed, result.cancelled);
+    } else if (count < 1) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "There are no movie files in the list.");
     } else if (result.failed > 0) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error,
@@ -20,7 +27,7 @@ void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
                         result.failed);
     } else if (result.created > 0) {
         log.AddLogEntry("Create Meta Files Success", LogSeverity::Information,
-                        "%d Metadata Files Created - %d skipped!", result.created, count - result.created);
+                        "%d Metadata Files Created - %d skipped!", result.created, result.skipped);
     } else {
         log.AddLogEntry("Existing Metadata Files Not Overwritten", LogSeverity::Information,
                         "All %d Metadata Files skipped!!", count);
@@ -46,31 +53,45 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
+    const FolderIndex existing(folder);
     WorkFolder work(folder);
     work.RemoveLeftovers();
     for (int i = 0; i < count; ++i) {
         const std::string moviePath = folder + "\\" + request.entries[i];
-        if (!request.replaceExisting && FileExists(MetadataPathOf(moviePath))) {
+        if (request.progress && !request.progress(i, moviePath)) {
+            result.cancelled = count - i;
+            break;
+        }
+        const auto skip = [&] {
             log.AddLogEntry("", LogSeverity::Information,
                             "File already exists! Skipping metadata file %d of %d: %s.txt", i + 1, count,
                             moviePath.c_str());
             ++result.skipped;
+        };
+        if (!request.replaceExisting && HasMetadata(existing, request.entries[i])) {
+            skip();
             continue;
         }
         log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s.txt", i + 1, count,
                         moviePath.c_str());
-        const MetadataTemplate metadata =
-            request.templateForNextFile ? request.templateForNextFile() : request.metadata;
+        // What the listing showed is replaced (an empty file counts as none);
+        // a new file is made with a rename that refuses to replace, so one
+        // that appeared since the listing is skipped, never overwritten.
+        const bool listed = existing.Find(request.entries[i] + ".txt") != nullptr;
         unsigned long error = 0;
-        if (WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error,
-                              &work)) {
+        if (WriteMetadataFile(moviePath, ComposeMetadata(request.metadata, moviePath, std::string()), &error,
+                              &work, listed ? ExistingFile::Replace : ExistingFile::Keep)) {
             ++result.created;
+        } else if (!listed && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) {
+            skip();
         } else {
             log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s.txt\n%s",
                             moviePath.c_str(), SystemErrorText(error).c_str());
             ++result.failed;
         }
     }
+    if (request.progress)
+        request.progress(count, std::string());
     ReportSummary(result, count, log);
     return result;
 }

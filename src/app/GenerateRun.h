@@ -17,9 +17,10 @@ struct GenerateRequest {
     bool isEpisodeTicked = false;      // the Is Episode box
     std::string seriesTitleText;       // the Series Title field
     MetadataTemplate metadata;         // used for every file unless templateForNextFile is set
-    // Called before each file is composed; its answer is that file's
-    // template (the main window brings its settings up to date here).
-    std::function<MetadataTemplate()> templateForNextFile;
+    // Called before each movie with the number done and the movie's path,
+    // and once more with every movie done (done == the number of entries)
+    // before the summary; false stops the run there (the user cancelled).
+    std::function<bool(int done, const std::string& moviePath)> progress;
 };
 
 struct GenerateResult {
@@ -27,8 +28,13 @@ struct GenerateResult {
     int created = 0;
     int skipped = 0;
     int failed = 0;
+    int cancelled = 0;  // movies not started because the run was cancelled
 };
 
 // Runs the whole command and reports through the log; the caller refreshes
-// its view afterwards unless the run was refused.
+// its view afterwards unless the run was refused. Which metadata files
+// exist is read from one listing of the folder (an empty file counts as
+// none); a new file is made with a rename that refuses to replace, so a
+// file that appears meanwhile is skipped, never overwritten without
+// replaceExisting.
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log);

@@ -8,7 +8,7 @@ std::string MetadataPathOf(const std::string& moviePath)
 }
 
 bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error,
-                       WorkFolder* work)
+                       WorkFolder* work, ExistingFile existing)
 {
-    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error, work);
+    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error, work, existing);
 }

@@ -16,6 +16,7 @@
 #include "copy/CopyMoviesToFolderDlg.h"
 #include "copy/SizeTexts.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 #include "resource.h"
 
 namespace {
@@ -142,7 +143,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
 
 void CReelmarkDlg::OnCopyMovies()
 {
-    if (fileCommandRunning_)
+    if (runningCommand_)
         return;
     CCopyMoviesToFolderDlg dialog(*this);
     dialog.DoModal();
@@ -270,7 +271,8 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
     auto enable = [popup](UINT command, bool on) {
         ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
-    enable(IDC_GENERATE, movieList_.GetCount() > 0);
+    enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_);
+    enable(ID_COPY_MOVIES, !runningCommand_);
     enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
 }
@@ -297,7 +299,7 @@ LRESULT CReelmarkDlg::OnQueryDragIcon(WPARAM, LPARAM)
 
 void CReelmarkDlg::OnGenerate()
 {
-    FileCommand run(*this);
+    FileCommand run(*this, "Generating metadata files");
     if (run.Refused())
         return;
     GenerateRequest request;
@@ -307,14 +309,28 @@ void CReelmarkDlg::OnGenerate()
     request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
     request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
     request.seriesTitleText = seriesTitle_.GetWindowText();
-    // Every file is composed from the controls as they stand, as the preview is.
-    request.templateForNextFile = [this] {
-        SyncFromControls();
-        return CurrentTemplate();
+    // The template as the controls show it when the run starts, as the
+    // preview shows it (typing on during the run changes nothing of it).
+    SyncFromControls();
+    request.metadata = CurrentTemplate();
+    const int count = static_cast<int>(request.entries.size());
+    request.progress = [&run, count](int done, const std::string& moviePath) {
+        if (done == count) {
+            run.Finish();
+            return true;
+        }
+        return run.Next(done, count, FileNameOf(moviePath, true));
     };
     const GenerateResult result = RunGenerate(request, log_);
     if (!result.refused)
         OnResetTree();
+}
+
+void CReelmarkDlg::ShowFileCommandRunning(bool running)
+{
+    for (UINT command : {UINT(IDC_GENERATE), UINT(ID_COPY_MOVIES)})
+        toolBar_.EnableButton(command, !running);
+    SyncFromControls();
 }
 
 void CReelmarkDlg::OnOptions()
@@ -361,7 +377,11 @@ void CReelmarkDlg::OnOK() {}
 
 void CReelmarkDlg::OnCancel()
 {
-    OnClose();
+    // Escape stops a run first; with none, it closes the window.
+    if (runningCommand_)
+        CancelRunningCommand();
+    else
+        OnClose();
 }
 
 LRESULT CReelmarkDlg::OnCloseMessage(WPARAM, LPARAM)
@@ -372,6 +392,13 @@ LRESULT CReelmarkDlg::OnCloseMessage(WPARAM, LPARAM)
 
 void CReelmarkDlg::OnClose()
 {
+    // A run is stopped after the file at hand; the window closes when it
+    // has ended.
+    if (runningCommand_) {
+        CancelRunningCommand();
+        closeAfterRun_ = true;
+        return;
+    }
     if (closing_)
         return;
     closing_ = true;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FileCommand.h"
 #include "app/HelpFiles.h"
 #include "app/MetadataFormat.h"
 #include "app/Settings.h"
@@ -27,6 +28,8 @@
 #include "app/Version.h"
 
 class CReelmarkDlg : public CDialog {
+    friend class FileCommand;
+
 public:
     explicit CReelmarkDlg(CWnd* parent = nullptr);
     ~CReelmarkDlg() override;
@@ -75,30 +78,14 @@ public:
     std::vector<CopyListEntry>& CopyList() { return copyList_; }
     int& CopyOverwriteFlag() { return copyOverwriteFlag_; }
 
-    // Commands that change files (Generate, Delete Selected, the copy run,
-    // Remove Sel) run one at a time. Their boxes keep the user's clicks out,
-    // but posted and sent messages still reach a window while a box is up:
-    // a command that finds another one running does nothing.
-    class FileCommand {
-    public:
-        explicit FileCommand(CReelmarkDlg& window) : running_(window.fileCommandRunning_), started_(!running_)
-        {
-            running_ = true;
-        }
-        ~FileCommand()
-        {
-            if (started_)
-                running_ = false;
-        }
-        FileCommand(const FileCommand&) = delete;
-        FileCommand& operator=(const FileCommand&) = delete;
-        bool Refused() const { return !started_; }
-
-    private:
-        bool& running_;
-        const bool started_;
-    };
-    bool FileCommandRunning() const { return fileCommandRunning_; }
+    // A command that changes files is running (app/FileCommand.h).
+    bool FileCommandRunning() const { return runningCommand_ != nullptr; }
+    // Stops the running command after the file at hand (none: nothing).
+    void CancelRunningCommand()
+    {
+        if (runningCommand_)
+            runningCommand_->Cancel();
+    }
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const { return GetDlgItemText(1003); }
@@ -139,6 +126,8 @@ private:
     void OnDescriptionChange() {}
 
     void OnClose();
+    // Greys (or gives back) the commands that change files while one runs.
+    void ShowFileCommandRunning(bool running);
     bool CreateToolBar();
     void FillControlsFromSettings();
     void SetDescriptionText(const std::string& text);
@@ -191,7 +180,8 @@ private:
     HTREEITEM rootItem_ = nullptr;
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
     bool closing_ = false;
-    bool fileCommandRunning_ = false;
+    FileCommand* runningCommand_ = nullptr;
+    bool closeAfterRun_ = false;
     bool clearingTree_ = false;
     std::vector<CopyListEntry> copyList_;
     int copyOverwriteFlag_ = 0;

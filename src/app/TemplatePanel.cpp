@@ -49,13 +49,15 @@ void CReelmarkDlg::SyncFromControls()
 
     mpaaRating_.EnableWindow(movieMode_);
     tvRating_.EnableWindow(!movieMode_);
+    // Commands that change files wait while one of them runs.
+    const bool running = runningCommand_ != nullptr;
     const bool hasEntries = movieList_.GetCount() > 0;
-    generate_.EnableWindow(hasEntries);
+    generate_.EnableWindow(hasEntries && !running);
     selectAll_.EnableWindow(hasEntries);
     const bool hasSelection = movieList_.GetSelCount() > 0;
     editMeta_.EnableWindow(hasSelection);
     clearSelect_.EnableWindow(hasSelection);
-    deleteSelected_.EnableWindow(hasSelection);
+    deleteSelected_.EnableWindow(hasSelection && !running);
     toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(s.PythonLoc));
 }
 

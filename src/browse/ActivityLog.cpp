@@ -65,9 +65,10 @@ int ActivityLog::AddLogEntryText(const std::string& caption, LogSeverity severit
     std::time_t now = clock_ ? clock_() : std::time(nullptr);
     std::tm local = {};
     localtime_s(&local, &now);
-    text_ += FormatLogLine(LogTimeStamp(local), severity, text);
+    const std::string line = FormatLogLine(LogTimeStamp(local), severity, text);
+    text_ += line;
     if (listener_)
-        listener_(text_);
+        listener_(line);
     if (caption.empty())
         return 0;
     UINT icon = severity == LogSeverity::Error     ? MB_ICONERROR

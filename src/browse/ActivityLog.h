@@ -40,8 +40,12 @@ public:
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text) { text_ = text; }
 
-    // Called with the whole log text after every entry (the status log window).
-    void SetListener(std::function<void(const std::string&)> listener) { listener_ = std::move(listener); }
+    // Called with each new line, line feed included (the command-line
+    // program prints and files them as they come).
+    void SetListener(std::function<void(const std::string& line)> listener)
+    {
+        listener_ = std::move(listener);
+    }
     // Replaces the clock (tests).
     void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
 

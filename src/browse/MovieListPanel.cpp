@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/ReelmarkDlg.h"
+#include "browse/FolderIndex.h"
 #include "browse/MovieScanner.h"
 #include "framework/Text.h"
 
@@ -22,30 +23,38 @@ void CReelmarkDlg::FillMovieList()
     const std::string folder = MovieFolder();
     if (folder.empty() || fileFilters_.GetWindowText().empty())
         return;
-    const bool recursive = recursive_.GetCheck() == BST_CHECKED;
-    std::vector<std::string> paths;
-    ListMovieFiles(folder, "*.*", recursive, paths);
-    const int n = static_cast<int>(paths.size());
+    // One reading of the folder tells which movies have metadata files; a
+    // walk into sub-folders asks each movie's file.
+    std::vector<MovieListing> movies;
+    if (recursive_.GetCheck() == BST_CHECKED) {
+        std::vector<std::string> paths;
+        ListMovieFiles(folder, "*.*", true, paths);
+        for (const std::string& path : paths)
+            movies.push_back({FileNameOf(path, true), HasMetadataFile(path)});
+    } else {
+        movies = ListMoviesWithMetadata(folder);
+    }
+    const int n = static_cast<int>(movies.size());
 
+    movieList_.SetRedraw(FALSE);
     movieList_.ResetContent();
     int lines = n;
-    for (const std::string& path : paths)
-        lines += Widen(FileNameOf(path, true)).size() > kLongNameLength ? 1 : 0;
+    for (const MovieListing& movie : movies)
+        lines += Widen(movie.name).size() > kLongNameLength ? 1 : 0;
     movieList_.SetLineCount(lines);
-
-    for (int i = 0; i < n; ++i) {
-        // The walk's own path: the same as folder + name for this folder's
-        // files, and still right for the files of sub-folders.
-        const COLORREF color = HasMetadataFile(paths[i]) ? kHasMetadataColor : kNoMetadataColor;
-        movieList_.InsertColoredString(FileNameOf(paths[i], true), color, i);
-    }
+    movieList_.SendMessage(LB_INITSTORAGE, n, n * 64);
+    for (int i = 0; i < n; ++i)
+        movieList_.InsertColoredString(movies[i].name,
+                                       movies[i].hasMetadata ? kHasMetadataColor : kNoMetadataColor, i);
+    movieList_.SetRedraw(TRUE);
+    movieList_.Invalidate();
     if (n > 0)
         movieList_.EnableWindow(TRUE);
     const std::string count = std::to_string(n);
     fileCount_.SetWindowText(count);
     AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.", count.c_str());
     if (n > 0) {
-        generate_.EnableWindow(TRUE);
+        generate_.EnableWindow(!runningCommand_);
         clearSelect_.EnableWindow(TRUE);
         selectAll_.EnableWindow(TRUE);
     }

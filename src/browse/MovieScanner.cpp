@@ -34,26 +34,37 @@ void ForEachEntry(const std::string& folder, const std::string& pattern,
                   const std::function<void(const std::string& path, bool isDirectory)>& visit)
 {
     const std::string parent = StripTrailingSeparator(folder);
-    // Behind the long-path prefix, so that deep folders can be read too.
-    WIN32_FIND_DATAW data;
-    HANDLE find =
-        FindFirstFileW(FilePath(parent + kSeparator + (pattern.empty() ? "*.*" : pattern)).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string path = parent + kSeparator + Narrow(data.cFileName);
-        const bool isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (isDirectory) {
-            const std::string name = LastPathComponent(path);
-            if (name == "." || name == "..")
-                continue;
-        }
-        visit(path, isDirectory);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    ForEachFolderEntry(
+        folder, [&](const FolderEntry& entry) { visit(parent + kSeparator + entry.name, entry.isFolder); },
+        pattern);
 }
 
 }  // namespace
+
+void ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
+                        const std::string& pattern)
+{
+    if (folder.empty())
+        return;
+    // Behind the long-path prefix, so that deep folders can be read too.
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(
+        FilePath(StripTrailingSeparator(folder) + kSeparator + (pattern.empty() ? "*.*" : pattern)).c_str(),
+        &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        FolderEntry entry;
+        entry.name = Narrow(data.cFileName);
+        entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (entry.isFolder && (entry.name == "." || entry.name == ".."))
+            continue;
+        entry.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        visit(entry);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
 
 const std::vector<std::string>& MovieExtensions()
 {
@@ -94,14 +105,17 @@ void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataC
     if (folder.empty())
         return;
     const std::string ending = kMetadataEnding;
-    ForEachEntry(folder, "*.*", [&](const std::string& path, bool isDirectory) {
-        if (isDirectory)
+    ForEachFolderEntry(folder, [&](const FolderEntry& entry) {
+        if (entry.isFolder)
             return;
-        if (IsMovieFile(path))
+        const std::string& name = entry.name;
+        if (IsMovieFile(name))
             ++movieCount;
         // A metadata file counts whether or not its movie is still there:
-        // that is how folders with orphaned metadata files show up.
-        if (EndsWithIgnoringCase(path, ending) && IsMovieFile(path.substr(0, path.size() - ending.size())))
+        // that is how folders with orphaned metadata files show up. An
+        // empty one gives pyTivo nothing and counts as none.
+        if (entry.size > 0 && EndsWithIgnoringCase(name, ending) &&
+            IsMovieFile(name.substr(0, name.size() - ending.size())))
             ++metadataCount;
     });
 }
@@ -120,7 +134,15 @@ void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
 
 bool HasMetadataFile(const std::string& moviePath)
 {
-    return FileExists(moviePath + kMetadataEnding);
+    HANDLE file = CreateFileW(FilePath(moviePath + kMetadataEnding).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size = {};
+    const bool filled = GetFileSizeEx(file, &size) && size.QuadPart > 0;
+    CloseHandle(file);
+    return filled;
 }
 
 bool FileExists(const std::string& path)

@@ -4,8 +4,23 @@
 // cached: every call asks the file system afresh. Paths are absolute
 // Windows paths in UTF-8 with the backslash as separator, of any length; the
 // walks never return a path that ends in a separator.
+#include <functional>
 #include <string>
 #include <vector>
+
+// One entry of a folder listing.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+    unsigned long long size = 0;
+    bool readOnly = false;
+};
+
+// Calls visit for every entry of the folder matching the pattern ("." and
+// ".." left out) in the file system's order: one reading of the folder,
+// nothing when it cannot be read.
+void ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
+                        const std::string& pattern = "*.*");
 
 // The movie extensions, in the order the movie test tries them.
 const std::vector<std::string>& MovieExtensions();
@@ -26,14 +41,15 @@ void ListMovieFiles(const std::string& folder, const std::string& pattern, bool 
                     std::vector<std::string>& paths);
 
 // Counts the movie files and the metadata files (movie path + ".txt", with
-// or without its movie) that lie directly in the folder.
+// or without its movie, not empty) that lie directly in the folder.
 void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount);
 
 // Appends the bare name of every sub-folder ("." and ".." and the program's
 // own work folder left out).
 void ListSubFolders(const std::string& folder, std::vector<std::string>& names);
 
-// True when the movie's metadata file (movie path + ".txt") exists.
+// True when the movie's metadata file (movie path + ".txt") can be read and
+// is not empty (an empty one gives pyTivo nothing).
 bool HasMetadataFile(const std::string& moviePath);
 
 // True when a file at the path can be opened for reading (false for a

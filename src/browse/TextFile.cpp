@@ -38,8 +38,9 @@ bool Fail(unsigned long* error, unsigned long code)
     return false;
 }
 
-// Writes the bytes into a new file at path; 0 or the system's error code.
-unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
+// Writes the bytes into a new file at path, forced to the disk when asked;
+// 0 or the system's error code.
+unsigned long WriteNewFile(const std::string& path, const std::string& bytes, bool flush)
 {
     HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -51,7 +52,7 @@ unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
         code = GetLastError();
     else if (written != bytes.size())
         code = ERROR_DISK_FULL;
-    else if (!FlushFileBuffers(file))
+    else if (flush && !FlushFileBuffers(file))
         code = GetLastError();
     CloseHandle(file);
     if (code != 0)
@@ -62,29 +63,33 @@ unsigned long WriteNewFile(const std::string& path, const std::string& bytes)
 }  // namespace
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error,
-                             WorkFolder* work)
+                             WorkFolder* work, ExistingFile existing)
 {
-    return WriteFileAtomically(path, EncodeText(WithCrLf(text)), error, work);
+    return WriteFileAtomically(path, EncodeText(WithCrLf(text)), error, work, existing);
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error,
-                         WorkFolder* work)
+                         WorkFolder* work, ExistingFile existing)
 {
-    // A read-only file is the user's way of keeping it. Replacing the file
-    // whole gets past the attribute on some systems, so it is refused here as
-    // an open for writing would be.
-    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return Fail(error, ERROR_ACCESS_DENIED);
+    const bool replace = existing == ExistingFile::Replace;
+    if (replace) {
+        // A read-only file is the user's way of keeping it. Replacing the
+        // file whole gets past the attribute on some systems, so it is
+        // refused here as an open for writing would be.
+        const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return Fail(error, ERROR_ACCESS_DENIED);
+    }
     WorkFolder own(ParentFolderOf(path));
     WorkFolder& folder = work ? *work : own;
     std::string temporary;
     unsigned long code = 0;
-    if (!folder.MakeTemporary([&bytes](const std::string& name) { return WriteNewFile(name, bytes); },
-                              temporary, code))
+    if (!folder.MakeTemporary(
+            [&bytes, replace](const std::string& name) { return WriteNewFile(name, bytes, replace); },
+            temporary, code))
         return Fail(error, code);
     if (!MoveFileExW(FilePath(temporary).c_str(), FilePath(path).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                     replace ? MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH : 0)) {
         code = GetLastError();
         DeleteFileW(FilePath(temporary).c_str());
         return Fail(error, code);

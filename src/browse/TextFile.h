@@ -19,16 +19,27 @@ std::string EncodeText(const std::string& text);
 // that holds lines of both kinds, reads right line by line).
 std::string DecodeLine(const std::string& bytes);
 
-// Replaces the file with the text in one step: the text goes to a temporary
-// file (in the work folder given, or in one of its own), which then takes
-// the file's place. On any failure the old file stays as it was and no
-// partial file is left; false with the system's error code in *error (when
-// given). A read-only file is never replaced.
+// What a write does with a file that is at its path already.
+enum class ExistingFile {
+    // Replaced; the new bytes reach the disk before the old file goes, so a
+    // power cut leaves one or the other whole. A read-only file is refused.
+    Replace,
+    // Kept: the write fails with ERROR_ALREADY_EXISTS (also for a file that
+    // appears while the text is written). A new file is not forced to the
+    // disk: a power cut can leave it empty, and an empty metadata file
+    // counts as none, so the next run writes it again.
+    Keep,
+};
+
+// Writes the file in one step: the text goes to a temporary file (in the
+// work folder given, or in one of its own), which then takes the file's
+// name. On any failure an old file stays as it was and no partial file is
+// left; false with the system's error code in *error (when given).
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error = nullptr,
-                             WorkFolder* work = nullptr);
+                             WorkFolder* work = nullptr, ExistingFile existing = ExistingFile::Replace);
 // The same for bytes written exactly as given.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error = nullptr,
-                         WorkFolder* work = nullptr);
+                         WorkFolder* work = nullptr, ExistingFile existing = ExistingFile::Replace);
 
 // The file's lines, decoded, without their line ends (CR LF or LF; a last
 // line without a line end counts too; a leading UTF-8 byte-order mark is

@@ -6,6 +6,7 @@
 #include "app/HomeFolder.h"
 #include "app/Version.h"
 #include "browse/ActivityLog.h"
+#include "browse/FolderIndex.h"
 #include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
 #include "cli/CliArguments.h"
@@ -128,26 +129,18 @@ bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& 
     return true;
 }
 
-std::vector<std::string> MoviePathsIn(const std::string& folder)
-{
-    std::vector<std::string> paths;
-    ListMovieFiles(folder, "*.*", false, paths);
-    return paths;
-}
-
 int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
 {
     std::string folder;
     if (!ResolveFolder(arguments.folder, folder, err))
         return kExitUsage;
-    const std::vector<std::string> paths = MoviePathsIn(folder);
+    const std::vector<MovieListing> movies = ListMoviesWithMetadata(folder);
     int withMetadata = 0;
-    for (const std::string& path : paths) {
-        const bool hasMetadata = HasMetadataFile(path);
-        withMetadata += hasMetadata ? 1 : 0;
-        out << (hasMetadata ? "[meta] " : "[    ] ") << FileNameOf(path, true) << "\n";
+    for (const MovieListing& movie : movies) {
+        withMetadata += movie.hasMetadata ? 1 : 0;
+        out << (movie.hasMetadata ? "[meta] " : "[    ] ") << movie.name << "\n";
     }
-    out << paths.size() << (paths.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
+    out << movies.size() << (movies.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
         << " with metadata\n";
     return kExitSuccess;
 }
@@ -180,8 +173,8 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
 
     GenerateRequest request;
     request.folder = folder;
-    for (const std::string& path : MoviePathsIn(folder))
-        request.entries.push_back(FileNameOf(path, true));
+    for (const MovieListing& movie : ListMoviesWithMetadata(folder))
+        request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
     // A drive root has no name of its own: the series title stays empty,
     // and an episode run is refused as the main window refuses it.
@@ -191,7 +184,7 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
 
     ActivityLog log;
     CliLogSink sink(out, err, home + "\\" + kLogFileName);
-    log.SetListener([&sink](const std::string& text) { sink.OnLogText(text); });
+    log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
     ConsolePrompt console;
     PromptScope scope(console);
     const GenerateResult result = RunGenerate(request, log);

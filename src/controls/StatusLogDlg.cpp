@@ -3,14 +3,10 @@
 #include "framework/Prompt.h"
 #include "resource.h"
 
-CStatusLogDlg::CStatusLogDlg(ActivityLog& log, CWnd* parent) : CDialog(IDD_STATUS_LOG, parent), log_(log)
-{
-    log_.SetListener([this](const std::string& text) { logText = text; });
-}
+CStatusLogDlg::CStatusLogDlg(ActivityLog& log, CWnd* parent) : CDialog(IDD_STATUS_LOG, parent), log_(log) {}
 
 CStatusLogDlg::~CStatusLogDlg()
 {
-    log_.SetListener(nullptr);
     DestroyWindow();
 }
 

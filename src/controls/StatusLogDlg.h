@@ -10,13 +10,13 @@
 
 class CStatusLogDlg : public CDialog {
 public:
-    // Keeps log text in step with the log from now on (it becomes the log's
-    // listener until the object goes).
+    // Shows the log as it stands each time the window is shown.
     explicit CStatusLogDlg(ActivityLog& log, CWnd* parent = nullptr);
     ~CStatusLogDlg() override;
 
-    // What the box shows after the next exchange; the log's listener keeps
-    // it current, the box itself is refreshed only when the window is shown.
+    // What the box shows after the next exchange: the log as it stood when
+    // the window was last shown (copied then, not at every entry, which
+    // would cost a copy of the whole log per line in a long run).
     std::string logText;
 
 protected:

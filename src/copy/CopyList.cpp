@@ -9,6 +9,7 @@
 #include "copy/CopyMoviesToFolderDlg.h"
 #include "copy/SizeTexts.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ void CCopyMoviesToFolderDlg::ValidateRow(const std::string& sourcePath, int row)
 
 void CCopyMoviesToFolderDlg::OnRemoveSelected()
 {
-    CReelmarkDlg::FileCommand run(mainWindow_);
+    FileCommand run(mainWindow_, "Removing files from the list");
     if (run.Refused())
         return;
     const int selected = list_.GetSelectedCount();

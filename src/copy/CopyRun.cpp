@@ -10,10 +10,11 @@
 #include "copy/SizeTexts.h"
 #include "fileops/FileOpEngine.h"
 #include "framework/Prompt.h"
+#include "framework/Text.h"
 
 void CCopyMoviesToFolderDlg::OnStartCopy()
 {
-    CReelmarkDlg::FileCommand run(mainWindow_);
+    FileCommand run(mainWindow_, "Copying movie files");
     if (run.Refused())
         return;
     // Check every row against the files as they are now.
@@ -64,10 +65,16 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     WorkFolder(target).RemoveLeftovers();
     CFileOpEngine engine;
     engine.SetKeptFolder(target);
+    // A big file takes long to copy: the windows keep answering meanwhile.
+    engine.SetWhileCopying([&run] { run.KeepAnswering(); });
     const std::string targetPrefix = target + "\\";
     int copied = 0;
+    int skippedFiles = 0;
+    int done = 0;
     bool goOn = true;
-    for (int i = 0; goOn && i < total; ++i) {
+    for (int i = 0; goOn && i < total; ++i, ++done) {
+        if (!run.Next(i, total, files[i].name))
+            break;
         bool skipped = false;
         const std::string& name = files[i].name;
         const std::string destination = targetPrefix + name;
@@ -78,6 +85,7 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
                                     "Copy File \"%s\" already exists - skipped!", destination.c_str());
             progress_.SetWindowText(FormatText("File skipped - already exists: %s - ", source.c_str()));
             skipped = true;
+            ++skippedFiles;
         } else {
             if (OverwriteChecked())
                 engine.SetReplaceExisting(true);
@@ -105,8 +113,14 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     }
     progress_.SetPos(100);
     progress_.SetWindowText("Completed");
-    mainWindow_.AddLogEntry("Copy Complete", LogSeverity::Information, "File copy complete: %d files copied.",
-                            copied);
+    run.Finish();
+    if (run.Cancelled())
+        mainWindow_.AddLogEntry("Copy Cancelled", LogSeverity::Information,
+                                "File copy complete: %d files copied - %d skipped - %d cancelled.", copied,
+                                skippedFiles, total - done);
+    else
+        mainWindow_.AddLogEntry("Copy Complete", LogSeverity::Information,
+                                "File copy complete: %d files copied.", copied);
     progress_.ShowWindow(SW_HIDE);
 
     // The copied movies now belong to the main window's folder.

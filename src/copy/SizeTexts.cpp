@@ -8,20 +8,6 @@
 
 #include "framework/Text.h"
 
-std::string FormatText(const char* format, ...)
-{
-    va_list arguments;
-    va_start(arguments, format);
-    va_list again;
-    va_copy(again, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, arguments);
-    va_end(arguments);
-    std::vector<char> buffer(length > 0 ? length + 1 : 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, again);
-    va_end(again);
-    return buffer.data();
-}
-
 namespace {
 
 const size_t kSizeTextWidth = 17;

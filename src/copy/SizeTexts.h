@@ -7,9 +7,6 @@
 #include <cstdint>
 #include <string>
 
-// printf into a string of any length (the dialog's messages and labels).
-std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
 // Decimal digits with a comma before every group of three ("1,234,567");
 // a negative value (-1: size unknown) is written plainly.
 std::string FormatThousands(int64_t value);

@@ -35,6 +35,16 @@ bool SameFolder(const std::string& a, const std::string& b)
     return CompareNamesIgnoringCase(WithoutTrailingBackslash(a), WithoutTrailingBackslash(b)) == 0;
 }
 
+// CopyFileExW's progress routine: hands the time to the engine's whileCopying.
+DWORD CALLBACK CopyProgress(LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD, HANDLE,
+                            HANDLE, LPVOID whileCopying)
+{
+    const auto& call = *static_cast<const std::function<void()>*>(whileCopying);
+    if (call)
+        call();
+    return PROGRESS_CONTINUE;
+}
+
 int CountBackslashes(const std::string& text)
 {
     return static_cast<int>(std::count(text.begin(), text.end(), '\\'));
@@ -308,8 +318,10 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     std::string temporary;
     unsigned long code = 0;
     const bool made = work.MakeTemporary(
-        [&source](const std::string& path) -> unsigned long {
-            if (CopyFileW(FilePath(source).c_str(), FilePath(path).c_str(), TRUE))
+        [this, &source](const std::string& path) -> unsigned long {
+            BOOL cancel = FALSE;
+            if (CopyFileExW(FilePath(source).c_str(), FilePath(path).c_str(), CopyProgress, &whileCopying_,
+                            &cancel, COPY_FILE_FAIL_IF_EXISTS))
                 return 0;
             const DWORD error = GetLastError();
             if (error != ERROR_FILE_EXISTS)  // else taken by someone else: not ours

@@ -5,6 +5,7 @@
 // read-only file. Failures end up in the error state, which the caller
 // reads after each call: a call succeeded exactly when ErrorText() is
 // "No error". Nothing is thrown out of the public operations.
+#include <functional>
 #include <string>
 
 class CFExeption;
@@ -45,6 +46,9 @@ public:
     // The folder the caller works in (the movie folder): never deleted or
     // copied whole. Kept through Reset.
     void SetKeptFolder(const std::string& folder) { keptFolder_ = folder; }
+    // Called now and then while a file's bytes are copied (the caller lets
+    // its windows answer there). Kept through Reset.
+    void SetWhileCopying(std::function<void()> whileCopying) { whileCopying_ = std::move(whileCopying); }
 
 private:
     // Takes the error into the error state.
@@ -69,4 +73,5 @@ private:
     // How many more sub-folders a folder copy may enter; -1: no limit.
     int descentBudget_;
     std::string keptFolder_;
+    std::function<void()> whileCopying_;
 };

@@ -69,6 +69,18 @@ bool IsDialogMessageOfThread(HWND modal, MSG& msg)
     return ::IsWindow(target) && ::IsDialogMessageW(target, &msg);
 }
 
+// What a modal loop does with one message: the application's filter first,
+// then the dialog keys, then the window's own handling.
+void HandleMessage(HWND modal, MSG& msg)
+{
+    if (CWinApp::Current() && CWinApp::Current()->PreTranslateMessage(&msg))
+        return;
+    if (!IsDialogMessageOfThread(modal, msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
 }  // namespace
 
 void CDataExchange::Control(int id, CWnd& control)
@@ -150,12 +162,7 @@ INT_PTR CDialog::DoModal()
                 ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (CWinApp::Current() && CWinApp::Current()->PreTranslateMessage(&msg))
-            continue;
-        if (!IsDialogMessageOfThread(wnd, msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        HandleMessage(wnd, msg);
     }
     ModalDialogs().erase(std::find(ModalDialogs().begin(), ModalDialogs().end(), this));
     if (ownerWasEnabled)
@@ -166,6 +173,18 @@ INT_PTR CDialog::DoModal()
         ::DestroyWindow(wnd);
     modal_ = false;
     return result_;
+}
+
+void CDialog::PumpWaitingMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        HandleMessage(WindowInUse(), msg);
+    }
 }
 
 void CDialog::EndDialog(INT_PTR result)

@@ -42,6 +42,11 @@ public:
 
     bool IsModal() const { return modal_; }
 
+    // Handles the messages that wait for this thread's windows, as the modal
+    // loop would, and returns when there are none: a long command calls it
+    // between its steps so that its windows keep answering.
+    static void PumpWaitingMessages();
+
     // Tests script modal dialogs with this: called once a modal dialog is
     // initialised and shown, before its loop takes the first message; ending
     // the dialog there returns from DoModal at once.

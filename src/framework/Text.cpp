@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
 std::wstring Widen(const std::string& utf8)
 {
     if (utf8.empty())
@@ -121,4 +125,18 @@ std::wstring FilePath(const std::string& path)
     if (wide.compare(0, 2, L"\\\\") == 0)
         return L"\\\\?\\UNC\\" + wide.substr(2);
     return L"\\\\?\\" + wide;
+}
+
+std::string FormatText(const char* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    va_end(arguments);
+    std::vector<char> buffer(length > 0 ? length + 1 : 1);
+    std::vsnprintf(buffer.data(), buffer.size(), format, again);
+    va_end(again);
+    return buffer.data();
 }

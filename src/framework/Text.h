@@ -3,6 +3,9 @@
 // UTF-16. Every crossing between the two goes through these functions.
 #include <string>
 
+// printf into a string of any length.
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 // UTF-8 to UTF-16; a byte that is no UTF-8 becomes U+FFFD.
 std::wstring Widen(const std::string& utf8);
 // UTF-16 to UTF-8.

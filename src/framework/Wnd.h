@@ -109,6 +109,8 @@ public:
     BOOL ShowWindow(int show) { return ::ShowWindow(m_hWnd, show); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    // Off while a control is filled with many items: it repaints once after.
+    void SetRedraw(BOOL redraw) { SendMessage(WM_SETREDRAW, redraw); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     std::string GetDlgItemText(int id) const;
     void SetDlgItemText(int id, const std::string& text);

@@ -188,19 +188,54 @@ TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
     EXPECT_NE(std::string::npos, log.Text().find("2 of 2: " + (dir / "100% Fun %s.mpg") + ".txt\n"));
 }
 
-TEST_F(GenerateRunTest, TemplateHookIsAskedOncePerWrittenFile)
+TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntouched)
 {
-    dir.WriteFile("B.avi.txt", "kept");
-    int calls = 0;
-    request.templateForNextFile = [&] {
-        MetadataTemplate metadata = request.metadata;
-        metadata.seriesId = "ID" + std::to_string(++calls);
-        return metadata;
+    request.entries = {"A.mpg", "B.avi", "C.mkv", "D.mpg", "E.ts"};
+    std::vector<int> seen;
+    request.progress = [&](int done, const std::string&) {
+        seen.push_back(done);
+        return done < 2;  // the user cancels while the third is next
     };
-    RunGenerate(request, log);
-    EXPECT_EQ(2, calls);
-    EXPECT_NE(std::string::npos, ReadFileBytes(dir / "A.mpg.txt").find("seriesId : ID1\r\n"));
-    EXPECT_NE(std::string::npos, ReadFileBytes(dir / "C.mkv.txt").find("seriesId : ID2\r\n"));
+    const GenerateResult result = RunGenerate(request, log);
+
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 5}), seen) << "the last call says the run is over";
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(3, result.cancelled);
+    EXPECT_EQ((std::vector<std::string>{"A.mpg.txt", "B.avi.txt"}), NamesInFolder(dir.Path()));
+    ASSERT_EQ(1u, prompt.messages.size());
+    EXPECT_EQ("Create Meta Files Cancelled", prompt.messages[0].caption);
+    EXPECT_EQ("2 Metadata Files Created - 0 skipped - 0 failed - 3 cancelled", prompt.messages[0].text);
+}
+
+TEST_F(GenerateRunTest, AFileThatAppearsAfterTheListingIsNeverOverwritten)
+{
+    // Another program writes B's metadata file while the run is going.
+    request.progress = [&](int done, const std::string&) {
+        if (done == 1)
+            dir.WriteFile("B.avi.txt", "written meanwhile");
+        return true;
+    };
+    const GenerateResult result = RunGenerate(request, log);
+
+    EXPECT_EQ("written meanwhile", ReadFileBytes(dir / "B.avi.txt"));
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(1, result.skipped);
+    EXPECT_NE(
+        std::string::npos,
+        log.Text().find("File already exists! Skipping metadata file 2 of 3: " + (dir / "B.avi") + ".txt\n"));
+    EXPECT_EQ("2 Metadata Files Created - 1 skipped!", prompt.messages.back().text);
+}
+
+TEST_F(GenerateRunTest, AnEmptyMetadataFileCountsAsMissingAndIsWrittenAgain)
+{
+    // What a power cut can leave of a new file.
+    dir.WriteFile("A.mpg.txt", "");
+    dir.WriteFile("B.avi.txt", "title : kept\r\n");
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(1, result.skipped);
+    EXPECT_EQ(0u, ReadFileBytes(dir / "A.mpg.txt").find("title : A\r\n"));
+    EXPECT_EQ("title : kept\r\n", ReadFileBytes(dir / "B.avi.txt"));
 }
 
 TEST_F(GenerateRunTest, PathsBeyondMaxPathAreWrittenOrReportedWhole)

@@ -79,7 +79,7 @@ TEST_F(MainWindow, StartReadsTheStoredTemplateButMakesANewSeriesId)
 TEST_F(MainWindow, ChoosingAFolderSetsTitleListTreeAndLogs)
 {
     w.movies.WriteFile("Video\\Dr Who\\Ep 1.mpg");
-    w.movies.WriteFile("Video\\Dr Who\\Ep 1.mpg.txt");
+    w.movies.WriteFile("Video\\Dr Who\\Ep 1.mpg.txt", "title : Ep 1\r\n");
     w.movies.WriteFile("Video\\Dr Who\\Ep 2.avi");
     w.movies.MakeFolder("Video\\Other");
     w.WriteIniForFolder(w.movies / "Video\\Other");
@@ -190,7 +190,7 @@ TEST_F(MainWindow, StarPictureClickSelectsTheRatingOfItsQuarter)
 TEST_F(MainWindow, MovieListShowsColoursCountsAndFollowsTheSelection)
 {
     w.movies.WriteFile("Films\\a.mpg");
-    w.movies.WriteFile("Films\\a.mpg.txt");
+    w.movies.WriteFile("Films\\a.mpg.txt", "title : a\r\n");
     w.movies.WriteFile("Films\\b.avi");
     w.movies.WriteFile("Films\\readme.txt");
     w.movies.WriteFile("Films\\Sub\\c.mkv");

@@ -70,11 +70,11 @@ TEST(ActivityLog, CaptionShowsABoxWithTheSeverityIconAndTheMessageAlone)
     EXPECT_EQ(UINT(MB_OK), prompt.messages[1].type);
 }
 
-TEST(ActivityLog, ListenerGetsTheWholeTextAfterEachEntry)
+TEST(ActivityLog, ListenerGetsEachNewLine)
 {
     ActivityLog log;
     std::string seen;
-    log.SetListener([&](const std::string& text) { seen = text; });
+    log.SetListener([&](const std::string& line) { seen += line; });
     log.AddLogEntry("", LogSeverity::Information, "one");
     log.AddLogEntry("", LogSeverity::Information, "two");
     EXPECT_EQ(log.Text(), seen);

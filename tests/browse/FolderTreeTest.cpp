@@ -70,16 +70,16 @@ protected:
     {
         for (const char* movie : {"a.mpg", "b.avi", "c.mkv"}) {
             w.movies.WriteFile(std::string("Video\\Comedy\\") + movie);
-            w.movies.WriteFile(std::string("Video\\Comedy\\") + movie + ".txt");
+            w.movies.WriteFile(std::string("Video\\Comedy\\") + movie + ".txt", "title : x\r\n");
         }
         for (int i = 1; i <= 5; ++i)
             w.movies.WriteFile("Video\\Drama\\Part " + std::to_string(i) + ".mpg");
         w.movies.MakeFolder("Video\\Empty");
         w.movies.WriteFile("Video\\Some\\one.mpg");
-        w.movies.WriteFile("Video\\Some\\one.mpg.txt");
+        w.movies.WriteFile("Video\\Some\\one.mpg.txt", "title : one\r\n");
         w.movies.WriteFile("Video\\Some\\two.mpg");
-        w.movies.WriteFile("Video\\Orphans\\gone.mpg.txt");
-        w.movies.WriteFile("Video\\Orphans\\lost.avi.txt");
+        w.movies.WriteFile("Video\\Orphans\\gone.mpg.txt", "title : gone\r\n");
+        w.movies.WriteFile("Video\\Orphans\\lost.avi.txt", "title : lost\r\n");
         w.movies.WriteFile("Video\\Orphans\\notes.txt");
     }
 
@@ -189,7 +189,7 @@ TEST_F(FolderTree, ALongParentPathIsShortenedButChildrenCountTheRealFolders)
     const std::string parent = w.movies / deep;
     ASSERT_EQ(60u, parent.size());
     w.movies.WriteFile(deep + "\\Films\\a.mpg");
-    w.movies.WriteFile(deep + "\\Films\\a.mpg.txt");
+    w.movies.WriteFile(deep + "\\Films\\a.mpg.txt", "title : a\r\n");
     w.movies.WriteFile(deep + "\\Films\\b.mpg");
     StartIn(deep + "\\Films");
     EXPECT_EQ(parent.substr(0, 17) + "..." + parent.substr(30), Root().text);
@@ -243,7 +243,7 @@ TEST_F(FolderTree, CountsStayUntilResetTreeLayoutRefreshesThem)
     StartIn("Video\\Drama");
     ClickNode("Empty");
     w.movies.WriteFile("Video\\Empty\\new.mpg");
-    w.movies.WriteFile("Video\\Drama\\Part 1.mpg.txt");
+    w.movies.WriteFile("Video\\Drama\\Part 1.mpg.txt", "title : Part 1\r\n");
     ClickNode("Drama - [5]");
     EXPECT_EQ(7, Child("Empty").image);
     EXPECT_EQ(0, Child("Drama - [5]").image);

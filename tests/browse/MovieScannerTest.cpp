@@ -127,13 +127,14 @@ TEST(CountFolderFiles, CountsMoviesAndMetadataFilesDirectlyInTheFolder)
 {
     TempFolder dir;
     dir.WriteFile("A.mpg");
-    dir.WriteFile("A.mpg.txt");
-    dir.WriteFile("orphan.avi.txt");
-    dir.WriteFile("LOUD.AVI.TXT");
-    dir.WriteFile("notes.txt");
+    dir.WriteFile("A.mpg.txt", "title : A");
+    dir.WriteFile("orphan.avi.txt", "title : orphan");
+    dir.WriteFile("LOUD.AVI.TXT", "title : LOUD");
+    dir.WriteFile("empty.mpg.txt");  // gives pyTivo nothing: counts as none
+    dir.WriteFile("notes.txt", "notes");
     dir.WriteFile("clip.txt.mpg");
     dir.WriteFile("sub\\hidden.mpg");
-    dir.WriteFile("sub\\hidden.mpg.txt");
+    dir.WriteFile("sub\\hidden.mpg.txt", "title : hidden");
     int movies = -1, metadata = -1;
     CountFolderFiles(dir.Path(), movies, metadata);
     EXPECT_EQ(2, movies);
@@ -147,7 +148,7 @@ TEST(CountFolderFiles, CountsMoviesAndMetadataFilesDirectlyInTheFolder)
 TEST(CountFolderFiles, ATxtInTheFolderNameDoesNotHideMetadataFiles)
 {
     TempFolder dir;
-    dir.WriteFile("old.txt stuff\\A.avi.txt");
+    dir.WriteFile("old.txt stuff\\A.avi.txt", "title : A");
     dir.WriteFile("old.txt stuff\\B.avi");
     int movies = -1, metadata = -1;
     CountFolderFiles(dir / "old.txt stuff", movies, metadata);

@@ -301,7 +301,7 @@ TEST_F(CliTest, NamesWithSpacesAmpersandsAndAccents)
 TEST_F(CliTest, ListMarksMoviesWithMetadata)
 {
     dir.WriteFile("Films\\Holiday.mpg");
-    dir.WriteFile("Films\\Holiday.mpg.txt");
+    dir.WriteFile("Films\\Holiday.mpg.txt", "title : Holiday\r\n");
     dir.WriteFile("Films\\Other.avi");
     dir.WriteFile("Films\\notes.txt");
     dir.WriteFile("Films\\Sub\\Deeper.mpg");

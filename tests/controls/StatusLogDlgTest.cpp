@@ -93,7 +93,6 @@ TEST_F(StatusLogDlgTest, EntryWrittenWhileShownAppearsOnlyWhenShownAgain)
     dialog.ShowWindow(SW_SHOW);
     const std::string shown = log.Text();
     log.AddLogEntry("", LogSeverity::Warning, "written while open");
-    EXPECT_EQ(log.Text(), dialog.logText);
     EXPECT_EQ(shown, BoxText());
     dialog.ShowWindow(SW_HIDE);
     dialog.ShowWindow(SW_SHOW);
