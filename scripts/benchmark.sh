@@ -1,13 +1,93 @@
 #!/usr/bin/env bash
-# Prints how long the core takes over a folder of many movie files (default
-# 2000) under Wine. Usage: scripts/benchmark.sh [MOVIES]
+# Prints what Reelmark's long runs cost next to bare programs that do only
+# the same file work (tools/bench/), under Wine, over a folder of MOVIES
+# movie files (default 1000) beside 500 sibling folders. Each figure is the
+# median of ROUNDS runs (default 3), Reelmark and its baseline in turn, and
+# the ratio of the two from the same run. Figures for a person to read;
+# nothing here passes or fails.
+# Usage: scripts/benchmark.sh [MOVIES] [ROUNDS]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${REELMARK_BUILD:-$root/build}"
+movies=${1:-1000}
+rounds=${2:-3}
 source "$root/scripts/setup.sh"
-reelmark_build --target reelmark-bench wine-keepalive
+reelmark_build --target Reelmark reelmark-cli reelmark-bench bare-files bare-list window-timer wine-keepalive
 source "$root/scripts/wine-env.sh" "$build"
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
 wine_ensure_session
-wine "$build/tools/reelmark-bench.exe" "$(winepath -w "$folder")" "${1:-2000}"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+folder="$work/Video/Movies"
+mkdir -p "$folder" "$work/start"
+for i in $(seq 1 500); do mkdir -p "$work/Video/Sibling $i"; done
+(cd "$folder" && seq 1 "$movies" | sed 's/.*/Movie &.mpg/' | xargs -d '\n' touch)
+win() { winepath -w "$1"; }
+printf ' [Settings]\r\n TargetDir=%s\r\n' "$(win "$folder")" >"$work/start/reelmark.ini"
+tools="$build/tools"
+
+metadata_none() { find "$folder" -name '*.txt' -delete; }
+metadata_all() {
+    metadata_none
+    (cd "$folder" && for f in *.mpg; do printf 'title : x\r\n' >"$f.txt"; done)
+}
+# Milliseconds a command takes (its output goes to a file in the work folder).
+timed() {
+    local start end
+    start=$(date +%s%N)
+    (cd "$work/start" && "$@" >"$work/out.txt" 2>&1) || { echo "failed: $* ($(tail -2 "$work/out.txt"))" >&2; }
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000000))
+}
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+# compare LABEL SETUP -- REELMARK... -- BASELINE...: medians and ratio.
+compare() {
+    local label=$1 setup=$2
+    shift 3
+    local ours=() bare=()
+    while [ "$1" != "--" ]; do ours+=("$1"); shift; done
+    shift
+    bare=("$@")
+    local a=() b=()
+    for _ in $(seq 1 "$rounds"); do
+        $setup; a+=("$(timed "${ours[@]}")")
+        $setup; b+=("$(timed "${bare[@]}")")
+    done
+    local ma mb
+    ma=$(printf '%s\n' "${a[@]}" | median)
+    mb=$(printf '%s\n' "${b[@]}" | median)
+    printf '%-46s %9d ms %9d ms %6.2fx\n' "$label" "$ma" "$mb" "$(awk -v a="$ma" -v b="$mb" 'BEGIN {print a / (b > 0 ? b : 1)}')"
+}
+# window LABEL SETUP: the window timer on Reelmark and on the bare list.
+window() {
+    local label=$1 setup=$2 ours=() bare=() line
+    for _ in $(seq 1 "$rounds"); do
+        $setup
+        line=$(cd "$work/start" && wine "$tools/window-timer.exe" "Reelmark [ver" "$movies" "$build/Reelmark.exe")
+        ours+=("$(echo "$line" | awk '{print $2}')"); peak=$(echo "$line" | awk '{print $4}')
+        line=$(wine "$tools/window-timer.exe" "Bare list" "$movies" "$tools/bare-list.exe" "$(win "$folder")")
+        bare+=("$(echo "$line" | awk '{print $2}')")
+    done
+    local ma mb
+    ma=$(printf '%s\n' "${ours[@]}" | median)
+    mb=$(printf '%s\n' "${bare[@]}" | median)
+    printf '%-46s %9d ms %9d ms %6.2fx  (peak %s MB)\n' "$label" "$ma" "$mb" "$(awk -v a="$ma" -v b="$mb" 'BEGIN {print a / (b > 0 ? b : 1)}')" "$peak"
+}
+
+cli="$build/reelmark-cli.exe"
+echo "$movies movies, 500 sibling folders, median of $rounds; Reelmark, bare baseline, ratio"
+compare "generate, new files (bare: test + create)" metadata_none -- wine "$cli" generate "$(win "$folder")" \
+    -- wine "$tools/bare-files.exe" create "$(win "$folder")"
+compare "generate --replace (bare: overwrite in place)" metadata_all -- \
+    wine "$cli" generate "$(win "$folder")" --replace -- wine "$tools/bare-files.exe" overwrite "$(win "$folder")"
+compare "generate, all skipped (bare: same log lines)" metadata_all -- wine "$cli" generate "$(win "$folder")" \
+    -- wine "$tools/bare-files.exe" log "$(win "$folder")" "$(win "$work/start/bare.log")"
+window "window filled, no metadata (bare: list box)" metadata_none
+window "window filled, all with metadata" metadata_all
+metadata_none
+line=$(cd "$work/start" && wine "$tools/window-timer.exe" "Reelmark [ver" "$movies" --generate "$build/Reelmark.exe")
+echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f5-)"
+wine "$tools/reelmark-bench.exe" "$(win "$work/start")" 0 | grep -i settings

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "app/MetadataWriter.h"
 #include "browse/ActivityLog.h"
 #include "browse/FolderIndex.h"
@@ -53,7 +55,9 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
-    const FolderIndex existing(folder);
+    const std::unique_ptr<FolderIndex> own =
+        request.listing ? nullptr : std::make_unique<FolderIndex>(folder);
+    const FolderIndex& existing = request.listing ? *request.listing : *own;
     WorkFolder work(folder);
     work.RemoveLeftovers();
     for (int i = 0; i < count; ++i) {
@@ -77,10 +81,11 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         // What the listing showed is replaced (an empty file counts as none);
         // a new file is made with a rename that refuses to replace, so one
         // that appeared since the listing is skipped, never overwritten.
-        const bool listed = existing.Find(request.entries[i] + ".txt") != nullptr;
-        unsigned long error = 0;
-        if (WriteMetadataFile(moviePath, ComposeMetadata(request.metadata, moviePath, std::string()), &error,
-                              &work, listed ? ExistingFile::Replace : ExistingFile::Keep)) {
+        const FolderEntry* listed = existing.Find(request.entries[i] + ".txt");
+        unsigned long error = ERROR_ACCESS_DENIED;  // a read-only file is the user's way of keeping it
+        if ((!listed || !listed->readOnly) &&
+            WriteMetadataFile(moviePath, ComposeMetadata(request.metadata, moviePath, std::string()), &error,
+                              &work, listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
         } else if (!listed && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) {
             skip();

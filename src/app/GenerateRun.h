@@ -9,6 +9,7 @@
 #include "app/MetadataFormat.h"
 
 class ActivityLog;
+class FolderIndex;
 
 struct GenerateRequest {
     std::string folder;                // the movie folder (a trailing backslash is ignored)
@@ -16,11 +17,14 @@ struct GenerateRequest {
     bool replaceExisting = false;      // the Replace Existing Metadata box
     bool isEpisodeTicked = false;      // the Is Episode box
     std::string seriesTitleText;       // the Series Title field
-    MetadataTemplate metadata;         // used for every file unless templateForNextFile is set
+    MetadataTemplate metadata;         // used for every file
     // Called before each movie with the number done and the movie's path,
     // and once more with every movie done (done == the number of entries)
     // before the summary; false stops the run there (the user cancelled).
     std::function<bool(int done, const std::string& moviePath)> progress;
+    // One reading of the folder that the caller made already (else the run
+    // reads the folder itself).
+    const FolderIndex* listing = nullptr;
 };
 
 struct GenerateResult {

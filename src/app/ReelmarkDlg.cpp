@@ -196,6 +196,7 @@ BOOL CReelmarkDlg::OnInitDialog()
 
     movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
     RefreshPreview();
+    ReadTreeAhead();
     FillMovieList();
     OnStarRatingChange();
     RebuildTree();

@@ -4,6 +4,7 @@
 // command table.
 #include <windows.h>
 
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +57,9 @@ public:
     // Movie list and folder tree panels.
     void FillMovieList();
     void RebuildTree();
+    // Starts reading the movie folder's siblings on a thread of its own, for
+    // the next RebuildTree (the start reads them while the list fills).
+    void ReadTreeAhead();
     void ClearTree();
     void AddFolderNode(std::unique_ptr<FolderNode> node);
     void SelectFolderNode(const std::string& folderName);
@@ -179,6 +183,7 @@ private:
     bool movieMode_ = true;
     HTREEITEM rootItem_ = nullptr;
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
+    std::pair<std::string, std::future<std::vector<FolderNode>>> treeAhead_;
     bool closing_ = false;
     FileCommand* runningCommand_ = nullptr;
     bool closeAfterRun_ = false;

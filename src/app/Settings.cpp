@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "browse/MovieScanner.h"
 #include "browse/TextFile.h"
 #include "framework/Text.h"
 
@@ -65,8 +66,8 @@ void SettingsStore::SetDefaultSettings()
         ReportUnreadable();
         return;
     }
-    std::vector<IniRecord> records;
-    if (!ini_.ReadRecords(iniPath_, records))
+    // Whether it can be read; it is read (once) when the settings load.
+    if (!FileExists(iniPath_))
         ReportUnreadable();
 }
 

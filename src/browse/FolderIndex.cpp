@@ -40,7 +40,11 @@ bool HasMetadata(const FolderIndex& folder, const std::string& movieName)
 
 std::vector<MovieListing> ListMoviesWithMetadata(const std::string& folder)
 {
-    const FolderIndex index(folder);
+    return MoviesIn(FolderIndex(folder));
+}
+
+std::vector<MovieListing> MoviesIn(const FolderIndex& index)
+{
     std::vector<MovieListing> movies;
     for (const FolderEntry& entry : index.Entries()) {
         if (!entry.isFolder && IsMovieFile(entry.name))

@@ -36,3 +36,5 @@ struct MovieListing {
     bool hasMetadata;
 };
 std::vector<MovieListing> ListMoviesWithMetadata(const std::string& folder);
+// The same from a reading already made.
+std::vector<MovieListing> MoviesIn(const FolderIndex& folder);

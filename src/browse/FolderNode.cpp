@@ -2,6 +2,22 @@
 
 #include <cstdio>
 
+#include "browse/MovieScanner.h"
+
+std::vector<FolderNode> ReadSubFolders(const std::string& parent)
+{
+    std::vector<std::string> names;
+    ListSubFolders(parent, names);
+    std::vector<FolderNode> nodes(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        int movies = 0;
+        int metadata = 0;
+        CountFolderFiles(parent + "\\" + names[i], movies, metadata);
+        nodes[i] = {movies, metadata, names[i]};
+    }
+    return nodes;
+}
+
 FolderNodeLook LookOfFolderNode(const FolderNode& node)
 {
     const long movies = node.movieCount;

@@ -27,25 +27,28 @@ void CReelmarkDlg::ClearTree()
     folderNodes_.clear();
 }
 
+void CReelmarkDlg::ReadTreeAhead()
+{
+    const std::string parent = ParentFolderOf(MovieFolder());
+    treeAhead_ = {parent, std::async(std::launch::async, ReadSubFolders, parent)};
+}
+
 void CReelmarkDlg::RebuildTree()
 {
     ClearTree();
     const std::string parent = ParentFolderOf(MovieFolder());
-    std::vector<std::string> names;
-    ListSubFolders(parent, names);
+    // What was read ahead for this parent (at start, while the list filled).
+    std::vector<FolderNode> nodes = treeAhead_.second.valid() && treeAhead_.first == parent
+                                        ? treeAhead_.second.get()
+                                        : ReadSubFolders(parent);
+    treeAhead_ = {};
+    folderTree_.SetRedraw(FALSE);
     rootItem_ = folderTree_.InsertItem(ShortenForDisplay(parent, kRootCaptionLength), kRootFolderImage,
                                        kRootFolderImage, TVI_ROOT, TVI_LAST);
-    for (const std::string& name : names) {
-        auto node = std::make_unique<FolderNode>();
-        int movies = 0;
-        int metadata = 0;
-        CountFolderFiles(parent + "\\" + name, movies, metadata);
-        node->movieCount = movies;
-        node->metadataCount = metadata;
-        node->name = name;
-        AddFolderNode(std::move(node));
-    }
+    for (FolderNode& node : nodes)
+        AddFolderNode(std::make_unique<FolderNode>(std::move(node)));
     folderTree_.Expand(rootItem_, TVE_EXPAND);
+    folderTree_.SetRedraw(TRUE);
     // The movie folder's own node, whatever the Series Title says: a title
     // that names a sibling folder must never switch to it.
     SelectFolderNode(LastPathComponent(MovieFolder()));

@@ -71,8 +71,8 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error,
                          WorkFolder* work, ExistingFile existing)
 {
-    const bool replace = existing == ExistingFile::Replace;
-    if (replace) {
+    const bool replace = existing != ExistingFile::Keep;
+    if (existing == ExistingFile::Replace) {
         // A read-only file is the user's way of keeping it. Replacing the
         // file whole gets past the attribute on some systems, so it is
         // refused here as an open for writing would be.
@@ -118,6 +118,9 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
         return Fail(error, code);
 
     lines.clear();
+    // A file that is UTF-8 as a whole (plain ASCII above all) needs no
+    // decoding line by line.
+    const bool utf8 = IsUtf8(content);
     size_t start = content.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (start < content.size()) {
         size_t end = content.find('\n', start);
@@ -125,7 +128,9 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
         if (end == std::string::npos)
             end = content.size();
         size_t stop = (end > start && content[end - 1] == '\r') ? end - 1 : end;
-        lines.push_back(DecodeLine(content.substr(start, stop - start)));
+        lines.emplace_back(content, start, stop - start);
+        if (!utf8)
+            lines.back() = DecodeLine(lines.back());
         start = next;
     }
     return true;

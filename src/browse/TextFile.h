@@ -24,6 +24,9 @@ enum class ExistingFile {
     // Replaced; the new bytes reach the disk before the old file goes, so a
     // power cut leaves one or the other whole. A read-only file is refused.
     Replace,
+    // The same, for a caller that has seen already that the file is not
+    // read-only (a run that read the whole folder).
+    ReplaceWritable,
     // Kept: the write fails with ERROR_ALREADY_EXISTS (also for a file that
     // appears while the text is written). A new file is not forced to the
     // disk: a power cut can leave it empty, and an empty metadata file

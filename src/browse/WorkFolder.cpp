@@ -126,5 +126,8 @@ void WorkFolder::RemoveLeftovers() const
     DeleteOldFiles(work_ + "\\*", work_, made_, AnyName);
     if (!ready_)
         RemoveDirectoryW(FilePath(work_).c_str());
-    DeleteOldFiles(folder_ + "\\*", folder_, made_, IsOldTemporary);
+    // Searched by their patterns: the system then compares names only, and
+    // does not look into every file of a big folder.
+    DeleteOldFiles(folder_ + "\\*.reelmark-new", folder_, made_, IsOldTemporary);
+    DeleteOldFiles(folder_ + "\\~reelmark*.tmp", folder_, made_, IsOldTemporary);
 }

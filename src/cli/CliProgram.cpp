@@ -171,9 +171,12 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
             break;
     }
 
+    // One reading of the folder serves the list of movies and the run.
+    const FolderIndex listing(folder);
     GenerateRequest request;
     request.folder = folder;
-    for (const MovieListing& movie : ListMoviesWithMetadata(folder))
+    request.listing = &listing;
+    for (const MovieListing& movie : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
     // A drive root has no name of its own: the series title stays empty,

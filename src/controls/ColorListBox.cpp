@@ -27,11 +27,15 @@ bool CColorListBox::OnChildNotify(UINT msg, WPARAM, LPARAM lp, LRESULT* result)
 
 void CColorListBox::MeasureItem(MEASUREITEMSTRUCT& item)
 {
-    // A client DC rather than a paint DC: measuring must not validate the
-    // list box's pending updates.
-    CClientDC dc(m_hWnd);
+    // A DC of its own rather than a paint DC: measuring must not validate
+    // the list box's pending updates. It is made once: a list of thousands
+    // of movies is measured item by item.
+    if (!measureDc_.m_hDC)
+        measureDc_.CreateCompatibleDC(nullptr);
+    CDC& dc = measureDc_;
     std::string text = LengthenForMeasure(GetText(static_cast<int>(item.itemID)), ListScrolls());
-    const RECT itemRect = GetItemRect(static_cast<int>(item.itemID));
+    RECT itemRect = GetClientRect();
+    itemRect.bottom = itemRect.top;
     if (lineHeight_ == 0) {
         RECT probe = itemRect;
         lineHeight_ = dc.DrawText("   ", &probe, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);

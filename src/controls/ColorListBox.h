@@ -6,6 +6,7 @@
 
 #include "controls/FontFallback.h"
 #include "framework/Controls.h"
+#include "framework/Gdi.h"
 
 class CColorListBox : public CListBox {
 public:
@@ -34,6 +35,7 @@ private:
     void DrawItemText(HDC dc, const std::string& text, const RECT& rect);
 
     CFontFallback fallback_;
+    CDC measureDc_;
     int visibleRows_ = 0;
     int lineCount_ = 0;
     int lineHeight_ = 0;

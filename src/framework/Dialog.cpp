@@ -282,6 +282,12 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM
         case WM_CHARTOITEM:
         case WM_QUERYDRAGICON:
             return static_cast<INT_PTR>(result);
+        case WM_MEASUREITEM:
+        case WM_DRAWITEM:
+            // Their answer is in the structure; TRUE says they were handled.
+            // (Setting the message result is a trip to the server, and a list
+            // of thousands of items asks once per item.)
+            return TRUE;
         default:
             ::SetWindowLongPtrW(wnd, DWLP_MSGRESULT, result);
             return TRUE;

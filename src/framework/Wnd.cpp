@@ -207,7 +207,13 @@ bool CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
     if (msg == WM_MEASUREITEM) {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         if (measure->CtlType != ODT_MENU) {
-            CWnd* target = FromHandlePermanent(GetDlgItem(measure->CtlID));
+            // A list of thousands of items asks once per item: the child's
+            // handle is looked up once (the system asks the server for the
+            // whole list of children each time).
+            HWND& child = measuredChildren_[measure->CtlID];
+            if (!::IsWindow(child))
+                child = GetDlgItem(measure->CtlID);
+            CWnd* target = FromHandlePermanent(child);
             if (target && target->OnChildNotify(msg, wp, lp, result))
                 return true;
         }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CWnd;
@@ -148,6 +149,9 @@ protected:
     WNDPROC oldWndProc_ = nullptr;
 
 private:
+    // Children that measure their items, by control id (WM_MEASUREITEM
+    // names the control only by its id).
+    std::unordered_map<UINT, HWND> measuredChildren_;
     static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
     static bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
     LRESULT RouteMessage(UINT msg, WPARAM wp, LPARAM lp);

@@ -90,6 +90,24 @@ int main(int argc, char** argv)
         settings.LoadSettings();
         settings.SaveSettings();
     });
+    // A settings file grown to 50 MB (comment lines a tool left there):
+    // read once per load and once per save.
+    {
+        std::string big = " [Settings]\r\n SeriesTitle=Big\r\n";
+        const std::string comment = "; a comment line that some other tool wrote into the settings file\r\n";
+        while (big.size() < 50u * 1024 * 1024)
+            big += comment;
+        HANDLE file = CreateFileW(FilePath(folder + "\\big.ini").c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(file, big.data(), static_cast<DWORD>(big.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    Measure("settings: load a 50 MB file", 1, [&] {
+        SettingsStore settings(log, folder + "\\big.ini");
+        settings.SetDefaultSettings();
+        settings.LoadSettings();
+    });
     std::printf("log text: %zu bytes for %d runs of %d files\n", log.Text().size(), 3, movies);
     SetPrompt(nullptr);
     return movieCount == movies && metadataCount == movies ? 0 : 1;
