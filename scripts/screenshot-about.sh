@@ -8,8 +8,6 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 source "$root/scripts/screenshot-lib.sh"
-reelmark_need_display "$0" "$build"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+reelmark_begin "$0" "$build"
 reelmark_shoot "$build" "$work" "$build/screenshots/about.png" 57664
 echo "Reelmark.exe closed; it left: $(cd "$work" && ls | tr '\n' ' ')"

@@ -12,15 +12,12 @@ build=$(cd "${1:-$root/build}" && pwd)
 wait_seconds=${2:-8}
 
 source "$root/scripts/screenshot-lib.sh"
-reelmark_need_display "$0" "$build" "$wait_seconds"
+reelmark_begin "$0" "$build" "$wait_seconds"
 
 # The program run with the dialog filled as "Add Files To List..." fills it.
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target copy-screenshot >/dev/null
 program="$build/tools/copy-screenshot.exe"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 # Sample files: sizes only (sparse), nothing is copied.
 mkdir -p "$work/Movies/Holidays" "$work/Recordings/Summer Trip" "$work/Recordings/Shows"

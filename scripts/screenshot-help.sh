@@ -11,7 +11,7 @@ build=$(cd "${1:-$root/build}" && pwd)
 wait_seconds=${2:-6}
 
 source "$root/scripts/screenshot-lib.sh"
-reelmark_need_display "$0" "$build" "$wait_seconds"
+reelmark_begin "$0" "$build" "$wait_seconds"
 
 for file in hh.exe Reelmark.chm; do
     if [ ! -f "$build/res/$file" ]; then
@@ -20,7 +20,5 @@ for file in hh.exe Reelmark.chm; do
     fi
 done
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 cp "$build/res/hh.exe" "$build/res/Reelmark.chm" "$work/"
 reelmark_shoot_after "$build" "$work" "$build/screenshots/help.png" "$wait_seconds" ./hh.exe Reelmark.chm

@@ -3,11 +3,13 @@
 # window is up (and the start-up splash gone), then closes the program.
 # Needs a DISPLAY; ends the Wine session afterwards only when it started it.
 
-# reelmark_need_display SCRIPT ARGS...: without a DISPLAY, runs the script
-# again on a virtual screen (and does not return).
-reelmark_need_display() {
-    [ -n "${DISPLAY:-}" ] && return 0
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+# reelmark_begin SCRIPT ARGS...: without a DISPLAY, runs the script again on
+# a virtual screen (and does not return); then sets work to a new temporary
+# folder that is removed when the script ends.
+reelmark_begin() {
+    [ -n "${DISPLAY:-}" ] || exec xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
 }
 
 # reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID]

@@ -11,9 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 
 source "$root/scripts/screenshot-lib.sh"
-reelmark_need_display "$0" "$build"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+reelmark_begin "$0" "$build"
 
 # The sample tree: Movies\<sibling> folders in every state of the tree.
 movies="$work/Movies"

@@ -8,9 +8,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 source "$root/scripts/screenshot-lib.sh"
-reelmark_need_display "$0" "$build"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+reelmark_begin "$0" "$build"
 mkdir -p "$work/Movies" "$work/start"
 (cd "$work/Movies" && seq 1 3000 | sed 's/.*/Episode &.mpg/' | xargs -d '\n' touch)
 printf ' [Settings]\r\n TargetDir=%s\r\n' "$(winepath -w "$work/Movies" 2>/dev/null)" >"$work/start/reelmark.ini"
