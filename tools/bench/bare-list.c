@@ -21,10 +21,10 @@ int wmain(int argc, wchar_t** argv)
     windowClass.hInstance = GetModuleHandleW(NULL);
     windowClass.lpszClassName = L"BareList";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"BareList", L"Bare list", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, NULL, NULL,
-                                  windowClass.hInstance, NULL);
-    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0, 0, 600, 440,
-                                window, (HMENU)1001, windowClass.hInstance, NULL);
+    HWND window = CreateWindowExW(0, L"BareList", L"Bare list", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, NULL,
+                                  NULL, windowClass.hInstance, NULL);
+    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0, 0,
+                                600, 440, window, (HMENU)1001, windowClass.hInstance, NULL);
     wchar_t pattern[MAX_PATH * 2];
     swprintf(pattern, MAX_PATH * 2, L"%ls\\*.mpg", argv[1]);
     WIN32_FIND_DATAW data;
