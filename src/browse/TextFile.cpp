@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "browse/MovieScanner.h"
 #include "browse/WorkFolder.h"
 #include "framework/Text.h"
@@ -39,25 +41,45 @@ bool Fail(unsigned long* error, unsigned long code)
 }
 
 // Writes the bytes into a new file at path, forced to the disk when asked;
-// 0 or the system's error code.
-unsigned long WriteNewFile(const std::string& path, const std::string& bytes, bool flush)
+// 0 or the system's error code. The file stays open in *file (with the
+// right to rename it) when the bytes are written.
+unsigned long WriteNewFile(const std::string& path, const std::string& bytes, bool flush, HANDLE* file)
 {
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    *file = CreateFileW(FilePath(path).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (*file == INVALID_HANDLE_VALUE)
         return GetLastError();
     DWORD written = 0;
     unsigned long code = 0;
-    if (!bytes.empty() && !WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+    if (!bytes.empty() &&
+        !WriteFile(*file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
         code = GetLastError();
     else if (written != bytes.size())
         code = ERROR_DISK_FULL;
-    else if (flush && !FlushFileBuffers(file))
+    else if (flush && !FlushFileBuffers(*file))
         code = GetLastError();
-    CloseHandle(file);
-    if (code != 0)
+    if (code != 0) {
+        CloseHandle(*file);
         DeleteFileW(FilePath(path).c_str());
+    }
     return code;
+}
+
+// Gives the open file the name path: a file there is replaced only when
+// asked. Renaming through the handle spares the system a second look-up
+// of the temporary name. 0 or the system's error code.
+unsigned long RenameOpenFile(HANDLE file, const std::string& path, bool replace)
+{
+    const std::wstring target = FilePath(path);
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = replace;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    std::copy(target.begin(), target.end(), info->FileName);
+    return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(buffer.size()))
+               ? 0
+               : GetLastError();
 }
 
 }  // namespace
@@ -84,13 +106,14 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
     WorkFolder& folder = work ? *work : own;
     std::string temporary;
     unsigned long code = 0;
+    HANDLE file = INVALID_HANDLE_VALUE;
     if (!folder.MakeTemporary(
-            [&bytes, replace](const std::string& name) { return WriteNewFile(name, bytes, replace); },
-            temporary, code))
+            [&](const std::string& name) { return WriteNewFile(name, bytes, replace, &file); }, temporary,
+            code))
         return Fail(error, code);
-    if (!MoveFileExW(FilePath(temporary).c_str(), FilePath(path).c_str(),
-                     replace ? MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH : 0)) {
-        code = GetLastError();
+    code = RenameOpenFile(file, path, replace);
+    CloseHandle(file);
+    if (code != 0) {
         DeleteFileW(FilePath(temporary).c_str());
         return Fail(error, code);
     }
