@@ -35,8 +35,11 @@ metadata_all() {
     (cd "$folder" && for f in *.mpg; do printf 'title : x\r\n' >"$f.txt"; done)
 }
 # Milliseconds a command takes (its output goes to a file in the work folder).
+# What the set-up wrote goes to the disk first: else the first flush of a
+# run pays for it.
 timed() {
     local start end
+    sync
     start=$(date +%s%N)
     (cd "$work/start" && "$@" >"$work/out.txt" 2>&1) || { echo "failed: $* ($(tail -2 "$work/out.txt"))" >&2; }
     end=$(date +%s%N)
