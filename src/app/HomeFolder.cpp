@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "browse/MovieScanner.h"
 #include "framework/Text.h"
 
 const char kPerUserFolderName[] = "Reelmark";
@@ -16,14 +17,6 @@ namespace {
 // The uninstaller the installer leaves beside the programs (CMake passes the
 // name it gives the installer, so the two cannot drift apart).
 constexpr const char kUninstallerName[] = REELMARK_UNINSTALLER_NAME;
-
-std::string WithoutTrailingBackslash(std::string folder)
-{
-    // A drive root comes with its backslash; the files are joined with one.
-    if (!folder.empty() && folder.back() == '\\')
-        folder.pop_back();
-    return folder;
-}
 
 // A folder name as compared: backslashes, no trailing backslash.
 std::string ComparableFolder(std::string folder)
@@ -38,15 +31,11 @@ std::string ComparableFolder(std::string folder)
 // of the same folder compares equal; the name as given when it cannot be had.
 std::string LongFullPath(const std::string& path)
 {
-    std::vector<wchar_t> full(32768);
-    const DWORD length =
-        GetFullPathNameW(Widen(path).c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0 || length >= full.size())
-        return path;
+    const std::wstring full = FullPath(Widen(path));
     std::vector<wchar_t> longer(32768);
-    const DWORD longLength = GetLongPathNameW(full.data(), longer.data(), static_cast<DWORD>(longer.size()));
+    const DWORD longLength = GetLongPathNameW(full.c_str(), longer.data(), static_cast<DWORD>(longer.size()));
     if (longLength == 0 || longLength >= longer.size())
-        return Narrow(full.data());
+        return Narrow(full);
     return Narrow(longer.data());
 }
 
@@ -109,12 +98,12 @@ std::string ChooseHomeFolder(const std::string& currentFolder, const std::string
         CompareNamesIgnoringCase(ComparableFolder(currentFolder), ComparableFolder(programFolder)) != 0 ||
         !isInstalledCopy())
         return currentFolder;
-    return WithoutTrailingBackslash(appDataFolder) + "\\" + kPerUserFolderName;
+    return StripTrailingSeparator(appDataFolder) + "\\" + kPerUserFolderName;
 }
 
 std::string HomeFolder()
 {
-    const std::string current = WithoutTrailingBackslash(CurrentFolder());
+    const std::string current = StripTrailingSeparator(CurrentFolder());
     const std::string currentLong = LongFullPath(current);
     const std::string program = ProgramFolder();
     const std::string home = ChooseHomeFolder(currentLong, LongFullPath(program), AppDataFolder(),

@@ -82,8 +82,6 @@ public:
     std::vector<CopyListEntry>& CopyList() { return copyList_; }
     int& CopyOverwriteFlag() { return copyOverwriteFlag_; }
 
-    // A command that changes files is running (app/FileCommand.h).
-    bool FileCommandRunning() const { return runningCommand_ != nullptr; }
     // Stops the running command after the file at hand (none: nothing).
     void CancelRunningCommand()
     {

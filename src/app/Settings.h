@@ -52,7 +52,6 @@ public:
 
     Settings& Values() { return settings_; }
     const Settings& Values() const { return settings_; }
-    const std::string& IniPath() const { return iniPath_; }
 
     // Every setting takes its default; a missing file is created empty. A
     // file that cannot be created, or that exists but cannot be read, is

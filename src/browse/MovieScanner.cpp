@@ -39,6 +39,20 @@ void ForEachEntry(const std::string& folder, const std::string& pattern,
         pattern);
 }
 
+// Whether the file can be opened for reading; its size in *size (when given).
+bool OpenForReading(const std::string& path, unsigned long long* size = nullptr)
+{
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER length = {};
+    if (size)
+        *size = GetFileSizeEx(file, &length) ? static_cast<unsigned long long>(length.QuadPart) : 0;
+    CloseHandle(file);
+    return true;
+}
+
 }  // namespace
 
 void ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
@@ -126,35 +140,21 @@ void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
         return;
     // The program's own work folder (there only while a run writes files,
     // or after one was cut short) is no folder of the user's.
-    ForEachEntry(folder, "*.*", [&](const std::string& path, bool isDirectory) {
-        if (isDirectory && LastPathComponent(path) != kWorkFolderName)
-            names.push_back(LastPathComponent(path));
+    ForEachFolderEntry(folder, [&](const FolderEntry& entry) {
+        if (entry.isFolder && entry.name != kWorkFolderName)
+            names.push_back(entry.name);
     });
 }
 
 bool HasMetadataFile(const std::string& moviePath)
 {
-    HANDLE file = CreateFileW(FilePath(moviePath + kMetadataEnding).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size = {};
-    const bool filled = GetFileSizeEx(file, &size) && size.QuadPart > 0;
-    CloseHandle(file);
-    return filled;
+    unsigned long long size = 0;
+    return OpenForReading(moviePath + kMetadataEnding, &size) && size > 0;
 }
 
 bool FileExists(const std::string& path)
 {
-    if (path.empty())
-        return false;
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    return !path.empty() && OpenForReading(path);
 }
 
 bool IsFolderOnDrive(const std::string& path)

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "browse/MovieScanner.h"
 #include "framework/Text.h"
 
 const char kWorkFolderName[] = "~reelmark.tmp";
@@ -80,12 +81,11 @@ bool IsOldTemporary(const std::string& name)
 
 }  // namespace
 
-WorkFolder::WorkFolder(std::string folder) : folder_(std::move(folder)), made_(Now())
+WorkFolder::WorkFolder(const std::string& folder)
+    : folder_(StripTrailingSeparator(folder)),  // a drive root comes with its backslash
+      work_(folder_ + "\\" + kWorkFolderName),
+      made_(Now())
 {
-    // A drive root comes with its backslash.
-    if (!folder_.empty() && folder_.back() == '\\')
-        folder_.pop_back();
-    work_ = folder_ + "\\" + kWorkFolderName;
 }
 
 WorkFolder::~WorkFolder()

@@ -15,15 +15,12 @@ class WorkFolder {
 public:
     // The work folder inside folder; nothing is made on disk before the
     // first temporary file.
-    explicit WorkFolder(std::string folder);
+    explicit WorkFolder(const std::string& folder);
     // Removes the work folder once it is empty (another run of the program
     // may still have files in it; the last one out removes it).
     ~WorkFolder();
     WorkFolder(const WorkFolder&) = delete;
     WorkFolder& operator=(const WorkFolder&) = delete;
-
-    // The folder the temporary files land in.
-    const std::string& Folder() const { return folder_; }
 
     // Makes a fresh temporary file: make is called with a new path and
     // answers 0 once it has made the file there, else the system's error

@@ -81,26 +81,12 @@ private:
     Prompt* previous_;
 };
 
-std::string FullPathOf(const std::string& path)
-{
-    const std::wstring wide = Widen(path);
-    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return path;
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
-    if (length == 0 || length >= size)
-        return path;
-    full.resize(length);
-    return Narrow(full);
-}
-
 // The folder as an absolute path (the scanner and the log want one, and a
 // relative "." has no name to take the series title from); false with a
 // message on err when it is missing, not a folder or cannot be read.
 bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& err)
 {
-    folder = FullPathOf(given);
+    folder = Narrow(FullPath(Widen(given)));
     // A drive root is only a folder with its backslash ("C:" alone is the volume).
     const std::string stripped = StripTrailingSeparator(folder);
     const bool driveRoot = stripped.size() == 2 && stripped.back() == ':';

@@ -10,8 +10,7 @@ namespace {
 constexpr const wchar_t* kStandInFaces[] = {
     L"MS Gothic", L"NSimSun", L"Consolas", L"Lucida Console", L"DejaVu Sans Mono", L"WenQuanYi Zen Hei Mono"};
 
-}  // namespace
-
+// Whether the font selected into dc has a glyph for every character.
 bool FontShows(HDC dc, const std::wstring& text)
 {
     if (text.empty())
@@ -26,6 +25,8 @@ bool FontShows(HDC dc, const std::wstring& text)
     }
     return true;
 }
+
+}  // namespace
 
 HFONT CFontFallback::FontFor(HDC dc, HFONT base, const std::wstring& text)
 {

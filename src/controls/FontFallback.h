@@ -23,6 +23,3 @@ private:
 
     std::map<std::pair<HFONT, const wchar_t*>, std::unique_ptr<CFont>> standIns_;
 };
-
-// Whether the font selected into dc has a glyph for every character.
-bool FontShows(HDC dc, const std::wstring& text);

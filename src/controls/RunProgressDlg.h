@@ -26,7 +26,6 @@ public:
     // Lets the waiting messages through during a long step (at most every
     // few dozen milliseconds, so that a busy copy loses no time to it).
     void KeepAnswering();
-    bool Cancelled() const { return cancelled_; }
     // Cancels the run as the Cancel button does.
     void Cancel();
 

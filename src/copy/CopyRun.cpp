@@ -72,13 +72,13 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     int skippedFiles = 0;
     int done = 0;
     bool goOn = true;
-    for (int i = 0; goOn && i < total; ++i, ++done) {
-        if (!run.Next(i, total, files[i].name))
+    for (; goOn && done < total; ++done) {
+        if (!run.Next(done, total, files[done].name))
             break;
         bool skipped = false;
-        const std::string& name = files[i].name;
+        const std::string& name = files[done].name;
         const std::string destination = targetPrefix + name;
-        const std::string source = files[i].folder + "\\" + name;
+        const std::string source = files[done].folder + "\\" + name;
 
         if (!OverwriteChecked() && FileExists(destination)) {
             mainWindow_.AddLogEntry("", LogSeverity::Information,
@@ -107,7 +107,7 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
                                     source.c_str(), errorText.c_str());
             goOn = false;
         }
-        progress_.SetPos(i * 100 / total);
+        progress_.SetPos(done * 100 / total);
         Invalidate(TRUE);
         UpdateWindow();
     }

@@ -6,15 +6,25 @@
 #include <cstdio>
 #include <vector>
 
+namespace {
+
+// The bytes, in the code page given, as UTF-16.
+std::wstring ToUtf16(UINT codePage, const std::string& bytes)
+{
+    if (bytes.empty())
+        return std::wstring();
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), size, &wide[0], length);
+    return wide;
+}
+
+}  // namespace
+
 std::wstring Widen(const std::string& utf8)
 {
-    if (utf8.empty())
-        return std::wstring();
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], length);
-    return wide;
+    return ToUtf16(CP_UTF8, utf8);
 }
 
 std::string Narrow(const std::wstring& wide)
@@ -59,13 +69,7 @@ std::string PlainPath(const std::wstring& path)
 
 std::string FromWindows1252(const std::string& bytes)
 {
-    if (bytes.empty())
-        return std::string();
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(1252, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(1252, 0, bytes.data(), size, &wide[0], length);
-    return Narrow(wide);
+    return Narrow(ToUtf16(1252, bytes));
 }
 
 bool ToWindows1252(const std::string& utf8, std::string& bytes)
@@ -102,6 +106,19 @@ bool HasDotComponent(const std::wstring& path)
 
 }  // namespace
 
+std::wstring FullPath(const std::wstring& path)
+{
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return path;
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
+    if (length == 0 || length >= needed)
+        return path;
+    full.resize(length);
+    return full;
+}
+
 std::wstring FilePath(const std::string& path)
 {
     std::wstring wide = Widen(path);
@@ -114,14 +131,8 @@ std::wstring FilePath(const std::string& path)
     // trailing blanks): a path that is not plainly full is made so first.
     const bool full =
         (wide.size() >= 3 && wide[1] == L':' && wide[2] == L'\\') || wide.compare(0, 2, L"\\\\") == 0;
-    if (!full || HasDotComponent(wide)) {
-        const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-        if (needed == 0)
-            return wide;
-        std::wstring fullPath(needed, L'\0');
-        fullPath.resize(GetFullPathNameW(wide.c_str(), needed, &fullPath[0], nullptr));
-        wide = fullPath;
-    }
+    if (!full || HasDotComponent(wide))
+        wide = FullPath(wide);
     if (wide.compare(0, 2, L"\\\\") == 0)
         return L"\\\\?\\UNC\\" + wide.substr(2);
     return L"\\\\?\\" + wide;

@@ -30,6 +30,10 @@ std::string FromWindows1252(const std::string& bytes);
 // (no "best fit" stand-ins: "Ω" is not "O").
 bool ToWindows1252(const std::string& utf8, std::string& bytes);
 
+// The path made full by the system's rules (relative to the current
+// directory, "." and ".." resolved); as given when that fails.
+std::wstring FullPath(const std::wstring& path);
+
 // The form of a path that the wide file functions take: a full path behind
 // the long-path prefix ("\\?\" or "\\?\UNC\" for a network path), so that
 // paths of any length work and device names such as "con", "aux" or "com1"

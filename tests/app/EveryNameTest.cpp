@@ -106,8 +106,9 @@ TEST_P(EveryName, WorksInEveryCommand)
     EXPECT_EQ((std::vector<std::string>{name.movie, name.movie + ".txt"}), NamesInFolder(Folder()));
     const std::string bytes = ReadFileBytes(Movie() + ".txt");
     EXPECT_EQ(0u, bytes.find("title : " + name.titleBytes + "\r\n")) << bytes;
-    if (name.titleBytes == FileNameOf(name.movie, false))
+    if (name.titleBytes == FileNameOf(name.movie, false)) {
         EXPECT_EQ(FileNameOf(name.movie, false), PyTivoValues(bytes)["title"]);
+    }
 
     // reelmark-cli lists and writes the same.
     EXPECT_EQ(0, Cli({"list", Folder()}));
