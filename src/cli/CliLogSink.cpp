@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "browse/TextFile.h"
-#include "framework/Text.h"
+#include "core/TextFile.h"
+#include "platform/Text.h"
 
 CliLogSink::~CliLogSink()
 {

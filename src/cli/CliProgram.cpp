@@ -2,18 +2,17 @@
 
 #include <windows.h>
 
-#include "app/GenerateRun.h"
-#include "app/HomeFolder.h"
-#include "app/Version.h"
-#include "browse/ActivityLog.h"
-#include "browse/FolderIndex.h"
-#include "browse/MovieScanner.h"
-#include "browse/TextFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliLogSink.h"
 #include "cli/CliTemplate.h"
-#include "framework/Prompt.h"
-#include "framework/Text.h"
+#include "core/ActivityLog.h"
+#include "core/FolderIndex.h"
+#include "core/GenerateRun.h"
+#include "core/MovieScanner.h"
+#include "core/TextFile.h"
+#include "core/Version.h"
+#include "platform/HomeFolder.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -55,31 +54,6 @@ const char kUsage[] =
     "     cannot be a drive root).\n"
     "  2  Wrong use of the command line, or FOLDER or the settings file\n"
     "     cannot be read.\n";
-
-// The summary the main window shows in a box is only a log line here, and a
-// program run by a scheduled task must never wait for a click.
-class ConsolePrompt : public Prompt {
-public:
-    int ShowMessage(HWND, const std::string&, const std::string&, UINT, int) override { return IDOK; }
-    std::string BrowseForFolder(HWND, const std::string&, const std::string&, UINT) override
-    {
-        return std::string();
-    }
-    bool PickFiles(const FileDialogRequest&, std::vector<std::string>&) override { return false; }
-    bool Launch(const LaunchRequest&) override { return false; }
-};
-
-// Installs a prompt for a scope and puts the one before it back.
-class PromptScope {
-public:
-    explicit PromptScope(Prompt& prompt) : previous_(&ThePrompt()) { SetPrompt(&prompt); }
-    ~PromptScope() { SetPrompt(previous_); }
-    PromptScope(const PromptScope&) = delete;
-    PromptScope& operator=(const PromptScope&) = delete;
-
-private:
-    Prompt* previous_;
-};
 
 // The folder as an absolute path (the scanner and the log want one, and a
 // relative "." has no name to take the series title from); false with a
@@ -174,8 +148,6 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     ActivityLog log;
     CliLogSink sink(out, err, home + "\\" + kLogFileName);
     log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
-    ConsolePrompt console;
-    PromptScope scope(console);
     const GenerateResult result = RunGenerate(request, log);
     return result.refused || result.failed > 0 ? kExitFailed : kExitSuccess;
 }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "browse/IniFile.h"
+#include "core/IniFile.h"
 
 SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings)
 {

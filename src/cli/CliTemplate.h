@@ -3,8 +3,8 @@
 // taken from its settings file, which is only ever read here.
 #include <string>
 
-#include "app/MetadataFormat.h"
-#include "app/Settings.h"
+#include "core/MetadataFormat.h"
+#include "core/Settings.h"
 
 enum class SettingsFileState {
     Read,       // the file was read; keys it lacks keep their defaults

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/Text.h"
+#include "platform/Text.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "cli/CliProgram.h"
 #include "cli/ConsoleStream.h"
-#include "framework/Text.h"
+#include "platform/Text.h"
 
 int main()
 {

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/GenerateRun.h"
-#include "app/Settings.h"
-#include "browse/ActivityLog.h"
-#include "browse/MovieScanner.h"
-#include "browse/TextFile.h"
-#include "framework/Prompt.h"
-#include "framework/Text.h"
+#include "core/GenerateRun.h"
+#include "core/Settings.h"
+#include "core/ActivityLog.h"
+#include "core/MovieScanner.h"
+#include "core/TextFile.h"
+#include "ui/framework/Prompt.h"
+#include "platform/Text.h"
 
 namespace {
 

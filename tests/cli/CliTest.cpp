@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "app/Version.h"
-#include "browse/TextFile.h"
+#include "core/Version.h"
+#include "core/TextFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliProgram.h"
-#include "framework/Text.h"
+#include "platform/Text.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 

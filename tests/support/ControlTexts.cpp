@@ -1,6 +1,6 @@
 #include "support/ControlTexts.h"
 
-#include "framework/Text.h"
+#include "platform/Text.h"
 
 std::string TreeItemText(HWND tree, HTREEITEM item)
 {

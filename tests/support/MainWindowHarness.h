@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/ReelmarkDlg.h"
-#include "framework/WinApp.h"
+#include "ui/main/ReelmarkDlg.h"
+#include "ui/framework/WinApp.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Prompt.h"
+#include "ui/framework/Prompt.h"
 
 class ScriptedPrompt : public Prompt {
 public:

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "framework/Text.h"
+#include "platform/Text.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ReelmarkApp.h"
-#include "app/ReelmarkDlg.h"
-#include "copy/CopyMoviesToFolderDlg.h"
+#include "ui/main/ReelmarkApp.h"
+#include "ui/main/ReelmarkDlg.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "resource.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)

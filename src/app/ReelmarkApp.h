@@ -1,9 +1,0 @@
-#pragma once
-// The application object: registers the controls, runs the main window.
-#include "framework/WinApp.h"
-
-class CReelmarkApp : public CWinApp {
-public:
-    BOOL InitInstance() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
-};

@@ -1,0 +1,40 @@
+#pragma once
+// One reading of a folder, answering for every name in it. Looking names up
+// one by one would cost a search of the whole folder for each name that is
+// missing (Wine compares names without regard to case by reading the whole
+// folder), so a folder of thousands of movies is read once instead.
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/MovieScanner.h"
+
+class FolderIndex {
+public:
+    // Reads the folder once; a folder that cannot be read holds nothing.
+    explicit FolderIndex(const std::string& folder);
+
+    // The entry of that name, letter case ignored as Windows ignores it
+    // ("ｆｉｌｍ" is not "film"); nullptr when there is none.
+    const FolderEntry* Find(const std::string& name) const;
+    const std::vector<FolderEntry>& Entries() const { return entries_; }
+
+private:
+    std::vector<FolderEntry> entries_;
+    std::unordered_map<std::wstring, size_t> byName_;
+};
+
+// Whether the movie has a metadata file that pyTivo can read anything from:
+// a file of the movie's name plus ".txt" that is not empty (a new file that
+// a power cut left empty is written again by the next Generate).
+bool HasMetadata(const FolderIndex& folder, const std::string& movieName);
+
+// The movie files of the folder in its enumeration order, each with whether
+// it has a metadata file, from one reading of the folder.
+struct MovieListing {
+    std::string name;
+    bool hasMetadata;
+};
+std::vector<MovieListing> ListMoviesWithMetadata(const std::string& folder);
+// The same from a reading already made.
+std::vector<MovieListing> MoviesIn(const FolderIndex& folder);

@@ -1,0 +1,44 @@
+#pragma once
+// The Generate command without its window: writes one metadata file for
+// every entry of the movie list, skipping existing ones unless told to
+// replace them, logs each file and ends with a summary box.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/MetadataFormat.h"
+
+class ActivityLog;
+class FolderIndex;
+
+struct GenerateRequest {
+    std::string folder;                // the movie folder (a trailing backslash is ignored)
+    std::vector<std::string> entries;  // file names in the folder, in list order
+    bool replaceExisting = false;      // the Replace Existing Metadata box
+    bool isEpisodeTicked = false;      // the Is Episode box
+    std::string seriesTitleText;       // the Series Title field
+    MetadataTemplate metadata;         // used for every file
+    // Called before each movie with the number done and the movie's path,
+    // and once more with every movie done (done == the number of entries)
+    // before the summary; false stops the run there (the user cancelled).
+    std::function<bool(int done, const std::string& moviePath)> progress;
+    // One reading of the folder that the caller made already (else the run
+    // reads the folder itself).
+    const FolderIndex* listing = nullptr;
+};
+
+struct GenerateResult {
+    bool refused = false;  // episode run without a series title: nothing was touched
+    int created = 0;
+    int skipped = 0;
+    int failed = 0;
+    int cancelled = 0;  // movies not started because the run was cancelled
+};
+
+// Runs the whole command and reports through the log; the caller refreshes
+// its view afterwards unless the run was refused. Which metadata files
+// exist is read from one listing of the folder (an empty file counts as
+// none); a new file is made with a rename that refuses to replace, so a
+// file that appears meanwhile is skipped, never overwritten without
+// replaceExisting.
+GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log);

@@ -1,0 +1,14 @@
+#include "core/MetadataWriter.h"
+
+#include "core/TextFile.h"
+
+std::string MetadataPathOf(const std::string& moviePath)
+{
+    return moviePath + ".txt";
+}
+
+bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error,
+                       WorkFolder* work, ExistingFile existing)
+{
+    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error, work, existing);
+}

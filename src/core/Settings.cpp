@@ -1,0 +1,120 @@
+#include "core/Settings.h"
+
+#include <windows.h>
+
+#include "core/MovieScanner.h"
+#include "core/TextFile.h"
+#include "platform/Text.h"
+
+const std::vector<SettingField>& SettingFields()
+{
+    static const std::vector<SettingField> fields = {
+        {"Config", "PythonLoc", "C:\\Program Files (x86)\\pyTivo\\pyTivo.py", &Settings::PythonLoc},
+        {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
+        {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
+        {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
+        {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
+        {"Settings", "IsEpisode", "false", &Settings::IsEpisode},
+        {"Settings", "SeriesType", "MV movies", &Settings::SeriesType},
+        {"Settings", "StarRating", "3 (***) stars", &Settings::StarRating},
+        {"Settings", "MpaaRating", "R - Restricted, < 17 Req Parent", &Settings::MpaaRating},
+        {"Settings", "TvRating", "TV-G - General Audiences", &Settings::TvRating},
+        {"Settings", "SeriesDesc", "(2012) My home Movies, stuff from the internet etc.",
+         &Settings::SeriesDesc},
+    };
+    return fields;
+}
+
+namespace {
+
+// The order in which missing keys are added. Each new key goes in right
+// after its section header, so the file lists them in reverse.
+std::string Settings::*const kEnsureOrder[] = {
+    &Settings::PythonLoc,  &Settings::OverwriteMetadata, &Settings::TargetDir,  &Settings::SeriesTitle,
+    &Settings::SeriesID,   &Settings::IsEpisode,         &Settings::SeriesDesc, &Settings::SeriesType,
+    &Settings::StarRating, &Settings::MpaaRating,        &Settings::TvRating,
+};
+
+const SettingField& FieldOf(std::string Settings::*member)
+{
+    for (const SettingField& field : SettingFields()) {
+        if (field.member == member)
+            return field;
+    }
+    return SettingFields().front();  // every member of kEnsureOrder is in the table
+}
+
+}  // namespace
+
+void SettingsStore::ReportUnreadable()
+{
+    unreadable_ = true;
+    log_.AddLogEntry("Ini File Create/Open Error", LogSeverity::Error, "Could not access: %s",
+                     settings_.IniFileName.c_str());
+}
+
+void SettingsStore::SetDefaultSettings()
+{
+    settings_.IniFileName = kIniFileName;
+    for (const SettingField& field : SettingFields())
+        settings_.*field.member = field.defaultValue;
+
+    if (GetFileAttributesW(FilePath(iniPath_).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if ((code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) && ini_.CreateEmpty(iniPath_))
+            return;
+        ReportUnreadable();
+        return;
+    }
+    // Whether it can be read; it is read (once) when the settings load.
+    if (!FileExists(iniPath_))
+        ReportUnreadable();
+}
+
+void SettingsStore::LoadSettings()
+{
+    std::vector<IniRecord> records;
+    if (unreadable_ || !ini_.ReadRecords(iniPath_, records)) {
+        unreadable_ = true;
+        return;
+    }
+    bool added = false;
+    for (std::string Settings::*member : kEnsureOrder) {
+        const SettingField& field = FieldOf(member);
+        if (!FindIniEntry(records, field.section, field.key)) {
+            SetIniValue(records, field.key, settings_.*member, field.section);
+            added = true;
+        }
+    }
+    if (added)
+        ini_.WriteRecords(iniPath_, records);
+    for (const SettingField& field : SettingFields())
+        settings_.*field.member = FindIniEntry(records, field.section, field.key)->value;
+}
+
+void SettingsStore::SaveSettings()
+{
+    if (unreadable_) {
+        log_.AddLogEntry("", LogSeverity::Error,
+                         "Settings file could not be read at start; it was not overwritten: %s",
+                         iniPath_.c_str());
+        return;
+    }
+    // What else the file holds (comments, keys of its own) stays; a file
+    // that went missing meanwhile is made again.
+    std::vector<IniRecord> records;
+    unsigned long error = 0;
+    bool ok = ini_.ReadRecords(iniPath_, records, &error);
+    if (!ok && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+        records.clear();
+        ok = true;
+    }
+    if (ok) {
+        for (const SettingField& field : SettingFields())
+            SetIniValue(records, field.key, settings_.*field.member, field.section);
+        ok = ini_.WriteRecords(iniPath_, records, &error);
+    }
+    if (!ok)
+        log_.AddLogEntry("Settings Not Saved", LogSeverity::Error, "Could not save settings: %s\n%s",
+                         iniPath_.c_str(), SystemErrorText(error).c_str());
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Path texts: UTF-8, absolute, with the system's separator (the backslash on
+// Windows, the slash elsewhere). Pure text work; nothing asks the disk.
+#include <string>
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+// The text after the last separator (all of it when there is none); without
+// keepExtension also cut before that name's last ".".
+std::string FileNameOf(const std::string& path, bool keepExtension);
+
+// Everything before the last separator; the path itself when it has none.
+std::string ParentFolderOf(const std::string& path);
+
+// From the last "." of the path to its end, dot included; empty without one.
+std::string ExtensionOf(const std::string& path);
+
+// The path without one trailing separator.
+std::string StripTrailingSeparator(const std::string& path);
+
+// The text after the last separator once a trailing one is removed; empty
+// for a bare name without any separator.
+std::string LastPathComponent(const std::string& path);
+
+// The path with exactly one trailing separator (empty stays empty).
+std::string AddTrailingSeparator(const std::string& path);

@@ -1,0 +1,98 @@
+// Delete Selected: the selected movie files of the current folder go, with
+// their metadata files, after two confirmations.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "ui/main/ReelmarkDlg.h"
+#include "core/MovieScanner.h"
+#include "core/FileOpEngine.h"
+#include "ui/framework/Prompt.h"
+#include "resource.h"
+
+void CReelmarkDlg::OnDeleteSelected()
+{
+    FileCommand run(*this, "Deleting movie files");
+    if (run.Refused())
+        return;
+    // What goes is settled here, by name: a refill or a folder switch while
+    // a question is up changes nothing about it.
+    const std::string folder = MovieFolder();
+    std::vector<std::string> names;
+    for (int index : movieList_.GetSelItems())
+        names.push_back(movieList_.GetText(index));
+    const int count = static_cast<int>(names.size());
+
+    if (ThePrompt().ShowMessage(WindowInUse(),
+                                "You are about to delete movie files and metadata files you selected.\n"
+                                "This operation cannot be undone! Do you want to continue?",
+                                "Movie File Delete Warning!", MB_YESNO, IDI_DELETE_WARNING) != IDYES)
+        return;
+    std::vector<char> question(folder.size() + 256);
+    std::snprintf(question.data(), question.size(),
+                  "Click YES to PERMANENTLY delete %d selected movie\nand associated metadata files from "
+                  "folder: %s?",
+                  count, folder.c_str());
+    if (ThePrompt().ShowMessage(WindowInUse(), question.data(), "Are You Really Sure?",
+                                MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (count == 0)
+        return;
+
+    CFileOpEngine engine;
+    engine.SetKeptFolder(folder);
+    int deleted = 0;
+    int kept = 0;
+    int failed = 0;
+    // Deletes one file and reports a file that stays; true when it is gone.
+    // Only files are handed to the engine: a folder of the name is kept.
+    auto deleteFile = [&](const std::string& path) {
+        if (ClassifyPath(path) == PathKind::Folder) {
+            AddLogEntry("", LogSeverity::Information, "Not a file - kept (not deleted): %s", path.c_str());
+            ++kept;
+            return false;
+        }
+        engine.DeleteItem(path);
+        const std::string error = engine.ErrorText();
+        const bool skipped = engine.Skipped();
+        engine.Reset();
+        if (skipped) {
+            // No or Cancel at the read-only question.
+            AddLogEntry("", LogSeverity::Information, "File kept (not deleted): %s", path.c_str());
+            ++kept;
+            return false;
+        }
+        if (error != "No error") {
+            AddLogEntry("File Delete Error", LogSeverity::Error, "Could not delete file: %s\n%s",
+                        path.c_str(), error.c_str());
+            ++failed;
+            return false;
+        }
+        return true;
+    };
+    int done = 0;
+    for (const std::string& name : names) {
+        if (!run.Next(done, count, name))
+            break;
+        ++done;
+        const std::string moviePath = AddTrailingSeparator(folder) + name;
+        // A movie that stays keeps its metadata file.
+        if (!deleteFile(moviePath))
+            continue;
+        ++deleted;
+        // A movie without a metadata file passes silently; a metadata file
+        // that stays is reported, and the line says the movie went.
+        const std::string metadataPath = moviePath + ".txt";
+        if (ClassifyPath(metadataPath) != PathKind::Missing && !deleteFile(metadataPath)) {
+            AddLogEntry("", LogSeverity::Information, "File deleted (metafile kept): %s", moviePath.c_str());
+            continue;
+        }
+        AddLogEntry("", LogSeverity::Information, "File (plus metafile) deleted: %s", moviePath.c_str());
+    }
+    run.Finish();
+    if (run.Cancelled())
+        AddLogEntry("File Delete Cancelled", LogSeverity::Information,
+                    "%d files deleted - %d kept - %d failed - %d cancelled", deleted, kept, failed,
+                    count - done);
+    OnResetTree();
+}

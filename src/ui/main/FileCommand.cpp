@@ -1,0 +1,55 @@
+#include "ui/main/FileCommand.h"
+
+#include "ui/main/ReelmarkDlg.h"
+#include "ui/controls/RunProgressDlg.h"
+#include "ui/framework/Prompt.h"
+
+FileCommand::FileCommand(CReelmarkDlg& window, std::string title)
+    : window_(window), title_(std::move(title)), started_(window.runningCommand_ == nullptr)
+{
+    if (!started_)
+        return;
+    window_.runningCommand_ = this;
+    window_.ShowFileCommandRunning(true);
+}
+
+FileCommand::~FileCommand()
+{
+    if (!started_)
+        return;
+    Finish();
+    window_.runningCommand_ = nullptr;
+    window_.ShowFileCommandRunning(false);
+    if (window_.closeAfterRun_)
+        window_.PostMessage(WM_CLOSE);
+}
+
+bool FileCommand::Next(int done, int total, const std::string& file)
+{
+    if (!progress_ && !cancelled_) {
+        progress_ = std::make_unique<CRunProgressDlg>(title_, total);
+        CWnd* owner = CWnd::FromHandlePermanent(WindowInUse());
+        progress_->Open(owner ? owner : &window_);
+    }
+    if (progress_ && !progress_->Next(done, file))
+        cancelled_ = true;
+    return !cancelled_;
+}
+
+void FileCommand::KeepAnswering()
+{
+    if (progress_)
+        progress_->KeepAnswering();
+}
+
+void FileCommand::Cancel()
+{
+    cancelled_ = true;
+    if (progress_)
+        progress_->Cancel();
+}
+
+void FileCommand::Finish()
+{
+    progress_.reset();
+}

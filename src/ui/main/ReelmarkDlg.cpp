@@ -1,0 +1,417 @@
+#include "ui/main/ReelmarkDlg.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdarg>
+
+#include "core/GenerateRun.h"
+#include "platform/HomeFolder.h"
+#include "core/MovieScanner.h"
+#include "ui/main/OutsidePrograms.h"
+#include "ui/main/SettingsDlg.h"
+#include "core/TextFile.h"
+#include "core/WorkFolder.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
+#include "core/SizeTexts.h"
+#include "ui/framework/Prompt.h"
+#include "platform/Text.h"
+#include "resource.h"
+
+namespace {
+
+constexpr COLORREF kToolbarKeyColor = RGB(192, 1, 0);
+constexpr COLORREF kTreeKeyColor = RGB(192, 192, 192);
+
+// Moves every child of the window down by dy pixels.
+void MoveChildrenDown(HWND parent, HWND except, int dy)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == except)
+            continue;
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        SetWindowPos(child, nullptr, rect.left, rect.top + dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+}  // namespace
+
+CReelmarkDlg::CReelmarkDlg(CWnd* parent)
+    : CDialog(IDD_REELMARK, parent),
+      homeFolder_(HomeFolder()),
+      logPath_(homeFolder_ + "\\" + kLogFileName),
+      settings_(log_, homeFolder_ + "\\" + kIniFileName)
+{
+    CSplashWnd::EnableSplash(true);
+    splash_.versionText = kReelmarkVersion;
+    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    // What a run that was cut short while saving left behind.
+    WorkFolder(homeFolder_).RemoveLeftovers();
+    log_.Load(logPath_);
+    settings_.SetDefaultSettings();
+}
+
+CReelmarkDlg::~CReelmarkDlg()
+{
+    // The window (and with it the tree's references to the records) goes first.
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    folderNodes_.clear();
+}
+
+int CReelmarkDlg::AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    int result = log_.AddLogEntryV(caption, severity, format, args);
+    va_end(args);
+    return result;
+}
+
+void CReelmarkDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Control(IDC_MOVIE_FOLDER, movieFolder_);
+    dx.Control(IDC_FILE_FILTERS, fileFilters_);
+    dx.Control(IDC_SERIES_TITLE, seriesTitle_);
+    dx.Control(IDC_SERIES_ID, seriesId_);
+    dx.Control(IDC_PREVIEW, preview_);
+    dx.Control(IDC_DESCRIPTION, description_);
+    dx.Control(IDC_RECURSIVE, recursive_);
+    dx.Control(IDC_MOVIE_LIST, movieList_);
+    dx.Control(IDC_FILE_COUNT, fileCount_);
+    dx.Control(IDC_SERIES_TYPE, seriesType_);
+    dx.Control(IDC_MPAA_RATING, mpaaRating_);
+    dx.Control(IDC_TV_RATING, tvRating_);
+    dx.Control(IDC_STAR_RATING, starRating_);
+    dx.Control(IDC_GENERATE, generate_);
+    dx.Control(IDC_EDIT_META, editMeta_);
+    dx.Control(IDC_IS_EPISODE, isEpisode_);
+    dx.Control(IDC_STAR_PICTURE, starPicture_);
+    dx.Control(IDC_CLEAR_SELECT, clearSelect_);
+    dx.Control(IDC_SELECT_ALL, selectAll_);
+    dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
+    dx.Control(IDC_FOLDER_TREE, folderTree_);
+    dx.Control(IDC_DELETE_SELECTED, deleteSelected_);
+}
+
+const MessageMap& CReelmarkDlg::GetMessageMap() const
+{
+    using D = CReelmarkDlg;
+    static const MessageMap map = {
+        OnMessage(WM_CLOSE, &D::OnCloseMessage),
+        OnMessage(WM_INITMENUPOPUP, &D::OnInitMenuPopup),
+        OnMessage(WM_PAINT, &D::OnPaintMessage),
+        OnMessage(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        OnCommand(ID_FILE_SELECT_FOLDER, &D::OnBrowseFolders),
+        OnCommand(ID_APP_EXIT, &D::OnExit),
+        OnCommand(IDC_BROWSE_FOLDERS, &D::OnBrowseFolders),
+        OnCommand(IDC_GENERATE, &D::OnGenerate),
+        OnCommand(IDC_NEW_ID, &D::OnNewId),
+        OnCommand(IDC_IS_EPISODE, &D::OnIsEpisodeClick),
+        OnCommand(IDC_STAR_PICTURE, &D::OnStarPictureClick),
+        OnCommand(IDC_REPLACE_EXISTING, &D::OnReplaceExistingClick),
+        OnControl(CBN_SELCHANGE, IDC_SERIES_TYPE, &D::OnSeriesTypeChange),
+        OnControl(CBN_SELCHANGE, IDC_MPAA_RATING, &D::OnMpaaRatingChange),
+        OnControl(CBN_SELCHANGE, IDC_STAR_RATING, &D::OnStarRatingChange),
+        OnControl(CBN_SELCHANGE, IDC_TV_RATING, &D::OnTvRatingChange),
+        OnControl(EN_CHANGE, IDC_DESCRIPTION, &D::OnDescriptionChange),
+        OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
+        OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
+        OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
+        OnNotify(TVN_SELCHANGEDW, IDC_FOLDER_TREE, &D::OnTreeSelChanged),
+        OnNotify(NM_CUSTOMDRAW, IDC_FOLDER_TREE, &D::OnTreeCustomDraw),
+        OnCommand(IDC_RESET_TREE, &D::OnResetTree),
+        OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
+        OnCommand(ID_OPTIONS, &D::OnOptions),
+        OnCommand(ID_VIEW_LOG, &D::OnViewLog),
+        OnCommand(ID_LAUNCH_PYTIVO, &D::OnLaunchPyTivo),
+        OnCommand(ID_HELP_INDEX, &D::OnHelpIndex),
+        // F1 anywhere (a control or a dialog of ours passes WM_HELP up to
+        // its parent or owner) and the application's Help command.
+        OnMessage(WM_HELP, &D::OnHelpMessage),
+        OnCommand(ID_HELP, &D::OnHelpIndex),
+        OnCommand(ID_APP_ABOUT, &D::OnAbout),
+        OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
+    };
+    return map;
+}
+
+void CReelmarkDlg::OnCopyMovies()
+{
+    if (runningCommand_)
+        return;
+    CCopyMoviesToFolderDlg dialog(*this);
+    dialog.DoModal();
+}
+
+BOOL CReelmarkDlg::OnInitDialog()
+{
+    // The window exists now: the start-up splash shows over it.
+    splash_.versionText = kReelmarkVersion;
+    splash_.ShowSplash(2, this);
+
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+    statusLog_ = std::make_unique<CStatusLogDlg>(log_, this);
+    statusLog_->Create(IDD_STATUS_LOG, this);
+    statusLog_->ShowWindow(SW_HIDE);
+
+    if (!CreateToolBar())
+        EndDialog(IDCANCEL);  // the window closes before it is ever used
+
+    if (menu_.LoadMenu(IDR_MAINMENU))
+        menu_.AttachTo(m_hWnd);
+
+    generate_.EnableWindow(FALSE);
+    clearSelect_.EnableWindow(FALSE);
+    selectAll_.EnableWindow(FALSE);
+    editMeta_.EnableWindow(FALSE);
+
+    treeImages_.Create(20, 20, ILC_COLOR32 | ILC_MASK, 0, 0);
+    CBitmap strip;
+    if (strip.LoadBitmap(IDB_FOLDER_TREE))
+        treeImages_.Add(strip, kTreeKeyColor);
+    folderTree_.SetImageList(treeImages_, TVSIL_NORMAL);
+
+    helpFiles_ = WriteHelpFiles(log_, homeFolder_);
+    settings_.LoadSettings();
+    FillControlsFromSettings();
+    recursive_.SetCheck(BST_UNCHECKED);
+
+    // Fixed pitch asked for too: where Courier New is missing the stand-in
+    // stays monospaced, so the file names line up as intended.
+    if (listFont_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
+        movieList_.SetFont(listFont_);
+    movieList_.ResetContent();
+    movieList_.SetVisibleRows(27);
+    movieList_.EnableWindow(FALSE);
+    fileCount_.SetWindowText("0");
+
+    movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
+    RefreshPreview();
+    ReadTreeAhead();
+    FillMovieList();
+    OnStarRatingChange();
+    RebuildTree();
+    preview_.WrapAtWindowEdge();
+    description_.WrapAtWindowEdge();
+
+    SetWindowText(std::string("Reelmark [ver ") + kReelmarkVersion + "] - metadata for pyTivo and TiVo");
+    OnIsEpisodeClick();
+    return FALSE;
+}
+
+bool CReelmarkDlg::CreateToolBar()
+{
+    if (!toolBar_.CreateEx(this) || !toolBar_.LoadToolBar(IDR_TOOLBAR) ||
+        !toolBar_.LoadImages(IDB_TOOLBAR_NORMAL, IDB_TOOLBAR_DISABLED, IDB_TOOLBAR_HOT, kToolbarKeyColor))
+        return false;
+    int height = toolBar_.Height();
+    MoveChildrenDown(m_hWnd, toolBar_, height);
+    RECT window = GetWindowRect();
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    toolBar_.SendMessage(TB_AUTOSIZE);
+    return true;
+}
+
+void CReelmarkDlg::FillControlsFromSettings()
+{
+    const Settings& s = CurrentSettings();
+    movieFolder_.SetWindowText(s.TargetDir);
+    fileFilters_.SetWindowText(kMovieFileFilterText);
+    seriesTitle_.SetWindowText(s.SeriesTitle);
+    seriesId_.SetWindowText(s.SeriesID);
+    SetDescriptionText(s.SeriesDesc);
+    replaceExisting_.SetCheck(s.OverwriteMetadata == "true" ? BST_CHECKED : BST_UNCHECKED);
+    isEpisode_.SetCheck(s.IsEpisode == "true" ? BST_CHECKED : BST_UNCHECKED);
+    SelectComboByText(seriesType_, s.SeriesType);
+    SelectComboByText(mpaaRating_, s.MpaaRating);
+    SelectComboByText(tvRating_, s.TvRating);
+    SelectComboByText(starRating_, s.StarRating);
+}
+
+void CReelmarkDlg::SelectComboByText(CComboBox& combo, const std::string& text)
+{
+    combo.SetCurSel(FindComboItem(combo.Items(), text));
+}
+
+void CReelmarkDlg::OnBrowseFolders()
+{
+    std::string chosen = ChooseMovieFolder(m_hWnd, MovieFolder());
+    if (!chosen.empty())
+        SwitchFolder(chosen, true);
+}
+
+void CReelmarkDlg::SwitchFolder(const std::string& path, bool rebuildTree)
+{
+    AddLogEntry("", LogSeverity::Information, "Switching to new folder directory: %s", path.c_str());
+    CurrentSettings().TargetDir = path;
+    movieFolder_.SetWindowText(path);
+    // The old tree shows another parent's folders: its node of the same name
+    // must not be acted on (and warn about its counts) before the rebuild.
+    if (rebuildTree)
+        ClearTree();
+    SeriesTitleFromFolder();
+    if (rebuildTree)
+        RebuildTree();
+    FillMovieList();
+    Invalidate();
+}
+
+LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
+{
+    HMENU popup = reinterpret_cast<HMENU>(wp);
+    auto enable = [popup](UINT command, bool on) {
+        ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_);
+    enable(ID_COPY_MOVIES, !runningCommand_);
+    enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
+    return 0;
+}
+
+LRESULT CReelmarkDlg::OnPaintMessage(WPARAM, LPARAM)
+{
+    if (!::IsIconic(m_hWnd)) {
+        DefWindowProc(WM_PAINT, 0, 0);
+        return 0;
+    }
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC));
+    RECT client = GetClientRect();
+    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, icon_);
+    return 0;
+}
+
+LRESULT CReelmarkDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(icon_);
+}
+
+void CReelmarkDlg::OnGenerate()
+{
+    FileCommand run(*this, "Generating metadata files");
+    if (run.Refused())
+        return;
+    GenerateRequest request;
+    request.folder = MovieFolder();
+    for (int i = 0, n = movieList_.GetCount(); i < n; ++i)
+        request.entries.push_back(movieList_.GetText(i));
+    request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
+    request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
+    request.seriesTitleText = seriesTitle_.GetWindowText();
+    // The template as the controls show it when the run starts, as the
+    // preview shows it (typing on during the run changes nothing of it).
+    SyncFromControls();
+    request.metadata = CurrentTemplate();
+    const int count = static_cast<int>(request.entries.size());
+    request.progress = [&run, count](int done, const std::string& moviePath) {
+        if (done == count) {
+            run.Finish();
+            return true;
+        }
+        return run.Next(done, count, FileNameOf(moviePath, true));
+    };
+    const GenerateResult result = RunGenerate(request, log_);
+    if (!result.refused)
+        OnResetTree();
+}
+
+void CReelmarkDlg::ShowFileCommandRunning(bool running)
+{
+    for (UINT command : {UINT(IDC_GENERATE), UINT(ID_COPY_MOVIES)})
+        toolBar_.EnableButton(command, !running);
+    SyncFromControls();
+}
+
+void CReelmarkDlg::OnOptions()
+{
+    if (EditPyTivoLocation(CurrentSettings().PythonLoc))
+        SyncFromControls();
+}
+
+void CReelmarkDlg::OnViewLog()
+{
+    statusLog_->logText = log_.Text();
+    statusLog_->ShowWindow(SW_SHOW);
+}
+
+void CReelmarkDlg::OnLaunchPyTivo()
+{
+    LaunchPyTivo(CurrentSettings().PythonLoc);
+}
+
+void CReelmarkDlg::OnHelpIndex()
+{
+    // The folder the help files were written to at start.
+    ShowHelpDocument(ParentFolderOf(helpFiles_.viewer));
+}
+
+LRESULT CReelmarkDlg::OnHelpMessage(WPARAM, LPARAM)
+{
+    OnHelpIndex();
+    return TRUE;
+}
+
+void CReelmarkDlg::OnAbout()
+{
+    splash_.versionText = kReelmarkVersion;
+    splash_.ShowSplash(0, this);
+}
+
+void CReelmarkDlg::OnExit()
+{
+    SendMessage(WM_CLOSE);
+}
+
+void CReelmarkDlg::OnOK() {}
+
+void CReelmarkDlg::OnCancel()
+{
+    // Escape stops a run first; with none, it closes the window.
+    if (runningCommand_)
+        CancelRunningCommand();
+    else
+        OnClose();
+}
+
+LRESULT CReelmarkDlg::OnCloseMessage(WPARAM, LPARAM)
+{
+    OnClose();
+    return 0;
+}
+
+void CReelmarkDlg::OnClose()
+{
+    // A run is stopped after the file at hand; the window closes when it
+    // has ended.
+    if (runningCommand_) {
+        CancelRunningCommand();
+        closeAfterRun_ = true;
+        return;
+    }
+    if (closing_)
+        return;
+    closing_ = true;
+    SyncFromControls();
+    settings_.SaveSettings();
+    unsigned long error = 0;
+    if (!log_.Save(logPath_, &error))
+        ThePrompt().ShowMessage(
+            m_hWnd,
+            FormatText("Could not save the log: %s\n%s", logPath_.c_str(), SystemErrorText(error).c_str()),
+            "Log Not Saved", MB_OK | MB_ICONERROR);
+    statusLog_.reset();
+    ClearTree();
+    EndDialog(IDCANCEL);
+}

@@ -1,0 +1,60 @@
+#include "ui/main/SettingsDlg.h"
+
+#include <commdlg.h>
+
+#include "ui/framework/Prompt.h"
+#include "resource.h"
+
+namespace {
+
+// The file-open picker of the "..." button: Python scripts and pyTivo's
+// config files first (the first filter also admits picture files).
+FileDialogRequest PyTivoPickerRequest()
+{
+    FileDialogRequest request;
+    request.defaultExtension = "py";
+    request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
+    request.filter =
+        "Python Files (*.py;*.conf)|*.py;*.conf;*.ICO;*.JPG;*.PCX;*.PNG;*.TIF;*.TGA;*.WMF|"
+        "PY (Python Files) (*.py)|*.py|Config Files(*.conf)|*.conf|All Files (*.*)|*.*||";
+    return request;
+}
+
+}  // namespace
+
+SettingsDlg::SettingsDlg(CWnd* parent) : CDialog(IDD_SETTINGS, parent) {}
+
+void SettingsDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Control(IDC_SETTINGS_PYTIVO, pyTivoEdit_);
+    dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
+}
+
+const MessageMap& SettingsDlg::GetMessageMap() const
+{
+    static const MessageMap map = {
+        OnCommand(IDC_SETTINGS_BROWSE, &SettingsDlg::OnBrowsePyTivo),
+    };
+    return map;
+}
+
+void SettingsDlg::OnBrowsePyTivo()
+{
+    // Only the field changes: the location itself is read back on OK, so
+    // Cancel after a pick keeps the old one.
+    std::vector<std::string> paths;
+    FileDialogRequest request = PyTivoPickerRequest();
+    request.owner = m_hWnd;
+    if (ThePrompt().PickFiles(request, paths) && !paths.empty())
+        pyTivoEdit_.SetWindowText(paths.front());
+}
+
+bool EditPyTivoLocation(std::string& pythonLoc)
+{
+    SettingsDlg dialog;
+    dialog.pyTivoLocation = pythonLoc;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    pythonLoc = dialog.pyTivoLocation;
+    return true;
+}

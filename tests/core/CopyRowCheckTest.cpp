@@ -1,0 +1,11 @@
+#include <gtest/gtest.h>
+
+#include "core/CopyRowCheck.h"
+
+TEST(CollapseDoubleBackslashes, MendsPickerPathsButKeepsNetworkPaths)
+{
+    EXPECT_EQ("Z:\\a.mpg", CollapseDoubleBackslashes("Z:\\\\a.mpg"));
+    EXPECT_EQ("C:\\x\\a.mpg", CollapseDoubleBackslashes("C:\\x\\a.mpg"));
+    EXPECT_EQ("\\\\server\\share\\a.mpg", CollapseDoubleBackslashes("\\\\server\\share\\\\a.mpg"));
+    EXPECT_EQ("C:\\x\\a.mpg", CopyDestinationOf("C:\\x\\", "D:\\films\\a.mpg"));
+}

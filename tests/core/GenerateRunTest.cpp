@@ -1,0 +1,259 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "core/GenerateRun.h"
+#include "core/LongPathFolder.h"
+#include "core/MetadataFormat.h"
+#include "core/ActivityLog.h"
+#include "platform/Text.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+class GenerateRunTest : public ::testing::Test {
+protected:
+    GenerateRunTest()
+    {
+        std::tm day = {};
+        day.tm_year = 2026 - 1900;
+        day.tm_mon = 0;
+        day.tm_mday = 2;
+        day.tm_hour = 10;
+        day.tm_isdst = -1;
+        const std::time_t fixed = std::mktime(&day);
+        log.SetClock([fixed] { return fixed; });
+        stamp = LogTimeStamp(day) + ": ";
+
+        request.folder = dir.Path();
+        request.entries = {"A.mpg", "B.avi", "C.mkv"};
+        request.metadata.seriesId = "MV991234";
+        request.metadata.mpaaRating = 3;
+        request.metadata.starRating = 2;
+    }
+
+    // A log line as the fixed clock stamps it.
+    std::string Line(const std::string& message, const char* mark = "") const
+    {
+        return stamp + mark + message + "\n";
+    }
+    std::string Creating(int number, const std::string& entry) const
+    {
+        return Line("Creating metadata file " + std::to_string(number) + " of 3: " + (dir / entry) + ".txt");
+    }
+    std::string Skipping(int number, const std::string& entry) const
+    {
+        return Line("File already exists! Skipping metadata file " + std::to_string(number) +
+                    " of 3: " + (dir / entry) + ".txt");
+    }
+    void ExpectOneBox(const std::string& caption, const std::string& text, UINT icon)
+    {
+        ASSERT_EQ(1u, prompt.messages.size());
+        EXPECT_EQ(caption, prompt.messages[0].caption);
+        EXPECT_EQ(text, prompt.messages[0].text);
+        EXPECT_EQ(MB_OK | icon, prompt.messages[0].type);
+        prompt.messages.clear();
+    }
+
+    TempFolder dir;
+    ScriptedPrompt prompt;
+    ActivityLog log;
+    std::string stamp;
+    GenerateRequest request;
+};
+
+}  // namespace
+
+TEST_F(GenerateRunTest, CreatesEveryMissingFileThenSkipsThemAll)
+{
+    GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(3, result.created);
+    EXPECT_EQ(Line("Generating metadata. Processing 3 files") + Creating(1, "A.mpg") + Creating(2, "B.avi") +
+                  Creating(3, "C.mkv") + Line("3 Metadata Files Created - 0 skipped!"),
+              log.Text());
+    ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", 0);
+    EXPECT_EQ(ComposeMetadata(request.metadata, dir / "B.avi", ""), [&] {
+        std::string text = ReadFileBytes(dir / "B.avi.txt");
+        for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
+            text.erase(at, 1);
+        return text;
+    }());
+
+    dir.WriteFile("A.mpg.txt", "mine");
+    log.SetText("");
+    result = RunGenerate(request, log);
+    EXPECT_EQ(0, result.created);
+    EXPECT_EQ(3, result.skipped);
+    EXPECT_EQ(Line("Generating metadata. Processing 3 files") + Skipping(1, "A.mpg") + Skipping(2, "B.avi") +
+                  Skipping(3, "C.mkv") + Line("All 3 Metadata Files skipped!!"),
+              log.Text());
+    ExpectOneBox("Existing Metadata Files Not Overwritten", "All 3 Metadata Files skipped!!", 0);
+    EXPECT_EQ("mine", ReadFileBytes(dir / "A.mpg.txt"));
+}
+
+TEST_F(GenerateRunTest, ReplaceRewritesExistingFiles)
+{
+    for (const std::string& entry : request.entries)
+        dir.WriteFile(entry + ".txt", "old contents that are longer than nothing");
+    request.replaceExisting = true;
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(3, result.created);
+    ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", 0);
+    EXPECT_EQ(0u, ReadFileBytes(dir / "C.mkv.txt").find("title : C\r\n"));
+}
+
+TEST_F(GenerateRunTest, TwoOfThreeExistingCreatesOne)
+{
+    request.folder = dir.Path() + "\\";
+    dir.WriteFile("A.mpg.txt", "a");
+    dir.WriteFile("C.mkv.txt", "c");
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(1, result.created);
+    EXPECT_EQ(2, result.skipped);
+    EXPECT_NE(std::string::npos,
+              log.Text().find(Skipping(1, "A.mpg") + Creating(2, "B.avi") + Skipping(3, "C.mkv")));
+    ExpectOneBox("Create Meta Files Success", "1 Metadata Files Created - 2 skipped!", 0);
+    EXPECT_EQ("a", ReadFileBytes(dir / "A.mpg.txt"));
+}
+
+TEST_F(GenerateRunTest, EpisodeRunWithoutSeriesTitleIsRefusedUntouched)
+{
+    request.isEpisodeTicked = true;
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_TRUE(result.refused);
+    const std::string message =
+        "The \"Is Episode\" flag is checked. You must use a sub folder\n for these movies or turn this flag "
+        "off "
+        "to continue.\n\nNote: if you turn the \"Is Episode\" flag off the movies\nwill be pushed or pulled "
+        "as "
+        "individual movie files to TiVo.";
+    EXPECT_EQ(Line(message, "<ERROR> "), log.Text());
+    ExpectOneBox("Movie Meta Files Creation Error!", message, MB_ICONERROR);
+    EXPECT_FALSE(PathExists(dir / "A.mpg.txt"));
+
+    // The title field decides, not the template: with it the run goes on.
+    request.seriesTitleText = "Garden Diary";
+    EXPECT_EQ(3, RunGenerate(request, log).created);
+    request.isEpisodeTicked = false;
+    request.seriesTitleText.clear();
+    request.replaceExisting = true;
+    EXPECT_FALSE(RunGenerate(request, log).refused);
+}
+
+TEST_F(GenerateRunTest, EmptyListEndsInTheErrorBox)
+{
+    request.entries.clear();
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(0, result.created);
+    EXPECT_EQ(Line("Generating metadata. Processing 0 files") +
+                  Line("There are no movie files in the list.", "<ERROR> "),
+              log.Text());
+    ExpectOneBox("Movie Meta Files Creation Error!", "There are no movie files in the list.", MB_ICONERROR);
+}
+
+TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
+{
+    dir.WriteFile("A.mpg.txt", "read-only");
+    SetFileAttributesW(FilePath((dir / "A.mpg.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
+    dir.WriteFile("C.mkv.txt", "locked");
+    HANDLE lock = CreateFileW(FilePath((dir / "C.mkv.txt")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    request.replaceExisting = true;
+    const GenerateResult result = RunGenerate(request, log);
+    CloseHandle(lock);
+
+    EXPECT_EQ(1, result.created);
+    EXPECT_EQ(2, result.failed);
+    ExpectOneBox("Movie Meta Files Creation Error!", "1 Metadata Files Created - 0 skipped - 2 failed!",
+                 MB_ICONERROR);
+    EXPECT_EQ("read-only", ReadFileBytes(dir / "A.mpg.txt"));
+    EXPECT_EQ("locked", ReadFileBytes(dir / "C.mkv.txt"));
+    EXPECT_NE(std::string::npos,
+              log.Text().find(Creating(1, "A.mpg") + stamp +
+                              "<ERROR> Could not write metadata file: " + (dir / "A.mpg") + ".txt\n"));
+    EXPECT_NE(std::string::npos,
+              log.Text().find("<ERROR> Could not write metadata file: " + (dir / "C.mkv") + ".txt\n"));
+    EXPECT_EQ(std::string::npos, log.Text().find('\r'));
+}
+
+TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
+{
+    request.entries = {"Café & Co.avi", "100% Fun %s.mpg"};
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Café & Co.avi.txt").find("title : Caf\xE9 & Co\r\n"));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "100% Fun %s.mpg.txt").find("title : 100% Fun %s\r\n"));
+    EXPECT_NE(std::string::npos, log.Text().find("2 of 2: " + (dir / "100% Fun %s.mpg") + ".txt\n"));
+}
+
+TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntouched)
+{
+    request.entries = {"A.mpg", "B.avi", "C.mkv", "D.mpg", "E.ts"};
+    std::vector<int> seen;
+    request.progress = [&](int done, const std::string&) {
+        seen.push_back(done);
+        return done < 2;  // the user cancels while the third is next
+    };
+    const GenerateResult result = RunGenerate(request, log);
+
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 5}), seen) << "the last call says the run is over";
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(3, result.cancelled);
+    EXPECT_EQ((std::vector<std::string>{"A.mpg.txt", "B.avi.txt"}), NamesInFolder(dir.Path()));
+    ASSERT_EQ(1u, prompt.messages.size());
+    EXPECT_EQ("Create Meta Files Cancelled", prompt.messages[0].caption);
+    EXPECT_EQ("2 Metadata Files Created - 0 skipped - 0 failed - 3 cancelled", prompt.messages[0].text);
+}
+
+TEST_F(GenerateRunTest, AFileThatAppearsAfterTheListingIsNeverOverwritten)
+{
+    // Another program writes B's metadata file while the run is going.
+    request.progress = [&](int done, const std::string&) {
+        if (done == 1)
+            dir.WriteFile("B.avi.txt", "written meanwhile");
+        return true;
+    };
+    const GenerateResult result = RunGenerate(request, log);
+
+    EXPECT_EQ("written meanwhile", ReadFileBytes(dir / "B.avi.txt"));
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(1, result.skipped);
+    EXPECT_NE(
+        std::string::npos,
+        log.Text().find("File already exists! Skipping metadata file 2 of 3: " + (dir / "B.avi") + ".txt\n"));
+    EXPECT_EQ("2 Metadata Files Created - 1 skipped!", prompt.messages.back().text);
+}
+
+TEST_F(GenerateRunTest, AnEmptyMetadataFileCountsAsMissingAndIsWrittenAgain)
+{
+    // What a power cut can leave of a new file.
+    dir.WriteFile("A.mpg.txt", "");
+    dir.WriteFile("B.avi.txt", "title : kept\r\n");
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(2, result.created);
+    EXPECT_EQ(1, result.skipped);
+    EXPECT_EQ(0u, ReadFileBytes(dir / "A.mpg.txt").find("title : A\r\n"));
+    EXPECT_EQ("title : kept\r\n", ReadFileBytes(dir / "B.avi.txt"));
+}
+
+TEST_F(GenerateRunTest, PathsBeyondMaxPathAreWrittenOrReportedWhole)
+{
+    LongPathFolder deep(dir.Path(), 300);
+    deep.AddFile("Deep.avi");
+    deep.ExpectFile("Deep.avi.txt");
+    request.folder = deep.Path();
+    request.entries = {"Deep.avi"};
+    const GenerateResult result = RunGenerate(request, log);
+    EXPECT_EQ(1, result.created + result.failed);
+    if (result.failed == 1) {
+        EXPECT_NE(std::string::npos,
+                  log.Text().find("Could not write metadata file: " + deep.Path() + "\\Deep.avi.txt\n"));
+        ExpectOneBox("Movie Meta Files Creation Error!", "0 Metadata Files Created - 0 skipped - 1 failed!",
+                     MB_ICONERROR);
+    }
+
+    request.folder = dir.Path() + "\\" + std::string(1100, 'x');
+    EXPECT_EQ(1, RunGenerate(request, log).failed);
+}

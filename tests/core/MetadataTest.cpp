@@ -1,0 +1,165 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "core/MetadataFormat.h"
+#include "core/MetadataWriter.h"
+#include "platform/Text.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The template as a first start leaves it, with a known series ID.
+MetadataTemplate DefaultTemplate()
+{
+    MetadataTemplate metadata;
+    metadata.seriesId = "MV994711";
+    metadata.description = "(2012) My home Movies, stuff from the internet etc.";
+    metadata.isEpisode = "false";
+    metadata.movieMode = true;
+    metadata.starRating = FindComboItem(StarRatings().items, "3 (***) stars");
+    metadata.mpaaRating = FindComboItem(MpaaRatings().items, "R - Restricted, < 17 Req Parent");
+    metadata.tvRating = FindComboItem(TvRatings().items, "TV-G - General Audiences");
+    return metadata;
+}
+
+}  // namespace
+
+TEST(MetadataFile, MovieLayoutWithDefaultsIsByteExact)
+{
+    TempFolder dir;
+    const std::string movie = dir / "Holiday.mpg";
+    ASSERT_TRUE(WriteMetadataFile(movie, ComposeMetadata(DefaultTemplate(), movie, "")));
+    EXPECT_EQ(
+        "title : Holiday\r\n"
+        "seriesTitle : Holiday\r\n"
+        "episodeTitle : \r\n"
+        "seriesId : MV994711\r\n"
+        "movieYear : 2012\r\n"
+        "description : (2012) My home Movies, stuff from the internet etc.\r\n"
+        "isEpisode : false\r\n"
+        "mpaaRating : R4\r\n"
+        "starRating : x5\r\n",
+        ReadFileBytes(dir / "Holiday.mpg.txt"));
+}
+
+TEST(MetadataFile, EpisodeLayoutCarriesSeriesTitleAndTvRatingOnly)
+{
+    TempFolder dir;
+    dir.MakeFolder("Garden Diary");
+    MetadataTemplate metadata = DefaultTemplate();
+    metadata.movieMode = false;
+    metadata.isEpisode = "true";
+    metadata.seriesTitle = "Garden Diary";
+    metadata.seriesId = "SH990200";
+    metadata.tvRating = FindComboItem(TvRatings().items, "TV-14 - Parents Strongly Cautioned ");
+    const std::string movie = dir / "Garden Diary\\Week 01.avi";
+    ASSERT_TRUE(WriteMetadataFile(movie, ComposeMetadata(metadata, movie, "")));
+    EXPECT_EQ(
+        "title : Garden Diary\r\n"
+        "seriesTitle : Garden Diary\r\n"
+        "episodeTitle : Week 01\r\n"
+        "seriesId : SH990200\r\n"
+        "movieYear : 2012\r\n"
+        "description : (2012) My home Movies, stuff from the internet etc.\r\n"
+        "isEpisode : true\r\n"
+        "tvRating : x5\r\n"
+        "starRating : x5\r\n",
+        ReadFileBytes(dir / "Garden Diary\\Week 01.avi.txt"));
+}
+
+TEST(ComposeMetadata, TitleIsTheFileNameWithoutItsLastExtension)
+{
+    const MetadataTemplate metadata = DefaultTemplate();
+    auto firstLine = [&](const std::string& path, const std::string& override) {
+        const std::string text = ComposeMetadata(metadata, path, override);
+        return text.substr(0, text.find('\n'));
+    };
+    EXPECT_EQ("title : A.B.C", firstLine("D:\\Films\\A.B.C.mkv", ""));
+    EXPECT_EQ("title : Holiday.2012", firstLine("D:\\Films\\Holiday.2012.mpg", ""));
+    EXPECT_EQ("title : NoDot", firstLine("D:\\Films\\NoDot", ""));
+    EXPECT_EQ("title : ", firstLine("D:\\Films\\.mpg", ""));
+    EXPECT_EQ("title : <<< Your Movie File Name Here >>>",
+              firstLine("<<< Your Movie File Name Here >>>", ""));
+    EXPECT_EQ("title : Chosen", firstLine("D:\\Films\\Holiday.mpg", "Chosen"));
+}
+
+TEST(ComposeMetadata, DescriptionLineBreaksAndMissingRatingsKeepNineKeyLines)
+{
+    MetadataTemplate metadata = DefaultTemplate();
+    // pyTivo would read a second line holding a colon as a key of its own.
+    metadata.description = "First line\ntitle : Hijacked\r\nThird\rFourth";
+    metadata.mpaaRating = -1;
+    metadata.starRating = 99;
+    EXPECT_EQ(
+        "title : Holiday\n"
+        "seriesTitle : Holiday\n"
+        "episodeTitle : \n"
+        "seriesId : MV994711\n"
+        "movieYear : 2012\n"
+        "description : First line title : Hijacked Third Fourth\n"
+        "isEpisode : false\n"
+        "mpaaRating : \n"
+        "starRating : \n",
+        ComposeMetadata(metadata, "C:\\Holiday.mpg", ""));
+
+    metadata.movieMode = false;
+    metadata.tvRating = -1;
+    const std::string episode = ComposeMetadata(metadata, "C:\\Holiday.mpg", "");
+    EXPECT_NE(std::string::npos, episode.find("\ntvRating : \n"));
+    EXPECT_EQ(std::string::npos, episode.find("mpaaRating"));
+}
+
+TEST(RatingTables, CodesFollowTheirFixedPositions)
+{
+    EXPECT_EQ("x7", RatingCode(StarRatings(), FindComboItem(StarRatings().items, "4")));
+    EXPECT_EQ("N8", RatingCode(MpaaRatings(), FindComboItem(MpaaRatings().items, "NR")));
+    EXPECT_EQ("N6", RatingCode(MpaaRatings(), FindComboItem(MpaaRatings().items, "NC-17")));
+    EXPECT_EQ("x7", RatingCode(TvRatings(), FindComboItem(TvRatings().items, "TV-NR")));
+    EXPECT_EQ("", RatingCode(TvRatings(), 8));
+}
+
+TEST(FindComboItem, SelectsTheFirstItemBeginningWithTheStoredTextInAnyCase)
+{
+    EXPECT_EQ(3, FindComboItem(StarRatings().items, "4"));
+    EXPECT_EQ(-1, FindComboItem(StarRatings().items, "5 stars"));
+    EXPECT_EQ(-1, FindComboItem(StarRatings().items, ""));
+    EXPECT_EQ(5, FindComboItem(TvRatings().items, "tv-14 - parents strongly cautioned"));
+    EXPECT_EQ(-1, FindComboItem(TvRatings().items, "TV-14 - Parents Strongly Cautioned  "));
+    // "TV-Y7" comes before "TV-Y" in the list, so "TV-Y" alone picks it.
+    EXPECT_EQ(1, FindComboItem(TvRatings().items, "TV-Y"));
+    EXPECT_EQ(1, FindComboItem(SeriesTypeItems(), "mv movies"));
+    EXPECT_EQ(0, FindComboItem(SeriesTypeItems(), "SH"));
+}
+
+TEST(WriteMetadataFile, WritesOddNamesAndBytesAsGivenWithoutBom)
+{
+    TempFolder dir;
+    const std::string movie = dir / "Café & Co.avi";
+    ASSERT_TRUE(WriteMetadataFile(movie, "title : Café & Co\n"));
+    // Windows-1252 bytes, as earlier versions wrote them.
+    EXPECT_EQ("title : Caf\xE9 & Co\r\n", ReadFileBytes(dir / "Café & Co.avi.txt"));
+
+    // A shorter text replaces a longer file whole.
+    ASSERT_TRUE(WriteMetadataFile(movie, "x\n"));
+    EXPECT_EQ("x\r\n", ReadFileBytes(dir / "Café & Co.avi.txt"));
+}
+
+TEST(WriteMetadataFile, FailureLeavesExistingFilesIntactAndNothingBehind)
+{
+    TempFolder dir;
+    dir.WriteFile("Kept.mpg.txt", "title : Kept\r\n");
+    ASSERT_TRUE(SetFileAttributesW(FilePath((dir / "Kept.mpg.txt")).c_str(), FILE_ATTRIBUTE_READONLY));
+    unsigned long error = 0;
+    EXPECT_FALSE(WriteMetadataFile(dir / "Kept.mpg", "title : New\n", &error));
+    EXPECT_EQ(static_cast<unsigned long>(ERROR_ACCESS_DENIED), error);
+    EXPECT_EQ("title : Kept\r\n", ReadFileBytes(dir / "Kept.mpg.txt"));
+
+    error = 0;
+    EXPECT_FALSE(WriteMetadataFile(dir / "missing\\Lost.mpg", "x\n", &error));
+    EXPECT_NE(0u, error);
+    EXPECT_FALSE(PathExists(dir / "missing"));
+
+    EXPECT_EQ((std::vector<std::string>{"Kept.mpg.txt"}), NamesInFolder(dir.Path()))
+        << "nothing temporary stays";
+}

@@ -1,0 +1,224 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "core/LongPathFolder.h"
+#include "core/MovieScanner.h"
+#include "platform/Text.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+std::vector<std::string> Sorted(std::vector<std::string> items)
+{
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+}  // namespace
+
+TEST(IsMovieFile, JudgesTheFileNamesExtensionByPrefixInAnyCase)
+{
+    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpg"));
+    EXPECT_TRUE(IsMovieFile("C:\\Films\\Clip.MPG"));
+    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.Mp4"));
+    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpeg2"));
+    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpg2"));
+    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.tsx"));
+    EXPECT_FALSE(IsMovieFile("C:\\Films\\clip.mpg.txt"));
+    EXPECT_FALSE(IsMovieFile("C:\\Films\\clip.mp"));
+    EXPECT_FALSE(IsMovieFile("C:\\Films\\mpg"));
+    // A dot in a folder name does not make a name without one a movie.
+    EXPECT_FALSE(IsMovieFile("C:\\Films.mov\\trailer"));
+    EXPECT_FALSE(IsMovieFile(""));
+}
+
+TEST(PathHelpers, SplitPathsAsTheirCallersExpect)
+{
+    EXPECT_EQ("Holiday.mpg", FileNameOf("D:\\Films\\Holiday.mpg", true));
+    EXPECT_EQ("Holiday.2012", FileNameOf("D:\\Films\\Holiday.2012.mpg", false));
+    EXPECT_EQ("noext", FileNameOf("D:\\Films\\noext", false));
+    EXPECT_EQ("", FileNameOf("D:\\Films\\.mpg", false));
+
+    EXPECT_EQ("C:\\Movies", ParentFolderOf("C:\\Movies\\Drama"));
+    EXPECT_EQ("C:", ParentFolderOf("C:\\Movies"));
+    EXPECT_EQ("C:\\Movies", ParentFolderOf("C:\\Movies\\"));
+    EXPECT_EQ("bare", ParentFolderOf("bare"));
+
+    EXPECT_EQ(".mpg", ExtensionOf("a.b.mpg"));
+    EXPECT_EQ(".mov\\trailer", ExtensionOf("C:\\Films.mov\\trailer"));
+
+    EXPECT_EQ("", StripTrailingSeparator(""));
+    EXPECT_EQ("C:\\Films", StripTrailingSeparator("C:\\Films\\"));
+    EXPECT_EQ("C:\\Films\\", StripTrailingSeparator("C:\\Films\\\\"));
+
+    EXPECT_EQ("Drama", LastPathComponent("C:\\Movies\\Drama"));
+    EXPECT_EQ("Drama", LastPathComponent("C:\\Movies\\Drama\\"));
+    EXPECT_EQ("", LastPathComponent("Drama"));
+
+    EXPECT_EQ("", AddTrailingSeparator(""));
+    EXPECT_EQ("C:\\", AddTrailingSeparator("C:"));
+}
+
+TEST(ShortenForDisplay, KeepsHeadAndTailAroundThreeDots)
+{
+    const std::string text51 = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNO";
+    ASSERT_EQ(51u, text51.size());
+    const std::string shortened = ShortenForDisplay(text51, 50);
+    EXPECT_EQ(text51.substr(0, 17) + "..." + text51.substr(21), shortened);
+    EXPECT_EQ(50u, shortened.size());
+    EXPECT_EQ(text51.substr(0, 50), ShortenForDisplay(text51.substr(0, 50), 50));
+    EXPECT_EQ(text51, ShortenForDisplay(text51, 7));  // no room for a tail
+    EXPECT_EQ("abcd...O", ShortenForDisplay(text51, 8));
+    EXPECT_EQ(text51, ShortenForDisplay(text51, -1));
+    // Characters, not bytes: 40 Greek letters fit 50, and a cut never
+    // splits one.
+    std::string greek;
+    for (int i = 0; i < 30; ++i)
+        greek += "Ωμ";
+    EXPECT_EQ(greek.substr(0, 40), ShortenForDisplay(greek.substr(0, 40), 50));
+    EXPECT_EQ(greek.substr(0, 34) + "..." + greek.substr(greek.size() - 60), ShortenForDisplay(greek, 50));
+}
+
+TEST(ListMovieFiles, ListsMovieFilesWithFullPathsWithOrWithoutTrailingSeparator)
+{
+    TempFolder dir;
+    dir.WriteFile("A.mpg");
+    dir.WriteFile("B.MKV");
+    dir.WriteFile("A.mpg.txt");
+    dir.WriteFile("notes.txt");
+    dir.WriteFile("Café & Co.avi");
+    dir.WriteFile("sub\\C.avi");
+
+    std::vector<std::string> plain, trailing;
+    ListMovieFiles(dir.Path(), "*.*", false, plain);
+    ListMovieFiles(dir.Path() + "\\", "", false, trailing);
+    const std::vector<std::string> expected = {dir / "A.mpg", dir / "B.MKV", dir / "Café & Co.avi"};
+    EXPECT_EQ(Sorted(expected), Sorted(plain));
+    EXPECT_EQ(plain, trailing);
+
+    std::vector<std::string> none;
+    ListMovieFiles("", "*.*", true, none);
+    ListMovieFiles(dir / "missing", "*.*", true, none);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(ListMovieFiles, RecursiveWalkPutsASubFoldersMoviesWhereItWasMet)
+{
+    TempFolder dir;
+    dir.WriteFile("top.avi");
+    dir.WriteFile("sub\\inner.avi");
+    dir.WriteFile("sub\\deeper\\deepest.mp4");
+    dir.WriteFile("Films.mov\\trailer");
+
+    std::vector<std::string> paths;
+    ListMovieFiles(dir.Path(), "*.*", true, paths);
+    EXPECT_EQ(Sorted({dir / "top.avi", dir / "sub\\inner.avi", dir / "sub\\deeper\\deepest.mp4"}),
+              Sorted(paths));
+    const auto inner = std::find(paths.begin(), paths.end(), dir / "sub\\inner.avi");
+    const auto deepest = std::find(paths.begin(), paths.end(), dir / "sub\\deeper\\deepest.mp4");
+    EXPECT_TRUE(inner != paths.end() && deepest != paths.end());
+    // The sub-folder's movies stay together, not split by the top file.
+    EXPECT_EQ(1, std::abs(std::distance(inner, deepest)));
+}
+
+TEST(CountFolderFiles, CountsMoviesAndMetadataFilesDirectlyInTheFolder)
+{
+    TempFolder dir;
+    dir.WriteFile("A.mpg");
+    dir.WriteFile("A.mpg.txt", "title : A");
+    dir.WriteFile("orphan.avi.txt", "title : orphan");
+    dir.WriteFile("LOUD.AVI.TXT", "title : LOUD");
+    dir.WriteFile("empty.mpg.txt");  // gives pyTivo nothing: counts as none
+    dir.WriteFile("notes.txt", "notes");
+    dir.WriteFile("clip.txt.mpg");
+    dir.WriteFile("sub\\hidden.mpg");
+    dir.WriteFile("sub\\hidden.mpg.txt", "title : hidden");
+    int movies = -1, metadata = -1;
+    CountFolderFiles(dir.Path(), movies, metadata);
+    EXPECT_EQ(2, movies);
+    EXPECT_EQ(3, metadata);
+
+    CountFolderFiles("", movies, metadata);
+    EXPECT_EQ(0, movies);
+    EXPECT_EQ(0, metadata);
+}
+
+TEST(CountFolderFiles, ATxtInTheFolderNameDoesNotHideMetadataFiles)
+{
+    TempFolder dir;
+    dir.WriteFile("old.txt stuff\\A.avi.txt", "title : A");
+    dir.WriteFile("old.txt stuff\\B.avi");
+    int movies = -1, metadata = -1;
+    CountFolderFiles(dir / "old.txt stuff", movies, metadata);
+    EXPECT_EQ(1, movies);
+    EXPECT_EQ(1, metadata);
+}
+
+TEST(ListSubFolders, GivesBareNamesOfAllSubFoldersOnly)
+{
+    TempFolder dir;
+    dir.MakeFolder("Drama");
+    dir.MakeFolder("Garden Diary");
+    dir.MakeFolder("Hidden");
+    SetFileAttributesW(FilePath((dir / "Hidden")).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
+    dir.WriteFile("file.avi");
+    std::vector<std::string> names;
+    ListSubFolders(dir.Path() + "\\", names);
+    EXPECT_EQ(Sorted({"Drama", "Garden Diary", "Hidden"}), Sorted(names));
+}
+
+TEST(FileExists, AnswersOnlyForReadableFiles)
+{
+    TempFolder dir;
+    dir.WriteFile("Holiday.mpg");
+    dir.WriteFile("Holiday.mpg.txt", "x");
+    dir.WriteFile("Locked.mpg.txt", "x");
+    EXPECT_TRUE(FileExists(dir / "Holiday.mpg"));
+    EXPECT_FALSE(FileExists(dir.Path()));
+    EXPECT_FALSE(FileExists(dir / "missing.mpg"));
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_TRUE(HasMetadataFile(dir / "Holiday.mpg"));
+    EXPECT_FALSE(HasMetadataFile(dir / "Other.mpg"));
+
+    HANDLE lock = CreateFileW(FilePath((dir / "Locked.mpg.txt")).c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    EXPECT_FALSE(HasMetadataFile(dir / "Locked.mpg"));
+    CloseHandle(lock);
+    EXPECT_TRUE(HasMetadataFile(dir / "Locked.mpg"));
+}
+
+TEST(IsFolderOnDrive, IsTrueForFoldersOnly)
+{
+    TempFolder dir;
+    dir.WriteFile("file.avi");
+    EXPECT_TRUE(IsFolderOnDrive(dir.Path()));
+    EXPECT_FALSE(IsFolderOnDrive(dir / "file.avi"));
+    EXPECT_FALSE(IsFolderOnDrive(dir / "missing"));
+}
+
+TEST(MovieScanner, PathsBeyondMaxPathNeitherCrashNorComeBackCut)
+{
+    TempFolder dir;
+    LongPathFolder longFolder(dir.Path(), 300);
+    longFolder.AddFile("Deep.avi");
+    const std::string deep = longFolder.Path();
+
+    // Where the system cannot reach the folder through the ANSI functions
+    // the walk is empty; whatever it finds comes back whole.
+    std::vector<std::string> paths;
+    ListMovieFiles(deep, "*.*", false, paths);
+    for (const std::string& path : paths)
+        EXPECT_EQ(deep + "\\Deep.avi", path);
+    int movies = -1, metadata = -1;
+    CountFolderFiles(deep, movies, metadata);
+    EXPECT_EQ(paths.size(), static_cast<size_t>(movies));
+    EXPECT_EQ(0, metadata);
+
+    const std::string huge = dir.Path() + "\\" + std::string(1100, 'x') + ".mpg";
+    EXPECT_FALSE(HasMetadataFile(huge));
+    EXPECT_FALSE(FileExists(huge));
+    EXPECT_TRUE(IsMovieFile(huge));
+}

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "ui/main/SettingsDlg.h"
+#include "resource.h"
+#include "support/ScriptedPrompt.h"
+
+namespace {
+
+void Click(CDialog& dialog, int id)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)));
+}
+
+// Runs the Options command with the given script of user steps inside the
+// dialog; restores the observer afterwards.
+bool RunOptions(std::string& pythonLoc, std::function<void(CDialog&)> steps)
+{
+    CDialog::ModalObserver() = std::move(steps);
+    bool stored = EditPyTivoLocation(pythonLoc);
+    CDialog::ModalObserver() = nullptr;
+    return stored;
+}
+
+const char* const kDefaultLocation = "C:\\Program Files (x86)\\pyTivo\\pyTivo.py";
+
+}  // namespace
+
+TEST(SettingsDlg, OpensOnTheCurrentLocationAndCancelKeepsItEvenAfterAPick)
+{
+    ScriptedPrompt prompt;
+    prompt.fileSelections.push_back({"Z:\\Other Place\\pyTivo.py"});
+    std::string location = kDefaultLocation;
+    std::string shown, afterPick, caption;
+    HWND settingsWindow = nullptr;
+    bool stored = RunOptions(location, [&](CDialog& dialog) {
+        settingsWindow = dialog.m_hWnd;
+        caption = dialog.GetWindowText();
+        shown = dialog.GetDlgItemText(IDC_SETTINGS_PYTIVO);
+        Click(dialog, IDC_SETTINGS_BROWSE);
+        afterPick = dialog.GetDlgItemText(IDC_SETTINGS_PYTIVO);
+        Click(dialog, IDCANCEL);
+    });
+    EXPECT_FALSE(stored);
+    EXPECT_EQ("Setup Configure", caption);
+    EXPECT_EQ(kDefaultLocation, shown);
+    EXPECT_EQ("Z:\\Other Place\\pyTivo.py", afterPick);
+    EXPECT_EQ(kDefaultLocation, location);
+
+    ASSERT_EQ(1u, prompt.fileRequests.size());
+    const FileDialogRequest& request = prompt.fileRequests[0];
+    EXPECT_EQ(settingsWindow, request.owner) << "the picker belongs to the dialog";
+    EXPECT_EQ("py", request.defaultExtension);
+    EXPECT_EQ(0x80006u, request.flags);
+    EXPECT_EQ(
+        "Python Files (*.py;*.conf)|*.py;*.conf;*.ICO;*.JPG;*.PCX;*.PNG;*.TIF;*.TGA;*.WMF|"
+        "PY (Python Files) (*.py)|*.py|Config Files(*.conf)|*.conf|All Files (*.*)|*.*||",
+        request.filter);
+}
+
+TEST(SettingsDlg, OkStoresTheTypedTextAsItIsEvenWhenEmptyAndACancelledPickChangesNothing)
+{
+    ScriptedPrompt prompt;  // no selection queued: every pick is cancelled
+    for (std::string typed : {"E:\\Tools & Co\\pyTivo\\pyTivo.py", "", "  not a path  "}) {
+        std::string location = kDefaultLocation;
+        bool stored = RunOptions(location, [&](CDialog& dialog) {
+            dialog.SetDlgItemText(IDC_SETTINGS_PYTIVO, typed);
+            Click(dialog, IDC_SETTINGS_BROWSE);
+            Click(dialog, IDOK);
+        });
+        EXPECT_TRUE(stored);
+        EXPECT_EQ(typed, location);
+    }
+    EXPECT_TRUE(prompt.messages.empty());
+}
