@@ -158,27 +158,3 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
     }
     return true;
 }
-
-std::string SystemErrorText(unsigned long code)
-{
-    wchar_t* buffer = nullptr;
-    DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,
-        code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::string text;
-    if (length && buffer)
-        text = Narrow(std::wstring(buffer, length));
-    else
-        text = "Unknown error " + std::to_string(code) + ".\r\n";
-    if (buffer)
-        LocalFree(buffer);
-    return text;
-}
-
-std::string SystemErrorLine(unsigned long code)
-{
-    std::string text = SystemErrorText(code);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}

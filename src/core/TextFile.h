@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/SystemError.h"
+
 class WorkFolder;
 
 // The text with every line feed written as CR LF, as the files hold it.
@@ -49,9 +51,3 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
 // dropped); false with the system's error code in *error (when given) when
 // the file cannot be read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr);
-
-// The system's message text for a Windows error code, as FormatMessageA
-// gives it (trailing line end included); a fallback text when it has none.
-std::string SystemErrorText(unsigned long code);
-// The same without its trailing line end, for a line of its own.
-std::string SystemErrorLine(unsigned long code);

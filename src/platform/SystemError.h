@@ -1,0 +1,23 @@
+#pragma once
+// Error codes as the system gives them: Windows error codes on Windows,
+// errno values elsewhere. The core compares them only with these names.
+#include <string>
+
+using SystemError = unsigned long;
+
+extern const SystemError kErrorFileNotFound;
+extern const SystemError kErrorPathNotFound;
+extern const SystemError kErrorAccessDenied;
+extern const SystemError kErrorDiskFull;
+extern const SystemError kErrorInvalidName;
+// A file or folder holds the name already (Windows has two codes for it).
+bool IsNameTaken(SystemError code);
+// Nothing is at the path, or a folder on the way is missing.
+bool IsNotFound(SystemError code);
+// The code of the last call that failed on this thread.
+SystemError LastSystemError();
+// The system's message text for the code (trailing line end included, as
+// Windows gives it); a fallback text when it has none.
+std::string SystemErrorText(SystemError code);
+// The same without its trailing line end, for a line of its own.
+std::string SystemErrorLine(SystemError code);
