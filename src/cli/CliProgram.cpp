@@ -10,6 +10,7 @@
 #include "core/GenerateRun.h"
 #include "core/MovieScanner.h"
 #include "core/TextFile.h"
+#include "core/UserMessage.h"
 #include "core/Version.h"
 #include "platform/HomeFolder.h"
 #include "platform/Text.h"
@@ -148,6 +149,9 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     ActivityLog log;
     CliLogSink sink(out, err, home + "\\" + kLogFileName);
     log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
+    // The summary a window shows in a box is only a log line here: a run by
+    // a scheduled task must never wait for a click.
+    MessageShowerScope quiet(nullptr);
     const GenerateResult result = RunGenerate(request, log);
     return result.refused || result.failed > 0 ? kExitFailed : kExitSuccess;
 }

@@ -6,6 +6,7 @@
 
 #include "core/TextFile.h"
 #include "core/UserMessage.h"
+#include "platform/FileSystem.h"
 
 std::string LogTimeStamp(const std::tm& local)
 {
@@ -63,9 +64,7 @@ int ActivityLog::AddLogEntryText(const std::string& caption, LogSeverity severit
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
     std::time_t now = clock_ ? clock_() : std::time(nullptr);
-    std::tm local = {};
-    localtime_s(&local, &now);
-    const std::string line = FormatLogLine(LogTimeStamp(local), severity, text);
+    const std::string line = FormatLogLine(LogTimeStamp(LocalTimeOf(now)), severity, text);
     text_ += line;
     if (listener_)
         listener_(line);

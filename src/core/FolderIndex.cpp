@@ -1,34 +1,18 @@
 #include "core/FolderIndex.h"
 
-#include <windows.h>
-
 #include "platform/Text.h"
-
-namespace {
-
-// Names compare as the file system compares them: by the system's
-// upper-case table.
-std::wstring NameKey(const std::string& name)
-{
-    std::wstring key = Widen(name);
-    if (!key.empty())
-        CharUpperBuffW(&key[0], static_cast<DWORD>(key.size()));
-    return key;
-}
-
-}  // namespace
 
 FolderIndex::FolderIndex(const std::string& folder)
 {
     ForEachFolderEntry(folder, [this](const FolderEntry& entry) {
-        byName_.emplace(NameKey(entry.name), entries_.size());
+        byName_.emplace(FileNameKey(entry.name), entries_.size());
         entries_.push_back(entry);
     });
 }
 
 const FolderEntry* FolderIndex::Find(const std::string& name) const
 {
-    const auto found = byName_.find(NameKey(name));
+    const auto found = byName_.find(FileNameKey(name));
     return found == byName_.end() ? nullptr : &entries_[found->second];
 }
 

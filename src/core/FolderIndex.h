@@ -14,14 +14,14 @@ public:
     // Reads the folder once; a folder that cannot be read holds nothing.
     explicit FolderIndex(const std::string& folder);
 
-    // The entry of that name, letter case ignored as Windows ignores it
-    // ("ｆｉｌｍ" is not "film"); nullptr when there is none.
+    // The entry of that name as the file system matches names (on Windows
+    // letter case ignored, "ｆｉｌｍ" not "film"); nullptr when there is none.
     const FolderEntry* Find(const std::string& name) const;
     const std::vector<FolderEntry>& Entries() const { return entries_; }
 
 private:
     std::vector<FolderEntry> entries_;
-    std::unordered_map<std::wstring, size_t> byName_;
+    std::unordered_map<std::string, size_t> byName_;
 };
 
 // Whether the movie has a metadata file that pyTivo can read anything from:

@@ -1,7 +1,5 @@
 #include "core/GenerateRun.h"
 
-#include <windows.h>
-
 #include <memory>
 
 #include "core/MetadataWriter.h"
@@ -82,12 +80,12 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         // a new file is made with a rename that refuses to replace, so one
         // that appeared since the listing is skipped, never overwritten.
         const FolderEntry* listed = existing.Find(request.entries[i] + ".txt");
-        unsigned long error = ERROR_ACCESS_DENIED;  // a read-only file is the user's way of keeping it
+        unsigned long error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
         if ((!listed || !listed->readOnly) &&
             WriteMetadataFile(moviePath, ComposeMetadata(request.metadata, moviePath, std::string()), &error,
                               &work, listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
-        } else if (!listed && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) {
+        } else if (!listed && IsNameTaken(error)) {
             skip();
         } else {
             log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s.txt\n%s",

@@ -1,9 +1,6 @@
 #include "core/MovieScanner.h"
 
-#include <windows.h>
-
-#include <string.h>
-
+#include <cctype>
 #include <functional>
 
 #include "core/WorkFolder.h"
@@ -16,9 +13,17 @@ namespace {
 
 const char kMetadataEnding[] = ".txt";
 
+// Letter case of the ASCII letters ignored: movie extensions are ASCII, and
+// ".MPG" is a movie on every system.
 bool StartsWithIgnoringCase(const std::string& text, const std::string& start)
 {
-    return text.size() >= start.size() && _strnicmp(text.c_str(), start.c_str(), start.size()) == 0;
+    if (text.size() < start.size())
+        return false;
+    for (size_t i = 0; i < start.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(start[i])))
+            return false;
+    }
+    return true;
 }
 
 bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
@@ -38,46 +43,7 @@ void ForEachEntry(const std::string& folder, const std::string& pattern,
         pattern);
 }
 
-// Whether the file can be opened for reading; its size in *size (when given).
-bool OpenForReading(const std::string& path, unsigned long long* size = nullptr)
-{
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER length = {};
-    if (size)
-        *size = GetFileSizeEx(file, &length) ? static_cast<unsigned long long>(length.QuadPart) : 0;
-    CloseHandle(file);
-    return true;
-}
-
 }  // namespace
-
-void ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
-                        const std::string& pattern)
-{
-    if (folder.empty())
-        return;
-    // Behind the long-path prefix, so that deep folders can be read too.
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(
-        FilePath(StripTrailingSeparator(folder) + kSeparator + (pattern.empty() ? "*.*" : pattern)).c_str(),
-        &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        FolderEntry entry;
-        entry.name = Narrow(data.cFileName);
-        entry.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (entry.isFolder && (entry.name == "." || entry.name == ".."))
-            continue;
-        entry.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-        entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-        visit(entry);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-}
 
 const std::vector<std::string>& MovieExtensions()
 {
@@ -148,27 +114,19 @@ void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
 bool HasMetadataFile(const std::string& moviePath)
 {
     unsigned long long size = 0;
-    return OpenForReading(moviePath + kMetadataEnding, &size) && size > 0;
+    return CanReadFile(moviePath + kMetadataEnding, &size) && size > 0;
 }
 
 bool FileExists(const std::string& path)
 {
-    return !path.empty() && OpenForReading(path);
-}
-
-bool IsFolderOnDrive(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    const UINT type = GetDriveTypeW(Widen(path).c_str());
-    return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
+    return CanReadFile(path);
 }
 
 std::string ShortenForDisplay(const std::string& text, int maxLength)
 {
-    // Counted in characters, so no character is cut in two.
-    const std::wstring wide = Widen(text);
+    // Counted in UTF-16 units as the window counts them, never cutting a
+    // character in two.
+    const std::u16string wide = ToUtf16(text);
     if (maxLength < 0 || wide.size() <= static_cast<size_t>(maxLength))
         return text;
     // The tail's share is the single-precision 0.7 (0.699999988...) applied
@@ -177,5 +135,5 @@ std::string ShortenForDisplay(const std::string& text, int maxLength)
     if (tail <= 0)
         return text;
     const int head = maxLength - tail - 3;
-    return Narrow(wide.substr(0, head)) + "..." + Narrow(wide.substr(wide.size() - tail));
+    return FromUtf16(wide.substr(0, head)) + "..." + FromUtf16(wide.substr(wide.size() - tail));
 }

@@ -1,28 +1,15 @@
 #pragma once
 // Which files are movie files, walks and counts of a folder's movie files,
 // and the small path helpers the rest of the program shares. Nothing is
-// cached: every call asks the file system afresh. Paths are absolute
-// Windows paths in UTF-8 with the backslash as separator, of any length; the
-// walks never return a path that ends in a separator.
+// cached: every call asks the file system afresh. Paths are absolute paths
+// in UTF-8 with the system's separator, of any length; the walks never
+// return a path that ends in a separator.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
-
-// One entry of a folder listing.
-struct FolderEntry {
-    std::string name;
-    bool isFolder = false;
-    unsigned long long size = 0;
-    bool readOnly = false;
-};
-
-// Calls visit for every entry of the folder matching the pattern ("." and
-// ".." left out) in the file system's order: one reading of the folder,
-// nothing when it cannot be read.
-void ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
-                        const std::string& pattern = "*.*");
 
 // The movie extensions, in the order the movie test tries them.
 const std::vector<std::string>& MovieExtensions();
@@ -57,9 +44,6 @@ bool HasMetadataFile(const std::string& moviePath);
 // True when a file at the path can be opened for reading (false for a
 // folder, a missing file or a file locked by another program).
 bool FileExists(const std::string& path);
-
-// True when the path is a directory on a drive of known type.
-bool IsFolderOnDrive(const std::string& path);
 
 // The text fitted to maxLength characters with "..." in the middle; the
 // tail keeps about seven tenths of the room.

@@ -1,7 +1,5 @@
 #include "core/Settings.h"
 
-#include <windows.h>
-
 #include "core/MovieScanner.h"
 #include "core/TextFile.h"
 #include "platform/Text.h"
@@ -59,9 +57,9 @@ void SettingsStore::SetDefaultSettings()
     for (const SettingField& field : SettingFields())
         settings_.*field.member = field.defaultValue;
 
-    if (GetFileAttributesW(FilePath(iniPath_).c_str()) == INVALID_FILE_ATTRIBUTES) {
-        const DWORD code = GetLastError();
-        if ((code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) && ini_.CreateEmpty(iniPath_))
+    const PathInfo ini = InspectPath(iniPath_);
+    if (!ini.exists) {
+        if (IsNotFound(ini.error) && ini_.CreateEmpty(iniPath_))
             return;
         ReportUnreadable();
         return;
@@ -105,7 +103,7 @@ void SettingsStore::SaveSettings()
     std::vector<IniRecord> records;
     unsigned long error = 0;
     bool ok = ini_.ReadRecords(iniPath_, records, &error);
-    if (!ok && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+    if (!ok && IsNotFound(error)) {
         records.clear();
         ok = true;
     }

@@ -1,11 +1,8 @@
 #include "core/TextFile.h"
 
-#include <windows.h>
-
-#include <algorithm>
-
 #include "core/MovieScanner.h"
 #include "core/WorkFolder.h"
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 
 std::string WithCrLf(const std::string& text)
@@ -23,7 +20,7 @@ std::string WithCrLf(const std::string& text)
 std::string EncodeText(const std::string& text)
 {
     std::string bytes;
-    return ToWindows1252(text, bytes) ? bytes : text;
+    return kTextFilesInWindows1252 && ToWindows1252(text, bytes) ? bytes : text;
 }
 
 std::string DecodeLine(const std::string& bytes)
@@ -40,48 +37,6 @@ bool Fail(unsigned long* error, unsigned long code)
     return false;
 }
 
-// Writes the bytes into a new file at path, forced to the disk when asked;
-// 0 or the system's error code. The file stays open in *file (with the
-// right to rename it) when the bytes are written.
-unsigned long WriteNewFile(const std::string& path, const std::string& bytes, bool flush, HANDLE* file)
-{
-    *file = CreateFileW(FilePath(path).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (*file == INVALID_HANDLE_VALUE)
-        return GetLastError();
-    DWORD written = 0;
-    unsigned long code = 0;
-    if (!bytes.empty() &&
-        !WriteFile(*file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-        code = GetLastError();
-    else if (written != bytes.size())
-        code = ERROR_DISK_FULL;
-    else if (flush && !FlushFileBuffers(*file))
-        code = GetLastError();
-    if (code != 0) {
-        CloseHandle(*file);
-        DeleteFileW(FilePath(path).c_str());
-    }
-    return code;
-}
-
-// Gives the open file the name path: a file there is replaced only when
-// asked. Renaming through the handle spares the system a second look-up
-// of the temporary name. 0 or the system's error code.
-unsigned long RenameOpenFile(HANDLE file, const std::string& path, bool replace)
-{
-    const std::wstring target = FilePath(path);
-    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
-    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    info->ReplaceIfExists = replace;
-    info->RootDirectory = nullptr;
-    info->FileNameLength = static_cast<DWORD>(target.size() * sizeof(wchar_t));
-    std::copy(target.begin(), target.end(), info->FileName);
-    return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(buffer.size()))
-               ? 0
-               : GetLastError();
-}
-
 }  // namespace
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error,
@@ -94,51 +49,30 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
                          WorkFolder* work, ExistingFile existing)
 {
     const bool replace = existing != ExistingFile::Keep;
-    if (existing == ExistingFile::Replace) {
-        // A read-only file is the user's way of keeping it. Replacing the
-        // file whole gets past the attribute on some systems, so it is
-        // refused here as an open for writing would be.
-        const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            return Fail(error, ERROR_ACCESS_DENIED);
-    }
+    // A read-only file is the user's way of keeping it. Replacing the file
+    // whole gets past the attribute on some systems, so it is refused here
+    // as an open for writing would be.
+    if (existing == ExistingFile::Replace && InspectPath(path).readOnly)
+        return Fail(error, kErrorAccessDenied);
     WorkFolder own(ParentFolderOf(path));
     WorkFolder& folder = work ? *work : own;
     std::string temporary;
     unsigned long code = 0;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    if (!folder.MakeTemporary(
-            [&](const std::string& name) { return WriteNewFile(name, bytes, replace, &file); }, temporary,
-            code))
+    NewFile file;
+    // A new file that is lost to a power cut is written again by the next
+    // run; a replaced one must be whole on the disk before the old one goes.
+    if (!folder.MakeTemporary([&](const std::string& name) { return file.Create(name, bytes, replace); },
+                              temporary, code))
         return Fail(error, code);
-    code = RenameOpenFile(file, path, replace);
-    CloseHandle(file);
-    if (code != 0) {
-        DeleteFileW(FilePath(temporary).c_str());
-        return Fail(error, code);
-    }
-    return true;
+    code = file.MoveTo(path, replace);
+    return code == 0 || Fail(error, code);
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error)
 {
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return Fail(error, GetLastError());
     std::string content;
-    LARGE_INTEGER size = {};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
-        content.reserve(static_cast<size_t>(size.QuadPart));
-    char buffer[65536];
-    DWORD got = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof(buffer), &got, nullptr) != FALSE) && got > 0)
-        content.append(buffer, got);
-    const DWORD code = ok ? 0 : GetLastError();
-    CloseHandle(file);
-    if (!ok)
-        return Fail(error, code);
+    if (!ReadWholeFile(path, content, error))
+        return false;
 
     lines.clear();
     // A file that is UTF-8 as a whole (plain ASCII above all) needs no

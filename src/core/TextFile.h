@@ -29,7 +29,7 @@ enum class ExistingFile {
     // The same, for a caller that has seen already that the file is not
     // read-only (a run that read the whole folder).
     ReplaceWritable,
-    // Kept: the write fails with ERROR_ALREADY_EXISTS (also for a file that
+    // Kept: the write fails with a code IsNameTaken knows (also for a file that
     // appears while the text is written). A new file is not forced to the
     // disk: a power cut can leave it empty, and an empty metadata file
     // counts as none, so the next run writes it again.

@@ -16,6 +16,16 @@ void SetMessageShower(MessageShower shower)
     current = shower ? shower : &AskNobody;
 }
 
+MessageShowerScope::MessageShowerScope(MessageShower shower) : previous_(current)
+{
+    SetMessageShower(shower);
+}
+
+MessageShowerScope::~MessageShowerScope()
+{
+    current = previous_;
+}
+
 MessageAnswer ShowUserMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
                               MessageIcon icon)
 {

@@ -14,5 +14,17 @@ using MessageShower = MessageAnswer (*)(const std::string& text, const std::stri
 
 // Installs the shower; nullptr: the one that asks nobody.
 void SetMessageShower(MessageShower shower);
+// Puts a shower in force for a scope, and the one before it back.
+class MessageShowerScope {
+public:
+    explicit MessageShowerScope(MessageShower shower);
+    ~MessageShowerScope();
+    MessageShowerScope(const MessageShowerScope&) = delete;
+    MessageShowerScope& operator=(const MessageShowerScope&) = delete;
+
+private:
+    MessageShower previous_;
+};
+
 MessageAnswer ShowUserMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
                               MessageIcon icon);

@@ -1,35 +1,22 @@
 #include "core/WorkFolder.h"
 
-#include <windows.h>
-
 #include <atomic>
 #include <cstdio>
 
 #include "core/MovieScanner.h"
-#include "platform/Text.h"
+#include "platform/FileSystem.h"
+#include "platform/SystemError.h"
 
 const char kWorkFolderName[] = "~reelmark.tmp";
 
 namespace {
-
-unsigned long long TimeValue(const FILETIME& time)
-{
-    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
-unsigned long long Now()
-{
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    return TimeValue(now);
-}
 
 // Short and unique within the machine: the process number and a counter.
 std::string NextName()
 {
     static std::atomic<unsigned> counter{0};
     char name[32];
-    std::snprintf(name, sizeof(name), "%lx-%x", GetCurrentProcessId(), ++counter);
+    std::snprintf(name, sizeof(name), "%lx-%x", ProcessNumber(), ++counter);
     return name;
 }
 
@@ -50,23 +37,16 @@ bool IsOldCopyTemporary(const std::string& name)
 
 // Deletes the files of the listing that pass the test and were last written
 // before the given time; a file another program holds open stays.
-void DeleteOldFiles(const std::string& pattern, const std::string& folder, unsigned long long before,
+void DeleteOldFiles(const std::string& folder, const std::string& pattern, unsigned long long before,
                     bool (*matches)(const std::string&))
 {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(FilePath(pattern).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = Narrow(data.cFileName);
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !matches(name) ||
-            TimeValue(data.ftLastWriteTime) >= before)
-            continue;
-        const std::wstring path = FilePath(folder + "\\" + name);
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    ForEachFolderEntry(
+        folder,
+        [&](const FolderEntry& entry) {
+            if (!entry.isFolder && matches(entry.name) && entry.lastWrite < before)
+                DeleteFileForce(folder + kSeparator + entry.name);
+        },
+        pattern);
 }
 
 bool AnyName(const std::string&)
@@ -83,15 +63,15 @@ bool IsOldTemporary(const std::string& name)
 
 WorkFolder::WorkFolder(const std::string& folder)
     : folder_(StripTrailingSeparator(folder)),  // a drive root comes with its backslash
-      work_(folder_ + "\\" + kWorkFolderName),
-      made_(Now())
+      work_(folder_ + kSeparator + kWorkFolderName),
+      made_(FileClockNow())
 {
 }
 
 WorkFolder::~WorkFolder()
 {
     if (ready_)
-        RemoveDirectoryW(FilePath(work_).c_str());
+        RemoveEmptyFolder(work_);
 }
 
 bool WorkFolder::MakeTemporary(const std::function<unsigned long(const std::string& path)>& make,
@@ -101,21 +81,18 @@ bool WorkFolder::MakeTemporary(const std::function<unsigned long(const std::stri
     // meanwhile is made again.
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (!ready_) {
-            if (CreateDirectoryW(FilePath(work_).c_str(), nullptr))
-                SetFileAttributesW(FilePath(work_).c_str(), FILE_ATTRIBUTE_HIDDEN);
-            else if (GetLastError() != ERROR_ALREADY_EXISTS) {
-                error = GetLastError();
+            error = MakeFolder(work_, true);
+            if (error != 0)
                 return false;
-            }
             ready_ = true;
         }
-        path = work_ + "\\" + NextName();
+        path = work_ + kSeparator + NextName();
         error = make(path);
         if (error == 0)
             return true;
-        if (error == ERROR_PATH_NOT_FOUND)
+        if (IsNotFound(error))
             ready_ = false;
-        else if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+        else if (!IsNameTaken(error))
             return false;
     }
     return false;
@@ -123,11 +100,11 @@ bool WorkFolder::MakeTemporary(const std::function<unsigned long(const std::stri
 
 void WorkFolder::RemoveLeftovers() const
 {
-    DeleteOldFiles(work_ + "\\*", work_, made_, AnyName);
+    DeleteOldFiles(work_, "*", made_, AnyName);
     if (!ready_)
-        RemoveDirectoryW(FilePath(work_).c_str());
+        RemoveEmptyFolder(work_);
     // Searched by their patterns: the system then compares names only, and
     // does not look into every file of a big folder.
-    DeleteOldFiles(folder_ + "\\*.reelmark-new", folder_, made_, IsOldTemporary);
-    DeleteOldFiles(folder_ + "\\~reelmark*.tmp", folder_, made_, IsOldTemporary);
+    DeleteOldFiles(folder_, "*.reelmark-new", made_, IsOldTemporary);
+    DeleteOldFiles(folder_, "~reelmark*.tmp", made_, IsOldTemporary);
 }

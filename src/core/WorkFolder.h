@@ -39,5 +39,5 @@ private:
     std::string folder_;
     std::string work_;
     bool ready_ = false;
-    unsigned long long made_;  // when this object was made (FILETIME units)
+    unsigned long long made_;  // when this object was made (FileClockNow units)
 };

@@ -1,141 +1,149 @@
 #include "platform/Text.h"
 
-#include <windows.h>
-
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-// The bytes, in the code page given, as UTF-16.
-std::wstring ToUtf16(UINT codePage, const std::string& bytes)
+// The characters of 0x80 to 0x9F in Windows-1252; the five bytes it leaves
+// undefined stand for the control characters of the same number, as Windows
+// reads them.
+const char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const char32_t kInvalid = 0xFFFFFFFF;
+
+// The code point that starts at bytes[i], moving i past it; kInvalid (with i
+// one byte on) for a byte that starts no well-formed sequence.
+char32_t NextCodePoint(const std::string& bytes, size_t& i)
 {
-    if (bytes.empty())
-        return std::wstring();
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), size, &wide[0], length);
-    return wide;
+    const unsigned char lead = static_cast<unsigned char>(bytes[i++]);
+    if (lead < 0x80)
+        return lead;
+    int extra = 0;
+    char32_t value = 0;
+    char32_t lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1, value = lead & 0x1F, lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2, value = lead & 0x0F, lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3, value = lead & 0x07, lowest = 0x10000;
+    } else {
+        return kInvalid;
+    }
+    const size_t start = i;
+    for (int k = 0; k < extra; ++k) {
+        if (i >= bytes.size() || (static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80) {
+            i = start;
+            return kInvalid;
+        }
+        value = (value << 6) | (static_cast<unsigned char>(bytes[i++]) & 0x3F);
+    }
+    if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        i = start;
+        return kInvalid;
+    }
+    return value;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }
 
 }  // namespace
 
-std::wstring Widen(const std::string& utf8)
-{
-    return ToUtf16(CP_UTF8, utf8);
-}
-
-std::string Narrow(const std::wstring& wide)
-{
-    if (wide.empty())
-        return std::string();
-    const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(length, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, &utf8[0], length, nullptr, nullptr);
-    return utf8;
-}
-
-std::string Narrow(const wchar_t* wide)
-{
-    return wide ? Narrow(std::wstring(wide)) : std::string();
-}
-
 bool IsUtf8(const std::string& bytes)
 {
-    return bytes.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
-                                                static_cast<int>(bytes.size()), nullptr, 0) > 0;
+    for (size_t i = 0; i < bytes.size();) {
+        if (NextCodePoint(bytes, i) == kInvalid)
+            return false;
+    }
+    return true;
 }
 
-int CompareNamesIgnoringCase(const std::string& a, const std::string& b)
+std::u16string ToUtf16(const std::string& utf8)
 {
-    const std::wstring wideA = Widen(a);
-    const std::wstring wideB = Widen(b);
-    return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
-                                static_cast<int>(wideB.size()), TRUE) -
-           CSTR_EQUAL;
+    std::u16string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t c = NextCodePoint(utf8, i);
+        if (c == kInvalid)
+            c = 0xFFFD;
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+    }
+    return out;
 }
 
-std::string PlainPath(const std::wstring& path)
+std::string FromUtf16(const std::u16string& utf16)
 {
-    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0)
-        return "\\\\" + Narrow(path.substr(8));
-    if (path.compare(0, 4, L"\\\\?\\") == 0)
-        return Narrow(path.substr(4));
-    return Narrow(path);
+    std::string out;
+    out.reserve(utf16.size());
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        char32_t c = utf16[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = 0xFFFD;
+        AppendUtf8(out, c);
+    }
+    return out;
 }
 
 std::string FromWindows1252(const std::string& bytes)
 {
-    return Narrow(ToUtf16(1252, bytes));
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char byte : bytes) {
+        const unsigned char b = static_cast<unsigned char>(byte);
+        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b);
+    }
+    return out;
 }
 
 bool ToWindows1252(const std::string& utf8, std::string& bytes)
 {
-    const std::wstring wide = Widen(utf8);
     bytes.clear();
-    if (wide.empty())
-        return true;
-    const int size = static_cast<int>(wide.size());
-    BOOL lost = FALSE;
-    const int length =
-        WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lost);
-    if (lost || length <= 0)
-        return false;
-    bytes.resize(length);
-    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide.data(), size, &bytes[0], length, nullptr, &lost);
-    return !lost;
-}
-
-namespace {
-
-// A "." or ".." component, which only the system's clean-up resolves.
-bool HasDotComponent(const std::wstring& path)
-{
-    for (size_t dot = path.find(L"\\."); dot != std::wstring::npos; dot = path.find(L"\\.", dot + 1)) {
-        size_t end = dot + 2;
-        if (end < path.size() && path[end] == L'.')
-            ++end;
-        if (end == path.size() || path[end] == L'\\')
-            return true;
+    bytes.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t c = NextCodePoint(utf8, i);
+        if (c == kInvalid)
+            return false;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            bytes += static_cast<char>(c);
+            continue;
+        }
+        int found = -1;
+        for (int k = 0; k < 32 && found < 0; ++k)
+            found = kHighControls[k] == c ? k : -1;
+        if (found < 0)
+            return false;
+        bytes += static_cast<char>(0x80 + found);
     }
-    return false;
-}
-
-}  // namespace
-
-std::wstring FullPath(const std::wstring& path)
-{
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0)
-        return path;
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
-    if (length == 0 || length >= needed)
-        return path;
-    full.resize(length);
-    return full;
-}
-
-std::wstring FilePath(const std::string& path)
-{
-    std::wstring wide = Widen(path);
-    for (wchar_t& c : wide)
-        if (c == L'/')
-            c = L'\\';
-    if (wide.empty() || wide.compare(0, 4, L"\\\\?\\") == 0 || wide.compare(0, 4, L"\\\\.\\") == 0)
-        return wide;
-    // The prefix turns off the system's own clean-up of the path ("..",
-    // trailing blanks): a path that is not plainly full is made so first.
-    const bool full =
-        (wide.size() >= 3 && wide[1] == L':' && wide[2] == L'\\') || wide.compare(0, 2, L"\\\\") == 0;
-    if (!full || HasDotComponent(wide))
-        wide = FullPath(wide);
-    if (wide.compare(0, 2, L"\\\\") == 0)
-        return L"\\\\?\\UNC\\" + wide.substr(2);
-    return L"\\\\?\\" + wide;
+    return true;
 }
 
 std::string FormatText(const char* format, ...)

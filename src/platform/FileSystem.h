@@ -1,0 +1,89 @@
+#pragma once
+// Files and folders as the core needs them, from the system in use. Paths
+// are full UTF-8 paths with the system's separator, of any length; error
+// codes are the system's own (platform/SystemError.h).
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "platform/SystemError.h"
+
+// One entry of a folder listing.
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+    unsigned long long size = 0;
+    bool readOnly = false;
+    // A link or junction: a walk does not follow it (it may lead back up).
+    bool isLink = false;
+    // When it was last written, in FileClockNow() units.
+    unsigned long long lastWrite = 0;
+};
+
+// Calls visit for every entry of the folder whose name matches the pattern
+// ("*" any run of characters, "?" one; letter case as the file system
+// takes it; "." and ".." left out) in the file system's order: one reading
+// of the folder. False with the error code in *error when the folder cannot
+// be read (nothing is visited then).
+bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
+                        const std::string& pattern = "*", SystemError* error = nullptr);
+
+// What is at a path.
+struct PathInfo {
+    bool exists = false;
+    bool isFolder = false;
+    bool readOnly = false;
+    SystemError error = 0;  // why nothing could be found there
+};
+PathInfo InspectPath(const std::string& path);
+
+// True when the file can be opened for reading (false for a folder, a
+// missing file or a file another program holds locked); its size in *size.
+bool CanReadFile(const std::string& path, unsigned long long* size = nullptr);
+// The whole file; false with the error code in *error.
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error = nullptr);
+// True when the path is a folder on a drive the system knows.
+bool IsFolderOnDrive(const std::string& path);
+
+// A file made new, written, and then given its final name in one step.
+class NewFile {
+public:
+    NewFile() = default;
+    // Closes the file; one that never took its final name is deleted.
+    ~NewFile();
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    // Makes the file at path with the bytes in it, forced to the disk when
+    // asked; 0 or the error code (IsNameTaken when the name is taken). Nothing
+    // is left at path on failure.
+    SystemError Create(const std::string& path, const std::string& bytes, bool flush);
+    // Gives the file the final name; a file there is replaced only when
+    // asked. 0 or the error code; on failure the file is deleted.
+    SystemError MoveTo(const std::string& path, bool replace);
+
+private:
+    std::string path_;
+    bool named_ = false;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int descriptor_ = -1;
+#endif
+};
+
+// Makes a folder (hidden where the system has the notion); 0 also when a
+// folder is there already, else the error code.
+SystemError MakeFolder(const std::string& path, bool hidden);
+// Removes the folder when it is empty.
+void RemoveEmptyFolder(const std::string& path);
+// Deletes a file, a read-only one too; false when it stays (another program
+// holds it open on Windows, or it cannot be deleted).
+bool DeleteFileForce(const std::string& path);
+
+// The clock of FolderEntry::lastWrite.
+unsigned long long FileClockNow();
+// The running program's number.
+unsigned long ProcessNumber();
+// The local time of a moment.
+std::tm LocalTimeOf(std::time_t moment);

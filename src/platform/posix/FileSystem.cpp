@@ -1,0 +1,202 @@
+#include "platform/FileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/Paths.h"
+
+namespace {
+
+unsigned long long TimeValue(const struct timespec& time)
+{
+    // Hundreds of nanoseconds, as on Windows, so that both count alike.
+    return static_cast<unsigned long long>(time.tv_sec) * 10000000ULL + time.tv_nsec / 100;
+}
+
+bool WriteAll(int descriptor, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += static_cast<size_t>(wrote);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
+                        const std::string& pattern, SystemError* error)
+{
+    DIR* directory = folder.empty() ? nullptr : opendir(folder.c_str());
+    if (!directory) {
+        if (error)
+            *error = folder.empty() ? ENOENT : errno;
+        return false;
+    }
+    // "*.*" is Windows' way of saying every name.
+    const std::string match = pattern.empty() || pattern == "*.*" ? "*" : pattern;
+    const std::string parent = AddTrailingSeparator(folder);
+    while (const dirent* item = readdir(directory)) {
+        const std::string name = item->d_name;
+        if (name == "." || name == ".." || fnmatch(match.c_str(), name.c_str(), 0) != 0)
+            continue;
+        struct stat own = {};
+        if (lstat((parent + name).c_str(), &own) != 0)
+            continue;
+        FolderEntry entry;
+        entry.name = name;
+        entry.isLink = S_ISLNK(own.st_mode);
+        struct stat target = own;
+        if (entry.isLink && stat((parent + name).c_str(), &target) != 0)
+            target = own;
+        entry.isFolder = S_ISDIR(target.st_mode);
+        entry.size = entry.isFolder ? 0 : static_cast<unsigned long long>(target.st_size);
+        entry.readOnly = (target.st_mode & S_IWUSR) == 0;
+        entry.lastWrite = TimeValue(target.st_mtim);
+        visit(entry);
+    }
+    closedir(directory);
+    return true;
+}
+
+PathInfo InspectPath(const std::string& path)
+{
+    PathInfo info;
+    struct stat status = {};
+    if (path.empty() || stat(path.c_str(), &status) != 0) {
+        info.error = path.empty() ? ENOENT : errno;
+        return info;
+    }
+    info.exists = true;
+    info.isFolder = S_ISDIR(status.st_mode);
+    info.readOnly = (status.st_mode & S_IWUSR) == 0;
+    return info;
+}
+
+bool CanReadFile(const std::string& path, unsigned long long* size)
+{
+    struct stat status = {};
+    if (path.empty() || stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
+        return false;
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    ::close(descriptor);
+    if (size)
+        *size = static_cast<unsigned long long>(status.st_size);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (error)
+            *error = errno;
+        return false;
+    }
+    bytes.clear();
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(descriptor, buffer, sizeof(buffer))) > 0 || (got < 0 && errno == EINTR))
+        bytes.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+    const SystemError code = got < 0 ? errno : 0;
+    ::close(descriptor);
+    if (code && error)
+        *error = code;
+    return code == 0;
+}
+
+bool IsFolderOnDrive(const std::string& path)
+{
+    return InspectPath(path).isFolder;
+}
+
+NewFile::~NewFile()
+{
+    if (descriptor_ < 0)
+        return;
+    ::close(descriptor_);
+    if (!named_)
+        ::unlink(path_.c_str());
+}
+
+SystemError NewFile::Create(const std::string& path, const std::string& bytes, bool flush)
+{
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (descriptor < 0)
+        return errno;
+    if (!WriteAll(descriptor, bytes) || (flush && ::fsync(descriptor) != 0)) {
+        const SystemError code = errno ? errno : ENOSPC;
+        ::close(descriptor);
+        ::unlink(path.c_str());
+        return code;
+    }
+    descriptor_ = descriptor;
+    path_ = path;
+    return 0;
+}
+
+SystemError NewFile::MoveTo(const std::string& path, bool replace)
+{
+    if (replace) {
+        if (::rename(path_.c_str(), path.c_str()) != 0)
+            return errno;
+    } else {
+        // A hard link fails when the name is taken, so a file that appeared
+        // meanwhile is never replaced.
+        if (::link(path_.c_str(), path.c_str()) != 0)
+            return errno;
+        ::unlink(path_.c_str());
+    }
+    named_ = true;
+    return 0;
+}
+
+SystemError MakeFolder(const std::string& path, bool)
+{
+    if (::mkdir(path.c_str(), 0755) == 0)
+        return 0;
+    const SystemError code = errno;
+    return code == EEXIST && InspectPath(path).isFolder ? 0 : code;
+}
+
+void RemoveEmptyFolder(const std::string& path)
+{
+    ::rmdir(path.c_str());
+}
+
+bool DeleteFileForce(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0;
+}
+
+unsigned long long FileClockNow()
+{
+    struct timespec now = {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return TimeValue(now);
+}
+
+unsigned long ProcessNumber()
+{
+    return static_cast<unsigned long>(::getpid());
+}
+
+std::tm LocalTimeOf(std::time_t moment)
+{
+    std::tm local = {};
+    localtime_r(&moment, &local);
+    return local;
+}
