@@ -6,13 +6,14 @@
 #include <ostream>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 class CliLogSink {
 public:
     CliLogSink(std::ostream& out, std::ostream& err, std::string logPath)
         : out_(out), err_(err), logPath_(std::move(logPath))
     {
     }
-    ~CliLogSink();
     CliLogSink(const CliLogSink&) = delete;
     CliLogSink& operator=(const CliLogSink&) = delete;
 
@@ -29,6 +30,6 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     std::string logPath_;
-    void* file_ = nullptr;  // open for the run once the first line came
-    bool warned_ = false;   // one warning per run is enough
+    AppendFile file_;      // open for the run once the first line came
+    bool warned_ = false;  // one warning per run is enough
 };

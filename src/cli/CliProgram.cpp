@@ -1,7 +1,5 @@
 #include "cli/CliProgram.h"
 
-#include <windows.h>
-
 #include "cli/CliArguments.h"
 #include "cli/CliLogSink.h"
 #include "cli/CliTemplate.h"
@@ -61,31 +59,24 @@ const char kUsage[] =
 // message on err when it is missing, not a folder or cannot be read.
 bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& err)
 {
-    folder = Narrow(FullPath(Widen(given)));
-    // A drive root is only a folder with its backslash ("C:" alone is the volume).
+    folder = FullPathOf(given);
+    // A root is only a folder with its separator ("C:" alone is the volume).
     const std::string stripped = StripTrailingSeparator(folder);
-    const bool driveRoot = stripped.size() == 2 && stripped.back() == ':';
-    const DWORD attributes = GetFileAttributesW(FilePath(driveRoot ? stripped + "\\" : stripped).c_str());
-    // Taken at once: building the message may change the last error.
-    const DWORD code = GetLastError();
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        err << "reelmark-cli: cannot find the folder " << given << ": " << SystemErrorLine(code) << "\n";
+    const bool root = stripped.empty() || (stripped.size() == 2 && stripped.back() == ':');
+    const PathInfo info = InspectPath(root ? stripped + kSeparator : stripped);
+    if (!info.exists) {
+        err << "reelmark-cli: cannot find the folder " << given << ": " << SystemErrorLine(info.error)
+            << "\n";
         return false;
     }
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!info.isFolder) {
         err << "reelmark-cli: " << given << " is not a folder\n";
         return false;
     }
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(FilePath(stripped + "\\*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        const DWORD code = GetLastError();
-        if (code != ERROR_FILE_NOT_FOUND) {  // an empty drive root has no entries at all
-            err << "reelmark-cli: cannot read the folder " << given << ": " << SystemErrorLine(code) << "\n";
-            return false;
-        }
-    } else {
-        FindClose(find);
+    const SystemError code = CheckFolderReadable(root ? stripped + kSeparator : stripped);
+    if (code != 0) {
+        err << "reelmark-cli: cannot read the folder " << given << ": " << SystemErrorLine(code) << "\n";
+        return false;
     }
     return true;
 }
@@ -113,7 +104,8 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
         return kExitUsage;
 
     const std::string home = HomeFolder();
-    const std::string iniPath = arguments.iniFile.empty() ? home + "\\" + kIniFileName : arguments.iniFile;
+    const std::string iniPath =
+        arguments.iniFile.empty() ? home + kSeparator + kIniFileName : arguments.iniFile;
     Settings settings;
     switch (ReadSettingsFile(iniPath, settings)) {
         case SettingsFileState::Unreadable:
@@ -147,7 +139,7 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     request.isEpisodeTicked = !request.metadata.movieMode;
 
     ActivityLog log;
-    CliLogSink sink(out, err, home + "\\" + kLogFileName);
+    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
     log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
     // The summary a window shows in a box is only a log line here: a run by
     // a scheduled task must never wait for a click.

@@ -1,7 +1,5 @@
 #include "cli/CliTemplate.h"
 
-#include <windows.h>
-
 #include <vector>
 
 #include "core/IniFile.h"
@@ -14,8 +12,7 @@ SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& setting
     std::vector<IniRecord> records;
     unsigned long error = 0;
     if (!ini.ReadRecords(iniPath, records, &error))
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? SettingsFileState::Missing
-                                                                              : SettingsFileState::Unreadable;
+        return IsNotFound(error) ? SettingsFileState::Missing : SettingsFileState::Unreadable;
     for (const SettingField& field : SettingFields()) {
         if (const IniRecord* entry = FindIniEntry(records, field.section, field.key))
             settings.*field.member = entry->value;

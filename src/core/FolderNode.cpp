@@ -12,7 +12,7 @@ std::vector<FolderNode> ReadSubFolders(const std::string& parent)
     for (size_t i = 0; i < names.size(); ++i) {
         int movies = 0;
         int metadata = 0;
-        CountFolderFiles(parent + "\\" + names[i], movies, metadata);
+        CountFolderFiles(parent + kSeparator + names[i], movies, metadata);
         nodes[i] = {movies, metadata, names[i]};
     }
     return nodes;

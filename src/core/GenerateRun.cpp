@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "core/MetadataWriter.h"
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
+#include "core/MetadataWriter.h"
 #include "core/MovieScanner.h"
 #include "core/TextFile.h"
 #include "core/WorkFolder.h"
@@ -59,7 +59,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     WorkFolder work(folder);
     work.RemoveLeftovers();
     for (int i = 0; i < count; ++i) {
-        const std::string moviePath = folder + "\\" + request.entries[i];
+        const std::string moviePath = folder + kSeparator + request.entries[i];
         if (request.progress && !request.progress(i, moviePath)) {
             result.cancelled = count - i;
             break;

@@ -1,15 +1,9 @@
 #include "core/MetadataFormat.h"
 
-#include <string.h>
-
 #include "core/MovieScanner.h"
+#include "platform/Text.h"
 
 namespace {
-
-bool BeginsWithIgnoringCase(const std::string& text, const std::string& start)
-{
-    return text.size() >= start.size() && _strnicmp(text.c_str(), start.c_str(), start.size()) == 0;
-}
 
 // pyTivo reads a line that holds a colon as a key of its own: a value
 // keeps to its line, each line break (CR LF, CR or LF) becoming one space.
@@ -79,7 +73,7 @@ int FindComboItem(const std::vector<std::string>& items, const std::string& stor
     if (storedText.empty())
         return -1;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (BeginsWithIgnoringCase(items[i], storedText))
+        if (StartsWithIgnoringAsciiCase(items[i], storedText))
             return static_cast<int>(i);
     }
     return -1;

@@ -1,6 +1,5 @@
 #include "core/MovieScanner.h"
 
-#include <cctype>
 #include <functional>
 
 #include "core/WorkFolder.h"
@@ -13,22 +12,10 @@ namespace {
 
 const char kMetadataEnding[] = ".txt";
 
-// Letter case of the ASCII letters ignored: movie extensions are ASCII, and
-// ".MPG" is a movie on every system.
-bool StartsWithIgnoringCase(const std::string& text, const std::string& start)
-{
-    if (text.size() < start.size())
-        return false;
-    for (size_t i = 0; i < start.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(start[i])))
-            return false;
-    }
-    return true;
-}
-
 bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && StartsWithIgnoringCase(text.substr(text.size() - end.size()), end);
+    return text.size() >= end.size() &&
+           StartsWithIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
 }
 
 // Calls visit with the path (folder + "\" + name) and the directory flag of
@@ -56,7 +43,7 @@ bool IsMovieFile(const std::string& path)
 {
     const std::string extension = ExtensionOf(FileNameOf(path, true));
     for (const std::string& movie : MovieExtensions()) {
-        if (StartsWithIgnoringCase(extension, movie))
+        if (StartsWithIgnoringAsciiCase(extension, movie))
             return true;
     }
     return false;

@@ -28,6 +28,10 @@ struct FolderEntry {
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
                         const std::string& pattern = "*", SystemError* error = nullptr);
 
+// Whether the folder's entries can be read; 0 or the error code. Only the
+// first entry is read.
+SystemError CheckFolderReadable(const std::string& folder);
+
 // What is at a path.
 struct PathInfo {
     bool exists = false;
@@ -65,6 +69,31 @@ public:
 private:
     std::string path_;
     bool named_ = false;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int descriptor_ = -1;
+#endif
+};
+
+// A file kept open to append whole pieces to it: a piece that the disk
+// could not take whole is cut off again.
+class AppendFile {
+public:
+    AppendFile() = default;
+    ~AppendFile();
+    AppendFile(const AppendFile&) = delete;
+    AppendFile& operator=(const AppendFile&) = delete;
+
+    // Opens the file, made when missing; 0 or the error code.
+    SystemError Open(const std::string& path);
+    bool IsOpen() const;
+    // The last byte of the file; '\n' for an empty one.
+    char LastByte();
+    // 0 or the error code.
+    SystemError Append(const std::string& bytes);
+
+private:
 #ifdef _WIN32
     void* handle_ = nullptr;
 #else

@@ -1,5 +1,6 @@
 #include "platform/Text.h"
 
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -9,10 +10,10 @@ namespace {
 // The characters of 0x80 to 0x9F in Windows-1252; the five bytes it leaves
 // undefined stand for the control characters of the same number, as Windows
 // reads them.
-const char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const char16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 const char32_t kInvalid = 0xFFFFFFFF;
 
@@ -71,6 +72,18 @@ void AppendUtf8(std::string& out, char32_t c)
 
 }  // namespace
 
+bool StartsWithIgnoringAsciiCase(const std::string& text, const std::string& start)
+{
+    if (text.size() < start.size())
+        return false;
+    for (size_t i = 0; i < start.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) !=
+            std::tolower(static_cast<unsigned char>(start[i])))
+            return false;
+    }
+    return true;
+}
+
 bool IsUtf8(const std::string& bytes)
 {
     for (size_t i = 0; i < bytes.size();) {
@@ -104,7 +117,8 @@ std::string FromUtf16(const std::u16string& utf16)
     out.reserve(utf16.size());
     for (size_t i = 0; i < utf16.size(); ++i) {
         char32_t c = utf16[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF)
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
         else if (c >= 0xD800 && c <= 0xDFFF)
             c = 0xFFFD;

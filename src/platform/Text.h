@@ -7,6 +7,10 @@
 // printf into a string of any length.
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// Whether the text begins with start, letter case of the ASCII letters
+// ignored (".MPG" begins with ".mpg" on every system).
+bool StartsWithIgnoringAsciiCase(const std::string& text, const std::string& start);
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing above U+10FFFF).
 bool IsUtf8(const std::string& bytes);

@@ -3,11 +3,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 
 #include "platform/Paths.h"
 
@@ -68,6 +68,15 @@ bool ForEachFolderEntry(const std::string& folder, const std::function<void(cons
     }
     closedir(directory);
     return true;
+}
+
+SystemError CheckFolderReadable(const std::string& folder)
+{
+    DIR* directory = opendir(folder.c_str());
+    if (!directory)
+        return errno;
+    closedir(directory);
+    return 0;
 }
 
 PathInfo InspectPath(const std::string& path)
@@ -162,6 +171,45 @@ SystemError NewFile::MoveTo(const std::string& path, bool replace)
     }
     named_ = true;
     return 0;
+}
+
+AppendFile::~AppendFile()
+{
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+SystemError AppendFile::Open(const std::string& path)
+{
+    descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    return descriptor_ < 0 ? errno : 0;
+}
+
+bool AppendFile::IsOpen() const
+{
+    return descriptor_ >= 0;
+}
+
+char AppendFile::LastByte()
+{
+    char byte = '\n';
+    const off_t size = ::lseek(descriptor_, 0, SEEK_END);
+    if (size > 0 && ::pread(descriptor_, &byte, 1, size - 1) != 1)
+        byte = '\n';
+    return byte;
+}
+
+SystemError AppendFile::Append(const std::string& bytes)
+{
+    errno = 0;
+    const off_t end = ::lseek(descriptor_, 0, SEEK_END);
+    if (end >= 0 && WriteAll(descriptor_, bytes))
+        return 0;
+    const SystemError code = errno ? errno : ENOSPC;
+    // Whole pieces or nothing: what part went in before the failure goes.
+    if (end >= 0)
+        static_cast<void>(::ftruncate(descriptor_, end));
+    return code;
 }
 
 SystemError MakeFolder(const std::string& path, bool)

@@ -37,7 +37,8 @@ bool ForEachFolderEntry(const std::string& folder, const std::function<void(cons
     // Behind the long-path prefix, so that deep folders can be read too.
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(
-        FilePath(StripTrailingSeparator(folder) + kSeparator + (pattern.empty() ? "*" : pattern)).c_str(), &data);
+        FilePath(StripTrailingSeparator(folder) + kSeparator + (pattern.empty() ? "*" : pattern)).c_str(),
+        &data);
     if (find == INVALID_HANDLE_VALUE) {
         const SystemError code = GetLastError();
         if (error)
@@ -61,6 +62,19 @@ bool ForEachFolderEntry(const std::string& folder, const std::function<void(cons
     return true;
 }
 
+SystemError CheckFolderReadable(const std::string& folder)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(FilePath(StripTrailingSeparator(folder) + kSeparator + "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        // An empty drive root has no entries at all.
+        const SystemError code = GetLastError();
+        return code == ERROR_FILE_NOT_FOUND ? 0 : code;
+    }
+    FindClose(find);
+    return 0;
+}
+
 PathInfo InspectPath(const std::string& path)
 {
     PathInfo info;
@@ -79,8 +93,8 @@ bool CanReadFile(const std::string& path, unsigned long long* size)
 {
     if (path.empty())
         return false;
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER length = {};
@@ -92,8 +106,8 @@ bool CanReadFile(const std::string& path, unsigned long long* size)
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error)
 {
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         if (error)
             *error = GetLastError();
@@ -168,6 +182,57 @@ SystemError NewFile::MoveTo(const std::string& path, bool replace)
         return GetLastError();
     named_ = true;
     return 0;
+}
+
+AppendFile::~AppendFile()
+{
+    if (handle_)
+        CloseHandle(handle_);
+}
+
+SystemError AppendFile::Open(const std::string& path)
+{
+    HANDLE file =
+        CreateFileW(FilePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    handle_ = file;
+    return 0;
+}
+
+bool AppendFile::IsOpen() const
+{
+    return handle_ != nullptr;
+}
+
+char AppendFile::LastByte()
+{
+    LARGE_INTEGER size = {};
+    LARGE_INTEGER last = {};
+    char byte = '\n';
+    DWORD got = 0;
+    if (GetFileSizeEx(handle_, &size) && size.QuadPart > 0) {
+        last.QuadPart = size.QuadPart - 1;
+        if (!SetFilePointerEx(handle_, last, nullptr, FILE_BEGIN) ||
+            !ReadFile(handle_, &byte, 1, &got, nullptr) || got != 1)
+            byte = '\n';
+    }
+    return byte;
+}
+
+SystemError AppendFile::Append(const std::string& bytes)
+{
+    LARGE_INTEGER end = {};
+    DWORD written = 0;
+    const bool wrote = SetFilePointerEx(handle_, LARGE_INTEGER{}, &end, FILE_END) &&
+                       WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const SystemError code = !wrote ? GetLastError() : written != bytes.size() ? ERROR_DISK_FULL : 0;
+    if (code == 0)
+        return 0;
+    SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
+    SetEndOfFile(handle_);
+    return code;
 }
 
 SystemError MakeFolder(const std::string& path, bool hidden)
