@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/IniFile.h"
+#include "platform/SystemError.h"
 
 SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings)
 {
