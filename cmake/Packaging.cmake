@@ -48,7 +48,7 @@ set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/res/icons/reelmark.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME Reelmark.exe)
 # A shortcut starts its program in the folder that is current when it is
 # made: the program's own, which tells Reelmark to keep its files in the
-# user's application data folder (src/platform/HomeFolder.cpp).
+# user's application data folder (src/platform/windows/HomeFolder.cpp).
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [=[
   SetOutPath "$INSTDIR"
   CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\Reelmark.lnk" "$INSTDIR\Reelmark.exe"

@@ -21,7 +21,8 @@ reelmark_install_packages() {
 
 reelmark_build() {
     if [ ! -f "$REELMARK_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$REELMARK_ROOT" -B "$REELMARK_BUILD" -DCMAKE_BUILD_TYPE=Release
+        cmake -S "$REELMARK_ROOT" -B "$REELMARK_BUILD" -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$REELMARK_ROOT/cmake/mingw-w64.cmake"
     fi
     cmake --build "$REELMARK_BUILD" -j "$(nproc)" "$@"
 }

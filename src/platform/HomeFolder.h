@@ -3,15 +3,16 @@
 #include <functional>
 #include <string>
 
+// The folder the program keeps reelmark.ini, Reelmark.log and the help files
+// in (on Windows see ChooseHomeFolder; elsewhere the current folder), made if
+// it does not exist yet. Asked once at start; every path made from it is
+// absolute, so that nothing later depends on the current directory (which
+// pickers and started programs must never move our files with).
+std::string HomeFolder();
+
+#ifdef _WIN32
 // The name of the per-user folder inside the user's application data folder.
 extern const char kPerUserFolderName[];
-
-// The folder the program keeps reelmark.ini, Reelmark.log and the help files
-// in (see ChooseHomeFolder), made if it does not exist yet. Asked once at
-// start; every path made from it is absolute, so that nothing later depends
-// on the current directory (which pickers and started programs must never
-// move our files with).
-std::string HomeFolder();
 
 // The rule behind HomeFolder(): the current folder, except when that is the
 // program's own folder and the program there is an installed copy (it came
@@ -25,3 +26,4 @@ std::string HomeFolder();
 // case, separators and a trailing backslash do not count.
 std::string ChooseHomeFolder(const std::string& currentFolder, const std::string& programFolder,
                              const std::string& appDataFolder, const std::function<bool()>& isInstalledCopy);
+#endif

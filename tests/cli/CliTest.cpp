@@ -1,15 +1,13 @@
-#include <windows.h>
-
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "core/Version.h"
-#include "core/TextFile.h"
 #include "cli/CliArguments.h"
 #include "cli/CliProgram.h"
+#include "core/TextFile.h"
+#include "core/Version.h"
 #include "platform/Text.h"
-#include "support/ScriptedPrompt.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -53,7 +51,7 @@ protected:
 
     TempFolder dir;
     CurrentDirectoryScope cwd{dir.Path()};
-    ScriptedPrompt prompt;
+    ScriptedMessages prompt;
     std::ostringstream out;
     std::ostringstream err;
 };
@@ -84,7 +82,6 @@ TEST_F(CliTest, MovieLayoutFromTheSettingsFile)
     EXPECT_EQ(expected, Messages());
     // The summary is a log line only: no box ever waits for a click.
     EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(&prompt, &ThePrompt());
 }
 
 TEST_F(CliTest, EpisodeLayoutTakesTheSeriesTitleFromTheFolderName)
@@ -150,7 +147,7 @@ TEST_F(CliTest, AFileThatCannotBeWrittenFailsTheRun)
 {
     dir.WriteFile("Films\\A.mpg");
     dir.WriteFile("Films\\A.mpg.txt", "protected");
-    SetFileAttributesW(FilePath((dir / "Films\\A.mpg.txt")).c_str(), FILE_ATTRIBUTE_READONLY);
+    SetReadOnly(dir / "Films\\A.mpg.txt");
 
     EXPECT_EQ(1, Run({"generate", dir / "Films", "--replace"}));
 
@@ -323,7 +320,7 @@ TEST_F(CliTest, AFolderThatCannotBeReadIsExitCodeTwo)
         EXPECT_EQ(2, Run({command, dir / "missing"}));
         // The system's reason, taken before anything else could change it.
         EXPECT_EQ("reelmark-cli: cannot find the folder " + (dir / "missing") + ": " +
-                      SystemErrorLine(ERROR_FILE_NOT_FOUND) + "\n",
+                      SystemErrorLine(kErrorFileNotFound) + "\n",
                   err.str());
         EXPECT_EQ(2, Run({command, dir / "file.mpg"}));
         EXPECT_EQ("reelmark-cli: " + (dir / "file.mpg") + " is not a folder\n", err.str());

@@ -2,7 +2,7 @@
 
 #include "core/ActivityLog.h"
 #include "core/TextFile.h"
-#include "support/ScriptedPrompt.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -47,15 +47,15 @@ TEST(FormatLogLine, MarksSeverities)
 
 TEST(ActivityLog, CaptionShowsABoxWithTheSeverityIconAndTheMessageAlone)
 {
-    ScriptedPrompt prompt;
+    ScriptedMessages prompt;
     ActivityLog log;
     std::tm day = Day(2026, 12, 6, 15, 12, 3);
     std::time_t fixed = std::mktime(&day);
     log.SetClock([fixed] { return fixed; });
     EXPECT_EQ(
         0, log.AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.", "2"));
-    EXPECT_EQ(IDOK, log.AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s", "a",
-                                    "b"));
+    EXPECT_EQ(static_cast<int>(MessageAnswer::Ok), log.AddLogEntry("File Copy Error", LogSeverity::Error,
+                                                                   "Could not copy file: %s\n%s", "a", "b"));
     log.AddLogEntry("Copy Complete", LogSeverity::Information, "File copy complete: %d files copied.", 3);
 
     EXPECT_EQ(
@@ -66,8 +66,9 @@ TEST(ActivityLog, CaptionShowsABoxWithTheSeverityIconAndTheMessageAlone)
     ASSERT_EQ(2u, prompt.messages.size());
     EXPECT_EQ("Could not copy file: a\nb", prompt.messages[0].text);
     EXPECT_EQ("File Copy Error", prompt.messages[0].caption);
-    EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), prompt.messages[0].type);
-    EXPECT_EQ(UINT(MB_OK), prompt.messages[1].type);
+    EXPECT_EQ(MessageIcon::Error, prompt.messages[0].icon);
+    EXPECT_EQ(MessageButtons::Ok, prompt.messages[0].buttons);
+    EXPECT_EQ(MessageIcon::None, prompt.messages[1].icon);
 }
 
 TEST(ActivityLog, ListenerGetsEachNewLine)

@@ -1,14 +1,16 @@
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "core/TextFile.h"
 #include "core/FileOpEngine.h"
+#include "core/TextFile.h"
 #include "platform/Text.h"
-#include "support/ScriptedPrompt.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -256,7 +258,7 @@ TEST(FileOpEngineDelete, DeletesAFileAndAWholeTree)
     temp.WriteFile("tree\\x.mpg");
     temp.WriteFile("tree\\sub\\y.mpg");
     temp.MakeFolder("tree\\sub\\empty");
-    ScriptedPrompt prompt;
+    ScriptedMessages prompt;
     CFileOpEngine engine;
 
     EXPECT_TRUE(engine.DeleteItem(temp / "a.mpg"));
@@ -281,8 +283,8 @@ TEST(FileOpEngineDelete, ReadOnlyFileIsDeletedOnlyAfterYes)
     TempFolder temp;
     temp.WriteFile(kAmpersandName);
     MakeReadOnly(temp / kAmpersandName);
-    ScriptedPrompt prompt;
-    prompt.answers = {IDYES};
+    ScriptedMessages prompt;
+    prompt.answers = {MessageAnswer::Yes};
     CFileOpEngine engine;
 
     EXPECT_TRUE(engine.DeleteItem(temp / kAmpersandName));
@@ -291,8 +293,8 @@ TEST(FileOpEngineDelete, ReadOnlyFileIsDeletedOnlyAfterYes)
     ASSERT_EQ(1u, prompt.messages.size());
     EXPECT_EQ(kAmpersandName + " is read olny. Do you want delete it?", prompt.messages[0].text);
     EXPECT_EQ("Warning", prompt.messages[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION), prompt.messages[0].type);
-    EXPECT_EQ(nullptr, prompt.messages[0].owner);
+    EXPECT_EQ(MessageButtons::YesNoCancel, prompt.messages[0].buttons);
+    EXPECT_EQ(MessageIcon::Question, prompt.messages[0].icon);
 }
 
 TEST(FileOpEngineDelete, NoKeepsTheFileAndItsFoldersAndReportsNoError)
@@ -303,8 +305,8 @@ TEST(FileOpEngineDelete, NoKeepsTheFileAndItsFoldersAndReportsNoError)
     temp.WriteFile("tree\\gone\\z.mpg");
     temp.WriteFile("tree\\top.mpg");
     MakeReadOnly(temp / "tree\\keep\\locked.mpg");
-    ScriptedPrompt prompt;
-    prompt.answers = {IDNO};
+    ScriptedMessages prompt;
+    prompt.answers = {MessageAnswer::No};
     CFileOpEngine engine;
 
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));
@@ -320,8 +322,8 @@ TEST(FileOpEngineDelete, CancelStopsTheDeleteAndLeavesAnErrorText)
     TempFolder temp;
     temp.WriteFile("a.mpg");
     MakeReadOnly(temp / "a.mpg");
-    ScriptedPrompt prompt;
-    prompt.answers = {IDCANCEL};
+    ScriptedMessages prompt;
+    prompt.answers = {MessageAnswer::Cancel};
     CFileOpEngine engine;
 
     EXPECT_TRUE(engine.DeleteItem(temp / "a.mpg"));
@@ -335,7 +337,7 @@ TEST(FileOpEngineDelete, CancelStopsTheDeleteAndLeavesAnErrorText)
     temp.WriteFile("tree\\only.mpg");
     MakeReadOnly(temp / "tree\\only.mpg");
     engine.Reset();
-    prompt.answers = {IDCANCEL};
+    prompt.answers = {MessageAnswer::Cancel};
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));
     EXPECT_TRUE(PathExists(temp / "tree\\only.mpg"));
 }
@@ -345,7 +347,7 @@ TEST(FileOpEngineDelete, WithoutConfirmationReadOnlyFilesGoSilently)
     TempFolder temp;
     temp.WriteFile("tree\\a.mpg");
     MakeReadOnly(temp / "tree\\a.mpg");
-    ScriptedPrompt prompt;
+    ScriptedMessages prompt;
     CFileOpEngine engine;
     engine.SetConfirmReadOnly(false);
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));

@@ -1,13 +1,15 @@
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <gtest/gtest.h>
 
+#include "core/ActivityLog.h"
 #include "core/GenerateRun.h"
 #include "core/LongPathFolder.h"
 #include "core/MetadataFormat.h"
-#include "core/ActivityLog.h"
 #include "platform/Text.h"
-#include "support/ScriptedPrompt.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -47,17 +49,17 @@ protected:
         return Line("File already exists! Skipping metadata file " + std::to_string(number) +
                     " of 3: " + (dir / entry) + ".txt");
     }
-    void ExpectOneBox(const std::string& caption, const std::string& text, UINT icon)
+    void ExpectOneBox(const std::string& caption, const std::string& text, MessageIcon icon)
     {
         ASSERT_EQ(1u, prompt.messages.size());
         EXPECT_EQ(caption, prompt.messages[0].caption);
         EXPECT_EQ(text, prompt.messages[0].text);
-        EXPECT_EQ(MB_OK | icon, prompt.messages[0].type);
+        EXPECT_EQ(icon, prompt.messages[0].icon);
         prompt.messages.clear();
     }
 
     TempFolder dir;
-    ScriptedPrompt prompt;
+    ScriptedMessages prompt;
     ActivityLog log;
     std::string stamp;
     GenerateRequest request;
@@ -72,7 +74,7 @@ TEST_F(GenerateRunTest, CreatesEveryMissingFileThenSkipsThemAll)
     EXPECT_EQ(Line("Generating metadata. Processing 3 files") + Creating(1, "A.mpg") + Creating(2, "B.avi") +
                   Creating(3, "C.mkv") + Line("3 Metadata Files Created - 0 skipped!"),
               log.Text());
-    ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", 0);
+    ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", MessageIcon::None);
     EXPECT_EQ(ComposeMetadata(request.metadata, dir / "B.avi", ""), [&] {
         std::string text = ReadFileBytes(dir / "B.avi.txt");
         for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
@@ -88,7 +90,8 @@ TEST_F(GenerateRunTest, CreatesEveryMissingFileThenSkipsThemAll)
     EXPECT_EQ(Line("Generating metadata. Processing 3 files") + Skipping(1, "A.mpg") + Skipping(2, "B.avi") +
                   Skipping(3, "C.mkv") + Line("All 3 Metadata Files skipped!!"),
               log.Text());
-    ExpectOneBox("Existing Metadata Files Not Overwritten", "All 3 Metadata Files skipped!!", 0);
+    ExpectOneBox("Existing Metadata Files Not Overwritten", "All 3 Metadata Files skipped!!",
+                 MessageIcon::None);
     EXPECT_EQ("mine", ReadFileBytes(dir / "A.mpg.txt"));
 }
 
@@ -99,7 +102,7 @@ TEST_F(GenerateRunTest, ReplaceRewritesExistingFiles)
     request.replaceExisting = true;
     const GenerateResult result = RunGenerate(request, log);
     EXPECT_EQ(3, result.created);
-    ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", 0);
+    ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", MessageIcon::None);
     EXPECT_EQ(0u, ReadFileBytes(dir / "C.mkv.txt").find("title : C\r\n"));
 }
 
@@ -113,7 +116,7 @@ TEST_F(GenerateRunTest, TwoOfThreeExistingCreatesOne)
     EXPECT_EQ(2, result.skipped);
     EXPECT_NE(std::string::npos,
               log.Text().find(Skipping(1, "A.mpg") + Creating(2, "B.avi") + Skipping(3, "C.mkv")));
-    ExpectOneBox("Create Meta Files Success", "1 Metadata Files Created - 2 skipped!", 0);
+    ExpectOneBox("Create Meta Files Success", "1 Metadata Files Created - 2 skipped!", MessageIcon::None);
     EXPECT_EQ("a", ReadFileBytes(dir / "A.mpg.txt"));
 }
 
@@ -129,7 +132,7 @@ TEST_F(GenerateRunTest, EpisodeRunWithoutSeriesTitleIsRefusedUntouched)
         "as "
         "individual movie files to TiVo.";
     EXPECT_EQ(Line(message, "<ERROR> "), log.Text());
-    ExpectOneBox("Movie Meta Files Creation Error!", message, MB_ICONERROR);
+    ExpectOneBox("Movie Meta Files Creation Error!", message, MessageIcon::Error);
     EXPECT_FALSE(PathExists(dir / "A.mpg.txt"));
 
     // The title field decides, not the template: with it the run goes on.
@@ -149,9 +152,12 @@ TEST_F(GenerateRunTest, EmptyListEndsInTheErrorBox)
     EXPECT_EQ(Line("Generating metadata. Processing 0 files") +
                   Line("There are no movie files in the list.", "<ERROR> "),
               log.Text());
-    ExpectOneBox("Movie Meta Files Creation Error!", "There are no movie files in the list.", MB_ICONERROR);
+    ExpectOneBox("Movie Meta Files Creation Error!", "There are no movie files in the list.",
+                 MessageIcon::Error);
 }
 
+// Windows only: there a file another program holds open cannot be replaced.
+#ifdef _WIN32
 TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
 {
     dir.WriteFile("A.mpg.txt", "read-only");
@@ -167,7 +173,7 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
     EXPECT_EQ(1, result.created);
     EXPECT_EQ(2, result.failed);
     ExpectOneBox("Movie Meta Files Creation Error!", "1 Metadata Files Created - 0 skipped - 2 failed!",
-                 MB_ICONERROR);
+                 MessageIcon::Error);
     EXPECT_EQ("read-only", ReadFileBytes(dir / "A.mpg.txt"));
     EXPECT_EQ("locked", ReadFileBytes(dir / "C.mkv.txt"));
     EXPECT_NE(std::string::npos,
@@ -177,6 +183,7 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
               log.Text().find("<ERROR> Could not write metadata file: " + (dir / "C.mkv") + ".txt\n"));
     EXPECT_EQ(std::string::npos, log.Text().find('\r'));
 }
+#endif
 
 TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 {
@@ -251,7 +258,7 @@ TEST_F(GenerateRunTest, PathsBeyondMaxPathAreWrittenOrReportedWhole)
         EXPECT_NE(std::string::npos,
                   log.Text().find("Could not write metadata file: " + deep.Path() + "\\Deep.avi.txt\n"));
         ExpectOneBox("Movie Meta Files Creation Error!", "0 Metadata Files Created - 0 skipped - 1 failed!",
-                     MB_ICONERROR);
+                     MessageIcon::Error);
     }
 
     request.folder = dir.Path() + "\\" + std::string(1100, 'x');

@@ -1,31 +1,31 @@
 #pragma once
-// A chain of folders below a base folder whose path is longer than
-// MAX_PATH, with files in its deepest folder.
-#include <windows.h>
-
+// A chain of folders below a base folder whose path is longer than Windows'
+// old limit of 260 characters, with files in its deepest folder.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "platform/Text.h"
+#include "core/TextFile.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 
 class LongPathFolder {
 public:
     LongPathFolder(const std::string& base, size_t minLength) : path_(base)
     {
         while (path_.size() < minLength) {
-            path_ += "\\" + std::string(40, 'd');
+            path_ += kSeparator + std::string(40, 'd');
             levels_.push_back(path_);
-            if (!CreateDirectoryW(FilePath(path_).c_str(), nullptr))
+            if (MakeFolder(path_, false) != 0)
                 ADD_FAILURE() << "cannot create " << path_;
         }
     }
     ~LongPathFolder()
     {
         for (const std::string& name : files_)
-            DeleteFileW(FilePath(path_ + "\\" + name).c_str());
+            DeleteFileForce(path_ + kSeparator + name);
         for (auto level = levels_.rbegin(); level != levels_.rend(); ++level)
-            RemoveDirectoryW(FilePath(*level).c_str());
+            RemoveEmptyFolder(*level);
     }
     LongPathFolder(const LongPathFolder&) = delete;
     LongPathFolder& operator=(const LongPathFolder&) = delete;
@@ -36,10 +36,7 @@ public:
     void AddFile(const std::string& name)
     {
         files_.push_back(name);
-        HANDLE file = CreateFileW(FilePath(path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, file);
-        CloseHandle(file);
+        ASSERT_TRUE(WriteFileAtomically(path_ + kSeparator + name, std::string()));
     }
     // Remembers a file that the code under test may have made, for removal.
     void ExpectFile(const std::string& name) { files_.push_back(name); }

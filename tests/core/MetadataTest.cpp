@@ -1,4 +1,6 @@
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -149,10 +151,10 @@ TEST(WriteMetadataFile, FailureLeavesExistingFilesIntactAndNothingBehind)
 {
     TempFolder dir;
     dir.WriteFile("Kept.mpg.txt", "title : Kept\r\n");
-    ASSERT_TRUE(SetFileAttributesW(FilePath((dir / "Kept.mpg.txt")).c_str(), FILE_ATTRIBUTE_READONLY));
+    SetReadOnly(dir / "Kept.mpg.txt");
     unsigned long error = 0;
     EXPECT_FALSE(WriteMetadataFile(dir / "Kept.mpg", "title : New\n", &error));
-    EXPECT_EQ(static_cast<unsigned long>(ERROR_ACCESS_DENIED), error);
+    EXPECT_EQ(kErrorAccessDenied, error);
     EXPECT_EQ("title : Kept\r\n", ReadFileBytes(dir / "Kept.mpg.txt"));
 
     error = 0;

@@ -1,11 +1,14 @@
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <gtest/gtest.h>
 
 #include "core/Settings.h"
 #include "core/TextFile.h"
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
-#include "support/ScriptedPrompt.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -31,7 +34,7 @@ protected:
 
     std::string Ini() const { return folder_ / "reelmark.ini"; }
 
-    ScriptedPrompt prompt_;
+    ScriptedMessages prompt_;
     TempFolder folder_;
     ActivityLog log_;
     SettingsStore store_;
@@ -114,6 +117,8 @@ TEST_F(SettingsTest, SaveWritesIntoTheStartFolderWhateverTheCurrentDirectory)
     EXPECT_EQ(std::vector<std::string>{"reelmark.ini"}, NamesInFolder(folder_.Path()));
 }
 
+// Windows only: there a file another program holds open cannot be replaced.
+#ifdef _WIN32
 TEST_F(SettingsTest, AFileThatCannotBeReadAtStartIsNeverWrittenOver)
 {
     // Another program holds the file while the program starts.
@@ -140,6 +145,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadAtStartIsNeverWrittenOver)
                                Ini() + "\n"));
     EXPECT_EQ(1u, prompt_.messages.size());
 }
+#endif
 
 TEST_F(SettingsTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone)
 {
@@ -147,7 +153,7 @@ TEST_F(SettingsTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone)
     store_.SetDefaultSettings();
     ASSERT_EQ(1u, prompt_.messages.size());
     EXPECT_EQ("Could not access: reelmark.ini", prompt_.messages[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), prompt_.messages[0].type & MB_ICONMASK);
+    EXPECT_EQ(MessageIcon::Error, prompt_.messages[0].icon);
     EXPECT_NE(std::string::npos, log_.Text().find("<ERROR> Could not access: reelmark.ini\n"));
 
     store_.LoadSettings();
@@ -161,7 +167,7 @@ TEST_F(SettingsTest, AFileDeletedDuringTheRunIsWrittenAgainAtClose)
 {
     store_.SetDefaultSettings();
     store_.LoadSettings();
-    ASSERT_TRUE(DeleteFileW(FilePath(Ini()).c_str()));
+    ASSERT_TRUE(DeleteFileForce(Ini()));
     store_.Values().SeriesTitle = "Kept";
     store_.SaveSettings();
     EXPECT_TRUE(prompt_.messages.empty());
@@ -179,16 +185,15 @@ TEST_F(SettingsTest, AFailedSaveIsShownAndLogged)
 {
     store_.SetDefaultSettings();
     store_.LoadSettings();
-    ASSERT_TRUE(SetFileAttributesW(FilePath(Ini()).c_str(), FILE_ATTRIBUTE_READONLY));
+    SetReadOnly(Ini());
     store_.Values().SeriesTitle = "Lost?";
     store_.SaveSettings();
-    SetFileAttributesW(FilePath(Ini()).c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetReadOnly(Ini(), false);
 
     EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()));
     ASSERT_EQ(1u, prompt_.messages.size());
-    const std::string text =
-        "Could not save settings: " + Ini() + "\n" + SystemErrorLine(ERROR_ACCESS_DENIED);
+    const std::string text = "Could not save settings: " + Ini() + "\n" + SystemErrorLine(kErrorAccessDenied);
     EXPECT_EQ(text, prompt_.messages[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), prompt_.messages[0].type & MB_ICONMASK);
+    EXPECT_EQ(MessageIcon::Error, prompt_.messages[0].icon);
     EXPECT_NE(std::string::npos, log_.Text().find("<ERROR> " + text + "\n"));
 }

@@ -1,13 +1,15 @@
 // Text files on disk: Windows-1252 when it holds every character, else
 // UTF-8; files that earlier versions wrote read back the same.
+#ifdef _WIN32
 #include <windows.h>
+#endif
 
 #include <gtest/gtest.h>
 
-#include "core/Settings.h"
 #include "core/ActivityLog.h"
+#include "core/Settings.h"
 #include "core/TextFile.h"
-#include "support/ScriptedPrompt.h"
+#include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
 TEST(TextEncoding, Windows1252WhenItHoldsEveryCharacterElseUtf8)
@@ -32,7 +34,7 @@ TEST(TextEncoding, Windows1252WhenItHoldsEveryCharacterElseUtf8)
 
 TEST(TextEncoding, FilesOfEarlierVersionsReadTheSameAndStayByteForByte)
 {
-    ScriptedPrompt prompt;
+    ScriptedMessages prompt;
     TempFolder folder;
     // Windows-1252 as the earlier versions wrote them.
     const std::string ini =

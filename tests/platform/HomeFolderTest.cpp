@@ -1,3 +1,6 @@
+// The home folder rule of the Windows program (installed copies, the
+// application data folder).
+#ifdef _WIN32
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -89,3 +92,4 @@ TEST(HomeFolder, APortableCopyStartedInItsOwnFolderStaysThereAndLeavesNoProbe)
     for (const std::string& name : NamesInFolder(folder))
         EXPECT_NE(0u, name.find("~reelmark-write-test-" + std::to_string(GetCurrentProcessId()))) << name;
 }
+#endif

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "ui/main/ReelmarkDlg.h"
-#include "ui/framework/WinApp.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
+#include "ui/framework/WinApp.h"
+#include "ui/main/ReelmarkDlg.h"
 
 // Registers the common controls and loads the rich edit library once.
 void PrepareWindowClasses();

@@ -11,9 +11,11 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // Windows path without a trailing backslash.
+    // Full path without a trailing separator.
     const std::string& Path() const { return path_; }
-    // Path() + "\" + relative.
+    // Path() + separator + relative. A backslash in relative is the
+    // system's separator, so that one test text names the same file
+    // everywhere.
     std::string operator/(const std::string& relative) const;
 
     // Writes a file (binary, bytes as given), making its folders.
@@ -29,11 +31,11 @@ std::string ReadFileBytes(const std::string& path);
 bool PathExists(const std::string& path);
 // Names in a folder (no "." or ".."), sorted.
 std::vector<std::string> NamesInFolder(const std::string& folder);
-// The bytes of a resource of this program (tests carry the program's resources).
-std::string ProgramResource(int id, const char* type = "BIN");
-// The file holds exactly the BIN resource; compared without printing the
-// bytes, which are binary and large.
-::testing::AssertionResult FileHoldsResource(const std::string& path, int id);
+// Sets or clears the read-only mark (on POSIX systems the owner's write
+// permission).
+void SetReadOnly(const std::string& path, bool readOnly = true);
+// Makes the file look last written an hour ago.
+void AgeFile(const std::string& path);
 
 // Makes the current directory the given one for a scope.
 class CurrentDirectoryScope {

@@ -7,6 +7,7 @@
 #include "core/ActivityLog.h"
 #include "platform/Text.h"
 #include "support/ScriptedPrompt.h"
+#include "support/ProgramResource.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "core/IniFile.h"
 #include "platform/Text.h"
 #include "support/MainWindowHarness.h"
+#include "support/ProgramResource.h"
 
 namespace {
 

@@ -1,0 +1,34 @@
+# The native build: reelmark-cli for Linux (and other POSIX systems), the
+# core, platform and command-line tests, and with clang the fuzz targets.
+add_executable(reelmark-cli src/cli/main.cpp)
+target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
+
+set(reelmark_test_libraries_core reelmark_test_base)
+set(reelmark_test_libraries_platform reelmark_test_base)
+set(reelmark_test_libraries_cli reelmark_test_base reelmark_cli)
+foreach(area platform core cli)
+  file(GLOB area_tests CONFIGURE_DEPENDS tests/${area}/*.cpp)
+  add_executable(test_${area} ${area_tests})
+  target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
+  gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
+endforeach()
+
+# Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;
+# scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  set(REELMARK_FUZZ_SECONDS 5 CACHE STRING "How long each fuzz target runs as a test")
+  file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
+  foreach(source ${reelmark_fuzz_sources})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(fuzz_${name} ${source})
+    target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(fuzz_${name} PRIVATE reelmark_core)
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name})
+    add_test(NAME Fuzz.${name}
+      COMMAND fuzz_${name} -max_total_time=${REELMARK_FUZZ_SECONDS} -print_final_stats=1
+              ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name}
+      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz)
+    set_tests_properties(Fuzz.${name} PROPERTIES TIMEOUT 120)
+  endforeach()
+endif()

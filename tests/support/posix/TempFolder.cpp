@@ -1,0 +1,94 @@
+// The test folders on POSIX systems.
+#include "support/TempFolder.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder()
+{
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base && *base ? base : "/tmp") + "/reelmark-test-XXXXXX";
+    path_ = mkdtemp(&pattern[0]) ? pattern : std::string();
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code error;
+    // Folders a test made unreadable must be opened again to be removed.
+    for (fs::recursive_directory_iterator it(path_, fs::directory_options::skip_permission_denied, error),
+         end;
+         it != end && !error; it.increment(error))
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(path_, error);
+}
+
+void TempFolder::MakeFolder(const std::string& relative) const
+{
+    std::error_code error;
+    fs::create_directories(*this / relative, error);
+}
+
+void TempFolder::WriteFile(const std::string& relative, const std::string& bytes) const
+{
+    const fs::path path = *this / relative;
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())
+                : std::string();
+}
+
+bool PathExists(const std::string& path)
+{
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+std::vector<std::string> NamesInFolder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; it != end && !error; it.increment(error))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    std::error_code error;
+    fs::permissions(path, fs::perms::owner_write, readOnly ? fs::perm_options::remove : fs::perm_options::add,
+                    error);
+}
+
+void AgeFile(const std::string& path)
+{
+    std::error_code error;
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1), error);
+    ASSERT_FALSE(error) << path;
+}
+
+CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
+{
+    previous_ = fs::current_path().string();
+    fs::current_path(folder);
+}
+
+CurrentDirectoryScope::~CurrentDirectoryScope()
+{
+    std::error_code error;
+    fs::current_path(previous_, error);
+}

@@ -1,0 +1,151 @@
+// The test folders on Windows, through the wide functions and the
+// long-path form, so that tests of long paths can make and remove them.
+#include "support/TempFolder.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "platform/Text.h"
+
+namespace {
+
+void RemoveTree(const std::string& path)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(FilePath(path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = Narrow(data.cFileName);
+            if (name == "." || name == "..")
+                continue;
+            const std::string child = path + "\\" + name;
+            SetFileAttributesW(FilePath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileW(FilePath(child).c_str());
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(FilePath(path).c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder()
+{
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        std::ostringstream name;
+        name << Narrow(base) << "reelmark-test-" << GetCurrentProcessId() << "-" << GetTickCount() << "-"
+             << ++counter;
+        if (CreateDirectoryW(FilePath(name.str()).c_str(), nullptr)) {
+            path_ = name.str();
+            break;
+        }
+    }
+    wchar_t full[MAX_PATH];
+    GetFullPathNameW(Widen(path_).c_str(), MAX_PATH, full, nullptr);
+    path_ = Narrow(full);
+}
+
+TempFolder::~TempFolder()
+{
+    RemoveTree(path_);
+}
+
+void TempFolder::MakeFolder(const std::string& relative) const
+{
+    std::string full = *this / relative;
+    for (size_t pos = path_.size() + 1; (pos = full.find('\\', pos)) != std::string::npos; ++pos)
+        CreateDirectoryW(FilePath(full.substr(0, pos)).c_str(), nullptr);
+    CreateDirectoryW(FilePath(full).c_str(), nullptr);
+}
+
+void TempFolder::WriteFile(const std::string& relative, const std::string& bytes) const
+{
+    size_t slash = relative.rfind('\\');
+    if (slash != std::string::npos)
+        MakeFolder(relative.substr(0, slash));
+    HANDLE file = CreateFileW(FilePath(*this / relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string content;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    CloseHandle(file);
+    return content;
+}
+
+bool PathExists(const std::string& path)
+{
+    return GetFileAttributesW(FilePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> NamesInFolder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(FilePath(folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = Narrow(data.cFileName);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    SetFileAttributesW(FilePath(path).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+
+void AgeFile(const std::string& path)
+{
+    HANDLE file = CreateFileW(FilePath(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= 3600ULL * 10000000ULL;
+    FILETIME earlier = {time.LowPart, time.HighPart};
+    SetFileTime(file, nullptr, nullptr, &earlier);
+    CloseHandle(file);
+}
+
+CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
+{
+    wchar_t buffer[MAX_PATH * 4];
+    DWORD length = GetCurrentDirectoryW(MAX_PATH * 4, buffer);
+    previous_ = Narrow(std::wstring(buffer, length));
+    SetCurrentDirectoryW(Widen(folder).c_str());
+}
+
+CurrentDirectoryScope::~CurrentDirectoryScope()
+{
+    SetCurrentDirectoryW(Widen(previous_).c_str());
+}
