@@ -13,9 +13,7 @@ wait_seconds=${2:-8}
 source "$root/scripts/screenshot-lib.sh"
 reelmark_begin "$0" "$build" "$wait_seconds"
 
-cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" --target editor-screenshot >/dev/null
-program="$build/tools/editor-screenshot.exe"
+reelmark_tool "$build" editor-screenshot
 
 # One episode with a metadata file that has every kind of line: known
 # fields, several actors, a rating code the items do not know, a comment
