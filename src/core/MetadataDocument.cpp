@@ -84,18 +84,14 @@ std::string WrittenAirDate(const std::string& text)
     return IsAirTime(text) ? text : std::string();
 }
 
-}  // namespace
-
-const char* MetadataKey(MetadataField field)
-{
-    return kKeys[static_cast<int>(field)];
-}
-
+// Keys pyTivo reads as lists: one line per value.
 bool IsMultiValue(MetadataField field)
 {
     return field == MetadataField::ProgramGenre || field == MetadataField::Actor ||
            field == MetadataField::Director;
 }
+
+}  // namespace
 
 int RatingPosition(const RatingTable& table, const std::string& code)
 {

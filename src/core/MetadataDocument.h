@@ -30,11 +30,6 @@ enum class MetadataField {
 };
 constexpr int kMetadataFieldCount = static_cast<int>(MetadataField::Director) + 1;
 
-// pyTivo's key of the field ("vActor" for Actor).
-const char* MetadataKey(MetadataField field);
-// Keys pyTivo reads as lists: one line per value.
-bool IsMultiValue(MetadataField field);
-
 // The position of a rating code in its table; -1 when the table has no such
 // code (an empty one included).
 int RatingPosition(const RatingTable& table, const std::string& code);
