@@ -57,6 +57,11 @@ add_executable(copy-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/copy_screensho
 target_link_libraries(copy-screenshot PRIVATE reelmark_ui)
 set_target_properties(copy-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 
+# Not a test: the metadata editor on a sample file, for scripts/screenshot-editor.sh.
+add_executable(editor-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/editor_screenshot.cpp ${REELMARK_RC})
+target_link_libraries(editor-screenshot PRIVATE reelmark_ui)
+set_target_properties(editor-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
+
 # Figures for speed: scripts/benchmark.sh builds and runs it.
 add_executable(reelmark-bench EXCLUDE_FROM_ALL tests/bench/reelmark_bench.cpp)
 target_link_libraries(reelmark-bench PRIVATE reelmark_ui)

@@ -99,6 +99,26 @@
 #define IDC_LOG_TEXT 1007
 #define IDC_LOG_CLEAR 1022
 
+// Metadata editor (220). Its rating combo boxes carry the main window's ids:
+// they take the main window's items from its dialog-init resource.
+#define IDD_METADATA_EDITOR 220
+#define IDC_EDITOR_TITLE 1101
+#define IDC_EDITOR_SERIES_TITLE 1102
+#define IDC_EDITOR_EPISODE_TITLE 1103
+#define IDC_EDITOR_EPISODE_NUMBER 1104
+#define IDC_EDITOR_AIR_DATE 1105
+#define IDC_EDITOR_MOVIE_YEAR 1106
+#define IDC_EDITOR_DESCRIPTION 1107
+#define IDC_EDITOR_IS_EPISODE 1108
+#define IDC_EDITOR_SERIES_ID 1109
+#define IDC_EDITOR_TV_RATING IDC_TV_RATING
+#define IDC_EDITOR_MPAA_RATING IDC_MPAA_RATING
+#define IDC_EDITOR_STAR_RATING IDC_STAR_RATING
+#define IDC_EDITOR_GENRES 1113
+#define IDC_EDITOR_ACTORS 1114
+#define IDC_EDITOR_DIRECTORS 1115
+#define IDC_EDITOR_OTHER_LINES 1116
+
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).
 #define RT_DLGINIT_ITEMS 240

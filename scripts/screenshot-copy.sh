@@ -15,9 +15,7 @@ source "$root/scripts/screenshot-lib.sh"
 reelmark_begin "$0" "$build" "$wait_seconds"
 
 # The program run with the dialog filled as "Add Files To List..." fills it.
-cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" --target copy-screenshot >/dev/null
-program="$build/tools/copy-screenshot.exe"
+reelmark_tool "$build" copy-screenshot
 
 # Sample files: sizes only (sparse), nothing is copied.
 mkdir -p "$work/Movies/Holidays" "$work/Recordings/Summer Trip" "$work/Recordings/Shows"

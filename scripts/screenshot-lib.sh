@@ -12,6 +12,16 @@ reelmark_begin() {
     trap 'rm -rf "$work"' EXIT
 }
 
+# reelmark_tool BUILD TARGET: builds a screenshot program of the build tree
+# (a target that is not part of the usual build) and sets program to it.
+reelmark_tool() {
+    local build=$1 target=$2 root
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+    cmake -S "$root" -B "$build" >/dev/null
+    cmake --build "$build" --target "$target" >/dev/null
+    program="$build/tools/$target.exe"
+}
+
 # reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID]
 reelmark_shoot() {
     local build=$1 start=$2 output=$3 command=${4:-}

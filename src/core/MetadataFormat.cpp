@@ -20,6 +20,11 @@ std::string Line(const char* key, const std::string& value)
 
 }  // namespace
 
+std::string MetadataLine(const std::string& key, const std::string& value)
+{
+    return Line(key.c_str(), value);
+}
+
 const RatingTable& StarRatings()
 {
     // The codes skip the even numbers.

@@ -44,6 +44,10 @@ struct MetadataTemplate {
 // name without its extension.
 std::string MovieTitle(const std::string& moviePath, const std::string& titleOverride);
 
+// One line of a metadata file, "key : value" and its line feed: a line
+// break in the value is written as a space, so the value keeps to its line.
+std::string MetadataLine(const std::string& key, const std::string& value);
+
 // The nine-line metadata text for one movie, each line "key : value" ended
 // by a line feed; a line break in a value is written as a space. The movie layout carries the movie title as
 // title and series title, an empty episode title and the MPAA rating; the episode layout carries the series

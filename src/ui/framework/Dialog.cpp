@@ -19,9 +19,10 @@ std::vector<CDialog*>& ModalDialogs()
     return dialogs;
 }
 
-// Fills controls from the template's dialog-init resource (type 240): a
-// list of control id, message, byte count and bytes, ended by a zero id.
-// The combo boxes get their items this way.
+}  // namespace
+
+// The resource is a list of control id, message, byte count and bytes,
+// ended by a zero id.
 void ExecuteDlgInit(HWND dialog, UINT templateId)
 {
     HMODULE module = GetModuleHandleW(nullptr);
@@ -46,6 +47,8 @@ void ExecuteDlgInit(HWND dialog, UINT templateId)
         data += 8 + length;
     }
 }
+
+namespace {
 
 // Tooltips of toolbar buttons: the string whose id is the button's command.
 bool FillTooltip(NMHDR* header)

@@ -27,6 +27,12 @@ public:
     const bool saving;
 };
 
+// Fills the dialog's controls from a template's dialog-init resource (type
+// 240): the combo boxes get their items this way. Each dialog runs its own
+// at creation; one whose controls carry another dialog's ids can take that
+// dialog's items too.
+void ExecuteDlgInit(HWND dialog, UINT templateId);
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr) : templateId_(templateId), parent_(parent) {}

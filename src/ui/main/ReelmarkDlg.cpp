@@ -127,6 +127,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnNotify(NM_CUSTOMDRAW, IDC_FOLDER_TREE, &D::OnTreeCustomDraw),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
         OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
+        OnCommand(IDC_EDIT_META, &D::OnEditMetadata),
         OnCommand(ID_OPTIONS, &D::OnOptions),
         OnCommand(ID_VIEW_LOG, &D::OnViewLog),
         OnCommand(ID_LAUNCH_PYTIVO, &D::OnLaunchPyTivo),

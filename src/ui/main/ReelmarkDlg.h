@@ -69,6 +69,8 @@ public:
     void OnBrowseFolders();
     void OnGenerate();
     void OnDeleteSelected();
+    // Edit Selected Meta Text: the editor on the one selected movie's file.
+    void OnEditMetadata();
     void OnOptions();
     void OnViewLog();
     void OnLaunchPyTivo();

@@ -55,7 +55,7 @@ void CReelmarkDlg::SyncFromControls()
     generate_.EnableWindow(hasEntries && !running);
     selectAll_.EnableWindow(hasEntries);
     const bool hasSelection = movieList_.GetSelCount() > 0;
-    editMeta_.EnableWindow(hasSelection);
+    editMeta_.EnableWindow(movieList_.GetSelCount() == 1 && !running);
     clearSelect_.EnableWindow(hasSelection);
     deleteSelected_.EnableWindow(hasSelection && !running);
     toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(s.PythonLoc));

@@ -1,0 +1,213 @@
+#include "core/MetadataDocument.h"
+
+namespace {
+
+const char* const kKeys[kMetadataFieldCount] = {
+    "title",      "seriesTitle", "episodeTitle",  "episodeNumber", "originalAirDate",
+    "movieYear",  "description", "isEpisode",     "seriesId",      "tvRating",
+    "mpaaRating", "starRating",  "vProgramGenre", "vActor",        "vDirector",
+};
+
+// pyTivo drops the white space around keys and values.
+std::string Trim(const std::string& text)
+{
+    const char* const space = " \t\r\n\f\v";
+    const size_t first = text.find_first_not_of(space);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
+}
+
+// The values of a multi-value field's text: one a line, blank lines left out.
+std::vector<std::string> SplitValues(const std::string& text)
+{
+    std::vector<std::string> values;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = text.find_first_of("\r\n", start);
+        const std::string value = Trim(text.substr(start, end - start));
+        if (!value.empty())
+            values.push_back(value);
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return values;
+}
+
+bool AllDigits(const std::string& text, size_t from, size_t count)
+{
+    for (size_t i = from; i < from + count; ++i) {
+        if (i >= text.size() || text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+int Number(const std::string& text, size_t from, size_t count)
+{
+    return std::stoi(text.substr(from, count));
+}
+
+// "YYYY-MM-DD" of a day that exists.
+bool IsDate(const std::string& text)
+{
+    if (text.size() < 10 || !AllDigits(text, 0, 4) || text[4] != '-' || !AllDigits(text, 5, 2) ||
+        text[7] != '-' || !AllDigits(text, 8, 2))
+        return false;
+    const int year = Number(text, 0, 4);
+    const int month = Number(text, 5, 2);
+    const int day = Number(text, 8, 2);
+    static const int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return month >= 1 && month <= 12 && day >= 1 && day <= kDays[month - 1] &&
+           (month != 2 || day <= 28 || leap);
+}
+
+// "YYYY-MM-DDThh:mm:ssZ", the form pyTivo reads.
+bool IsAirTime(const std::string& text)
+{
+    return text.size() == 20 && IsDate(text) && text[10] == 'T' && AllDigits(text, 11, 2) &&
+           text[13] == ':' && AllDigits(text, 14, 2) && text[16] == ':' && AllDigits(text, 17, 2) &&
+           text[19] == 'Z' && Number(text, 11, 2) < 24 && Number(text, 14, 2) < 60 &&
+           Number(text, 17, 2) < 60;
+}
+
+const char kMidnight[] = "T00:00:00Z";
+
+// The air date as written: a typed day becomes that day at midnight UTC; a
+// full time stays as typed. Empty when the text is neither.
+std::string WrittenAirDate(const std::string& text)
+{
+    if (text.size() == 10 && IsDate(text))
+        return text + kMidnight;
+    return IsAirTime(text) ? text : std::string();
+}
+
+// Keys pyTivo reads as lists: one line per value.
+bool IsMultiValue(MetadataField field)
+{
+    return field == MetadataField::ProgramGenre || field == MetadataField::Actor ||
+           field == MetadataField::Director;
+}
+
+}  // namespace
+
+int RatingPosition(const RatingTable& table, const std::string& code)
+{
+    for (size_t i = 0; i < table.codes.size(); ++i) {
+        if (table.codes[i] == code)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+MetadataDocument::MetadataDocument(std::vector<std::string> lines) : lines_(std::move(lines))
+{
+    for (const std::string& line : lines_) {
+        int owner = -1;
+        const size_t colon = line.find(':');
+        const std::string key = colon == std::string::npos ? std::string() : Trim(line.substr(0, colon));
+        for (int field = 0; field < kMetadataFieldCount && owner < 0; ++field)
+            owner = key == kKeys[field] ? field : -1;
+        owner_.push_back(owner);
+        if (owner < 0)
+            continue;
+        const std::string value = Trim(line.substr(colon + 1));
+        std::string& shown = shown_[owner];
+        if (IsMultiValue(static_cast<MetadataField>(owner))) {
+            if (!value.empty())
+                shown += (shown.empty() ? "" : "\n") + value;
+        } else if (owner == Index(MetadataField::OriginalAirDate) && IsAirTime(value) &&
+                   value.compare(10, std::string::npos, kMidnight) == 0) {
+            shown = value.substr(0, 10);
+        } else {
+            shown = value;  // the last line of a key is the one pyTivo keeps
+        }
+    }
+    edited_ = shown_;
+}
+
+MetadataDocument MetadataDocument::FromText(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return MetadataDocument(std::move(lines));
+}
+
+std::string MetadataDocument::OtherLines() const
+{
+    std::string text;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (owner_[i] < 0)
+            text += lines_[i] + "\n";
+    }
+    return text;
+}
+
+bool MetadataDocument::Changed(int field) const
+{
+    if (IsMultiValue(static_cast<MetadataField>(field)))
+        return SplitValues(edited_[field]) != SplitValues(shown_[field]);
+    return Trim(edited_[field]) != shown_[field];
+}
+
+std::string MetadataDocument::Check(MetadataField* field) const
+{
+    const std::string number = Trim(edited_[Index(MetadataField::EpisodeNumber)]);
+    if (Changed(Index(MetadataField::EpisodeNumber)) && !AllDigits(number, 0, number.size())) {
+        *field = MetadataField::EpisodeNumber;
+        return "The episode number takes digits only, such as 7 or 104.";
+    }
+    const std::string airDate = Trim(edited_[Index(MetadataField::OriginalAirDate)]);
+    if (Changed(Index(MetadataField::OriginalAirDate)) && !airDate.empty() &&
+        WrittenAirDate(airDate).empty()) {
+        *field = MetadataField::OriginalAirDate;
+        return "The original air date is a day written YYYY-MM-DD, such as 2012-05-04.";
+    }
+    return std::string();
+}
+
+std::string MetadataDocument::FieldLines(int field) const
+{
+    const char* key = kKeys[field];
+    std::string lines;
+    if (IsMultiValue(static_cast<MetadataField>(field))) {
+        for (const std::string& value : SplitValues(edited_[field]))
+            lines += MetadataLine(key, value);
+        return lines;
+    }
+    std::string value = Trim(edited_[field]);
+    if (field == Index(MetadataField::OriginalAirDate) && !WrittenAirDate(value).empty())
+        value = WrittenAirDate(value);
+    return value.empty() ? std::string() : MetadataLine(key, value);
+}
+
+std::string MetadataDocument::Compose() const
+{
+    std::array<bool, kMetadataFieldCount> written = {};
+    std::string text;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const int field = owner_[i];
+        if (field < 0 || !Changed(field)) {
+            text += lines_[i] + "\n";
+        } else if (!written[field]) {
+            // A changed field takes the place of its first line; its other
+            // lines go.
+            text += FieldLines(field);
+            written[field] = true;
+        }
+    }
+    for (int field = 0; field < kMetadataFieldCount; ++field) {
+        if (!written[field] && Changed(field))
+            text += FieldLines(field);
+    }
+    return text;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The metadata editor: one movie's metadata file field by field (the
+// ratings with the main window's rating items), the lines it does not know
+// shown and kept. Save checks the fields and hands the text to the caller's
+// save step; when that fails the dialog stays open, so nothing typed is lost.
+#include <functional>
+#include <string>
+
+#include "core/MetadataDocument.h"
+#include "ui/framework/Dialog.h"
+
+class ActivityLog;
+
+class CMetadataEditorDlg : public CDialog {
+public:
+    // save: writes the composed text; false keeps the dialog open. The
+    // dialog is owned by the window in use.
+    CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
+                       std::function<bool(const std::string& text)> save);
+
+protected:
+    BOOL OnInitDialog() override;
+    // Save.
+    void OnOK() override;
+
+private:
+    // The user's texts into the document.
+    void ReadControls();
+
+    MetadataDocument& document_;
+    std::string fileName_;
+    std::function<bool(const std::string&)> save_;
+};
+
+// Edits the movie's metadata file (movie path + ".txt") modally; a missing
+// or empty file starts as the template text. A read-only, unreadable or
+// unwritable file is reported through the log with a box, and nothing is
+// written; a saved file is logged. True when the file was saved.
+bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText);

@@ -1,0 +1,152 @@
+// Edit Selected Meta Text in the running main window: the editor on one
+// selected movie, saved, cancelled, refused input, and files it must not
+// or cannot change.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/Text.h"
+#include "resource.h"
+#include "support/MainWindowHarness.h"
+
+namespace {
+
+void Click(CDialog& dialog, int id)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)));
+}
+
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    ::SetFileAttributesW(FilePath(path).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+}
+
+class MetadataEditor : public ::testing::Test {
+protected:
+    void TearDown() override { CDialog::ModalObserver() = nullptr; }
+
+    void StartWith(const std::vector<std::string>& movies)
+    {
+        for (const std::string& movie : movies)
+            w.movies.WriteFile("Films\\" + movie);
+        w.WriteIniForFolder(w.movies / "Films");
+        w.Start();
+    }
+    std::string MetadataPath(const std::string& movie) const
+    {
+        return w.movies / ("Films\\" + movie + ".txt");
+    }
+    int IndexOf(const std::string& movie) const
+    {
+        return static_cast<int>(
+            ::SendMessageA(w.Item(1001), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(movie.c_str())));
+    }
+
+    // Selects that one movie and presses Edit Selected Meta Text with these
+    // steps of the user inside the editor; false when no editor opened.
+    bool Edit(const std::string& movie, const std::function<void(CDialog&)>& steps)
+    {
+        w.SelectListEntries({IndexOf(movie)});
+        bool opened = false;
+        CDialog::ModalObserver() = [&](CDialog& dialog) {
+            opened = true;
+            steps(dialog);
+        };
+        w.Click(IDC_EDIT_META);
+        CDialog::ModalObserver() = nullptr;
+        return opened;
+    }
+
+    MainWindowHarness w;
+};
+
+}  // namespace
+
+TEST_F(MetadataEditor, ANewFileStartsAsTheTemplateAndSavesTheEditedFields)
+{
+    StartWith({"Holiday.mpg", "Other.avi"});
+    w.Click(IDC_SELECT_ALL);
+    EXPECT_FALSE(w.Enabled(IDC_EDIT_META)) << "one movie at a time";
+
+    ASSERT_TRUE(Edit("Holiday.mpg", [&](CDialog& dialog) {
+        EXPECT_EQ("Edit Metadata - Holiday.mpg.txt", dialog.GetWindowText());
+        EXPECT_EQ("Holiday", dialog.GetDlgItemText(IDC_EDITOR_TITLE));
+        EXPECT_EQ("R - Restricted, < 17 Req Parent", dialog.GetDlgItemText(IDC_EDITOR_MPAA_RATING));
+        EXPECT_EQ(8, ::SendDlgItemMessageW(dialog, IDC_EDITOR_TV_RATING, CB_GETCOUNT, 0, 0));
+        ::SendDlgItemMessageW(dialog, IDC_EDITOR_TV_RATING, CB_SETCURSEL, 3, 0);
+        dialog.SetDlgItemText(IDC_EDITOR_EPISODE_NUMBER, "3");
+        dialog.SetDlgItemText(IDC_EDITOR_AIR_DATE, "2012-05-04");
+        dialog.SetDlgItemText(IDC_EDITOR_DESCRIPTION, "Two\r\nlines");
+        dialog.SetDlgItemText(IDC_EDITOR_ACTORS, "Ann \xc3\xa9\r\nBob\r\n");
+        ::CheckDlgButton(dialog, IDC_EDITOR_IS_EPISODE, BST_CHECKED);
+        Click(dialog, IDOK);
+    }));
+    const std::string expected =
+        "title : Holiday\r\nseriesTitle : Holiday\r\nepisodeTitle : \r\nseriesId : " + w.Text(IDC_SERIES_ID) +
+        "\r\nmovieYear : 2012\r\ndescription : Two lines\r\nisEpisode : true\r\n"
+        "mpaaRating : R4\r\nstarRating : x5\r\nepisodeNumber : 3\r\n"
+        "originalAirDate : 2012-05-04T00:00:00Z\r\ntvRating : x3\r\n"
+        "vActor : Ann \xe9\r\nvActor : Bob\r\n";
+    EXPECT_EQ(expected, ReadFileBytes(MetadataPath("Holiday.mpg")));
+    EXPECT_NE(std::string::npos, w.LogText().find("Metadata file saved: " + MetadataPath("Holiday.mpg")));
+    // The list was filled again: the movie is marked.
+    EXPECT_EQ(RGB(225, 225, 51), ::SendMessageA(w.Item(1001), LB_GETITEMDATA, IndexOf("Holiday.mpg"), 0));
+    EXPECT_TRUE(w.prompt.messages.empty());
+}
+
+TEST_F(MetadataEditor, CancelKeepsTheFileAndRefusedInputKeepsTheEditorOpen)
+{
+    const std::string file = "title : Caf\xe9\r\nx-note\r\nepisodeNumber : 1x04\r\nmpaaRating : N7\r\n";
+    w.movies.WriteFile("Films\\Caf\xc3\xa9.mpg.txt", file);
+    StartWith({"Caf\xc3\xa9.mpg"});
+    const std::string path = MetadataPath("Caf\xc3\xa9.mpg");
+    const std::string log = w.LogText();
+
+    ASSERT_TRUE(Edit("Caf\xc3\xa9.mpg", [&](CDialog& dialog) {
+        EXPECT_EQ("Caf\xc3\xa9", dialog.GetDlgItemText(IDC_EDITOR_TITLE));
+        EXPECT_EQ("x-note\r\n", dialog.GetDlgItemText(IDC_EDITOR_OTHER_LINES));
+        EXPECT_EQ("N7", dialog.GetDlgItemText(IDC_EDITOR_MPAA_RATING)) << "a code without an item, as it is";
+        dialog.SetDlgItemText(IDC_EDITOR_TITLE, "Changed");
+        Click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(file, ReadFileBytes(path));
+    EXPECT_EQ(log, w.LogText());
+
+    ASSERT_TRUE(Edit("Caf\xc3\xa9.mpg", [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_EDITOR_EPISODE_NUMBER, "4b");
+        Click(dialog, IDOK);
+        EXPECT_EQ(file, ReadFileBytes(path)) << "refused: nothing written";
+        dialog.SetDlgItemText(IDC_EDITOR_EPISODE_NUMBER, "4");
+        Click(dialog, IDOK);
+    }));
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_EQ("The episode number takes digits only, such as 7 or 104.", w.prompt.messages[0].text);
+    EXPECT_EQ("title : Caf\xe9\r\nx-note\r\nepisodeNumber : 4\r\nmpaaRating : N7\r\n", ReadFileBytes(path));
+}
+
+TEST_F(MetadataEditor, AReadOnlyFileIsNotOpenedAndAFailedSaveKeepsTheEditorOpen)
+{
+    w.movies.WriteFile("Films\\Kept.mpg.txt", "title : Kept\r\n");
+    w.movies.WriteFile("Films\\Open.mpg.txt", "title : Open\r\n");
+    StartWith({"Kept.mpg", "Open.mpg"});
+    SetReadOnly(MetadataPath("Kept.mpg"), true);
+    EXPECT_FALSE(Edit("Kept.mpg", [](CDialog&) {}));
+    SetReadOnly(MetadataPath("Kept.mpg"), false);
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_NE(std::string::npos, w.prompt.messages[0].text.find("read-only"));
+
+    // The file turns read-only while the editor is open: the save is refused
+    // with a box, and the editor stays with what was typed.
+    ASSERT_TRUE(Edit("Open.mpg", [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_EDITOR_TITLE, "New");
+        SetReadOnly(MetadataPath("Open.mpg"), true);
+        Click(dialog, IDOK);
+        EXPECT_EQ("New", dialog.GetDlgItemText(IDC_EDITOR_TITLE));
+        Click(dialog, IDCANCEL);
+    }));
+    SetReadOnly(MetadataPath("Open.mpg"), false);
+    ASSERT_EQ(2u, w.prompt.messages.size());
+    EXPECT_EQ("Metadata File Not Saved", w.prompt.messages[1].caption);
+    EXPECT_EQ("title : Open\r\n", ReadFileBytes(MetadataPath("Open.mpg")));
+}
