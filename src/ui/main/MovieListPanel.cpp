@@ -1,11 +1,15 @@
 // The movie list panel of the main window: the movie files of the current
 // folder, yellow when they already have a metadata file.
+#include "ui/main/MovieListPanel.h"
+
 #include <windows.h>
 
-#include "ui/main/ReelmarkDlg.h"
+#include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
 #include "core/MovieScanner.h"
 #include "platform/Text.h"
+#include "resource.h"
+#include "ui/framework/Dialog.h"
 
 namespace {
 
@@ -13,14 +17,37 @@ constexpr COLORREF kHasMetadataColor = RGB(225, 225, 51);
 constexpr COLORREF kNoMetadataColor = RGB(255, 255, 255);
 // Names longer than this take a second display line.
 constexpr size_t kLongNameLength = 40;
+constexpr int kVisibleRows = 27;
 
 }  // namespace
 
-void CReelmarkDlg::FillMovieList()
+void MovieListPanel::DoDataExchange(CDataExchange& dx)
+{
+    dx.Control(IDC_FILE_FILTERS, fileFilters_);
+    dx.Control(IDC_RECURSIVE, recursive_);
+    dx.Control(IDC_MOVIE_LIST, list_);
+    dx.Control(IDC_FILE_COUNT, fileCount_);
+}
+
+void MovieListPanel::Init()
+{
+    fileFilters_.SetWindowText(kMovieFileFilterText);
+    recursive_.SetCheck(BST_UNCHECKED);
+    // Fixed pitch asked for too: where Courier New is missing the stand-in
+    // stays monospaced, so the file names line up as intended.
+    if (font_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
+        list_.SetFont(font_);
+    list_.ResetContent();
+    list_.SetVisibleRows(kVisibleRows);
+    list_.EnableWindow(FALSE);
+    fileCount_.SetWindowText("0");
+}
+
+void MovieListPanel::Fill()
 {
     CWaitCursor wait;
-    movieList_.EnableWindow(FALSE);
-    const std::string folder = MovieFolder();
+    list_.EnableWindow(FALSE);
+    const std::string folder = host_.MovieFolder();
     if (folder.empty() || fileFilters_.GetWindowText().empty())
         return;
     // One reading of the folder tells which movies have metadata files; a
@@ -36,43 +63,39 @@ void CReelmarkDlg::FillMovieList()
     }
     const int n = static_cast<int>(movies.size());
 
-    movieList_.SetRedraw(FALSE);
-    movieList_.ResetContent();
+    list_.SetRedraw(FALSE);
+    list_.ResetContent();
     int lines = n;
     for (const MovieListing& movie : movies)
         lines += Widen(movie.name).size() > kLongNameLength ? 1 : 0;
-    movieList_.SetLineCount(lines);
-    movieList_.SendMessage(LB_INITSTORAGE, n, n * 64);
+    list_.SetLineCount(lines);
+    list_.SendMessage(LB_INITSTORAGE, n, n * 64);
     for (int i = 0; i < n; ++i)
-        movieList_.InsertColoredString(movies[i].name,
-                                       movies[i].hasMetadata ? kHasMetadataColor : kNoMetadataColor, i);
-    movieList_.SetRedraw(TRUE);
-    movieList_.Invalidate();
+        list_.InsertColoredString(movies[i].name,
+                                  movies[i].hasMetadata ? kHasMetadataColor : kNoMetadataColor, i);
+    list_.SetRedraw(TRUE);
+    list_.Invalidate();
     if (n > 0)
-        movieList_.EnableWindow(TRUE);
+        list_.EnableWindow(TRUE);
     const std::string count = std::to_string(n);
     fileCount_.SetWindowText(count);
-    AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.", count.c_str());
-    if (n > 0) {
-        generate_.EnableWindow(!runningCommand_);
-        clearSelect_.EnableWindow(TRUE);
-        selectAll_.EnableWindow(TRUE);
-    }
+    log_.AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.",
+                     count.c_str());
+    host_.MovieListFilled(n);
 }
 
-void CReelmarkDlg::OnSelectAll()
+std::vector<std::string> MovieListPanel::Entries() const
 {
-    movieList_.SetSel(-1, TRUE);
-    SyncFromControls();
+    std::vector<std::string> entries;
+    for (int i = 0, n = list_.GetCount(); i < n; ++i)
+        entries.push_back(list_.GetText(i));
+    return entries;
 }
 
-void CReelmarkDlg::OnClearSelect()
+std::vector<std::string> MovieListPanel::SelectedEntries() const
 {
-    movieList_.SetSel(-1, FALSE);
-    SyncFromControls();
-}
-
-void CReelmarkDlg::OnListSelChange()
-{
-    SyncFromControls();
+    std::vector<std::string> entries;
+    for (int index : list_.GetSelItems())
+        entries.push_back(list_.GetText(index));
+    return entries;
 }
