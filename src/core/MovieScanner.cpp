@@ -74,6 +74,7 @@ void ForEachFolderEntry(const std::string& folder, const std::function<void(cons
             continue;
         entry.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+        entry.isLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         visit(entry);
     } while (FindNextFileW(find, &data));
     FindClose(find);

@@ -16,6 +16,7 @@ struct FolderEntry {
     bool isFolder = false;
     unsigned long long size = 0;
     bool readOnly = false;
+    bool isLink = false;  // a reparse point: symbolic link, junction or mount point
 };
 
 // Calls visit for every entry of the folder matching the pattern ("." and

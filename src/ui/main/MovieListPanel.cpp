@@ -4,12 +4,17 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
+#include "core/FolderWalk.h"
 #include "core/MovieScanner.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/RunProgressDlg.h"
 #include "ui/framework/Dialog.h"
+#include "ui/framework/Prompt.h"
 
 namespace {
 
@@ -18,6 +23,8 @@ constexpr COLORREF kNoMetadataColor = RGB(255, 255, 255);
 // Names longer than this take a second display line.
 constexpr size_t kLongNameLength = 40;
 constexpr int kVisibleRows = 27;
+// A walk of sub-folders that takes longer than this shows its progress.
+constexpr DWORD kProgressDelay = 300;
 
 }  // namespace
 
@@ -32,7 +39,6 @@ void MovieListPanel::DoDataExchange(CDataExchange& dx)
 void MovieListPanel::Init()
 {
     fileFilters_.SetWindowText(kMovieFileFilterText);
-    recursive_.SetCheck(BST_UNCHECKED);
     // Fixed pitch asked for too: where Courier New is missing the stand-in
     // stays monospaced, so the file names line up as intended.
     if (font_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
@@ -45,20 +51,25 @@ void MovieListPanel::Init()
 
 void MovieListPanel::Fill()
 {
+    // A fill asked for while a walk lets messages through starts over when
+    // that walk has stopped: the movie folder may have changed meanwhile.
+    if (walking_) {
+        refillWanted_ = true;
+        return;
+    }
     CWaitCursor wait;
     list_.EnableWindow(FALSE);
     const std::string folder = host_.MovieFolder();
     if (folder.empty() || fileFilters_.GetWindowText().empty())
         return;
-    // One reading of the folder tells which movies have metadata files; a
-    // walk into sub-folders asks each movie's file.
+    // One reading of each folder tells which movies have metadata files.
     std::vector<MovieListing> movies;
-    if (recursive_.GetCheck() == BST_CHECKED) {
-        std::vector<std::string> paths;
-        ListMovieFiles(folder, "*.*", true, paths);
-        for (const std::string& path : paths)
-            movies.push_back({FileNameOf(path, true), HasMetadataFile(path)});
-    } else {
+    if (!Recursive() || !ListBelow(folder, movies)) {
+        if (refillWanted_) {
+            refillWanted_ = false;
+            Fill();
+            return;
+        }
         movies = ListMoviesWithMetadata(folder);
     }
     const int n = static_cast<int>(movies.size());
@@ -82,6 +93,46 @@ void MovieListPanel::Fill()
     log_.AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.",
                      count.c_str());
     host_.MovieListFilled(n);
+}
+
+bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListing>& movies)
+{
+    // Nothing may act on the entries of the folder shown before while the
+    // walk lets messages through.
+    list_.ResetContent();
+    fileCount_.SetWindowText("0");
+    HWND window = list_.GetParent();
+    const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;
+    std::unique_ptr<CRunProgressDlg> progress;
+    const DWORD start = ::GetTickCount();
+    walking_ = true;
+    bool stopped = false;
+    movies = ListMoviesBelow(
+        folder, log_,
+        [&](const WalkedFolder& at) {
+            if (!progress && ::GetTickCount() - start >= kProgressDelay) {
+                // The progress window stands for the main window meanwhile,
+                // as a modal one would.
+                progress = std::make_unique<CRunProgressDlg>("Reading sub-folders", at.topTotal);
+                CWnd* owner = CWnd::FromHandlePermanent(WindowInUse());
+                if (windowWasEnabled)
+                    ::EnableWindow(window, FALSE);
+                progress->Open(owner ? owner : CWnd::FromHandlePermanent(window));
+            }
+            return (!progress || progress->Next(at.topDone, at.relative)) && !refillWanted_;
+        },
+        &stopped);
+    walking_ = false;
+    if (progress && windowWasEnabled)
+        ::EnableWindow(window, TRUE);
+    progress.reset();
+    if (stopped && !refillWanted_) {
+        SetRecursive(false);
+        log_.AddLogEntry("", LogSeverity::Information,
+                         "Reading the sub-folders was cancelled; the list shows the movies of %s alone.",
+                         folder.c_str());
+    }
+    return !stopped;
 }
 
 std::vector<std::string> MovieListPanel::Entries() const

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/FolderIndex.h"
 #include "ui/controls/ColorListBox.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Gdi.h"
@@ -31,8 +32,13 @@ public:
     // The list's font, its filter text and an empty list (once, when the
     // window is made).
     void Init();
-    // Fills the list with the movie files of the movie folder.
+    // Fills the list with the movie files of the movie folder, and with the
+    // sub-folder tick also those of every folder below it, each as its path
+    // from the movie folder. A long walk shows its progress and can be
+    // cancelled: the list then shows the movie folder alone, tick cleared.
     void Fill();
+    bool Recursive() const { return recursive_.GetCheck() == BST_CHECKED; }
+    void SetRecursive(bool on) { recursive_.SetCheck(on ? BST_CHECKED : BST_UNCHECKED); }
 
     int GetCount() const { return list_.GetCount(); }
     int GetSelCount() const { return list_.GetSelCount(); }
@@ -43,6 +49,10 @@ public:
     void SelectAll(bool select) { list_.SetSel(-1, select ? TRUE : FALSE); }
 
 private:
+    // The movies of the folder and below, walked with a progress window
+    // once the walk takes a while; false when the walk was stopped.
+    bool ListBelow(const std::string& folder, std::vector<MovieListing>& movies);
+
     MovieListHost& host_;
     ActivityLog& log_;
     CEdit fileFilters_;
@@ -50,4 +60,6 @@ private:
     CColorListBox list_;
     CEdit fileCount_;
     CFont font_;
+    bool walking_ = false;
+    bool refillWanted_ = false;  // a fill came while the walk let messages through
 };

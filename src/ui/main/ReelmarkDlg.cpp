@@ -117,6 +117,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnControl(CBN_SELCHANGE, IDC_STAR_RATING, &D::OnStarRatingChange),
         OnControl(CBN_SELCHANGE, IDC_TV_RATING, &D::OnTvRatingChange),
         OnControl(EN_CHANGE, IDC_DESCRIPTION, &D::OnDescriptionChange),
+        OnCommand(IDC_RECURSIVE, &D::OnRecursiveClick),
         OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
         OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
@@ -177,6 +178,7 @@ BOOL CReelmarkDlg::OnInitDialog()
     settings_.LoadSettings();
     FillControlsFromSettings();
     movieList_.Init();
+    movieList_.SetRecursive(CurrentSettings().Recursive == "true");
 
     movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
     RefreshPreview();
@@ -334,8 +336,16 @@ void CReelmarkDlg::OnListSelChange()
     SyncFromControls();
 }
 
+void CReelmarkDlg::OnRecursiveClick()
+{
+    FillMovieList();
+    SyncFromControls();
+}
+
 void CReelmarkDlg::MovieListFilled(int count)
 {
+    // A cancelled walk clears the tick: the settings follow the box.
+    CurrentSettings().Recursive = movieList_.Recursive() ? "true" : "false";
     if (count == 0)
         return;
     generate_.EnableWindow(!runningCommand_);

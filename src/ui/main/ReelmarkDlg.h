@@ -118,6 +118,7 @@ private:
     void OnSelectAll();
     void OnClearSelect();
     void OnListSelChange();
+    void OnRecursiveClick();
     void OnDescriptionChange() {}
 
     void OnClose();
