@@ -60,6 +60,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
             optionsEnded = true;  // a folder whose name starts with "-" may follow
         } else if (arg == "--replace") {
             parsed.replace = true;
+        } else if (arg == "--recursive") {
+            parsed.recursive = true;
         } else if (arg == "--ini") {
             if (iniGiven) {
                 error = "--ini is given more than once";

@@ -5,6 +5,7 @@
 #include "cli/CliTemplate.h"
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
+#include "core/FolderWalk.h"
 #include "core/GenerateRun.h"
 #include "core/MovieScanner.h"
 #include "core/TextFile.h"
@@ -23,8 +24,8 @@ constexpr int kExitUsage = 2;
 
 const char kUsage[] =
     "Usage:\n"
-    "  reelmark-cli generate FOLDER [--replace] [--ini FILE]\n"
-    "  reelmark-cli list FOLDER\n"
+    "  reelmark-cli generate FOLDER [--replace] [--ini FILE] [--recursive]\n"
+    "  reelmark-cli list FOLDER [--recursive]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
     "generate  Writes a metadata file (the movie file's name plus \".txt\") for\n"
@@ -39,8 +40,14 @@ const char kUsage[] =
     "              current folder. The file is only read, never changed.\n"
     "              Without reelmark.ini every setting has its default; a FILE\n"
     "              that does not exist stops the run.\n"
+    "  --recursive Also every folder below FOLDER (links to folders are not\n"
+    "              followed). Each metadata file goes beside its movie; an\n"
+    "              episode's series title is the name of its own folder, and\n"
+    "              for a folder named \"Season N\", \"Series N\", \"SN\" or\n"
+    "              \"Specials\" the name of the folder above it.\n"
     "list      Shows the movie files in FOLDER, \"[meta]\" before those that\n"
-    "          have a metadata file.\n"
+    "          have a metadata file. With --recursive also those of every\n"
+    "          folder below, each as its path from FOLDER.\n"
     "\n"
     "Options may stand before or after FOLDER. Put a FOLDER with spaces in\n"
     "double quotes.\n"
@@ -86,7 +93,11 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
     std::string folder;
     if (!ResolveFolder(arguments.folder, folder, err))
         return kExitUsage;
-    const std::vector<MovieListing> movies = ListMoviesWithMetadata(folder);
+    // Folders below that cannot be read are reported on the error stream.
+    ActivityLog log;
+    log.SetListener([&err](const std::string& line) { err << line; });
+    const std::vector<MovieListing> movies =
+        arguments.recursive ? ListMoviesBelow(folder, log) : ListMoviesWithMetadata(folder);
     int withMetadata = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
@@ -124,12 +135,19 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
             break;
     }
 
+    ActivityLog log;
+    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
+    log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
+    // The summary a window shows in a box is only a log line here: a run by
+    // a scheduled task must never wait for a click.
+    MessageShowerScope quiet(nullptr);
+
     // One reading of the folder serves the list of movies and the run.
     const FolderIndex listing(folder);
     GenerateRequest request;
     request.folder = folder;
     request.listing = &listing;
-    for (const MovieListing& movie : MoviesIn(listing))
+    for (const MovieListing& movie : arguments.recursive ? ListMoviesBelow(folder, log) : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
     // A drive root has no name of its own: the series title stays empty,
@@ -137,13 +155,6 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     request.seriesTitleText = LastPathComponent(folder);
     request.metadata = TemplateFromSettings(settings, request.seriesTitleText);
     request.isEpisodeTicked = !request.metadata.movieMode;
-
-    ActivityLog log;
-    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
-    log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
-    // The summary a window shows in a box is only a log line here: a run by
-    // a scheduled task must never wait for a click.
-    MessageShowerScope quiet(nullptr);
     const GenerateResult result = RunGenerate(request, log);
     return result.refused || result.failed > 0 ? kExitFailed : kExitSuccess;
 }

@@ -4,10 +4,13 @@
 
 FolderIndex::FolderIndex(const std::string& folder)
 {
-    ForEachFolderEntry(folder, [this](const FolderEntry& entry) {
-        byName_.emplace(FileNameKey(entry.name), entries_.size());
-        entries_.push_back(entry);
-    });
+    ForEachFolderEntry(
+        folder,
+        [this](const FolderEntry& entry) {
+            byName_.emplace(FileNameKey(entry.name), entries_.size());
+            entries_.push_back(entry);
+        },
+        "*", &readError_);
 }
 
 const FolderEntry* FolderIndex::Find(const std::string& name) const

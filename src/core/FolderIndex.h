@@ -18,9 +18,12 @@ public:
     // letter case ignored, "ｆｉｌｍ" not "film"); nullptr when there is none.
     const FolderEntry* Find(const std::string& name) const;
     const std::vector<FolderEntry>& Entries() const { return entries_; }
+    // Why the folder could not be read; 0 when it was.
+    SystemError ReadError() const { return readError_; }
 
 private:
     std::vector<FolderEntry> entries_;
+    SystemError readError_ = 0;
     std::unordered_map<std::string, size_t> byName_;
 };
 

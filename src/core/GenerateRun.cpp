@@ -4,6 +4,7 @@
 
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
+#include "core/FolderWalk.h"
 #include "core/MetadataWriter.h"
 #include "core/MovieScanner.h"
 #include "core/TextFile.h"
@@ -34,6 +35,29 @@ void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
     }
 }
 
+// The folder that the entries at hand lie in: one reading of it and its
+// work folder, made when its first entry comes up (the entries of one
+// folder stand together in a list that the walk made).
+class EntryFolder {
+public:
+    EntryFolder(const std::string& folder, const FolderIndex* listing) : path_(folder), work_(folder)
+    {
+        if (!listing)
+            own_ = std::make_unique<FolderIndex>(folder);
+        index_ = listing ? listing : own_.get();
+        work_.RemoveLeftovers();
+    }
+    const std::string& Path() const { return path_; }
+    const FolderIndex& Index() const { return *index_; }
+    WorkFolder& Work() { return work_; }
+
+private:
+    std::string path_;
+    std::unique_ptr<FolderIndex> own_;
+    const FolderIndex* index_;
+    WorkFolder work_;
+};
+
 }  // namespace
 
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
@@ -53,11 +77,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
-    const std::unique_ptr<FolderIndex> own =
-        request.listing ? nullptr : std::make_unique<FolderIndex>(folder);
-    const FolderIndex& existing = request.listing ? *request.listing : *own;
-    WorkFolder work(folder);
-    work.RemoveLeftovers();
+    std::unique_ptr<EntryFolder> at = std::make_unique<EntryFolder>(folder, request.listing);
     for (int i = 0; i < count; ++i) {
         const std::string moviePath = folder + kSeparator + request.entries[i];
         if (request.progress && !request.progress(i, moviePath)) {
@@ -70,7 +90,15 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                             moviePath.c_str());
             ++result.skipped;
         };
-        if (!request.replaceExisting && HasMetadata(existing, request.entries[i])) {
+        const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
+        const std::string movieFolder = relativeFolder.empty() ? folder : folder + "\\" + relativeFolder;
+        if (movieFolder != at->Path()) {
+            at.reset();  // its work folder goes before the next one is made
+            at = std::make_unique<EntryFolder>(movieFolder,
+                                               relativeFolder.empty() ? request.listing : nullptr);
+        }
+        const std::string name = FileNameOf(request.entries[i], true);
+        if (!request.replaceExisting && HasMetadata(at->Index(), name)) {
             skip();
             continue;
         }
@@ -79,11 +107,13 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         // What the listing showed is replaced (an empty file counts as none);
         // a new file is made with a rename that refuses to replace, so one
         // that appeared since the listing is skipped, never overwritten.
-        const FolderEntry* listed = existing.Find(request.entries[i] + ".txt");
+        const FolderEntry* listed = at->Index().Find(name + ".txt");
+        MetadataTemplate metadata = request.metadata;
+        metadata.seriesTitle = SeriesTitleOfFolder(relativeFolder, metadata.seriesTitle);
         unsigned long error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
         if ((!listed || !listed->readOnly) &&
-            WriteMetadataFile(moviePath, ComposeMetadata(request.metadata, moviePath, std::string()), &error,
-                              &work, listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+            WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error,
+                              &at->Work(), listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
         } else if (!listed && IsNameTaken(error)) {
             skip();

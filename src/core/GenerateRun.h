@@ -12,18 +12,23 @@ class ActivityLog;
 class FolderIndex;
 
 struct GenerateRequest {
-    std::string folder;                // the movie folder (a trailing backslash is ignored)
-    std::vector<std::string> entries;  // file names in the folder, in list order
-    bool replaceExisting = false;      // the Replace Existing Metadata box
-    bool isEpisodeTicked = false;      // the Is Episode box
-    std::string seriesTitleText;       // the Series Title field
-    MetadataTemplate metadata;         // used for every file
+    std::string folder;  // the movie folder (a trailing backslash is ignored)
+    // File names in the folder, in list order; a name may lead through
+    // sub-folders ("Dr Who\Season 1\a.mpg"): its metadata file goes beside
+    // it, and in the episode layout its series title is its folder's
+    // (SeriesTitleOfFolder).
+    std::vector<std::string> entries;
+    bool replaceExisting = false;  // the Replace Existing Metadata box
+    bool isEpisodeTicked = false;  // the Is Episode box
+    std::string seriesTitleText;   // the Series Title field
+    MetadataTemplate metadata;     // used for every file
     // Called before each movie with the number done and the movie's path,
     // and once more with every movie done (done == the number of entries)
     // before the summary; false stops the run there (the user cancelled).
     std::function<bool(int done, const std::string& moviePath)> progress;
     // One reading of the folder that the caller made already (else the run
-    // reads the folder itself).
+    // reads the folder itself; each sub-folder is read once when its first
+    // entry comes up).
     const FolderIndex* listing = nullptr;
 };
 

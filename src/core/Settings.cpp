@@ -56,6 +56,7 @@ void SettingsStore::SetDefaultSettings()
     settings_.IniFileName = kIniFileName;
     for (const SettingField& field : SettingFields())
         settings_.*field.member = field.defaultValue;
+    settings_.Recursive = "false";
 
     const PathInfo ini = InspectPath(iniPath_);
     if (!ini.exists) {
@@ -88,6 +89,8 @@ void SettingsStore::LoadSettings()
         ini_.WriteRecords(iniPath_, records);
     for (const SettingField& field : SettingFields())
         settings_.*field.member = FindIniEntry(records, field.section, field.key)->value;
+    const IniRecord* recursive = FindIniEntry(records, kRecursiveSection, kRecursiveKey);
+    settings_.Recursive = recursive && recursive->value == "true" ? "true" : "false";
 }
 
 void SettingsStore::SaveSettings()
@@ -110,6 +113,8 @@ void SettingsStore::SaveSettings()
     if (ok) {
         for (const SettingField& field : SettingFields())
             SetIniValue(records, field.key, settings_.*field.member, field.section);
+        if (settings_.Recursive == "true" || FindIniEntry(records, kRecursiveSection, kRecursiveKey))
+            SetIniValue(records, kRecursiveKey, settings_.Recursive, kRecursiveSection);
         ok = ini_.WriteRecords(iniPath_, records, &error);
     }
     if (!ok)

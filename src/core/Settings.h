@@ -27,7 +27,15 @@ struct Settings {
     std::string MpaaRating;
     std::string TvRating;
     std::string SeriesDesc;
+    // The movie list shows the sub-folders' movies too ("true"/"false"). Kept
+    // apart from the fields below: written only once it was ever "true", so
+    // a file that never had it stays byte for byte as it was.
+    std::string Recursive = "false";
 };
+
+// Where the sub-folder tick is kept.
+constexpr const char* kRecursiveSection = "Settings";
+constexpr const char* kRecursiveKey = "Recursive";
 
 // One stored setting: where it lives in the INI file and its default.
 struct SettingField {

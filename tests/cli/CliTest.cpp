@@ -357,11 +357,33 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
     EXPECT_EQ(0u, err.str().find("reelmark-cli: unknown option: --force\n\nUsage:"));
 }
 
+TEST_F(CliTest, RecursiveListsAndGeneratesTheFoldersBelow)
+{
+    dir.WriteFile("reelmark.ini", " [Settings]\r\n IsEpisode=true\r\n");
+    dir.WriteFile("Shows\\Dr Who\\Season 1\\e1.mpg");
+    dir.WriteFile("Shows\\Dr Who\\Season 1\\e1.mpg.txt", "title : kept\r\n");
+    dir.WriteFile("Shows\\Dr Who\\e0.mpg");
+
+    EXPECT_EQ(0, Run({"list", "--recursive", dir / "Shows"}));
+    EXPECT_EQ((std::vector<std::string>{"[    ] Dr Who\\e0.mpg", "[meta] Dr Who\\Season 1\\e1.mpg",
+                                        "2 movie files, 1 with metadata"}),
+              [&] {
+                  std::vector<std::string> lines = Messages();
+                  std::sort(lines.begin(), lines.end() - 1);
+                  return lines;
+              }());
+
+    EXPECT_EQ(0, Run({"generate", dir / "Shows", "--recursive"}));
+    EXPECT_EQ("title : kept\r\n", ReadFileBytes(dir / "Shows\\Dr Who\\Season 1\\e1.mpg.txt"));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Shows\\Dr Who\\e0.mpg.txt").find("title : Dr Who\r\n"));
+}
+
 TEST(CliArgumentsTest, OptionsStandAnywhere)
 {
     CliArguments parsed;
     std::string error;
     ASSERT_TRUE(ParseCliArguments({"--ini", "my.ini", "GENERATE", "D:\\Video", "--replace"}, parsed, error));
+    EXPECT_FALSE(parsed.recursive);
     EXPECT_EQ(CliCommand::Generate, parsed.command);
     EXPECT_EQ("D:\\Video", parsed.folder);
     EXPECT_TRUE(parsed.replace);
@@ -371,6 +393,8 @@ TEST(CliArgumentsTest, OptionsStandAnywhere)
     ASSERT_TRUE(ParseCliArguments({"list", "--", "--help"}, parsed, error));
     EXPECT_EQ(CliCommand::List, parsed.command);
     EXPECT_EQ("--help", parsed.folder);
+    ASSERT_TRUE(ParseCliArguments({"list", "--recursive", "D:\\Video"}, parsed, error));
+    EXPECT_TRUE(parsed.recursive);
 
     EXPECT_FALSE(ParseCliArguments({"generate", "a", "--ini", "x", "--ini", "y"}, parsed, error));
     EXPECT_EQ("--ini is given more than once", error);

@@ -264,3 +264,36 @@ TEST_F(GenerateRunTest, PathsBeyondMaxPathAreWrittenOrReportedWhole)
     request.folder = dir.Path() + "\\" + std::string(1100, 'x');
     EXPECT_EQ(1, RunGenerate(request, log).failed);
 }
+
+TEST_F(GenerateRunTest, EntriesInSubFoldersGetTheirFilesBesideThemAndTheirFoldersSeriesTitle)
+{
+    request.entries = {"A.mpg", "Dr Who\\Season 1\\e1.mpg", "Dr Who\\e0.avi", "Extras\\x.mkv"};
+    for (const std::string& entry : request.entries)
+        dir.WriteFile(entry);
+    dir.WriteFile("Extras\\x.mkv.txt", "mine");
+    request.metadata.movieMode = false;
+    request.metadata.seriesTitle = "Shows";
+    request.isEpisodeTicked = true;
+    request.seriesTitleText = "Shows";
+
+    const GenerateResult result = RunGenerate(request, log);
+
+    EXPECT_EQ(3, result.created);
+    EXPECT_EQ(1, result.skipped);
+    const auto firstLine = [&](const std::string& entry) {
+        const std::string text = ReadFileBytes(dir / (entry + ".txt"));
+        return text.substr(0, text.find("\r\n"));
+    };
+    EXPECT_EQ("title : Shows", firstLine("A.mpg"));
+    EXPECT_EQ("title : Dr Who", firstLine("Dr Who\\Season 1\\e1.mpg"));
+    EXPECT_EQ("title : Dr Who", firstLine("Dr Who\\e0.avi"));
+    EXPECT_EQ("mine", ReadFileBytes(dir / "Extras\\x.mkv.txt"));
+    EXPECT_NE(std::string::npos,
+              ReadFileBytes(dir / "Dr Who\\Season 1\\e1.mpg.txt").find("episodeTitle : e1\r\n"));
+    EXPECT_NE(std::string::npos, log.Text().find(Line("Creating metadata file 2 of 4: " +
+                                                      (dir / "Dr Who\\Season 1\\e1.mpg") + ".txt")));
+    // Every folder's work folder is gone again.
+    EXPECT_EQ((std::vector<std::string>{"e1.mpg", "e1.mpg.txt"}), NamesInFolder(dir / "Dr Who\\Season 1"));
+    EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt", "Dr Who", "Extras"}),
+              NamesInFolder(dir.Path()));
+}

@@ -197,3 +197,34 @@ TEST_F(SettingsTest, AFailedSaveIsShownAndLogged)
     EXPECT_EQ(MessageIcon::Error, prompt_.messages[0].icon);
     EXPECT_NE(std::string::npos, log_.Text().find("<ERROR> " + text + "\n"));
 }
+
+TEST_F(SettingsTest, TheSubFolderTickIsWrittenOnlyOnceItWasEverOn)
+{
+    // Absent: off, and a file without it stays byte for byte as it was.
+    folder_.WriteFile("reelmark.ini", kDefaultFile);
+    store_.SetDefaultSettings();
+    store_.LoadSettings();
+    EXPECT_EQ("false", store_.Values().Recursive);
+    store_.SaveSettings();
+    EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()));
+
+    const struct {
+        const char* stored;  // the key's line, if any
+        const char* read;
+        const char* saved;  // what the store writes when the tick is set so
+    } cases[] = {
+        {" Recursive=true\r\n", "true", "false"},
+        {" Recursive=TRUE\r\n", "false", "true"},
+        {" Recursive=yes\r\n", "false", "false"},
+    };
+    for (const auto& c : cases) {
+        folder_.WriteFile("reelmark.ini", kDefaultFile + std::string(c.stored));
+        store_.SetDefaultSettings();
+        store_.LoadSettings();
+        EXPECT_EQ(c.read, store_.Values().Recursive) << c.stored;
+        store_.Values().Recursive = c.saved;
+        store_.SaveSettings();
+        EXPECT_NE(std::string::npos, ReadFileBytes(Ini()).find(std::string(" Recursive=") + c.saved + "\r\n"))
+            << c.stored;
+    }
+}

@@ -17,11 +17,6 @@ void Click(CDialog& dialog, int id)
                        reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)));
 }
 
-void SetReadOnly(const std::string& path, bool readOnly)
-{
-    ::SetFileAttributesW(FilePath(path).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-}
-
 class MetadataEditor : public ::testing::Test {
 protected:
     void TearDown() override { CDialog::ModalObserver() = nullptr; }

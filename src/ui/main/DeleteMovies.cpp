@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "ui/main/ReelmarkDlg.h"
-#include "core/MovieScanner.h"
 #include "core/FileOpEngine.h"
-#include "ui/framework/Prompt.h"
+#include "core/MovieScanner.h"
 #include "resource.h"
+#include "ui/framework/Prompt.h"
+#include "ui/main/ReelmarkDlg.h"
 
 void CReelmarkDlg::OnDeleteSelected()
 {
@@ -18,9 +18,7 @@ void CReelmarkDlg::OnDeleteSelected()
     // What goes is settled here, by name: a refill or a folder switch while
     // a question is up changes nothing about it.
     const std::string folder = MovieFolder();
-    std::vector<std::string> names;
-    for (int index : movieList_.GetSelItems())
-        names.push_back(movieList_.GetText(index));
+    const std::vector<std::string> names = movieList_.SelectedEntries();
     const int count = static_cast<int>(names.size());
 
     if (ThePrompt().ShowMessage(WindowInUse(),

@@ -175,10 +175,10 @@ void CReelmarkDlg::OnEditMetadata()
 {
     // The button is enabled with exactly one movie selected; its name is
     // taken here, once.
-    const std::vector<int> selected = movieList_.GetSelItems();
+    const std::vector<std::string> selected = movieList_.SelectedEntries();
     if (selected.size() != 1)
         return;
-    const std::string name = movieList_.GetText(selected.front());
+    const std::string& name = selected.front();
     FileCommand run(*this, "Saving metadata file");
     if (run.Refused() || name.empty())
         return;

@@ -1,11 +1,20 @@
 // The movie list panel of the main window: the movie files of the current
 // folder, yellow when they already have a metadata file.
+#include "ui/main/MovieListPanel.h"
+
 #include <windows.h>
 
-#include "ui/main/ReelmarkDlg.h"
+#include <memory>
+
+#include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
+#include "core/FolderWalk.h"
 #include "core/MovieScanner.h"
 #include "platform/Text.h"
+#include "resource.h"
+#include "ui/controls/RunProgressDlg.h"
+#include "ui/framework/Dialog.h"
+#include "ui/framework/Prompt.h"
 
 namespace {
 
@@ -13,66 +22,131 @@ constexpr COLORREF kHasMetadataColor = RGB(225, 225, 51);
 constexpr COLORREF kNoMetadataColor = RGB(255, 255, 255);
 // Names longer than this take a second display line.
 constexpr size_t kLongNameLength = 40;
+constexpr int kVisibleRows = 27;
+// A walk of sub-folders that takes longer than this shows its progress.
+constexpr DWORD kProgressDelay = 300;
 
 }  // namespace
 
-void CReelmarkDlg::FillMovieList()
+void MovieListPanel::DoDataExchange(CDataExchange& dx)
 {
+    dx.Control(IDC_FILE_FILTERS, fileFilters_);
+    dx.Control(IDC_RECURSIVE, recursive_);
+    dx.Control(IDC_MOVIE_LIST, list_);
+    dx.Control(IDC_FILE_COUNT, fileCount_);
+}
+
+void MovieListPanel::Init()
+{
+    fileFilters_.SetWindowText(kMovieFileFilterText);
+    // Fixed pitch asked for too: where Courier New is missing the stand-in
+    // stays monospaced, so the file names line up as intended.
+    if (font_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
+        list_.SetFont(font_);
+    list_.ResetContent();
+    list_.SetVisibleRows(kVisibleRows);
+    list_.EnableWindow(FALSE);
+    fileCount_.SetWindowText("0");
+}
+
+void MovieListPanel::Fill()
+{
+    // A fill asked for while a walk lets messages through starts over when
+    // that walk has stopped: the movie folder may have changed meanwhile.
+    if (walking_) {
+        refillWanted_ = true;
+        return;
+    }
     CWaitCursor wait;
-    movieList_.EnableWindow(FALSE);
-    const std::string folder = MovieFolder();
+    list_.EnableWindow(FALSE);
+    const std::string folder = host_.MovieFolder();
     if (folder.empty() || fileFilters_.GetWindowText().empty())
         return;
-    // One reading of the folder tells which movies have metadata files; a
-    // walk into sub-folders asks each movie's file.
+    // One reading of each folder tells which movies have metadata files.
     std::vector<MovieListing> movies;
-    if (recursive_.GetCheck() == BST_CHECKED) {
-        std::vector<std::string> paths;
-        ListMovieFiles(folder, "*.*", true, paths);
-        for (const std::string& path : paths)
-            movies.push_back({FileNameOf(path, true), HasMetadataFile(path)});
-    } else {
+    if (!Recursive() || !ListBelow(folder, movies)) {
+        if (refillWanted_) {
+            refillWanted_ = false;
+            Fill();
+            return;
+        }
         movies = ListMoviesWithMetadata(folder);
     }
     const int n = static_cast<int>(movies.size());
 
-    movieList_.SetRedraw(FALSE);
-    movieList_.ResetContent();
+    list_.SetRedraw(FALSE);
+    list_.ResetContent();
     int lines = n;
     for (const MovieListing& movie : movies)
         lines += Widen(movie.name).size() > kLongNameLength ? 1 : 0;
-    movieList_.SetLineCount(lines);
-    movieList_.SendMessage(LB_INITSTORAGE, n, n * 64);
+    list_.SetLineCount(lines);
+    list_.SendMessage(LB_INITSTORAGE, n, n * 64);
     for (int i = 0; i < n; ++i)
-        movieList_.InsertColoredString(movies[i].name,
-                                       movies[i].hasMetadata ? kHasMetadataColor : kNoMetadataColor, i);
-    movieList_.SetRedraw(TRUE);
-    movieList_.Invalidate();
+        list_.InsertColoredString(movies[i].name,
+                                  movies[i].hasMetadata ? kHasMetadataColor : kNoMetadataColor, i);
+    list_.SetRedraw(TRUE);
+    list_.Invalidate();
     if (n > 0)
-        movieList_.EnableWindow(TRUE);
+        list_.EnableWindow(TRUE);
     const std::string count = std::to_string(n);
     fileCount_.SetWindowText(count);
-    AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.", count.c_str());
-    if (n > 0) {
-        generate_.EnableWindow(!runningCommand_);
-        clearSelect_.EnableWindow(TRUE);
-        selectAll_.EnableWindow(TRUE);
+    log_.AddLogEntry("", LogSeverity::Information, "Found %s movie files in folder directory.",
+                     count.c_str());
+    host_.MovieListFilled(n);
+}
+
+bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListing>& movies)
+{
+    // Nothing may act on the entries of the folder shown before while the
+    // walk lets messages through.
+    list_.ResetContent();
+    fileCount_.SetWindowText("0");
+    HWND window = list_.GetParent();
+    const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;
+    std::unique_ptr<CRunProgressDlg> progress;
+    const DWORD start = ::GetTickCount();
+    walking_ = true;
+    bool stopped = false;
+    movies = ListMoviesBelow(
+        folder, log_,
+        [&](const WalkedFolder& at) {
+            if (!progress && ::GetTickCount() - start >= kProgressDelay) {
+                // The progress window stands for the main window meanwhile,
+                // as a modal one would.
+                progress = std::make_unique<CRunProgressDlg>("Reading sub-folders", at.topTotal);
+                CWnd* owner = CWnd::FromHandlePermanent(WindowInUse());
+                if (windowWasEnabled)
+                    ::EnableWindow(window, FALSE);
+                progress->Open(owner ? owner : CWnd::FromHandlePermanent(window));
+            }
+            return (!progress || progress->Next(at.topDone, at.relative)) && !refillWanted_;
+        },
+        &stopped);
+    walking_ = false;
+    if (progress && windowWasEnabled)
+        ::EnableWindow(window, TRUE);
+    progress.reset();
+    if (stopped && !refillWanted_) {
+        SetRecursive(false);
+        log_.AddLogEntry("", LogSeverity::Information,
+                         "Reading the sub-folders was cancelled; the list shows the movies of %s alone.",
+                         folder.c_str());
     }
+    return !stopped;
 }
 
-void CReelmarkDlg::OnSelectAll()
+std::vector<std::string> MovieListPanel::Entries() const
 {
-    movieList_.SetSel(-1, TRUE);
-    SyncFromControls();
+    std::vector<std::string> entries;
+    for (int i = 0, n = list_.GetCount(); i < n; ++i)
+        entries.push_back(list_.GetText(i));
+    return entries;
 }
 
-void CReelmarkDlg::OnClearSelect()
+std::vector<std::string> MovieListPanel::SelectedEntries() const
 {
-    movieList_.SetSel(-1, FALSE);
-    SyncFromControls();
-}
-
-void CReelmarkDlg::OnListSelChange()
-{
-    SyncFromControls();
+    std::vector<std::string> entries;
+    for (int index : list_.GetSelItems())
+        entries.push_back(list_.GetText(index));
+    return entries;
 }

@@ -7,22 +7,21 @@
 #include <cstdarg>
 
 #include "core/GenerateRun.h"
-#include "platform/HomeFolder.h"
 #include "core/MovieScanner.h"
-#include "ui/main/OutsidePrograms.h"
-#include "ui/main/SettingsDlg.h"
+#include "core/SizeTexts.h"
 #include "core/TextFile.h"
 #include "core/WorkFolder.h"
-#include "ui/copy/CopyMoviesToFolderDlg.h"
-#include "core/SizeTexts.h"
-#include "ui/framework/Prompt.h"
+#include "platform/HomeFolder.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
+#include "ui/framework/Prompt.h"
+#include "ui/main/OutsidePrograms.h"
+#include "ui/main/SettingsDlg.h"
 
 namespace {
 
 constexpr COLORREF kToolbarKeyColor = RGB(192, 1, 0);
-constexpr COLORREF kTreeKeyColor = RGB(192, 192, 192);
 
 // Moves every child of the window down by dy pixels.
 void MoveChildrenDown(HWND parent, HWND except, int dy)
@@ -44,7 +43,9 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     : CDialog(IDD_REELMARK, parent),
       homeFolder_(HomeFolder()),
       logPath_(homeFolder_ + "\\" + kLogFileName),
-      settings_(log_, homeFolder_ + "\\" + kIniFileName)
+      settings_(log_, homeFolder_ + "\\" + kIniFileName),
+      movieList_(*this, log_),
+      folderTree_(*this, log_)
 {
     CSplashWnd::EnableSplash(true);
     splash_.versionText = kReelmarkVersion;
@@ -61,7 +62,6 @@ CReelmarkDlg::~CReelmarkDlg()
     // The window (and with it the tree's references to the records) goes first.
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
-    folderNodes_.clear();
 }
 
 int CReelmarkDlg::AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
@@ -76,14 +76,11 @@ int CReelmarkDlg::AddLogEntry(const std::string& caption, LogSeverity severity, 
 void CReelmarkDlg::DoDataExchange(CDataExchange& dx)
 {
     dx.Control(IDC_MOVIE_FOLDER, movieFolder_);
-    dx.Control(IDC_FILE_FILTERS, fileFilters_);
     dx.Control(IDC_SERIES_TITLE, seriesTitle_);
     dx.Control(IDC_SERIES_ID, seriesId_);
     dx.Control(IDC_PREVIEW, preview_);
     dx.Control(IDC_DESCRIPTION, description_);
-    dx.Control(IDC_RECURSIVE, recursive_);
-    dx.Control(IDC_MOVIE_LIST, movieList_);
-    dx.Control(IDC_FILE_COUNT, fileCount_);
+    movieList_.DoDataExchange(dx);
     dx.Control(IDC_SERIES_TYPE, seriesType_);
     dx.Control(IDC_MPAA_RATING, mpaaRating_);
     dx.Control(IDC_TV_RATING, tvRating_);
@@ -95,7 +92,7 @@ void CReelmarkDlg::DoDataExchange(CDataExchange& dx)
     dx.Control(IDC_CLEAR_SELECT, clearSelect_);
     dx.Control(IDC_SELECT_ALL, selectAll_);
     dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
-    dx.Control(IDC_FOLDER_TREE, folderTree_);
+    folderTree_.DoDataExchange(dx);
     dx.Control(IDC_DELETE_SELECTED, deleteSelected_);
 }
 
@@ -120,6 +117,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnControl(CBN_SELCHANGE, IDC_STAR_RATING, &D::OnStarRatingChange),
         OnControl(CBN_SELCHANGE, IDC_TV_RATING, &D::OnTvRatingChange),
         OnControl(EN_CHANGE, IDC_DESCRIPTION, &D::OnDescriptionChange),
+        OnCommand(IDC_RECURSIVE, &D::OnRecursiveClick),
         OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
         OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
@@ -175,29 +173,17 @@ BOOL CReelmarkDlg::OnInitDialog()
     selectAll_.EnableWindow(FALSE);
     editMeta_.EnableWindow(FALSE);
 
-    treeImages_.Create(20, 20, ILC_COLOR32 | ILC_MASK, 0, 0);
-    CBitmap strip;
-    if (strip.LoadBitmap(IDB_FOLDER_TREE))
-        treeImages_.Add(strip, kTreeKeyColor);
-    folderTree_.SetImageList(treeImages_, TVSIL_NORMAL);
+    folderTree_.LoadImages();
 
     helpFiles_ = WriteHelpFiles(log_, homeFolder_);
     settings_.LoadSettings();
     FillControlsFromSettings();
-    recursive_.SetCheck(BST_UNCHECKED);
-
-    // Fixed pitch asked for too: where Courier New is missing the stand-in
-    // stays monospaced, so the file names line up as intended.
-    if (listFont_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
-        movieList_.SetFont(listFont_);
-    movieList_.ResetContent();
-    movieList_.SetVisibleRows(27);
-    movieList_.EnableWindow(FALSE);
-    fileCount_.SetWindowText("0");
+    movieList_.Init();
+    movieList_.SetRecursive(CurrentSettings().Recursive == "true");
 
     movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
     RefreshPreview();
-    ReadTreeAhead();
+    folderTree_.ReadAhead();
     FillMovieList();
     OnStarRatingChange();
     RebuildTree();
@@ -227,7 +213,6 @@ void CReelmarkDlg::FillControlsFromSettings()
 {
     const Settings& s = CurrentSettings();
     movieFolder_.SetWindowText(s.TargetDir);
-    fileFilters_.SetWindowText(kMovieFileFilterText);
     seriesTitle_.SetWindowText(s.SeriesTitle);
     seriesId_.SetWindowText(s.SeriesID);
     SetDescriptionText(s.SeriesDesc);
@@ -259,7 +244,7 @@ void CReelmarkDlg::SwitchFolder(const std::string& path, bool rebuildTree)
     // The old tree shows another parent's folders: its node of the same name
     // must not be acted on (and warn about its counts) before the rebuild.
     if (rebuildTree)
-        ClearTree();
+        folderTree_.Clear();
     SeriesTitleFromFolder();
     if (rebuildTree)
         RebuildTree();
@@ -306,8 +291,7 @@ void CReelmarkDlg::OnGenerate()
         return;
     GenerateRequest request;
     request.folder = MovieFolder();
-    for (int i = 0, n = movieList_.GetCount(); i < n; ++i)
-        request.entries.push_back(movieList_.GetText(i));
+    request.entries = movieList_.Entries();
     request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
     request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
     request.seriesTitleText = seriesTitle_.GetWindowText();
@@ -326,6 +310,48 @@ void CReelmarkDlg::OnGenerate()
     const GenerateResult result = RunGenerate(request, log_);
     if (!result.refused)
         OnResetTree();
+}
+
+void CReelmarkDlg::OnResetTree()
+{
+    movieFolder_.SetWindowText(CurrentSettings().TargetDir);
+    FillMovieList();
+    SeriesTitleFromFolder();
+    RebuildTree();
+}
+
+void CReelmarkDlg::OnSelectAll()
+{
+    movieList_.SelectAll(true);
+    SyncFromControls();
+}
+
+void CReelmarkDlg::OnClearSelect()
+{
+    movieList_.SelectAll(false);
+    SyncFromControls();
+}
+
+void CReelmarkDlg::OnListSelChange()
+{
+    SyncFromControls();
+}
+
+void CReelmarkDlg::OnRecursiveClick()
+{
+    FillMovieList();
+    SyncFromControls();
+}
+
+void CReelmarkDlg::MovieListFilled(int count)
+{
+    // A cancelled walk clears the tick: the settings follow the box.
+    CurrentSettings().Recursive = movieList_.Recursive() ? "true" : "false";
+    if (count == 0)
+        return;
+    generate_.EnableWindow(!runningCommand_);
+    clearSelect_.EnableWindow(TRUE);
+    selectAll_.EnableWindow(TRUE);
 }
 
 void CReelmarkDlg::ShowFileCommandRunning(bool running)
@@ -413,6 +439,6 @@ void CReelmarkDlg::OnClose()
             FormatText("Could not save the log: %s\n%s", logPath_.c_str(), SystemErrorText(error).c_str()),
             "Log Not Saved", MB_OK | MB_ICONERROR);
     statusLog_.reset();
-    ClearTree();
+    folderTree_.Clear();
     EndDialog(IDCANCEL);
 }

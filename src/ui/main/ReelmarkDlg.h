@@ -4,31 +4,29 @@
 // command table.
 #include <windows.h>
 
-#include <future>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/main/FileCommand.h"
-#include "ui/main/HelpFiles.h"
+#include "core/ActivityLog.h"
+#include "core/CopyListEntry.h"
 #include "core/MetadataFormat.h"
 #include "core/Settings.h"
-#include "core/ActivityLog.h"
-#include "core/FolderNode.h"
-#include "ui/controls/ColorListBox.h"
-#include "ui/controls/FontFallback.h"
 #include "ui/controls/SplashWnd.h"
 #include "ui/controls/StatusLogDlg.h"
-#include "core/CopyListEntry.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/Gdi.h"
 #include "ui/framework/ToolBar.h"
+#include "ui/main/FileCommand.h"
+#include "ui/main/FolderTreePanel.h"
+#include "ui/main/HelpFiles.h"
+#include "ui/main/MovieListPanel.h"
 
 // The program's version, shown in the title and the about box.
 #include "core/Version.h"
 
-class CReelmarkDlg : public CDialog {
+class CReelmarkDlg : public CDialog, private FolderTreeHost, private MovieListHost {
     friend class FileCommand;
 
 public:
@@ -43,7 +41,7 @@ public:
     Settings& CurrentSettings() { return settings_.Values(); }
 
     // The one way the current movie folder changes.
-    void SwitchFolder(const std::string& path, bool rebuildTree);
+    void SwitchFolder(const std::string& path, bool rebuildTree) override;
 
     // Template panel.
     void SyncFromControls();
@@ -55,14 +53,9 @@ public:
     const std::string& MetadataText() const { return metadataText_; }
 
     // Movie list and folder tree panels.
-    void FillMovieList();
-    void RebuildTree();
-    // Starts reading the movie folder's siblings on a thread of its own, for
-    // the next RebuildTree (the start reads them while the list fills).
-    void ReadTreeAhead();
-    void ClearTree();
-    void AddFolderNode(std::unique_ptr<FolderNode> node);
-    void SelectFolderNode(const std::string& folderName);
+    void FillMovieList() { movieList_.Fill(); }
+    void RebuildTree() { folderTree_.Rebuild(); }
+    void SelectFolderNode(const std::string& folderName) { folderTree_.SelectNode(folderName); }
     void OnResetTree();
 
     // Commands.
@@ -92,7 +85,7 @@ public:
     }
 
     // The folder shown in the Movie Folder field.
-    std::string MovieFolder() const { return GetDlgItemText(1003); }
+    std::string MovieFolder() const override { return GetDlgItemText(1003); }
     bool MovieMode() const { return movieMode_; }
     const CToolBar& ToolBar() const { return toolBar_; }
     CStatusLogDlg* StatusLog() { return statusLog_.get(); }
@@ -114,8 +107,8 @@ private:
     LRESULT OnPaintMessage(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnHelpMessage(WPARAM, LPARAM);
-    LRESULT OnTreeSelChanged(NMHDR* header);
-    LRESULT OnTreeCustomDraw(NMHDR* header);
+    LRESULT OnTreeSelChanged(NMHDR* header) { return folderTree_.OnSelChanged(header); }
+    LRESULT OnTreeCustomDraw(NMHDR* header) { return folderTree_.OnCustomDraw(header); }
     void OnExit();
     void OnSeriesTypeChange();
     void OnStarRatingChange();
@@ -127,9 +120,11 @@ private:
     void OnSelectAll();
     void OnClearSelect();
     void OnListSelChange();
+    void OnRecursiveClick();
     void OnDescriptionChange() {}
 
     void OnClose();
+    void MovieListFilled(int count) override;
     // Greys (or gives back) the commands that change files while one runs.
     void ShowFileCommandRunning(bool running);
     bool CreateToolBar();
@@ -143,16 +138,11 @@ private:
     CSplashWnd splash_;
     CMenu menu_;
     CToolBar toolBar_;
-    CImageList treeImages_;
     CEdit movieFolder_;
-    CEdit fileFilters_;
     CEdit seriesTitle_;
     CEdit seriesId_;
     CRichEditCtrl preview_;
     CRichEditCtrl description_;
-    CButton recursive_;
-    CColorListBox movieList_;
-    CEdit fileCount_;
     CComboBox seriesType_;
     CComboBox mpaaRating_;
     CComboBox tvRating_;
@@ -160,14 +150,11 @@ private:
     CButton generate_;
     CButton editMeta_;
     CButton isEpisode_;
-    CFont listFont_;
     CButton starPicture_;
     CBitmap starBitmap_;
     CButton clearSelect_;
     CButton selectAll_;
     CButton replaceExisting_;
-    CTreeCtrl folderTree_;
-    CFontFallback treeFonts_;
     CButton deleteSelected_;
 
     // The folder of the settings, the log and the help files, and the log's
@@ -181,13 +168,11 @@ private:
     std::string metadataText_;
     std::string metadataPath_;
     bool movieMode_ = true;
-    HTREEITEM rootItem_ = nullptr;
-    std::vector<std::unique_ptr<FolderNode>> folderNodes_;
-    std::pair<std::string, std::future<std::vector<FolderNode>>> treeAhead_;
+    MovieListPanel movieList_;
+    FolderTreePanel folderTree_;
     bool closing_ = false;
     FileCommand* runningCommand_ = nullptr;
     bool closeAfterRun_ = false;
-    bool clearingTree_ = false;
     std::vector<CopyListEntry> copyList_;
     int copyOverwriteFlag_ = 0;
 };

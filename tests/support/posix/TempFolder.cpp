@@ -81,6 +81,11 @@ void AgeFile(const std::string& path)
     ASSERT_FALSE(error) << path;
 }
 
+bool MakeFolderLink(const std::string& link, const std::string& target)
+{
+    return ::symlink(target.c_str(), link.c_str()) == 0;
+}
+
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 {
     previous_ = fs::current_path().string();

@@ -22,7 +22,10 @@ void RemoveTree(const std::string& path)
                 continue;
             const std::string child = path + "\\" + name;
             SetFileAttributesW(FilePath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            // A link goes by itself: what it leads to is no part of the tree.
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                RemoveDirectoryW(FilePath(child).c_str());
+            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(child);
             else
                 DeleteFileW(FilePath(child).c_str());
@@ -135,6 +138,11 @@ void AgeFile(const std::string& path)
     FILETIME earlier = {time.LowPart, time.HighPart};
     SetFileTime(file, nullptr, nullptr, &earlier);
     CloseHandle(file);
+}
+
+bool MakeFolderLink(const std::string& link, const std::string& target)
+{
+    return CreateSymbolicLinkW(FilePath(link).c_str(), FilePath(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
 }
 
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)

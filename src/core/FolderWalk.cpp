@@ -1,0 +1,140 @@
+#include "core/FolderWalk.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/ActivityLog.h"
+#include "core/WorkFolder.h"
+#include "platform/Text.h"
+
+namespace {
+
+bool EqualsIgnoringAsciiCase(const std::string& text, size_t from, size_t length, const char* word)
+{
+    for (size_t i = 0; i < length; ++i) {
+        if (word[i] == '\0' ||
+            std::tolower(static_cast<unsigned char>(text[from + i])) != static_cast<unsigned char>(word[i]))
+            return false;
+    }
+    return word[length] == '\0';
+}
+
+bool AllDigits(const std::string& text, size_t from)
+{
+    if (from >= text.size())
+        return false;
+    for (size_t i = from; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+std::string Join(const std::string& relative, const std::string& name)
+{
+    return relative.empty() ? name : relative + kSeparator + name;
+}
+
+// The last name of a relative path.
+std::string LastName(const std::string& relative)
+{
+    const size_t last = relative.rfind(kSeparator);
+    return last == std::string::npos ? relative : relative.substr(last + 1);
+}
+
+struct PendingFolder {
+    std::string relative;
+    int topDone;
+};
+
+}  // namespace
+
+bool WalkEntersFolder(const FolderEntry& entry)
+{
+    return entry.isFolder && !entry.isLink && entry.name != kWorkFolderName;
+}
+
+bool IsSeasonFolderName(const std::string& name)
+{
+    if (EqualsIgnoringAsciiCase(name, 0, name.size(), "specials"))
+        return true;
+    for (const char* word : {"season", "series"}) {
+        const size_t length = std::char_traits<char>::length(word);
+        if (name.size() <= length || !EqualsIgnoringAsciiCase(name, 0, length, word))
+            continue;
+        const bool separated = name[length] == ' ' || name[length] == '_';
+        return AllDigits(name, separated ? length + 1 : length);
+    }
+    return name.size() > 1 && (name[0] == 'S' || name[0] == 's') && AllDigits(name, 1);
+}
+
+std::string RelativeFolderOf(const std::string& relativePath)
+{
+    const size_t last = relativePath.rfind(kSeparator);
+    return last == std::string::npos ? std::string() : relativePath.substr(0, last);
+}
+
+std::string SeriesTitleOfFolder(const std::string& relativeFolder, const std::string& topTitle)
+{
+    if (relativeFolder.empty())
+        return topTitle;
+    const std::string name = LastName(relativeFolder);
+    if (!IsSeasonFolderName(name))
+        return name;
+    // Only the folder right above counts: a season folder inside a season
+    // folder takes that one's name.
+    const std::string parent = RelativeFolderOf(relativeFolder);
+    const std::string above = parent.empty() ? topTitle : LastName(parent);
+    return above.empty() ? name : above;
+}
+
+bool WalkFolderTree(const std::string& folder, ActivityLog& log,
+                    const std::function<bool(const WalkedFolder&)>& visit)
+{
+    const std::string root = StripTrailingSeparator(folder);
+    std::vector<PendingFolder> pending = {{std::string(), 0}};
+    int topTotal = 0;
+    while (!pending.empty()) {
+        const PendingFolder at = std::move(pending.back());
+        pending.pop_back();
+        const std::string path = at.relative.empty() ? folder : root + kSeparator + at.relative;
+        const FolderIndex index(path);
+        if (index.ReadError() != 0) {
+            log.AddLogEntry("", LogSeverity::Warning, "Could not read folder (skipped): %s\n%s", path.c_str(),
+                            SystemErrorLine(index.ReadError()).c_str());
+            continue;
+        }
+        // Sub-folders go on the stack last first, so the first is read next.
+        const size_t mark = pending.size();
+        for (const FolderEntry& entry : index.Entries()) {
+            if (WalkEntersFolder(entry))
+                pending.push_back({Join(at.relative, entry.name), at.topDone});
+        }
+        if (at.relative.empty()) {
+            topTotal = static_cast<int>(pending.size() - mark);
+            for (size_t i = mark; i < pending.size(); ++i)
+                pending[i].topDone = static_cast<int>(i - mark);
+        }
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(mark), pending.end());
+        if (!visit({at.relative, index, at.topDone, topTotal}))
+            return false;
+    }
+    return true;
+}
+
+std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog& log,
+                                          const std::function<bool(const WalkedFolder&)>& keepGoing,
+                                          bool* stopped)
+{
+    std::vector<MovieListing> movies;
+    const bool finished = WalkFolderTree(folder, log, [&](const WalkedFolder& walked) {
+        if (keepGoing && !keepGoing(walked))
+            return false;
+        for (MovieListing& movie : MoviesIn(walked.index))
+            movies.push_back({Join(walked.relative, movie.name), movie.hasMetadata});
+        return true;
+    });
+    if (stopped)
+        *stopped = !finished;
+    return movies;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The movie folder and every folder below it, for the sub-folder view of the
+// movie list, its Generate and reelmark-cli's --recursive. One pass: each
+// folder is read once (a FolderIndex, which also tells which movies have
+// metadata files); nothing is asked name by name.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/FolderIndex.h"
+
+class ActivityLog;
+
+// Whether the walk goes into this entry of a folder: a folder that is no
+// link (a junction or symbolic link may lead back up the tree, into a loop,
+// or to another disk) and not the program's own work folder.
+bool WalkEntersFolder(const FolderEntry& entry);
+
+// Whether a folder's name marks a part of a series rather than a series:
+// "Season N", "Series N" (a space, an underscore or nothing before the
+// number), "SN" (S01, s3) and "Specials", letter case ignored, N of ASCII
+// digits only. "Season 1 (2005)", "S01E02" and "Seasons" are series names.
+bool IsSeasonFolderName(const std::string& name);
+
+// The series title of the movies in the folder at relativeFolder below the
+// movie folder ("" for the movie folder itself, whose title is topTitle,
+// the Series Title the user sees): the folder's own name, or for a season
+// folder the name of the folder above it (topTitle when that is the movie
+// folder). A season folder with no named folder above it (under a drive
+// root) keeps its own name.
+std::string SeriesTitleOfFolder(const std::string& relativeFolder, const std::string& topTitle);
+
+// One folder the walk has read.
+struct WalkedFolder {
+    std::string relative;  // below the movie folder ("" for the movie folder itself)
+    const FolderIndex& index;
+    // Progress over the movie folder's own sub-folders: the walk is in
+    // number `topDone` (from 0) of `topTotal`.
+    int topDone;
+    int topTotal;
+};
+
+// Visits the folder and every folder below it, a folder before its
+// sub-folders and these in the order of its listing (depth first). A
+// sub-folder that cannot be read is logged and skipped. visit returns false
+// to stop the walk; the result is false then.
+bool WalkFolderTree(const std::string& folder, ActivityLog& log,
+                    const std::function<bool(const WalkedFolder&)>& visit);
+
+// The movie files of the folder and of every folder below it, each as its
+// path relative to the folder, with whether it has a metadata file. keepGoing
+// (when given) is asked at every folder; false stops the walk and the result
+// is what was found until then, with stopped set.
+std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog& log,
+                                          const std::function<bool(const WalkedFolder&)>& keepGoing = nullptr,
+                                          bool* stopped = nullptr);
+
+// "Dr Who\Season 1\a.mpg" -> "Dr Who\Season 1"; "" for a bare name.
+std::string RelativeFolderOf(const std::string& relativePath);

@@ -1,0 +1,65 @@
+#pragma once
+// The movie list panel of the main window: the movie files of the current
+// folder, yellow when they already have a metadata file, with their count.
+#include <string>
+#include <vector>
+
+#include "core/FolderIndex.h"
+#include "ui/controls/ColorListBox.h"
+#include "ui/framework/Controls.h"
+#include "ui/framework/Gdi.h"
+
+class ActivityLog;
+class CDataExchange;
+
+// What the list needs from the window it sits in.
+class MovieListHost {
+public:
+    // The folder shown in the Movie Folder field.
+    virtual std::string MovieFolder() const = 0;
+    // The list was filled anew with that many entries.
+    virtual void MovieListFilled(int count) = 0;
+
+protected:
+    ~MovieListHost() = default;
+};
+
+class MovieListPanel {
+public:
+    MovieListPanel(MovieListHost& host, ActivityLog& log) : host_(host), log_(log) {}
+
+    void DoDataExchange(CDataExchange& dx);
+    // The list's font, its filter text and an empty list (once, when the
+    // window is made).
+    void Init();
+    // Fills the list with the movie files of the movie folder, and with the
+    // sub-folder tick also those of every folder below it, each as its path
+    // from the movie folder. A long walk shows its progress and can be
+    // cancelled: the list then shows the movie folder alone, tick cleared.
+    void Fill();
+    bool Recursive() const { return recursive_.GetCheck() == BST_CHECKED; }
+    void SetRecursive(bool on) { recursive_.SetCheck(on ? BST_CHECKED : BST_UNCHECKED); }
+
+    int GetCount() const { return list_.GetCount(); }
+    int GetSelCount() const { return list_.GetSelCount(); }
+    // The entries' texts, all of them or the selected ones, in list order.
+    std::vector<std::string> Entries() const;
+    std::vector<std::string> SelectedEntries() const;
+    // Selects every entry, or none.
+    void SelectAll(bool select) { list_.SetSel(-1, select ? TRUE : FALSE); }
+
+private:
+    // The movies of the folder and below, walked with a progress window
+    // once the walk takes a while; false when the walk was stopped.
+    bool ListBelow(const std::string& folder, std::vector<MovieListing>& movies);
+
+    MovieListHost& host_;
+    ActivityLog& log_;
+    CEdit fileFilters_;
+    CButton recursive_;
+    CColorListBox list_;
+    CEdit fileCount_;
+    CFont font_;
+    bool walking_ = false;
+    bool refillWanted_ = false;  // a fill came while the walk let messages through
+};

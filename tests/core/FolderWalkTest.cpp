@@ -1,0 +1,174 @@
+// The walk below the movie folder: which names are season folders, the
+// series title each folder gives, which entries the walk enters, and walks
+// over real trees with a link back up and a folder that cannot be read.
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "core/ActivityLog.h"
+#include "core/FolderWalk.h"
+#include "core/WorkFolder.h"
+#include "platform/Text.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempFolder.h"
+
+TEST(FolderWalk, SeasonFolderNames)
+{
+    const struct {
+        const char* name;
+        bool season;
+    } cases[] = {
+        {"Season 1", true},
+        {"Season 01", true},
+        {"season_2", true},
+        {"Season3", true},
+        {"SERIES 12", true},
+        {"S01", true},
+        {"s3", true},
+        {"Specials", true},
+        {"specials", true},
+        {"Season", false},
+        {"Season ", false},
+        {"Season 1 (2005)", false},
+        {"Seasons", false},
+        {"S01E02", false},
+        {"S", false},
+        {"Sx1", false},
+        {"Dr Who", false},
+        {"Season  1", false},
+        {"Season \xd9\xa1", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.season, IsSeasonFolderName(c.name)) << c.name;
+}
+
+TEST(FolderWalk, SeriesTitleOfEachFolder)
+{
+    const struct {
+        const char* relative;
+        const char* top;
+        const char* title;
+    } cases[] = {
+        {"", "Shows", "Shows"},  // the movie folder: the Series Title as the user left it
+        {"Dr Who", "Shows", "Dr Who"},
+        {"Dr Who\\Season 1", "Shows", "Dr Who"},
+        {"Dr Who\\Specials", "Shows", "Dr Who"},
+        {"Season 2", "Dr Who", "Dr Who"},           // a season folder right in the movie folder
+        {"Season 2", "", "Season 2"},               // ... of a drive root, which has no name
+        {"A\\Season 2\\S01", "Shows", "Season 2"},  // only the folder right above counts
+        {"Dr Who\\Extras", "Shows", "Extras"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.title, SeriesTitleOfFolder(c.relative, c.top)) << c.relative;
+}
+
+TEST(FolderWalk, EntersFoldersButNoLinksNorItsWorkFolder)
+{
+    FolderEntry file{"a.mpg"};
+    FolderEntry folder{"Season 1", true};
+    FolderEntry link{"loop", true};
+    link.isLink = true;
+    FolderEntry work{kWorkFolderName, true};
+    EXPECT_FALSE(WalkEntersFolder(file));
+    EXPECT_TRUE(WalkEntersFolder(folder));
+    EXPECT_FALSE(WalkEntersFolder(link));
+    EXPECT_FALSE(WalkEntersFolder(work));
+}
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FolderWalkTree : public ::testing::Test {
+protected:
+    FolderWalkTree()
+    {
+        dir.WriteFile("top.mpg");
+        dir.WriteFile("top.mpg.txt", "title : top\r\n");
+        dir.WriteFile("Dr Who\\Season 1\\e1.mpg");
+        dir.WriteFile("Dr Who\\Season 1\\e1.mpg.txt", "");  // empty: counts as none
+        dir.WriteFile("Dr Who\\Season 1\\notes.txt");
+        dir.WriteFile("Dr Who\\Season 2\\e2.avi");
+        dir.WriteFile("Dr Who\\Season 2\\e2.avi.txt", "title : e2\r\n");
+        dir.WriteFile(std::string(kWorkFolderName) + "\\leftover.mpg");
+        dir.MakeFolder("Empty");
+    }
+
+    std::vector<std::string> Listed(std::vector<MovieListing> movies) const
+    {
+        std::vector<std::string> lines;
+        for (const MovieListing& movie : movies)
+            lines.push_back((movie.hasMetadata ? "[meta] " : "") + movie.name);
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+
+    TempFolder dir;
+    ScriptedMessages prompt;
+    ActivityLog log;
+};
+
+}  // namespace
+
+TEST_F(FolderWalkTree, ListsEveryFolderOnceWithPathsFromTheMovieFolder)
+{
+    const std::vector<std::string> expected = {"Dr Who\\Season 1\\e1.mpg", "[meta] Dr Who\\Season 2\\e2.avi",
+                                               "[meta] top.mpg"};
+    EXPECT_EQ(expected, Listed(ListMoviesBelow(dir.Path(), log)));
+    EXPECT_EQ(expected, Listed(ListMoviesBelow(dir.Path() + "\\", log)));
+    EXPECT_EQ("", log.Text());
+
+    // A folder comes before its sub-folders, and each is read once.
+    std::vector<std::string> order;
+    WalkFolderTree(dir.Path(), log, [&](const WalkedFolder& at) {
+        order.push_back(at.relative);
+        return true;
+    });
+    ASSERT_EQ(5u, order.size());
+    EXPECT_EQ("", order[0]);
+    const auto position = [&](const std::string& relative) {
+        return std::find(order.begin(), order.end(), relative) - order.begin();
+    };
+    EXPECT_LT(position("Dr Who"), position("Dr Who\\Season 1"));
+    EXPECT_LT(position("Dr Who"), position("Dr Who\\Season 2"));
+    EXPECT_LT(position("Empty"), 5);
+}
+
+TEST_F(FolderWalkTree, ALinkBackUpTheTreeIsNotFollowed)
+{
+    if (!MakeFolderLink(dir / "Dr Who\\Season 1\\back to top", dir.Path()))
+        GTEST_SKIP() << "no symbolic links here";
+    EXPECT_EQ(3u, ListMoviesBelow(dir.Path(), log).size());
+}
+
+TEST_F(FolderWalkTree, AFolderThatCannotBeReadIsLoggedAndSkipped)
+{
+    // Gone between the reading of its parent and its own: the walk goes on
+    // with the others.
+    bool stopped = true;
+    const std::vector<MovieListing> movies = ListMoviesBelow(
+        dir.Path(), log,
+        [&](const WalkedFolder& at) {
+            if (at.relative == "Dr Who")
+                fs::rename(fs::u8path(dir / "Dr Who\\Season 2"), fs::u8path(dir / "Moved away"));
+            return true;
+        },
+        &stopped);
+
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(2u, movies.size());
+    EXPECT_NE(std::string::npos,
+              log.Text().find("Could not read folder (skipped): " + (dir / "Dr Who\\Season 2")))
+        << log.Text();
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(FolderWalkTree, KeepGoingStopsTheWalkWithWhatWasFound)
+{
+    bool stopped = false;
+    const std::vector<MovieListing> movies = ListMoviesBelow(
+        dir.Path(), log, [](const WalkedFolder& at) { return at.relative.empty(); }, &stopped);
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(std::vector<std::string>{"[meta] top.mpg"}, Listed(movies));
+}
