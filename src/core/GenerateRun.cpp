@@ -91,7 +91,8 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             ++result.skipped;
         };
         const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
-        const std::string movieFolder = relativeFolder.empty() ? folder : folder + "\\" + relativeFolder;
+        const std::string movieFolder =
+            relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
         if (movieFolder != at->Path()) {
             at.reset();  // its work folder goes before the next one is made
             at = std::make_unique<EntryFolder>(movieFolder,

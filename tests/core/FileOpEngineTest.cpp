@@ -9,6 +9,7 @@
 
 #include "core/FileOpEngine.h"
 #include "core/TextFile.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
@@ -393,7 +394,8 @@ TEST(FileOpEngineRefusal, NeverDeletesOrCopiesFromAnEmptyRelativeRootOrKeptPath)
         {"Z:", "Z: is not a full path."},
         {"\\\\server\\share\\", "\\\\server\\share\\ is the root of a drive."},
         {"\\\\?\\C:\\", "\\\\?\\C:\\ is the root of a drive."},
-        {Upper(temp / "Movies") + "\\", Upper(temp / "Movies") + "\\ is the movie folder itself."},
+        {Upper(temp / "Movies") + kSeparator,
+         Upper(temp / "Movies") + kSeparator + " is the movie folder itself."},
     };
     for (const auto& path : refused) {
         CFileOpEngine engine;

@@ -9,6 +9,7 @@
 #include "core/ActivityLog.h"
 #include "core/FolderWalk.h"
 #include "core/WorkFolder.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
@@ -60,7 +61,7 @@ TEST(FolderWalk, SeriesTitleOfEachFolder)
         {"Dr Who\\Extras", "Shows", "Extras"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.title, SeriesTitleOfFolder(c.relative, c.top)) << c.relative;
+        EXPECT_EQ(c.title, SeriesTitleOfFolder(NativePath(c.relative), c.top)) << c.relative;
 }
 
 TEST(FolderWalk, EntersFoldersButNoLinksNorItsWorkFolder)
@@ -91,7 +92,7 @@ protected:
         dir.WriteFile("Dr Who\\Season 1\\notes.txt");
         dir.WriteFile("Dr Who\\Season 2\\e2.avi");
         dir.WriteFile("Dr Who\\Season 2\\e2.avi.txt", "title : e2\r\n");
-        dir.WriteFile(std::string(kWorkFolderName) + "\\leftover.mpg");
+        dir.WriteFile(std::string(kWorkFolderName) + kSeparator + "leftover.mpg");
         dir.MakeFolder("Empty");
     }
 
@@ -113,10 +114,11 @@ protected:
 
 TEST_F(FolderWalkTree, ListsEveryFolderOnceWithPathsFromTheMovieFolder)
 {
-    const std::vector<std::string> expected = {"Dr Who\\Season 1\\e1.mpg", "[meta] Dr Who\\Season 2\\e2.avi",
+    const std::vector<std::string> expected = {NativePath("Dr Who\\Season 1\\e1.mpg"),
+                                               NativePath("[meta] Dr Who\\Season 2\\e2.avi"),
                                                "[meta] top.mpg"};
     EXPECT_EQ(expected, Listed(ListMoviesBelow(dir.Path(), log)));
-    EXPECT_EQ(expected, Listed(ListMoviesBelow(dir.Path() + "\\", log)));
+    EXPECT_EQ(expected, Listed(ListMoviesBelow(dir.Path() + kSeparator, log)));
     EXPECT_EQ("", log.Text());
 
     // A folder comes before its sub-folders, and each is read once.
@@ -130,8 +132,8 @@ TEST_F(FolderWalkTree, ListsEveryFolderOnceWithPathsFromTheMovieFolder)
     const auto position = [&](const std::string& relative) {
         return std::find(order.begin(), order.end(), relative) - order.begin();
     };
-    EXPECT_LT(position("Dr Who"), position("Dr Who\\Season 1"));
-    EXPECT_LT(position("Dr Who"), position("Dr Who\\Season 2"));
+    EXPECT_LT(position("Dr Who"), position(NativePath("Dr Who\\Season 1")));
+    EXPECT_LT(position("Dr Who"), position(NativePath("Dr Who\\Season 2")));
     EXPECT_LT(position("Empty"), 5);
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/LongPathFolder.h"
 #include "core/MovieScanner.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
 
@@ -22,45 +23,45 @@ std::vector<std::string> Sorted(std::vector<std::string> items)
 
 TEST(IsMovieFile, JudgesTheFileNamesExtensionByPrefixInAnyCase)
 {
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpg"));
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\Clip.MPG"));
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.Mp4"));
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpeg2"));
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.mpg2"));
-    EXPECT_TRUE(IsMovieFile("C:\\Films\\clip.tsx"));
-    EXPECT_FALSE(IsMovieFile("C:\\Films\\clip.mpg.txt"));
-    EXPECT_FALSE(IsMovieFile("C:\\Films\\clip.mp"));
-    EXPECT_FALSE(IsMovieFile("C:\\Films\\mpg"));
+    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpg")));
+    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\Clip.MPG")));
+    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.Mp4")));
+    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpeg2")));
+    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpg2")));
+    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.tsx")));
+    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\clip.mpg.txt")));
+    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\clip.mp")));
+    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\mpg")));
     // A dot in a folder name does not make a name without one a movie.
-    EXPECT_FALSE(IsMovieFile("C:\\Films.mov\\trailer"));
+    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films.mov\\trailer")));
     EXPECT_FALSE(IsMovieFile(""));
 }
 
 TEST(PathHelpers, SplitPathsAsTheirCallersExpect)
 {
-    EXPECT_EQ("Holiday.mpg", FileNameOf("D:\\Films\\Holiday.mpg", true));
-    EXPECT_EQ("Holiday.2012", FileNameOf("D:\\Films\\Holiday.2012.mpg", false));
-    EXPECT_EQ("noext", FileNameOf("D:\\Films\\noext", false));
-    EXPECT_EQ("", FileNameOf("D:\\Films\\.mpg", false));
+    EXPECT_EQ("Holiday.mpg", FileNameOf(NativePath("D:\\Films\\Holiday.mpg"), true));
+    EXPECT_EQ("Holiday.2012", FileNameOf(NativePath("D:\\Films\\Holiday.2012.mpg"), false));
+    EXPECT_EQ("noext", FileNameOf(NativePath("D:\\Films\\noext"), false));
+    EXPECT_EQ("", FileNameOf(NativePath("D:\\Films\\.mpg"), false));
 
-    EXPECT_EQ("C:\\Movies", ParentFolderOf("C:\\Movies\\Drama"));
-    EXPECT_EQ("C:", ParentFolderOf("C:\\Movies"));
-    EXPECT_EQ("C:\\Movies", ParentFolderOf("C:\\Movies\\"));
+    EXPECT_EQ(NativePath("C:\\Movies"), ParentFolderOf(NativePath("C:\\Movies\\Drama")));
+    EXPECT_EQ("C:", ParentFolderOf(NativePath("C:\\Movies")));
+    EXPECT_EQ(NativePath("C:\\Movies"), ParentFolderOf(NativePath("C:\\Movies\\")));
     EXPECT_EQ("bare", ParentFolderOf("bare"));
 
     EXPECT_EQ(".mpg", ExtensionOf("a.b.mpg"));
-    EXPECT_EQ(".mov\\trailer", ExtensionOf("C:\\Films.mov\\trailer"));
+    EXPECT_EQ(NativePath(".mov\\trailer"), ExtensionOf(NativePath("C:\\Films.mov\\trailer")));
 
     EXPECT_EQ("", StripTrailingSeparator(""));
-    EXPECT_EQ("C:\\Films", StripTrailingSeparator("C:\\Films\\"));
-    EXPECT_EQ("C:\\Films\\", StripTrailingSeparator("C:\\Films\\\\"));
+    EXPECT_EQ(NativePath("C:\\Films"), StripTrailingSeparator(NativePath("C:\\Films\\")));
+    EXPECT_EQ(NativePath("C:\\Films\\"), StripTrailingSeparator(NativePath("C:\\Films\\\\")));
 
-    EXPECT_EQ("Drama", LastPathComponent("C:\\Movies\\Drama"));
-    EXPECT_EQ("Drama", LastPathComponent("C:\\Movies\\Drama\\"));
+    EXPECT_EQ("Drama", LastPathComponent(NativePath("C:\\Movies\\Drama")));
+    EXPECT_EQ("Drama", LastPathComponent(NativePath("C:\\Movies\\Drama\\")));
     EXPECT_EQ("", LastPathComponent("Drama"));
 
     EXPECT_EQ("", AddTrailingSeparator(""));
-    EXPECT_EQ("C:\\", AddTrailingSeparator("C:"));
+    EXPECT_EQ(NativePath("C:\\"), AddTrailingSeparator("C:"));
 }
 
 TEST(ShortenForDisplay, KeepsHeadAndTailAroundThreeDots)
@@ -95,7 +96,7 @@ TEST(ListMovieFiles, ListsMovieFilesWithFullPathsWithOrWithoutTrailingSeparator)
 
     std::vector<std::string> plain, trailing;
     ListMovieFiles(dir.Path(), "*.*", false, plain);
-    ListMovieFiles(dir.Path() + "\\", "", false, trailing);
+    ListMovieFiles(dir.Path() + kSeparator, "", false, trailing);
     const std::vector<std::string> expected = {dir / "A.mpg", dir / "B.MKV", dir / "Café & Co.avi"};
     EXPECT_EQ(Sorted(expected), Sorted(plain));
     EXPECT_EQ(plain, trailing);
@@ -169,7 +170,7 @@ TEST(ListSubFolders, GivesBareNamesOfAllSubFoldersOnly)
 #endif
     dir.WriteFile("file.avi");
     std::vector<std::string> names;
-    ListSubFolders(dir.Path() + "\\", names);
+    ListSubFolders(dir.Path() + kSeparator, names);
     EXPECT_EQ(Sorted({"Drama", "Garden Diary", "Hidden"}), Sorted(names));
 }
 
@@ -218,13 +219,13 @@ TEST(MovieScanner, PathsBeyondMaxPathNeitherCrashNorComeBackCut)
     std::vector<std::string> paths;
     ListMovieFiles(deep, "*.*", false, paths);
     for (const std::string& path : paths)
-        EXPECT_EQ(deep + "\\Deep.avi", path);
+        EXPECT_EQ(deep + kSeparator + "Deep.avi", path);
     int movies = -1, metadata = -1;
     CountFolderFiles(deep, movies, metadata);
     EXPECT_EQ(paths.size(), static_cast<size_t>(movies));
     EXPECT_EQ(0, metadata);
 
-    const std::string huge = dir.Path() + "\\" + std::string(1100, 'x') + ".mpg";
+    const std::string huge = dir.Path() + kSeparator + std::string(1100, 'x') + ".mpg";
     EXPECT_FALSE(HasMetadataFile(huge));
     EXPECT_FALSE(FileExists(huge));
     EXPECT_TRUE(IsMovieFile(huge));

@@ -4,9 +4,14 @@
 
 #include "platform/Paths.h"
 
+std::string NativePath(const std::string& path)
+{
+    std::string native = path;
+    std::replace(native.begin(), native.end(), '\\', kSeparator);
+    return native;
+}
+
 std::string TempFolder::operator/(const std::string& relative) const
 {
-    std::string native = relative;
-    std::replace(native.begin(), native.end(), '\\', kSeparator);
-    return path_ + kSeparator + native;
+    return path_ + kSeparator + NativePath(relative);
 }

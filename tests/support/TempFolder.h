@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+// The path with each backslash made the system's separator, so that one
+// test text names the same file everywhere.
+std::string NativePath(const std::string& path);
+
 class TempFolder {
 public:
     TempFolder();

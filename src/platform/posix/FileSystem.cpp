@@ -232,8 +232,14 @@ bool DeleteFileForce(const std::string& path)
 
 unsigned long long FileClockNow()
 {
+    // The coarse clock is the one the file system stamps files with: a file
+    // written after this moment is never stamped before it.
     struct timespec now = {};
+#ifdef CLOCK_REALTIME_COARSE
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+#else
     clock_gettime(CLOCK_REALTIME, &now);
+#endif
     return TimeValue(now);
 }
 
