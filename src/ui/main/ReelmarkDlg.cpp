@@ -38,13 +38,25 @@ void MoveChildrenDown(HWND parent, HWND except, int dy)
     }
 }
 
+// The window's rows followed by those of its template panel.
+MessageMap WithTemplatePanelRows(MessageMap rows)
+{
+    TemplatePanel::AddMessageRows(rows, [](CWnd& w) -> TemplatePanel& {
+        return static_cast<CReelmarkDlg&>(w).Template();
+    });
+    return rows;
+}
+
 }  // namespace
 
 CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     : CDialog(IDD_REELMARK, parent),
       homeFolder_(HomeFolder()),
       logPath_(homeFolder_ + "\\" + kLogFileName),
-      settings_(log_, homeFolder_ + "\\" + kIniFileName)
+      settings_(log_, homeFolder_ + "\\" + kIniFileName),
+      template_(settings_.Values(), {[this] { return MovieFolder(); },
+                                     [this](const std::string& name) { SelectFolderNode(name); },
+                                     [this] { RefreshCommandStates(); }})
 {
     CSplashWnd::EnableSplash(true);
     splash_.versionText = kReelmarkVersion;
@@ -77,32 +89,22 @@ void CReelmarkDlg::DoDataExchange(CDataExchange& dx)
 {
     dx.Control(IDC_MOVIE_FOLDER, movieFolder_);
     dx.Control(IDC_FILE_FILTERS, fileFilters_);
-    dx.Control(IDC_SERIES_TITLE, seriesTitle_);
-    dx.Control(IDC_SERIES_ID, seriesId_);
-    dx.Control(IDC_PREVIEW, preview_);
-    dx.Control(IDC_DESCRIPTION, description_);
     dx.Control(IDC_RECURSIVE, recursive_);
     dx.Control(IDC_MOVIE_LIST, movieList_);
     dx.Control(IDC_FILE_COUNT, fileCount_);
-    dx.Control(IDC_SERIES_TYPE, seriesType_);
-    dx.Control(IDC_MPAA_RATING, mpaaRating_);
-    dx.Control(IDC_TV_RATING, tvRating_);
-    dx.Control(IDC_STAR_RATING, starRating_);
     dx.Control(IDC_GENERATE, generate_);
     dx.Control(IDC_EDIT_META, editMeta_);
-    dx.Control(IDC_IS_EPISODE, isEpisode_);
-    dx.Control(IDC_STAR_PICTURE, starPicture_);
     dx.Control(IDC_CLEAR_SELECT, clearSelect_);
     dx.Control(IDC_SELECT_ALL, selectAll_);
-    dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
     dx.Control(IDC_FOLDER_TREE, folderTree_);
     dx.Control(IDC_DELETE_SELECTED, deleteSelected_);
+    template_.BindControls(dx);
 }
 
 const MessageMap& CReelmarkDlg::GetMessageMap() const
 {
     using D = CReelmarkDlg;
-    static const MessageMap map = {
+    static const MessageMap map = WithTemplatePanelRows({
         OnMessage(WM_CLOSE, &D::OnCloseMessage),
         OnMessage(WM_INITMENUPOPUP, &D::OnInitMenuPopup),
         OnMessage(WM_PAINT, &D::OnPaintMessage),
@@ -111,15 +113,6 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_APP_EXIT, &D::OnExit),
         OnCommand(IDC_BROWSE_FOLDERS, &D::OnBrowseFolders),
         OnCommand(IDC_GENERATE, &D::OnGenerate),
-        OnCommand(IDC_NEW_ID, &D::OnNewId),
-        OnCommand(IDC_IS_EPISODE, &D::OnIsEpisodeClick),
-        OnCommand(IDC_STAR_PICTURE, &D::OnStarPictureClick),
-        OnCommand(IDC_REPLACE_EXISTING, &D::OnReplaceExistingClick),
-        OnControl(CBN_SELCHANGE, IDC_SERIES_TYPE, &D::OnSeriesTypeChange),
-        OnControl(CBN_SELCHANGE, IDC_MPAA_RATING, &D::OnMpaaRatingChange),
-        OnControl(CBN_SELCHANGE, IDC_STAR_RATING, &D::OnStarRatingChange),
-        OnControl(CBN_SELCHANGE, IDC_TV_RATING, &D::OnTvRatingChange),
-        OnControl(EN_CHANGE, IDC_DESCRIPTION, &D::OnDescriptionChange),
         OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
         OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
         OnControl(LBN_SELCHANGE, IDC_MOVIE_LIST, &D::OnListSelChange),
@@ -137,7 +130,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_HELP, &D::OnHelpIndex),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
-    };
+    });
     return map;
 }
 
@@ -194,17 +187,16 @@ BOOL CReelmarkDlg::OnInitDialog()
     movieList_.EnableWindow(FALSE);
     fileCount_.SetWindowText("0");
 
-    movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
-    RefreshPreview();
+    template_.TakeLayoutFromSeriesType();
+    template_.RefreshPreview();
     ReadTreeAhead();
     FillMovieList();
-    OnStarRatingChange();
+    template_.OnStarRatingChange();
     RebuildTree();
-    preview_.WrapAtWindowEdge();
-    description_.WrapAtWindowEdge();
+    template_.WrapText();
 
     SetWindowText(std::string("Reelmark [ver ") + kReelmarkVersion + "] - metadata for pyTivo and TiVo");
-    OnIsEpisodeClick();
+    template_.OnIsEpisodeClick();
     return FALSE;
 }
 
@@ -227,20 +219,21 @@ void CReelmarkDlg::FillControlsFromSettings()
     const Settings& s = CurrentSettings();
     movieFolder_.SetWindowText(s.TargetDir);
     fileFilters_.SetWindowText(kMovieFileFilterText);
-    seriesTitle_.SetWindowText(s.SeriesTitle);
-    seriesId_.SetWindowText(s.SeriesID);
-    SetDescriptionText(s.SeriesDesc);
-    replaceExisting_.SetCheck(s.OverwriteMetadata == "true" ? BST_CHECKED : BST_UNCHECKED);
-    isEpisode_.SetCheck(s.IsEpisode == "true" ? BST_CHECKED : BST_UNCHECKED);
-    SelectComboByText(seriesType_, s.SeriesType);
-    SelectComboByText(mpaaRating_, s.MpaaRating);
-    SelectComboByText(tvRating_, s.TvRating);
-    SelectComboByText(starRating_, s.StarRating);
+    template_.FillFromSettings();
 }
 
-void CReelmarkDlg::SelectComboByText(CComboBox& combo, const std::string& text)
+void CReelmarkDlg::RefreshCommandStates()
 {
-    combo.SetCurSel(FindComboItem(combo.Items(), text));
+    // Commands that change files wait while one of them runs.
+    const bool running = runningCommand_ != nullptr;
+    const bool hasEntries = movieList_.GetCount() > 0;
+    generate_.EnableWindow(hasEntries && !running);
+    selectAll_.EnableWindow(hasEntries);
+    const bool hasSelection = movieList_.GetSelCount() > 0;
+    editMeta_.EnableWindow(hasSelection);
+    clearSelect_.EnableWindow(hasSelection);
+    deleteSelected_.EnableWindow(hasSelection && !running);
+    toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
 }
 
 void CReelmarkDlg::OnBrowseFolders()
@@ -307,13 +300,7 @@ void CReelmarkDlg::OnGenerate()
     request.folder = MovieFolder();
     for (int i = 0, n = movieList_.GetCount(); i < n; ++i)
         request.entries.push_back(movieList_.GetText(i));
-    request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
-    request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
-    request.seriesTitleText = seriesTitle_.GetWindowText();
-    // The template as the controls show it when the run starts, as the
-    // preview shows it (typing on during the run changes nothing of it).
-    SyncFromControls();
-    request.metadata = CurrentTemplate();
+    template_.DescribeRun(request);
     const int count = static_cast<int>(request.entries.size());
     request.progress = [&run, count](int done, const std::string& moviePath) {
         if (done == count) {

@@ -11,6 +11,7 @@
 
 #include "ui/main/FileCommand.h"
 #include "ui/main/HelpFiles.h"
+#include "ui/main/TemplatePanel.h"
 #include "core/MetadataFormat.h"
 #include "core/Settings.h"
 #include "core/ActivityLog.h"
@@ -46,13 +47,10 @@ public:
     void SwitchFolder(const std::string& path, bool rebuildTree);
 
     // Template panel.
-    void SyncFromControls();
-    void RefreshPreview();
-    void SeriesTitleFromFolder();
-    void OnNewId();
-    void SetStarPicture(int stars);
-    void ComposeMetadata(const std::string& moviePath, const std::string& titleOverride);
-    const std::string& MetadataText() const { return metadataText_; }
+    TemplatePanel& Template() { return template_; }
+    void SyncFromControls() { template_.SyncFromControls(); }
+    void SeriesTitleFromFolder() { template_.SeriesTitleFromFolder(); }
+    const std::string& MetadataText() const { return template_.MetadataText(); }
 
     // Movie list and folder tree panels.
     void FillMovieList();
@@ -91,7 +89,7 @@ public:
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const { return GetDlgItemText(1003); }
-    bool MovieMode() const { return movieMode_; }
+    bool MovieMode() const { return template_.MovieMode(); }
     const CToolBar& ToolBar() const { return toolBar_; }
     CStatusLogDlg* StatusLog() { return statusLog_.get(); }
     const HelpFilePaths& HelpFiles() const { return helpFiles_; }
@@ -115,26 +113,17 @@ private:
     LRESULT OnTreeSelChanged(NMHDR* header);
     LRESULT OnTreeCustomDraw(NMHDR* header);
     void OnExit();
-    void OnSeriesTypeChange();
-    void OnStarRatingChange();
-    void OnMpaaRatingChange();
-    void OnTvRatingChange();
-    void OnIsEpisodeClick();
-    void OnReplaceExistingClick();
-    void OnStarPictureClick();
     void OnSelectAll();
     void OnClearSelect();
     void OnListSelChange();
-    void OnDescriptionChange() {}
 
     void OnClose();
     // Greys (or gives back) the commands that change files while one runs.
     void ShowFileCommandRunning(bool running);
     bool CreateToolBar();
     void FillControlsFromSettings();
-    void SetDescriptionText(const std::string& text);
-    void SelectComboByText(CComboBox& combo, const std::string& text);
-    MetadataTemplate CurrentTemplate() const;
+    // The enabled states of the window's own buttons.
+    void RefreshCommandStates();
 
     HICON icon_ = nullptr;
     // Never shown itself: carries the version text and shows the splash.
@@ -144,26 +133,14 @@ private:
     CImageList treeImages_;
     CEdit movieFolder_;
     CEdit fileFilters_;
-    CEdit seriesTitle_;
-    CEdit seriesId_;
-    CRichEditCtrl preview_;
-    CRichEditCtrl description_;
     CButton recursive_;
     CColorListBox movieList_;
     CEdit fileCount_;
-    CComboBox seriesType_;
-    CComboBox mpaaRating_;
-    CComboBox tvRating_;
-    CComboBox starRating_;
     CButton generate_;
     CButton editMeta_;
-    CButton isEpisode_;
     CFont listFont_;
-    CButton starPicture_;
-    CBitmap starBitmap_;
     CButton clearSelect_;
     CButton selectAll_;
-    CButton replaceExisting_;
     CTreeCtrl folderTree_;
     CFontFallback treeFonts_;
     CButton deleteSelected_;
@@ -174,11 +151,9 @@ private:
     const std::string logPath_;
     ActivityLog log_;
     SettingsStore settings_;
+    TemplatePanel template_;
     std::unique_ptr<CStatusLogDlg> statusLog_;
     HelpFilePaths helpFiles_;
-    std::string metadataText_;
-    std::string metadataPath_;
-    bool movieMode_ = true;
     HTREEITEM rootItem_ = nullptr;
     std::vector<std::unique_ptr<FolderNode>> folderNodes_;
     std::pair<std::string, std::future<std::vector<FolderNode>>> treeAhead_;
