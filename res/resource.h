@@ -99,6 +99,11 @@
 #define IDC_LOG_TEXT 1007
 #define IDC_LOG_CLEAR 1022
 
+// Template fields and setup options (ids 1100-1149)
+#define IDC_GENRE 1100
+#define IDC_AIR_DATE 1101
+#define IDC_SETTINGS_PARSE_NAMES 1102
+
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).
 #define RT_DLGINIT_ITEMS 240

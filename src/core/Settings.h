@@ -17,6 +17,7 @@ struct Settings {
     // Section "Config".
     std::string PythonLoc;
     std::string OverwriteMetadata;
+    std::string ParseNames;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;
@@ -27,6 +28,8 @@ struct Settings {
     std::string MpaaRating;
     std::string TvRating;
     std::string SeriesDesc;
+    std::string Genre;
+    std::string OriginalAirDate;
 };
 
 // One stored setting: where it lives in the INI file and its default.
@@ -35,6 +38,9 @@ struct SettingField {
     const char* key;
     const char* defaultValue;
     std::string Settings::*member;
+    // Written only once it differs from its default or the file has it, so
+    // a file of a user who never turned it on stays as it was.
+    bool optional = false;
 };
 
 // Every stored setting, in the order in which settings are read from and

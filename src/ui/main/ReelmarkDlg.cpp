@@ -323,7 +323,7 @@ void CReelmarkDlg::ShowFileCommandRunning(bool running)
 
 void CReelmarkDlg::OnOptions()
 {
-    if (EditPyTivoLocation(CurrentSettings().PythonLoc))
+    if (EditSetup(CurrentSettings()))
         SyncFromControls();
 }
 

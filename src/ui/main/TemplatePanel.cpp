@@ -55,6 +55,8 @@ void TemplatePanel::BindControls(CDataExchange& dx)
     dx.Control(IDC_IS_EPISODE, isEpisode_);
     dx.Control(IDC_STAR_PICTURE, starPicture_);
     dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
+    dx.Control(IDC_GENRE, genre_);
+    dx.Control(IDC_AIR_DATE, airDate_);
 }
 
 void TemplatePanel::AddMessageRows(MessageMap& rows, TemplatePanel& (*panelOf)(CWnd&))
@@ -74,6 +76,8 @@ void TemplatePanel::AddMessageRows(MessageMap& rows, TemplatePanel& (*panelOf)(C
     row(CBN_SELCHANGE, IDC_MPAA_RATING, &P::OnMpaaRatingChange);
     row(CBN_SELCHANGE, IDC_STAR_RATING, &P::OnStarRatingChange);
     row(CBN_SELCHANGE, IDC_TV_RATING, &P::OnTvRatingChange);
+    row(EN_CHANGE, IDC_GENRE, &P::OnOptionalFieldChange);
+    row(EN_CHANGE, IDC_AIR_DATE, &P::OnOptionalFieldChange);
 }
 
 void TemplatePanel::FillFromSettings()
@@ -88,6 +92,9 @@ void TemplatePanel::FillFromSettings()
     SelectComboByText(mpaaRating_, s.MpaaRating);
     SelectComboByText(tvRating_, s.TvRating);
     SelectComboByText(starRating_, s.StarRating);
+    // Last: their change refreshes the preview from all the fields.
+    genre_.SetWindowText(s.Genre);
+    airDate_.SetWindowText(s.OriginalAirDate);
 }
 
 void TemplatePanel::TakeLayoutFromSeriesType()
@@ -109,9 +116,12 @@ void TemplatePanel::SyncFromControls()
     s.SeriesID = seriesId_.GetWindowText();
     s.IsEpisode = isEpisode_.GetCheck() == BST_CHECKED ? "true" : "false";
     s.OverwriteMetadata = replaceExisting_.GetCheck() == BST_CHECKED ? "true" : "false";
+    s.Genre = genre_.GetWindowText();
+    s.OriginalAirDate = airDate_.GetWindowText();
 
     mpaaRating_.EnableWindow(movieMode_);
     tvRating_.EnableWindow(!movieMode_);
+    airDate_.EnableWindow(!movieMode_);
     host_.refreshCommandStates();
 }
 
@@ -127,6 +137,9 @@ MetadataTemplate TemplatePanel::CurrentTemplate() const
     t.starRating = starRating_.GetCurSel();
     t.mpaaRating = mpaaRating_.GetCurSel();
     t.tvRating = tvRating_.GetCurSel();
+    t.genres = s.Genre;
+    t.originalAirDate = s.OriginalAirDate;
+    t.parseNames = s.ParseNames == "true";
     return t;
 }
 
@@ -233,6 +246,11 @@ void TemplatePanel::OnIsEpisodeClick()
     const bool ticked = isEpisode_.GetCheck() == BST_CHECKED;
     settings_.IsEpisode = ticked ? "true" : "false";
     movieMode_ = !ticked;
+    RefreshPreview();
+}
+
+void TemplatePanel::OnOptionalFieldChange()
+{
     RefreshPreview();
 }
 

@@ -63,6 +63,7 @@ public:
     void OnIsEpisodeClick();
     void OnReplaceExistingClick();
     void OnStarPictureClick();
+    void OnOptionalFieldChange();
 
 private:
     void ComposeMetadata(const std::string& moviePath, const std::string& titleOverride);
@@ -83,6 +84,8 @@ private:
     CButton starPicture_;
     CBitmap starBitmap_;
     CButton replaceExisting_;
+    CEdit genre_;
+    CEdit airDate_;
     std::string metadataText_;
     bool movieMode_ = true;
 };
