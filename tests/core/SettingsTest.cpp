@@ -192,3 +192,39 @@ TEST_F(SettingsTest, AFailedSaveIsShownAndLogged)
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), prompt_.messages[0].type & MB_ICONMASK);
     EXPECT_NE(std::string::npos, log_.Text().find("<ERROR> " + text + "\n"));
 }
+
+TEST_F(SettingsTest, NewOptionsStayOutOfTheFileUntilTurnedOnAndRoundTripOnceThere)
+{
+    store_.SetDefaultSettings();
+    store_.LoadSettings();
+    store_.SaveSettings();
+    EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()))
+        << "a user who never turns them on keeps the file as it was";
+    EXPECT_EQ("false", store_.Values().ParseNames);
+    EXPECT_EQ("", store_.Values().Genre);
+
+    Settings& s = store_.Values();
+    s.ParseNames = "true";
+    s.Genre = "Comedy; Drama";
+    s.OriginalAirDate = "2012-03-31";
+    store_.SaveSettings();
+    const std::string saved = ReadFileBytes(Ini());
+    EXPECT_NE(std::string::npos, saved.find(" [Config]\r\n ParseNames=true\r\n"));
+    EXPECT_NE(std::string::npos, saved.find(" OriginalAirDate=2012-03-31\r\n"));
+
+    ActivityLog nextLog;
+    SettingsStore next(nextLog, Ini());
+    next.SetDefaultSettings();
+    next.LoadSettings();
+    EXPECT_EQ("true", next.Values().ParseNames);
+    EXPECT_EQ("Comedy; Drama", next.Values().Genre);
+    EXPECT_EQ("2012-03-31", next.Values().OriginalAirDate);
+
+    // Turned off again: the keys stay, with the values that say so.
+    next.Values().ParseNames = "false";
+    next.Values().Genre.clear();
+    next.SaveSettings();
+    const std::string cleared = ReadFileBytes(Ini());
+    EXPECT_NE(std::string::npos, cleared.find(" ParseNames=false\r\n"));
+    EXPECT_NE(std::string::npos, cleared.find(" Genre=\r\n"));
+}
