@@ -96,7 +96,9 @@ TEST(SettingsDlg, TheFileNamesBoxShowsAndStoresParseNamesOnOkOnly)
             RunOptions(settings, [&](CDialog& dialog) {
                 caption = dialog.GetDlgItemText(IDC_SETTINGS_PARSE_NAMES);
                 shownTicked = ::IsDlgButtonChecked(dialog.m_hWnd, IDC_SETTINGS_PARSE_NAMES) == BST_CHECKED;
-                Click(dialog, IDC_SETTINGS_PARSE_NAMES);  // the user flips it
+                // The user flips it.
+                ::CheckDlgButton(dialog.m_hWnd, IDC_SETTINGS_PARSE_NAMES,
+                                 shownTicked ? BST_UNCHECKED : BST_CHECKED);
                 Click(dialog, button);
             });
             SCOPED_TRACE(std::string(stored) + (button == IDOK ? " OK" : " Cancel"));

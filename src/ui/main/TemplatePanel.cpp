@@ -92,9 +92,10 @@ void TemplatePanel::FillFromSettings()
     SelectComboByText(mpaaRating_, s.MpaaRating);
     SelectComboByText(tvRating_, s.TvRating);
     SelectComboByText(starRating_, s.StarRating);
-    // Last: their change refreshes the preview from all the fields.
+    filling_ = true;
     genre_.SetWindowText(s.Genre);
     airDate_.SetWindowText(s.OriginalAirDate);
+    filling_ = false;
 }
 
 void TemplatePanel::TakeLayoutFromSeriesType()
@@ -251,7 +252,8 @@ void TemplatePanel::OnIsEpisodeClick()
 
 void TemplatePanel::OnOptionalFieldChange()
 {
-    RefreshPreview();
+    if (!filling_)
+        RefreshPreview();
 }
 
 void TemplatePanel::OnReplaceExistingClick()

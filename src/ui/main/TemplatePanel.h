@@ -88,4 +88,7 @@ private:
     CEdit airDate_;
     std::string metadataText_;
     bool movieMode_ = true;
+    // The fields are being filled from the settings: their changes must not
+    // copy the half-filled fields back.
+    bool filling_ = false;
 };
