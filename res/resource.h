@@ -118,6 +118,10 @@
 #define IDC_EDITOR_ACTORS 1114
 #define IDC_EDITOR_DIRECTORS 1115
 #define IDC_EDITOR_OTHER_LINES 1116
+// Template fields and setup options (ids 1150-1199)
+#define IDC_GENRE 1150
+#define IDC_AIR_DATE 1151
+#define IDC_SETTINGS_PARSE_NAMES 1152
 
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).

@@ -62,6 +62,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
             parsed.replace = true;
         } else if (arg == "--recursive") {
             parsed.recursive = true;
+        } else if (arg == "--parse-names") {
+            parsed.parseNames = true;
         } else if (arg == "--ini") {
             if (iniGiven) {
                 error = "--ini is given more than once";
@@ -96,8 +98,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         return false;
     }
     parsed.folder = words[1];
-    if (parsed.command == CliCommand::List && (parsed.replace || iniGiven)) {
-        error = "--replace and --ini belong to the generate command";
+    if (parsed.command == CliCommand::List && (parsed.replace || parsed.parseNames || iniGiven)) {
+        error = "--replace, --parse-names and --ini belong to the generate command";
         return false;
     }
     return true;

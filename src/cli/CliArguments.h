@@ -9,9 +9,10 @@ enum class CliCommand { Help, Version, Generate, List };
 struct CliArguments {
     CliCommand command = CliCommand::Help;
     std::string folder;
-    bool replace = false;    // generate: replace existing metadata files
-    bool recursive = false;  // generate, list: the folders below FOLDER too
-    std::string iniFile;     // generate: the settings file; empty for reelmark.ini in the current directory
+    bool replace = false;     // generate: replace existing metadata files
+    bool recursive = false;   // generate, list: the folders below FOLDER too
+    bool parseNames = false;  // generate: titles, years and episode numbers from file names
+    std::string iniFile;      // generate: the settings file; empty for reelmark.ini in the current directory
 };
 
 // Reads the arguments (without the program name). "--help" or "--version"

@@ -24,7 +24,7 @@ constexpr int kExitUsage = 2;
 
 const char kUsage[] =
     "Usage:\n"
-    "  reelmark-cli generate FOLDER [--replace] [--ini FILE] [--recursive]\n"
+    "  reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--ini FILE]\n"
     "  reelmark-cli list FOLDER [--recursive]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
@@ -36,6 +36,16 @@ const char kUsage[] =
     "          folder.\n"
     "  --replace   Replaces existing metadata files. (Reelmark's own \"Replace\n"
     "              Existing Metadata\" setting is not used here.)\n"
+    "  --parse-names  Reads titles, years and episode numbers from file names:\n"
+    "              \"Movie Name (2012).mkv\" and \"Movie.Name.2012.1080p.mkv\" give\n"
+    "              the title \"Movie Name\" and the year 2012;\n"
+    "              \"Show.Name.S01E02.Episode.Title.mkv\" and\n"
+    "              \"Show Name - 1x02 - Episode Title.mkv\" give the episode title\n"
+    "              \"Episode Title\" and the episode number 102 (the series title\n"
+    "              stays the name of FOLDER). Dots and underscores between words\n"
+    "              become spaces; quality and release tags (720p, 1080p, x264,\n"
+    "              HDTV, WEB-DL, ...) are dropped. Other names keep their title.\n"
+    "              (Reelmark's own setting is not used here.)\n"
     "  --ini FILE  Reads the template from FILE instead of reelmark.ini in the\n"
     "              current folder. The file is only read, never changed.\n"
     "              Without reelmark.ini every setting has its default; a FILE\n"
@@ -154,6 +164,7 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     // and an episode run is refused as the main window refuses it.
     request.seriesTitleText = LastPathComponent(folder);
     request.metadata = TemplateFromSettings(settings, request.seriesTitleText);
+    request.metadata.parseNames = arguments.parseNames;
     request.isEpisodeTicked = !request.metadata.movieMode;
     const GenerateResult result = RunGenerate(request, log);
     return result.refused || result.failed > 0 ? kExitFailed : kExitSuccess;

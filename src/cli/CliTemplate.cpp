@@ -33,5 +33,7 @@ MetadataTemplate TemplateFromSettings(const Settings& settings, const std::strin
     metadata.starRating = FindComboItem(StarRatings().items, settings.StarRating);
     metadata.mpaaRating = FindComboItem(MpaaRatings().items, settings.MpaaRating);
     metadata.tvRating = FindComboItem(TvRatings().items, settings.TvRating);
+    metadata.genres = settings.Genre;
+    metadata.originalAirDate = settings.OriginalAirDate;
     return metadata;
 }

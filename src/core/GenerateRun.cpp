@@ -7,6 +7,7 @@
 #include "core/FolderWalk.h"
 #include "core/MetadataWriter.h"
 #include "core/MovieScanner.h"
+#include "core/NameParser.h"
 #include "core/TextFile.h"
 #include "core/WorkFolder.h"
 
@@ -58,18 +59,43 @@ private:
     WorkFolder work_;
 };
 
+// Every movie's name gives its show's name, so an episode run needs no
+// series title of its own.
+bool EveryNameGivesShow(const GenerateRequest& request)
+{
+    if (!request.metadata.parseNames || request.entries.empty())
+        return false;
+    for (const std::string& entry : request.entries) {
+        const ParsedName parsed = ParseMovieName(FileNameOf(entry, true));
+        if (parsed.kind != ParsedName::Kind::Episode || parsed.title.empty())
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
 {
     GenerateResult result;
     const int count = static_cast<int>(request.entries.size());
-    if (request.isEpisodeTicked && request.seriesTitleText.empty()) {
+    if (request.isEpisodeTicked && request.seriesTitleText.empty() && !EveryNameGivesShow(request)) {
         log.AddLogEntry(
             kCreationErrorCaption, LogSeverity::Error,
             "The \"Is Episode\" flag is checked. You must use a sub folder\n for these movies or turn "
             "this flag off to continue.\n\nNote: if you turn the \"Is Episode\" flag off the "
             "movies\nwill be pushed or pulled as individual movie files to TiVo.");
+        result.refused = true;
+        return result;
+    }
+    // A date the files would carry wrongly is not written at all.
+    const std::string& airDate = request.metadata.originalAirDate;
+    if (!request.metadata.movieMode && airDate.find_first_not_of(' ') != std::string::npos &&
+        !IsAirDate(airDate)) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error,
+                        "The original air date \"%s\" is not a date.\nType it as YYYY-MM-DD, for example "
+                        "2012-03-31, or leave it empty.",
+                        airDate.c_str());
         result.refused = true;
         return result;
     }

@@ -33,7 +33,10 @@ struct GenerateRequest {
 };
 
 struct GenerateResult {
-    bool refused = false;  // episode run without a series title: nothing was touched
+    // Nothing was touched: an episode run without a series title (unless
+    // every name gives its show's name), or an original air date that is
+    // not a date.
+    bool refused = false;
     int created = 0;
     int skipped = 0;
     int failed = 0;

@@ -1,6 +1,9 @@
 #include "core/MetadataFormat.h"
 
+#include <algorithm>
+
 #include "core/MovieScanner.h"
+#include "core/NameParser.h"
 #include "platform/Text.h"
 
 namespace {
@@ -18,11 +21,90 @@ std::string Line(const char* key, const std::string& value)
     return line + "\n";
 }
 
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The names a movie's lines carry.
+struct MovieNames {
+    std::string title;
+    std::string seriesTitle;
+    std::string episodeTitle;
+    std::string year = "2012";
+    std::string episodeNumber;  // empty: no line
+};
+
+MovieNames NamesOf(const MetadataTemplate& metadata, const std::string& moviePath,
+                   const std::string& titleOverride)
+{
+    const std::string title = MovieTitle(moviePath, titleOverride);
+    MovieNames names;
+    names.title = names.seriesTitle = metadata.movieMode ? title : metadata.seriesTitle;
+    if (!metadata.movieMode)
+        names.episodeTitle = title;
+    if (!metadata.parseNames || !titleOverride.empty())
+        return names;
+    const ParsedName parsed = ParseMovieName(FileNameOf(moviePath, true));
+    if (parsed.kind == ParsedName::Kind::Movie) {
+        if (metadata.movieMode)
+            names.title = names.seriesTitle = parsed.title;
+        else
+            names.episodeTitle = parsed.title;
+        if (parsed.year != 0)
+            names.year = std::to_string(parsed.year);
+    } else if (parsed.kind == ParsedName::Kind::Episode) {
+        // The template's series title (the folder's) wins over the name's.
+        if (names.seriesTitle.empty() || metadata.movieMode)
+            names.title = names.seriesTitle = parsed.title.empty() ? title : parsed.title;
+        names.episodeTitle = parsed.episodeTitle.empty() ? title : parsed.episodeTitle;
+        names.episodeNumber = EpisodeNumberText(parsed.season, parsed.episode);
+    }
+    return names;
+}
+
 }  // namespace
 
 std::string MetadataLine(const std::string& key, const std::string& value)
 {
     return Line(key.c_str(), value);
+}
+
+std::vector<std::string> GenreList(const std::string& typed)
+{
+    std::vector<std::string> genres;
+    size_t start = 0;
+    while (start <= typed.size()) {
+        const size_t end = std::min(typed.find(',', start), typed.find(';', start));
+        const std::string genre = Trimmed(typed.substr(start, end == std::string::npos ? end : end - start));
+        if (!genre.empty())
+            genres.push_back(genre);
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return genres;
+}
+
+bool IsAirDate(const std::string& typed)
+{
+    const std::string date = Trimmed(typed);
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
+        return false;
+    for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (date[i] < '0' || date[i] > '9')
+            return false;
+    }
+    const int year = std::stoi(date.substr(0, 4));
+    const int month = std::stoi(date.substr(5, 2));
+    const int day = std::stoi(date.substr(8, 2));
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return year >= 1000 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
 const RatingTable& StarRatings()
@@ -92,19 +174,13 @@ std::string MovieTitle(const std::string& moviePath, const std::string& titleOve
 std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,
                             const std::string& titleOverride)
 {
-    const std::string title = MovieTitle(moviePath, titleOverride);
+    const MovieNames names = NamesOf(metadata, moviePath, titleOverride);
     std::string text;
-    if (metadata.movieMode) {
-        text += Line("title", title);
-        text += Line("seriesTitle", title);
-        text += Line("episodeTitle", "");
-    } else {
-        text += Line("title", metadata.seriesTitle);
-        text += Line("seriesTitle", metadata.seriesTitle);
-        text += Line("episodeTitle", title);
-    }
+    text += Line("title", names.title);
+    text += Line("seriesTitle", names.seriesTitle);
+    text += Line("episodeTitle", names.episodeTitle);
     text += Line("seriesId", metadata.seriesId);
-    text += Line("movieYear", "2012");
+    text += Line("movieYear", names.year);
     text += Line("description", metadata.description);
     text += Line("isEpisode", metadata.isEpisode);
     if (metadata.movieMode)
@@ -112,5 +188,11 @@ std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string&
     else
         text += Line("tvRating", RatingCode(TvRatings(), metadata.tvRating));
     text += Line("starRating", RatingCode(StarRatings(), metadata.starRating));
+    if (!names.episodeNumber.empty())
+        text += Line("episodeNumber", names.episodeNumber);
+    if (!metadata.movieMode && IsAirDate(metadata.originalAirDate))
+        text += Line("originalAirDate", Trimmed(metadata.originalAirDate) + "T00:00:00Z");
+    for (const std::string& genre : GenreList(metadata.genres))
+        text += Line("vProgramGenre", genre);
     return text;
 }

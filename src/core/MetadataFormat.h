@@ -38,7 +38,21 @@ struct MetadataTemplate {
     int starRating = -1;
     int mpaaRating = -1;
     int tvRating = -1;
+    // Genres as typed: several separated by commas or semicolons.
+    std::string genres;
+    // The original air date as typed (YYYY-MM-DD); the episode layout only.
+    std::string originalAirDate;
+    // Titles, years and episode numbers come from the movie's file name
+    // where it has a known shape (core/NameParser.h).
+    bool parseNames = false;
 };
+
+// The genres of the typed text, trimmed, empty ones left out.
+std::vector<std::string> GenreList(const std::string& typed);
+
+// Whether the typed text (spaces around it aside) is a real calendar date
+// in the form YYYY-MM-DD.
+bool IsAirDate(const std::string& typed);
 
 // The movie's title: titleOverride when given, else the movie path's file
 // name without its extension.
@@ -49,7 +63,11 @@ std::string MovieTitle(const std::string& moviePath, const std::string& titleOve
 std::string MetadataLine(const std::string& key, const std::string& value);
 
 // The nine-line metadata text for one movie, each line "key : value" ended
-// by a line feed; a line break in a value is written as a space. The movie layout carries the movie title as
+// by a line feed; a line break in a value is written as a space. Optional
+// lines follow only when they have a value, so a template without them
+// gives the nine lines alone: episodeNumber (from a parsed name),
+// originalAirDate (episode layout, a valid date, as YYYY-MM-DDT00:00:00Z)
+// and one vProgramGenre line per genre. The movie layout carries the movie title as
 // title and series title, an empty episode title and the MPAA rating; the episode layout carries the series
 // title, the movie title as episode title and the TV rating. A rating without a selection is written with an
 // empty value, so the file never claims a rating the user did not choose.

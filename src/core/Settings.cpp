@@ -9,6 +9,7 @@ const std::vector<SettingField>& SettingFields()
     static const std::vector<SettingField> fields = {
         {"Config", "PythonLoc", "C:\\Program Files (x86)\\pyTivo\\pyTivo.py", &Settings::PythonLoc},
         {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
+        {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
         {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
         {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
@@ -19,6 +20,9 @@ const std::vector<SettingField>& SettingFields()
         {"Settings", "TvRating", "TV-G - General Audiences", &Settings::TvRating},
         {"Settings", "SeriesDesc", "(2012) My home Movies, stuff from the internet etc.",
          &Settings::SeriesDesc},
+        {"Settings", "Genre", "", &Settings::Genre, true},
+        {"Settings", "OriginalAirDate", "", &Settings::OriginalAirDate, true},
+        {"Settings", "Recursive", "false", &Settings::Recursive, true},
     };
     return fields;
 }
@@ -56,7 +60,6 @@ void SettingsStore::SetDefaultSettings()
     settings_.IniFileName = kIniFileName;
     for (const SettingField& field : SettingFields())
         settings_.*field.member = field.defaultValue;
-    settings_.Recursive = "false";
 
     const PathInfo ini = InspectPath(iniPath_);
     if (!ini.exists) {
@@ -87,10 +90,10 @@ void SettingsStore::LoadSettings()
     }
     if (added)
         ini_.WriteRecords(iniPath_, records);
-    for (const SettingField& field : SettingFields())
-        settings_.*field.member = FindIniEntry(records, field.section, field.key)->value;
-    const IniRecord* recursive = FindIniEntry(records, kRecursiveSection, kRecursiveKey);
-    settings_.Recursive = recursive && recursive->value == "true" ? "true" : "false";
+    for (const SettingField& field : SettingFields()) {
+        if (const IniRecord* entry = FindIniEntry(records, field.section, field.key))
+            settings_.*field.member = entry->value;
+    }
 }
 
 void SettingsStore::SaveSettings()
@@ -111,10 +114,12 @@ void SettingsStore::SaveSettings()
         ok = true;
     }
     if (ok) {
-        for (const SettingField& field : SettingFields())
-            SetIniValue(records, field.key, settings_.*field.member, field.section);
-        if (settings_.Recursive == "true" || FindIniEntry(records, kRecursiveSection, kRecursiveKey))
-            SetIniValue(records, kRecursiveKey, settings_.Recursive, kRecursiveSection);
+        for (const SettingField& field : SettingFields()) {
+            const std::string& value = settings_.*field.member;
+            if (!field.optional || value != field.defaultValue ||
+                FindIniEntry(records, field.section, field.key))
+                SetIniValue(records, field.key, value, field.section);
+        }
         ok = ini_.WriteRecords(iniPath_, records, &error);
     }
     if (!ok)

@@ -17,6 +17,7 @@ struct Settings {
     // Section "Config".
     std::string PythonLoc;
     std::string OverwriteMetadata;
+    std::string ParseNames;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;
@@ -27,15 +28,11 @@ struct Settings {
     std::string MpaaRating;
     std::string TvRating;
     std::string SeriesDesc;
-    // The movie list shows the sub-folders' movies too ("true"/"false"). Kept
-    // apart from the fields below: written only once it was ever "true", so
-    // a file that never had it stays byte for byte as it was.
-    std::string Recursive = "false";
+    // The movie list shows the sub-folders' movies too ("true"/"false").
+    std::string Recursive;
+    std::string Genre;
+    std::string OriginalAirDate;
 };
-
-// Where the sub-folder tick is kept.
-constexpr const char* kRecursiveSection = "Settings";
-constexpr const char* kRecursiveKey = "Recursive";
 
 // One stored setting: where it lives in the INI file and its default.
 struct SettingField {
@@ -43,6 +40,9 @@ struct SettingField {
     const char* key;
     const char* defaultValue;
     std::string Settings::*member;
+    // Written only once it differs from its default or the file has it, so
+    // a file of a user who never turned it on stays as it was.
+    bool optional = false;
 };
 
 // Every stored setting, in the order in which settings are read from and

@@ -405,3 +405,41 @@ TEST(CliArgumentsTest, OptionsStandAnywhere)
 }
 
 }  // namespace
+
+TEST_F(CliTest, ParseNamesAndTheOptionalTemplateLines)
+{
+    dir.WriteFile("reelmark.ini",
+                  " [Config]\r\n ParseNames=true\r\n [Settings]\r\n IsEpisode=true\r\n SeriesID=SH1\r\n"
+                  " Genre=Comedy;Family\r\n OriginalAirDate=2012-03-31\r\n");
+    dir.WriteFile("Garden Diary\\Show.Name.S02E05.The.Roses.720p.HDTV.x264-GRP.mkv");
+
+    // The settings file's ParseNames is the window's: here only the option counts.
+    EXPECT_EQ(0, Run({"generate", dir / "Garden Diary"}));
+    const std::string file = dir / "Garden Diary\\Show.Name.S02E05.The.Roses.720p.HDTV.x264-GRP.mkv.txt";
+    const std::string plain = ReadFileBytes(file);
+    EXPECT_NE(std::string::npos,
+              plain.find("episodeTitle : Show.Name.S02E05.The.Roses.720p.HDTV.x264-GRP\r\n"));
+    EXPECT_EQ(std::string::npos, plain.find("episodeNumber"));
+
+    EXPECT_EQ(0, Run({"generate", "--parse-names", dir / "Garden Diary", "--replace"}));
+    EXPECT_EQ(
+        "title : Garden Diary\r\n"
+        "seriesTitle : Garden Diary\r\n"
+        "episodeTitle : The Roses\r\n"
+        "seriesId : SH1\r\n"
+        "movieYear : 2012\r\n"
+        "description : (2012) My home Movies, stuff from the internet etc.\r\n"
+        "isEpisode : true\r\n"
+        "tvRating : x3\r\n"
+        "starRating : x5\r\n"
+        "episodeNumber : 205\r\n"
+        "originalAirDate : 2012-03-31T00:00:00Z\r\n"
+        "vProgramGenre : Comedy\r\n"
+        "vProgramGenre : Family\r\n",
+        ReadFileBytes(file));
+
+    EXPECT_EQ(2, Run({"list", dir.Path(), "--parse-names"}));
+    EXPECT_NE(std::string::npos, err.str().find("--parse-names"));
+    EXPECT_EQ(0, Run({"--help"}));
+    EXPECT_NE(std::string::npos, out.str().find("  --parse-names  "));
+}

@@ -300,3 +300,49 @@ TEST_F(GenerateRunTest, EntriesInSubFoldersGetTheirFilesBesideThemAndTheirFolder
     EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt", "Dr Who", "Extras"}),
               NamesInFolder(dir.Path()));
 }
+
+TEST_F(GenerateRunTest, AnAirDateThatIsNoDateRefusesAnEpisodeRunUntouched)
+{
+    request.isEpisodeTicked = true;
+    request.seriesTitleText = request.metadata.seriesTitle = "Garden Diary";
+    request.metadata.movieMode = false;
+    request.metadata.originalAirDate = "31.03.2012";
+    EXPECT_TRUE(RunGenerate(request, log).refused);
+    ExpectOneBox("Movie Meta Files Creation Error!",
+                 "The original air date \"31.03.2012\" is not a date.\nType it as YYYY-MM-DD, for example "
+                 "2012-03-31, or leave it empty.",
+                 MessageIcon::Error);
+    EXPECT_FALSE(PathExists(dir / "A.mpg.txt"));
+
+    // A real date is written; the movie layout writes none, so it refuses none.
+    request.metadata.originalAirDate = "2012-03-31";
+    EXPECT_EQ(3, RunGenerate(request, log).created);
+    EXPECT_NE(std::string::npos,
+              ReadFileBytes(dir / "A.mpg.txt").find("originalAirDate : 2012-03-31T00:00:00Z\r\n"));
+    request.metadata.movieMode = true;
+    request.metadata.originalAirDate = "soon";
+    request.isEpisodeTicked = false;
+    request.replaceExisting = true;
+    EXPECT_EQ(3, RunGenerate(request, log).created);
+}
+
+TEST_F(GenerateRunTest, EpisodeNamesGiveTheSeriesTitleWhenTheFolderGivesNone)
+{
+    request.entries = {"Show.Name.S01E02.Pilot.mkv", "Show Name - 1x03 - Second.avi"};
+    request.isEpisodeTicked = true;
+    request.metadata.movieMode = false;
+    request.metadata.parseNames = true;
+    EXPECT_EQ(2, RunGenerate(request, log).created);
+    EXPECT_NE(std::string::npos,
+              ReadFileBytes(dir / "Show Name - 1x03 - Second.avi.txt")
+                  .find("title : Show Name\r\nseriesTitle : Show Name\r\nepisodeTitle : Second\r\n"));
+
+    // One name without a show's name: refused as before, nothing written.
+    request.entries.push_back("Holiday.mpg");
+    request.replaceExisting = true;
+    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_FALSE(PathExists(dir / "Holiday.mpg.txt"));
+    request.metadata.parseNames = false;
+    request.entries.pop_back();
+    EXPECT_TRUE(RunGenerate(request, log).refused);
+}

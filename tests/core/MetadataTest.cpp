@@ -166,3 +166,110 @@ TEST(WriteMetadataFile, FailureLeavesExistingFilesIntactAndNothingBehind)
     EXPECT_EQ((std::vector<std::string>{"Kept.mpg.txt"}), NamesInFolder(dir.Path()))
         << "nothing temporary stays";
 }
+
+namespace {
+
+// The nine lines every layout wrote before the optional lines existed.
+std::string NineLines(bool movieMode, const std::string& title)
+{
+    const std::string series = movieMode ? title : "Garden Diary";
+    return "title : " + series + "\nseriesTitle : " + series +
+           "\nepisodeTitle : " + (movieMode ? "" : title) +
+           "\nseriesId : MV994711\nmovieYear : 2012\n"
+           "description : (2012) My home Movies, stuff from the internet etc.\nisEpisode : false\n" +
+           (movieMode ? "mpaaRating : R4\n" : "tvRating : x3\n") + "starRating : x5\n";
+}
+
+}  // namespace
+
+TEST(ComposeMetadata, EveryOptionOffGivesTheNineLinesOfEachLayoutUnchanged)
+{
+    struct Case {
+        const char* name;
+        const char* title;  // today's title: the file name without its extension
+    };
+    const Case names[] = {{"Holiday.mpg", "Holiday"},
+                          {"Movie.Name.2012.1080p.mkv", "Movie.Name.2012.1080p"},
+                          {"Show.Name.S01E02.Episode.Title.mkv", "Show.Name.S01E02.Episode.Title"},
+                          {"Movie Name (1999).avi", "Movie Name (1999)"}};
+    for (bool movieMode : {true, false}) {
+        MetadataTemplate metadata = DefaultTemplate();
+        metadata.movieMode = movieMode;
+        metadata.seriesTitle = "Garden Diary";
+        for (const Case& c : names) {
+            SCOPED_TRACE(std::string(c.name) + (movieMode ? " movie" : " episode"));
+            const std::string path = std::string("D:\\Films\\") + c.name;
+            EXPECT_EQ(NineLines(movieMode, c.title), ComposeMetadata(metadata, path, ""));
+            // Fields typed and cleared again, spaces and separators only.
+            metadata.genres = " , ; ";
+            metadata.originalAirDate = movieMode ? "2012-03-31" : "";
+            EXPECT_EQ(NineLines(movieMode, c.title), ComposeMetadata(metadata, path, ""));
+            metadata.genres.clear();
+        }
+    }
+}
+
+TEST(ComposeMetadata, GenresAndAirDateFollowAsPyTivoKeys)
+{
+    MetadataTemplate metadata = DefaultTemplate();
+    metadata.movieMode = false;
+    metadata.seriesTitle = "Garden Diary";
+    metadata.genres = "Comedy, Drama;Family ;; Science Fiction";
+    metadata.originalAirDate = " 2012-02-29 ";
+    EXPECT_EQ(NineLines(false, "Week 01") +
+                  "originalAirDate : 2012-02-29T00:00:00Z\n"
+                  "vProgramGenre : Comedy\nvProgramGenre : Drama\nvProgramGenre : Family\n"
+                  "vProgramGenre : Science Fiction\n",
+              ComposeMetadata(metadata, "D:\\Garden Diary\\Week 01.avi", ""));
+    // A date that is no date is never written.
+    metadata.genres.clear();
+    metadata.originalAirDate = "2011-02-29";
+    EXPECT_EQ(NineLines(false, "Week 01"), ComposeMetadata(metadata, "D:\\Garden Diary\\Week 01.avi", ""));
+}
+
+TEST(IsAirDate, OnlyRealCalendarDatesInTheFormYyyyMmDd)
+{
+    for (const char* good : {"2012-03-31", "2000-02-29", "1999-12-01", " 2024-02-29 "})
+        EXPECT_TRUE(IsAirDate(good)) << good;
+    for (const char* bad :
+         {"", "2012-3-31", "31/03/2012", "2012-13-01", "2012-00-10", "2012-04-31", "1900-02-29",
+          "2012-03-31T00:00:00Z", "2012-03-3x", "２０１２-03-31", "0999-01-01"})
+        EXPECT_FALSE(IsAirDate(bad)) << bad;
+}
+
+TEST(ComposeMetadata, ParsedNamesGiveTitlesYearsAndEpisodeNumbers)
+{
+    MetadataTemplate metadata = DefaultTemplate();
+    metadata.parseNames = true;
+    const auto lines = [&](const std::string& name, const std::string& override = std::string()) {
+        const std::string text = ComposeMetadata(metadata, "D:\\TV\\" + name, override);
+        return text.substr(0, text.find("\nseriesId")) + text.substr(text.find("\nmovieYear"), 17) +
+               (text.find("episodeNumber") == std::string::npos ? ""
+                                                                : text.substr(text.find("\nepisodeNumber")));
+    };
+    EXPECT_EQ("title : Movie Name\nseriesTitle : Movie Name\nepisodeTitle : \nmovieYear : 1999",
+              lines("Movie.Name.1999.1080p.mkv"));
+    EXPECT_EQ("title : Holiday\nseriesTitle : Holiday\nepisodeTitle : \nmovieYear : 2012",
+              lines("Holiday.mpg"));
+    EXPECT_EQ("title : Chosen\nseriesTitle : Chosen\nepisodeTitle : \nmovieYear : 2012",
+              lines("Movie.Name.1999.1080p.mkv", "Chosen"));
+    EXPECT_EQ(
+        "title : Show Name\nseriesTitle : Show Name\nepisodeTitle : Episode Title\nmovieYear : 2012\n"
+        "episodeNumber : 102\n",
+        lines("Show.Name.S01E02.Episode.Title.mkv"));
+
+    // The episode layout keeps the folder's series title when it has one.
+    metadata.movieMode = false;
+    metadata.seriesTitle = "Garden Diary";
+    EXPECT_EQ(
+        "title : Garden Diary\nseriesTitle : Garden Diary\nepisodeTitle : Pilot\nmovieYear : 2012\n"
+        "episodeNumber : 1203\n",
+        lines("Show Name - 12x03 - Pilot.avi"));
+    EXPECT_EQ("title : Garden Diary\nseriesTitle : Garden Diary\nepisodeTitle : Movie Name\nmovieYear : 2010",
+              lines("Movie Name (2010).mkv"));
+    metadata.seriesTitle.clear();
+    EXPECT_EQ(
+        "title : Show Name\nseriesTitle : Show Name\nepisodeTitle : Show.Name.S01E02\nmovieYear : 2012\n"
+        "episodeNumber : 102\n",
+        lines("Show.Name.S01E02.mkv"));
+}

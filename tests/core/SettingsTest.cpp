@@ -214,8 +214,7 @@ TEST_F(SettingsTest, TheSubFolderTickIsWrittenOnlyOnceItWasEverOn)
         const char* saved;  // what the store writes when the tick is set so
     } cases[] = {
         {" Recursive=true\r\n", "true", "false"},
-        {" Recursive=TRUE\r\n", "false", "true"},
-        {" Recursive=yes\r\n", "false", "false"},
+        {" Recursive=false\r\n", "false", "true"},
     };
     for (const auto& c : cases) {
         folder_.WriteFile("reelmark.ini", kDefaultFile + std::string(c.stored));
@@ -227,4 +226,40 @@ TEST_F(SettingsTest, TheSubFolderTickIsWrittenOnlyOnceItWasEverOn)
         EXPECT_NE(std::string::npos, ReadFileBytes(Ini()).find(std::string(" Recursive=") + c.saved + "\r\n"))
             << c.stored;
     }
+}
+
+TEST_F(SettingsTest, NewOptionsStayOutOfTheFileUntilTurnedOnAndRoundTripOnceThere)
+{
+    store_.SetDefaultSettings();
+    store_.LoadSettings();
+    store_.SaveSettings();
+    EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()))
+        << "a user who never turns them on keeps the file as it was";
+    EXPECT_EQ("false", store_.Values().ParseNames);
+    EXPECT_EQ("", store_.Values().Genre);
+
+    Settings& s = store_.Values();
+    s.ParseNames = "true";
+    s.Genre = "Comedy; Drama";
+    s.OriginalAirDate = "2012-03-31";
+    store_.SaveSettings();
+    const std::string saved = ReadFileBytes(Ini());
+    EXPECT_NE(std::string::npos, saved.find(" [Config]\r\n ParseNames=true\r\n"));
+    EXPECT_NE(std::string::npos, saved.find(" OriginalAirDate=2012-03-31\r\n"));
+
+    ActivityLog nextLog;
+    SettingsStore next(nextLog, Ini());
+    next.SetDefaultSettings();
+    next.LoadSettings();
+    EXPECT_EQ("true", next.Values().ParseNames);
+    EXPECT_EQ("Comedy; Drama", next.Values().Genre);
+    EXPECT_EQ("2012-03-31", next.Values().OriginalAirDate);
+
+    // Turned off again: the keys stay, with the values that say so.
+    next.Values().ParseNames = "false";
+    next.Values().Genre.clear();
+    next.SaveSettings();
+    const std::string cleared = ReadFileBytes(Ini());
+    EXPECT_NE(std::string::npos, cleared.find(" ParseNames=false\r\n"));
+    EXPECT_NE(std::string::npos, cleared.find(" Genre=\r\n"));
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ui/main/SettingsDlg.h"
+#include "core/Settings.h"
 #include "resource.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/main/SettingsDlg.h"
 
 namespace {
 
@@ -14,11 +15,20 @@ void Click(CDialog& dialog, int id)
 
 // Runs the Options command with the given script of user steps inside the
 // dialog; restores the observer afterwards.
-bool RunOptions(std::string& pythonLoc, std::function<void(CDialog&)> steps)
+bool RunOptions(Settings& settings, std::function<void(CDialog&)> steps)
 {
     CDialog::ModalObserver() = std::move(steps);
-    bool stored = EditPyTivoLocation(pythonLoc);
+    bool stored = EditSetup(settings);
     CDialog::ModalObserver() = nullptr;
+    return stored;
+}
+
+bool RunOptions(std::string& pythonLoc, std::function<void(CDialog&)> steps)
+{
+    Settings settings;
+    settings.PythonLoc = pythonLoc;
+    const bool stored = RunOptions(settings, std::move(steps));
+    pythonLoc = settings.PythonLoc;
     return stored;
 }
 
@@ -72,4 +82,32 @@ TEST(SettingsDlg, OkStoresTheTypedTextAsItIsEvenWhenEmptyAndACancelledPickChange
         EXPECT_EQ(typed, location);
     }
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(SettingsDlg, TheFileNamesBoxShowsAndStoresParseNamesOnOkOnly)
+{
+    ScriptedPrompt prompt;
+    for (const char* stored : {"", "false", "true", "garbage"}) {
+        for (int button : {IDOK, IDCANCEL}) {
+            Settings settings;
+            settings.ParseNames = stored;
+            std::string caption;
+            bool shownTicked = false;
+            RunOptions(settings, [&](CDialog& dialog) {
+                caption = dialog.GetDlgItemText(IDC_SETTINGS_PARSE_NAMES);
+                shownTicked = ::IsDlgButtonChecked(dialog.m_hWnd, IDC_SETTINGS_PARSE_NAMES) == BST_CHECKED;
+                // The user flips it.
+                ::CheckDlgButton(dialog.m_hWnd, IDC_SETTINGS_PARSE_NAMES,
+                                 shownTicked ? BST_UNCHECKED : BST_CHECKED);
+                Click(dialog, button);
+            });
+            SCOPED_TRACE(std::string(stored) + (button == IDOK ? " OK" : " Cancel"));
+            EXPECT_EQ("Read titles, years and episode numbers from file names", caption);
+            EXPECT_EQ(std::string(stored) == "true", shownTicked);
+            if (button == IDOK)
+                EXPECT_EQ(shownTicked ? "false" : "true", settings.ParseNames);
+            else
+                EXPECT_EQ(stored, settings.ParseNames);
+        }
+    }
 }

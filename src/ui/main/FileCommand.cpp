@@ -1,8 +1,8 @@
 #include "ui/main/FileCommand.h"
 
-#include "ui/main/ReelmarkDlg.h"
 #include "ui/controls/RunProgressDlg.h"
 #include "ui/framework/Prompt.h"
+#include "ui/main/ReelmarkDlg.h"
 
 FileCommand::FileCommand(CReelmarkDlg& window, std::string title)
     : window_(window), title_(std::move(title)), started_(window.runningCommand_ == nullptr)

@@ -1,7 +1,7 @@
 #include "ui/main/HelpFiles.h"
 
-#include "ui/main/ApplicationBinRes.h"
 #include "core/ActivityLog.h"
+#include "ui/main/ApplicationBinRes.h"
 
 bool WriteHelpFile(ActivityLog& log, int id, const char* resourceName, const std::string& path)
 {

@@ -185,6 +185,7 @@ void CReelmarkDlg::OnEditMetadata()
     const std::string moviePath = AddTrailingSeparator(MovieFolder()) + name;
     // A new file starts as Generate would write it.
     SyncFromControls();
-    if (EditMetadataFile(log_, moviePath, ::ComposeMetadata(CurrentTemplate(), moviePath, std::string())))
+    if (EditMetadataFile(log_, moviePath,
+                         ::ComposeMetadata(template_.CurrentTemplate(), moviePath, std::string())))
         OnResetTree();
 }

@@ -3,8 +3,8 @@
 #include <shlobj.h>
 
 #include "core/MovieScanner.h"
-#include "ui/framework/Prompt.h"
 #include "platform/Text.h"
+#include "ui/framework/Prompt.h"
 #include "ui/framework/Wnd.h"
 
 namespace {

@@ -37,6 +37,14 @@ void MoveChildrenDown(HWND parent, HWND except, int dy)
     }
 }
 
+// The window's rows followed by those of its template panel.
+MessageMap WithTemplatePanelRows(MessageMap rows)
+{
+    TemplatePanel::AddMessageRows(
+        rows, [](CWnd& w) -> TemplatePanel& { return static_cast<CReelmarkDlg&>(w).Template(); });
+    return rows;
+}
+
 }  // namespace
 
 CReelmarkDlg::CReelmarkDlg(CWnd* parent)
@@ -44,6 +52,9 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
       homeFolder_(HomeFolder()),
       logPath_(homeFolder_ + "\\" + kLogFileName),
       settings_(log_, homeFolder_ + "\\" + kIniFileName),
+      template_(settings_.Values(), {[this] { return MovieFolder(); },
+                                     [this](const std::string& name) { SelectFolderNode(name); },
+                                     [this] { RefreshCommandStates(); }}),
       movieList_(*this, log_),
       folderTree_(*this, log_)
 {
@@ -76,30 +87,20 @@ int CReelmarkDlg::AddLogEntry(const std::string& caption, LogSeverity severity, 
 void CReelmarkDlg::DoDataExchange(CDataExchange& dx)
 {
     dx.Control(IDC_MOVIE_FOLDER, movieFolder_);
-    dx.Control(IDC_SERIES_TITLE, seriesTitle_);
-    dx.Control(IDC_SERIES_ID, seriesId_);
-    dx.Control(IDC_PREVIEW, preview_);
-    dx.Control(IDC_DESCRIPTION, description_);
     movieList_.DoDataExchange(dx);
-    dx.Control(IDC_SERIES_TYPE, seriesType_);
-    dx.Control(IDC_MPAA_RATING, mpaaRating_);
-    dx.Control(IDC_TV_RATING, tvRating_);
-    dx.Control(IDC_STAR_RATING, starRating_);
     dx.Control(IDC_GENERATE, generate_);
     dx.Control(IDC_EDIT_META, editMeta_);
-    dx.Control(IDC_IS_EPISODE, isEpisode_);
-    dx.Control(IDC_STAR_PICTURE, starPicture_);
     dx.Control(IDC_CLEAR_SELECT, clearSelect_);
     dx.Control(IDC_SELECT_ALL, selectAll_);
-    dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
     folderTree_.DoDataExchange(dx);
     dx.Control(IDC_DELETE_SELECTED, deleteSelected_);
+    template_.BindControls(dx);
 }
 
 const MessageMap& CReelmarkDlg::GetMessageMap() const
 {
     using D = CReelmarkDlg;
-    static const MessageMap map = {
+    static const MessageMap map = WithTemplatePanelRows({
         OnMessage(WM_CLOSE, &D::OnCloseMessage),
         OnMessage(WM_INITMENUPOPUP, &D::OnInitMenuPopup),
         OnMessage(WM_PAINT, &D::OnPaintMessage),
@@ -108,15 +109,6 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_APP_EXIT, &D::OnExit),
         OnCommand(IDC_BROWSE_FOLDERS, &D::OnBrowseFolders),
         OnCommand(IDC_GENERATE, &D::OnGenerate),
-        OnCommand(IDC_NEW_ID, &D::OnNewId),
-        OnCommand(IDC_IS_EPISODE, &D::OnIsEpisodeClick),
-        OnCommand(IDC_STAR_PICTURE, &D::OnStarPictureClick),
-        OnCommand(IDC_REPLACE_EXISTING, &D::OnReplaceExistingClick),
-        OnControl(CBN_SELCHANGE, IDC_SERIES_TYPE, &D::OnSeriesTypeChange),
-        OnControl(CBN_SELCHANGE, IDC_MPAA_RATING, &D::OnMpaaRatingChange),
-        OnControl(CBN_SELCHANGE, IDC_STAR_RATING, &D::OnStarRatingChange),
-        OnControl(CBN_SELCHANGE, IDC_TV_RATING, &D::OnTvRatingChange),
-        OnControl(EN_CHANGE, IDC_DESCRIPTION, &D::OnDescriptionChange),
         OnCommand(IDC_RECURSIVE, &D::OnRecursiveClick),
         OnCommand(IDC_CLEAR_SELECT, &D::OnClearSelect),
         OnCommand(IDC_SELECT_ALL, &D::OnSelectAll),
@@ -136,7 +128,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_HELP, &D::OnHelpIndex),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
-    };
+    });
     return map;
 }
 
@@ -181,17 +173,16 @@ BOOL CReelmarkDlg::OnInitDialog()
     movieList_.Init();
     movieList_.SetRecursive(CurrentSettings().Recursive == "true");
 
-    movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
-    RefreshPreview();
+    template_.TakeLayoutFromSeriesType();
+    template_.RefreshPreview();
     folderTree_.ReadAhead();
     FillMovieList();
-    OnStarRatingChange();
+    template_.OnStarRatingChange();
     RebuildTree();
-    preview_.WrapAtWindowEdge();
-    description_.WrapAtWindowEdge();
+    template_.WrapText();
 
     SetWindowText(std::string("Reelmark [ver ") + kReelmarkVersion + "] - metadata for pyTivo and TiVo");
-    OnIsEpisodeClick();
+    template_.OnIsEpisodeClick();
     return FALSE;
 }
 
@@ -213,20 +204,21 @@ void CReelmarkDlg::FillControlsFromSettings()
 {
     const Settings& s = CurrentSettings();
     movieFolder_.SetWindowText(s.TargetDir);
-    seriesTitle_.SetWindowText(s.SeriesTitle);
-    seriesId_.SetWindowText(s.SeriesID);
-    SetDescriptionText(s.SeriesDesc);
-    replaceExisting_.SetCheck(s.OverwriteMetadata == "true" ? BST_CHECKED : BST_UNCHECKED);
-    isEpisode_.SetCheck(s.IsEpisode == "true" ? BST_CHECKED : BST_UNCHECKED);
-    SelectComboByText(seriesType_, s.SeriesType);
-    SelectComboByText(mpaaRating_, s.MpaaRating);
-    SelectComboByText(tvRating_, s.TvRating);
-    SelectComboByText(starRating_, s.StarRating);
+    template_.FillFromSettings();
 }
 
-void CReelmarkDlg::SelectComboByText(CComboBox& combo, const std::string& text)
+void CReelmarkDlg::RefreshCommandStates()
 {
-    combo.SetCurSel(FindComboItem(combo.Items(), text));
+    // Commands that change files wait while one of them runs.
+    const bool running = runningCommand_ != nullptr;
+    const bool hasEntries = movieList_.GetCount() > 0;
+    generate_.EnableWindow(hasEntries && !running);
+    selectAll_.EnableWindow(hasEntries);
+    const bool hasSelection = movieList_.GetSelCount() > 0;
+    editMeta_.EnableWindow(movieList_.GetSelCount() == 1 && !running);
+    clearSelect_.EnableWindow(hasSelection);
+    deleteSelected_.EnableWindow(hasSelection && !running);
+    toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
 }
 
 void CReelmarkDlg::OnBrowseFolders()
@@ -292,13 +284,7 @@ void CReelmarkDlg::OnGenerate()
     GenerateRequest request;
     request.folder = MovieFolder();
     request.entries = movieList_.Entries();
-    request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
-    request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
-    request.seriesTitleText = seriesTitle_.GetWindowText();
-    // The template as the controls show it when the run starts, as the
-    // preview shows it (typing on during the run changes nothing of it).
-    SyncFromControls();
-    request.metadata = CurrentTemplate();
+    template_.DescribeRun(request);
     const int count = static_cast<int>(request.entries.size());
     request.progress = [&run, count](int done, const std::string& moviePath) {
         if (done == count) {
@@ -363,7 +349,7 @@ void CReelmarkDlg::ShowFileCommandRunning(bool running)
 
 void CReelmarkDlg::OnOptions()
 {
-    if (EditPyTivoLocation(CurrentSettings().PythonLoc))
+    if (EditSetup(CurrentSettings()))
         SyncFromControls();
 }
 

@@ -22,6 +22,7 @@
 #include "ui/main/FolderTreePanel.h"
 #include "ui/main/HelpFiles.h"
 #include "ui/main/MovieListPanel.h"
+#include "ui/main/TemplatePanel.h"
 
 // The program's version, shown in the title and the about box.
 #include "core/Version.h"
@@ -44,13 +45,10 @@ public:
     void SwitchFolder(const std::string& path, bool rebuildTree) override;
 
     // Template panel.
-    void SyncFromControls();
-    void RefreshPreview();
-    void SeriesTitleFromFolder();
-    void OnNewId();
-    void SetStarPicture(int stars);
-    void ComposeMetadata(const std::string& moviePath, const std::string& titleOverride);
-    const std::string& MetadataText() const { return metadataText_; }
+    TemplatePanel& Template() { return template_; }
+    void SyncFromControls() { template_.SyncFromControls(); }
+    void SeriesTitleFromFolder() { template_.SeriesTitleFromFolder(); }
+    const std::string& MetadataText() const { return template_.MetadataText(); }
 
     // Movie list and folder tree panels.
     void FillMovieList() { movieList_.Fill(); }
@@ -86,7 +84,7 @@ public:
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const override { return GetDlgItemText(1003); }
-    bool MovieMode() const { return movieMode_; }
+    bool MovieMode() const { return template_.MovieMode(); }
     const CToolBar& ToolBar() const { return toolBar_; }
     CStatusLogDlg* StatusLog() { return statusLog_.get(); }
     const HelpFilePaths& HelpFiles() const { return helpFiles_; }
@@ -110,18 +108,10 @@ private:
     LRESULT OnTreeSelChanged(NMHDR* header) { return folderTree_.OnSelChanged(header); }
     LRESULT OnTreeCustomDraw(NMHDR* header) { return folderTree_.OnCustomDraw(header); }
     void OnExit();
-    void OnSeriesTypeChange();
-    void OnStarRatingChange();
-    void OnMpaaRatingChange();
-    void OnTvRatingChange();
-    void OnIsEpisodeClick();
-    void OnReplaceExistingClick();
-    void OnStarPictureClick();
     void OnSelectAll();
     void OnClearSelect();
     void OnListSelChange();
     void OnRecursiveClick();
-    void OnDescriptionChange() {}
 
     void OnClose();
     void MovieListFilled(int count) override;
@@ -129,9 +119,8 @@ private:
     void ShowFileCommandRunning(bool running);
     bool CreateToolBar();
     void FillControlsFromSettings();
-    void SetDescriptionText(const std::string& text);
-    void SelectComboByText(CComboBox& combo, const std::string& text);
-    MetadataTemplate CurrentTemplate() const;
+    // The enabled states of the window's own buttons.
+    void RefreshCommandStates();
 
     HICON icon_ = nullptr;
     // Never shown itself: carries the version text and shows the splash.
@@ -139,22 +128,10 @@ private:
     CMenu menu_;
     CToolBar toolBar_;
     CEdit movieFolder_;
-    CEdit seriesTitle_;
-    CEdit seriesId_;
-    CRichEditCtrl preview_;
-    CRichEditCtrl description_;
-    CComboBox seriesType_;
-    CComboBox mpaaRating_;
-    CComboBox tvRating_;
-    CComboBox starRating_;
     CButton generate_;
     CButton editMeta_;
-    CButton isEpisode_;
-    CButton starPicture_;
-    CBitmap starBitmap_;
     CButton clearSelect_;
     CButton selectAll_;
-    CButton replaceExisting_;
     CButton deleteSelected_;
 
     // The folder of the settings, the log and the help files, and the log's
@@ -163,11 +140,9 @@ private:
     const std::string logPath_;
     ActivityLog log_;
     SettingsStore settings_;
+    TemplatePanel template_;
     std::unique_ptr<CStatusLogDlg> statusLog_;
     HelpFilePaths helpFiles_;
-    std::string metadataText_;
-    std::string metadataPath_;
-    bool movieMode_ = true;
     MovieListPanel movieList_;
     FolderTreePanel folderTree_;
     bool closing_ = false;

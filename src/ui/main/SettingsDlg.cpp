@@ -2,8 +2,9 @@
 
 #include <commdlg.h>
 
-#include "ui/framework/Prompt.h"
+#include "core/Settings.h"
 #include "resource.h"
+#include "ui/framework/Prompt.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
 {
     dx.Control(IDC_SETTINGS_PYTIVO, pyTivoEdit_);
     dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
+    dx.Check(IDC_SETTINGS_PARSE_NAMES, parseNames);
 }
 
 const MessageMap& SettingsDlg::GetMessageMap() const
@@ -49,12 +51,14 @@ void SettingsDlg::OnBrowsePyTivo()
         pyTivoEdit_.SetWindowText(paths.front());
 }
 
-bool EditPyTivoLocation(std::string& pythonLoc)
+bool EditSetup(Settings& settings)
 {
     SettingsDlg dialog;
-    dialog.pyTivoLocation = pythonLoc;
+    dialog.pyTivoLocation = settings.PythonLoc;
+    dialog.parseNames = settings.ParseNames == "true" ? BST_CHECKED : BST_UNCHECKED;
     if (dialog.DoModal() != IDOK)
         return false;
-    pythonLoc = dialog.pyTivoLocation;
+    settings.PythonLoc = dialog.pyTivoLocation;
+    settings.ParseNames = dialog.parseNames == BST_CHECKED ? "true" : "false";
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The "Setup Configure" dialog: where the pyTivo script lies. The path may
-// be typed or picked with a file-open picker; OK stores it as typed, with
-// no check (an empty or wrong path just leaves "Launch PyTivo" disabled).
+// The "Setup Configure" dialog: where the pyTivo script lies, and whether
+// titles come from file names. The path may be typed or picked with a
+// file-open picker; OK stores it as typed, with no check (an empty or wrong
+// path just leaves "Launch PyTivo" disabled).
 #include <string>
 
 #include "ui/framework/Controls.h"
@@ -13,6 +14,8 @@ public:
 
     // Shown when the dialog opens; read back from the field on OK.
     std::string pyTivoLocation;
+    // The "Read titles, years and episode numbers from file names" box.
+    int parseNames = BST_UNCHECKED;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -24,7 +27,9 @@ private:
     CEdit pyTivoEdit_;
 };
 
+struct Settings;
+
 // The Options command: runs the dialog modally, without a parent, on the
-// current location; on OK stores the edited location and answers true, on
-// Cancel leaves it untouched and answers false.
-bool EditPyTivoLocation(std::string& pythonLoc);
+// current settings; on OK stores the edited location and ParseNames and
+// answers true, on Cancel leaves them untouched and answers false.
+bool EditSetup(Settings& settings);

@@ -1,12 +1,11 @@
-// The metadata template panel of the main window: fields, combo boxes, the
-// star picture, the preview, and the enabled states that follow them.
+#include "ui/main/TemplatePanel.h"
+
 #include <windows.h>
 
 #include <ctime>
 
-#include "ui/main/ReelmarkDlg.h"
+#include "core/GenerateRun.h"
 #include "core/SeriesId.h"
-#include "ui/main/OutsidePrograms.h"
 #include "core/TextFile.h"
 #include "resource.h"
 
@@ -31,39 +30,105 @@ std::string WithLineFeeds(const std::string& text)
     return out;
 }
 
-}  // namespace
-
-void CReelmarkDlg::SetDescriptionText(const std::string& text)
+void SelectComboByText(CComboBox& combo, const std::string& text)
 {
-    description_.SetWindowText(WithCrLf(text));
+    combo.SetCurSel(FindComboItem(combo.Items(), text));
 }
 
-void CReelmarkDlg::SyncFromControls()
+}  // namespace
+
+TemplatePanel::TemplatePanel(Settings& settings, TemplatePanelHost host)
+    : settings_(settings), host_(std::move(host))
 {
-    Settings& s = CurrentSettings();
+}
+
+void TemplatePanel::BindControls(CDataExchange& dx)
+{
+    dx.Control(IDC_SERIES_TITLE, seriesTitle_);
+    dx.Control(IDC_SERIES_ID, seriesId_);
+    dx.Control(IDC_PREVIEW, preview_);
+    dx.Control(IDC_DESCRIPTION, description_);
+    dx.Control(IDC_SERIES_TYPE, seriesType_);
+    dx.Control(IDC_MPAA_RATING, mpaaRating_);
+    dx.Control(IDC_TV_RATING, tvRating_);
+    dx.Control(IDC_STAR_RATING, starRating_);
+    dx.Control(IDC_IS_EPISODE, isEpisode_);
+    dx.Control(IDC_STAR_PICTURE, starPicture_);
+    dx.Control(IDC_REPLACE_EXISTING, replaceExisting_);
+    dx.Control(IDC_GENRE, genre_);
+    dx.Control(IDC_AIR_DATE, airDate_);
+}
+
+void TemplatePanel::AddMessageRows(MessageMap& rows, TemplatePanel& (*panelOf)(CWnd&))
+{
+    const auto row = [&rows, panelOf](UINT code, UINT id, void (TemplatePanel::*handler)()) {
+        rows.push_back({WM_COMMAND, code, id, [panelOf, handler](CWnd& window, WPARAM, LPARAM) -> LRESULT {
+                            (panelOf(window).*handler)();
+                            return 0;
+                        }});
+    };
+    using P = TemplatePanel;
+    row(0, IDC_NEW_ID, &P::OnNewId);
+    row(0, IDC_IS_EPISODE, &P::OnIsEpisodeClick);
+    row(0, IDC_STAR_PICTURE, &P::OnStarPictureClick);
+    row(0, IDC_REPLACE_EXISTING, &P::OnReplaceExistingClick);
+    row(CBN_SELCHANGE, IDC_SERIES_TYPE, &P::OnSeriesTypeChange);
+    row(CBN_SELCHANGE, IDC_MPAA_RATING, &P::OnMpaaRatingChange);
+    row(CBN_SELCHANGE, IDC_STAR_RATING, &P::OnStarRatingChange);
+    row(CBN_SELCHANGE, IDC_TV_RATING, &P::OnTvRatingChange);
+    row(EN_CHANGE, IDC_GENRE, &P::OnOptionalFieldChange);
+    row(EN_CHANGE, IDC_AIR_DATE, &P::OnOptionalFieldChange);
+}
+
+void TemplatePanel::FillFromSettings()
+{
+    const Settings& s = settings_;
+    seriesTitle_.SetWindowText(s.SeriesTitle);
+    seriesId_.SetWindowText(s.SeriesID);
+    description_.SetWindowText(WithCrLf(s.SeriesDesc));
+    replaceExisting_.SetCheck(s.OverwriteMetadata == "true" ? BST_CHECKED : BST_UNCHECKED);
+    isEpisode_.SetCheck(s.IsEpisode == "true" ? BST_CHECKED : BST_UNCHECKED);
+    SelectComboByText(seriesType_, s.SeriesType);
+    SelectComboByText(mpaaRating_, s.MpaaRating);
+    SelectComboByText(tvRating_, s.TvRating);
+    SelectComboByText(starRating_, s.StarRating);
+    filling_ = true;
+    genre_.SetWindowText(s.Genre);
+    airDate_.SetWindowText(s.OriginalAirDate);
+    filling_ = false;
+}
+
+void TemplatePanel::TakeLayoutFromSeriesType()
+{
+    movieMode_ = seriesType_.GetLBText(seriesType_.GetCurSel()).find("MV") != std::string::npos;
+}
+
+void TemplatePanel::WrapText()
+{
+    preview_.WrapAtWindowEdge();
+    description_.WrapAtWindowEdge();
+}
+
+void TemplatePanel::SyncFromControls()
+{
+    Settings& s = settings_;
     s.SeriesDesc = WithLineFeeds(description_.GetWindowText());
     s.SeriesTitle = seriesTitle_.GetWindowText();
     s.SeriesID = seriesId_.GetWindowText();
     s.IsEpisode = isEpisode_.GetCheck() == BST_CHECKED ? "true" : "false";
     s.OverwriteMetadata = replaceExisting_.GetCheck() == BST_CHECKED ? "true" : "false";
+    s.Genre = genre_.GetWindowText();
+    s.OriginalAirDate = airDate_.GetWindowText();
 
     mpaaRating_.EnableWindow(movieMode_);
     tvRating_.EnableWindow(!movieMode_);
-    // Commands that change files wait while one of them runs.
-    const bool running = runningCommand_ != nullptr;
-    const bool hasEntries = movieList_.GetCount() > 0;
-    generate_.EnableWindow(hasEntries && !running);
-    selectAll_.EnableWindow(hasEntries);
-    const bool hasSelection = movieList_.GetSelCount() > 0;
-    editMeta_.EnableWindow(movieList_.GetSelCount() == 1 && !running);
-    clearSelect_.EnableWindow(hasSelection);
-    deleteSelected_.EnableWindow(hasSelection && !running);
-    toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(s.PythonLoc));
+    airDate_.EnableWindow(!movieMode_);
+    host_.refreshCommandStates();
 }
 
-MetadataTemplate CReelmarkDlg::CurrentTemplate() const
+MetadataTemplate TemplatePanel::CurrentTemplate() const
 {
-    const Settings& s = settings_.Values();
+    const Settings& s = settings_;
     MetadataTemplate t;
     t.seriesTitle = s.SeriesTitle;
     t.seriesId = s.SeriesID;
@@ -73,39 +138,53 @@ MetadataTemplate CReelmarkDlg::CurrentTemplate() const
     t.starRating = starRating_.GetCurSel();
     t.mpaaRating = mpaaRating_.GetCurSel();
     t.tvRating = tvRating_.GetCurSel();
+    t.genres = s.Genre;
+    t.originalAirDate = s.OriginalAirDate;
+    t.parseNames = s.ParseNames == "true";
     return t;
 }
 
-void CReelmarkDlg::ComposeMetadata(const std::string& moviePath, const std::string& titleOverride)
+void TemplatePanel::DescribeRun(GenerateRequest& request)
+{
+    request.replaceExisting = replaceExisting_.GetCheck() == BST_CHECKED;
+    request.isEpisodeTicked = isEpisode_.GetCheck() == BST_CHECKED;
+    request.seriesTitleText = seriesTitle_.GetWindowText();
+    // The template as the controls show it when the run starts, as the
+    // preview shows it (typing on during the run changes nothing of it).
+    SyncFromControls();
+    request.metadata = CurrentTemplate();
+}
+
+void TemplatePanel::ComposeMetadata(const std::string& moviePath, const std::string& titleOverride)
 {
     SyncFromControls();
     metadataText_ = ::ComposeMetadata(CurrentTemplate(), moviePath, titleOverride);
 }
 
-void CReelmarkDlg::RefreshPreview()
+void TemplatePanel::RefreshPreview()
 {
     ComposeMetadata(kPreviewPlaceholder, "");
     preview_.SetWindowText(WithCrLf(metadataText_));
 }
 
-void CReelmarkDlg::SeriesTitleFromFolder()
+void TemplatePanel::SeriesTitleFromFolder()
 {
-    const std::string folder = MovieFolder();
+    const std::string folder = host_.movieFolder();
     const size_t slash = folder.rfind('\\');
     const std::string title = slash == std::string::npos ? std::string() : folder.substr(slash + 1);
-    CurrentSettings().SeriesTitle = title;
+    settings_.SeriesTitle = title;
     seriesTitle_.SetWindowText(title);
     RefreshPreview();
-    SelectFolderNode(title);
+    host_.selectFolderNode(title);
 }
 
-void CReelmarkDlg::OnNewId()
+void TemplatePanel::OnNewId()
 {
     seriesId_.SetWindowText(MakeSeriesId(seriesType_.GetLBText(seriesType_.GetCurSel()), std::time(nullptr)));
     RefreshPreview();
 }
 
-void CReelmarkDlg::SetStarPicture(int stars)
+void TemplatePanel::SetStarPicture(int stars)
 {
     const UINT id = stars >= 2 && stars <= 4 ? IDB_STARS_1 + stars - 1 : IDB_STARS_1;
     CBitmap picture;
@@ -116,35 +195,35 @@ void CReelmarkDlg::SetStarPicture(int stars)
     starBitmap_.Attach(picture.Detach());
 }
 
-void CReelmarkDlg::OnSeriesTypeChange()
+void TemplatePanel::OnSeriesTypeChange()
 {
     const std::string text = seriesType_.GetLBText(seriesType_.GetCurSel());
-    CurrentSettings().SeriesType = text;
+    settings_.SeriesType = text;
     movieMode_ = text.find("MV") != std::string::npos;
     isEpisode_.SetCheck(movieMode_ ? BST_UNCHECKED : BST_CHECKED);
     OnNewId();
 }
 
-void CReelmarkDlg::OnStarRatingChange()
+void TemplatePanel::OnStarRatingChange()
 {
-    CurrentSettings().StarRating = starRating_.GetLBText(starRating_.GetCurSel());
+    settings_.StarRating = starRating_.GetLBText(starRating_.GetCurSel());
     OnNewId();
     SetStarPicture(starRating_.GetCurSel() + 1);
 }
 
-void CReelmarkDlg::OnMpaaRatingChange()
+void TemplatePanel::OnMpaaRatingChange()
 {
-    CurrentSettings().MpaaRating = mpaaRating_.GetLBText(mpaaRating_.GetCurSel());
+    settings_.MpaaRating = mpaaRating_.GetLBText(mpaaRating_.GetCurSel());
     OnNewId();
 }
 
-void CReelmarkDlg::OnTvRatingChange()
+void TemplatePanel::OnTvRatingChange()
 {
-    CurrentSettings().TvRating = tvRating_.GetLBText(tvRating_.GetCurSel());
+    settings_.TvRating = tvRating_.GetLBText(tvRating_.GetCurSel());
     OnNewId();
 }
 
-void CReelmarkDlg::OnStarPictureClick()
+void TemplatePanel::OnStarPictureClick()
 {
     // Where the button was released: its left quarter means one star, the
     // right quarter four.
@@ -163,15 +242,21 @@ void CReelmarkDlg::OnStarPictureClick()
     OnStarRatingChange();
 }
 
-void CReelmarkDlg::OnIsEpisodeClick()
+void TemplatePanel::OnIsEpisodeClick()
 {
     const bool ticked = isEpisode_.GetCheck() == BST_CHECKED;
-    CurrentSettings().IsEpisode = ticked ? "true" : "false";
+    settings_.IsEpisode = ticked ? "true" : "false";
     movieMode_ = !ticked;
     RefreshPreview();
 }
 
-void CReelmarkDlg::OnReplaceExistingClick()
+void TemplatePanel::OnOptionalFieldChange()
+{
+    if (!filling_)
+        RefreshPreview();
+}
+
+void TemplatePanel::OnReplaceExistingClick()
 {
     SyncFromControls();
 }
