@@ -1,10 +1,13 @@
-# Sourced by run.sh and test.sh: installs what the build needs (Debian
-# packages), then configures and builds into build/.
+# Sourced by run.sh and test.sh: installs what the builds need (Debian
+# packages), then configures and builds the Windows program into build/ and,
+# for the tests, the native core and reelmark-cli into build-native/ (clang,
+# with the sanitizers and the fuzz targets).
 set -eu
 REELMARK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 REELMARK_BUILD="${REELMARK_BUILD:-$REELMARK_ROOT/build}"
+REELMARK_NATIVE_BUILD="${REELMARK_NATIVE_BUILD:-$REELMARK_ROOT/build-native}"
 
-reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils nsis cmake make"
+reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils nsis cmake make clang libclang-rt-14-dev"
 
 reelmark_install_packages() {
     local missing=""
@@ -25,6 +28,14 @@ reelmark_build() {
             -DCMAKE_TOOLCHAIN_FILE="$REELMARK_ROOT/cmake/mingw-w64.cmake"
     fi
     cmake --build "$REELMARK_BUILD" -j "$(nproc)" "$@"
+}
+
+reelmark_build_native() {
+    if [ ! -f "$REELMARK_NATIVE_BUILD/CMakeCache.txt" ]; then
+        CC=clang CXX=clang++ cmake -S "$REELMARK_ROOT" -B "$REELMARK_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=Debug \
+            -DREELMARK_SANITIZE=ON
+    fi
+    cmake --build "$REELMARK_NATIVE_BUILD" -j "$(nproc)" "$@"
 }
 
 reelmark_install_packages

@@ -198,7 +198,7 @@ TEST(ComposeMetadata, EveryOptionOffGivesTheNineLinesOfEachLayoutUnchanged)
         metadata.seriesTitle = "Garden Diary";
         for (const Case& c : names) {
             SCOPED_TRACE(std::string(c.name) + (movieMode ? " movie" : " episode"));
-            const std::string path = std::string("D:\\Films\\") + c.name;
+            const std::string path = NativePath("D:\\Films\\") + c.name;
             EXPECT_EQ(NineLines(movieMode, c.title), ComposeMetadata(metadata, path, ""));
             // Fields typed and cleared again, spaces and separators only.
             metadata.genres = " , ; ";
@@ -220,11 +220,11 @@ TEST(ComposeMetadata, GenresAndAirDateFollowAsPyTivoKeys)
                   "originalAirDate : 2012-02-29T00:00:00Z\n"
                   "vProgramGenre : Comedy\nvProgramGenre : Drama\nvProgramGenre : Family\n"
                   "vProgramGenre : Science Fiction\n",
-              ComposeMetadata(metadata, "D:\\Garden Diary\\Week 01.avi", ""));
+              ComposeMetadata(metadata, NativePath("D:\\Garden Diary\\Week 01.avi"), ""));
     // A date that is no date is never written.
     metadata.genres.clear();
     metadata.originalAirDate = "2011-02-29";
-    EXPECT_EQ(NineLines(false, "Week 01"), ComposeMetadata(metadata, "D:\\Garden Diary\\Week 01.avi", ""));
+    EXPECT_EQ(NineLines(false, "Week 01"), ComposeMetadata(metadata, NativePath("D:\\Garden Diary\\Week 01.avi"), ""));
 }
 
 TEST(IsAirDate, OnlyRealCalendarDatesInTheFormYyyyMmDd)
@@ -242,7 +242,7 @@ TEST(ComposeMetadata, ParsedNamesGiveTitlesYearsAndEpisodeNumbers)
     MetadataTemplate metadata = DefaultTemplate();
     metadata.parseNames = true;
     const auto lines = [&](const std::string& name, const std::string& override = std::string()) {
-        const std::string text = ComposeMetadata(metadata, "D:\\TV\\" + name, override);
+        const std::string text = ComposeMetadata(metadata, NativePath("D:\\TV\\") + name, override);
         return text.substr(0, text.find("\nseriesId")) + text.substr(text.find("\nmovieYear"), 17) +
                (text.find("episodeNumber") == std::string::npos ? ""
                                                                 : text.substr(text.find("\nepisodeNumber")));
