@@ -1,8 +1,8 @@
 #include "ui/controls/ColorListBox.h"
 
+#include "platform/Text.h"
 #include "ui/controls/ItemTextLines.h"
 #include "ui/framework/Gdi.h"
-#include "platform/Text.h"
 
 int CColorListBox::InsertColoredString(const std::string& text, COLORREF color, int index)
 {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "resource.h"
 #include "ui/controls/AutoFont.h"
 #include "ui/framework/WinApp.h"
-#include "resource.h"
 
 namespace {
 

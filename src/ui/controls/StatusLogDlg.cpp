@@ -1,7 +1,7 @@
 #include "ui/controls/StatusLogDlg.h"
 
-#include "ui/framework/Prompt.h"
 #include "resource.h"
+#include "ui/framework/Prompt.h"
 
 CStatusLogDlg::CStatusLogDlg(ActivityLog& log, CWnd* parent) : CDialog(IDD_STATUS_LOG, parent), log_(log) {}
 

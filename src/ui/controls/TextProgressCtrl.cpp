@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/controls/MemDC.h"
 #include "platform/Text.h"
+#include "ui/controls/MemDC.h"
 
 namespace {
 

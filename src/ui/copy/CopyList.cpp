@@ -4,12 +4,13 @@
 
 #include <commdlg.h>
 
-#include "ui/main/ReelmarkDlg.h"
+#include "core/ActivityLog.h"
 #include "core/MovieScanner.h"
-#include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "core/SizeTexts.h"
-#include "ui/framework/Prompt.h"
 #include "platform/Text.h"
+#include "ui/controls/FileCommand.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
+#include "ui/framework/Prompt.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void CCopyMoviesToFolderDlg::OnAddFiles()
             // Every file lands in the target under its own name, so a file
             // of the target itself cannot be copied there.
             if (ParentFolderOf(path) == target) {
-                mainWindow_.AddLogEntry("File Copy Error", LogSeverity::Error,
+                host_.Log().AddLogEntry("File Copy Error", LogSeverity::Error,
                                         "Cannot copy files to same destination folder: %s", target.c_str());
                 break;
             }
@@ -58,7 +59,7 @@ void CCopyMoviesToFolderDlg::OnAddFiles()
         }
     }
     if (duplicates > 0)
-        mainWindow_.AddLogEntry("File Copy Error - Duplicate Files", LogSeverity::Error,
+        host_.Log().AddLogEntry("File Copy Error - Duplicate Files", LogSeverity::Error,
                                 "There were %d duplicate files not added!", duplicates);
     SortByColumn(0);
     RefreshCopyListState();
@@ -133,7 +134,7 @@ void CCopyMoviesToFolderDlg::ValidateRow(const std::string& sourcePath, int row)
 
 void CCopyMoviesToFolderDlg::OnRemoveSelected()
 {
-    FileCommand run(mainWindow_, "Removing files from the list");
+    FileCommand run(host_.FileCommands(), "Removing files from the list");
     if (run.Refused())
         return;
     const int selected = list_.GetSelectedCount();
@@ -165,7 +166,7 @@ int CCopyMoviesToFolderDlg::RemoveEntryByName(const std::string& fileName)
 int CCopyMoviesToFolderDlg::ReportCopyListErrors()
 {
     if (listError)
-        mainWindow_.AddLogEntry("File Copy List Error", LogSeverity::Error,
+        host_.Log().AddLogEntry("File Copy List Error", LogSeverity::Error,
                                 "Copy list cannot be executed due to one or more errors:\n %s",
                                 listErrorText.c_str());
     return listError;

@@ -3,13 +3,14 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include "ui/main/ReelmarkDlg.h"
+#include "core/ActivityLog.h"
 #include "core/MovieScanner.h"
 #include "core/SizeTexts.h"
-#include "ui/controls/SortClass.h"
-#include "ui/framework/Prompt.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/FileCommand.h"
+#include "ui/controls/SortClass.h"
+#include "ui/framework/Prompt.h"
 
 namespace {
 
@@ -19,10 +20,7 @@ constexpr int kPictureSize = 75;
 
 }  // namespace
 
-CCopyMoviesToFolderDlg::CCopyMoviesToFolderDlg(CReelmarkDlg& mainWindow)
-    : CDialog(IDD_COPY_MOVIES), mainWindow_(mainWindow)
-{
-}
+CCopyMoviesToFolderDlg::CCopyMoviesToFolderDlg(CopyHost& host) : CDialog(IDD_COPY_MOVIES), host_(host) {}
 
 void CCopyMoviesToFolderDlg::DoDataExchange(CDataExchange& dx)
 {
@@ -63,9 +61,9 @@ const MessageMap& CCopyMoviesToFolderDlg::GetMessageMap() const
 BOOL CCopyMoviesToFolderDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    copyList_ = &mainWindow_.CopyList();
+    copyList_ = &host_.CopyList();
     // The target stays this folder for as long as the dialog is open.
-    target_.SetWindowText(mainWindow_.MovieFolder());
+    target_.SetWindowText(host_.MovieFolder());
 
     for (size_t i = 0; i < sizeof(kPictureIds) / sizeof(kPictureIds[0]); ++i)
         pictures_[i].LoadImage(kPictureIds[i], kPictureSize, kPictureSize, LR_DEFAULTCOLOR);
@@ -80,7 +78,7 @@ BOOL CCopyMoviesToFolderDlg::OnInitDialog()
     list_.InsertColumn(2, "Size (Bytes)", LVCFMT_LEFT, 135, 2);
 
     progress_.ShowWindow(SW_HIDE);
-    overwrite_.SetCheck(mainWindow_.CopyOverwriteFlag());
+    overwrite_.SetCheck(host_.CopyOverwriteFlag());
     diskUsage_.SendMessage(TPC_SHOWPERCENT, FALSE);
     diskUsage_.SetRange(0, 100);
     diskUsage_.ShowWindow(SW_SHOW);
@@ -91,7 +89,7 @@ BOOL CCopyMoviesToFolderDlg::OnInitDialog()
     UpdateTotalLabel();
     // Only a volume that answered can be known to be full.
     if (freeBytes && static_cast<int64_t>(*freeBytes) <= 0)
-        mainWindow_.AddLogEntry("Target Copy Disk Error", LogSeverity::Error,
+        host_.Log().AddLogEntry("Target Copy Disk Error", LogSeverity::Error,
                                 "No space left on destination folder: %s", TargetFolder().c_str());
     return TRUE;
 }
@@ -110,7 +108,7 @@ LRESULT CCopyMoviesToFolderDlg::OnCloseMessage(WPARAM wp, LPARAM lp)
 
 void CCopyMoviesToFolderDlg::StoreOverwriteFlag()
 {
-    mainWindow_.CopyOverwriteFlag() = overwrite_.GetCheck();
+    host_.CopyOverwriteFlag() = overwrite_.GetCheck();
 }
 
 bool CCopyMoviesToFolderDlg::OverwriteChecked() const

@@ -10,21 +10,40 @@
 #include <string>
 #include <vector>
 
-#include "ui/controls/TextProgressCtrl.h"
 #include "core/CopyListEntry.h"
 #include "core/CopyRowCheck.h"
 #include "ui/controls/ListCtrlStyled.h"
+#include "ui/controls/TextProgressCtrl.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/Gdi.h"
 
-class CReelmarkDlg;
+class ActivityLog;
+class FileCommandWindow;
+
+// What the copy dialog needs from the window that opens it.
+class CopyHost {
+public:
+    // The copy list and the Overwrite Target tick, kept between openings.
+    virtual std::vector<CopyListEntry>& CopyList() = 0;
+    virtual int& CopyOverwriteFlag() = 0;
+    // The folder the copies go to.
+    virtual std::string MovieFolder() const = 0;
+    virtual ActivityLog& Log() = 0;
+    // The window's guard of the commands that change files.
+    virtual FileCommandWindow& FileCommands() = 0;
+    // A copy run changed the movie folder: the window reads it again.
+    virtual void FoldersChanged() = 0;
+
+protected:
+    ~CopyHost() = default;
+};
 
 class CCopyMoviesToFolderDlg : public CDialog {
 public:
-    // The main window holds the copy list, the overwrite flag, the target
-    // folder and the log; it owns the dialog while it runs.
-    explicit CCopyMoviesToFolderDlg(CReelmarkDlg& mainWindow);
+    // The host holds the copy list, the overwrite flag, the target folder
+    // and the log; it owns the dialog while it runs.
+    explicit CCopyMoviesToFolderDlg(CopyHost& host);
 
     // Copy list and its checks.
     void OnAddFiles();
@@ -97,7 +116,7 @@ private:
     void ShowPicture(CButton& button, UINT resourceId);
     const CBitmap* Picture(UINT resourceId) const;
 
-    CReelmarkDlg& mainWindow_;
+    CopyHost& host_;
     std::vector<CopyListEntry>* copyList_ = nullptr;
 
     CButton selectAll_;

@@ -3,18 +3,19 @@
 // summary.
 #include <windows.h>
 
-#include "ui/main/ReelmarkDlg.h"
-#include "core/MovieScanner.h"
-#include "core/WorkFolder.h"
-#include "ui/copy/CopyMoviesToFolderDlg.h"
-#include "core/SizeTexts.h"
+#include "core/ActivityLog.h"
 #include "core/FileOpEngine.h"
-#include "ui/framework/Prompt.h"
+#include "core/MovieScanner.h"
+#include "core/SizeTexts.h"
+#include "core/WorkFolder.h"
 #include "platform/Text.h"
+#include "ui/controls/FileCommand.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
+#include "ui/framework/Prompt.h"
 
 void CCopyMoviesToFolderDlg::OnStartCopy()
 {
-    FileCommand run(mainWindow_, "Copying movie files");
+    FileCommand run(host_.FileCommands(), "Copying movie files");
     if (run.Refused())
         return;
     // Check every row against the files as they are now.
@@ -81,7 +82,7 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
         const std::string source = files[done].folder + "\\" + name;
 
         if (!OverwriteChecked() && FileExists(destination)) {
-            mainWindow_.AddLogEntry("", LogSeverity::Information,
+            host_.Log().AddLogEntry("", LogSeverity::Information,
                                     "Copy File \"%s\" already exists - skipped!", destination.c_str());
             progress_.SetWindowText(FormatText("File skipped - already exists: %s - ", source.c_str()));
             skipped = true;
@@ -97,13 +98,13 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
 
         if (errorText == "No error") {
             if (!skipped) {
-                mainWindow_.AddLogEntry("", LogSeverity::Information, "File \"%s\" copied to: %s",
+                host_.Log().AddLogEntry("", LogSeverity::Information, "File \"%s\" copied to: %s",
                                         source.c_str(), targetPrefix.c_str());
                 progress_.SetWindowText(FormatText("File copied: %s", source.c_str()));
                 ++copied;
             }
         } else {
-            mainWindow_.AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s",
+            host_.Log().AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s",
                                     source.c_str(), errorText.c_str());
             goOn = false;
         }
@@ -115,16 +116,15 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     progress_.SetWindowText("Completed");
     run.Finish();
     if (run.Cancelled())
-        mainWindow_.AddLogEntry("Copy Cancelled", LogSeverity::Information,
+        host_.Log().AddLogEntry("Copy Cancelled", LogSeverity::Information,
                                 "File copy complete: %d files copied - %d skipped - %d cancelled.", copied,
                                 skippedFiles, total - done);
     else
-        mainWindow_.AddLogEntry("Copy Complete", LogSeverity::Information,
+        host_.Log().AddLogEntry("Copy Complete", LogSeverity::Information,
                                 "File copy complete: %d files copied.", copied);
     progress_.ShowWindow(SW_HIDE);
 
     // The copied movies now belong to the main window's folder.
-    mainWindow_.RebuildTree();
-    mainWindow_.OnResetTree();
+    host_.FoldersChanged();
     RebuildCopyList();
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/framework/Prompt.h"
 #include "platform/Text.h"
+#include "ui/framework/Prompt.h"
 #include "ui/framework/ToolBar.h"
 #include "ui/framework/WinApp.h"
 

@@ -345,6 +345,14 @@ void CReelmarkDlg::ShowFileCommandRunning(bool running)
     for (UINT command : {UINT(IDC_GENERATE), UINT(ID_COPY_MOVIES)})
         toolBar_.EnableButton(command, !running);
     SyncFromControls();
+    if (!running && closeAfterRun_)
+        PostMessage(WM_CLOSE);
+}
+
+void CReelmarkDlg::FoldersChanged()
+{
+    RebuildTree();
+    OnResetTree();
 }
 
 void CReelmarkDlg::OnOptions()

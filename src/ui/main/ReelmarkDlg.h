@@ -12,13 +12,14 @@
 #include "core/CopyListEntry.h"
 #include "core/MetadataFormat.h"
 #include "core/Settings.h"
+#include "ui/controls/FileCommand.h"
 #include "ui/controls/SplashWnd.h"
 #include "ui/controls/StatusLogDlg.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/Gdi.h"
 #include "ui/framework/ToolBar.h"
-#include "ui/main/FileCommand.h"
 #include "ui/main/FolderTreePanel.h"
 #include "ui/main/HelpFiles.h"
 #include "ui/main/MovieListPanel.h"
@@ -27,9 +28,11 @@
 // The program's version, shown in the title and the about box.
 #include "core/Version.h"
 
-class CReelmarkDlg : public CDialog, private FolderTreeHost, private MovieListHost {
-    friend class FileCommand;
-
+class CReelmarkDlg : public CDialog,
+                     public CopyHost,
+                     private FileCommandWindow,
+                     private FolderTreeHost,
+                     private MovieListHost {
 public:
     explicit CReelmarkDlg(CWnd* parent = nullptr);
     ~CReelmarkDlg() override;
@@ -38,7 +41,7 @@ public:
     // the message in a box owned by this window.
     int AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
         __attribute__((format(printf, 4, 5)));
-    ActivityLog& Log() { return log_; }
+    ActivityLog& Log() override { return log_; }
     Settings& CurrentSettings() { return settings_.Values(); }
 
     // The one way the current movie folder changes.
@@ -72,8 +75,10 @@ public:
 
     // The copy dialog's files and its Overwrite Target state, kept while
     // the program runs (never saved).
-    std::vector<CopyListEntry>& CopyList() { return copyList_; }
-    int& CopyOverwriteFlag() { return copyOverwriteFlag_; }
+    std::vector<CopyListEntry>& CopyList() override { return copyList_; }
+    int& CopyOverwriteFlag() override { return copyOverwriteFlag_; }
+    FileCommandWindow& FileCommands() override { return *this; }
+    void FoldersChanged() override;
 
     // Stops the running command after the file at hand (none: nothing).
     void CancelRunningCommand()
@@ -116,7 +121,9 @@ private:
     void OnClose();
     void MovieListFilled(int count) override;
     // Greys (or gives back) the commands that change files while one runs.
-    void ShowFileCommandRunning(bool running);
+    FileCommand*& RunningCommand() override { return runningCommand_; }
+    void ShowFileCommandRunning(bool running) override;
+    CWnd& Window() override { return *this; }
     bool CreateToolBar();
     void FillControlsFromSettings();
     // The enabled states of the window's own buttons.

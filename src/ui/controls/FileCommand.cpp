@@ -1,15 +1,14 @@
-#include "ui/main/FileCommand.h"
+#include "ui/controls/FileCommand.h"
 
 #include "ui/controls/RunProgressDlg.h"
 #include "ui/framework/Prompt.h"
-#include "ui/main/ReelmarkDlg.h"
 
-FileCommand::FileCommand(CReelmarkDlg& window, std::string title)
-    : window_(window), title_(std::move(title)), started_(window.runningCommand_ == nullptr)
+FileCommand::FileCommand(FileCommandWindow& window, std::string title)
+    : window_(window), title_(std::move(title)), started_(window.RunningCommand() == nullptr)
 {
     if (!started_)
         return;
-    window_.runningCommand_ = this;
+    window_.RunningCommand() = this;
     window_.ShowFileCommandRunning(true);
 }
 
@@ -18,10 +17,8 @@ FileCommand::~FileCommand()
     if (!started_)
         return;
     Finish();
-    window_.runningCommand_ = nullptr;
+    window_.RunningCommand() = nullptr;
     window_.ShowFileCommandRunning(false);
-    if (window_.closeAfterRun_)
-        window_.PostMessage(WM_CLOSE);
 }
 
 bool FileCommand::Next(int done, int total, const std::string& file)
@@ -29,7 +26,7 @@ bool FileCommand::Next(int done, int total, const std::string& file)
     if (!progress_ && !cancelled_) {
         progress_ = std::make_unique<CRunProgressDlg>(title_, total);
         CWnd* owner = CWnd::FromHandlePermanent(WindowInUse());
-        progress_->Open(owner ? owner : &window_);
+        progress_->Open(owner ? owner : &window_.Window());
     }
     if (progress_ && !progress_->Next(done, file))
         cancelled_ = true;

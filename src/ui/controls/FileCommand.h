@@ -11,13 +11,29 @@
 #include <memory>
 #include <string>
 
-class CReelmarkDlg;
 class CRunProgressDlg;
+class CWnd;
+class FileCommand;
+
+// The window whose commands change files: it knows the one that runs.
+class FileCommandWindow {
+public:
+    // The command that runs now; nullptr when none.
+    virtual FileCommand*& RunningCommand() = 0;
+    // Greys the commands that change files while one runs, and brings them
+    // back (or closes the window, when the user asked so meanwhile) after.
+    virtual void ShowFileCommandRunning(bool running) = 0;
+    // The window itself: it owns the progress window when no box is up.
+    virtual CWnd& Window() = 0;
+
+protected:
+    ~FileCommandWindow() = default;
+};
 
 class FileCommand {
 public:
     // title: the progress window's caption.
-    FileCommand(CReelmarkDlg& window, std::string title);
+    FileCommand(FileCommandWindow& window, std::string title);
     ~FileCommand();
     FileCommand(const FileCommand&) = delete;
     FileCommand& operator=(const FileCommand&) = delete;
@@ -37,7 +53,7 @@ public:
     void Finish();
 
 private:
-    CReelmarkDlg& window_;
+    FileCommandWindow& window_;
     std::string title_;
     const bool started_;
     bool cancelled_ = false;
