@@ -36,15 +36,6 @@ int CountSeparators(const std::string& text)
     return static_cast<int>(std::count(text.begin(), text.end(), kSeparator));
 }
 
-// Removes a file this engine made, even when the copy gave it the
-// read-only mark of its source.
-void DiscardFile(const std::string& path)
-{
-    SystemError ignored = 0;
-    MakeWritable(path);
-    RemoveFile(path, ignored);
-}
-
 std::vector<FolderEntry> EntriesOf(const std::string& folder)
 {
     std::vector<FolderEntry> entries;
@@ -234,20 +225,6 @@ bool CFileOpEngine::SettleTarget(std::string& target, const Names& names) const
     return false;
 }
 
-std::string CFileOpEngine::CopyToTemporary(const std::string& source)
-{
-    std::string temporary;
-    SystemError code = 0;
-    if (!work_->MakeTemporary(
-            [this, &source](const std::string& path) -> SystemError {
-                SystemError error = 0;
-                return CopyFileTo(source, path, whileCopying_, error) ? 0 : error;
-            },
-            temporary, code))
-        throw CFExeption(code);
-    return temporary;
-}
-
 void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
 {
     // The bytes go to a temporary file first: a copy that fails half-way
@@ -256,18 +233,21 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     const size_t nameStart = FileNameStart(target);
     Names& names = NamesIn(target.substr(0, nameStart));
     bool replace = SettleTarget(target, names);
-    const std::string temporary = CopyToTemporary(source);
-    try {
-        SystemError code = 0;
-        while (!RenameFile(temporary, target, replace, code)) {
-            // A name taken after the folder was read: settled again, once.
-            if (replace || !IsNameTaken(code) || !names.emplace(target.substr(nameStart), false).second)
-                throw CFExeption(code);
-            replace = SettleTarget(target, names);
-        }
-    } catch (const CFExeption&) {
-        DiscardFile(temporary);
-        throw;
+    FileCopy copy;
+    std::string temporary;
+    SystemError code = 0;
+    if (!work_->MakeTemporary(
+            [this, &source, &copy](const std::string& path) -> SystemError {
+                SystemError error = 0;
+                return copy.Make(source, path, whileCopying_, error) ? 0 : error;
+            },
+            temporary, code))
+        throw CFExeption(code);
+    while (!copy.Rename(target, replace, code)) {
+        // A name taken after the folder was read: settled again, once.
+        if (replace || !IsNameTaken(code) || !names.emplace(target.substr(nameStart), false).second)
+            throw CFExeption(code);
+        replace = SettleTarget(target, names);
     }
     names[target.substr(nameStart)] = false;
 }

@@ -77,8 +77,6 @@ private:
     // keeps it when an existing file is to be replaced (true then). Raises
     // when a folder holds the name or a read-only file would be replaced.
     bool SettleTarget(std::string& target, const Names& names) const;
-    // The source's bytes in a new temporary file of the work folder.
-    std::string CopyToTemporary(const std::string& source);
 
     void CopyDispatch(const std::string& source, PathKind from, const std::string& destination);
     void CopyFolder(const std::string& source, const std::string& destination);

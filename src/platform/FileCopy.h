@@ -40,17 +40,34 @@ int64_t GetFileSize64(const std::string& path);
 // file's size.
 using CopyProgressCall = std::function<void(uint64_t copied, uint64_t size)>;
 
-// Copies the file's bytes, last-write time and read-only mark to a new file
-// at target, which must not exist yet (a taken name fails with a code that
-// IsNameTaken accepts and is left alone). A copy that fails removes the
-// part it wrote.
-bool CopyFileTo(const std::string& source, const std::string& target, const CopyProgressCall& progress,
-                SystemError& error);
+// A copy of a file made under a temporary name, then given its own. The
+// new file stays open between the two steps, so the rename needs no second
+// opening (under Wine each opening of a name costs a lookup).
+class FileCopy {
+public:
+    FileCopy() = default;
+    // Removes the temporary file if it never got its name.
+    ~FileCopy();
+    FileCopy(const FileCopy&) = delete;
+    FileCopy& operator=(const FileCopy&) = delete;
 
-// Gives a file a new name in the same volume. Without replace a name that is
-// taken already, even one taken a moment before, fails with a code that
-// IsNameTaken accepts and nothing changes.
-bool RenameFile(const std::string& from, const std::string& to, bool replace, SystemError& error);
+    // Copies the source's bytes, last-write time and read-only mark to a
+    // new file at temporary, which must not exist yet (a taken name fails
+    // with a code that IsNameTaken accepts and is left alone). A copy that
+    // fails removes what it wrote.
+    bool Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
+              SystemError& error);
+    // Gives the copy the target's name in the same volume. Without replace a
+    // name that is taken, even one taken a moment before, fails with a code
+    // that IsNameTaken accepts, and the copy keeps its temporary name.
+    bool Rename(const std::string& target, bool replace, SystemError& error);
+
+private:
+    void Discard();
+
+    std::string path_;        // where the copy is now; empty once named
+    void* handle_ = nullptr;  // the open copy (Windows)
+};
 
 // Makes a folder; a name that is taken fails with a code IsNameTaken accepts.
 bool MakeFolder(const std::string& path, SystemError& error);

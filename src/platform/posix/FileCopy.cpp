@@ -138,41 +138,61 @@ int64_t GetFileSize64(const std::string& path)
     return static_cast<int64_t>(about.st_size);
 }
 
-bool CopyFileTo(const std::string& source, const std::string& target, const CopyProgressCall& progress,
-                SystemError& error)
+FileCopy::~FileCopy()
 {
+    Discard();
+}
+
+void FileCopy::Discard()
+{
+    if (!path_.empty())
+        unlink(path_.c_str());
+    path_.clear();
+}
+
+bool FileCopy::Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
+                    SystemError& error)
+{
+    Discard();
     const Descriptor from{open(source.c_str(), O_RDONLY | O_CLOEXEC)};
     struct stat about;
     if (!Succeeded(from.fd >= 0 && fstat(from.fd, &about) == 0, error))
         return false;
     posix_fadvise(from.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    Descriptor to{open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
+    Descriptor to{open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
     if (!Succeeded(to.fd >= 0, error))
         return false;
+    path_ = temporary;
     const struct timespec times[2] = {about.st_atim, about.st_mtim};
-    const bool copied = Succeeded(CopyBytes(from.fd, to.fd, static_cast<uint64_t>(about.st_size), progress) &&
-                                      futimens(to.fd, times) == 0 &&
-                                      fchmod(to.fd, about.st_mode & 07777) == 0 && close(to.fd) == 0,
-                                  error);
+    const bool made = Succeeded(CopyBytes(from.fd, to.fd, static_cast<uint64_t>(about.st_size), progress) &&
+                                    futimens(to.fd, times) == 0 &&
+                                    fchmod(to.fd, about.st_mode & 07777) == 0 && close(to.fd) == 0,
+                                error);
     to.fd = -1;
-    if (!copied)
-        unlink(target.c_str());
-    return copied;
+    if (!made)
+        Discard();
+    return made;
 }
 
-bool RenameFile(const std::string& from, const std::string& to, bool replace, SystemError& error)
+bool FileCopy::Rename(const std::string& target, bool replace, SystemError& error)
 {
-    if (replace)
-        return Succeeded(rename(from.c_str(), to.c_str()) == 0, error);
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return Succeeded(false, error);
-    // A file system without the no-replace rename: a second name, which
-    // fails on a taken one, then the first name goes.
-    if (!Succeeded(link(from.c_str(), to.c_str()) == 0, error))
+    if (path_.empty()) {
+        error = ENOENT;
         return false;
-    unlink(from.c_str());
+    }
+    if (replace) {
+        if (!Succeeded(rename(path_.c_str(), target.c_str()) == 0, error))
+            return false;
+    } else if (renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return Succeeded(false, error);
+        // A file system without the no-replace rename: a second name, which
+        // fails on a taken one, then the first name goes.
+        if (!Succeeded(link(path_.c_str(), target.c_str()) == 0, error))
+            return false;
+        unlink(path_.c_str());
+    }
+    path_.clear();
     return true;
 }
 

@@ -118,41 +118,88 @@ int64_t GetFileSize64(const std::string& path)
     return size.QuadPart;
 }
 
-bool CopyFileTo(const std::string& source, const std::string& target, const CopyProgressCall& progress,
-                SystemError& error)
+FileCopy::~FileCopy()
 {
-    FileHandle from(CreateFileW(FilePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    BY_HANDLE_FILE_INFORMATION about;
-    if (from.get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(from.get(), &about)) {
-        error = GetLastError();
-        return false;
-    }
-    const std::wstring path = FilePath(target);
-    FileHandle to(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (to.get() == INVALID_HANDLE_VALUE) {
-        error = GetLastError();
-        return false;
-    }
-    const uint64_t size = (static_cast<uint64_t>(about.nFileSizeHigh) << 32) | about.nFileSizeLow;
-    bool copied = CopyBytes(from.get(), to.get(), size, progress, error) &&
-                  Succeeded(SetFileTime(to.get(), nullptr, nullptr, &about.ftLastWriteTime), error);
-    to.reset();
-    if (copied && (about.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
-        copied = Succeeded(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY), error);
-    if (!copied) {
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-    }
-    return copied;
+    Discard();
 }
 
-bool RenameFile(const std::string& from, const std::string& to, bool replace, SystemError& error)
+void FileCopy::Discard()
 {
-    return Succeeded(
-        MoveFileExW(FilePath(from).c_str(), FilePath(to).c_str(), replace ? MOVEFILE_REPLACE_EXISTING : 0),
-        error);
+    if (handle_) {
+        // Deleted as it closes; the read-only mark, which would stop that,
+        // goes first.
+        FILE_BASIC_INFO plain = {};
+        plain.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+        SetFileInformationByHandle(handle_, FileBasicInfo, &plain, sizeof(plain));
+        FILE_DISPOSITION_INFO dispose = {TRUE};
+        SetFileInformationByHandle(handle_, FileDispositionInfo, &dispose, sizeof(dispose));
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+    path_.clear();
+}
+
+bool FileCopy::Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
+                    SystemError& error)
+{
+    Discard();
+    FileHandle from(CreateFileW(FilePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    // The basic facts and the size: each of these queries costs little,
+    // where GetFileInformationByHandle asks for everything.
+    FILE_BASIC_INFO about;
+    LARGE_INTEGER size;
+    if (from.get() == INVALID_HANDLE_VALUE ||
+        !GetFileInformationByHandleEx(from.get(), FileBasicInfo, &about, sizeof(about)) ||
+        !GetFileSizeEx(from.get(), &size)) {
+        error = GetLastError();
+        return false;
+    }
+    HANDLE to = CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (to == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return false;
+    }
+    handle_ = to;
+    path_ = temporary;
+    FILETIME written;
+    written.dwLowDateTime = about.LastWriteTime.LowPart;
+    written.dwHighDateTime = static_cast<DWORD>(about.LastWriteTime.HighPart);
+    bool made = CopyBytes(from.get(), to, static_cast<uint64_t>(size.QuadPart), progress, error) &&
+                Succeeded(SetFileTime(to, nullptr, nullptr, &written), error);
+    if (made && (about.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        FILE_BASIC_INFO mark = {};
+        mark.FileAttributes = FILE_ATTRIBUTE_READONLY;
+        made = Succeeded(SetFileInformationByHandle(to, FileBasicInfo, &mark, sizeof(mark)), error);
+    }
+    if (!made)
+        Discard();
+    return made;
+}
+
+bool FileCopy::Rename(const std::string& target, bool replace, SystemError& error)
+{
+    // The name in the system's own form ("\??\C:\..."), which the rename
+    // of an open file takes.
+    std::wstring name = FilePath(target);
+    if (name.compare(0, 4, L"\\\\?\\") == 0)
+        name[1] = L'?';
+    const DWORD nameBytes = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::vector<char> request(sizeof(FILE_RENAME_INFO) + nameBytes);
+    FILE_RENAME_INFO* rename = reinterpret_cast<FILE_RENAME_INFO*>(request.data());
+    rename->ReplaceIfExists = replace;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = nameBytes;
+    std::copy(name.begin(), name.end(), rename->FileName);
+    if (!handle_ || !Succeeded(SetFileInformationByHandle(handle_, FileRenameInfo, rename,
+                                                          static_cast<DWORD>(request.size())),
+                               error))
+        return false;
+    CloseHandle(handle_);
+    handle_ = nullptr;
+    path_.clear();
+    return true;
 }
 
 bool MakeFolder(const std::string& path, SystemError& error)
