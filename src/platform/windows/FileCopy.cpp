@@ -10,10 +10,11 @@
 
 namespace {
 
-// Pieces this large keep the calls per file few (each one crosses into the
-// system, under Wine into its server too) and are still read and written
-// in a moment, so the windows keep answering between them.
-const uint64_t kCopyPiece = 8u << 20;
+// Pieces of this size measured fastest under Wine on a disk: they stay in
+// the processor's cache between the read and the write (larger pieces took
+// twice as long, smaller ones cost more calls). Progress is told less often.
+const DWORD kCopyPiece = 128u << 10;
+const uint64_t kProgressStep = 8u << 20;
 
 struct HandleCloser {
     using pointer = HANDLE;
@@ -35,20 +36,25 @@ bool Succeeded(BOOL done, SystemError& error)
 // Reads the source into the open target piece by piece.
 bool CopyBytes(HANDLE from, HANDLE to, uint64_t size, const CopyProgressCall& progress, SystemError& error)
 {
-    std::vector<char> piece(static_cast<size_t>(std::min(kCopyPiece, std::max<uint64_t>(size, 64u << 10))));
+    std::vector<char> piece(static_cast<size_t>(std::min<uint64_t>(kCopyPiece, size + 1)));
     uint64_t copied = 0;
+    uint64_t told = 0;
     for (;;) {
         DWORD read = 0;
         if (!Succeeded(ReadFile(from, piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr), error))
             return false;
+        if (read > 0) {
+            DWORD written = 0;
+            if (!Succeeded(WriteFile(to, piece.data(), read, &written, nullptr), error))
+                return false;
+            copied += written;
+        }
+        if (progress && (copied - told >= kProgressStep || (read == 0 && copied > told))) {
+            told = copied;
+            progress(copied, std::max(copied, size));
+        }
         if (read == 0)
             return true;
-        DWORD written = 0;
-        if (!Succeeded(WriteFile(to, piece.data(), read, &written, nullptr), error))
-            return false;
-        copied += written;
-        if (progress)
-            progress(copied, std::max(copied, size));
     }
 }
 
@@ -143,8 +149,9 @@ bool FileCopy::Make(const std::string& source, const std::string& temporary, con
                     SystemError& error)
 {
     Discard();
+    // No FILE_FLAG_SEQUENTIAL_SCAN: it measured slower under Wine.
     FileHandle from(CreateFileW(FilePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                OPEN_EXISTING, 0, nullptr));
     // The basic facts and the size: each of these queries costs little,
     // where GetFileInformationByHandle asks for everything.
     FILE_BASIC_INFO about;
@@ -156,7 +163,7 @@ bool FileCopy::Make(const std::string& source, const std::string& temporary, con
         return false;
     }
     HANDLE to = CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (to == INVALID_HANDLE_VALUE) {
         error = GetLastError();
         return false;
