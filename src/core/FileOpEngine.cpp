@@ -169,8 +169,10 @@ void CFileOpEngine::CopyDispatch(const std::string& source, PathKind from, const
 
 void CFileOpEngine::CopyFolder(const std::string& source, const std::string& destination)
 {
-    // The copy goes into a folder of the source's own name.
     const std::string folder = WithoutTrailingSeparators(source);
+    if (!CanListFolder(folder))
+        throw CFExeption(source + " not found");
+    // The copy goes into a folder of the source's own name.
     const std::string target = AddTrailingSeparator(destination) + LastPathComponent(folder) + kSeparator;
     SystemError code = 0;
     if (!MakeFolder(target, code) && !IsNameTaken(code))

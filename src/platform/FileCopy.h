@@ -69,6 +69,10 @@ private:
     void* handle_ = nullptr;  // the open copy (Windows)
 };
 
+// Whether the folder's entries can be read (a folder the system lets one
+// examine may still refuse its listing).
+bool CanListFolder(const std::string& folder);
+
 // Makes a folder; a name that is taken fails with a code IsNameTaken accepts.
 bool MakeFolder(const std::string& path, SystemError& error);
 bool RemoveFile(const std::string& path, SystemError& error);

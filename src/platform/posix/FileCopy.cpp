@@ -3,6 +3,7 @@
 #endif
 #include "platform/FileCopy.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -193,6 +194,15 @@ bool FileCopy::Rename(const std::string& target, bool replace, SystemError& erro
         unlink(path_.c_str());
     }
     path_.clear();
+    return true;
+}
+
+bool CanListFolder(const std::string& folder)
+{
+    DIR* listing = opendir(folder.c_str());
+    if (!listing)
+        return false;
+    closedir(listing);
     return true;
 }
 

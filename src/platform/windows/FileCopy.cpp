@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace {
@@ -206,6 +207,16 @@ bool FileCopy::Rename(const std::string& target, bool replace, SystemError& erro
     CloseHandle(handle_);
     handle_ = nullptr;
     path_.clear();
+    return true;
+}
+
+bool CanListFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAW entry;
+    const HANDLE listing = FindFirstFileW(FilePath(AddTrailingSeparator(folder) + "*").c_str(), &entry);
+    if (listing == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(listing);
     return true;
 }
 
