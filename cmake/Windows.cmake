@@ -29,6 +29,8 @@ add_executable(Reelmark WIN32 src/ui/main/main.cpp ${REELMARK_RC})
 target_link_libraries(Reelmark PRIVATE reelmark_ui)
 
 add_executable(reelmark-cli src/cli/main.cpp ${REELMARK_CLI_RC})
+# wmain: the arguments as Unicode without the shell library.
+target_link_options(reelmark-cli PRIVATE -municode)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
 
 # The window tests' helpers: the scripted prompt, the main window harness,
@@ -66,8 +68,13 @@ set_target_properties(editor-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CM
 add_executable(reelmark-bench EXCLUDE_FROM_ALL tests/bench/reelmark_bench.cpp)
 target_link_libraries(reelmark-bench PRIVATE reelmark_ui)
 set_target_properties(reelmark-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
+# The copy run's file work through the engine, without the windows.
+add_executable(reelmark-copy-bench EXCLUDE_FROM_ALL tests/bench/copy_bench.cpp)
+target_link_options(reelmark-copy-bench PRIVATE -municode)
+target_link_libraries(reelmark-copy-bench PRIVATE reelmark_core)
+set_target_properties(reelmark-copy-bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 # Bare baselines the benchmark sets the figures beside, and its window timer.
-foreach(baseline bare-files bare-list)
+foreach(baseline bare-files bare-list bare-start bare-copy)
   add_executable(${baseline} EXCLUDE_FROM_ALL tools/bench/${baseline}.c)
   target_link_options(${baseline} PRIVATE -municode)
   set_target_properties(${baseline} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)

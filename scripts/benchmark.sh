@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Prints what Reelmark's long runs cost next to bare programs that do only
 # the same file work (tools/bench/), under Wine, over a folder of MOVIES
-# movie files (default 1000) beside 500 sibling folders. Each figure is the
-# median of ROUNDS runs (default 3), Reelmark and its baseline in turn, and
-# the ratio of the two from the same run. Figures for a person to read;
-# nothing here passes or fails.
-# Usage: scripts/benchmark.sh [MOVIES] [ROUNDS]
+# movie files (default 1000) beside 500 sibling folders; then the copy run's
+# file work (MOVIES files of 32 KiB, and one file of BIG_MB MiB, default
+# 1024) and the command-line program's start. Each figure is the median of
+# ROUNDS runs (default 3), Reelmark and its baseline in turn, and the ratio
+# of the two. Figures for a person to read; nothing here passes or fails.
+# Usage: scripts/benchmark.sh [MOVIES] [ROUNDS] [BIG_MB]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${REELMARK_BUILD:-$root/build}"
 movies=${1:-1000}
 rounds=${2:-3}
+big_mb=${3:-1024}
 source "$root/scripts/setup.sh"
-reelmark_build --target Reelmark reelmark-cli reelmark-bench bare-files bare-list window-timer wine-keepalive
+reelmark_build --target Reelmark reelmark-cli reelmark-bench reelmark-copy-bench bare-files bare-list bare-start \
+    bare-copy window-timer wine-keepalive
 source "$root/scripts/wine-env.sh" "$build"
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -94,3 +97,27 @@ metadata_none
 line=$(cd "$work/start" && wine "$tools/window-timer.exe" "Reelmark [ver" "$movies" --generate "$build/Reelmark.exe")
 echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f5-)"
 wine "$tools/reelmark-bench.exe" "$(win "$work/start")" 0 | grep -i settings
+
+# The copy run's file work: into an empty folder each time.
+copies="$work/copies"
+mkdir -p "$work/small" "$copies"
+head -c 32768 /dev/urandom >"$work/one.bin"
+for i in $(seq 1 "$movies"); do cp "$work/one.bin" "$work/small/Movie $i.mpg"; done
+head -c $((big_mb << 20)) /dev/urandom >"$work/Big.mpg"
+fresh_copies() { rm -rf "$copies"; mkdir "$copies"; }
+echo "copy run, median of $rounds; Reelmark, bare baseline, ratio"
+compare "copy $movies x 32 KiB (bare: CopyFileW loop)" fresh_copies -- \
+    wine "$tools/reelmark-copy-bench.exe" files "$(win "$work/small")" "$(win "$copies")" \
+    -- wine "$tools/bare-copy.exe" files "$(win "$work/small")" "$(win "$copies")"
+compare "copy one $big_mb MiB file (bare: CopyFileW)" fresh_copies -- \
+    wine "$tools/reelmark-copy-bench.exe" file "$(win "$work/Big.mpg")" "$(win "$copies")" \
+    -- wine "$tools/bare-copy.exe" file "$(win "$work/Big.mpg")" "$(win "$copies/Big.mpg")"
+compare "copy one $big_mb MiB file (bare: Linux cp)" fresh_copies -- \
+    wine "$tools/reelmark-copy-bench.exe" file "$(win "$work/Big.mpg")" "$(win "$copies")" \
+    -- cp "$work/Big.mpg" "$copies/Big.mpg"
+nothing() { :; }
+compare "reelmark-cli --version (bare: trivial program)" nothing -- wine "$cli" --version \
+    -- wine "$tools/bare-start.exe"
+peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+echo "peak memory: reelmark-cli --version $(peak wine "$cli" --version) KB," \
+    "trivial program $(peak wine "$tools/bare-start.exe") KB"

@@ -1,20 +1,17 @@
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include "cli/CliProgram.h"
 #include "cli/ConsoleStream.h"
 #include "platform/Text.h"
 
-int main()
+// The wide entry point (linked with -municode): the C runtime hands over
+// the arguments as Unicode, so any name a folder may have arrives whole, and
+// no shell library is loaded to split the command line.
+int wmain(int argc, wchar_t** argv)
 {
-    // The arguments as Unicode: any name a folder may have arrives whole.
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> args;
-    for (int i = 1; words && i < count; ++i)
-        args.push_back(Narrow(words[i]));
-    LocalFree(words);
+    for (int i = 1; i < argc; ++i)
+        args.push_back(Narrow(argv[i]));
 
     ConsoleStream out(STD_OUTPUT_HANDLE);
     ConsoleStream err(STD_ERROR_HANDLE);

@@ -1,12 +1,7 @@
 #include "core/CopyRowCheck.h"
 
-#include <windows.h>
-
-#include <vector>
-
 #include "core/MovieScanner.h"
 #include "core/SizeTexts.h"
-#include "platform/Text.h"
 
 std::string CollapseDoubleBackslashes(const std::string& path)
 {
@@ -23,14 +18,6 @@ std::string CollapseDoubleBackslashes(const std::string& path)
 std::string CopyDestinationOf(const std::string& targetFolder, const std::string& source)
 {
     return CollapseDoubleBackslashes(targetFolder + "\\" + FileNameOf(source, true));
-}
-
-std::string VolumeRootOf(const std::string& path)
-{
-    std::vector<wchar_t> root(32768, L'\0');
-    if (!GetVolumePathNameW(FilePath(path).c_str(), root.data(), static_cast<DWORD>(root.size())))
-        return std::string();
-    return PlainPath(root.data());
 }
 
 CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destination, bool overwrite)

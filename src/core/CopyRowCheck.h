@@ -25,10 +25,6 @@ std::string CollapseDoubleBackslashes(const std::string& path);
 // source's file name, with double backslashes collapsed.
 std::string CopyDestinationOf(const std::string& targetFolder, const std::string& source);
 
-// The root of the volume that holds the path ("C:\"), as the system reports
-// it; empty when the system cannot tell.
-std::string VolumeRootOf(const std::string& path);
-
 // The checks in the order that decides: both volumes exist, source and
 // destination differ, the source can be read, then whether the target file
 // exists already.

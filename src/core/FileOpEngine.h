@@ -5,18 +5,26 @@
 // read-only file. Failures end up in the error state, which the caller
 // reads after each call: a call succeeded exactly when ErrorText() is
 // "No error". Nothing is thrown out of the public operations.
-#include <functional>
+//
+// A copy reads its target folder once and decides from that listing which
+// names are taken; the bytes go to a temporary file that then takes the
+// name with a rename that never replaces unless told to (a name that
+// appears after the listing is found there). Under Wine every test of a
+// name that does not exist reads the whole folder, so a copy run into a big
+// folder costs one such lookup per file: the rename's.
+#include <map>
+#include <memory>
 #include <string>
 
-class CFExeption;
+#include "platform/FileCopy.h"
 
-// What a path names; for Unreadable the system's error code in *error.
-enum class PathKind { Missing, File, Folder, Unreadable };
-PathKind ClassifyPath(const std::string& path, unsigned long* error = nullptr);
+class CFExeption;
+class WorkFolder;
 
 class CFileOpEngine {
 public:
     CFileOpEngine();
+    ~CFileOpEngine();
 
     // Copies a file or folder into a folder, or a file onto a file. True
     // when nothing failed (also when a folder is copied into its own parent,
@@ -32,8 +40,14 @@ public:
     // a drive root and the kept folder.
     bool DeleteItem(const std::string& path);
 
+    // Whether a file holds the path's name, as the engine's listing of the
+    // folder tells: read at the first question or copy into a folder, kept
+    // for the engine's life (through Reset) and added to by every copy the
+    // engine makes. The work folder of the copies stays there as long.
+    bool HoldsFile(const std::string& path);
+
     std::string ErrorText() const { return errorText_; }
-    unsigned long ErrorCode() const { return errorCode_; }
+    SystemError ErrorCode() const { return errorCode_; }
     // Back to "No error", the default options and no descent limit.
     void Reset();
 
@@ -46,32 +60,42 @@ public:
     // The folder the caller works in (the movie folder): never deleted or
     // copied whole. Kept through Reset.
     void SetKeptFolder(const std::string& folder) { keptFolder_ = folder; }
-    // Called now and then while a file's bytes are copied (the caller lets
-    // its windows answer there). Kept through Reset.
-    void SetWhileCopying(std::function<void()> whileCopying) { whileCopying_ = std::move(whileCopying); }
+    // Called after every piece of a file's bytes (the caller shows the
+    // progress and lets its windows answer there). Kept through Reset.
+    void SetWhileCopying(CopyProgressCall whileCopying) { whileCopying_ = std::move(whileCopying); }
 
 private:
     // Takes the error into the error state.
     void Record(const CFExeption& error);
     // Raises the refusal for a path the engine must not act on.
     void RefuseUnsafePath(const std::string& path) const;
-    // The name is taken by a file or folder.
-    static bool Exists(const std::string& path);
+    // Each name of a folder, and whether a folder holds it.
+    using Names = std::map<std::string, bool, NameLess>;
+    // The names in the folder (ending in a separator), read once.
+    Names& NamesIn(const std::string& folder);
+    // Moves target to the first name of the copy-name rule that is free, or
+    // keeps it when an existing file is to be replaced (true then). Raises
+    // when a folder holds the name or a read-only file would be replaced.
+    bool SettleTarget(std::string& target, const Names& names) const;
 
-    void CopyDispatch(const std::string& source, const std::string& destination);
+    void CopyDispatch(const std::string& source, PathKind from, const std::string& destination);
     void CopyFolder(const std::string& source, const std::string& destination);
-    void CopyFolderContents(const std::string& mask, const std::string& destination);
+    void CopyFolderContents(const std::string& folder, const std::string& destination);
     void CopyOneFile(const std::string& source, std::string target);
     void DeleteTree(const std::string& path);
     bool ConfirmDeletable(const std::string& path);
 
     std::string errorText_;
-    unsigned long errorCode_;
+    SystemError errorCode_;
     bool confirmReadOnly_;
     bool replaceExisting_;
     bool skipped_;
     // How many more sub-folders a folder copy may enter; -1: no limit.
     int descentBudget_;
     std::string keptFolder_;
-    std::function<void()> whileCopying_;
+    CopyProgressCall whileCopying_;
+    // The folder last copied into, its names and its work folder.
+    std::string listedFolder_;
+    Names names_;
+    std::unique_ptr<WorkFolder> work_;
 };

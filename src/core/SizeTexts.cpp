@@ -1,11 +1,5 @@
 #include "core/SizeTexts.h"
 
-#include <windows.h>
-
-#include <cstdarg>
-#include <cstdio>
-#include <vector>
-
 #include "platform/Text.h"
 
 namespace {
@@ -71,18 +65,6 @@ int64_t ParseSizeText(const std::string& text)
     for (; at < digits.size(); ++at)
         value = value * 10 + static_cast<uint64_t>(static_cast<int>(digits[at]) - '0');
     return static_cast<int64_t>(negative ? 0 - value : value);
-}
-
-int64_t GetFileSize64(const std::string& path)
-{
-    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return -1;
-    LARGE_INTEGER size;
-    const BOOL ok = GetFileSizeEx(file, &size);
-    CloseHandle(file);
-    return ok ? size.QuadPart : -1;
 }
 
 std::string TotalLabelText(int64_t totalBytes)

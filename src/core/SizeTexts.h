@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileCopy.h"  // GetFileSize64, VolumeRootOf
+
 // Decimal digits with a comma before every group of three ("1,234,567");
 // a negative value (-1: size unknown) is written plainly.
 std::string FormatThousands(int64_t value);
@@ -17,9 +19,6 @@ void PadSizeText(std::string& text);
 // Reads a size text back: commas removed, surrounding white space trimmed,
 // an optional sign, then every character counted as a decimal digit.
 int64_t ParseSizeText(const std::string& text);
-
-// The file's size in bytes, or -1 when it cannot be opened or read.
-int64_t GetFileSize64(const std::string& path);
 
 // The label beside the copy list's total: "Total (1.5 GB):" ... or
 // "Total (Bytes):".

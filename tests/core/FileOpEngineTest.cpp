@@ -9,6 +9,7 @@
 
 #include "core/FileOpEngine.h"
 #include "core/TextFile.h"
+#include "core/WorkFolder.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
@@ -22,6 +23,15 @@ const std::string kAmpersandName = "Tom & Jérôme.mpg";
 void MakeReadOnly(const std::string& path)
 {
     SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_READONLY);
+}
+
+// The names in the folder beside the engine's hidden work folder, which
+// stays while the engine lives.
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names = NamesInFolder(folder);
+    names.erase(std::remove(names.begin(), names.end(), kWorkFolderName), names.end());
+    return names;
 }
 
 std::string Upper(std::string text)
@@ -52,7 +62,7 @@ TEST(FileOpEngineCopy, FileIntoFolderPicksTheNextFreeCopyName)
     // Without a trailing backslash the folder is meant just the same.
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
     EXPECT_EQ("new", ReadFileBytes(temp / "dst\\Copy (3) of X.mpg"));
-    EXPECT_EQ(5u, NamesInFolder(temp / "dst").size());
+    EXPECT_EQ(5u, FilesIn(temp / "dst").size());
 }
 
 TEST(FileOpEngineCopy, ReplaceExistingOverwritesUntilReset)
@@ -64,11 +74,11 @@ TEST(FileOpEngineCopy, ReplaceExistingOverwritesUntilReset)
     engine.SetReplaceExisting(true);
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
     EXPECT_EQ("new content", ReadFileBytes(temp / "dst\\X.mpg"));
-    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, NamesInFolder(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, FilesIn(temp / "dst"));
 
     engine.Reset();
     EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
-    EXPECT_EQ((std::vector<std::string>{"Copy of X.mpg", "X.mpg"}), NamesInFolder(temp / "dst"));
+    EXPECT_EQ((std::vector<std::string>{"Copy of X.mpg", "X.mpg"}), FilesIn(temp / "dst"));
 }
 
 TEST(FileOpEngineCopy, FileOntoFileCopiesBesideItOrReplacesIt)
@@ -94,7 +104,7 @@ TEST(FileOpEngineCopy, OddCharactersInNamesSurvive)
     ASSERT_TRUE(engine.CopyItem(temp / ("src & été\\" + kAmpersandName), temp / "dst é\\"));
     ASSERT_TRUE(engine.CopyItem(temp / ("src & été\\" + kAmpersandName), temp / "dst é\\"));
     EXPECT_EQ((std::vector<std::string>{"Copy of " + kAmpersandName, kAmpersandName}),
-              NamesInFolder(temp / "dst é"));
+              FilesIn(temp / "dst é"));
     EXPECT_EQ("movie", ReadFileBytes(temp / ("dst é\\Copy of " + kAmpersandName)));
 }
 
@@ -131,7 +141,7 @@ TEST(FileOpEngineCopy, PathThatCannotBeExaminedIsAFailureNotASuccess)
     EXPECT_FALSE(engine.CopyItem(temp / "bad?name.mpg", temp / "dst"));
     EXPECT_NE(0u, engine.ErrorCode());
     EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
-    EXPECT_TRUE(NamesInFolder(temp / "dst").empty());
+    EXPECT_TRUE(FilesIn(temp / "dst").empty());
 }
 
 TEST(FileOpEngineCopy, FolderCopyMakesTheNamedFolderWithItsWholeTree)
@@ -168,8 +178,8 @@ TEST(FileOpEngineCopy, FolderIntoItsOwnParentDoesNothing)
     EXPECT_TRUE(engine.CopyItem(temp / "A\\B", Upper(temp / "a")));
     EXPECT_TRUE(engine.CopyItem(temp / "A\\B", temp / "A\\"));
     EXPECT_EQ(errorBefore, engine.ErrorText());
-    EXPECT_EQ(std::vector<std::string>{"B"}, NamesInFolder(temp / "A"));
-    EXPECT_EQ(std::vector<std::string>{"x.mpg"}, NamesInFolder(temp / "A\\B"));
+    EXPECT_EQ(std::vector<std::string>{"B"}, FilesIn(temp / "A"));
+    EXPECT_EQ(std::vector<std::string>{"x.mpg"}, FilesIn(temp / "A\\B"));
 }
 
 TEST(FileOpEngineCopy, FolderIntoItsOwnSubFolderEntersOnlyOneSubFolder)
@@ -220,14 +230,14 @@ TEST(FileOpEngineCopy, FailedCopyLeavesNoPartialFileAndKeepsTheReplacedOne)
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\"));
     EXPECT_NE(0u, engine.ErrorCode());
     EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
-    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, NamesInFolder(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, FilesIn(temp / "dst"));
 
     engine.Reset();
     engine.SetReplaceExisting(true);
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\Y.mpg"));
     CloseHandle(locked);
     EXPECT_EQ("old", ReadFileBytes(temp / "dst\\Y.mpg"));
-    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, NamesInFolder(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, FilesIn(temp / "dst"));
 
     // A read-only file is not replaced, and the new bytes do not linger.
     engine.Reset();
@@ -236,7 +246,7 @@ TEST(FileOpEngineCopy, FailedCopyLeavesNoPartialFileAndKeepsTheReplacedOne)
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst\\Y.mpg"));
     EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
     EXPECT_EQ("old", ReadFileBytes(temp / "dst\\Y.mpg"));
-    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, NamesInFolder(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"Y.mpg"}, FilesIn(temp / "dst"));
 }
 
 TEST(FileOpEngineCopy, ReadOnlySourceCopiesAndNoTemporaryFileRemains)
@@ -245,10 +255,61 @@ TEST(FileOpEngineCopy, ReadOnlySourceCopiesAndNoTemporaryFileRemains)
     temp.WriteFile("src\\X.mpg", "x");
     temp.MakeFolder("dst");
     MakeReadOnly(temp / "src\\X.mpg");
-    CFileOpEngine engine;
-    EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
+    {
+        CFileOpEngine engine;
+        EXPECT_TRUE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
+    }
     EXPECT_EQ(std::vector<std::string>{"X.mpg"}, NamesInFolder(temp / "dst"));
     EXPECT_EQ("x", ReadFileBytes(temp / "dst\\X.mpg"));
+}
+
+// The engine reads the target folder once; a file that appears there later
+// is found by the rename, which never replaces unless told to.
+TEST(FileOpEngineCopy, ANameTakenAfterTheListingIsNeverOverwrittenUnlessToldTo)
+{
+    TempFolder temp;
+    temp.WriteFile("src\\A.mpg", "a");
+    temp.WriteFile("src\\B.mpg", "new");
+    temp.MakeFolder("dst");
+    CFileOpEngine engine;
+    EXPECT_FALSE(engine.HoldsFile(temp / "dst\\B.mpg"));
+    temp.WriteFile("dst\\B.mpg", "theirs");
+    temp.WriteFile("dst\\C.mpg", "theirs");
+    MakeReadOnly(temp / "dst\\C.mpg");
+
+    EXPECT_TRUE(engine.CopyItem(temp / "src\\B.mpg", temp / "dst"));
+    EXPECT_EQ("theirs", ReadFileBytes(temp / "dst\\B.mpg"));
+    EXPECT_EQ("new", ReadFileBytes(temp / "dst\\Copy of B.mpg"));
+    // Told to replace, the file is replaced, but a read-only one is not.
+    engine.SetReplaceExisting(true);
+    EXPECT_TRUE(engine.CopyItem(temp / "src\\A.mpg", temp / "dst\\B.mpg"));
+    EXPECT_EQ("a", ReadFileBytes(temp / "dst\\B.mpg"));
+    EXPECT_FALSE(engine.CopyItem(temp / "src\\A.mpg", temp / "dst\\C.mpg"));
+    EXPECT_EQ("theirs", ReadFileBytes(temp / "dst\\C.mpg"));
+    EXPECT_EQ((std::vector<std::string>{"B.mpg", "C.mpg", "Copy of B.mpg"}), FilesIn(temp / "dst"));
+}
+
+TEST(FileOpEngineCopy, HoldsFileAnswersFromOneListingAndTheEnginesOwnCopies)
+{
+    TempFolder temp;
+    const std::string big(300000, 'b');
+    temp.WriteFile("src\\big.mpg", big);
+    temp.WriteFile("dst\\Old.mpg");
+    temp.MakeFolder("dst\\Folder.mpg");
+    CFileOpEngine engine;
+    std::vector<uint64_t> copied;
+    engine.SetWhileCopying([&copied, &big](uint64_t bytes, uint64_t size) {
+        EXPECT_EQ(big.size(), size);
+        copied.push_back(bytes);
+    });
+    EXPECT_TRUE(engine.HoldsFile(temp / "dst\\old.MPG"));
+    EXPECT_FALSE(engine.HoldsFile(temp / "dst\\Folder.mpg"));
+    EXPECT_FALSE(engine.HoldsFile(temp / "dst\\big.mpg"));
+    EXPECT_TRUE(engine.CopyItem(temp / "src\\big.mpg", temp / "dst"));
+    EXPECT_TRUE(engine.HoldsFile(temp / "dst\\big.mpg"));
+    EXPECT_EQ(big, ReadFileBytes(temp / "dst\\big.mpg"));
+    ASSERT_FALSE(copied.empty());
+    EXPECT_EQ(big.size(), copied.back());
 }
 
 TEST(FileOpEngineDelete, DeletesAFileAndAWholeTree)
@@ -265,7 +326,7 @@ TEST(FileOpEngineDelete, DeletesAFileAndAWholeTree)
     EXPECT_TRUE(engine.DeleteItem(temp / "a.mpg"));
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));
     EXPECT_EQ(kNoError, engine.ErrorText());
-    EXPECT_EQ(std::vector<std::string>{"a.mpg.txt"}, NamesInFolder(temp.Path()));
+    EXPECT_EQ(std::vector<std::string>{"a.mpg.txt"}, FilesIn(temp.Path()));
     EXPECT_TRUE(prompt.messages.empty());
 }
 
@@ -313,8 +374,8 @@ TEST(FileOpEngineDelete, NoKeepsTheFileAndItsFoldersAndReportsNoError)
     EXPECT_TRUE(engine.DeleteItem(temp / "tree"));
     EXPECT_EQ(kNoError, engine.ErrorText());
     EXPECT_EQ(0u, engine.ErrorCode());
-    EXPECT_EQ(std::vector<std::string>{"keep"}, NamesInFolder(temp / "tree"));
-    EXPECT_EQ(std::vector<std::string>{"locked.mpg"}, NamesInFolder(temp / "tree\\keep"));
+    EXPECT_EQ(std::vector<std::string>{"keep"}, FilesIn(temp / "tree"));
+    EXPECT_EQ(std::vector<std::string>{"locked.mpg"}, FilesIn(temp / "tree\\keep"));
     EXPECT_EQ(1u, prompt.messages.size());
 }
 
@@ -369,10 +430,10 @@ TEST(FileOpEngineCopy, TargetNameTooLongToExamineIsNotTakenForAnExistingOne)
     ASSERT_TRUE(PathExists(temp / ("s\\" + name)));
     CFileOpEngine engine;
     if (engine.CopyItem(temp / ("s\\" + name), destination)) {
-        EXPECT_EQ(std::vector<std::string>{name}, NamesInFolder(destination));
+        EXPECT_EQ(std::vector<std::string>{name}, FilesIn(destination));
     } else {
         EXPECT_EQ(SystemErrorText(engine.ErrorCode()), engine.ErrorText());
-        EXPECT_TRUE(NamesInFolder(destination).empty());
+        EXPECT_TRUE(FilesIn(destination).empty());
     }
 }
 
@@ -408,7 +469,7 @@ TEST(FileOpEngineRefusal, NeverDeletesOrCopiesFromAnEmptyRelativeRootOrKeptPath)
         EXPECT_EQ(path.text, engine.ErrorText());
     }
     EXPECT_EQ("movie", ReadFileBytes(temp / "Movies\\a.mpg"));
-    EXPECT_TRUE(NamesInFolder(temp / "dst").empty());
+    EXPECT_TRUE(FilesIn(temp / "dst").empty());
 }
 
 TEST(FileOpEngineCopy, ANameTakenByAFolderIsAnErrorNotACopyBesideIt)
@@ -421,5 +482,5 @@ TEST(FileOpEngineCopy, ANameTakenByAFolderIsAnErrorNotACopyBesideIt)
     EXPECT_FALSE(engine.CopyItem(temp / "src\\X.mpg", temp / "dst"));
     EXPECT_EQ(temp / "dst\\X.mpg is a folder.", engine.ErrorText());
     EXPECT_EQ(static_cast<unsigned long>(ERROR_ALREADY_EXISTS), engine.ErrorCode());
-    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, NamesInFolder(temp / "dst"));
+    EXPECT_EQ(std::vector<std::string>{"X.mpg"}, FilesIn(temp / "dst"));
 }

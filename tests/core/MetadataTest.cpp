@@ -224,7 +224,8 @@ TEST(ComposeMetadata, GenresAndAirDateFollowAsPyTivoKeys)
     // A date that is no date is never written.
     metadata.genres.clear();
     metadata.originalAirDate = "2011-02-29";
-    EXPECT_EQ(NineLines(false, "Week 01"), ComposeMetadata(metadata, NativePath("D:\\Garden Diary\\Week 01.avi"), ""));
+    EXPECT_EQ(NineLines(false, "Week 01"),
+              ComposeMetadata(metadata, NativePath("D:\\Garden Diary\\Week 01.avi"), ""));
 }
 
 TEST(IsAirDate, OnlyRealCalendarDatesInTheFormYyyyMmDd)

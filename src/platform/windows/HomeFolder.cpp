@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -58,12 +56,19 @@ std::string ProgramFolder()
     return separator == std::string::npos ? std::string() : file.substr(0, separator);
 }
 
+// The user's roaming application data folder, as the system sets it in
+// every process's environment (asked there rather than through the shell
+// library, which the command-line program would otherwise have to load).
 std::string AppDataFolder()
 {
-    wchar_t folder[MAX_PATH];
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                                folder)))
+    const DWORD needed = GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
+    if (needed == 0)
         return std::string();
+    std::wstring folder(needed, L'\0');
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", &folder[0], needed);
+    if (length == 0 || length >= needed)
+        return std::string();
+    folder.resize(length);
     return Narrow(folder);
 }
 

@@ -47,10 +47,15 @@ int CompareFileNames(const std::string& a, const std::string& b)
 
 std::string FileNameKey(const std::string& name)
 {
-    std::wstring key = Widen(name);
-    if (!key.empty())
-        CharUpperBuffW(&key[0], static_cast<DWORD>(key.size()));
-    return Narrow(key);
+    // The invariant upper case of the kernel, not the window library's: the
+    // console program needs no window library at all.
+    const std::wstring wide = Widen(name);
+    if (wide.empty())
+        return std::string();
+    std::wstring key(wide.size(), L'\0');
+    const int length = LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, wide.data(),
+                                    static_cast<int>(wide.size()), &key[0], static_cast<int>(key.size()));
+    return length > 0 ? Narrow(key.substr(0, length)) : Narrow(wide);
 }
 
 std::string PlainPath(const std::wstring& path)

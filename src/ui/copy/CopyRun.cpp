@@ -64,53 +64,57 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     progress_.SetPos(1);
 
     WorkFolder(target).RemoveLeftovers();
-    CFileOpEngine engine;
-    engine.SetKeptFolder(target);
-    // A big file takes long to copy: the windows keep answering meanwhile.
-    engine.SetWhileCopying([&run] { run.KeepAnswering(); });
     const std::string targetPrefix = target + "\\";
     int copied = 0;
     int skippedFiles = 0;
     int done = 0;
-    bool goOn = true;
-    for (; goOn && done < total; ++done) {
-        if (!run.Next(done, total, files[done].name))
-            break;
-        bool skipped = false;
-        const std::string& name = files[done].name;
-        const std::string destination = targetPrefix + name;
-        const std::string source = files[done].folder + "\\" + name;
-
-        if (!OverwriteChecked() && FileExists(destination)) {
-            host_.Log().AddLogEntry("", LogSeverity::Information,
-                                    "Copy File \"%s\" already exists - skipped!", destination.c_str());
-            progress_.SetWindowText(FormatText("File skipped - already exists: %s - ", source.c_str()));
-            skipped = true;
-            ++skippedFiles;
-        } else {
-            if (OverwriteChecked())
-                engine.SetReplaceExisting(true);
-            engine.CopyItem(source, targetPrefix);
-        }
-        UpdateDiskUsage();
-        const std::string errorText = engine.ErrorText();
-        engine.Reset();
-
-        if (errorText == "No error") {
-            if (!skipped) {
-                host_.Log().AddLogEntry("", LogSeverity::Information, "File \"%s\" copied to: %s",
-                                        source.c_str(), targetPrefix.c_str());
-                progress_.SetWindowText(FormatText("File copied: %s", source.c_str()));
-                ++copied;
+    {  // the engine's work folder goes before the window shows the folder again
+        CFileOpEngine engine;
+        engine.SetKeptFolder(target);
+        // A big file takes long to copy: the bar moves within it, and the
+        // windows keep answering meanwhile.
+        engine.SetWhileCopying([&](uint64_t bytes, uint64_t size) {
+            progress_.SetPos(static_cast<int>((done + static_cast<double>(bytes) / size) * 100 / total));
+            run.KeepAnswering();
+        });
+        for (bool goOn = true; goOn && done < total; ++done) {
+            if (!run.Next(done, total, files[done].name))
+                break;
+            const std::string& name = files[done].name;
+            const std::string destination = targetPrefix + name;
+            const std::string source = files[done].folder + "\\" + name;
+            // Taken names come from one reading of the target folder: a test
+            // of each name would read the whole folder under Wine.
+            const bool skipped = !OverwriteChecked() && engine.HoldsFile(destination);
+            if (skipped) {
+                host_.Log().AddLogEntry("", LogSeverity::Information,
+                                        "Copy File \"%s\" already exists - skipped!", destination.c_str());
+                progress_.SetWindowText(FormatText("File skipped - already exists: %s - ", source.c_str()));
+                ++skippedFiles;
+            } else {
+                engine.SetReplaceExisting(OverwriteChecked());
+                engine.CopyItem(source, targetPrefix);
             }
-        } else {
-            host_.Log().AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s",
-                                    source.c_str(), errorText.c_str());
-            goOn = false;
+            UpdateDiskUsage();
+            const std::string errorText = engine.ErrorText();
+            engine.Reset();
+
+            if (errorText == "No error") {
+                if (!skipped) {
+                    host_.Log().AddLogEntry("", LogSeverity::Information, "File \"%s\" copied to: %s",
+                                            source.c_str(), targetPrefix.c_str());
+                    progress_.SetWindowText(FormatText("File copied: %s", source.c_str()));
+                    ++copied;
+                }
+            } else {
+                host_.Log().AddLogEntry("File Copy Error", LogSeverity::Error, "Could not copy file: %s\n%s",
+                                        source.c_str(), errorText.c_str());
+                goOn = false;
+            }
+            progress_.SetPos(done * 100 / total);
+            Invalidate(TRUE);
+            UpdateWindow();
         }
-        progress_.SetPos(done * 100 / total);
-        Invalidate(TRUE);
-        UpdateWindow();
     }
     progress_.SetPos(100);
     progress_.SetWindowText("Completed");

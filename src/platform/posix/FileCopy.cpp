@@ -1,0 +1,219 @@
+#ifndef _GNU_SOURCE
+#define _GNU_SOURCE  // renameat2 and copy_file_range
+#endif
+#include "platform/FileCopy.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+const size_t kCopyPiece = 8u << 20;
+
+bool Succeeded(bool done, SystemError& error)
+{
+    if (!done)
+        error = LastSystemError();
+    return done;
+}
+
+// Closes the descriptor when it goes out of scope.
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+// Writes all of the bytes, as far as the disk takes them.
+bool WriteAll(int fd, const char* bytes, size_t count)
+{
+    while (count > 0) {
+        const ssize_t written = write(fd, bytes, count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes += written;
+        count -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Copies in the kernel where the file system can (no trip of the bytes
+// through this program), else through a buffer.
+bool CopyBytes(int from, int to, uint64_t size, const CopyProgressCall& progress)
+{
+    uint64_t copied = 0;
+    bool inKernel = true;
+    std::vector<char> piece;
+    for (;;) {
+        ssize_t moved = -1;
+        if (inKernel) {
+            moved = copy_file_range(from, nullptr, to, nullptr, kCopyPiece, 0);
+            if (moved < 0 && copied == 0 &&
+                (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                inKernel = false;
+                continue;
+            }
+        } else {
+            piece.resize(kCopyPiece);
+            moved = read(from, piece.data(), piece.size());
+            if (moved > 0 && !WriteAll(to, piece.data(), static_cast<size_t>(moved)))
+                return false;
+        }
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved <= 0)
+            return moved == 0;
+        copied += static_cast<uint64_t>(moved);
+        if (progress)
+            progress(copied, copied > size ? copied : size);
+    }
+}
+
+}  // namespace
+
+const SystemError kErrorNameTaken = EEXIST;
+
+PathKind ClassifyPath(const std::string& path, SystemError* error, bool* readOnly)
+{
+    struct stat about;
+    if (stat(path.c_str(), &about) != 0) {
+        if (IsNotFound(LastSystemError()))
+            return PathKind::Missing;
+        if (error)
+            *error = LastSystemError();
+        return PathKind::Unreadable;
+    }
+    if (readOnly)
+        *readOnly = (about.st_mode & S_IWUSR) == 0;
+    return S_ISDIR(about.st_mode) ? PathKind::Folder : PathKind::File;
+}
+
+bool NameLess::operator()(const std::string& a, const std::string& b) const
+{
+    return a < b;
+}
+
+bool IsFullPath(const std::string& path)
+{
+    return !path.empty() && path[0] == '/';
+}
+
+bool IsVolumeRoot(const std::string& path)
+{
+    return !path.empty() && path.find_first_not_of('/') == std::string::npos;
+}
+
+std::string VolumeRootOf(const std::string& path)
+{
+    // The highest folder on the way up that lies on the same device.
+    struct stat about;
+    if (stat(path.c_str(), &about) != 0)
+        return std::string();
+    std::string root = path;
+    for (;;) {
+        const size_t slash = root.find_last_of('/', root.size() > 1 ? root.size() - 2 : 0);
+        const std::string parent = slash == 0 || slash == std::string::npos ? "/" : root.substr(0, slash);
+        struct stat above;
+        if (root == "/" || stat(parent.c_str(), &above) != 0 || above.st_dev != about.st_dev)
+            return root;
+        root = parent;
+    }
+}
+
+int64_t GetFileSize64(const std::string& path)
+{
+    struct stat about;
+    if (stat(path.c_str(), &about) != 0 || S_ISDIR(about.st_mode))
+        return -1;
+    return static_cast<int64_t>(about.st_size);
+}
+
+FileCopy::~FileCopy()
+{
+    Discard();
+}
+
+void FileCopy::Discard()
+{
+    if (!path_.empty())
+        unlink(path_.c_str());
+    path_.clear();
+}
+
+bool FileCopy::Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
+                    SystemError& error)
+{
+    Discard();
+    const Descriptor from{open(source.c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat about;
+    if (!Succeeded(from.fd >= 0 && fstat(from.fd, &about) == 0, error))
+        return false;
+    posix_fadvise(from.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    Descriptor to{open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
+    if (!Succeeded(to.fd >= 0, error))
+        return false;
+    path_ = temporary;
+    const struct timespec times[2] = {about.st_atim, about.st_mtim};
+    const bool made = Succeeded(CopyBytes(from.fd, to.fd, static_cast<uint64_t>(about.st_size), progress) &&
+                                    futimens(to.fd, times) == 0 &&
+                                    fchmod(to.fd, about.st_mode & 07777) == 0 && close(to.fd) == 0,
+                                error);
+    to.fd = -1;
+    if (!made)
+        Discard();
+    return made;
+}
+
+bool FileCopy::Rename(const std::string& target, bool replace, SystemError& error)
+{
+    if (path_.empty()) {
+        error = ENOENT;
+        return false;
+    }
+    if (replace) {
+        if (!Succeeded(rename(path_.c_str(), target.c_str()) == 0, error))
+            return false;
+    } else if (renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return Succeeded(false, error);
+        // A file system without the no-replace rename: a second name, which
+        // fails on a taken one, then the first name goes.
+        if (!Succeeded(link(path_.c_str(), target.c_str()) == 0, error))
+            return false;
+        unlink(path_.c_str());
+    }
+    path_.clear();
+    return true;
+}
+
+bool MakeFolder(const std::string& path, SystemError& error)
+{
+    return Succeeded(mkdir(path.c_str(), 0777) == 0, error);
+}
+
+bool RemoveFile(const std::string& path, SystemError& error)
+{
+    return Succeeded(unlink(path.c_str()) == 0, error);
+}
+
+bool RemoveFolder(const std::string& path, SystemError& error)
+{
+    return Succeeded(rmdir(path.c_str()) == 0, error);
+}
+
+bool MakeWritable(const std::string& path)
+{
+    struct stat about;
+    return stat(path.c_str(), &about) == 0 && chmod(path.c_str(), (about.st_mode & 07777) | S_IWUSR) == 0;
+}

@@ -1,0 +1,231 @@
+#include "platform/FileCopy.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/Paths.h"
+#include "platform/Text.h"
+
+namespace {
+
+// Pieces of this size measured fastest under Wine on a disk: they stay in
+// the processor's cache between the read and the write (larger pieces took
+// twice as long, smaller ones cost more calls). Progress is told less often.
+const DWORD kCopyPiece = 128u << 10;
+const uint64_t kProgressStep = 8u << 20;
+
+struct HandleCloser {
+    using pointer = HANDLE;
+    void operator()(HANDLE handle) const
+    {
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+    }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+bool Succeeded(BOOL done, SystemError& error)
+{
+    if (!done)
+        error = GetLastError();
+    return done != FALSE;
+}
+
+// Reads the source into the open target piece by piece.
+bool CopyBytes(HANDLE from, HANDLE to, uint64_t size, const CopyProgressCall& progress, SystemError& error)
+{
+    std::vector<char> piece(static_cast<size_t>(std::min<uint64_t>(kCopyPiece, size + 1)));
+    uint64_t copied = 0;
+    uint64_t told = 0;
+    for (;;) {
+        DWORD read = 0;
+        if (!Succeeded(ReadFile(from, piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr), error))
+            return false;
+        if (read > 0) {
+            DWORD written = 0;
+            if (!Succeeded(WriteFile(to, piece.data(), read, &written, nullptr), error))
+                return false;
+            copied += written;
+        }
+        if (progress && (copied - told >= kProgressStep || (read == 0 && copied > told))) {
+            told = copied;
+            progress(copied, std::max(copied, size));
+        }
+        if (read == 0)
+            return true;
+    }
+}
+
+}  // namespace
+
+const SystemError kErrorNameTaken = ERROR_ALREADY_EXISTS;
+
+PathKind ClassifyPath(const std::string& path, SystemError* error, bool* readOnly)
+{
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        if (IsNotFound(code))
+            return PathKind::Missing;
+        if (error)
+            *error = code;
+        return PathKind::Unreadable;
+    }
+    if (readOnly)
+        *readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
+}
+
+bool NameLess::operator()(const std::string& a, const std::string& b) const
+{
+    return CompareNamesIgnoringCase(a, b) < 0;
+}
+
+bool IsFullPath(const std::string& path)
+{
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.compare(0, 2, "\\\\") == 0;
+}
+
+bool IsVolumeRoot(const std::string& path)
+{
+    std::string rest = path;
+    while (!rest.empty() && rest.back() == '\\')
+        rest.pop_back();
+    if (rest.compare(0, 8, "\\\\?\\UNC\\") == 0)
+        rest = "\\\\" + rest.substr(8);
+    else if (rest.compare(0, 4, "\\\\?\\") == 0 || rest.compare(0, 4, "\\\\.\\") == 0)
+        rest = rest.substr(4);
+    if (rest.size() == 2 && rest[1] == ':')
+        return true;
+    if (rest.compare(0, 2, "\\\\") != 0)
+        return false;
+    // One backslash after the server's name, none after the share's.
+    const size_t share = rest.find('\\', 2);
+    return share != std::string::npos && rest.find('\\', share + 1) == std::string::npos;
+}
+
+std::string VolumeRootOf(const std::string& path)
+{
+    std::vector<wchar_t> root(32768, L'\0');
+    if (!GetVolumePathNameW(FilePath(path).c_str(), root.data(), static_cast<DWORD>(root.size())))
+        return std::string();
+    return PlainPath(root.data());
+}
+
+int64_t GetFileSize64(const std::string& path)
+{
+    FileHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size;
+    if (file.get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.get(), &size))
+        return -1;
+    return size.QuadPart;
+}
+
+FileCopy::~FileCopy()
+{
+    Discard();
+}
+
+void FileCopy::Discard()
+{
+    if (handle_) {
+        // Deleted as it closes; the read-only mark, which would stop that,
+        // goes first.
+        FILE_BASIC_INFO plain = {};
+        plain.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+        SetFileInformationByHandle(handle_, FileBasicInfo, &plain, sizeof(plain));
+        FILE_DISPOSITION_INFO dispose = {TRUE};
+        SetFileInformationByHandle(handle_, FileDispositionInfo, &dispose, sizeof(dispose));
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+    path_.clear();
+}
+
+bool FileCopy::Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
+                    SystemError& error)
+{
+    Discard();
+    // No FILE_FLAG_SEQUENTIAL_SCAN: it measured slower under Wine.
+    FileHandle from(CreateFileW(FilePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
+    // The basic facts and the size: each of these queries costs little,
+    // where GetFileInformationByHandle asks for everything.
+    FILE_BASIC_INFO about;
+    LARGE_INTEGER size;
+    if (from.get() == INVALID_HANDLE_VALUE ||
+        !GetFileInformationByHandleEx(from.get(), FileBasicInfo, &about, sizeof(about)) ||
+        !GetFileSizeEx(from.get(), &size)) {
+        error = GetLastError();
+        return false;
+    }
+    HANDLE to = CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (to == INVALID_HANDLE_VALUE) {
+        error = GetLastError();
+        return false;
+    }
+    handle_ = to;
+    path_ = temporary;
+    FILETIME written;
+    written.dwLowDateTime = about.LastWriteTime.LowPart;
+    written.dwHighDateTime = static_cast<DWORD>(about.LastWriteTime.HighPart);
+    bool made = CopyBytes(from.get(), to, static_cast<uint64_t>(size.QuadPart), progress, error) &&
+                Succeeded(SetFileTime(to, nullptr, nullptr, &written), error);
+    if (made && (about.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        FILE_BASIC_INFO mark = {};
+        mark.FileAttributes = FILE_ATTRIBUTE_READONLY;
+        made = Succeeded(SetFileInformationByHandle(to, FileBasicInfo, &mark, sizeof(mark)), error);
+    }
+    if (!made)
+        Discard();
+    return made;
+}
+
+bool FileCopy::Rename(const std::string& target, bool replace, SystemError& error)
+{
+    // The name in the system's own form ("\??\C:\..."), which the rename
+    // of an open file takes.
+    std::wstring name = FilePath(target);
+    if (name.compare(0, 4, L"\\\\?\\") == 0)
+        name[1] = L'?';
+    const DWORD nameBytes = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+    std::vector<char> request(sizeof(FILE_RENAME_INFO) + nameBytes);
+    FILE_RENAME_INFO* rename = reinterpret_cast<FILE_RENAME_INFO*>(request.data());
+    rename->ReplaceIfExists = replace;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = nameBytes;
+    std::copy(name.begin(), name.end(), rename->FileName);
+    if (!handle_ || !Succeeded(SetFileInformationByHandle(handle_, FileRenameInfo, rename,
+                                                          static_cast<DWORD>(request.size())),
+                               error))
+        return false;
+    CloseHandle(handle_);
+    handle_ = nullptr;
+    path_.clear();
+    return true;
+}
+
+bool MakeFolder(const std::string& path, SystemError& error)
+{
+    return Succeeded(CreateDirectoryW(FilePath(path).c_str(), nullptr), error);
+}
+
+bool RemoveFile(const std::string& path, SystemError& error)
+{
+    return Succeeded(DeleteFileW(FilePath(path).c_str()), error);
+}
+
+bool RemoveFolder(const std::string& path, SystemError& error)
+{
+    return Succeeded(RemoveDirectoryW(FilePath(path).c_str()), error);
+}
+
+bool MakeWritable(const std::string& path)
+{
+    return SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;
+}
