@@ -1,6 +1,11 @@
-#include <windows.h>
+#include <string>
+#include <vector>
 
 #include "cli/CliProgram.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
 #include "cli/ConsoleStream.h"
 #include "platform/Text.h"
 
@@ -17,3 +22,13 @@ int wmain(int argc, wchar_t** argv)
     ConsoleStream err(STD_ERROR_HANDLE);
     return RunCli(args, out.Stream(), err.Stream());
 }
+#else
+#include <iostream>
+
+// Arguments and output are UTF-8 bytes as they are.
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return RunCli(args, std::cout, std::cerr);
+}
+#endif

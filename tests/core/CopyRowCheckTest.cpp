@@ -2,6 +2,8 @@
 
 #include "core/CopyRowCheck.h"
 
+// Windows only: drive letters and network paths.
+#ifdef _WIN32
 TEST(CollapseDoubleBackslashes, MendsPickerPathsButKeepsNetworkPaths)
 {
     EXPECT_EQ("Z:\\a.mpg", CollapseDoubleBackslashes("Z:\\\\a.mpg"));
@@ -9,3 +11,4 @@ TEST(CollapseDoubleBackslashes, MendsPickerPathsButKeepsNetworkPaths)
     EXPECT_EQ("\\\\server\\share\\a.mpg", CollapseDoubleBackslashes("\\\\server\\share\\\\a.mpg"));
     EXPECT_EQ("C:\\x\\a.mpg", CopyDestinationOf("C:\\x\\", "D:\\films\\a.mpg"));
 }
+#endif
