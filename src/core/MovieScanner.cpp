@@ -18,18 +18,6 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
            StartsWithIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
 }
 
-// Calls visit with the path (folder + "\" + name) and the directory flag of
-// every entry of the folder except "." and ".."; nothing when it cannot be
-// enumerated.
-void ForEachEntry(const std::string& folder, const std::string& pattern,
-                  const std::function<void(const std::string& path, bool isDirectory)>& visit)
-{
-    const std::string parent = StripTrailingSeparator(folder);
-    ForEachFolderEntry(
-        folder, [&](const FolderEntry& entry) { visit(parent + kSeparator + entry.name, entry.isFolder); },
-        pattern);
-}
-
 }  // namespace
 
 const std::vector<std::string>& MovieExtensions()
@@ -47,21 +35,6 @@ bool IsMovieFile(const std::string& path)
             return true;
     }
     return false;
-}
-
-void ListMovieFiles(const std::string& folder, const std::string& pattern, bool recursive,
-                    std::vector<std::string>& paths)
-{
-    if (folder.empty())
-        return;
-    ForEachEntry(folder, pattern, [&](const std::string& path, bool isDirectory) {
-        if (isDirectory) {
-            if (recursive)
-                ListMovieFiles(path, pattern, recursive, paths);
-        } else if (IsMovieFile(path)) {
-            paths.push_back(path);
-        }
-    });
 }
 
 void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount)
@@ -96,12 +69,6 @@ void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
         if (entry.isFolder && entry.name != kWorkFolderName)
             names.push_back(entry.name);
     });
-}
-
-bool HasMetadataFile(const std::string& moviePath)
-{
-    unsigned long long size = 0;
-    return CanReadFile(moviePath + kMetadataEnding, &size) && size > 0;
 }
 
 bool FileExists(const std::string& path)

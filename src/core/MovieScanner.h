@@ -22,13 +22,6 @@ extern const char kMovieFileFilterText[];
 // ".tsx" are all movies; a dot in a folder name does not count).
 bool IsMovieFile(const std::string& path);
 
-// Appends the full path of every movie file in the folder (and, with
-// recursive set, in its sub-folders, depth first where each sub-folder was
-// met), in the file system's enumeration order. An empty pattern means
-// "*.*". A folder that cannot be read adds nothing.
-void ListMovieFiles(const std::string& folder, const std::string& pattern, bool recursive,
-                    std::vector<std::string>& paths);
-
 // Counts the movie files and the metadata files (movie path + ".txt", with
 // or without its movie, not empty) that lie directly in the folder.
 void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount);
@@ -36,10 +29,6 @@ void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataC
 // Appends the bare name of every sub-folder ("." and ".." and the program's
 // own work folder left out).
 void ListSubFolders(const std::string& folder, std::vector<std::string>& names);
-
-// True when the movie's metadata file (movie path + ".txt") can be read and
-// is not empty (an empty one gives pyTivo nothing).
-bool HasMetadataFile(const std::string& moviePath);
 
 // True when a file at the path can be opened for reading (false for a
 // folder, a missing file or a file locked by another program).

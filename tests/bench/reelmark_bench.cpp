@@ -8,14 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "core/GenerateRun.h"
-#include "core/Settings.h"
 #include "core/ActivityLog.h"
+#include "core/FolderIndex.h"
+#include "core/GenerateRun.h"
 #include "core/MovieScanner.h"
 #include "core/NameParser.h"
+#include "core/Settings.h"
 #include "core/TextFile.h"
-#include "ui/framework/Prompt.h"
 #include "platform/Text.h"
+#include "ui/framework/Prompt.h"
 
 namespace {
 
@@ -56,14 +57,9 @@ int main(int argc, char** argv)
         CloseHandle(file);
     }
 
-    std::vector<std::string> paths;
-    Measure("list movie files", movies, [&] { ListMovieFiles(folder, "*.*", false, paths); });
+    Measure("list movie files with their metadata", movies, [&] { ListMoviesWithMetadata(folder); });
     int movieCount = 0;
     int metadataCount = 0;
-    Measure("metadata test per movie", movies, [&] {
-        for (const std::string& path : paths)
-            HasMetadataFile(path);
-    });
 
     ActivityLog log;
     GenerateRequest request;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "core/FolderIndex.h"
 #include "core/LongPathFolder.h"
 #include "core/MovieScanner.h"
 #include "platform/Paths.h"
@@ -84,46 +85,26 @@ TEST(ShortenForDisplay, KeepsHeadAndTailAroundThreeDots)
     EXPECT_EQ(greek.substr(0, 34) + "..." + greek.substr(greek.size() - 60), ShortenForDisplay(greek, 50));
 }
 
-TEST(ListMovieFiles, ListsMovieFilesWithFullPathsWithOrWithoutTrailingSeparator)
+TEST(ListMoviesWithMetadata, ListsTheMovieFilesWithOrWithoutTrailingSeparator)
 {
     TempFolder dir;
     dir.WriteFile("A.mpg");
     dir.WriteFile("B.MKV");
-    dir.WriteFile("A.mpg.txt");
+    dir.WriteFile("A.mpg.txt", "title : A\r\n");
     dir.WriteFile("notes.txt");
     dir.WriteFile("Café & Co.avi");
+    dir.WriteFile("Café & Co.avi.txt");  // empty: counts as none
     dir.WriteFile("sub\\C.avi");
-
-    std::vector<std::string> plain, trailing;
-    ListMovieFiles(dir.Path(), "*.*", false, plain);
-    ListMovieFiles(dir.Path() + kSeparator, "", false, trailing);
-    const std::vector<std::string> expected = {dir / "A.mpg", dir / "B.MKV", dir / "Café & Co.avi"};
-    EXPECT_EQ(Sorted(expected), Sorted(plain));
-    EXPECT_EQ(plain, trailing);
-
-    std::vector<std::string> none;
-    ListMovieFiles("", "*.*", true, none);
-    ListMovieFiles(dir / "missing", "*.*", true, none);
-    EXPECT_TRUE(none.empty());
-}
-
-TEST(ListMovieFiles, RecursiveWalkPutsASubFoldersMoviesWhereItWasMet)
-{
-    TempFolder dir;
-    dir.WriteFile("top.avi");
-    dir.WriteFile("sub\\inner.avi");
-    dir.WriteFile("sub\\deeper\\deepest.mp4");
-    dir.WriteFile("Films.mov\\trailer");
-
-    std::vector<std::string> paths;
-    ListMovieFiles(dir.Path(), "*.*", true, paths);
-    EXPECT_EQ(Sorted({dir / "top.avi", dir / "sub\\inner.avi", dir / "sub\\deeper\\deepest.mp4"}),
-              Sorted(paths));
-    const auto inner = std::find(paths.begin(), paths.end(), dir / "sub\\inner.avi");
-    const auto deepest = std::find(paths.begin(), paths.end(), dir / "sub\\deeper\\deepest.mp4");
-    EXPECT_TRUE(inner != paths.end() && deepest != paths.end());
-    // The sub-folder's movies stay together, not split by the top file.
-    EXPECT_EQ(1, std::abs(std::distance(inner, deepest)));
+    const auto listed = [](const std::string& folder) {
+        std::vector<std::string> lines;
+        for (const MovieListing& movie : ListMoviesWithMetadata(folder))
+            lines.push_back((movie.hasMetadata ? "[meta] " : "") + movie.name);
+        return Sorted(lines);
+    };
+    EXPECT_EQ(Sorted({"[meta] A.mpg", "B.MKV", "Café & Co.avi"}), listed(dir.Path()));
+    EXPECT_EQ(listed(dir.Path()), listed(dir.Path() + kSeparator));
+    EXPECT_TRUE(listed("").empty());
+    EXPECT_TRUE(listed(dir / "missing").empty());
 }
 
 TEST(CountFolderFiles, CountsMoviesAndMetadataFilesDirectlyInTheFolder)
@@ -184,18 +165,16 @@ TEST(FileExists, AnswersOnlyForReadableFiles)
     EXPECT_FALSE(FileExists(dir.Path()));
     EXPECT_FALSE(FileExists(dir / "missing.mpg"));
     EXPECT_FALSE(FileExists(""));
-    EXPECT_TRUE(HasMetadataFile(dir / "Holiday.mpg"));
-    EXPECT_FALSE(HasMetadataFile(dir / "Other.mpg"));
 
 #ifdef _WIN32
     // Another program holds it: it cannot be read meanwhile.
     HANDLE lock = CreateFileW(FilePath((dir / "Locked.mpg.txt")).c_str(), GENERIC_READ, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
-    EXPECT_FALSE(HasMetadataFile(dir / "Locked.mpg"));
+    EXPECT_FALSE(FileExists(dir / "Locked.mpg.txt"));
     CloseHandle(lock);
 #endif
-    EXPECT_TRUE(HasMetadataFile(dir / "Locked.mpg"));
+    EXPECT_TRUE(FileExists(dir / "Locked.mpg.txt"));
 }
 
 TEST(IsFolderOnDrive, IsTrueForFoldersOnly)
@@ -216,17 +195,15 @@ TEST(MovieScanner, PathsBeyondMaxPathNeitherCrashNorComeBackCut)
 
     // Where the system cannot reach the folder through the ANSI functions
     // the walk is empty; whatever it finds comes back whole.
-    std::vector<std::string> paths;
-    ListMovieFiles(deep, "*.*", false, paths);
-    for (const std::string& path : paths)
-        EXPECT_EQ(deep + kSeparator + "Deep.avi", path);
+    const std::vector<MovieListing> found = ListMoviesWithMetadata(deep);
+    for (const MovieListing& movie : found)
+        EXPECT_EQ("Deep.avi", movie.name);
     int movies = -1, metadata = -1;
     CountFolderFiles(deep, movies, metadata);
-    EXPECT_EQ(paths.size(), static_cast<size_t>(movies));
+    EXPECT_EQ(found.size(), static_cast<size_t>(movies));
     EXPECT_EQ(0, metadata);
 
     const std::string huge = dir.Path() + kSeparator + std::string(1100, 'x') + ".mpg";
-    EXPECT_FALSE(HasMetadataFile(huge));
     EXPECT_FALSE(FileExists(huge));
     EXPECT_TRUE(IsMovieFile(huge));
 }
