@@ -17,5 +17,11 @@ std::string FullPathOf(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.lexically_normal().string();
+    if (error)
+        return path;
+    // "/srv/movies/." is "/srv/movies", as on Windows, not "/srv/movies/".
+    std::string text = full.lexically_normal().string();
+    if (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
 }

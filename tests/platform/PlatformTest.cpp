@@ -1,0 +1,113 @@
+// The platform layer on the system at hand: text conversions, full paths,
+// new files that take their name in one step, and append-only files.
+#include <gtest/gtest.h>
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+#include "support/TempFolder.h"
+
+TEST(PlatformText, Utf8IsCheckedAndEachBadByteBecomesAReplacementCharacter)
+{
+    const struct {
+        std::string bytes;
+        bool utf8;
+        std::u16string utf16;
+    } cases[] = {
+        {"plain", true, u"plain"},
+        {"Ωmega 映画", true, u"Ωmega 映画"},
+        {"\xF0\x9F\x8E\xAC", true, u"\U0001F3AC"},                 // beyond the first plane: a surrogate pair
+        {"Caf\xE9", false, u"Caf\uFFFD"},                          // Windows-1252, not UTF-8
+        {"\xC0\xAF", false, u"\uFFFD\uFFFD"},                      // an overlong "/"
+        {"\xED\xA0\x80", false, u"\uFFFD\uFFFD\uFFFD"},            // a surrogate written as UTF-8
+        {"\xF4\x90\x80\x80", false, u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.utf8, IsUtf8(c.bytes)) << c.bytes;
+        EXPECT_EQ(c.utf16, ToUtf16(c.bytes)) << c.bytes;
+        if (c.utf8) {
+            EXPECT_EQ(c.bytes, FromUtf16(ToUtf16(c.bytes)));
+        }
+    }
+}
+
+TEST(PlatformText, Windows1252BothWays)
+{
+    EXPECT_EQ("Café €5 “quoted” \xC2\x81", FromWindows1252("Caf\xE9 \x80"
+                                                           "5 \x93quoted\x94 \x81"));
+    std::string bytes;
+    EXPECT_TRUE(ToWindows1252("Café €5 “quoted” \xC2\x81", bytes));
+    EXPECT_EQ(
+        "Caf\xE9 \x80"
+        "5 \x93quoted\x94 \x81",
+        bytes);
+    EXPECT_FALSE(ToWindows1252("Ωmega", bytes));    // no stand-in: "Ω" is not "O"
+    EXPECT_FALSE(ToWindows1252("Caf\xE9", bytes));  // no UTF-8 to start with
+}
+
+TEST(PlatformPaths, FullPathsHaveNoTrailingSeparatorAndNoDots)
+{
+    TempFolder folder;
+    folder.MakeFolder("a\\b");
+    CurrentDirectoryScope inside(folder / "a");
+    EXPECT_EQ(FullPathOf(folder / "a"), FullPathOf("."));
+    EXPECT_EQ(FullPathOf(folder / "a\\b"), FullPathOf(NativePath("b\\..\\b")));
+    EXPECT_NE(kSeparator, FullPathOf(".").back());
+}
+
+TEST(PlatformFiles, ANewFileTakesItsNameOnlyWhenFreeUnlessItReplaces)
+{
+    TempFolder folder;
+    folder.WriteFile("kept.txt", "old");
+    {
+        NewFile file;
+        ASSERT_EQ(0u, file.Create(folder / "one.tmp", "new", false));
+        EXPECT_TRUE(IsNameTaken(file.MoveTo(folder / "kept.txt", false)));
+    }  // the file that never took its name goes
+    EXPECT_EQ("old", ReadFileBytes(folder / "kept.txt"));
+    EXPECT_FALSE(PathExists(folder / "one.tmp"));
+    {
+        NewFile file;
+        ASSERT_EQ(0u, file.Create(folder / "two.tmp", "new", true));
+        EXPECT_TRUE(IsNameTaken(NewFile().Create(folder / "two.tmp", "x", false)));
+        EXPECT_EQ(0u, file.MoveTo(folder / "kept.txt", true));
+    }
+    EXPECT_EQ("new", ReadFileBytes(folder / "kept.txt"));
+    EXPECT_EQ(std::vector<std::string>{"kept.txt"}, NamesInFolder(folder.Path()));
+}
+
+TEST(PlatformFiles, AnAppendFileKnowsItsLastByteAndAddsWholePieces)
+{
+    TempFolder folder;
+    folder.WriteFile("log.txt", "cut");
+    AppendFile file;
+    ASSERT_EQ(0u, file.Open(folder / "log.txt"));
+    EXPECT_EQ('t', file.LastByte());
+    EXPECT_EQ(0u, file.Append("\nwhole\n"));
+    EXPECT_EQ('\n', file.LastByte());
+    EXPECT_EQ("cut\nwhole\n", ReadFileBytes(folder / "log.txt"));
+
+    AppendFile fresh;
+    ASSERT_EQ(0u, fresh.Open(folder / "new.txt"));
+    EXPECT_EQ('\n', fresh.LastByte());  // an empty file ends no line
+}
+
+TEST(PlatformFiles, ListingsAndInspectionsTellMissingFromUnreadable)
+{
+    TempFolder folder;
+    folder.WriteFile("sub\\x.mpg", "x");
+    SystemError error = 0;
+    int seen = 0;
+    EXPECT_TRUE(ForEachFolderEntry(folder.Path(), [&](const FolderEntry& entry) { seen += entry.isFolder; }));
+    EXPECT_EQ(1, seen);
+    EXPECT_FALSE(ForEachFolderEntry(
+        folder / "missing", [](const FolderEntry&) {}, "*", &error));
+    EXPECT_TRUE(IsNotFound(error)) << error;
+    EXPECT_TRUE(ForEachFolderEntry(
+        folder.Path(), [](const FolderEntry&) {}, "*.nothing"));
+    EXPECT_TRUE(IsNotFound(InspectPath(folder / "missing").error));
+    EXPECT_TRUE(InspectPath(folder / "sub").isFolder);
+    EXPECT_EQ(0u, CheckFolderReadable(folder / "sub"));
+    EXPECT_NE(0u, CheckFolderReadable(folder / "missing"));
+}
