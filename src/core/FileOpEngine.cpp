@@ -175,8 +175,7 @@ void CFileOpEngine::CopyFolder(const std::string& source, const std::string& des
         throw CFExeption(source + " not found");
     // The copy goes into a folder of the source's own name.
     const std::string target = AddTrailingSeparator(destination) + LastPathComponent(folder) + kSeparator;
-    SystemError code = 0;
-    if (!MakeFolder(target, code) && !IsNameTaken(code))
+    if (const SystemError code = MakeFolder(target, false))
         throw CFExeption(code);
     CopyFolderContents(folder, target);
 }
@@ -193,8 +192,7 @@ void CFileOpEngine::CopyFolderContents(const std::string& folder, const std::str
         if (descentBudget_ == 0 || entry.name == kWorkFolderName)
             continue;
         const std::string subFolder = destination + entry.name + kSeparator;
-        SystemError code = 0;
-        if (!MakeFolder(subFolder, code) && !IsNameTaken(code))
+        if (const SystemError code = MakeFolder(subFolder, false))
             throw CFExeption(code);
         if (descentBudget_ > 0)
             --descentBudget_;

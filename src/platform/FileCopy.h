@@ -65,12 +65,12 @@ public:
 private:
     void Discard();
 
-    std::string path_;        // where the copy is now; empty once named
-    void* handle_ = nullptr;  // the open copy (Windows)
+    std::string path_;  // where the copy is now; empty once named
+#ifdef _WIN32
+    void* handle_ = nullptr;  // the open copy
+#endif
 };
 
-// Makes a folder; a name that is taken fails with a code IsNameTaken accepts.
-bool MakeFolder(const std::string& path, SystemError& error);
 bool RemoveFile(const std::string& path, SystemError& error);
 bool RemoveFolder(const std::string& path, SystemError& error);
 // Takes the read-only mark off a file, so that it can be removed.

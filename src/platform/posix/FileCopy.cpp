@@ -197,11 +197,6 @@ bool FileCopy::Rename(const std::string& target, bool replace, SystemError& erro
     return true;
 }
 
-bool MakeFolder(const std::string& path, SystemError& error)
-{
-    return Succeeded(mkdir(path.c_str(), 0777) == 0, error);
-}
-
 bool RemoveFile(const std::string& path, SystemError& error)
 {
     return Succeeded(unlink(path.c_str()) == 0, error);

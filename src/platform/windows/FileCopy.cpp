@@ -210,11 +210,6 @@ bool FileCopy::Rename(const std::string& target, bool replace, SystemError& erro
     return true;
 }
 
-bool MakeFolder(const std::string& path, SystemError& error)
-{
-    return Succeeded(CreateDirectoryW(FilePath(path).c_str(), nullptr), error);
-}
-
 bool RemoveFile(const std::string& path, SystemError& error)
 {
     return Succeeded(DeleteFileW(FilePath(path).c_str()), error);
