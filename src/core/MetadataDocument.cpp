@@ -49,25 +49,10 @@ int Number(const std::string& text, size_t from, size_t count)
     return std::stoi(text.substr(from, count));
 }
 
-// "YYYY-MM-DD" of a day that exists.
-bool IsDate(const std::string& text)
-{
-    if (text.size() < 10 || !AllDigits(text, 0, 4) || text[4] != '-' || !AllDigits(text, 5, 2) ||
-        text[7] != '-' || !AllDigits(text, 8, 2))
-        return false;
-    const int year = Number(text, 0, 4);
-    const int month = Number(text, 5, 2);
-    const int day = Number(text, 8, 2);
-    static const int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return month >= 1 && month <= 12 && day >= 1 && day <= kDays[month - 1] &&
-           (month != 2 || day <= 28 || leap);
-}
-
 // "YYYY-MM-DDThh:mm:ssZ", the form pyTivo reads.
 bool IsAirTime(const std::string& text)
 {
-    return text.size() == 20 && IsDate(text) && text[10] == 'T' && AllDigits(text, 11, 2) &&
+    return text.size() == 20 && IsAirDate(text.substr(0, 10)) && text[10] == 'T' && AllDigits(text, 11, 2) &&
            text[13] == ':' && AllDigits(text, 14, 2) && text[16] == ':' && AllDigits(text, 17, 2) &&
            text[19] == 'Z' && Number(text, 11, 2) < 24 && Number(text, 14, 2) < 60 &&
            Number(text, 17, 2) < 60;
@@ -79,7 +64,7 @@ const char kMidnight[] = "T00:00:00Z";
 // full time stays as typed. Empty when the text is neither.
 std::string WrittenAirDate(const std::string& text)
 {
-    if (text.size() == 10 && IsDate(text))
+    if (text.size() == 10 && IsAirDate(text))
         return text + kMidnight;
     return IsAirTime(text) ? text : std::string();
 }
