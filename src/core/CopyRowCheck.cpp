@@ -17,10 +17,11 @@ std::string CollapseDoubleBackslashes(const std::string& path)
 
 std::string CopyDestinationOf(const std::string& targetFolder, const std::string& source)
 {
-    return CollapseDoubleBackslashes(targetFolder + "\\" + FileNameOf(source, true));
+    return CollapseDoubleBackslashes(AddTrailingSeparator(targetFolder) + FileNameOf(source, true));
 }
 
-CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destination, bool overwrite)
+CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destination,
+                          const FolderIndex& target, bool overwrite)
 {
     if (!IsFolderOnDrive(VolumeRootOf(source)) || !IsFolderOnDrive(VolumeRootOf(destination)))
         return {CopyRowState::Blocked, "Illegal source or destination volume in copy list."};
@@ -28,7 +29,8 @@ CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destinat
         return {CopyRowState::Blocked, "Duplicate source and destination in copy list."};
     if (!FileExists(source))
         return {CopyRowState::Blocked, "Cannot find source file in copy list."};
-    if (FileExists(destination))
+    const FolderEntry* existing = target.Find(FileNameOf(destination, true));
+    if (existing && !existing->isFolder)
         return {overwrite ? CopyRowState::Overwrite : CopyRowState::Skip, std::string()};
     return {CopyRowState::Ready, std::string()};
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/FolderIndex.h"
+
 enum class CopyRowState {
     Blocked,    // the file cannot be copied; the run does not start
     Skip,       // the target file exists and stays (Overwrite Target clear)
@@ -27,8 +29,10 @@ std::string CopyDestinationOf(const std::string& targetFolder, const std::string
 
 // The checks in the order that decides: both volumes exist, source and
 // destination differ, the source can be read, then whether the target file
-// exists already.
-CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destination, bool overwrite);
+// exists already, as one reading of the target folder shows it (a lookup
+// per row would read the whole folder under Wine).
+CopyRowCheck CheckCopyRow(const std::string& source, const std::string& destination,
+                          const FolderIndex& target, bool overwrite);
 
 // Row colours (RGB values as COLORREF holds them) of each state.
 struct CopyRowColours {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "resource.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "ui/main/ReelmarkApp.h"
 #include "ui/main/ReelmarkDlg.h"
-#include "ui/copy/CopyMoviesToFolderDlg.h"
-#include "resource.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -20,8 +20,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         if (auto* main = dynamic_cast<CReelmarkDlg*>(&dialog)) {
             main->PostMessage(WM_COMMAND, ID_COPY_MOVIES);
         } else if (auto* copy = dynamic_cast<CCopyMoviesToFolderDlg*>(&dialog)) {
+            const FolderIndex target(copy->GetDlgItemText(1023));  // the target folder field
             for (const std::string& file : files)
-                copy->AddFileToCopyList(file);
+                copy->AddFileToCopyList(file, target);
             copy->SortByColumn(0);
             copy->RefreshCopyListState();
         }

@@ -40,6 +40,7 @@ void CCopyMoviesToFolderDlg::OnAddFiles()
     std::vector<std::string> paths;
     int duplicates = 0;
     if (ThePrompt().PickFiles(request, paths)) {
+        const FolderIndex listing(target);
         int added = 0;
         for (size_t i = 0; i < paths.size() && added < kMaxFilesPerAddition; ++i) {
             const std::string path = CollapseDoubleBackslashes(paths[i]);
@@ -51,7 +52,7 @@ void CCopyMoviesToFolderDlg::OnAddFiles()
                 break;
             }
             if (IsNameNotListed(FileNameOf(path, true))) {
-                AddFileToCopyList(path);
+                AddFileToCopyList(path, listing);
                 ++added;
             } else {
                 ++duplicates;
@@ -79,7 +80,7 @@ int CCopyMoviesToFolderDlg::InsertNameRow(int index, const std::string& fileName
     return list_.InsertItem(LVIF_TEXT | LVIF_STATE, index, fileName, 0, LVIS_SELECTED, 0, 0);
 }
 
-void CCopyMoviesToFolderDlg::AddFileToCopyList(const std::string& path)
+void CCopyMoviesToFolderDlg::AddFileToCopyList(const std::string& path, const FolderIndex& target)
 {
     CopyListEntry entry;
     entry.size = GetFileSize64(path);
@@ -89,7 +90,7 @@ void CCopyMoviesToFolderDlg::AddFileToCopyList(const std::string& path)
     entry.folder = ParentFolderOf(path);
 
     const int row = InsertNameRow(list_.GetItemCount(), entry.fileName);
-    ValidateRow(path, row);
+    ValidateRow(path, row, target);
     list_.SetItemText(row, 1, entry.folder);
     list_.SetItemText(row, 2, entry.sizeText);
     copyList_->push_back(entry);
@@ -102,25 +103,26 @@ void CCopyMoviesToFolderDlg::RebuildCopyList()
     listError = 0;
     listErrorText.clear();
     existingCount = 0;
+    const FolderIndex target(TargetFolder());
     for (int index = 0; index < entries; ++index)
-        AddEntryRow(index);
+        AddEntryRow(index, target);
     SortByColumn(0);
 }
 
-void CCopyMoviesToFolderDlg::AddEntryRow(int index)
+void CCopyMoviesToFolderDlg::AddEntryRow(int index, const FolderIndex& target)
 {
     const CopyListEntry& entry = (*copyList_)[index];
     const int row = InsertNameRow(index, entry.fileName);
-    ValidateRow(entry.folder + "\\" + entry.fileName, row);
+    ValidateRow(entry.folder + kSeparator + entry.fileName, row, target);
     list_.SetItemText(row, 1, entry.folder);
     list_.SetItemText(row, 2, entry.sizeText);
 }
 
-void CCopyMoviesToFolderDlg::ValidateRow(const std::string& sourcePath, int row)
+void CCopyMoviesToFolderDlg::ValidateRow(const std::string& sourcePath, int row, const FolderIndex& target)
 {
     list_.SetItemStyle(row, LIS_TXTCOLOR | LIS_BGCOLOR, true);
     const std::string destination = CopyDestinationOf(TargetFolder(), sourcePath);
-    const CopyRowCheck check = CheckCopyRow(sourcePath, destination, OverwriteChecked());
+    const CopyRowCheck check = CheckCopyRow(sourcePath, destination, target, OverwriteChecked());
     if (check.state == CopyRowState::Blocked) {
         listError = 1;
         listErrorText = check.message;

@@ -47,15 +47,16 @@ public:
 
     // Copy list and its checks.
     void OnAddFiles();
-    // Appends one file (full path) as entry and row and checks the row.
-    void AddFileToCopyList(const std::string& path);
+    // Appends one file (full path) as entry and row and checks the row
+    // against the target folder's listing.
+    void AddFileToCopyList(const std::string& path, const FolderIndex& target);
     // 1 when no row shows that file name, else 0.
     int IsNameNotListed(const std::string& fileName) const;
     // Makes and checks one row per entry again, then sorts by name.
     void RebuildCopyList();
-    void AddEntryRow(int index);
+    void AddEntryRow(int index, const FolderIndex& target);
     // Checks the row of that source file and colours it.
-    void ValidateRow(const std::string& sourcePath, int row);
+    void ValidateRow(const std::string& sourcePath, int row, const FolderIndex& target);
     void OnRemoveSelected();
     // Erases the first entry of that file name; 1 when one was erased.
     int RemoveEntryByName(const std::string& fileName);
