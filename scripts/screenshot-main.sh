@@ -3,15 +3,18 @@
 # names with "&", "é", other scripts and a long name, metadata files) and
 # saves a picture of the screen to BUILD_DIR/screenshots/main.png once the
 # splash has gone.
-# Usage: scripts/screenshot-main.sh [BUILD_DIR]
+# Usage: scripts/screenshot-main.sh [BUILD_DIR] [--recursive]
+# With --recursive the movie folder is Movies itself with the sub-folder
+# tick set, and the picture is main-recursive.png.
 # Without a DISPLAY it runs itself on a virtual screen. It ends the Wine
 # session of BUILD_DIR afterwards only when it started that session.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
+recursive="${2:-}"
 
 source "$root/scripts/screenshot-lib.sh"
-reelmark_begin "$0" "$build"
+reelmark_begin "$0" "$build" ${recursive:+"$recursive"}
 
 # The sample tree: Movies\<sibling> folders in every state of the tree.
 movies="$work/Movies"
@@ -45,7 +48,14 @@ done
 
 # The settings point at "Tom & Jerry" (ANSI text: "&" is plain ASCII).
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-printf ' [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Tom & Jerry\r\n' \
-    "$(windows_path "$movies/Tom & Jerry")" >"$work/start/reelmark.ini"
+if [ "$recursive" = --recursive ]; then
+    printf ' [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Movies\r\n Recursive=true\r\n' \
+        "$(windows_path "$movies")" >"$work/start/reelmark.ini"
+    picture=main-recursive.png
+else
+    printf ' [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Tom & Jerry\r\n' \
+        "$(windows_path "$movies/Tom & Jerry")" >"$work/start/reelmark.ini"
+    picture=main.png
+fi
 
-reelmark_shoot "$build" "$work/start" "$build/screenshots/main.png"
+reelmark_shoot "$build" "$work/start" "$build/screenshots/$picture"
