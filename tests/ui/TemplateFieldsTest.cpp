@@ -31,6 +31,10 @@ TEST(TemplateFields, ShowTheSettingsFeedThePreviewAndTheFilesAndAreSavedAtClose)
 
     w.ChooseComboItem(IDC_SERIES_TYPE, 1);  // SH: the episode layout
     EXPECT_TRUE(w.Enabled(IDC_AIR_DATE));
+    // Tab goes from New ID to the new fields, then on to the description.
+    const HWND window = w.Dialog().m_hWnd;
+    EXPECT_EQ(w.Item(IDC_GENRE), GetNextDlgTabItem(window, w.Item(IDC_NEW_ID), FALSE));
+    EXPECT_EQ(w.Item(IDC_AIR_DATE), GetNextDlgTabItem(window, w.Item(IDC_GENRE), FALSE));
     EXPECT_TRUE(Has(w.Text(IDC_PREVIEW), "originalAirDate : 2012-03-31T00:00:00Z\r\nvProgramGenre : Drama"));
     ::SetWindowTextA(w.Item(IDC_GENRE), "Comedy; Family");  // the edit tells its change as typing does
     EXPECT_TRUE(Has(w.Text(IDC_PREVIEW), "vProgramGenre : Comedy\r\nvProgramGenre : Family"));
