@@ -28,7 +28,7 @@ bool SameFolder(const std::string& a, const std::string& b)
 {
     const std::string x = WithoutTrailingSeparators(a);
     const std::string y = WithoutTrailingSeparators(b);
-    return !NameLess()(x, y) && !NameLess()(y, x);
+    return CompareFileNames(x, y) == 0;
 }
 
 int CountSeparators(const std::string& text)

@@ -1,34 +1,12 @@
 #include "core/FolderWalk.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/ActivityLog.h"
 #include "core/WorkFolder.h"
 #include "platform/Text.h"
 
 namespace {
-
-bool EqualsIgnoringAsciiCase(const std::string& text, size_t from, size_t length, const char* word)
-{
-    for (size_t i = 0; i < length; ++i) {
-        if (word[i] == '\0' ||
-            std::tolower(static_cast<unsigned char>(text[from + i])) != static_cast<unsigned char>(word[i]))
-            return false;
-    }
-    return word[length] == '\0';
-}
-
-bool AllDigits(const std::string& text, size_t from)
-{
-    if (from >= text.size())
-        return false;
-    for (size_t i = from; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    }
-    return true;
-}
 
 std::string Join(const std::string& relative, const std::string& name)
 {
@@ -56,16 +34,16 @@ bool WalkEntersFolder(const FolderEntry& entry)
 
 bool IsSeasonFolderName(const std::string& name)
 {
-    if (EqualsIgnoringAsciiCase(name, 0, name.size(), "specials"))
+    if (name.size() == 8 && StartsWithIgnoringAsciiCase(name, "specials"))
         return true;
     for (const char* word : {"season", "series"}) {
         const size_t length = std::char_traits<char>::length(word);
-        if (name.size() <= length || !EqualsIgnoringAsciiCase(name, 0, length, word))
+        if (name.size() <= length || !StartsWithIgnoringAsciiCase(name, word))
             continue;
         const bool separated = name[length] == ' ' || name[length] == '_';
-        return AllDigits(name, separated ? length + 1 : length);
+        return IsAllDigits(name.substr(separated ? length + 1 : length));
     }
-    return name.size() > 1 && (name[0] == 'S' || name[0] == 's') && AllDigits(name, 1);
+    return !name.empty() && (name[0] == 'S' || name[0] == 's') && IsAllDigits(name.substr(1));
 }
 
 std::string RelativeFolderOf(const std::string& relativePath)

@@ -1,5 +1,7 @@
 #include "core/MetadataDocument.h"
 
+#include "platform/Text.h"
+
 namespace {
 
 const char* const kKeys[kMetadataFieldCount] = {
@@ -11,11 +13,7 @@ const char* const kKeys[kMetadataFieldCount] = {
 // pyTivo drops the white space around keys and values.
 std::string Trim(const std::string& text)
 {
-    const char* const space = " \t\r\n\f\v";
-    const size_t first = text.find_first_not_of(space);
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
+    return TrimmedOf(text, " \t\r\n\f\v");
 }
 
 // The values of a multi-value field's text: one a line, blank lines left out.
@@ -37,11 +35,7 @@ std::vector<std::string> SplitValues(const std::string& text)
 
 bool AllDigits(const std::string& text, size_t from, size_t count)
 {
-    for (size_t i = from; i < from + count; ++i) {
-        if (i >= text.size() || text[i] < '0' || text[i] > '9')
-            return false;
-    }
-    return true;
+    return from + count <= text.size() && IsAllDigits(text.substr(from, count));
 }
 
 int Number(const std::string& text, size_t from, size_t count)
@@ -147,7 +141,7 @@ bool MetadataDocument::Changed(int field) const
 std::string MetadataDocument::Check(MetadataField* field) const
 {
     const std::string number = Trim(edited_[Index(MetadataField::EpisodeNumber)]);
-    if (Changed(Index(MetadataField::EpisodeNumber)) && !AllDigits(number, 0, number.size())) {
+    if (Changed(Index(MetadataField::EpisodeNumber)) && !number.empty() && !IsAllDigits(number)) {
         *field = MetadataField::EpisodeNumber;
         return "The episode number takes digits only, such as 7 or 104.";
     }

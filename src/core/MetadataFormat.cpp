@@ -21,14 +21,6 @@ std::string Line(const char* key, const std::string& value)
     return line + "\n";
 }
 
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The names a movie's lines carry.
 struct MovieNames {
     std::string title;
@@ -79,7 +71,8 @@ std::vector<std::string> GenreList(const std::string& typed)
     size_t start = 0;
     while (start <= typed.size()) {
         const size_t end = std::min(typed.find(',', start), typed.find(';', start));
-        const std::string genre = Trimmed(typed.substr(start, end == std::string::npos ? end : end - start));
+        const std::string genre =
+            TrimmedOf(typed.substr(start, end == std::string::npos ? end : end - start));
         if (!genre.empty())
             genres.push_back(genre);
         if (end == std::string::npos)
@@ -91,7 +84,7 @@ std::vector<std::string> GenreList(const std::string& typed)
 
 bool IsAirDate(const std::string& typed)
 {
-    const std::string date = Trimmed(typed);
+    const std::string date = TrimmedOf(typed);
     if (date.size() != 10 || date[4] != '-' || date[7] != '-')
         return false;
     for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
@@ -191,7 +184,7 @@ std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string&
     if (!names.episodeNumber.empty())
         text += Line("episodeNumber", names.episodeNumber);
     if (!metadata.movieMode && IsAirDate(metadata.originalAirDate))
-        text += Line("originalAirDate", Trimmed(metadata.originalAirDate) + "T00:00:00Z");
+        text += Line("originalAirDate", TrimmedOf(metadata.originalAirDate) + "T00:00:00Z");
     for (const std::string& genre : GenreList(metadata.genres))
         text += Line("vProgramGenre", genre);
     return text;

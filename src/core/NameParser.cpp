@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace {
 
 using Tokens = std::vector<std::string>;
@@ -65,17 +67,6 @@ int NumberOf(const std::string& digits)
     return value;
 }
 
-bool AllDigits(const std::string& text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text) {
-        if (!IsDigit(c))
-            return false;
-    }
-    return true;
-}
-
 // A year: four digits from 1900 to 2099, bare or in round or square brackets.
 int YearOf(const std::string& token, bool& bracketed)
 {
@@ -84,7 +75,7 @@ int YearOf(const std::string& token, bool& bracketed)
         token.size() == 6 && ((token[0] == '(' && token[5] == ')') || (token[0] == '[' && token[5] == ']'));
     if (bracketed)
         digits = token.substr(1, 4);
-    if (digits.size() != 4 || !AllDigits(digits))
+    if (digits.size() != 4 || !IsAllDigits(digits))
         return 0;
     const int year = NumberOf(digits);
     return year >= 1900 && year <= 2099 ? year : 0;
@@ -134,7 +125,7 @@ bool ReadCrossEpisode(const std::string& token, int& season, int& episode)
         return false;
     const std::string left = token.substr(0, x);
     const std::string right = token.substr(x + 1);
-    if (!AllDigits(left) || !AllDigits(right) || right.size() < 2 || right.size() > 3)
+    if (!IsAllDigits(left) || !IsAllDigits(right) || right.size() < 2 || right.size() > 3)
         return false;
     season = NumberOf(left);
     episode = NumberOf(right);

@@ -8,9 +8,6 @@
 
 #include "platform/SystemError.h"
 
-// The code of a name that a file or folder holds already.
-extern const SystemError kErrorNameTaken;
-
 // What a path names; for Unreadable the system's error code in *error.
 // *readOnly (when given) tells whether a file or folder is read-only.
 enum class PathKind { Missing, File, Folder, Unreadable };

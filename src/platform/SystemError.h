@@ -6,10 +6,10 @@
 using SystemError = unsigned long;
 
 extern const SystemError kErrorFileNotFound;
-extern const SystemError kErrorPathNotFound;
 extern const SystemError kErrorAccessDenied;
-extern const SystemError kErrorDiskFull;
 extern const SystemError kErrorInvalidName;
+// The code of a name that a file or folder holds already.
+extern const SystemError kErrorNameTaken;
 // A file or folder holds the name already (Windows has two codes for it).
 bool IsNameTaken(SystemError code);
 // Nothing is at the path, or a folder on the way is missing.

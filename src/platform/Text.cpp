@@ -84,6 +84,19 @@ bool StartsWithIgnoringAsciiCase(const std::string& text, const std::string& sta
     return true;
 }
 
+bool IsAllDigits(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string TrimmedOf(const std::string& text, const char* characters)
+{
+    const size_t first = text.find_first_not_of(characters);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(characters) - first + 1);
+}
+
 bool IsUtf8(const std::string& bytes)
 {
     for (size_t i = 0; i < bytes.size();) {

@@ -11,6 +11,12 @@ std::string FormatText(const char* format, ...) __attribute__((format(printf, 1,
 // ignored (".MPG" begins with ".mpg" on every system).
 bool StartsWithIgnoringAsciiCase(const std::string& text, const std::string& start);
 
+// Whether the text is one or more ASCII digits.
+bool IsAllDigits(const std::string& text);
+
+// The text without the given characters at either end.
+std::string TrimmedOf(const std::string& text, const char* characters = " \t");
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing above U+10FFFF).
 bool IsUtf8(const std::string& bytes);

@@ -82,28 +82,6 @@ bool CopyBytes(int from, int to, uint64_t size, const CopyProgressCall& progress
 
 }  // namespace
 
-const SystemError kErrorNameTaken = EEXIST;
-
-PathKind ClassifyPath(const std::string& path, SystemError* error, bool* readOnly)
-{
-    struct stat about;
-    if (stat(path.c_str(), &about) != 0) {
-        if (IsNotFound(LastSystemError()))
-            return PathKind::Missing;
-        if (error)
-            *error = LastSystemError();
-        return PathKind::Unreadable;
-    }
-    if (readOnly)
-        *readOnly = (about.st_mode & S_IWUSR) == 0;
-    return S_ISDIR(about.st_mode) ? PathKind::Folder : PathKind::File;
-}
-
-bool NameLess::operator()(const std::string& a, const std::string& b) const
-{
-    return a < b;
-}
-
 bool IsFullPath(const std::string& path)
 {
     return !path.empty() && path[0] == '/';
@@ -129,14 +107,6 @@ std::string VolumeRootOf(const std::string& path)
             return root;
         root = parent;
     }
-}
-
-int64_t GetFileSize64(const std::string& path)
-{
-    struct stat about;
-    if (stat(path.c_str(), &about) != 0 || S_ISDIR(about.st_mode))
-        return -1;
-    return static_cast<int64_t>(about.st_size);
 }
 
 FileCopy::~FileCopy()

@@ -4,10 +4,8 @@
 #include <cstring>
 
 const SystemError kErrorFileNotFound = ENOENT;
-// POSIX has one code for a missing file and a missing folder on the way.
-const SystemError kErrorPathNotFound = ENOENT;
 const SystemError kErrorAccessDenied = EACCES;
-const SystemError kErrorDiskFull = ENOSPC;
+const SystemError kErrorNameTaken = EEXIST;
 const SystemError kErrorInvalidName = EINVAL;
 
 bool IsNameTaken(SystemError code)

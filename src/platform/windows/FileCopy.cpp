@@ -61,29 +61,6 @@ bool CopyBytes(HANDLE from, HANDLE to, uint64_t size, const CopyProgressCall& pr
 
 }  // namespace
 
-const SystemError kErrorNameTaken = ERROR_ALREADY_EXISTS;
-
-PathKind ClassifyPath(const std::string& path, SystemError* error, bool* readOnly)
-{
-    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD code = GetLastError();
-        if (IsNotFound(code))
-            return PathKind::Missing;
-        if (error)
-            *error = code;
-        return PathKind::Unreadable;
-    }
-    if (readOnly)
-        *readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::Folder : PathKind::File;
-}
-
-bool NameLess::operator()(const std::string& a, const std::string& b) const
-{
-    return CompareNamesIgnoringCase(a, b) < 0;
-}
-
 bool IsFullPath(const std::string& path)
 {
     return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.compare(0, 2, "\\\\") == 0;
@@ -113,16 +90,6 @@ std::string VolumeRootOf(const std::string& path)
     if (!GetVolumePathNameW(FilePath(path).c_str(), root.data(), static_cast<DWORD>(root.size())))
         return std::string();
     return PlainPath(root.data());
-}
-
-int64_t GetFileSize64(const std::string& path)
-{
-    FileHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size;
-    if (file.get() == INVALID_HANDLE_VALUE || !GetFileSizeEx(file.get(), &size))
-        return -1;
-    return size.QuadPart;
 }
 
 FileCopy::~FileCopy()

@@ -5,9 +5,8 @@
 #include "platform/Text.h"
 
 const SystemError kErrorFileNotFound = ERROR_FILE_NOT_FOUND;
-const SystemError kErrorPathNotFound = ERROR_PATH_NOT_FOUND;
 const SystemError kErrorAccessDenied = ERROR_ACCESS_DENIED;
-const SystemError kErrorDiskFull = ERROR_DISK_FULL;
+const SystemError kErrorNameTaken = ERROR_ALREADY_EXISTS;
 const SystemError kErrorInvalidName = ERROR_INVALID_NAME;
 
 bool IsNameTaken(SystemError code)
