@@ -189,7 +189,8 @@ void CFileOpEngine::CopyFolderContents(const std::string& folder, const std::str
             CopyOneFile(path, destination + entry.name);
             continue;
         }
-        if (descentBudget_ == 0 || entry.name == kWorkFolderName)
+        // A linked folder is not entered: it may lead back up the tree.
+        if (descentBudget_ == 0 || entry.isLink || IsWorkFolderName(entry.name))
             continue;
         const std::string subFolder = destination + entry.name + kSeparator;
         if (const SystemError code = MakeFolder(subFolder, false))
@@ -235,14 +236,13 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     Names& names = NamesIn(target.substr(0, nameStart));
     bool replace = SettleTarget(target, names);
     FileCopy copy;
-    std::string temporary;
     SystemError code = 0;
     if (!work_->MakeTemporary(
             [this, &source, &copy](const std::string& path) -> SystemError {
                 SystemError error = 0;
                 return copy.Make(source, path, whileCopying_, error) ? 0 : error;
             },
-            temporary, code))
+            code))
         throw CFExeption(code);
     while (!copy.Rename(target, replace, code)) {
         // A name taken after the folder was read: settled again, once.
@@ -268,17 +268,20 @@ bool CFileOpEngine::DeleteItem(const std::string& path)
 void CFileOpEngine::DeleteTree(const std::string& path)
 {
     SystemError code = 0;
-    if (ClassifyPath(path) == PathKind::File) {
-        if (!ConfirmDeletable(path))
+    // A link goes itself, never what it leads to: a tree is deleted down its
+    // own folders only, and a file through a link is never touched.
+    const bool link = LeadsElsewhere(WithoutTrailingSeparators(path));
+    if (link || ClassifyPath(path) == PathKind::File) {
+        if (!link && !ConfirmDeletable(path))
             skipped_ = true;
-        else if (!RemoveFile(path, code))
+        else if ((code = DeleteFileItself(WithoutTrailingSeparators(path), false)) != 0)
             throw CFExeption(code);
         return;
     }
     const std::string folder = WithoutTrailingSeparators(path);
     for (const FolderEntry& entry : EntriesOf(folder))
         DeleteTree(folder + kSeparator + entry.name);
-    if (!RemoveFolder(path, code) && !skipped_)
+    if ((code = RemoveFolderItself(folder)) != 0 && !skipped_)
         throw CFExeption(code);
 }
 

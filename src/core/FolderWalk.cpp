@@ -29,7 +29,7 @@ struct PendingFolder {
 
 bool WalkEntersFolder(const FolderEntry& entry)
 {
-    return entry.isFolder && !entry.isLink && entry.name != kWorkFolderName;
+    return entry.isFolder && !entry.isLink && !IsWorkFolderName(entry.name);
 }
 
 bool IsSeasonFolderName(const std::string& name)

@@ -41,12 +41,13 @@ void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
 // folder stand together in a list that the walk made).
 class EntryFolder {
 public:
-    EntryFolder(const std::string& folder, const FolderIndex* listing) : path_(folder), work_(folder)
+    EntryFolder(const std::string& folder, const FolderIndex* listing, ActivityLog& log)
+        : path_(folder), work_(folder)
     {
         if (!listing)
             own_ = std::make_unique<FolderIndex>(folder);
         index_ = listing ? listing : own_.get();
-        work_.RemoveLeftovers();
+        work_.RemoveLeftovers(log);
     }
     const std::string& Path() const { return path_; }
     const FolderIndex& Index() const { return *index_; }
@@ -103,7 +104,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
-    std::unique_ptr<EntryFolder> at = std::make_unique<EntryFolder>(folder, request.listing);
+    std::unique_ptr<EntryFolder> at = std::make_unique<EntryFolder>(folder, request.listing, log);
     for (int i = 0; i < count; ++i) {
         const std::string moviePath = folder + kSeparator + request.entries[i];
         if (request.progress && !request.progress(i, moviePath)) {
@@ -121,8 +122,8 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
         if (movieFolder != at->Path()) {
             at.reset();  // its work folder goes before the next one is made
-            at = std::make_unique<EntryFolder>(movieFolder,
-                                               relativeFolder.empty() ? request.listing : nullptr);
+            at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr,
+                                               log);
         }
         const std::string name = FileNameOf(request.entries[i], true);
         if (!request.replaceExisting && HasMetadata(at->Index(), name)) {

@@ -66,7 +66,7 @@ void ListSubFolders(const std::string& folder, std::vector<std::string>& names)
     // The program's own work folder (there only while a run writes files,
     // or after one was cut short) is no folder of the user's.
     ForEachFolderEntry(folder, [&](const FolderEntry& entry) {
-        if (entry.isFolder && entry.name != kWorkFolderName)
+        if (entry.isFolder && !IsWorkFolderName(entry.name))
             names.push_back(entry.name);
     });
 }

@@ -56,13 +56,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
         return Fail(error, kErrorAccessDenied);
     WorkFolder own(ParentFolderOf(path));
     WorkFolder& folder = work ? *work : own;
-    std::string temporary;
-    unsigned long code = 0;
+    SystemError code = 0;
     NewFile file;
     // A new file that is lost to a power cut is written again by the next
     // run; a replaced one must be whole on the disk before the old one goes.
-    if (!folder.MakeTemporary([&](const std::string& name) { return file.Create(name, bytes, replace); },
-                              temporary, code))
+    if (!folder.MakeTemporary([&](const std::string& name) { return file.Create(name, bytes, replace); }, code))
         return Fail(error, code);
     code = file.MoveTo(path, replace);
     return code == 0 || Fail(error, code);

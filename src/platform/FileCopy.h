@@ -68,7 +68,5 @@ private:
 #endif
 };
 
-bool RemoveFile(const std::string& path, SystemError& error);
-bool RemoveFolder(const std::string& path, SystemError& error);
 // Takes the read-only mark off a file, so that it can be removed.
 bool MakeWritable(const std::string& path);

@@ -104,11 +104,61 @@ private:
 // Makes a folder (hidden where the system has the notion); 0 also when a
 // folder is there already, else the error code.
 SystemError MakeFolder(const std::string& path, bool hidden);
-// Removes the folder when it is empty.
-void RemoveEmptyFolder(const std::string& path);
-// Deletes a file, a read-only one too; false when it stays (another program
-// holds it open on Windows, or it cannot be deleted).
-bool DeleteFileForce(const std::string& path);
+// Deletes the file at the path, a read-only one only when asked: 0 or the
+// error code (another program holds it open on Windows, or it cannot be
+// deleted). A link goes itself, never what it leads to; where the system
+// would delete the target instead (Wine), the link stays (kErrorLink).
+SystemError DeleteFileItself(const std::string& path, bool readOnlyToo);
+// Removes the folder at the path when it is empty; 0 or the error code. A
+// link or junction is never followed (kErrorLink).
+SystemError RemoveFolderItself(const std::string& path);
+
+// Whether the entry at the path leads to another place: a symbolic link, a
+// junction or another reparse point, or a name that the system opens as
+// something elsewhere (Wine shows a link to a file as that file). Looked at
+// without following it; false when nothing is there.
+bool LeadsElsewhere(const std::string& path);
+
+// A folder the program made for its own files, or found and took over, held
+// open while the program works in it: it is a real folder, not a link or a
+// junction, and nobody can put anything else in its place meanwhile. A
+// folder that another program holds so is in use (IsInUse) and stays its.
+class HeldFolder {
+public:
+    HeldFolder() = default;
+    // Lets go of the folder; it stays on the disk.
+    ~HeldFolder();
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+    // Makes a new folder (hidden where the system has the notion) and holds
+    // it; fails (IsNameTaken) when anything at all holds the name.
+    SystemError Make(const std::string& path, bool hidden);
+    // Holds the folder that is at the path: kErrorLink for a link or
+    // junction, the system's code for a file or nothing, IsInUse when
+    // another program holds it.
+    SystemError Open(const std::string& path);
+    bool IsOpen() const;
+    const std::string& Path() const { return path_; }
+
+    // Every entry of the folder, as ForEachFolderEntry gives them.
+    bool ForEachEntry(const std::function<void(const FolderEntry&)>& visit) const;
+    // Deletes a file of the folder, a read-only one too; a link goes itself
+    // or stays (never what it leads to). 0 or the error code.
+    SystemError DeleteEntry(const std::string& name) const;
+    // Removes the folder when it is empty, and lets go of it either way.
+    void RemoveIfEmpty();
+
+private:
+    void Close();
+
+    std::string path_;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int descriptor_ = -1;
+#endif
+};
 
 // The clock of FolderEntry::lastWrite.
 unsigned long long FileClockNow();

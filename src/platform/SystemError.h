@@ -14,6 +14,11 @@ extern const SystemError kErrorNameTaken;
 bool IsNameTaken(SystemError code);
 // Nothing is at the path, or a folder on the way is missing.
 bool IsNotFound(SystemError code);
+// The code of a name that is a link (or junction) where the program needs
+// a file or folder of its own; never followed.
+extern const SystemError kErrorLink;
+// Another program holds the file or folder.
+bool IsInUse(SystemError code);
 // The code of the last call that failed on this thread.
 SystemError LastSystemError();
 // The system's message text for the code (trailing line end included, as

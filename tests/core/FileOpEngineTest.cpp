@@ -26,7 +26,7 @@ const std::string kAmpersandName = "Tom & Jérôme.mpg";
 std::vector<std::string> FilesIn(const std::string& folder)
 {
     std::vector<std::string> names = NamesInFolder(folder);
-    names.erase(std::remove(names.begin(), names.end(), kWorkFolderName), names.end());
+    names.erase(std::remove_if(names.begin(), names.end(), IsWorkFolderName), names.end());
     return names;
 }
 

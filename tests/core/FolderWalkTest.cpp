@@ -70,11 +70,12 @@ TEST(FolderWalk, EntersFoldersButNoLinksNorItsWorkFolder)
     FolderEntry folder{"Season 1", true};
     FolderEntry link{"loop", true};
     link.isLink = true;
-    FolderEntry work{kWorkFolderName, true};
     EXPECT_FALSE(WalkEntersFolder(file));
     EXPECT_TRUE(WalkEntersFolder(folder));
     EXPECT_FALSE(WalkEntersFolder(link));
-    EXPECT_FALSE(WalkEntersFolder(work));
+    for (const char* name : {"~reelmark.tmp", "~reelmark-1f0-3.tmp"})
+        EXPECT_FALSE(WalkEntersFolder(FolderEntry{name, true})) << name;
+    EXPECT_TRUE(WalkEntersFolder(FolderEntry{"~reelmark-notes.tmp", true}));
 }
 
 namespace fs = std::filesystem;
@@ -92,7 +93,7 @@ protected:
         dir.WriteFile("Dr Who\\Season 1\\notes.txt");
         dir.WriteFile("Dr Who\\Season 2\\e2.avi");
         dir.WriteFile("Dr Who\\Season 2\\e2.avi.txt", "title : e2\r\n");
-        dir.WriteFile(std::string(kWorkFolderName) + kSeparator + "leftover.mpg");
+        dir.WriteFile(std::string("~reelmark-2a-1.tmp") + kSeparator + "leftover.mpg");
         dir.MakeFolder("Empty");
     }
 
@@ -139,7 +140,7 @@ TEST_F(FolderWalkTree, ListsEveryFolderOnceWithPathsFromTheMovieFolder)
 
 TEST_F(FolderWalkTree, ALinkBackUpTheTreeIsNotFollowed)
 {
-    if (!MakeFolderLink(dir / "Dr Who\\Season 1\\back to top", dir.Path()))
+    if (!MakeLink(dir / "Dr Who\\Season 1\\back to top", dir.Path()))
         GTEST_SKIP() << "no symbolic links here";
     EXPECT_EQ(3u, ListMoviesBelow(dir.Path(), log).size());
 }

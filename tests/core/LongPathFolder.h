@@ -23,9 +23,9 @@ public:
     ~LongPathFolder()
     {
         for (const std::string& name : files_)
-            DeleteFileForce(path_ + kSeparator + name);
+            DeleteFileItself(path_ + kSeparator + name, true);
         for (auto level = levels_.rbegin(); level != levels_.rend(); ++level)
-            RemoveEmptyFolder(*level);
+            RemoveFolderItself(*level);
     }
     LongPathFolder(const LongPathFolder&) = delete;
     LongPathFolder& operator=(const LongPathFolder&) = delete;

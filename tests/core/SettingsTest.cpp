@@ -167,7 +167,7 @@ TEST_F(SettingsTest, AFileDeletedDuringTheRunIsWrittenAgainAtClose)
 {
     store_.SetDefaultSettings();
     store_.LoadSettings();
-    ASSERT_TRUE(DeleteFileForce(Ini()));
+    ASSERT_EQ(0u, DeleteFileItself(Ini(), true));
     store_.Values().SeriesTitle = "Kept";
     store_.SaveSettings();
     EXPECT_TRUE(prompt_.messages.empty());

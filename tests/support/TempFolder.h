@@ -41,8 +41,8 @@ void SetReadOnly(const std::string& path, bool readOnly = true);
 // Makes the file look last written an hour ago.
 void AgeFile(const std::string& path);
 
-// Makes a symbolic link to a folder; false where the system cannot.
-bool MakeFolderLink(const std::string& link, const std::string& target);
+// Makes a symbolic link to a file or folder; false where the system cannot.
+bool MakeLink(const std::string& link, const std::string& target);
 
 // Makes the current directory the given one for a scope.
 class CurrentDirectoryScope {

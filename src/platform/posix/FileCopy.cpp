@@ -167,16 +167,6 @@ bool FileCopy::Rename(const std::string& target, bool replace, SystemError& erro
     return true;
 }
 
-bool RemoveFile(const std::string& path, SystemError& error)
-{
-    return Succeeded(unlink(path.c_str()) == 0, error);
-}
-
-bool RemoveFolder(const std::string& path, SystemError& error)
-{
-    return Succeeded(rmdir(path.c_str()) == 0, error);
-}
-
 bool MakeWritable(const std::string& path)
 {
     struct stat about;

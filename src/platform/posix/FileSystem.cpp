@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include "platform/Paths.h"
@@ -35,6 +36,40 @@ bool WriteAll(int descriptor, const std::string& bytes)
 
 }  // namespace
 
+namespace {
+
+// The entries of an open folder; each one's facts come from the folder's
+// descriptor, so that no path is looked up again.
+void VisitEntries(DIR* directory, const std::string& pattern,
+                  const std::function<void(const FolderEntry&)>& visit)
+{
+    // "*.*" is Windows' way of saying every name.
+    const std::string match = pattern.empty() || pattern == "*.*" ? "*" : pattern;
+    const int folder = dirfd(directory);
+    while (const dirent* item = readdir(directory)) {
+        const std::string name = item->d_name;
+        if (name == "." || name == ".." || fnmatch(match.c_str(), name.c_str(), 0) != 0)
+            continue;
+        struct stat own = {};
+        if (fstatat(folder, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        FolderEntry entry;
+        entry.name = name;
+        entry.isLink = S_ISLNK(own.st_mode);
+        struct stat target = own;
+        if (entry.isLink && fstatat(folder, name.c_str(), &target, 0) != 0)
+            target = own;
+        entry.isFolder = S_ISDIR(target.st_mode);
+        entry.size = entry.isFolder ? 0 : static_cast<unsigned long long>(target.st_size);
+        entry.readOnly = (target.st_mode & S_IWUSR) == 0;
+        entry.lastWrite = TimeValue(target.st_mtim);
+        visit(entry);
+    }
+    closedir(directory);
+}
+
+}  // namespace
+
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
                         const std::string& pattern, SystemError* error)
 {
@@ -44,29 +79,7 @@ bool ForEachFolderEntry(const std::string& folder, const std::function<void(cons
             *error = folder.empty() ? ENOENT : errno;
         return false;
     }
-    // "*.*" is Windows' way of saying every name.
-    const std::string match = pattern.empty() || pattern == "*.*" ? "*" : pattern;
-    const std::string parent = AddTrailingSeparator(folder);
-    while (const dirent* item = readdir(directory)) {
-        const std::string name = item->d_name;
-        if (name == "." || name == ".." || fnmatch(match.c_str(), name.c_str(), 0) != 0)
-            continue;
-        struct stat own = {};
-        if (lstat((parent + name).c_str(), &own) != 0)
-            continue;
-        FolderEntry entry;
-        entry.name = name;
-        entry.isLink = S_ISLNK(own.st_mode);
-        struct stat target = own;
-        if (entry.isLink && stat((parent + name).c_str(), &target) != 0)
-            target = own;
-        entry.isFolder = S_ISDIR(target.st_mode);
-        entry.size = entry.isFolder ? 0 : static_cast<unsigned long long>(target.st_size);
-        entry.readOnly = (target.st_mode & S_IWUSR) == 0;
-        entry.lastWrite = TimeValue(target.st_mtim);
-        visit(entry);
-    }
-    closedir(directory);
+    VisitEntries(directory, pattern, visit);
     return true;
 }
 
@@ -220,14 +233,98 @@ SystemError MakeFolder(const std::string& path, bool)
     return code == EEXIST && InspectPath(path).isFolder ? 0 : code;
 }
 
-void RemoveEmptyFolder(const std::string& path)
+SystemError DeleteFileItself(const std::string& path, bool)
 {
-    ::rmdir(path.c_str());
+    // unlink removes a link itself, never what it leads to.
+    return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
-bool DeleteFileForce(const std::string& path)
+SystemError RemoveFolderItself(const std::string& path)
 {
-    return ::unlink(path.c_str()) == 0;
+    // rmdir refuses a link (ENOTDIR) instead of following it.
+    return ::rmdir(path.c_str()) == 0 ? 0 : errno;
+}
+
+bool LeadsElsewhere(const std::string& path)
+{
+    struct stat own = {};
+    return lstat(path.c_str(), &own) == 0 && S_ISLNK(own.st_mode);
+}
+
+HeldFolder::~HeldFolder()
+{
+    Close();
+}
+
+void HeldFolder::Close()
+{
+    // Closing the descriptor also ends the lock on the folder.
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+    descriptor_ = -1;
+}
+
+SystemError HeldFolder::Make(const std::string& path, bool)
+{
+    // mkdir fails for any name that is taken, a link included.
+    if (::mkdir(path.c_str(), 0700) != 0)
+        return errno;
+    return Open(path);
+}
+
+SystemError HeldFolder::Open(const std::string& path)
+{
+    Close();
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0)
+        return LeadsElsewhere(path) ? kErrorLink : errno;
+    // An exclusive lock says that a program works in the folder: another
+    // one that finds it then leaves it alone.
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        const SystemError code = errno;
+        ::close(descriptor);
+        return code;
+    }
+    descriptor_ = descriptor;
+    path_ = path;
+    return 0;
+}
+
+bool HeldFolder::IsOpen() const
+{
+    return descriptor_ >= 0;
+}
+
+bool HeldFolder::ForEachEntry(const std::function<void(const FolderEntry&)>& visit) const
+{
+    const int copy = descriptor_ < 0 ? -1 : ::dup(descriptor_);
+    DIR* directory = copy < 0 ? nullptr : fdopendir(copy);
+    if (!directory) {
+        if (copy >= 0)
+            ::close(copy);
+        return false;
+    }
+    rewinddir(directory);
+    VisitEntries(directory, "*", visit);
+    return true;
+}
+
+SystemError HeldFolder::DeleteEntry(const std::string& name) const
+{
+    // Relative to the held folder: whatever its path leads to meanwhile.
+    return ::unlinkat(descriptor_, name.c_str(), 0) == 0 ? 0 : errno;
+}
+
+void HeldFolder::RemoveIfEmpty()
+{
+    // Removed by its path only while the path still names the held folder.
+    struct stat held = {};
+    struct stat named = {};
+    if (descriptor_ >= 0 && fstat(descriptor_, &held) == 0 &&
+        fstatat(AT_FDCWD, path_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && held.st_dev == named.st_dev &&
+        held.st_ino == named.st_ino)
+        ::rmdir(path_.c_str());
+    Close();
 }
 
 unsigned long long FileClockNow()

@@ -3,10 +3,13 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/SystemErrorText.h"
+
 const SystemError kErrorFileNotFound = ENOENT;
 const SystemError kErrorAccessDenied = EACCES;
 const SystemError kErrorNameTaken = EEXIST;
 const SystemError kErrorInvalidName = EINVAL;
+const SystemError kErrorLink = ELOOP;
 
 bool IsNameTaken(SystemError code)
 {
@@ -18,6 +21,11 @@ bool IsNotFound(SystemError code)
     return code == ENOENT || code == ENOTDIR;
 }
 
+bool IsInUse(SystemError code)
+{
+    return code == EWOULDBLOCK || code == EAGAIN;
+}
+
 SystemError LastSystemError()
 {
     return static_cast<SystemError>(errno);
@@ -25,5 +33,7 @@ SystemError LastSystemError()
 
 std::string SystemErrorText(SystemError code)
 {
+    if (code == kErrorLink)
+        return std::string(kLinkText) + "\n";
     return std::string(std::strerror(static_cast<int>(code))) + ".\n";
 }

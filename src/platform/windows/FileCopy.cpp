@@ -177,16 +177,6 @@ bool FileCopy::Rename(const std::string& target, bool replace, SystemError& erro
     return true;
 }
 
-bool RemoveFile(const std::string& path, SystemError& error)
-{
-    return Succeeded(DeleteFileW(FilePath(path).c_str()), error);
-}
-
-bool RemoveFolder(const std::string& path, SystemError& error)
-{
-    return Succeeded(RemoveDirectoryW(FilePath(path).c_str()), error);
-}
-
 bool MakeWritable(const std::string& path)
 {
     return SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_NORMAL) != FALSE;

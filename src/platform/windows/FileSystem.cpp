@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <vector>
@@ -15,12 +16,96 @@ unsigned long long TimeValue(const FILETIME& time)
     return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-SystemError Fail(HANDLE* file, const std::string& path)
+
+// Wine opens a link to a file as that file and shows no reparse point for
+// it; only there must the name of what was opened tell.
+bool UnderWine()
+{
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
+// The name the system gives what the handle holds ("\\??\\C:\\..."). Asked
+// of the kernel: Wine's GetFinalPathNameByHandleW stops at 260 characters.
+std::wstring NameOfOpened(HANDLE file)
+{
+    using QueryObject = LONG(NTAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    static const auto query =
+        reinterpret_cast<QueryObject>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject"));
+    const int objectNameInformation = 1;
+    std::vector<char> buffer(sizeof(UNICODE_STRING) + 65536);
+    ULONG size = 0;
+    if (!query || query(file, objectNameInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &size) != 0)
+        return std::wstring();
+    const auto* name = reinterpret_cast<const UNICODE_STRING*>(buffer.data());
+    std::wstring text(name->Buffer, name->Length / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\\')
+        text.pop_back();
+    return text;
+}
+
+// Opens the entry at the path itself: a reparse point is opened, not what
+// it leads to.
+HANDLE OpenEntry(const std::string& path, DWORD access, DWORD share)
+{
+    return CreateFileW(FilePath(path).c_str(), access, share, nullptr, OPEN_EXISTING,
+                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+}
+
+// What a handle opened by OpenEntry holds.
+enum class Opened { Itself, Link, Elsewhere };
+
+Opened WhatIsOpen(HANDLE file, const std::string& path)
+{
+    FILE_ATTRIBUTE_TAG_INFO tag = {};
+    if (GetFileInformationByHandleEx(file, FileAttributeTagInfo, &tag, sizeof(tag)) &&
+        (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return Opened::Link;
+    if (!UnderWine())
+        return Opened::Itself;
+    // The entry itself lies in its folder under its own name; what a link
+    // led to lies elsewhere.
+    std::string parent = ParentFolderOf(StripTrailingSeparator(path));
+    if (parent.size() == 2 && parent[1] == ':')
+        parent += kSeparator;
+    HANDLE folder = CreateFileW(FilePath(parent).c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE)
+        return Opened::Elsewhere;
+    const std::wstring expected = NameOfOpened(folder) + L"\\" + Widen(LastPathComponent(path));
+    CloseHandle(folder);
+    const std::wstring actual = NameOfOpened(file);
+    return CompareStringOrdinal(expected.c_str(), static_cast<int>(expected.size()), actual.c_str(),
+                                static_cast<int>(actual.size()), TRUE) == CSTR_EQUAL
+               ? Opened::Itself
+               : Opened::Elsewhere;
+}
+
+// Deletes what the handle holds as it closes; with force a read-only mark
+// goes first.
+SystemError DeleteOpened(HANDLE file, bool force)
+{
+    FILE_BASIC_INFO basic = {};
+    if (force && GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof(basic)) &&
+        (basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        FILE_BASIC_INFO plain = {};
+        plain.FileAttributes = (basic.FileAttributes & ~FILE_ATTRIBUTE_READONLY) ?: FILE_ATTRIBUTE_NORMAL;
+        SetFileInformationByHandle(file, FileBasicInfo, &plain, sizeof(plain));
+    }
+    FILE_DISPOSITION_INFO dispose = {TRUE};
+    return SetFileInformationByHandle(file, FileDispositionInfo, &dispose, sizeof(dispose)) ? 0
+                                                                                           : GetLastError();
+}
+
+// A new file that could not be written whole goes again, through its own
+// handle: whatever its name leads to by now is not touched.
+SystemError Fail(HANDLE* file)
 {
     const SystemError code = GetLastError();
+    DeleteOpened(*file, true);
     CloseHandle(*file);
     *file = INVALID_HANDLE_VALUE;
-    DeleteFileW(FilePath(path).c_str());
     return code;
 }
 
@@ -142,9 +227,9 @@ NewFile::~NewFile()
 {
     if (!handle_)
         return;
-    CloseHandle(handle_);
     if (!named_)
-        DeleteFileW(FilePath(path_).c_str());
+        DeleteOpened(handle_, true);
+    CloseHandle(handle_);
 }
 
 SystemError NewFile::Create(const std::string& path, const std::string& bytes, bool flush)
@@ -155,13 +240,13 @@ SystemError NewFile::Create(const std::string& path, const std::string& bytes, b
         return GetLastError();
     DWORD written = 0;
     if (!bytes.empty() && !WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-        return Fail(&file, path);
+        return Fail(&file);
     if (written != bytes.size()) {
-        Fail(&file, path);
+        Fail(&file);
         return ERROR_DISK_FULL;
     }
     if (flush && !FlushFileBuffers(file))
-        return Fail(&file, path);
+        return Fail(&file);
     handle_ = file;
     path_ = path;
     return 0;
@@ -244,16 +329,144 @@ SystemError MakeFolder(const std::string& path, bool hidden)
     return 0;
 }
 
-void RemoveEmptyFolder(const std::string& path)
+SystemError DeleteFileItself(const std::string& path, bool readOnlyToo)
 {
-    RemoveDirectoryW(FilePath(path).c_str());
+    HANDLE file = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    FILE_ATTRIBUTE_TAG_INFO tag = {};
+    SystemError code = 0;
+    switch (WhatIsOpen(file, path)) {
+        case Opened::Elsewhere:
+            code = kErrorLink;
+            break;
+        case Opened::Link:
+            code = DeleteOpened(file, readOnlyToo);
+            break;
+        case Opened::Itself:
+            // A folder is no file (as DeleteFileW says of it).
+            code = GetFileInformationByHandleEx(file, FileAttributeTagInfo, &tag, sizeof(tag)) &&
+                           (tag.FileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                       ? ERROR_ACCESS_DENIED
+                       : DeleteOpened(file, readOnlyToo);
+            break;
+    }
+    CloseHandle(file);
+    return code;
 }
 
-bool DeleteFileForce(const std::string& path)
+SystemError RemoveFolderItself(const std::string& path)
 {
-    const std::wstring name = FilePath(path);
-    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return DeleteFileW(name.c_str()) != FALSE;
+    HANDLE folder = OpenEntry(path, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (folder == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    const SystemError code = WhatIsOpen(folder, path) != Opened::Itself ? kErrorLink : DeleteOpened(folder, false);
+    CloseHandle(folder);
+    return code;
+}
+
+bool LeadsElsewhere(const std::string& path)
+{
+    HANDLE file = OpenEntry(path, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool elsewhere = WhatIsOpen(file, path) != Opened::Itself;
+    CloseHandle(file);
+    return elsewhere;
+}
+
+HeldFolder::~HeldFolder()
+{
+    Close();
+}
+
+void HeldFolder::Close()
+{
+    if (handle_)
+        CloseHandle(handle_);
+    handle_ = nullptr;
+}
+
+SystemError HeldFolder::Make(const std::string& path, bool hidden)
+{
+    // Fails for any name that is taken, a link included.
+    if (!CreateDirectoryW(FilePath(path).c_str(), nullptr))
+        return GetLastError();
+    if (hidden)
+        SetFileAttributesW(FilePath(path).c_str(), FILE_ATTRIBUTE_HIDDEN);
+    return Open(path);
+}
+
+SystemError HeldFolder::Open(const std::string& path)
+{
+    Close();
+    // Without FILE_SHARE_DELETE nobody can rename or remove the folder while
+    // it is held, so its path goes on naming it; a folder another program
+    // holds so cannot be opened with DELETE access (a sharing violation).
+    HANDLE folder = OpenEntry(path, FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | DELETE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE);
+    if (folder == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    FILE_ATTRIBUTE_TAG_INFO tag = {};
+    const Opened opened = WhatIsOpen(folder, path);
+    if (opened != Opened::Itself ||
+        !GetFileInformationByHandleEx(folder, FileAttributeTagInfo, &tag, sizeof(tag)) ||
+        !(tag.FileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        CloseHandle(folder);
+        return opened != Opened::Itself ? kErrorLink : ERROR_DIRECTORY;
+    }
+    handle_ = folder;
+    path_ = path;
+    return 0;
+}
+
+bool HeldFolder::IsOpen() const
+{
+    return handle_ != nullptr;
+}
+
+bool HeldFolder::ForEachEntry(const std::function<void(const FolderEntry&)>& visit) const
+{
+    // Read through the held handle: a listing by path would open the folder
+    // again, which the handle's DELETE access does not share.
+    if (!handle_)
+        return false;
+    std::vector<char> buffer(64 * 1024);
+    auto request = FileIdBothDirectoryRestartInfo;
+    while (GetFileInformationByHandleEx(handle_, request, buffer.data(), static_cast<DWORD>(buffer.size()))) {
+        request = FileIdBothDirectoryInfo;
+        for (size_t at = 0;;) {
+            const auto* item = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(buffer.data() + at);
+            FolderEntry entry;
+            entry.name = Narrow(std::wstring(item->FileName, item->FileNameLength / sizeof(wchar_t)));
+            entry.isFolder = (item->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            entry.size = static_cast<unsigned long long>(item->EndOfFile.QuadPart);
+            entry.readOnly = (item->FileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+            entry.isLink = (item->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            entry.lastWrite = static_cast<unsigned long long>(item->LastWriteTime.QuadPart);
+            if (entry.name != "." && entry.name != "..")
+                visit(entry);
+            if (item->NextEntryOffset == 0)
+                break;
+            at += item->NextEntryOffset;
+        }
+    }
+    return GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+SystemError HeldFolder::DeleteEntry(const std::string& name) const
+{
+    return DeleteFileItself(path_ + kSeparator + name, true);
+}
+
+void HeldFolder::RemoveIfEmpty()
+{
+    // Through the held handle: exactly this folder goes, and only when
+    // empty (the system refuses otherwise).
+    if (handle_)
+        DeleteOpened(handle_, false);
+    Close();
 }
 
 unsigned long long FileClockNow()

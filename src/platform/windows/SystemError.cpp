@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/SystemErrorText.h"
 #include "platform/Text.h"
 
 const SystemError kErrorFileNotFound = ERROR_FILE_NOT_FOUND;
 const SystemError kErrorAccessDenied = ERROR_ACCESS_DENIED;
 const SystemError kErrorNameTaken = ERROR_ALREADY_EXISTS;
 const SystemError kErrorInvalidName = ERROR_INVALID_NAME;
+const SystemError kErrorLink = ERROR_CANT_RESOLVE_FILENAME;
 
 bool IsNameTaken(SystemError code)
 {
@@ -19,6 +21,11 @@ bool IsNotFound(SystemError code)
     return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
 }
 
+bool IsInUse(SystemError code)
+{
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION;
+}
+
 SystemError LastSystemError()
 {
     return GetLastError();
@@ -26,6 +33,8 @@ SystemError LastSystemError()
 
 std::string SystemErrorText(SystemError code)
 {
+    if (code == kErrorLink)
+        return std::string(kLinkText) + "\r\n";
     wchar_t* buffer = nullptr;
     DWORD length = FormatMessageW(
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,

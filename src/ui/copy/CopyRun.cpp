@@ -63,7 +63,7 @@ void CCopyMoviesToFolderDlg::OnStartCopy()
     progress_.SendMessage(TPC_SHOWPERCENT, FALSE);
     progress_.SetPos(1);
 
-    WorkFolder(target).RemoveLeftovers();
+    WorkFolder(target).RemoveLeftovers(host_.Log());
     const std::string targetPrefix = target + "\\";
     int copied = 0;
     int skippedFiles = 0;

@@ -62,9 +62,9 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     splash_.versionText = kReelmarkVersion;
     icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    // What a run that was cut short while saving left behind.
-    WorkFolder(homeFolder_).RemoveLeftovers();
     log_.Load(logPath_);
+    // What a run that was cut short while saving left behind.
+    WorkFolder(homeFolder_).RemoveLeftovers(log_);
     settings_.SetDefaultSettings();
 }
 

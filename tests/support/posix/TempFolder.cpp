@@ -81,7 +81,7 @@ void AgeFile(const std::string& path)
     ASSERT_FALSE(error) << path;
 }
 
-bool MakeFolderLink(const std::string& link, const std::string& target)
+bool MakeLink(const std::string& link, const std::string& target)
 {
     return ::symlink(target.c_str(), link.c_str()) == 0;
 }

@@ -5,14 +5,64 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "platform/Text.h"
 
 namespace {
 
+// Wine runs a program of the system under it when given its own path; the
+// Wine tests make and remove the links that Wine's own functions cannot.
+using UnixNameCall = char*(CDECL*)(const wchar_t*);
+UnixNameCall WineUnixName()
+{
+    return reinterpret_cast<UnixNameCall>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+}
+
+std::string UnixPath(const std::string& path)
+{
+    char* name = WineUnixName()(Widen(path).c_str());
+    const std::string unix = name ? name : "";
+    HeapFree(GetProcessHeap(), 0, name);
+    return unix;
+}
+
+// Starts the program and waits (up to ten seconds) until done() says that
+// it did its work: Wine signals the end of a program of the system before it
+// has run, and tells no exit code.
+bool RunUnixProgram(const std::string& commandLine, const std::function<bool()>& done)
+{
+    const std::wstring program = Widen(commandLine.substr(0, commandLine.find(' ')));
+    std::wstring line = Widen(commandLine);
+    STARTUPINFOW start = {sizeof(start)};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int wait = 0; wait < 1000; ++wait) {
+        if (done())
+            return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// Wine splits the command line by the Windows rules.
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
 void RemoveTree(const std::string& path)
 {
+    // Under Wine a delete of a link to a file deletes the file it leads to:
+    // the system's own rm removes the links themselves.
+    if (WineUnixName() && RunUnixProgram("/bin/rm -rf " + Quoted(UnixPath(path)), [&] {
+            return GetFileAttributesW(FilePath(path).c_str()) == INVALID_FILE_ATTRIBUTES;
+        }))
+        return;
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW(FilePath(path + "\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
@@ -140,9 +190,18 @@ void AgeFile(const std::string& path)
     CloseHandle(file);
 }
 
-bool MakeFolderLink(const std::string& link, const std::string& target)
+bool MakeLink(const std::string& link, const std::string& target)
 {
-    return CreateSymbolicLinkW(FilePath(link).c_str(), FilePath(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
+    // Wine answers CreateSymbolicLinkW without making anything.
+    if (WineUnixName())
+        return RunUnixProgram("/bin/ln -s " + Quoted(UnixPath(target)) + " " + Quoted(UnixPath(link)),
+                              [&] { return GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES; });
+    const DWORD attributes = GetFileAttributesW(FilePath(target).c_str());
+    const DWORD flags = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                            ? SYMBOLIC_LINK_FLAG_DIRECTORY
+                            : 0;
+    return CreateSymbolicLinkW(FilePath(link).c_str(), FilePath(target).c_str(), flags) &&
+           GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
