@@ -285,6 +285,18 @@ void CFileOpEngine::DeleteTree(const std::string& path)
         throw CFExeption(code);
 }
 
+bool CFileOpEngine::ConfirmDelete(const std::string& path)
+{
+    try {
+        if (LeadsElsewhere(path) || ConfirmDeletable(path))
+            return true;
+        skipped_ = true;
+    } catch (const CFExeption& error) {
+        Record(error);
+    }
+    return false;
+}
+
 bool CFileOpEngine::ConfirmDeletable(const std::string& path)
 {
     bool readOnly = false;

@@ -40,6 +40,12 @@ public:
     // a drive root and the kept folder.
     bool DeleteItem(const std::string& path);
 
+    // Asks the read-only question for a file that is about to go, before
+    // anything that belongs with it goes: true when it may go now (the mark
+    // is taken off after Yes); false after No or Cancel (Skipped(), and after
+    // Cancel an error). A link is never asked about: it goes itself.
+    bool ConfirmDelete(const std::string& path);
+
     // Whether a file holds the path's name, as the engine's listing of the
     // folder tells: read at the first question or copy into a folder, kept
     // for the engine's life (through Reset) and added to by every copy the

@@ -382,6 +382,45 @@ TEST_F(CliTest, RecursiveListsAndGeneratesTheFoldersBelow)
     EXPECT_EQ(0u, ReadFileBytes(dir / "Shows\\Dr Who\\e0.mpg.txt").find("title : Dr Who\r\n"));
 }
 
+TEST_F(CliTest, WhateverHoldsTheNamesOfWorkFoldersNothingOutsideTheFolderChanges)
+{
+    dir.WriteFile("outside\\important.doc", "keep me");
+    dir.WriteFile("outside\\1", "named like a temporary file");
+    dir.WriteFile("M\\a.mpg");
+    dir.WriteFile("M\\Season 1\\a.mpg");
+    // The fixed name of earlier versions as a link to a folder elsewhere and
+    // as a user's folder; this version's pattern as a link and as a file.
+    dir.WriteFile("M\\Season 1\\~reelmark.tmp\\mine.doc", "the user's");
+    for (const std::string& name : {"outside\\important.doc", "outside\\1", "M\\Season 1\\~reelmark.tmp\\mine.doc"})
+        AgeFile(dir / name);
+    const std::vector<std::string> folders = {"M", "M\\Season 1"};
+    for (const std::string& folder : folders) {
+        dir.WriteFile(folder + "\\~reelmark-1-1.tmp", "a file");
+        if (!MakeLink(dir / (folder + "\\~reelmark-2-2.tmp"), dir / "outside"))
+            GTEST_SKIP() << "no symbolic links here";
+    }
+    ASSERT_TRUE(MakeLink(dir / "M\\~reelmark.tmp", dir / "outside"));
+
+    for (const std::vector<std::string>& run :
+         {std::vector<std::string>{"generate", dir / "M"}, {"generate", "--recursive", dir / "M"}}) {
+        EXPECT_EQ(0, Run(run));
+        EXPECT_EQ((std::vector<std::string>{"1", "important.doc"}), NamesInFolder(dir / "outside"));
+        EXPECT_EQ("keep me", ReadFileBytes(dir / "outside\\important.doc"));
+        EXPECT_EQ("the user's", ReadFileBytes(dir / "M\\Season 1\\~reelmark.tmp\\mine.doc"));
+        for (const std::string& folder : folders) {
+            EXPECT_EQ("a file", ReadFileBytes(dir / (folder + "\\~reelmark-1-1.tmp")));
+            const bool visited = folder == "M" || run.size() == 3;
+            for (const char* name : {"\\~reelmark.tmp", "\\~reelmark-1-1.tmp", "\\~reelmark-2-2.tmp"})
+                EXPECT_EQ(visited, std::string::npos != out.str().find("Reelmark did not make it: " +
+                                                                       (dir / (folder + name)) + "\n"))
+                    << folder << name;
+        }
+        // Every metadata file is written: nothing stood in the way.
+        EXPECT_EQ(0u, ReadFileBytes(dir / "M\\a.mpg.txt").find("title : a\r\n"));
+        EXPECT_EQ(run.size() == 3, PathExists(dir / "M\\Season 1\\a.mpg.txt"));
+    }
+}
+
 TEST(CliArgumentsTest, OptionsStandAnywhere)
 {
     CliArguments parsed;

@@ -11,6 +11,7 @@
 #include "core/FileOpEngine.h"
 #include "core/TextFile.h"
 #include "core/WorkFolder.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
@@ -336,6 +337,39 @@ TEST(FileOpEngineDelete, DeletesAFileAndAWholeTree)
     EXPECT_EQ(kNoError, engine.ErrorText());
     EXPECT_EQ(std::vector<std::string>{"a.mpg.txt"}, FilesIn(temp.Path()));
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(FileOpEngineDelete, ATreeGoesDownItsOwnFoldersOnlyAndALinkNeverLeadsOut)
+{
+    TempFolder temp;
+    temp.WriteFile("outside\\important.mpg", "the user's");
+    SetReadOnly(temp / "outside\\important.mpg");
+    temp.WriteFile("tree\\x.mpg");
+    if (!MakeLink(temp / "tree\\up", temp / "outside") ||
+        !MakeLink(temp / "film.mpg", temp / "outside\\important.mpg"))
+        GTEST_SKIP() << "no symbolic links here";
+    ScriptedMessages prompt;
+    CFileOpEngine engine;
+
+    const bool treeGone = engine.DeleteItem(temp / "tree");
+    const SystemError treeCode = engine.ErrorCode();
+    engine.Reset();
+    const bool linkGone = engine.DeleteItem(temp / "film.mpg");
+
+    EXPECT_EQ("the user's", ReadFileBytes(temp / "outside\\important.mpg"));
+    EXPECT_TRUE(InspectPath(temp / "outside\\important.mpg").readOnly) << "the target's mark stays";
+    EXPECT_TRUE(prompt.messages.empty()) << "a link is not asked about";
+    // A link goes itself; where the system can delete a link only with what
+    // it leads to (Wine), it stays and the engine says why.
+    EXPECT_EQ(treeGone, !PathExists(temp / "tree"));
+    EXPECT_EQ(linkGone, !LeadsElsewhere(temp / "film.mpg"));
+    if (!treeGone)
+        EXPECT_EQ(kErrorLink, treeCode);
+    if (!linkGone)
+        EXPECT_EQ(kErrorLink, engine.ErrorCode());
+#ifndef _WIN32
+    EXPECT_TRUE(treeGone && linkGone);
+#endif
 }
 
 TEST(FileOpEngineDelete, MissingPathFailsWithTheSystemText)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "ui/CopyDialogHarness.h"
 
@@ -176,6 +177,36 @@ TEST_F(CopyRun, OverwriteTargetReplacesTheFileInPlace)
     EXPECT_EQ("new", ReadFileBytes(Target() + "\\a.mpg"));
     EXPECT_EQ((Strings{"a.mpg"}), NamesInFolder(Target())) << "no \"Copy of \" file";
     EXPECT_EQ("grey", RowColour("a.mpg"));
+}
+
+TEST_F(CopyRun, LinksInTheTargetFolderNeverLeadTheRunOutOfIt)
+{
+    w.movies.WriteFile("Elsewhere\\important.mpg", "the user's film");
+    w.movies.WriteFile("Elsewhere\\notes.txt", "the user's notes");
+    w.movies.WriteFile("Elsewhere\\1", "named like a temporary file");
+    for (const char* name : {"Elsewhere\\important.mpg", "Elsewhere\\notes.txt", "Elsewhere\\1"})
+        AgeFile(w.movies / name);
+    for (const char* name : {"a.mpg", "b.mpg"})
+        w.movies.WriteFile(std::string("Src\\") + name, "new");
+    // Named like a movie, like a metadata file, like work folders.
+    if (!MakeLink(Target() + "\\a.mpg", w.movies / "Elsewhere\\important.mpg") ||
+        !MakeLink(Target() + "\\b.mpg.txt", w.movies / "Elsewhere\\notes.txt") ||
+        !MakeLink(Target() + "\\~reelmark.tmp", w.movies / "Elsewhere") ||
+        !MakeLink(Target() + "\\~reelmark-9-9.tmp", w.movies / "Elsewhere"))
+        GTEST_SKIP() << "no symbolic links here";
+    Open();
+    AddFiles({Source("a.mpg"), Source("b.mpg")});
+    ToggleOverwrite();
+    Click(IDC_COPY_START);
+
+    EXPECT_EQ("the user's film", ReadFileBytes(w.movies / "Elsewhere\\important.mpg"));
+    EXPECT_EQ("the user's notes", ReadFileBytes(w.movies / "Elsewhere\\notes.txt"));
+    EXPECT_EQ((Strings{"1", "important.mpg", "notes.txt"}), NamesInFolder(w.movies / "Elsewhere"));
+    // The link named like the movie is replaced by the copy, not written
+    // through.
+    EXPECT_EQ("new", ReadFileBytes(Target() + "\\a.mpg"));
+    EXPECT_FALSE(LeadsElsewhere(Target() + "\\a.mpg"));
+    EXPECT_EQ("new", ReadFileBytes(Target() + "\\b.mpg"));
 }
 
 TEST_F(CopyRun, RemoveSelWhileTheConfirmationIsUpIsRefused)

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/TextFile.h"
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
@@ -177,7 +178,7 @@ TEST_F(DeleteSelected, ReadOnlyMovieGoesOnlyAfterYesAndNoOrCancelKeepItWithItsMe
     EXPECT_EQ((std::vector<std::string>{"cancel.mpg", "no.mpg"}), entries);
 }
 
-TEST_F(DeleteSelected, LockedMovieShowsOneErrorBoxAndKeepsItsMetadataWhileTheOthersGo)
+TEST_F(DeleteSelected, LockedMovieShowsOneErrorBoxAndHasLostItsMetadataFirstWhileTheOthersGo)
 {
     StartWith({"locked.mpg", "locked.mpg.txt", "free.avi", "free.avi.txt"});
     HANDLE lock = CreateFileW(FilePath(Movie("locked.mpg")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
@@ -196,13 +197,17 @@ TEST_F(DeleteSelected, LockedMovieShowsOneErrorBoxAndKeepsItsMetadataWhileTheOth
     EXPECT_EQ("Could not delete file: " + Movie("locked.mpg") + "\n" + systemText, box.text);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), box.type);
     EXPECT_EQ(w.Hwnd(), box.owner);
+    // The metadata file goes first, so that a run cut short never leaves
+    // one for no movie; a movie that then stays is shown with pyTivo's
+    // defaults.
     EXPECT_TRUE(PathExists(Movie("locked.mpg")));
-    EXPECT_TRUE(PathExists(Movie("locked.mpg.txt")));
+    EXPECT_FALSE(PathExists(Movie("locked.mpg.txt")));
     EXPECT_FALSE(PathExists(Movie("free.avi")));
     EXPECT_FALSE(PathExists(Movie("free.avi.txt")));
 
     auto log = NewLogMessages();
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "<ERROR> " + box.text));
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File kept (metafile deleted): " + Movie("locked.mpg")));
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "File (plus metafile) deleted: " + Movie("free.avi")));
     EXPECT_EQ(std::vector<std::string>{"locked.mpg"}, Entries());
 }
@@ -240,7 +245,7 @@ TEST_F(DeleteSelected, EverySelectedEntryGoesEvenPastTheFirst1024)
         FindClose(left);
 }
 
-TEST_F(DeleteSelected, MetadataFileThatStaysIsReportedAndNotLoggedAsDeleted)
+TEST_F(DeleteSelected, AMetadataFileThatStaysKeepsItsMovieSoThatNoneIsLeftForNoMovie)
 {
     StartWith({"locked.mpg", "locked.mpg.txt", "kept.avi", "kept.avi.txt"});
     HANDLE lock = CreateFileW(FilePath(Movie("locked.mpg.txt")).c_str(), GENERIC_READ, 0, nullptr,
@@ -253,19 +258,16 @@ TEST_F(DeleteSelected, MetadataFileThatStaysIsReportedAndNotLoggedAsDeleted)
     w.Click(1027);
     CloseHandle(lock);
 
-    EXPECT_FALSE(PathExists(Movie("locked.mpg")));
-    EXPECT_FALSE(PathExists(Movie("kept.avi")));
-    EXPECT_TRUE(PathExists(Movie("locked.mpg.txt")));
-    EXPECT_TRUE(PathExists(Movie("kept.avi.txt")));
-    // Then the folder tree warns of the metadata files left without movies.
-    ASSERT_GE(w.prompt.messages.size(), 4u);
+    for (const char* name : {"locked.mpg", "locked.mpg.txt", "kept.avi", "kept.avi.txt"})
+        EXPECT_TRUE(PathExists(Movie(name))) << name;
+    ASSERT_EQ(4u, w.prompt.messages.size());
     EXPECT_EQ("kept.avi.txt is read olny. Do you want delete it?", w.prompt.messages[2].text);
     EXPECT_EQ("File Delete Error", w.prompt.messages[3].caption);
     EXPECT_EQ(0u, w.prompt.messages[3].text.find("Could not delete file: " + Movie("locked.mpg.txt") + "\n"));
     auto log = NewLogMessages();
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "File kept (not deleted): " + Movie("kept.avi.txt")));
-    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("kept.avi")));
-    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("locked.mpg")));
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File kept with its metafile: " + Movie("kept.avi")));
+    EXPECT_EQ(1, std::count(log.begin(), log.end(), "File kept with its metafile: " + Movie("locked.mpg")));
     for (const std::string& message : log)
         EXPECT_EQ(std::string::npos, message.find("(plus metafile) deleted")) << message;
 }
@@ -337,4 +339,30 @@ TEST_F(DeleteSelected, OnlyFilesAreDeletedNeverAFolderOfTheirName)
     EXPECT_EQ(1, std::count(log.begin(), log.end(),
                             "Not a file - kept (not deleted): " + Movie("Holiday.mpg.txt")));
     EXPECT_EQ(1, std::count(log.begin(), log.end(), "File deleted (metafile kept): " + Movie("Holiday.mpg")));
+}
+
+TEST_F(DeleteSelected, LinksNamedLikeAMovieOrAMetadataFileNeverLeadOutOfTheFolder)
+{
+    w.movies.WriteFile("Elsewhere\\important.mpg", "the user's film");
+    w.movies.WriteFile("Elsewhere\\notes.txt", "the user's notes");
+    w.movies.WriteFile("Films\\a.mpg");
+    if (!MakeLink(Movie("link.mpg"), w.movies / "Elsewhere\\important.mpg") ||
+        !MakeLink(Movie("a.mpg.txt"), w.movies / "Elsewhere\\notes.txt"))
+        GTEST_SKIP() << "no symbolic links here";
+    w.WriteIniForFolder(Folder());
+    w.Start();
+    w.Click(1018);
+    MarkStart();
+    w.Click(1027);
+
+    EXPECT_EQ("the user's film", ReadFileBytes(w.movies / "Elsewhere\\important.mpg"));
+    EXPECT_EQ("the user's notes", ReadFileBytes(w.movies / "Elsewhere\\notes.txt"));
+    // Windows deletes a link itself; Wine would delete what it leads to, so
+    // there it stays, with its movie, and the box says why.
+    const auto log = NewLogMessages();
+    for (const char* name : {"link.mpg", "a.mpg.txt"}) {
+        const std::string box = "Could not delete file: " + Movie(name) + "\n" + SystemErrorLine(kErrorLink);
+        EXPECT_EQ(LeadsElsewhere(Movie(name)), 1 == std::count(log.begin(), log.end(), "<ERROR> " + box)) << name;
+    }
+    EXPECT_EQ(LeadsElsewhere(Movie("a.mpg.txt")), PathExists(Movie("a.mpg")));
 }

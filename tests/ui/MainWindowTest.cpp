@@ -269,6 +269,25 @@ TEST_F(MainWindow, ClosingSavesSettingsAndLogAndTheNextStartShowsThem)
     EXPECT_EQ("First line\r\nSecond line", again.Text(1014));
 }
 
+TEST_F(MainWindow, StartingAndClosingNeverFollowALinkNamedLikeAWorkFolder)
+{
+    w.movies.WriteFile("Elsewhere\\important.doc", "the user's");
+    w.movies.WriteFile("Elsewhere\\1", "named like a temporary file");
+    AgeFile(w.movies / "Elsewhere\\important.doc");
+    AgeFile(w.movies / "Elsewhere\\1");
+    if (!MakeLink(w.start / "~reelmark.tmp", w.movies / "Elsewhere") ||
+        !MakeLink(w.start / "~reelmark-5-1.tmp", w.movies / "Elsewhere"))
+        GTEST_SKIP() << "no symbolic links here";
+    w.Start();
+    w.Close();
+
+    EXPECT_EQ((std::vector<std::string>{"1", "important.doc"}), NamesInFolder(w.movies / "Elsewhere"));
+    EXPECT_EQ("the user's", ReadFileBytes(w.movies / "Elsewhere\\important.doc"));
+    const std::vector<std::string> log = LogMessages(w.LogText());
+    for (const char* name : {"~reelmark.tmp", "~reelmark-5-1.tmp"})
+        EXPECT_TRUE(Contains(log, "<WARNING>Left alone, Reelmark did not make it: " + (w.start / name))) << name;
+}
+
 TEST_F(MainWindow, EscapeClosesThroughTheNormalCloseAndEnterDoesNothing)
 {
     w.WriteIniForFolder(w.movies.Path());

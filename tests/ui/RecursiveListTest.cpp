@@ -101,6 +101,28 @@ TEST_F(RecursiveList, TheTickFromTheSettingsGeneratesAndDeletesBesideEachMovie)
     EXPECT_EQ((std::vector<std::string>{"Dr Who\\e0.avi", "top.mpg"}), Sorted());
 }
 
+TEST_F(RecursiveList, GenerateNeverFollowsALinkNamedLikeAWorkFolderInAnyFolder)
+{
+    w.movies.WriteFile("Elsewhere\\important.doc", "the user's");
+    w.movies.WriteFile("Elsewhere\\1", "named like a temporary file");
+    AgeFile(w.movies / "Elsewhere\\important.doc");
+    AgeFile(w.movies / "Elsewhere\\1");
+    for (const char* folder : {"", "Dr Who\\", "Dr Who\\Season 1\\"}) {
+        for (const char* name : {"~reelmark.tmp", "~reelmark-3-3.tmp"}) {
+            if (!MakeLink(Shows(std::string(folder) + name), w.movies / "Elsewhere"))
+                GTEST_SKIP() << "no symbolic links here";
+        }
+    }
+    w.WriteIniForFolder(w.movies / "Shows", "Recursive=true\r\n");
+    w.Start();
+    w.Click(IDC_GENERATE);
+
+    EXPECT_EQ((std::vector<std::string>{"1", "important.doc"}), NamesInFolder(w.movies / "Elsewhere"));
+    EXPECT_EQ("the user's", ReadFileBytes(w.movies / "Elsewhere\\important.doc"));
+    for (const char* movie : {"top.mpg.txt", "Dr Who\\e0.avi.txt"})
+        EXPECT_TRUE(PathExists(Shows(movie))) << movie;
+}
+
 TEST_F(RecursiveList, WithTheTickOffTheSettingsAndMetadataFilesAreAsBefore)
 {
     // The settings file as this version always wrote it: every key, no tick.

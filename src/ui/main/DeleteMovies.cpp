@@ -42,15 +42,9 @@ void CReelmarkDlg::OnDeleteSelected()
     int deleted = 0;
     int kept = 0;
     int failed = 0;
-    // Deletes one file and reports a file that stays; true when it is gone.
-    // Only files are handed to the engine: a folder of the name is kept.
-    auto deleteFile = [&](const std::string& path) {
-        if (ClassifyPath(path) == PathKind::Folder) {
-            AddLogEntry("", LogSeverity::Information, "Not a file - kept (not deleted): %s", path.c_str());
-            ++kept;
-            return false;
-        }
-        engine.DeleteItem(path);
+    // Reads what became of a file from the engine and reports one that
+    // stays; true when it went.
+    auto outcome = [&](const std::string& path) {
         const std::string error = engine.ErrorText();
         const bool skipped = engine.Skipped();
         engine.Reset();
@@ -68,24 +62,53 @@ void CReelmarkDlg::OnDeleteSelected()
         }
         return true;
     };
+    // Deletes one file; only files are handed to the engine: a folder of
+    // the name is kept.
+    auto deleteFile = [&](const std::string& path) {
+        if (ClassifyPath(path) == PathKind::Folder) {
+            AddLogEntry("", LogSeverity::Information, "Not a file - kept (not deleted): %s", path.c_str());
+            ++kept;
+            return false;
+        }
+        engine.DeleteItem(path);
+        return outcome(path);
+    };
     int done = 0;
     for (const std::string& name : names) {
         if (!run.Next(done, count, name))
             break;
         ++done;
         const std::string moviePath = AddTrailingSeparator(folder) + name;
-        // A movie that stays keeps its metadata file.
-        if (!deleteFile(moviePath))
-            continue;
-        ++deleted;
-        // A movie without a metadata file passes silently; a metadata file
-        // that stays is reported, and the line says the movie went.
         const std::string metadataPath = moviePath + ".txt";
-        if (ClassifyPath(metadataPath) != PathKind::Missing && !deleteFile(metadataPath)) {
-            AddLogEntry("", LogSeverity::Information, "File deleted (metafile kept): %s", moviePath.c_str());
+        // The metadata file goes first: a run that is cut short (a crash, a
+        // power cut) never leaves one that pyTivo would show for no movie.
+        // So a movie that is to stay is settled before its metadata file goes.
+        if (ClassifyPath(moviePath) == PathKind::Folder) {
+            deleteFile(moviePath);  // reports the folder that stays
             continue;
         }
-        AddLogEntry("", LogSeverity::Information, "File (plus metafile) deleted: %s", moviePath.c_str());
+        if (!engine.ConfirmDelete(moviePath)) {
+            outcome(moviePath);
+            continue;
+        }
+        // A folder of the metadata file's name is no metadata file: it is
+        // reported and kept, and the movie goes all the same.
+        const PathKind metadata = ClassifyPath(metadataPath);
+        if (metadata == PathKind::Folder) {
+            deleteFile(metadataPath);
+        } else if (metadata != PathKind::Missing && !deleteFile(metadataPath)) {
+            AddLogEntry("", LogSeverity::Information, "File kept with its metafile: %s", moviePath.c_str());
+            continue;
+        }
+        if (!deleteFile(moviePath)) {
+            if (metadata != PathKind::Missing && metadata != PathKind::Folder)
+                AddLogEntry("", LogSeverity::Information, "File kept (metafile deleted): %s", moviePath.c_str());
+            continue;
+        }
+        ++deleted;
+        AddLogEntry("", LogSeverity::Information,
+                    metadata == PathKind::Folder ? "File deleted (metafile kept): %s" : "File (plus metafile) deleted: %s",
+                    moviePath.c_str());
     }
     run.Finish();
     if (run.Cancelled())
