@@ -81,6 +81,13 @@ void ActivityLog::Load(const std::string& path)
     std::vector<std::string> lines;
     if (!ReadTextLines(path, lines))
         return;
+    // A byte-order mark is no text: an editor may put one at the start of
+    // the file, where it would be read as a mark the next time and give a
+    // log that loads differently from the one that was saved.
+    for (std::string& line : lines) {
+        while (line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
+    }
     long nonEmpty = 0;
     for (const std::string& line : lines)
         nonEmpty += line.empty() ? 0 : 1;

@@ -124,6 +124,19 @@ TEST(ActivityLog, MissingFileLoadsNothingAndLastLineWithoutLineEndIsKept)
     EXPECT_EQ("a\nb\n", log.Text());
 }
 
+TEST(ActivityLog, ByteOrderMarksAtTheStartOfLinesAreNoTextAndASavedLogLoadsAsItWas)
+{
+    TempFolder dir;
+    dir.WriteFile("Reelmark.log", "\n\xEF\xBB\xBF\n\xEF\xBB\xBF\xEF\xBB\xBF" "first\r\nsecond \xEF\xBB\xBF\n");
+    ActivityLog log;
+    log.Load(dir / "Reelmark.log");
+    EXPECT_EQ("first\nsecond \xEF\xBB\xBF\n", log.Text());
+    ASSERT_TRUE(log.Save(dir / "Reelmark.log"));
+    ActivityLog again;
+    again.Load(dir / "Reelmark.log");
+    EXPECT_EQ(log.Text(), again.Text());
+}
+
 TEST(ActivityLog, SaveToAnUnwritableFolderFailsAndLeavesNoFile)
 {
     TempFolder dir;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "core/TextFile.h"
 #include "platform/Text.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
@@ -138,6 +139,40 @@ TEST_F(GenerateFromWindow, CreatesThenSkipsThenReplacesEveryEntry)
     ExpectLastBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", 0);
     for (const std::string& entry : entries)
         EXPECT_EQ(0u, ReadFileBytes(MetadataFile(entry)).find("title : ")) << entry;
+}
+
+TEST_F(GenerateFromWindow, TheLogFileRecordsEachLineAsItHappensAndIsWrittenWholeAtClose)
+{
+    // What an earlier run left: more lines than a run carries over, the
+    // last one cut by a crash.
+    std::string earlier;
+    for (int i = 0; i < 300; ++i)
+        earlier += "Mon Dec  7,2026 10:00:00: earlier line " + std::to_string(i) + "\r\n";
+    w.start.WriteFile("Reelmark.log", earlier + "Mon Dec  7,2026 10:00:01: cut");
+    w.Start();
+    w.Click(1008);
+
+    // Before the window closes, as after a crash: the run's lines are there,
+    // each on a line of its own.
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadTextLines(w.start / "Reelmark.log", lines));
+    EXPECT_EQ(302u + LogMessages(w.LogText()).size() - 257u, lines.size());
+    EXPECT_EQ("Mon Dec  7,2026 10:00:01: cut", lines[300]);
+    std::string appended;
+    for (size_t i = 301; i < lines.size(); ++i)
+        appended += lines[i] + "\n";
+    const std::vector<std::string> messages = LogMessages(appended);
+    EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), "3 Metadata Files Created - 0 skipped!"));
+
+    w.Close();
+    ASSERT_TRUE(ReadTextLines(w.start / "Reelmark.log", lines));
+    EXPECT_EQ(w.LogText(), [&] {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\n";
+        return text;
+    }());
+    EXPECT_EQ("Mon Dec  7,2026 10:00:00: earlier line 45", lines.front());
 }
 
 TEST_F(GenerateFromWindow, TheToolbarCommandSkipsTheTwoExistingFiles)

@@ -51,6 +51,7 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     : CDialog(IDD_REELMARK, parent),
       homeFolder_(HomeFolder()),
       logPath_(homeFolder_ + "\\" + kLogFileName),
+      logFile_(logPath_),
       settings_(log_, homeFolder_ + "\\" + kIniFileName),
       template_(settings_.Values(), {[this] { return MovieFolder(); },
                                      [this](const std::string& name) { SelectFolderNode(name); },
@@ -63,6 +64,11 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     log_.Load(logPath_);
+    log_.SetListener([this](const std::string& line) {
+        // A failure shows at close, when the whole file is written.
+        SystemError error = 0;
+        logFile_.Append(line, error);
+    });
     // What a run that was cut short while saving left behind.
     WorkFolder(homeFolder_).RemoveLeftovers(log_);
     settings_.SetDefaultSettings();
@@ -427,6 +433,7 @@ void CReelmarkDlg::OnClose()
     SyncFromControls();
     settings_.SaveSettings();
     unsigned long error = 0;
+    logFile_.Close();
     if (!log_.Save(logPath_, &error))
         ThePrompt().ShowMessage(
             m_hWnd,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/ActivityLog.h"
+#include "core/LogFileAppender.h"
 #include "core/CopyListEntry.h"
 #include "core/MetadataFormat.h"
 #include "core/Settings.h"
@@ -146,6 +147,9 @@ private:
     const std::string homeFolder_;
     const std::string logPath_;
     ActivityLog log_;
+    // Every line goes to the log file as it comes; at close the file is
+    // written whole with the lines a run carries over.
+    LogFileAppender logFile_;
     SettingsStore settings_;
     TemplatePanel template_;
     std::unique_ptr<CStatusLogDlg> statusLog_;
