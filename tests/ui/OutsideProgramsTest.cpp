@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ui/main/OutsidePrograms.h"
+#include "resource.h"
+#include "support/MainWindowHarness.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempFolder.h"
 
@@ -60,8 +62,9 @@ TEST(OutsidePrograms, ScriptNamesThatCmdWouldParseAreOpenedDirectlyNeverThroughC
 {
     ScriptedPrompt prompt;
     TempFolder temp;
-    const std::string names[] = {"a&calc.py",     "a|calc.py", "a>out.py",  "a<in.py",      "a^b.py",
-                                 "pyTivo (2).py", "@echo.py",  "%PATH%.py", "my pyTivo.py", "bang!PATH!.py"};
+    const std::string names[] = {"a&calc.py",     "a|calc.py", "a>out.py",     "a<in.py",
+                                 "a^b.py",        "@echo.py",  "my pyTivo.py", "bang!PATH!.py",
+                                 "pyTivo (2).bat"};
     for (const std::string& name : names) {
         prompt.launches.clear();
         const std::string path = temp.Path() + "\\" + name;
@@ -73,6 +76,47 @@ TEST(OutsidePrograms, ScriptNamesThatCmdWouldParseAreOpenedDirectlyNeverThroughC
     prompt.launches.clear();
     LaunchPyTivo("x&y.py");
     ExpectLaunch(prompt.launches.at(0), "x&y.py", "", "", SW_SHOW);
+}
+
+TEST(OutsidePrograms, APercentSignAnywhereStartsNothingAndTheOtherSignsStayInsideOneName)
+{
+    // Under the batch association cmd expands %OS% even inside quotes, so
+    // "a%OS%b.bat" would run a decoy "aWindows_NTb.bat".
+    ScriptedPrompt prompt;
+    TempFolder temp;
+    for (const std::string& location : {temp / "a%OS%b.bat", temp / "a%OS%b\\pyTivo.bat", std::string("%OS%.py")}) {
+        EXPECT_NE(std::string::npos, PyTivoLaunchProblem(location).find("holds a % sign: " + location)) << location;
+        EXPECT_FALSE(LaunchPyTivo(location)) << location;
+    }
+    EXPECT_TRUE(prompt.launches.empty());
+    // The others, in the name or in the folder: the script is named whole,
+    // quoted, to the shell, or only its plain name goes to cmd while the
+    // folder is the working folder, which cmd never parses.
+    for (const char* sign : {"^", "&", "!", "(", ")"}) {
+        const std::string odd = std::string("a") + sign + "b";
+        temp.WriteFile(odd + "\\pyTivo.bat");
+        prompt.launches.clear();
+        EXPECT_TRUE(PyTivoLaunchProblem(temp / (odd + "\\pyTivo.bat")).empty());
+        LaunchPyTivo(temp / (odd + "\\pyTivo.bat"));
+        LaunchPyTivo(temp / (odd + ".bat"));
+        ASSERT_EQ(2u, prompt.launches.size()) << sign;
+        ExpectLaunch(prompt.launches[0], "cmd.exe", "/k \"pyTivo.bat\"", temp / odd, SW_SHOW);
+        ExpectLaunch(prompt.launches[1], temp / (odd + ".bat"), "", temp.Path(), SW_SHOW);
+    }
+}
+
+TEST(OutsidePrograms, TheWindowSaysWhyAScriptWithAPercentSignIsNotStarted)
+{
+    MainWindowHarness w;
+    w.start.WriteFile("a%OS%b.bat", "@echo off\r\n");
+    w.start.WriteFile("aWindows_NTb.bat", "@echo decoy\r\n");
+    w.WriteIni(" [Config]\r\n PythonLoc=" + (w.start / "a%OS%b.bat") + "\r\n");
+    w.Start();
+    w.Click(ID_LAUNCH_PYTIVO);
+    EXPECT_TRUE(w.prompt.launches.empty());
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_EQ("PyTivo Not Started", w.prompt.messages[0].caption);
+    EXPECT_EQ(PyTivoLaunchProblem(w.start / "a%OS%b.bat"), w.prompt.messages[0].text);
 }
 
 TEST(OutsidePrograms, PyTivoIsAvailableOnlyForAnExistingFile)

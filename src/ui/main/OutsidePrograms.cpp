@@ -25,12 +25,13 @@ std::string WorkingFolder(std::string folder)
 // Characters that make cmd.exe drop the quotes of "/k "name"" or that it
 // acts on inside them. cmd keeps the quotes only around a name without
 // blanks or any of &<>()@^|; otherwise it strips them and parses the bare
-// name, so "a&b.py" would run "b.py" as a second command. '%' (and '!' with
-// delayed expansion) expand variables even inside quotes, and ^ escapes do
-// not work inside quotes, so no quoting of such a name is safe.
+// name, so "a&b.py" would run "b.py" as a second command. '!' expands
+// variables with delayed expansion even inside quotes, and ^ escapes do not
+// work inside quotes, so no quoting of such a name is safe. (A '%' is
+// refused before.)
 bool NeedsDirectStart(const std::string& name)
 {
-    return name.find_first_of("&|<>^()@%! \t") != std::string::npos;
+    return name.find_first_of("&|<>^()@! \t") != std::string::npos;
 }
 
 }  // namespace
@@ -46,8 +47,19 @@ bool RunInConsole(const std::string& folder, const std::string& command, bool sh
     return ThePrompt().Launch(request);
 }
 
+std::string PyTivoLaunchProblem(const std::string& pythonLoc)
+{
+    if (pythonLoc.find('%') == std::string::npos)
+        return std::string();
+    return "The pyTivo location holds a % sign: " + pythonLoc +
+           "\nThe command processor would read it as a variable and could start another "
+           "program.\nRename the file or folder without % and choose it again in Setup.";
+}
+
 bool LaunchPyTivo(const std::string& pythonLoc)
 {
+    if (!PyTivoLaunchProblem(pythonLoc).empty())
+        return false;
     // Folder and name split at the last backslash; without one, the whole
     // text is the name and the script runs in our current directory.
     size_t slash = pythonLoc.rfind('\\');

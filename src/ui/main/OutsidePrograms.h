@@ -16,7 +16,14 @@ constexpr const char* kHelpCommand = "hh.exe Reelmark.chm";
 // the console in our current directory. True when the shell took the start.
 bool RunInConsole(const std::string& folder, const std::string& command, bool showConsole);
 
-// Starts the pyTivo script at pythonLoc in a visible console in its folder.
+// Why the pyTivo script at pythonLoc must not be started; empty when it may.
+// A "%" anywhere in it is refused: the command processor expands "%name%"
+// even inside quotes, and a batch file's association hands the whole path
+// to it, so "a%OS%b.bat" would run another script ("aWindows_NTb.bat").
+std::string PyTivoLaunchProblem(const std::string& pythonLoc);
+
+// Starts the pyTivo script at pythonLoc in a visible console in its folder;
+// nothing is started when PyTivoLaunchProblem names a problem.
 bool LaunchPyTivo(const std::string& pythonLoc);
 
 // Opens the help document with the help viewer, both written to helpFolder.

@@ -375,7 +375,12 @@ void CReelmarkDlg::OnViewLog()
 
 void CReelmarkDlg::OnLaunchPyTivo()
 {
-    LaunchPyTivo(CurrentSettings().PythonLoc);
+    const std::string& script = CurrentSettings().PythonLoc;
+    const std::string problem = PyTivoLaunchProblem(script);
+    if (!problem.empty())
+        AddLogEntry("PyTivo Not Started", LogSeverity::Error, "%s", problem.c_str());
+    else
+        LaunchPyTivo(script);
 }
 
 void CReelmarkDlg::OnHelpIndex()
