@@ -71,8 +71,13 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
     std::string content;
     if (!ReadWholeFile(path, content, error))
         return false;
+    lines = SplitTextLines(content);
+    return true;
+}
 
-    lines.clear();
+std::vector<std::string> SplitTextLines(const std::string& content)
+{
+    std::vector<std::string> lines;
     // A file that is UTF-8 as a whole (plain ASCII above all) needs no
     // decoding line by line.
     const bool utf8 = IsUtf8(content);
@@ -88,5 +93,22 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, uns
             lines.back() = DecodeLine(lines.back());
         start = next;
     }
-    return true;
+    return lines;
+}
+
+bool IsUtf16Text(const std::string& bytes)
+{
+    return bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0;
+}
+
+std::string FromUtf16Text(const std::string& bytes)
+{
+    const bool bigEndian = bytes.compare(0, 2, "\xFE\xFF") == 0;
+    std::u16string text;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        text += static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return FromUtf16(text);
 }

@@ -51,3 +51,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
 // dropped); false with the system's error code in *error (when given) when
 // the file cannot be read.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr);
+// The same for a file's bytes at hand.
+std::vector<std::string> SplitTextLines(const std::string& content);
+
+// Whether the bytes are UTF-16 text with its byte-order mark (Notepad's
+// "Unicode"), which pyTivo cannot read.
+bool IsUtf16Text(const std::string& bytes);
+// Such text as UTF-8 (its byte-order mark dropped).
+std::string FromUtf16Text(const std::string& bytes);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "support/MainWindowHarness.h"
@@ -144,4 +145,103 @@ TEST_F(MetadataEditor, AReadOnlyFileIsNotOpenedAndAFailedSaveKeepsTheEditorOpen)
     ASSERT_EQ(2u, w.prompt.messages.size());
     EXPECT_EQ("Metadata File Not Saved", w.prompt.messages[1].caption);
     EXPECT_EQ("title : Open\r\n", ReadFileBytes(MetadataPath("Open.mpg")));
+}
+
+TEST_F(MetadataEditor, SaveAsksBeforeWritingOverAChangeMadeMeanwhileAndKeepingItIsTheDefault)
+{
+    w.movies.WriteFile("Films\\A.mpg.txt", "title : A\r\n");
+    StartWith({"A.mpg", "B.mpg"});
+    const std::string path = MetadataPath("A.mpg");
+
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_EDITOR_TITLE, "Mine");
+        w.movies.WriteFile("Films\\A.mpg.txt", "title : Theirs\r\n");
+        w.prompt.answers = {IDCANCEL};
+        Click(dialog, IDOK);
+        EXPECT_EQ("title : Theirs\r\n", ReadFileBytes(path)) << "Cancel keeps what is on the disk";
+        EXPECT_EQ("Mine", dialog.GetDlgItemText(IDC_EDITOR_TITLE)) << "and the editor with what was typed";
+        w.prompt.answers = {IDOK};
+        Click(dialog, IDOK);
+    }));
+    ASSERT_EQ(2u, w.prompt.messages.size());
+    const auto& box = w.prompt.messages[0];
+    EXPECT_EQ("Metadata File Changed", box.caption);
+    EXPECT_EQ(path + "\nhas been changed by another program since the editor opened it.\n\nClick OK to write "
+                     "your version over it, or Cancel to keep the file as it is now.",
+              box.text);
+    EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2), box.type);
+    EXPECT_NE(w.Hwnd(), box.owner) << "owned by the editor";
+    EXPECT_EQ("title : Mine\r\n", ReadFileBytes(path));
+
+    // A new file that another program wrote meanwhile is asked about too.
+    w.prompt.messages.clear();
+    ASSERT_TRUE(Edit("B.mpg", [&](CDialog& dialog) {
+        w.movies.WriteFile("Films\\B.mpg.txt", "title : Theirs\r\n");
+        w.prompt.answers = {IDCANCEL};
+        Click(dialog, IDOK);
+        Click(dialog, IDCANCEL);
+    }));
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_NE(std::string::npos, w.prompt.messages[0].text.find("\nhas been made by another program"));
+    EXPECT_EQ("title : Theirs\r\n", ReadFileBytes(MetadataPath("B.mpg")));
+}
+
+TEST_F(MetadataEditor, AMovieDeletedMeanwhileGetsNoMetadataFile)
+{
+    StartWith({"Gone.mpg"});
+    ASSERT_TRUE(Edit("Gone.mpg", [&](CDialog& dialog) {
+        ASSERT_EQ(0u, DeleteFileItself(w.movies / "Films\\Gone.mpg", false));
+        Click(dialog, IDOK);
+        Click(dialog, IDCANCEL);
+    }));
+    EXPECT_FALSE(PathExists(MetadataPath("Gone.mpg")));
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_EQ("Metadata File Not Saved", w.prompt.messages[0].caption);
+    EXPECT_EQ("The movie is not there any more: " + (w.movies / "Films\\Gone.mpg") +
+                  "\nNo metadata file is written for it.",
+              w.prompt.messages[0].text);
+}
+
+TEST_F(MetadataEditor, FilesItCannotShowAreRefusedOrConvertedNeverWrittenInMixedForms)
+{
+    // "title : Été" in UTF-16, little-endian with its mark.
+    const std::string utf16("\xFF\xFEt\0i\0t\0l\0e\0 \0:\0 \0\xC9\0t\0\xE9\0\r\0\n\0", 28);
+    const std::string withNul("title : A\0B\r\n", 13);
+    w.movies.WriteFile("Films\\Wide.mpg.txt", utf16);
+    w.movies.WriteFile("Films\\Nul.mpg.txt", withNul);
+    w.movies.WriteFile("Films\\Big.mpg.txt", "description : " + std::string(20000, 'x') + "\r\n");
+    StartWith({"Wide.mpg", "Nul.mpg", "Big.mpg"});
+
+    EXPECT_FALSE(Edit("Nul.mpg", [](CDialog&) {}));
+    EXPECT_FALSE(Edit("Big.mpg", [](CDialog&) {}));
+    w.prompt.answers = {IDNO};
+    EXPECT_FALSE(Edit("Wide.mpg", [](CDialog&) {}));
+    ASSERT_EQ(3u, w.prompt.messages.size());
+    EXPECT_EQ("The metadata file holds NUL bytes, which the editor cannot show: " + MetadataPath("Nul.mpg") +
+                  "\nIt is left as it is.",
+              w.prompt.messages[0].text);
+    EXPECT_EQ("The file is too big for a metadata file: " + MetadataPath("Big.mpg") +
+                  " (20,016 bytes)\nThe editor opens files of up to 16,384 bytes; it is left as it is.",
+              w.prompt.messages[1].text);
+    EXPECT_EQ("Metadata File In UTF-16", w.prompt.messages[2].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), w.prompt.messages[2].type);
+    EXPECT_EQ(withNul, ReadFileBytes(MetadataPath("Nul.mpg")));
+    EXPECT_EQ(utf16, ReadFileBytes(MetadataPath("Wide.mpg")));
+
+    w.prompt.answers = {IDYES};
+    ASSERT_TRUE(Edit("Wide.mpg", [&](CDialog& dialog) {
+        EXPECT_EQ("\xC3\x89t\xC3\xA9", dialog.GetDlgItemText(IDC_EDITOR_TITLE));
+        dialog.SetDlgItemText(IDC_EDITOR_EPISODE_NUMBER, "4");
+        Click(dialog, IDOK);
+    }));
+    EXPECT_EQ("title : \xC9t\xE9\r\nepisodeNumber : 4\r\n", ReadFileBytes(MetadataPath("Wide.mpg")));
+}
+
+TEST_F(MetadataEditor, ASaveRemovesWhatSavesThatWereCutShortLeftInTheFolder)
+{
+    w.movies.WriteFile("Films\\~reelmark-77-1.tmp\\3", "cut short");
+    AgeFile(w.movies / "Films\\~reelmark-77-1.tmp\\3");
+    StartWith({"A.mpg"});
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) { Click(dialog, IDOK); }));
+    EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt"}), NamesInFolder(w.movies / "Films"));
 }

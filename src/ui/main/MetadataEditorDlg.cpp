@@ -4,7 +4,11 @@
 
 #include "core/ActivityLog.h"
 #include "core/MetadataWriter.h"
+#include "core/SizeTexts.h"
 #include "core/TextFile.h"
+#include "core/WorkFolder.h"
+#include "platform/FileCopy.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/SystemError.h"
 #include "platform/Text.h"
@@ -123,44 +127,135 @@ void CMetadataEditorDlg::OnOK()
         EndDialog(IDOK);
 }
 
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText)
+namespace {
+
+const char kNotOpened[] = "Metadata File Not Opened";
+const char kNotSaved[] = "Metadata File Not Saved";
+
+// A metadata file is a few hundred bytes; Wine's edit control takes time
+// that grows with the square of a long line, so a much bigger file is not
+// one to edit here (and likely no metadata file at all).
+const unsigned long long kEditorMaxBytes = 16 * 1024;
+
+// What the file was when the editor read it: whether it was there, and its
+// bytes, so that Save can tell a change made meanwhile.
+struct FileOnDisk {
+    bool exists = false;
+    std::string bytes;
+};
+
+// Reads the file's state now; false with the error code when it is there
+// but cannot be read.
+bool ReadOnDisk(const std::string& path, FileOnDisk& state, SystemError& error)
 {
-    const std::string path = MetadataPathOf(moviePath);
-    const char* const notOpened = "Metadata File Not Opened";
-    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    unsigned long error = exists ? 0 : GetLastError();
-    std::vector<std::string> lines;
-    if (!exists && error != ERROR_FILE_NOT_FOUND) {
-        log.AddLogEntry(notOpened, LogSeverity::Error, "Could not read metadata file: %s\n%s", path.c_str(),
+    const PathInfo info = InspectPath(path);
+    state.exists = info.exists;
+    state.bytes.clear();
+    if (!info.exists) {
+        error = info.error;
+        return IsNotFound(info.error);
+    }
+    return ReadWholeFile(path, state.bytes, &error);
+}
+
+// The file's text for the editor; false when it is not to be edited (said
+// to the user through the log).
+bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, std::string& text)
+{
+    SystemError error = 0;
+    const PathInfo info = InspectPath(path);
+    if (info.isFolder) {
+        log.AddLogEntry(kNotOpened, LogSeverity::Error, "Not a file: %s", path.c_str());
+        return false;
+    }
+    if (info.readOnly) {
+        log.AddLogEntry(kNotOpened, LogSeverity::Warning,
+                        "The metadata file is read-only: %s\nClear its read-only attribute to edit it.", path.c_str());
+        return false;
+    }
+    unsigned long long size = 0;
+    if (info.exists && CanReadFile(path, &size) && size > kEditorMaxBytes) {
+        log.AddLogEntry(kNotOpened, LogSeverity::Warning,
+                        "The file is too big for a metadata file: %s (%s bytes)\nThe editor opens files of up to "
+                        "%s bytes; it is left as it is.",
+                        path.c_str(), FormatThousands(static_cast<int64_t>(size)).c_str(),
+                        FormatThousands(static_cast<int64_t>(kEditorMaxBytes)).c_str());
+        return false;
+    }
+    if (!ReadOnDisk(path, state, error)) {
+        log.AddLogEntry(kNotOpened, LogSeverity::Error, "Could not read metadata file: %s\n%s", path.c_str(),
                         SystemErrorText(error).c_str());
         return false;
     }
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        log.AddLogEntry(notOpened, LogSeverity::Error, "Not a file: %s", path.c_str());
-        return false;
+    text = state.bytes;
+    if (IsUtf16Text(text)) {
+        // Saved as text of one encoding, never UTF-16 with bytes of another.
+        if (ThePrompt().ShowMessage(WindowInUse(),
+                                    path + "\nholds UTF-16 text (Notepad's \"Unicode\"), which pyTivo cannot "
+                                           "read.\n\nEdit it and save it as text pyTivo reads (UTF-8, or "
+                                           "Windows-1252 where that holds every character)?",
+                                    "Metadata File In UTF-16", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+            return false;
+        text = FromUtf16Text(text);
     }
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        log.AddLogEntry(notOpened, LogSeverity::Warning,
-                        "The metadata file is read-only: %s\nClear its read-only attribute to edit it.",
+    if (text.find('\0') != std::string::npos) {
+        log.AddLogEntry(kNotOpened, LogSeverity::Warning,
+                        "The metadata file holds NUL bytes, which the editor cannot show: %s\nIt is left as it is.",
                         path.c_str());
         return false;
     }
-    if (exists && !ReadTextLines(path, lines, &error)) {
-        log.AddLogEntry(notOpened, LogSeverity::Error, "Could not read metadata file: %s\n%s", path.c_str(),
-                        SystemErrorText(error).c_str());
+    return true;
+}
+
+// Whether Save may write: the movie is still there, and the file is as the
+// editor read it, or the user says to write over what changed.
+bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string& path, const FileOnDisk& read)
+{
+    if (ClassifyPath(moviePath) != PathKind::File) {
+        log.AddLogEntry(kNotSaved, LogSeverity::Warning,
+                        "The movie is not there any more: %s\nNo metadata file is written for it.",
+                        moviePath.c_str());
         return false;
     }
+    FileOnDisk now;
+    SystemError error = 0;
+    ReadOnDisk(path, now, error);
+    if (now.exists == read.exists && now.bytes == read.bytes)
+        return true;
+    const std::string what = !now.exists ? "has been deleted" : read.exists ? "has been changed" : "has been made";
+    // Keeping what is on the disk is the default answer, and Escape's.
+    return ThePrompt().ShowMessage(WindowInUse(),
+                                   path + "\n" + what +
+                                       " by another program since the editor opened it.\n\nClick OK to write "
+                                       "your version over it, or Cancel to keep the file as it is now.",
+                                   "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
+}
+
+}  // namespace
+
+bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText)
+{
+    const std::string path = MetadataPathOf(moviePath);
+    FileOnDisk read;
+    std::string text;
+    if (!TextToEdit(log, path, read, text))
+        return false;
+    std::vector<std::string> lines = SplitTextLines(text);
     // An empty file gives pyTivo nothing: it starts as a new one does.
     MetadataDocument document =
         lines.empty() ? MetadataDocument::FromText(templateText) : MetadataDocument(std::move(lines));
-    const auto save = [&](const std::string& text) {
+    const auto save = [&](const std::string& composed) {
+        if (!MayWrite(log, moviePath, path, read))
+            return false;
+        // What saves that were cut short left in the folder goes first, as
+        // a Generate there would remove it.
+        WorkFolder work(ParentFolderOf(path));
+        work.RemoveLeftovers(log);
         // A file that appears meanwhile is not written over.
-        unsigned long code = 0;
-        if (!WriteMetadataFile(moviePath, text, &code, nullptr,
-                               exists ? ExistingFile::Replace : ExistingFile::Keep)) {
-            log.AddLogEntry("Metadata File Not Saved", LogSeverity::Error,
-                            "Could not write metadata file: %s\n%s", path.c_str(),
+        SystemError code = 0;
+        if (!WriteMetadataFile(moviePath, composed, &code, &work,
+                               ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
+            log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             SystemErrorText(code).c_str());
             return false;
         }
