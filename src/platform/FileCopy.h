@@ -1,7 +1,8 @@
 #pragma once
-// The file work of copies and deletes: what a path names, copying a file's
-// bytes, renaming without replacing, removing files and folders. Paths are
-// UTF-8 full paths; failures give the system's error code.
+// The file work of copies: what a path names, copying a file's bytes,
+// renaming without replacing, taking off a read-only mark. Paths are UTF-8
+// full paths; failures give the system's error code. (Deleting is in
+// platform/FileSystem.h.)
 #include <cstdint>
 #include <functional>
 #include <string>
