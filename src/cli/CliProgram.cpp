@@ -16,11 +16,19 @@
 
 namespace {
 
-// The main window's log file; the command-line program adds to it.
-
 constexpr int kExitSuccess = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+// The run finished, but part of it could not be done: a folder below could
+// not be read. A scheduled task must learn that part of the library was
+// left out.
+constexpr int kExitIncomplete = 3;
+
+// What wrong use prints: the short form, as git and cp do; --help has the rest.
+const char kShortUsage[] =
+    "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--ini FILE]\n"
+    "       reelmark-cli list FOLDER [--recursive]\n"
+    "see reelmark-cli --help\n";
 
 const char kUsage[] =
     "Usage:\n"
@@ -69,7 +77,10 @@ const char kUsage[] =
     "     refused (an episode template needs a series title, so FOLDER\n"
     "     cannot be a drive root).\n"
     "  2  Wrong use of the command line, or FOLDER or the settings file\n"
-    "     cannot be read.\n";
+    "     cannot be read.\n"
+    "  3  The run finished, but not everything was done: a folder below\n"
+    "     FOLDER could not be read (--recursive) and was left out. (When a\n"
+    "     file could not be written too, the code is 1.)\n";
 
 // The folder as an absolute path (the scanner and the log want one, and a
 // relative "." has no name to take the series title from); false with a
@@ -106,8 +117,9 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
     // Folders below that cannot be read are reported on the error stream.
     ActivityLog log;
     log.SetListener([&err](const std::string& line) { err << line; });
+    int unread = 0;
     const std::vector<MovieListing> movies =
-        arguments.recursive ? ListMoviesBelow(folder, log) : ListMoviesWithMetadata(folder);
+        arguments.recursive ? ListMoviesBelow(folder, log, nullptr, nullptr, &unread) : ListMoviesWithMetadata(folder);
     int withMetadata = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
@@ -115,7 +127,7 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
     }
     out << movies.size() << (movies.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
         << " with metadata\n";
-    return kExitSuccess;
+    return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 
 int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
@@ -127,8 +139,15 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     const std::string home = HomeFolder();
     const std::string iniPath =
         arguments.iniFile.empty() ? home + kSeparator + kIniFileName : arguments.iniFile;
+    ActivityLog log;
+    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
+    log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
+    // The summary a window shows in a box is only a log line here: a run by
+    // a scheduled task must never wait for a click.
+    MessageShowerScope quiet(nullptr);
+
     Settings settings;
-    switch (ReadSettingsFile(iniPath, settings)) {
+    switch (ReadSettingsFile(iniPath, settings, log)) {
         case SettingsFileState::Unreadable:
             err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
             return kExitUsage;
@@ -145,19 +164,14 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
             break;
     }
 
-    ActivityLog log;
-    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
-    log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
-    // The summary a window shows in a box is only a log line here: a run by
-    // a scheduled task must never wait for a click.
-    MessageShowerScope quiet(nullptr);
-
     // One reading of the folder serves the list of movies and the run.
     const FolderIndex listing(folder);
     GenerateRequest request;
     request.folder = folder;
     request.listing = &listing;
-    for (const MovieListing& movie : arguments.recursive ? ListMoviesBelow(folder, log) : MoviesIn(listing))
+    int unread = 0;
+    for (const MovieListing& movie :
+         arguments.recursive ? ListMoviesBelow(folder, log, nullptr, nullptr, &unread) : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
     // A drive root has no name of its own: the series title stays empty,
@@ -167,7 +181,9 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     request.metadata.parseNames = arguments.parseNames;
     request.isEpisodeTicked = !request.metadata.movieMode;
     const GenerateResult result = RunGenerate(request, log);
-    return result.refused || result.failed > 0 ? kExitFailed : kExitSuccess;
+    if (result.refused || result.failed > 0)
+        return kExitFailed;
+    return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 
 }  // namespace
@@ -177,7 +193,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CliArguments arguments;
     std::string error;
     if (!ParseCliArguments(args, arguments, error)) {
-        err << "reelmark-cli: " << error << "\n\n" << kUsage;
+        err << "reelmark-cli: " << error << "\n" << kShortUsage;
         return kExitUsage;
     }
     switch (arguments.command) {

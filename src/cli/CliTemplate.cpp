@@ -5,7 +5,7 @@
 #include "core/IniFile.h"
 #include "platform/SystemError.h"
 
-SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings)
+SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log)
 {
     for (const SettingField& field : SettingFields())
         settings.*field.member = field.defaultValue;
@@ -14,10 +14,7 @@ SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& setting
     unsigned long error = 0;
     if (!ini.ReadRecords(iniPath, records, &error))
         return IsNotFound(error) ? SettingsFileState::Missing : SettingsFileState::Unreadable;
-    for (const SettingField& field : SettingFields()) {
-        if (const IniRecord* entry = FindIniEntry(records, field.section, field.key))
-            settings.*field.member = entry->value;
-    }
+    TakeSettingRecords(records, settings, log);
     return SettingsFileState::Read;
 }
 

@@ -13,8 +13,9 @@ enum class SettingsFileState {
 };
 
 // Every setting from the file, a missing key taking its default as the
-// main window's start would add it, but without writing anything.
-SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings);
+// main window's start would add it, but without writing anything; a value
+// that cannot be used is logged and takes its default.
+SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log);
 
 // The template as the main window's controls would show it after a start
 // with these settings in the given folder: the series title is the folder's

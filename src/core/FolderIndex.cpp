@@ -1,16 +1,37 @@
 #include "core/FolderIndex.h"
 
+#include <algorithm>
+
 #include "platform/Text.h"
+
+namespace {
+
+// The order names are shown in, on every system and whatever order the
+// disk gives them in: as Windows lists a folder, letters compared as upper
+// case, then byte for byte.
+bool ShownBefore(const FolderEntry& a, const FolderEntry& b)
+{
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    const size_t common = std::min(a.name.size(), b.name.size());
+    for (size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(upper(a.name[i]));
+        const auto y = static_cast<unsigned char>(upper(b.name[i]));
+        if (x != y)
+            return x < y;
+    }
+    return a.name.size() != b.name.size() ? a.name.size() < b.name.size() : a.name < b.name;
+}
+
+}  // namespace
 
 FolderIndex::FolderIndex(const std::string& folder)
 {
     ForEachFolderEntry(
-        folder,
-        [this](const FolderEntry& entry) {
-            byName_.emplace(FileNameKey(entry.name), entries_.size());
-            entries_.push_back(entry);
-        },
-        "*", &readError_);
+        folder, [this](const FolderEntry& entry) { entries_.push_back(entry); }, "*", &readError_);
+    std::sort(entries_.begin(), entries_.end(), ShownBefore);
+    byName_.reserve(entries_.size());
+    for (size_t i = 0; i < entries_.size(); ++i)
+        byName_.emplace(FileNameKey(entries_[i].name), i);
 }
 
 const FolderEntry* FolderIndex::Find(const std::string& name) const

@@ -17,6 +17,8 @@ public:
     // The entry of that name as the file system matches names (on Windows
     // letter case ignored, "ｆｉｌｍ" not "film"); nullptr when there is none.
     const FolderEntry* Find(const std::string& name) const;
+    // In the order names are shown: as Windows lists a folder, whatever
+    // order the disk gives (letters compared as upper case).
     const std::vector<FolderEntry>& Entries() const { return entries_; }
     // Why the folder could not be read; 0 when it was.
     SystemError ReadError() const { return readError_; }
@@ -32,7 +34,7 @@ private:
 // a power cut left empty is written again by the next Generate).
 bool HasMetadata(const FolderIndex& folder, const std::string& movieName);
 
-// The movie files of the folder in its enumeration order, each with whether
+// The movie files of the folder in the order names are shown, each with whether
 // it has a metadata file, from one reading of the folder.
 struct MovieListing {
     std::string name;

@@ -67,7 +67,7 @@ std::string SeriesTitleOfFolder(const std::string& relativeFolder, const std::st
 }
 
 bool WalkFolderTree(const std::string& folder, ActivityLog& log,
-                    const std::function<bool(const WalkedFolder&)>& visit)
+                    const std::function<bool(const WalkedFolder&)>& visit, int* unread)
 {
     const std::string root = StripTrailingSeparator(folder);
     std::vector<PendingFolder> pending = {{std::string(), 0}};
@@ -78,8 +78,11 @@ bool WalkFolderTree(const std::string& folder, ActivityLog& log,
         const std::string path = at.relative.empty() ? folder : root + kSeparator + at.relative;
         const FolderIndex index(path);
         if (index.ReadError() != 0) {
-            log.AddLogEntry("", LogSeverity::Warning, "Could not read folder (skipped): %s\n%s", path.c_str(),
+            // One line with its stamp: a log reader sees which folder and why.
+            log.AddLogEntry("", LogSeverity::Warning, "Could not read folder (skipped): %s: %s", path.c_str(),
                             SystemErrorLine(index.ReadError()).c_str());
+            if (unread)
+                ++*unread;
             continue;
         }
         // Sub-folders go on the stack last first, so the first is read next.
@@ -102,7 +105,7 @@ bool WalkFolderTree(const std::string& folder, ActivityLog& log,
 
 std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog& log,
                                           const std::function<bool(const WalkedFolder&)>& keepGoing,
-                                          bool* stopped)
+                                          bool* stopped, int* unread)
 {
     std::vector<MovieListing> movies;
     const bool finished = WalkFolderTree(folder, log, [&](const WalkedFolder& walked) {
@@ -111,7 +114,7 @@ std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog
         for (MovieListing& movie : MoviesIn(walked.index))
             movies.push_back({Join(walked.relative, movie.name), movie.hasMetadata});
         return true;
-    });
+    }, unread);
     if (stopped)
         *stopped = !finished;
     return movies;

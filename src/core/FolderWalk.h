@@ -41,19 +41,21 @@ struct WalkedFolder {
 };
 
 // Visits the folder and every folder below it, a folder before its
-// sub-folders and these in the order of its listing (depth first). A
-// sub-folder that cannot be read is logged and skipped. visit returns false
-// to stop the walk; the result is false then.
+// sub-folders and these in name order (depth first). A sub-folder that
+// cannot be read is logged, counted in *unread (when given) and skipped.
+// visit returns false to stop the walk; the result is false then.
 bool WalkFolderTree(const std::string& folder, ActivityLog& log,
-                    const std::function<bool(const WalkedFolder&)>& visit);
+                    const std::function<bool(const WalkedFolder&)>& visit, int* unread = nullptr);
 
 // The movie files of the folder and of every folder below it, each as its
-// path relative to the folder, with whether it has a metadata file. keepGoing
-// (when given) is asked at every folder; false stops the walk and the result
-// is what was found until then, with stopped set.
+// path relative to the folder, with whether it has a metadata file, in the
+// walk's order (each folder's movies in name order). keepGoing (when given)
+// is asked at every folder; false stops the walk and the result is what was
+// found until then, with stopped set. Folders that could not be read are
+// counted in *unread.
 std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog& log,
                                           const std::function<bool(const WalkedFolder&)>& keepGoing = nullptr,
-                                          bool* stopped = nullptr);
+                                          bool* stopped = nullptr, int* unread = nullptr);
 
 // "Dr Who\Season 1\a.mpg" -> "Dr Who\Season 1"; "" for a bare name.
 std::string RelativeFolderOf(const std::string& relativePath);

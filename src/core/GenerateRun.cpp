@@ -19,8 +19,9 @@ void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
 {
     if (result.cancelled > 0) {
         log.AddLogEntry("Create Meta Files Cancelled", LogSeverity::Information,
-                        "%d Metadata Files Created - %d skipped - %d failed - %d cancelled", result.created,
-                        result.skipped, result.failed, result.cancelled);
+                        "%d Metadata Files Created - %d replaced - %d skipped - %d failed - %d cancelled",
+                        result.created - result.replaced, result.replaced, result.skipped, result.failed,
+                        result.cancelled);
     } else if (count < 1) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "There are no movie files in the list.");
     } else if (result.failed > 0) {
@@ -143,11 +144,12 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error,
                               &at->Work(), listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
+            result.replaced += listed ? 1 : 0;
         } else if (!listed && IsNameTaken(error)) {
             skip();
         } else {
             log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s.txt\n%s",
-                            moviePath.c_str(), SystemErrorText(error).c_str());
+                            moviePath.c_str(), WriteErrorText(MetadataPathOf(moviePath), error).c_str());
             ++result.failed;
         }
     }

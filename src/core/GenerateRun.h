@@ -37,7 +37,8 @@ struct GenerateResult {
     // every name gives its show's name), or an original air date that is
     // not a date.
     bool refused = false;
-    int created = 0;
+    int created = 0;   // written, new or over an old file
+    int replaced = 0;  // of those, written over an old file
     int skipped = 0;
     int failed = 0;
     int cancelled = 0;  // movies not started because the run was cancelled

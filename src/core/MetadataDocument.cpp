@@ -58,8 +58,8 @@ const char kMidnight[] = "T00:00:00Z";
 // full time stays as typed. Empty when the text is neither.
 std::string WrittenAirDate(const std::string& text)
 {
-    if (text.size() == 10 && IsAirDate(text))
-        return text + kMidnight;
+    if (IsAirDate(text))
+        return AirDateOf(text) + kMidnight;
     return IsAirTime(text) ? text : std::string();
 }
 

@@ -82,22 +82,33 @@ std::vector<std::string> GenreList(const std::string& typed)
     return genres;
 }
 
-bool IsAirDate(const std::string& typed)
+std::string AirDateOf(const std::string& typed)
 {
     const std::string date = TrimmedOf(typed);
-    if (date.size() != 10 || date[4] != '-' || date[7] != '-')
-        return false;
-    for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (date[i] < '0' || date[i] > '9')
-            return false;
+    const size_t first = date.find('-');
+    const size_t second = first == std::string::npos ? first : date.find('-', first + 1);
+    if (first != 4 || second == std::string::npos)
+        return std::string();
+    const std::string parts[] = {date.substr(0, 4), date.substr(5, second - 5), date.substr(second + 1)};
+    for (const std::string& part : parts) {
+        if (part.empty() || part.size() > 4 || !IsAllDigits(part))
+            return std::string();
     }
-    const int year = std::stoi(date.substr(0, 4));
-    const int month = std::stoi(date.substr(5, 2));
-    const int day = std::stoi(date.substr(8, 2));
+    if (parts[1].size() > 2 || parts[2].size() > 2)
+        return std::string();
+    const int year = std::stoi(parts[0]);
+    const int month = std::stoi(parts[1]);
+    const int day = std::stoi(parts[2]);
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return year >= 1000 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+    if (year < 1000 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1] + (month == 2 && leap ? 1 : 0))
+        return std::string();
+    return FormatText("%04d-%02d-%02d", year, month, day);
+}
+
+bool IsAirDate(const std::string& typed)
+{
+    return !AirDateOf(typed).empty();
 }
 
 const RatingTable& StarRatings()
@@ -184,7 +195,7 @@ std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string&
     if (!names.episodeNumber.empty())
         text += Line("episodeNumber", names.episodeNumber);
     if (!metadata.movieMode && IsAirDate(metadata.originalAirDate))
-        text += Line("originalAirDate", TrimmedOf(metadata.originalAirDate) + "T00:00:00Z");
+        text += Line("originalAirDate", AirDateOf(metadata.originalAirDate) + "T00:00:00Z");
     for (const std::string& genre : GenreList(metadata.genres))
         text += Line("vProgramGenre", genre);
     return text;

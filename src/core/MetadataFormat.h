@@ -50,8 +50,11 @@ struct MetadataTemplate {
 // The genres of the typed text, trimmed, empty ones left out.
 std::vector<std::string> GenreList(const std::string& typed);
 
-// Whether the typed text (spaces around it aside) is a real calendar date
-// in the form YYYY-MM-DD.
+// The typed text (spaces around it aside) as YYYY-MM-DD when it is a real
+// calendar date written year-month-day, the month and day with one digit
+// or two ("2012-3-4" gives "2012-03-04"); empty otherwise.
+std::string AirDateOf(const std::string& typed);
+// Whether AirDateOf gives a date.
 bool IsAirDate(const std::string& typed);
 
 // The movie's title: titleOverride when given, else the movie path's file

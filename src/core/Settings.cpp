@@ -1,5 +1,6 @@
 #include "core/Settings.h"
 
+#include "core/MetadataFormat.h"
 #include "core/MovieScanner.h"
 #include "core/TextFile.h"
 #include "platform/Text.h"
@@ -37,6 +38,20 @@ std::string Settings::*const kEnsureOrder[] = {
     &Settings::StarRating, &Settings::MpaaRating,        &Settings::TvRating,
 };
 
+// The items a combo box setting must name one of; nullptr for a free text.
+const std::vector<std::string>* ComboItemsOf(std::string Settings::*member)
+{
+    if (member == &Settings::SeriesType)
+        return &SeriesTypeItems();
+    if (member == &Settings::StarRating)
+        return &StarRatings().items;
+    if (member == &Settings::MpaaRating)
+        return &MpaaRatings().items;
+    if (member == &Settings::TvRating)
+        return &TvRatings().items;
+    return nullptr;
+}
+
 const SettingField& FieldOf(std::string Settings::*member)
 {
     for (const SettingField& field : SettingFields()) {
@@ -47,6 +62,29 @@ const SettingField& FieldOf(std::string Settings::*member)
 }
 
 }  // namespace
+
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log)
+{
+    for (const SettingField& field : SettingFields()) {
+        const IniRecord* entry = FindIniEntry(records, field.section, field.key);
+        if (!entry)
+            continue;
+        const std::vector<std::string>* items = ComboItemsOf(field.member);
+        const char* problem = entry->value.find('\0') != std::string::npos ? "holds a NUL byte"
+                              : items && FindComboItem(*items, entry->value) < 0 ? "names no item of its list"
+                                                                                 : nullptr;
+        if (problem) {
+            log.AddLogEntry("", LogSeverity::Warning, "The setting %s %s; it takes its default \"%s\".",
+                            field.key, problem, field.defaultValue);
+            settings.*field.member = field.defaultValue;
+        } else {
+            settings.*field.member = entry->value;
+        }
+    }
+    const SettingField& id = FieldOf(&Settings::SeriesID);
+    if (!FindIniEntry(records, id.section, id.key))
+        settings.SeriesID = settings.SeriesType.substr(0, 2) + std::string(id.defaultValue).substr(2);
+}
 
 void SettingsStore::ReportUnreadable()
 {
@@ -80,6 +118,7 @@ void SettingsStore::LoadSettings()
         unreadable_ = true;
         return;
     }
+    TakeSettingRecords(records, settings_, log_);
     bool added = false;
     for (std::string Settings::*member : kEnsureOrder) {
         const SettingField& field = FieldOf(member);
@@ -90,10 +129,6 @@ void SettingsStore::LoadSettings()
     }
     if (added)
         ini_.WriteRecords(iniPath_, records);
-    for (const SettingField& field : SettingFields()) {
-        if (const IniRecord* entry = FindIniEntry(records, field.section, field.key))
-            settings_.*field.member = entry->value;
-    }
 }
 
 void SettingsStore::SaveSettings()

@@ -49,6 +49,14 @@ struct SettingField {
 // written to the file.
 const std::vector<SettingField>& SettingFields();
 
+// Every setting the file's records hold replaces the value it has. A value
+// the program cannot use keeps the default, with a warning in the log: a
+// NUL byte (it would end up inside metadata files) or a combo box text that
+// names none of its items (it would write an empty rating and be saved
+// empty). A file without a series ID gives the series type's prefix to the
+// default one, so that a file of shows never gets a movie's ID.
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log);
+
 // The settings record with the INI file it is kept in; errors go to the log.
 // The file is read once at start and written once at close. A file that
 // exists but cannot be read at start is never written over: the run goes

@@ -3,6 +3,7 @@
 #include "core/MovieScanner.h"
 #include "core/WorkFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 std::string WithCrLf(const std::string& text)
@@ -26,6 +27,15 @@ std::string EncodeText(const std::string& text)
 std::string DecodeLine(const std::string& bytes)
 {
     return IsUtf8(bytes) ? bytes : FromWindows1252(bytes);
+}
+
+std::string WriteErrorText(const std::string& path, SystemError code)
+{
+    const size_t length = NameLength(path);
+    if (length <= kMaxNameLength)
+        return SystemErrorText(code);
+    return FormatText("The name is too long: %zu characters, where the file system takes at most %zu.\n", length,
+                      kMaxNameLength);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "platform/Paths.h"
 
+#include "platform/Text.h"
+
 std::string FileNameOf(const std::string& path, bool keepExtension)
 {
     const size_t slash = path.rfind(kSeparator);
@@ -43,4 +45,14 @@ std::string AddTrailingSeparator(const std::string& path)
     if (path.empty() || path.back() == kSeparator)
         return path;
     return path + kSeparator;
+}
+
+size_t NameLength(const std::string& path)
+{
+    const std::string name = FileNameOf(path, true);
+#ifdef _WIN32
+    return ToUtf16(name).size();
+#else
+    return name.size();
+#endif
 }

@@ -28,3 +28,9 @@ std::string LastPathComponent(const std::string& path);
 
 // The path with exactly one trailing separator (empty stays empty).
 std::string AddTrailingSeparator(const std::string& path);
+
+// How many characters a name (one part of a path) may have: 255, counted as
+// UTF-16 units on Windows and as bytes elsewhere.
+constexpr size_t kMaxNameLength = 255;
+// The length of the path's last name as the file system counts it.
+size_t NameLength(const std::string& path);

@@ -350,14 +350,20 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {"copy", dir.Path()},
         {"list", dir.Path(), "--replace"},
     };
+    // What was wrong and the short usage, as git and cp answer: never the
+    // whole help.
+    const std::string shortUsage =
+        "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--ini FILE]\n"
+        "       reelmark-cli list FOLDER [--recursive]\n"
+        "see reelmark-cli --help\n";
     for (const std::vector<std::string>& args : bad) {
         EXPECT_EQ(2, Run(args)) << ::testing::PrintToString(args);
         EXPECT_EQ(0u, err.str().find("reelmark-cli: ")) << ::testing::PrintToString(args);
-        EXPECT_NE(std::string::npos, err.str().find("Usage:"));
+        EXPECT_EQ(1u + shortUsage.size(), err.str().size() - err.str().find('\n')) << err.str();
         EXPECT_EQ("", out.str());
     }
     Run({"generate", dir.Path(), "--force"});
-    EXPECT_EQ(0u, err.str().find("reelmark-cli: unknown option: --force\n\nUsage:"));
+    EXPECT_EQ("reelmark-cli: unknown option: --force\n" + shortUsage, err.str());
 }
 
 TEST_F(CliTest, RecursiveListsAndGeneratesTheFoldersBelow)
@@ -419,6 +425,87 @@ TEST_F(CliTest, WhateverHoldsTheNamesOfWorkFoldersNothingOutsideTheFolderChanges
         EXPECT_EQ(0u, ReadFileBytes(dir / "M\\a.mpg.txt").find("title : a\r\n"));
         EXPECT_EQ(run.size() == 3, PathExists(dir / "M\\Season 1\\a.mpg.txt"));
     }
+}
+
+TEST_F(CliTest, AFolderBelowThatCannotBeReadEndsTheRunWithItsOwnCode)
+{
+    dir.WriteFile("Shows\\Dr Who\\e1.mpg");
+    dir.WriteFile("Shows\\Locked\\e2.mpg");
+    ReadingDenied locked(dir / "Shows\\Locked");
+    if (!locked.Denied())
+        GTEST_SKIP() << "no folder can be kept from this program here";
+    for (const char* command : {"list", "generate"}) {
+        EXPECT_EQ(3, Run({command, "--recursive", dir / "Shows"})) << command;
+        // One stamped line that names the folder and why.
+        const std::string& log = std::string(command) == "list" ? err.str() : out.str();
+        const std::string warning = ": <WARNING>Could not read folder (skipped): " + (dir / "Shows\\Locked") + ": ";
+        const size_t at = log.find(warning);
+        ASSERT_NE(std::string::npos, at) << log;
+        EXPECT_EQ(24u, at - (at == 0 ? 0 : log.rfind('\n', at) + 1)) << log;
+        const size_t end = log.find('\n', at);
+        const std::string next = log.substr(end + 1, log.find('\n', end + 1) - end - 1);
+        EXPECT_TRUE(next.empty() || (next.size() > 26 && next[10] == ',')) << "no unstamped line: " << log;
+    }
+    EXPECT_TRUE(PathExists(dir / "Shows\\Dr Who\\e1.mpg.txt"));
+    // A file that could not be written outweighs it.
+    dir.WriteFile("Shows\\Dr Who\\e1.mpg.txt", "kept");
+    SetReadOnly(dir / "Shows\\Dr Who\\e1.mpg.txt");
+    EXPECT_EQ(1, Run({"generate", "--recursive", "--replace", dir / "Shows"}));
+}
+
+TEST_F(CliTest, ListRecursiveShowsEachFolderAndItsMoviesInNameOrder)
+{
+    for (const char* name : {"b.mpg", "A.mpg", "c\\z.mpg", "C\\y.mpg", "B\\Season 2\\x.mpg", "B\\Season 1\\x.mpg",
+                             "_extra\\w.mpg"})
+        dir.WriteFile(std::string("Shows\\") + name);
+    EXPECT_EQ(0, Run({"list", "--recursive", dir / "Shows"}));
+    const std::vector<std::string> expected = {
+        "[    ] A.mpg", "[    ] b.mpg", NativePath("[    ] B\\Season 1\\x.mpg"), NativePath("[    ] B\\Season 2\\x.mpg"),
+#ifdef _WIN32
+        "[    ] c\\z.mpg",  // one folder where names differ only in case
+#else
+        "[    ] C/y.mpg", "[    ] c/z.mpg",
+#endif
+        NativePath("[    ] _extra\\w.mpg"),
+    };
+    std::vector<std::string> lines = Messages();
+    lines.pop_back();
+#ifdef _WIN32
+    lines.erase(std::remove(lines.begin(), lines.end(), "[    ] c\\y.mpg"), lines.end());
+#endif
+    EXPECT_EQ(expected, lines);
+}
+
+TEST_F(CliTest, SettingsItCannotUseTakeTheirDefaultsWithALogLine)
+{
+    // A NUL byte inside a value, a star rating that names no item, and a
+    // series type of shows without a series ID of its own.
+    dir.WriteFile("reelmark.ini", std::string(" [Settings]\r\n SeriesDesc=MV12\0 34\r\n StarRating=lots\r\n"
+                                              " SeriesType=SH general TV shows\r\n IsEpisode=true\r\n",
+                                              93));
+    dir.WriteFile("Show\\e1.mpg");
+    EXPECT_EQ(0, Run({"generate", dir / "Show"}));
+    const std::string text = ReadFileBytes(dir / "Show\\e1.mpg.txt");
+    EXPECT_EQ(std::string::npos, text.find('\0'));
+    EXPECT_NE(std::string::npos, text.find("description : (2012) My home Movies, stuff from the internet etc.\r\n"));
+    EXPECT_NE(std::string::npos, text.find("starRating : x5\r\n")) << text;
+    EXPECT_NE(std::string::npos, text.find("seriesId : SH994401\r\n")) << text;
+    const std::vector<std::string> messages = Messages();
+    for (const char* line : {"<WARNING>The setting SeriesDesc holds a NUL byte; it takes its default \"(2012) My "
+                             "home Movies, stuff from the internet etc.\".",
+                             "<WARNING>The setting StarRating names no item of its list; it takes its default \"3 "
+                             "(***) stars\"."})
+        EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), line)) << line;
+}
+
+TEST_F(CliTest, AMetadataFileNameLongerThanTheFileSystemTakesIsReportedAsTooLong)
+{
+    const std::string name = std::string(250, 'n') + ".mpg";  // 254: its metadata file's name is 258
+    dir.WriteFile("Films\\" + name);
+    EXPECT_EQ(1, Run({"generate", dir / "Films"}));
+    EXPECT_NE(std::string::npos,
+              out.str().find("\nThe name is too long: 258 characters, where the file system takes at most 255.\n"))
+        << out.str();
 }
 
 TEST(CliArgumentsTest, OptionsStandAnywhere)

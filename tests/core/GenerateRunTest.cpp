@@ -200,6 +200,9 @@ TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntouched)
 {
     request.entries = {"A.mpg", "B.avi", "C.mkv", "D.mpg", "E.ts"};
+    // A replaced file is counted as what it was, not as created.
+    dir.WriteFile("B.avi.txt", "old");
+    request.replaceExisting = true;
     std::vector<int> seen;
     request.progress = [&](int done, const std::string&) {
         seen.push_back(done);
@@ -209,11 +212,12 @@ TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntou
 
     EXPECT_EQ((std::vector<int>{0, 1, 2, 5}), seen) << "the last call says the run is over";
     EXPECT_EQ(2, result.created);
+    EXPECT_EQ(1, result.replaced);
     EXPECT_EQ(3, result.cancelled);
     EXPECT_EQ((std::vector<std::string>{"A.mpg.txt", "B.avi.txt"}), NamesInFolder(dir.Path()));
     ASSERT_EQ(1u, prompt.messages.size());
     EXPECT_EQ("Create Meta Files Cancelled", prompt.messages[0].caption);
-    EXPECT_EQ("2 Metadata Files Created - 0 skipped - 0 failed - 3 cancelled", prompt.messages[0].text);
+    EXPECT_EQ("1 Metadata Files Created - 1 replaced - 0 skipped - 0 failed - 3 cancelled", prompt.messages[0].text);
 }
 
 TEST_F(GenerateRunTest, AFileThatAppearsAfterTheListingIsNeverOverwritten)

@@ -80,7 +80,7 @@ TEST(MetadataDocument, AChangedFieldTakesItsFirstLineANewOneGoesAtTheEndAndBadIn
         {F::OriginalAirDate, "2012-02-29", small + "originalAirDate : 2012-02-29T00:00:00Z\n"},
         {F::OriginalAirDate, "2012-02-29T20:30:00Z", small + "originalAirDate : 2012-02-29T20:30:00Z\n"},
         {F::OriginalAirDate, "2013-02-29", ""},
-        {F::OriginalAirDate, "2012-5-4", ""},
+        {F::OriginalAirDate, "2012-5-4", small + "originalAirDate : 2012-05-04T00:00:00Z\n"},
         {F::OriginalAirDate, "2012-13-01", ""},
         {F::OriginalAirDate, "04/05/2012", ""},
         {F::OriginalAirDate, "2012-05-04T24:00:00Z", ""},

@@ -228,14 +228,20 @@ TEST(ComposeMetadata, GenresAndAirDateFollowAsPyTivoKeys)
               ComposeMetadata(metadata, NativePath("D:\\Garden Diary\\Week 01.avi"), ""));
 }
 
-TEST(IsAirDate, OnlyRealCalendarDatesInTheFormYyyyMmDd)
+TEST(AirDateOf, RealCalendarDatesYearMonthDayWrittenWithTwoDigitMonthsAndDays)
 {
-    for (const char* good : {"2012-03-31", "2000-02-29", "1999-12-01", " 2024-02-29 "})
-        EXPECT_TRUE(IsAirDate(good)) << good;
-    for (const char* bad :
-         {"", "2012-3-31", "31/03/2012", "2012-13-01", "2012-00-10", "2012-04-31", "1900-02-29",
-          "2012-03-31T00:00:00Z", "2012-03-3x", "２０１２-03-31", "0999-01-01"})
-        EXPECT_FALSE(IsAirDate(bad)) << bad;
+    const std::pair<const char*, const char*> good[] = {
+        {"2012-03-31", "2012-03-31"}, {"2000-02-29", "2000-02-29"}, {" 2024-02-29 ", "2024-02-29"},
+        {"2012-3-4", "2012-03-04"},   {"2012-3-31", "2012-03-31"},  {"2012-11-4", "2012-11-04"},
+    };
+    for (const auto& date : good) {
+        EXPECT_EQ(date.second, AirDateOf(date.first)) << date.first;
+        EXPECT_TRUE(IsAirDate(date.first)) << date.first;
+    }
+    for (const char* bad : {"", "31/03/2012", "2012-13-01", "2012-00-10", "2012-04-31", "1900-02-29", "2012-2-30",
+                            "2012-03-31T00:00:00Z", "2012-03-3x", "２０１２-03-31", "0999-01-01", "12-3-4",
+                            "2012-003-04", "2012--4", "2012-3-", "2012-3-4-5"})
+        EXPECT_EQ("", AirDateOf(bad)) << bad;
 }
 
 TEST(ComposeMetadata, ParsedNamesGiveTitlesYearsAndEpisodeNumbers)

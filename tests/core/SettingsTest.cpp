@@ -79,7 +79,12 @@ TEST_F(SettingsTest, AnExistingFileIsLeftAloneUntilLoadAddsWhatIsMissing)
     EXPECT_EQ("", s.SeriesTitle);
     EXPECT_EQ("True", s.IsEpisode);
     EXPECT_EQ("4", s.StarRating);
-    EXPECT_EQ("", s.MpaaRating);
+    // Texts that name no item of their lists would select nothing and be
+    // saved empty: they take their defaults, and the log says so.
+    EXPECT_EQ("R - Restricted, < 17 Req Parent", s.MpaaRating);
+    EXPECT_EQ("MV movies", s.SeriesType);
+    EXPECT_NE(std::string::npos, log_.Text().find("The setting MpaaRating names no item of its list"));
+    EXPECT_NE(std::string::npos, log_.Text().find("The setting SeriesType names no item of its list"));
     EXPECT_EQ("(2012) My home Movies, stuff from the internet etc.", s.SeriesDesc);
     EXPECT_EQ(
         " [Config]\r\n PythonLoc=D:\\py\\pyTivo.py\r\n OverwriteMetadata=true\r\n [Settings]\r\n"

@@ -44,6 +44,23 @@ void AgeFile(const std::string& path);
 // Makes a symbolic link to a file or folder; false where the system cannot.
 bool MakeLink(const std::string& link, const std::string& target);
 
+// Makes a folder that this program cannot read, for a scope: no permissions,
+// and for a program run as root none of the capabilities that read past
+// them. Denied() is false where that cannot be done (Windows).
+class ReadingDenied {
+public:
+    explicit ReadingDenied(const std::string& folder);
+    ~ReadingDenied();
+    ReadingDenied(const ReadingDenied&) = delete;
+    ReadingDenied& operator=(const ReadingDenied&) = delete;
+    bool Denied() const { return denied_; }
+
+private:
+    std::string folder_;
+    bool denied_ = false;
+    unsigned int savedEffective_ = 0;
+};
+
 // Makes the current directory the given one for a scope.
 class CurrentDirectoryScope {
 public:

@@ -68,12 +68,18 @@ TEST_F(MainWindow, StartReadsTheStoredTemplateButMakesANewSeriesId)
     EXPECT_EQ("SH general TV shows", w.ComboText(1010));
     EXPECT_EQ("4 (****) stars", w.ComboText(1020));
     EXPECT_EQ("TV-14 - Parents Strongly Cautioned ", w.ComboText(1023));
-    EXPECT_EQ("", w.ComboText(1017));
+    // A rating that names no item takes the default, said in the log, and
+    // is never saved empty.
+    EXPECT_EQ("R - Restricted, < 17 Req Parent", w.ComboText(1017));
+    EXPECT_TRUE(Contains(LogMessages(w.LogText()), "<WARNING>The setting MpaaRating names no item of its list; it "
+                                                   "takes its default \"R - Restricted, < 17 Req Parent\"."));
     EXPECT_FALSE(w.Checked(1021)) << "only exactly \"true\" ticks the box";
     EXPECT_TRUE(w.Checked(1024));
     EXPECT_NE("SH990001", w.Text(1011));
     EXPECT_TRUE(IsSeriesId(w.Text(1011), "SH"));
     EXPECT_EQ("Line one", w.Text(1014));
+    w.Close();
+    EXPECT_NE(std::string::npos, w.IniText().find("MpaaRating=R - Restricted, < 17 Req Parent\r\n"));
 }
 
 TEST_F(MainWindow, ChoosingAFolderSetsTitleListTreeAndLogs)

@@ -84,7 +84,7 @@ TEST_F(RunProgress, GenerateShowsEachFileAndCancelStopsAfterTheOneAtHand)
               NamesInFolder(w.movies / "Films"));
     ASSERT_EQ(1u, w.prompt.messages.size());
     EXPECT_EQ("Create Meta Files Cancelled", w.prompt.messages[0].caption);
-    EXPECT_EQ("2 Metadata Files Created - 0 skipped - 0 failed - 3 cancelled", w.prompt.messages[0].text);
+    EXPECT_EQ("2 Metadata Files Created - 0 replaced - 0 skipped - 0 failed - 3 cancelled", w.prompt.messages[0].text);
     EXPECT_FALSE(ThisThreadShows(L"Generating metadata files")) << "the progress window is gone";
 }
 
@@ -119,7 +119,7 @@ TEST_F(RunProgress, EscapeInTheWindowCancelsTheRunAndTheCloseBoxClosesWhenItHasS
     w.Click(1008);
     EXPECT_EQ(1u, shown.size());
     EXPECT_TRUE(::IsWindow(w.Hwnd())) << "Escape stopped the run, not the program";
-    EXPECT_EQ("0 Metadata Files Created - 0 skipped - 0 failed - 5 cancelled", w.prompt.messages.back().text);
+    EXPECT_EQ("0 Metadata Files Created - 0 replaced - 0 skipped - 0 failed - 5 cancelled", w.prompt.messages.back().text);
 
     shown.clear();
     // The settings are written whole only by the close.

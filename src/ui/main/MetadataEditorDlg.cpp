@@ -256,7 +256,7 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         if (!WriteMetadataFile(moviePath, composed, &code, &work,
                                ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
-                            SystemErrorText(code).c_str());
+                            WriteErrorText(path, code).c_str());
             return false;
         }
         log.AddLogEntry("", LogSeverity::Information, "Metadata file saved: %s", path.c_str());

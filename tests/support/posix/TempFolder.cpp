@@ -1,6 +1,10 @@
 // The test folders on POSIX systems.
 #include "support/TempFolder.h"
 
+#ifdef __linux__
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -84,6 +88,49 @@ void AgeFile(const std::string& path)
 bool MakeLink(const std::string& link, const std::string& target)
 {
     return ::symlink(target.c_str(), link.c_str()) == 0;
+}
+
+namespace {
+
+#ifdef __linux__
+// The two capabilities that let root read past a folder's permissions.
+const unsigned int kReadPastPermissions = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+bool SetEffectiveCapabilities(unsigned int clear, unsigned int set, unsigned int* before)
+{
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2] = {};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    if (before)
+        *before = data[0].effective;
+    data[0].effective = (data[0].effective & ~clear) | set;
+    return syscall(SYS_capset, &header, data) == 0;
+}
+#else
+// Elsewhere a test run as root cannot be kept from reading.
+const unsigned int kReadPastPermissions = 0;
+
+bool SetEffectiveCapabilities(unsigned int, unsigned int, unsigned int*)
+{
+    return geteuid() != 0;
+}
+#endif
+
+}  // namespace
+
+ReadingDenied::ReadingDenied(const std::string& folder) : folder_(folder)
+{
+    std::error_code error;
+    fs::permissions(folder_, fs::perms::none, error);
+    denied_ = !error && SetEffectiveCapabilities(kReadPastPermissions, 0, &savedEffective_);
+}
+
+ReadingDenied::~ReadingDenied()
+{
+    SetEffectiveCapabilities(0, savedEffective_ & kReadPastPermissions, nullptr);
+    std::error_code error;
+    fs::permissions(folder_, fs::perms::owner_all, error);
 }
 
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)

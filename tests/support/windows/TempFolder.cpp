@@ -204,6 +204,12 @@ bool MakeLink(const std::string& link, const std::string& target)
            GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Wine maps a folder's rights to the system's permissions, which its tests,
+// run as root, read past.
+ReadingDenied::ReadingDenied(const std::string& folder) : folder_(folder) {}
+
+ReadingDenied::~ReadingDenied() = default;
+
 CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 {
     wchar_t buffer[MAX_PATH * 4];
