@@ -32,3 +32,8 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     set_tests_properties(Fuzz.${name} PROPERTIES TIMEOUT 120)
   endforeach()
 endif()
+
+# The help file's command-line page and the README describe the options and
+# exit codes the program has.
+add_test(NAME Docs.HelpPageAndReadmeAgreeWithTheCommandLineProgram
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/docs-test.sh $<TARGET_FILE:reelmark-cli>)

@@ -2,17 +2,18 @@
 #   Reelmark-<version>-win64-setup.exe  a 64-bit NSIS installer: Program Files\Reelmark,
 #                                       Start-menu shortcuts, Add/Remove Programs entry
 #   Reelmark-<version>-win64.zip        the portable programs, runnable from any folder
-# Both hold the two programs, the README and the licence (as .txt files with
-# CR LF, which every Notepad opens). The installer's own pieces (uninstaller,
+# Both hold the two programs, the help document, a short README for users
+# (never the developers' one) and the licence (as .txt files with CR LF,
+# which every Notepad opens). The installer's own pieces (uninstaller,
 # shortcuts, registry entry) come from CPack's NSIS script, filled in here.
 
 # Text files for Windows readers.
-configure_file(README.md ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(res/package/README.txt.in ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE ${CMAKE_CURRENT_BINARY_DIR}/package/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 
 install(TARGETS Reelmark reelmark-cli RUNTIME DESTINATION .)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/package/README.txt ${CMAKE_CURRENT_BINARY_DIR}/package/LICENSE.txt
-  DESTINATION .)
+  ${REELMARK_HELP_OUT}/Reelmark.chm DESTINATION .)
 
 # Older CPack cannot hand makensis the commands at the end (it would make a
 # 32-bit installer without version resource): no installer then.
@@ -52,7 +53,7 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME Reelmark.exe)
 set(CPACK_NSIS_CREATE_ICONS_EXTRA [=[
   SetOutPath "$INSTDIR"
   CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\Reelmark.lnk" "$INSTDIR\Reelmark.exe"
-  CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\Reelmark Help.lnk" "$INSTDIR\README.txt"
+  CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\Reelmark Help.lnk" "$INSTDIR\Reelmark.chm"
 ]=])
 set(CPACK_NSIS_DELETE_ICONS_EXTRA [=[
   Delete "$SMPROGRAMS\$MUI_TEMP\Reelmark.lnk"

@@ -58,7 +58,7 @@ zip="$work/packages/Reelmark-$version-win64.zip"
 
 # --- Portable zip ----------------------------------------------------------
 top="Reelmark-$version-win64"
-expected_zip="$top/LICENSE.txt $top/README.txt $top/Reelmark.exe $top/reelmark-cli.exe "
+expected_zip="$top/LICENSE.txt $top/README.txt $top/Reelmark.chm $top/Reelmark.exe $top/reelmark-cli.exe "
 listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 [ "$listing" = "$expected_zip" ] || fail "the zip holds \"$listing\", not \"$expected_zip\""
 mkdir "$work/portable" "$work/movies"
@@ -74,11 +74,13 @@ mkdir "$work/portable" "$work/movies"
 # shellcheck disable=SC2046
 timeout 60 wine "$setup" /S /D=$(windows_path "$install_dir") </dev/null >/dev/null 2>&1 ||
     fail "the silent installer failed"
-expected_installed="LICENSE.txt README.txt Reelmark.exe Uninstall.exe reelmark-cli.exe "
+expected_installed="LICENSE.txt README.txt Reelmark.chm Reelmark.exe Uninstall.exe reelmark-cli.exe "
 installed=$(names_in "$install_dir")
 [ "$installed" = "$expected_installed" ] || fail "installed \"$installed\", not \"$expected_installed\""
 cmp -s "$install_dir/README.txt" "$work/portable/$top/README.txt" || fail "README.txt differs from the zip's"
-grep -q $'^# Reelmark\r$' "$install_dir/README.txt" || fail "README.txt is not the README with CR LF lines"
+grep -q $'^Reelmark '"$version"$'\r$' "$install_dir/README.txt" || fail "README.txt is not the users' README with CR LF lines"
+grep -q -e 'apt-get\|sanitizer\|cmake' "$install_dir/README.txt" && fail "README.txt speaks of building Reelmark"
+cmp -s "$install_dir/Reelmark.chm" "$build/res/Reelmark.chm" || fail "the installed Reelmark.chm is not the help document"
 
 # Version resources, as Explorer's Properties page shows them.
 check_version() {
@@ -103,6 +105,10 @@ install_windows=$(windows_path "$install_dir")
     fail "the entry's UninstallString is not the installed uninstaller"
 shortcuts=$(names_in "$start_menu")
 [ "$shortcuts" = "Reelmark Help.lnk Reelmark.lnk Uninstall.lnk " ] || fail "Start menu holds \"$shortcuts\""
+# The help shortcut opens the help document, as F1 does (its target path
+# stands in the shortcut file as text).
+grep -aq 'Reelmark\.chm' "$start_menu/Reelmark Help.lnk" && ! grep -aq 'README' "$start_menu/Reelmark Help.lnk" ||
+    fail "the Reelmark Help shortcut does not open Reelmark.chm"
 
 # --- Run -------------------------------------------------------------------
 cli_version=$(cd "$work" && wine "$install_dir/reelmark-cli.exe" --version 2>/dev/null | tr -d '\r')

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The help file's command-line page and the README describe the options and
+# exit codes that reelmark-cli has: every option its --help names is on the
+# page and every option on the page is in --help; every exit code of --help
+# is in both, and they name no other.
+# Usage: tests/tools/docs-test.sh PATH/TO/reelmark-cli
+set -eu
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cli=$1
+page="$root/res/help/cli.html"
+readme="$root/README.md"
+failures=0
+fail() {
+    echo "FAILED: $*" >&2
+    failures=$((failures + 1))
+}
+help=$("$cli" --help)
+options() { grep -o -e "--[a-z][a-z-]*" | sort -u; }
+[ "$(options <<<"$help")" = "$(options <"$page")" ] ||
+    fail "options of --help and of cli.html differ: $(diff <(options <<<"$help") <(options <"$page") | tr '\n' ' ')"
+codes_help=$(sed -n '/^Exit codes:/,$p' <<<"$help" | sed -n 's/^  \([0-9]\)  .*/\1/p' | sort -u)
+codes_page=$(sed -n 's/.*<tr><td><code>\([0-9]\)<\/code><\/td>.*/\1/p' "$page" | sort -u)
+codes_readme=$(sed -n '/exit codes/,/^## /p' "$readme" | sed -n 's/^| \([0-9]\) |.*/\1/p' | sort -u)
+[ -n "$codes_help" ] || fail "--help names no exit codes"
+[ "$codes_help" = "$codes_page" ] || fail "exit codes of --help ($codes_help) and cli.html ($codes_page) differ"
+[ "$codes_help" = "$codes_readme" ] || fail "exit codes of --help ($codes_help) and the README ($codes_readme) differ"
+[ "$failures" -eq 0 ] && echo "--help, cli.html and the README agree: options $(options <<<"$help" | tr '\n' ' ')exit codes $(tr '\n' ' ' <<<"$codes_help")"
+exit "$failures"
