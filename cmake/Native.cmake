@@ -1,5 +1,9 @@
 # The native build: reelmark-cli for Linux (and other POSIX systems), the
 # core, platform and command-line tests, and with clang the fuzz targets.
+# XML is read by Expat (src/platform/posix/Xml.cpp).
+find_package(EXPAT REQUIRED)
+target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
+
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
 

@@ -2,6 +2,7 @@
 // Path texts: UTF-8, absolute, with the system's separator (the backslash on
 // Windows, the slash elsewhere). Pure text work; nothing asks the disk.
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
@@ -28,3 +29,8 @@ std::string LastPathComponent(const std::string& path);
 
 // The path with exactly one trailing separator (empty stays empty).
 std::string AddTrailingSeparator(const std::string& path);
+
+// The folders above a full path's folder, nearest first, up to the root of
+// its disk: "/" elsewhere, "C:\" or "\\server\share\" on Windows, each root
+// with its separator, other folders without. None for a root.
+std::vector<std::string> FoldersAbove(const std::string& folder);
