@@ -140,8 +140,9 @@ private:
         }
         std::vector<std::string> texts;
         for (size_t at : found) {
-            if (elements_[at].first != NfoElement::First::Nothing)
-                texts.push_back(DataOf(at));
+            const std::string data = DataOf(at);
+            if (elements_[at].first == NfoElement::First::Data)
+                texts.push_back(data);
         }
         return texts;
     }

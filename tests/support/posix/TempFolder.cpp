@@ -1,6 +1,8 @@
 // The test folders on POSIX systems.
 #include "support/TempFolder.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -79,6 +81,12 @@ void AgeFile(const std::string& path)
     std::error_code error;
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1), error);
     ASSERT_FALSE(error) << path;
+}
+
+void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNanoseconds)
+{
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), hundredNanoseconds * 100L}};
+    ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), times, 0)) << path;
 }
 
 bool MakeFolderLink(const std::string& link, const std::string& target)
