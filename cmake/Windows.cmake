@@ -18,7 +18,7 @@ set_target_properties(wine-keepalive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE
 find_library(REELMARK_XMLLITE xmllite)
 if(NOT REELMARK_XMLLITE)
   set(reelmark_xmllite_import ${CMAKE_CURRENT_BINARY_DIR}/libxmllite.a)
-  find_program(REELMARK_DLLTOOL NAMES ${CMAKE_DLLTOOL} x86_64-w64-mingw32-dlltool dlltool REQUIRED)
+  find_program(REELMARK_DLLTOOL NAMES x86_64-w64-mingw32-dlltool dlltool REQUIRED)
   add_custom_command(OUTPUT ${reelmark_xmllite_import}
     COMMAND ${REELMARK_DLLTOOL} -d ${CMAKE_CURRENT_SOURCE_DIR}/cmake/xmllite.def -l ${reelmark_xmllite_import}
     DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/xmllite.def)

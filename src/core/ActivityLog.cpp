@@ -81,6 +81,13 @@ void ActivityLog::Load(const std::string& path)
     std::vector<std::string> lines;
     if (!ReadTextLines(path, lines))
         return;
+    // A byte-order mark that starts a line goes, as it goes at the start of
+    // the file: blank lines are not kept, so the line may be the first one
+    // once the log is saved, and the log must read the same then.
+    for (std::string& line : lines) {
+        if (line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
+    }
     long nonEmpty = 0;
     for (const std::string& line : lines)
         nonEmpty += line.empty() ? 0 : 1;

@@ -22,7 +22,7 @@ SourceRead ReadPyTivoSource(const std::string& path, const FolderEntry& entry, s
     if (!read && error != 0 && IsNotFound(error))
         return SourceRead::Gone;
     why = !read && error != 0 ? SystemErrorLine(error)
-                              : FormatText("larger than the %llu bytes a metadata file is read to", kLargestPyTivoSource);
+                              : FormatText("over %llu bytes: too large for a metadata file", kLargestPyTivoSource);
     return SourceRead::Refused;
 }
 

@@ -124,6 +124,19 @@ TEST(ActivityLog, MissingFileLoadsNothingAndLastLineWithoutLineEndIsKept)
     EXPECT_EQ("a\nb\n", log.Text());
 }
 
+TEST(ActivityLog, AByteOrderMarkStartingALineGoesSoTheLogReadsTheSameOnceSaved)
+{
+    TempFolder dir;
+    dir.WriteFile("Reelmark.log", "\r\n\xEF\xBB\xBF\r\n\xEF\xBB\xBF" "first\r\nsecond\r\n");
+    ActivityLog log;
+    log.Load(dir / "Reelmark.log");
+    EXPECT_EQ("first\nsecond\n", log.Text());
+    ASSERT_TRUE(log.Save(dir / "Reelmark.log"));
+    ActivityLog again;
+    again.Load(dir / "Reelmark.log");
+    EXPECT_EQ(log.Text(), again.Text());
+}
+
 TEST(ActivityLog, SaveToAnUnwritableFolderFailsAndLeavesNoFile)
 {
     TempFolder dir;
