@@ -14,10 +14,11 @@ PyTivoValues MovieValues(const std::string& bytes, std::vector<PyTivoProblem>* p
     const NfoDocument document(bytes);
     EXPECT_TRUE(document.IsXml()) << document.Fault().text << " on line " << document.Fault().line;
     PyTivoValues values = MovieNfoValues(document, "M.nfo", show, found);
-    if (problems)
+    if (problems) {
         *problems = found;
-    else
+    } else {
         EXPECT_TRUE(found.empty()) << found.front().why;
+    }
     return values;
 }
 
@@ -112,8 +113,9 @@ TEST(PyTivoNfo, StarsYearsAndRatingsAsPyTivoMakesThem)
         const PyTivoValues values = MovieValues(Movie(c.inside), &problems);
         EXPECT_EQ(c.value, Text(values, c.key)) << c.inside;
         EXPECT_EQ(c.problem, !problems.empty()) << c.inside;
-        if (!problems.empty())
+        if (!problems.empty()) {
             EXPECT_EQ("M.nfo", problems.front().path);
+        }
     }
 }
 

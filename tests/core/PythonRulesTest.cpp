@@ -20,8 +20,9 @@ TEST(PythonRules, WholeNumbersAsIntReadsThem)
     for (const auto& c : cases) {
         const std::optional<std::string> number = PythonIntText(c.text);
         ASSERT_EQ(c.number != nullptr, number.has_value()) << c.text;
-        if (c.number)
+        if (c.number) {
             EXPECT_EQ(c.number, *number) << c.text;
+        }
     }
     EXPECT_EQ(-5, PythonIntValue("- 5"));
     EXPECT_EQ(9223372036854775807LL, PythonIntValue("9223372036854775807"));
@@ -42,8 +43,9 @@ TEST(PythonRules, FloatsAsFloatReadsThem)
     for (const auto& c : cases) {
         const std::optional<double> value = PythonFloat(c.text);
         ASSERT_EQ(!std::isnan(c.value), value.has_value()) << c.text;
-        if (value)
+        if (value) {
             EXPECT_EQ(c.value, *value) << c.text;
+        }
     }
     EXPECT_TRUE(std::isnan(PythonFloat("NAN").value()));
 }
@@ -94,7 +96,8 @@ TEST(PythonRules, FileTimesAsDatetimePrintsThem)
     for (const auto& c : cases) {
         const std::optional<std::string> text = PythonUtcIsoTime(c.seconds, c.hundredNanoseconds);
         ASSERT_EQ(c.text != nullptr, text.has_value()) << c.seconds;
-        if (c.text)
+        if (c.text) {
             EXPECT_EQ(c.text, *text) << c.seconds << " " << c.hundredNanoseconds;
+        }
     }
 }
