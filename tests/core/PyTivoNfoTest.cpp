@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/PyTivoNfo.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -37,6 +38,17 @@ std::string Text(const PyTivoValues& values, const std::string& key)
 {
     const auto found = values.find(key);
     return found == values.end() ? "(none)" : found->second.text;
+}
+
+// UTF-16 (little-endian, with its byte-order mark) as a file holds it.
+std::string Utf16File(const std::string& text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : ToUtf16(text)) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
 }
 
 std::string Movie(const std::string& inside)
@@ -191,6 +203,15 @@ TEST(PyTivoNfo, TheXmlPyTivoGetsFromTheLines)
     EXPECT_EQ("Heat", Text(MovieValues("<movie><title>Heat</title></movie>\r\n"
                                        "http://www.imdb.com/title/tt0113277/\n\n\n"),
                            "title"));
+    // A UTF-16 file's lines keep their white space: the bytes between are NUL.
+    const PyTivoValues utf16 = MovieValues(Utf16File("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<movie>\r\n"
+                                                     "  <title>Caf\xC3\xA9</title>\r\n"
+                                                     "  <plot> two\r\n   lines </plot>\r\n</movie>\r\n"));
+    EXPECT_EQ("Caf\xC3\xA9", Text(utf16, "title"));
+    EXPECT_EQ(" two\n   lines ", Text(utf16, "description"));
+    // ... but a character whose second byte is a line feed splits a line.
+    EXPECT_FALSE(NfoDocument(Utf16File("<movie>\r\n  <title>\xE0\xA8\xA0</title>\r\n</movie>\r\n")).IsXml());
+
     const struct {
         const char* bytes;
         unsigned long line;
