@@ -13,7 +13,7 @@
 
 namespace {
 
-// Between the parts Expat hands a namespaced name in: URI, local name, prefix.
+// What Expat puts between the pieces of a namespaced name: URI, local name, prefix.
 const char kNamePart = '\x01';
 
 std::string QualifiedName(const XML_Char* name)
