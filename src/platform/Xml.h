@@ -22,7 +22,8 @@ struct XmlFault {
     enum class Kind {
         None,
         // A character that no token can start or continue there (a stray
-        // "&", a URL after the document's element).
+        // "&", a URL after the document's element). XmlLite tells no word
+        // from a URL after the document's element: both are this kind there.
         InvalidToken,
         Other,
     };

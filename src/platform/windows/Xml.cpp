@@ -127,6 +127,7 @@ XmlReader::XmlReader(const std::string& bytes)
         result = source->SetInput(&stream);
     if (SUCCEEDED(result))
         result = XmlParse::ReadAll(source, *this);
+    const auto element = [](const Item& item) { return item.kind == XmlNode::Element; };
     if (FAILED(result)) {
         UINT line = 0;
         if (source)
@@ -134,6 +135,9 @@ XmlReader::XmlReader(const std::string& bytes)
         error_.kind = IsInvalidToken(result) ? XmlFault::Kind::InvalidToken : XmlFault::Kind::Other;
         error_.line = line;
         error_.text = SystemErrorLine(static_cast<SystemError>(result));
+    } else if (std::none_of(nodes_.begin(), nodes_.end(), element)) {
+        // Bytes without an element are no document, as Expat has it.
+        error_ = {XmlFault::Kind::Other, 1, "no element found"};
     }
     if (source)
         source->Release();
