@@ -1,5 +1,9 @@
 # The native build: reelmark-cli for Linux (and other POSIX systems), the
 # core, platform and command-line tests, and with clang the fuzz targets.
+# XML is read by Expat (src/platform/posix/Xml.cpp).
+find_package(EXPAT REQUIRED)
+target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
+
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
 
@@ -17,6 +21,12 @@ endforeach()
 # scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.
 if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   set(REELMARK_FUZZ_SECONDS 5 CACHE STRING "How long each fuzz target runs as a test")
+  if(REELMARK_SANITIZE)
+    # The fuzzers see the code they drive only when it reports its coverage;
+    # the sanitizers' runtime answers those reports in the other programs.
+    target_compile_options(reelmark_platform PRIVATE -fsanitize=fuzzer-no-link)
+    target_compile_options(reelmark_core PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
   file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
   foreach(source ${reelmark_fuzz_sources})
     get_filename_component(name ${source} NAME_WE)

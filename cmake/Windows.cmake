@@ -12,6 +12,22 @@ endif()
 add_executable(wine-keepalive WIN32 tools/wine-keepalive.c)
 set_target_properties(wine-keepalive PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 
+# XML (src/platform/windows/Xml.cpp) is read by the system's XmlLite. A
+# toolchain without its import library (Debian's mingw-w64) gets one made
+# from cmake/xmllite.def.
+find_library(REELMARK_XMLLITE xmllite)
+if(NOT REELMARK_XMLLITE)
+  set(reelmark_xmllite_import ${CMAKE_CURRENT_BINARY_DIR}/libxmllite.a)
+  find_program(REELMARK_DLLTOOL NAMES x86_64-w64-mingw32-dlltool dlltool REQUIRED)
+  add_custom_command(OUTPUT ${reelmark_xmllite_import}
+    COMMAND ${REELMARK_DLLTOOL} -d ${CMAKE_CURRENT_SOURCE_DIR}/cmake/xmllite.def -l ${reelmark_xmllite_import}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/xmllite.def)
+  add_custom_target(reelmark_xmllite DEPENDS ${reelmark_xmllite_import})
+  add_dependencies(reelmark_platform reelmark_xmllite)
+  set(REELMARK_XMLLITE ${reelmark_xmllite_import})
+endif()
+target_link_libraries(reelmark_platform PUBLIC ${REELMARK_XMLLITE})
+
 file(GLOB_RECURSE REELMARK_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(REMOVE_ITEM REELMARK_UI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/main/main.cpp)
 add_library(reelmark_ui STATIC ${REELMARK_UI_SOURCES})

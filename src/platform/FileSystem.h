@@ -2,6 +2,7 @@
 // Files and folders as the core needs them, from the system in use. Paths
 // are full UTF-8 paths with the system's separator, of any length; error
 // codes are the system's own (platform/SystemError.h).
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -44,8 +45,10 @@ PathInfo InspectPath(const std::string& path);
 // True when the file can be opened for reading (false for a folder, a
 // missing file or a file another program holds locked); its size in *size.
 bool CanReadFile(const std::string& path, unsigned long long* size = nullptr);
-// The whole file; false with the error code in *error.
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error = nullptr);
+// The whole file, or its first `most` bytes when it holds more; false with
+// the error code in *error.
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error = nullptr,
+                   size_t most = SIZE_MAX);
 // True when the path is a folder on a drive the system knows.
 bool IsFolderOnDrive(const std::string& path);
 
@@ -162,6 +165,13 @@ private:
 
 // The clock of FolderEntry::lastWrite.
 unsigned long long FileClockNow();
+// A time of that clock as whole seconds since 1970-01-01 UTC (negative
+// before) and the hundreds of nanoseconds after them.
+struct UnixTime {
+    long long seconds = 0;
+    unsigned hundredNanoseconds = 0;
+};
+UnixTime UnixTimeOf(unsigned long long fileClock);
 // The running program's number.
 unsigned long ProcessNumber();
 // The local time of a moment.

@@ -2,6 +2,7 @@
 // Path texts: UTF-8, absolute, with the system's separator (the backslash on
 // Windows, the slash elsewhere). Pure text work; nothing asks the disk.
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
@@ -34,3 +35,8 @@ std::string AddTrailingSeparator(const std::string& path);
 constexpr size_t kMaxNameLength = 255;
 // The length of the path's last name as the file system counts it.
 size_t NameLength(const std::string& path);
+
+// The folders above a full path's folder, nearest first, up to the root of
+// its disk: "/" elsewhere, "C:\" or "\\server\share\" on Windows, each root
+// with its separator, other folders without. None for a root.
+std::vector<std::string> FoldersAbove(const std::string& folder);

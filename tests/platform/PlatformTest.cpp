@@ -1,7 +1,10 @@
 // The platform layer on the system at hand: text conversions, full paths,
 // new files that take their name in one step, and append-only files.
 #include <gtest/gtest.h>
+
+#include <ctime>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -110,4 +113,44 @@ TEST(PlatformFiles, ListingsAndInspectionsTellMissingFromUnreadable)
     EXPECT_TRUE(InspectPath(folder / "sub").isFolder);
     EXPECT_EQ(0u, CheckFolderReadable(folder / "sub"));
     EXPECT_NE(0u, CheckFolderReadable(folder / "missing"));
+}
+
+TEST(PlatformPaths, FoldersAboveGoUpToTheRootOfTheDisk)
+{
+    using List = std::vector<std::string>;
+#ifdef _WIN32
+    EXPECT_EQ((List{"C:\\TV\\Show", "C:\\TV", "C:\\"}), FoldersAbove("C:\\TV\\Show\\Season 1"));
+    EXPECT_EQ((List{"C:\\"}), FoldersAbove("C:\\TV\\"));
+    EXPECT_EQ((List{"\\\\nas\\media\\TV", "\\\\nas\\media\\"}), FoldersAbove("\\\\nas\\media\\TV\\Show"));
+    EXPECT_EQ(List{}, FoldersAbove("\\\\nas\\media\\"));
+    EXPECT_EQ(List{}, FoldersAbove("C:\\"));
+#else
+    EXPECT_EQ((List{"/media/TV/Show", "/media/TV", "/media", "/"}), FoldersAbove("/media/TV/Show/Season 1"));
+    EXPECT_EQ((List{"/"}), FoldersAbove("/media/"));
+    EXPECT_EQ(List{}, FoldersAbove("/"));
+#endif
+}
+
+TEST(PlatformFiles, FileTimesCountFrom1970AndReadsStopWhereAsked)
+{
+    TempFolder temp;
+    temp.WriteFile("a.txt", "0123456789");
+    unsigned long long lastWrite = 0;
+    ForEachFolderEntry(temp.Path(), [&](const FolderEntry& entry) { lastWrite = entry.lastWrite; });
+    const UnixTime written = UnixTimeOf(lastWrite);
+    EXPECT_NEAR(static_cast<double>(std::time(nullptr)), static_cast<double>(written.seconds), 60.0);
+#ifdef _WIN32
+    const unsigned long long at1970 = 116444736000000000ULL;
+#else
+    const unsigned long long at1970 = 0;
+#endif
+    const UnixTime before = UnixTimeOf(at1970 - 15000000);  // 1.5 seconds before 1970
+    EXPECT_EQ(-2, before.seconds);
+    EXPECT_EQ(5000000u, before.hundredNanoseconds);
+
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(temp / "a.txt", bytes, nullptr, 4));
+    EXPECT_EQ("0123", bytes);
+    EXPECT_TRUE(ReadWholeFile(temp / "a.txt", bytes, nullptr, 100));
+    EXPECT_EQ("0123456789", bytes);
 }

@@ -40,6 +40,9 @@ std::vector<std::string> NamesInFolder(const std::string& folder);
 void SetReadOnly(const std::string& path, bool readOnly = true);
 // Makes the file look last written an hour ago.
 void AgeFile(const std::string& path);
+// Gives the file the time it was last written: seconds since 1970-01-01
+// UTC and the hundreds of nanoseconds after them.
+void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNanoseconds);
 
 // Makes a symbolic link to a file or folder; false where the system cannot.
 bool MakeLink(const std::string& link, const std::string& target);

@@ -5,6 +5,7 @@
 #include <fnmatch.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <sys/file.h>
@@ -120,7 +121,7 @@ bool CanReadFile(const std::string& path, unsigned long long* size)
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error)
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error, size_t most)
 {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
@@ -131,7 +132,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     bytes.clear();
     char buffer[65536];
     ssize_t got = 0;
-    while ((got = ::read(descriptor, buffer, sizeof(buffer))) > 0 || (got < 0 && errno == EINTR))
+    while (bytes.size() < most &&
+           ((got = ::read(descriptor, buffer, std::min(sizeof(buffer), most - bytes.size()))) > 0 ||
+            (got < 0 && errno == EINTR)))
         bytes.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
     const SystemError code = got < 0 ? errno : 0;
     ::close(descriptor);
@@ -338,6 +341,16 @@ unsigned long long FileClockNow()
     clock_gettime(CLOCK_REALTIME, &now);
 #endif
     return TimeValue(now);
+}
+
+UnixTime UnixTimeOf(unsigned long long fileClock)
+{
+    // The clock counts from 1970; a time before it wrapped below zero.
+    const long long ticks = static_cast<long long>(fileClock);
+    UnixTime time;
+    time.seconds = ticks / 10000000 - (ticks % 10000000 < 0 ? 1 : 0);
+    time.hundredNanoseconds = static_cast<unsigned>(ticks - time.seconds * 10000000);
+    return time;
 }
 
 unsigned long ProcessNumber()

@@ -189,7 +189,7 @@ bool CanReadFile(const std::string& path, unsigned long long* size)
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error)
+bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error, size_t most)
 {
     HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -201,11 +201,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     bytes.clear();
     LARGE_INTEGER size = {};
     if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
-        bytes.reserve(static_cast<size_t>(size.QuadPart));
+        bytes.reserve(std::min(static_cast<size_t>(size.QuadPart), most));
     char buffer[65536];
     DWORD got = 0;
     bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof(buffer), &got, nullptr) != FALSE) && got > 0)
+    while (bytes.size() < most &&
+           (ok = ReadFile(file, buffer, static_cast<DWORD>(std::min(sizeof(buffer), most - bytes.size())), &got,
+                          nullptr) != FALSE) &&
+           got > 0)
         bytes.append(buffer, got);
     const DWORD code = ok ? 0 : GetLastError();
     CloseHandle(file);
@@ -474,6 +477,16 @@ unsigned long long FileClockNow()
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     return TimeValue(now);
+}
+
+UnixTime UnixTimeOf(unsigned long long fileClock)
+{
+    // The clock counts from 1601, 11644473600 seconds before 1970.
+    const long long ticks = static_cast<long long>(fileClock - 116444736000000000ULL);
+    UnixTime time;
+    time.seconds = ticks / 10000000 - (ticks % 10000000 < 0 ? 1 : 0);
+    time.hundredNanoseconds = static_cast<unsigned>(ticks - time.seconds * 10000000);
+    return time;
 }
 
 unsigned long ProcessNumber()

@@ -5,6 +5,8 @@
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #endif
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -83,6 +85,12 @@ void AgeFile(const std::string& path)
     std::error_code error;
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1), error);
     ASSERT_FALSE(error) << path;
+}
+
+void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNanoseconds)
+{
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), hundredNanoseconds * 100L}};
+    ASSERT_EQ(0, utimensat(AT_FDCWD, path.c_str(), times, 0)) << path;
 }
 
 bool MakeLink(const std::string& link, const std::string& target)

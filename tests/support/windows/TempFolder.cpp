@@ -176,18 +176,35 @@ void SetReadOnly(const std::string& path, bool readOnly)
     SetFileAttributesW(FilePath(path).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 }
 
-void AgeFile(const std::string& path)
+namespace {
+
+// Sets the last write time, in hundreds of nanoseconds since 1601.
+void SetWriteTime(const std::string& path, unsigned long long when)
 {
     HANDLE file = CreateFileW(FilePath(path).c_str(), FILE_WRITE_ATTRIBUTES,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
+    ULARGE_INTEGER time;
+    time.QuadPart = when;
+    FILETIME written = {time.LowPart, time.HighPart};
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+}
+
+}  // namespace
+
+void AgeFile(const std::string& path)
+{
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
-    time.QuadPart -= 3600ULL * 10000000ULL;
-    FILETIME earlier = {time.LowPart, time.HighPart};
-    SetFileTime(file, nullptr, nullptr, &earlier);
-    CloseHandle(file);
+    SetWriteTime(path, time.QuadPart - 3600ULL * 10000000ULL);
+}
+
+void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNanoseconds)
+{
+    SetWriteTime(path, static_cast<unsigned long long>(seconds * 10000000LL + hundredNanoseconds) +
+                           116444736000000000ULL);
 }
 
 bool MakeLink(const std::string& link, const std::string& target)

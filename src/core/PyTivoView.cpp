@@ -1,0 +1,208 @@
+#include "core/PyTivoView.h"
+
+#include <algorithm>
+
+#include "core/PyTivoNfo.h"
+#include "core/PyTivoRatings.h"
+#include "core/PythonRules.h"
+#include "core/TextFile.h"
+#include "platform/Paths.h"
+
+namespace {
+
+const char kMetaFolder[] = ".meta";
+
+std::string PathIn(const std::string& folder, const std::string& name)
+{
+    return AddTrailingSeparator(folder) + name;
+}
+
+// The file's time as pyTivo writes an air date; the present time where
+// Python's dates do not reach the file's.
+std::string FileTimeText(unsigned long long lastWrite)
+{
+    UnixTime time = UnixTimeOf(lastWrite);
+    std::optional<std::string> text = PythonUtcIsoTime(time.seconds, time.hundredNanoseconds);
+    if (!text) {
+        time = UnixTimeOf(FileClockNow());
+        text = PythonUtcIsoTime(time.seconds, time.hundredNanoseconds);
+    }
+    return text.value_or(std::string());
+}
+
+void Update(PyTivoValues& values, const PyTivoValues& later)
+{
+    for (const auto& value : later)
+        values[value.first] = value.second;
+}
+
+// A tvshow.nfo beside the movie or in the nearest folder above that has
+// one; nullptr when none has.
+const PyTivoShowSource* NearestShow(const PyTivoFolder& folder, PyTivoRunCache& cache, std::string& path)
+{
+    const char name[] = "tvshow.nfo";
+    if (const FolderEntry* entry = folder.Index().Find(name))
+        return &cache.Show(path = PathIn(folder.Path(), name), *entry);
+    for (const std::string& above : FoldersAbove(folder.Path())) {
+        if (const FolderEntry* entry = cache.EntryAbove(above, name))
+            return &cache.Show(path = PathIn(above, name), *entry);
+    }
+    return nullptr;
+}
+
+void ReadNfo(const PyTivoFolder& folder, const std::string& stem, PyTivoRunCache& cache, PyTivoView& view)
+{
+    const FolderEntry* entry = folder.Index().Find(stem + ".nfo");
+    if (!entry)
+        return;
+    const std::string path = PathIn(folder.Path(), entry->name);
+    std::string bytes;
+    std::string why;
+    const SourceRead state = ReadPyTivoSource(path, *entry, bytes, why);
+    if (state == SourceRead::Refused)
+        view.problems.push_back({path, why});
+    if (state != SourceRead::Read)
+        return;
+    const NfoDocument document(bytes);
+    if (!document.IsXml()) {
+        view.problems.push_back({path, NotXmlText(document.Fault())});
+        return;
+    }
+    PyTivoValues show;
+    std::string showPath;
+    const PyTivoShowSource* source = KindOfNfo(document) == NfoKind::Episode ? NearestShow(folder, cache, showPath)
+                                                                               : nullptr;
+    if (source) {
+        view.problems.insert(view.problems.end(), source->problems.begin(), source->problems.end());
+        if (source->read) {
+            show = source->values;
+            view.filesRead.push_back(showPath);
+        }
+    }
+    Update(view.values, MovieNfoValues(document, path, show, view.problems));
+    view.filesRead.push_back(path);
+}
+
+// The text files in pyTivo's order, merged into values.
+class TextReading {
+public:
+    TextReading(PyTivoView& view) : view_(view) {}
+
+    void Take(const std::string& path, const PyTivoTextSource& source)
+    {
+        if (source.state == SourceRead::Refused)
+            view_.problems.push_back({path, source.why});
+        if (source.state != SourceRead::Read)
+            return;
+        MergePyTivoTextLines(source.lines, path, values_);
+        view_.filesRead.push_back(path);
+    }
+    void TakeOwn(const std::string& folder, const FolderIndex& index, const std::string& name, char separator)
+    {
+        if (const FolderEntry* entry = index.Find(name))
+            Take(PathIn(folder, entry->name), ReadPyTivoTextSource(PathIn(folder, entry->name), *entry, separator));
+    }
+    void TakeShared(const std::string& folder, const FolderEntry* entry, PyTivoRunCache& cache)
+    {
+        if (entry)
+            Take(PathIn(folder, entry->name), cache.SharedText(PathIn(folder, entry->name), *entry));
+    }
+    // The values, the ratings made numbers, over those read before.
+    void Finish()
+    {
+        MapTextRatings(values_);
+        Update(view_.values, values_);
+    }
+
+private:
+    PyTivoView& view_;
+    PyTivoValues values_;
+};
+
+void ReadTexts(const PyTivoFolder& folder, const FolderEntry& movie, const std::string& stem, PyTivoRunCache& cache,
+               PyTivoView& view)
+{
+    const char kDefault[] = "default.txt";
+    TextReading texts(view);
+    texts.TakeOwn(folder.Path(), folder.Index(), stem + ".properties", '=');
+    const std::vector<std::string> above = FoldersAbove(folder.Path());
+    for (auto it = above.rbegin(); it != above.rend(); ++it)
+        texts.TakeShared(*it, cache.EntryAbove(*it, kDefault), cache);
+    texts.TakeShared(folder.Path(), folder.Index().Find(kDefault), cache);
+    texts.TakeOwn(folder.Path(), folder.Index(), movie.name + ".txt", ':');
+    if (const FolderIndex* meta = folder.Meta()) {
+        const std::string metaPath = PathIn(folder.Path(), kMetaFolder);
+        if (meta->ReadError() != 0)
+            view.problems.push_back({metaPath, SystemErrorLine(meta->ReadError())});
+        texts.TakeShared(metaPath, meta->Find(kDefault), cache);
+        texts.TakeOwn(metaPath, *meta, movie.name + ".txt", ':');
+    }
+    texts.Finish();
+}
+
+TiVoRating RatingSent(const PyTivoView& view, PyTivoRating kind)
+{
+    TiVoRating rating;
+    const PyTivoValue* value = view.Find(RatingKey(kind));
+    rating.sent = IsSet(value);
+    if (rating.sent) {
+        rating.value = value->text;
+        rating.name = RatingName(kind, value->kind == PyTivoValue::Kind::Number ? value->number : 0);
+    }
+    return rating;
+}
+
+}  // namespace
+
+PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index) : path_(std::move(path)), index_(index)
+{
+    const FolderEntry* meta = index_.Find(kMetaFolder);
+    if (meta && meta->isFolder)
+        meta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name));
+}
+
+const PyTivoValue* PyTivoView::Find(const std::string& key) const
+{
+    const auto found = values.find(key);
+    return found == values.end() ? nullptr : &found->second;
+}
+
+PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache)
+{
+    PyTivoView view;
+    const std::string path = PathIn(folder.Path(), movie.name);
+    const std::string stem = PythonStem(movie.name);
+    view.values["title"] = TextValue(DecodeLine(stem), path);
+    view.values["originalAirDate"] = TextValue(FileTimeText(movie.lastWrite), path);
+    ReadNfo(folder, stem, cache, view);
+    ReadTexts(folder, movie, stem, cache, view);
+    // The video plugin sends the episode number as a whole number, 0 for
+    // one that is none.
+    const auto episode = view.values.find("episodeNumber");
+    if (episode != view.values.end() && episode->second.kind == PyTivoValue::Kind::Text)
+        episode->second.text = PythonIntText(episode->second.text).value_or("0");
+    return view;
+}
+
+TiVoShowing ShowingOf(const PyTivoView& view)
+{
+    const auto text = [&](const char* key) {
+        const PyTivoValue* value = view.Find(key);
+        return value && value->kind != PyTivoValue::Kind::List ? value->text : std::string();
+    };
+    TiVoShowing showing;
+    showing.seriesTitle = text("seriesTitle");
+    showing.title = showing.seriesTitle.empty() ? text("title") : showing.seriesTitle;
+    showing.isEpisode = view.Find("isEpisode") ? text("isEpisode") : "true";
+    if (showing.isEpisode != "false")
+        showing.episodeTitle = text("episodeTitle");
+    showing.episodeNumber = text("episodeNumber");
+    showing.dateKey = IsSet(view.Find("movieYear")) ? "movieYear" : "originalAirDate";
+    showing.date = text(showing.dateKey.c_str());
+    showing.description = text("description");
+    showing.seriesId = text("seriesId");
+    showing.tvRating = RatingSent(view, PyTivoRating::Tv);
+    showing.mpaaRating = RatingSent(view, PyTivoRating::Mpaa);
+    showing.starRating = RatingSent(view, PyTivoRating::Star);
+    return showing;
+}

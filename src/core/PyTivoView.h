@@ -1,0 +1,79 @@
+#pragma once
+// What pyTivo makes of a movie's metadata sources, as its video plugin
+// makes it for the TiVo: its own values first (the title from the file
+// name, the date from the file's time), then a Kodi .nfo beside the movie
+// (for an episode over the nearest tvshow.nfo), then the text files, later
+// ones winning: "Movie.properties", each folder's "default.txt" from the
+// disk's root down to the movie's folder, "Movie.mkv.txt", ".meta/
+// default.txt" and ".meta/Movie.mkv.txt". Tags inside the movie file and
+// .tivo files are left out. A source that cannot be read is named with
+// why, and the rest is read all the same.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/FolderIndex.h"
+#include "core/PyTivoSources.h"
+#include "core/PyTivoValues.h"
+
+// A folder of movies as pyTivo's sources need it: the caller's one reading
+// of it, and one reading of its ".meta" folder when the folder has one.
+class PyTivoFolder {
+public:
+    // index is the reading of the folder at path; it must outlive this.
+    PyTivoFolder(std::string path, const FolderIndex& index);
+
+    const std::string& Path() const { return path_; }
+    const FolderIndex& Index() const { return index_; }
+    // The reading of the ".meta" folder; nullptr when there is none.
+    const FolderIndex* Meta() const { return meta_.get(); }
+
+private:
+    std::string path_;
+    const FolderIndex& index_;
+    std::unique_ptr<FolderIndex> meta_;
+};
+
+// What pyTivo makes of one movie's sources.
+struct PyTivoView {
+    PyTivoValues values;
+    // The files read, in the order their values apply (a later one's win):
+    // the tvshow.nfo, the movie's .nfo, then the text files.
+    std::vector<std::string> filesRead;
+    // What could not be read, or what pyTivo itself would stop on, and why.
+    std::vector<PyTivoProblem> problems;
+
+    const PyTivoValue* Find(const std::string& key) const;
+};
+
+// The view of a movie, an entry of the folder's reading. Files that other
+// movies share come from the cache, read once for the run.
+PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache);
+
+// A rating as pyTivo sends it.
+struct TiVoRating {
+    bool sent = false;
+    std::string value;  // the number, or a text no table knew as written
+    std::string name;   // the words sent with it ("PG-13")
+};
+
+// What pyTivo's details for the TiVo carry of the values, with pyTivo's
+// defaults for what no source gave.
+struct TiVoShowing {
+    // The title the TiVo lists: seriesTitle when there is one, else title.
+    std::string title;
+    std::string seriesTitle;
+    // Sent only while isEpisode is not "false"; empty when not sent.
+    std::string episodeTitle;
+    std::string isEpisode;      // "true" when no source says
+    std::string episodeNumber;  // empty when not sent
+    // "movieYear" when one is set (it replaces the date), else "originalAirDate".
+    std::string dateKey;
+    std::string date;
+    std::string description;
+    std::string seriesId;
+    TiVoRating tvRating;
+    TiVoRating mpaaRating;
+    TiVoRating starRating;
+};
+TiVoShowing ShowingOf(const PyTivoView& view);
