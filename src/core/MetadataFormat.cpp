@@ -53,7 +53,8 @@ MovieNames NamesOf(const MetadataTemplate& metadata, const std::string& moviePat
         if (names.seriesTitle.empty() || metadata.movieMode)
             names.title = names.seriesTitle = parsed.title.empty() ? title : parsed.title;
         names.episodeTitle = parsed.episodeTitle.empty() ? title : parsed.episodeTitle;
-        names.episodeNumber = EpisodeNumberText(parsed.season, parsed.episode);
+        if (parsed.episode != kNoNumber)
+            names.episodeNumber = EpisodeNumberText(parsed.season < 0 ? 0 : parsed.season, parsed.episode);
     }
     return names;
 }
