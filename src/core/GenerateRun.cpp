@@ -137,7 +137,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         // that appeared since the listing is skipped, never overwritten.
         const FolderEntry* listed = at->Index().Find(name + ".txt");
         MetadataTemplate metadata = request.metadata;
-        metadata.seriesTitle = SeriesTitleOfFolder(relativeFolder, metadata.seriesTitle);
+        metadata.seriesTitle = SeriesTitleOfFolder(folder, relativeFolder, metadata.seriesTitle);
         unsigned long error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
         if ((!listed || !listed->readOnly) &&
             WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error,
