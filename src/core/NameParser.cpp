@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "platform/Text.h"
@@ -94,14 +95,14 @@ int ReleaseYearOf(const Token& token)
 
 bool IsQualityWord(const std::string& lower)
 {
-    static const char* const kTags[] = {
+    static const std::string_view kTags[] = {
         "4k",     "8k",     "uhd",    "x264",   "x265",    "h264",   "h265",    "hevc",    "avc",
         "xvid",   "divx",   "hdtv",   "pdtv",   "sdtv",    "dsr",    "dvdrip",  "dvdr",    "dvdscr",
         "bdrip",  "brrip",  "bluray", "blu-ray", "bdremux", "web-dl", "webdl",  "webrip",  "web-rip",
         "hdrip",  "hdcam",  "camrip", "remux",  "10bit",   "8bit",   "hdr10",   "aac",     "aac2",
         "ac3",    "eac3",   "dd5",    "ddp5",   "dts",     "truehd", "atmos",   "flac",
     };
-    for (const char* tag : kTags) {
+    for (const std::string_view tag : kTags) {
         if (lower == tag)
             return true;
     }
@@ -127,12 +128,12 @@ bool IsQualityTag(const std::string& token)
 // they are ordinary words of a title ("The Web", "Real Steel").
 bool IsReleaseTag(const std::string& token)
 {
-    static const char* const kTags[] = {"PROPER", "REPACK",  "RERIP",  "REAL",     "INTERNAL",   "iNTERNAL",
+    static const std::string_view kTags[] = {"PROPER", "REPACK",  "RERIP",  "REAL",     "INTERNAL",   "iNTERNAL",
                                         "LIMITED", "EXTENDED", "UNRATED", "UNCUT", "REMASTERED", "DUBBED",
                                         "SUBBED", "READNFO", "DIRFIX", "NFOFIX",   "MULTI",      "DUAL",
                                         "WEB",    "DVD",     "HDR",    "DV",       "NF",         "AMZN",
                                         "DSNP",   "HMAX",    "ATVP",   "HULU",     "PCOK"};
-    for (const char* tag : kTags) {
+    for (const std::string_view tag : kTags) {
         if (token == tag)
             return true;
     }
@@ -342,10 +343,12 @@ bool ReadSeasonMark(const Tokens& tokens, size_t i, Mark& mark)
     mark.end = i + 1;
     if (ReadWordMark(tokens[i].text, mark))
         return true;
+    // Season words end in their number ("S01", "Season1") or stand before it.
     size_t next = i + 1;
-    int season = SeasonOfFolderName(tokens[i].text);
-    if (season == kNoNumber && IsAsciiLetter(tokens[i].text[0]) && next < tokens.size()) {
-        season = SeasonOfFolderName(tokens[i].text + ' ' + tokens[next].text);
+    const std::string& text = tokens[i].text;
+    int season = IsDigit(text.back()) ? SeasonOfFolderName(text) : kNoNumber;
+    if (season == kNoNumber && next < tokens.size() && IsAllDigits(tokens[next].text)) {
+        season = SeasonOfFolderName(text + ' ' + tokens[next].text);
         ++next;
     }
     if (season == kNoNumber)
@@ -389,7 +392,10 @@ void ExtendEpisodes(const Tokens& tokens, Mark& mark)
 // three. shaped tells that the words look like a date, real or not.
 bool ReadDateMark(const Tokens& tokens, size_t i, Mark& mark, bool& shaped)
 {
-    const std::string text = TrimmedOf(tokens[i].text, "()[]");
+    const std::string& word = tokens[i].text;
+    if (!IsDigit(word[0]) && !(word.size() > 1 && IsDigit(word[1])))
+        return false;
+    const std::string text = TrimmedOf(word, "()[]");
     CalendarDate date;
     size_t at = 0;
     if (text.size() == 10 && ReadNumber(text, at, 4, 4, date.year) && text[at] == '-' &&

@@ -1,12 +1,13 @@
-// The metadata text: whatever the user types and whatever a movie is
-// called, every line of the file is one of pyTivo's keys with its value, so
-// typed text never becomes a key of its own.
+// The metadata text: whatever the user types and whatever a movie or its
+// folder is called, every line of the file is one of pyTivo's keys with its
+// value, so typed text never becomes a key of its own.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
 #include <set>
 #include <string>
 
+#include "core/LibraryPlan.h"
 #include "core/MetadataFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
@@ -30,7 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const std::string title = data.ConsumeRandomLengthString(30);
     const std::string path = data.ConsumeRemainingBytesAsString();
 
-    const std::string text = ComposeMetadata(metadata, path, title);
+    // With name reading the plan composes the file, the name being the
+    // entry of a movie folder.
+    const std::string text = metadata.parseNames ? PlanLibrary(title, {path}, metadata).movies.front().text
+                                                 : ComposeMetadata(metadata, path, title);
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find('\n', start);
