@@ -80,18 +80,20 @@ std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& p
                "movies\nwill be pushed or pulled as individual movie files to TiVo.";
     }
     if (episodesWithoutTitle) {
-        return FormatText("The name of \"%s\" reads as an episode, but neither it nor its folder names the "
-                          "show.\nName the show in the file name (Show.Name.S01E02.mkv) or put the episodes "
-                          "into a folder named after the show.",
-                          showless->entry.c_str());
+        return FormatText(
+            "The name of \"%s\" reads as an episode, but neither it nor its folder names the "
+            "show.\nName the show in the file name (Show.Name.S01E02.mkv) or put the episodes "
+            "into a folder named after the show.",
+            showless->entry.c_str());
     }
     // A date the files would carry wrongly is not written at all.
     const std::string& airDate = request.metadata.originalAirDate;
     if (!request.metadata.movieMode && airDate.find_first_not_of(' ') != std::string::npos &&
         !IsAirDate(airDate)) {
-        return FormatText("The original air date \"%s\" is not a date.\nType it as YYYY-MM-DD, for example "
-                          "2012-03-31, or leave it empty.",
-                          airDate.c_str());
+        return FormatText(
+            "The original air date \"%s\" is not a date.\nType it as YYYY-MM-DD, for example "
+            "2012-03-31, or leave it empty.",
+            airDate.c_str());
     }
     return std::string();
 }

@@ -36,7 +36,8 @@ void ReadFolder(const std::string& root, const std::string& relative, const Meta
             facts.showYear = name.year;
         }
     }
-    facts.season = SeasonOfFolderName(relative.empty() ? LastPathComponent(root) : FileNameOf(relative, true));
+    facts.season =
+        SeasonOfFolderName(relative.empty() ? LastPathComponent(root) : FileNameOf(relative, true));
 }
 
 // "Pilot (Episodes 1-2)", "Episodes 1-2"; the title alone for one episode.

@@ -96,11 +96,11 @@ int ReleaseYearOf(const Token& token)
 bool IsQualityWord(const std::string& lower)
 {
     static const std::string_view kTags[] = {
-        "4k",     "8k",     "uhd",    "x264",   "x265",    "h264",   "h265",    "hevc",    "avc",
-        "xvid",   "divx",   "hdtv",   "pdtv",   "sdtv",    "dsr",    "dvdrip",  "dvdr",    "dvdscr",
-        "bdrip",  "brrip",  "bluray", "blu-ray", "bdremux", "web-dl", "webdl",  "webrip",  "web-rip",
-        "hdrip",  "hdcam",  "camrip", "remux",  "10bit",   "8bit",   "hdr10",   "aac",     "aac2",
-        "ac3",    "eac3",   "dd5",    "ddp5",   "dts",     "truehd", "atmos",   "flac",
+        "4k",    "8k",    "uhd",    "x264",    "x265",    "h264",   "h265",   "hevc",   "avc",
+        "xvid",  "divx",  "hdtv",   "pdtv",    "sdtv",    "dsr",    "dvdrip", "dvdr",   "dvdscr",
+        "bdrip", "brrip", "bluray", "blu-ray", "bdremux", "web-dl", "webdl",  "webrip", "web-rip",
+        "hdrip", "hdcam", "camrip", "remux",   "10bit",   "8bit",   "hdr10",  "aac",    "aac2",
+        "ac3",   "eac3",  "dd5",    "ddp5",    "dts",     "truehd", "atmos",  "flac",
     };
     for (const std::string_view tag : kTags) {
         if (lower == tag)
@@ -128,11 +128,11 @@ bool IsQualityTag(const std::string& token)
 // they are ordinary words of a title ("The Web", "Real Steel").
 bool IsReleaseTag(const std::string& token)
 {
-    static const std::string_view kTags[] = {"PROPER", "REPACK",  "RERIP",  "REAL",     "INTERNAL",   "iNTERNAL",
-                                        "LIMITED", "EXTENDED", "UNRATED", "UNCUT", "REMASTERED", "DUBBED",
-                                        "SUBBED", "READNFO", "DIRFIX", "NFOFIX",   "MULTI",      "DUAL",
-                                        "WEB",    "DVD",     "HDR",    "DV",       "NF",         "AMZN",
-                                        "DSNP",   "HMAX",    "ATVP",   "HULU",     "PCOK"};
+    static const std::string_view kTags[] = {
+        "PROPER",  "REPACK", "RERIP",      "REAL",   "INTERNAL", "iNTERNAL", "LIMITED", "EXTENDED",
+        "UNRATED", "UNCUT",  "REMASTERED", "DUBBED", "SUBBED",   "READNFO",  "DIRFIX",  "NFOFIX",
+        "MULTI",   "DUAL",   "WEB",        "DVD",    "HDR",      "DV",       "NF",      "AMZN",
+        "DSNP",    "HMAX",   "ATVP",       "HULU",   "PCOK"};
     for (const std::string_view tag : kTags) {
         if (token == tag)
             return true;
@@ -228,8 +228,8 @@ std::string Join(const Tokens& tokens, size_t from, size_t to)
 // ("IMG_2012.mp4", "MVI_0412.MOV"); the number is no year.
 bool IsCameraName(const Tokens& tokens)
 {
-    static const char* const kPrefixes[] = {"img",  "mvi", "mov", "dsc",  "dscn", "dscf", "vid",
-                                            "pxl",  "gopr", "dji", "cimg", "sany", "mah",  "hpim"};
+    static const char* const kPrefixes[] = {"img", "mvi",  "mov", "dsc",  "dscn", "dscf", "vid",
+                                            "pxl", "gopr", "dji", "cimg", "sany", "mah",  "hpim"};
     if (tokens.size() < 2 || !IsAllDigits(tokens[1].text))
         return false;
     for (const char* prefix : kPrefixes) {
@@ -380,7 +380,8 @@ void ExtendEpisodes(const Tokens& tokens, Mark& mark)
             ++next;
         Mark more;
         more.season = mark.season;
-        const bool read = ReadWordMark(tokens[next].text, more) || ReadEpisodes(tokens[next].text, 0, 1, more);
+        const bool read =
+            ReadWordMark(tokens[next].text, more) || ReadEpisodes(tokens[next].text, 0, 1, more);
         if (!read || more.season != mark.season || more.first <= mark.last)
             return;
         mark.last = more.last;
@@ -399,7 +400,8 @@ bool ReadDateMark(const Tokens& tokens, size_t i, Mark& mark, bool& shaped)
     CalendarDate date;
     size_t at = 0;
     if (text.size() == 10 && ReadNumber(text, at, 4, 4, date.year) && text[at] == '-' &&
-        ReadNumber(text, ++at, 2, 2, date.month) && text[at] == '-' && ReadNumber(text, ++at, 2, 2, date.day)) {
+        ReadNumber(text, ++at, 2, 2, date.month) && text[at] == '-' &&
+        ReadNumber(text, ++at, 2, 2, date.day)) {
         mark.end = i + 1;
     } else if (i + 2 < tokens.size() && tokens[i + 1].before != ' ' && tokens[i + 2].before != ' ' &&
                IsNumber(text, 4, 4, date.year) && IsNumber(tokens[i + 1].text, 2, 2, date.month) &&
@@ -596,9 +598,9 @@ int SeasonOfFolderName(const std::string& name)
     if (Is(name, "specials"))
         return 0;
     // "s" last: the words above begin with it.
-    static const char* const kWords[] = {"season", "series",   "staffel", "saison", "temporada", "stagione",
-                                         "seizoen", "sezon",   "sesong",  "kausi",  "säsong",    "sæson",
-                                         "Сезон",   "сезон",   "シーズン", "s"};
+    static const char* const kWords[] = {"season",  "series", "staffel",  "saison", "temporada", "stagione",
+                                         "seizoen", "sezon",  "sesong",   "kausi",  "säsong",    "sæson",
+                                         "Сезон",   "сезон",  "シーズン", "s"};
     for (const char* word : kWords) {
         if (!StartsWithIgnoringAsciiCase(name, word))
             continue;

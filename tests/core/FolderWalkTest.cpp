@@ -28,7 +28,7 @@ TEST(FolderWalk, SeriesTitleOfEachFolder)
         {"D:\\TV\\Shows", "Dr Who\\Specials", "Shows", "Dr Who"},
         {"D:\\TV\\Shows", "Dr Who\\Staffel 2", "Shows", "Dr Who"},
         {"D:\\TV\\Dr Who", "Season 2", "Dr Who", "Dr Who"},  // a season folder right in the movie folder
-        {"D:\\", "Season 2", "", "Season 2"},                   // ... of a drive root, which has no name
+        {"D:\\", "Season 2", "", "Season 2"},                // ... of a drive root, which has no name
         {"D:\\TV\\Shows", "A\\Season 2\\S01", "Shows", "Season 2"},  // only the folder right above counts
         {"D:\\TV\\Shows", "Dr Who\\Extras", "Shows", "Extras"},
         // The movie folder is a season folder: the folder above names the show,

@@ -375,7 +375,8 @@ TEST_F(GenerateRunTest, WithNameReadingEachFileIsWrittenAsItsPlanWhateverTheTick
     EXPECT_NE(std::string::npos, movie.find("movieYear : 1988\r\n"));
     EXPECT_NE(std::string::npos, movie.find("isEpisode : false\r\nmpaaRating : R4\r\n"));
     EXPECT_EQ(std::string::npos, movie.find("originalAirDate"));
-    const std::string episode = ReadFileBytes(dir / "Doctor Who\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv.txt");
+    const std::string episode =
+        ReadFileBytes(dir / "Doctor Who\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv.txt");
     EXPECT_EQ(0u, episode.find("title : Doctor Who\r\nseriesTitle : Doctor Who\r\nepisodeTitle : Rose\r\n"));
     EXPECT_NE(std::string::npos, episode.find("isEpisode : true\r\ntvRating : x2\r\n"));
     EXPECT_NE(std::string::npos, episode.find("episodeNumber : 101\r\n"));

@@ -1,7 +1,6 @@
 // What Generate writes for each movie of a run: each file judged by its
 // name and folders, one series ID per show, the template's shared values.
 #include <gtest/gtest.h>
-
 #include <set>
 
 #include "core/FolderWalk.h"
@@ -65,10 +64,11 @@ TEST(PlanLibrary, EachFileOfALibraryIsWhatItsNameAndFoldersSay)
         const char* year;
         const char* airDate;
     } cases[] = {
-        {"Doctor Who (2005)\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv", KindSource::Name, false, "Doctor Who",
-         "Rose", "101", "2005", ""},
+        {"Doctor Who (2005)\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv", KindSource::Name, false,
+         "Doctor Who", "Rose", "101", "2005", ""},
         // The folder names the show; "(2005)" is its year, not its name.
-        {"Doctor Who (2005)\\Season 1\\S01E02.mkv", KindSource::Name, false, "Doctor Who", "", "102", "2005", ""},
+        {"Doctor Who (2005)\\Season 1\\S01E02.mkv", KindSource::Name, false, "Doctor Who", "", "102", "2005",
+         ""},
         // A number without a season takes the season folder's.
         {"Doctor Who (2005)\\Season 2\\05 - The Girl.mkv", KindSource::Name, false, "Doctor Who", "The Girl",
          "205", "2005", ""},
@@ -76,11 +76,12 @@ TEST(PlanLibrary, EachFileOfALibraryIsWhatItsNameAndFoldersSay)
          "Making of", "", "2005", ""},
         {"Friends\\Season 1\\Friends.S01E01E02.The.One.Where.It.All.Began.mkv", KindSource::Name, false,
          "Friends", "The One Where It All Began (Episodes 1-2)", "101", "2012", ""},
-        {"Friends\\Season 1\\Friends.S01E16-E17.mkv", KindSource::Name, false, "Friends", "Episodes 16-17", "116",
-         "2012", ""},
-        {"The Daily Show\\The.Daily.Show.2012.03.04.720p.mkv", KindSource::Name, false, "The Daily Show", "", "",
-         "2012", "2012-03-04"},
-        {"Anime\\[Group] Show Name - 012 [1080p].mkv", KindSource::Name, false, "Show Name", "", "12", "2012", ""},
+        {"Friends\\Season 1\\Friends.S01E16-E17.mkv", KindSource::Name, false, "Friends", "Episodes 16-17",
+         "116", "2012", ""},
+        {"The Daily Show\\The.Daily.Show.2012.03.04.720p.mkv", KindSource::Name, false, "The Daily Show", "",
+         "", "2012", "2012-03-04"},
+        {"Anime\\[Group] Show Name - 012 [1080p].mkv", KindSource::Name, false, "Show Name", "", "12", "2012",
+         ""},
         {"Movies\\Die Hard.1988.mkv", KindSource::Name, true, "Die Hard", "", "", "1988", ""},
         {"Movies\\Some.Movie.720p.HDTV.mkv", KindSource::Template, true, "Some Movie", "", "", "2012", ""},
         {"Movies\\Holiday.mpg", KindSource::Template, true, "Holiday", "", "", "2012", ""},
@@ -114,9 +115,8 @@ TEST(PlanLibrary, EachFileOfALibraryIsWhatItsNameAndFoldersSay)
         EXPECT_NE(std::string::npos, movie.text.find("\ndescription : Recorded\n"));
     }
     EXPECT_EQ(std::string::npos, Find(plan, "Movies\\Die Hard.1988.mkv").text.find("episodeNumber"));
-    EXPECT_NE(std::string::npos,
-              Find(plan, "The Daily Show\\The.Daily.Show.2012.03.04.720p.mkv")
-                  .text.find("\noriginalAirDate : 2012-03-04T00:00:00Z\n"));
+    EXPECT_NE(std::string::npos, Find(plan, "The Daily Show\\The.Daily.Show.2012.03.04.720p.mkv")
+                                     .text.find("\noriginalAirDate : 2012-03-04T00:00:00Z\n"));
     const PlannedMovie& multi = Find(plan, "Friends\\Season 1\\Friends.S01E16-E17.mkv");
     EXPECT_EQ(1, multi.season);
     EXPECT_EQ(16, multi.episode);
@@ -134,22 +134,24 @@ TEST(PlanLibrary, EachFileOfALibraryIsWhatItsNameAndFoldersSay)
 TEST(PlanLibrary, AShowKeepsItsIdInEveryRunAndItsBestSpellingInEach)
 {
     MetadataTemplate metadata = LibraryTemplate();
-    const LibraryPlan first = PlanLibrary(
-        NativePath("D:\\TV"), Entries({"a\\game.of.thrones.s01e02.mkv", "b\\Game.of.Thrones.S01E03.mkv"}), metadata);
+    const LibraryPlan first =
+        PlanLibrary(NativePath("D:\\TV"),
+                    Entries({"a\\game.of.thrones.s01e02.mkv", "b\\Game.of.Thrones.S01E03.mkv"}), metadata);
     EXPECT_EQ(first.movies[0].lines.seriesId, first.movies[1].lines.seriesId);
     EXPECT_EQ("Game of Thrones", first.movies[0].lines.seriesTitle);
     EXPECT_EQ("Game of Thrones", first.movies[0].lines.title);
 
     // Another run, another template ID, other neighbours: the same ID.
     metadata.seriesId = "SH990777";
-    const LibraryPlan later = PlanLibrary(
-        NativePath("E:\\Video"), Entries({"x\\Game Of Thrones - 2x01 - North.avi", "y\\Friends.S01E01.mkv"}),
-        metadata);
+    const LibraryPlan later =
+        PlanLibrary(NativePath("E:\\Video"),
+                    Entries({"x\\Game Of Thrones - 2x01 - North.avi", "y\\Friends.S01E01.mkv"}), metadata);
     EXPECT_EQ(first.movies[0].lines.seriesId, later.movies[0].lines.seriesId);
     EXPECT_NE(later.movies[0].lines.seriesId, later.movies[1].lines.seriesId);
     // A remake is a show of its own.
-    const LibraryPlan remakes = PlanLibrary(
-        NativePath("D:\\TV"), Entries({"a\\Doctor.Who.S01E01.mkv", "b\\Doctor.Who.2005.S01E01.mkv"}), metadata);
+    const LibraryPlan remakes =
+        PlanLibrary(NativePath("D:\\TV"),
+                    Entries({"a\\Doctor.Who.S01E01.mkv", "b\\Doctor.Who.2005.S01E01.mkv"}), metadata);
     EXPECT_NE(remakes.movies[0].lines.seriesId, remakes.movies[1].lines.seriesId);
 }
 
@@ -186,7 +188,8 @@ TEST(PlanLibrary, OneFolderOfOneShowKeepsTheTemplatesIdAndAirDate)
     metadata.movieMode = false;
     metadata.seriesTitle = "Garden Diary";
     const std::string folder = NativePath("D:\\TV\\Garden Diary");
-    LibraryPlan plan = PlanLibrary(folder, {"Week 01.avi", "Week 02.avi", "Garden Diary 2012-05-01.avi"}, metadata);
+    LibraryPlan plan =
+        PlanLibrary(folder, {"Week 01.avi", "Week 02.avi", "Garden Diary 2012-05-01.avi"}, metadata);
     EXPECT_TRUE(plan.templateIdAndDate);
     for (const PlannedMovie& movie : plan.movies) {
         EXPECT_EQ("SH991234", movie.lines.seriesId);
@@ -214,8 +217,8 @@ TEST(PlanLibrary, EpisodesOfATemplateOfAnotherSeriesTypeKeepItsLetters)
 {
     MetadataTemplate metadata = LibraryTemplate();
     metadata.seriesId = "SP990300";
-    const LibraryPlan plan =
-        PlanLibrary(NativePath("D:\\Sport"), Entries({"a\\Match.S01E01.mkv", "b\\Final (2014).mkv"}), metadata);
+    const LibraryPlan plan = PlanLibrary(NativePath("D:\\Sport"),
+                                         Entries({"a\\Match.S01E01.mkv", "b\\Final (2014).mkv"}), metadata);
     EXPECT_TRUE(IsDrawnId(plan.movies[0].lines.seriesId, "SP"));
     EXPECT_TRUE(IsDrawnId(plan.movies[1].lines.seriesId, "MV"));
 }

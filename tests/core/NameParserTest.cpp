@@ -27,7 +27,7 @@ const NameCase kMovies[] = {
     {"Movie_Name_2012_720p.avi", "Movie Name", 2012},
     {"Movie Name [1999].avi", "Movie Name", 1999},
     {"Movie Name 2012 1080p.mkv", "Movie Name", 2012},  // a spaced year right before a tag
-    {"Die Hard.1988.mkv", "Die Hard", 1988},             // joined by a dot: a release year
+    {"Die Hard.1988.mkv", "Die Hard", 1988},            // joined by a dot: a release year
     {"The.Dark.Knight.2008.1080p.BluRay.x264-GROUP.mkv", "The Dark Knight", 2008},
     {"Movie.Name.EXTENDED.2004.DVDRip.XviD.avi", "Movie Name", 2004},
     {"Movie.Name.2012.PROPER.mkv", "Movie Name", 2012},
@@ -101,8 +101,8 @@ const NameCase kEpisodes[] = {
     {"Show Name S01E02 (1080p).mkv", "Show Name", 0, 1, 2, 2, ""},
     {"Show.Name.US.S01E01.mkv", "Show Name US", 0, 1, 1, 1, ""},
     {"game.of.thrones.s01e02.mkv", "game of thrones", 0, 1, 2, 2, ""},  // never the raw name
-    {"The.Series.Title.2010.S01E01.Episode.Title.1080p.WEB-DL.DD5.1.H.264-GROUP.mkv", "The Series Title", 2010,
-     1, 1, 1, "Episode Title"},
+    {"The.Series.Title.2010.S01E01.Episode.Title.1080p.WEB-DL.DD5.1.H.264-GROUP.mkv", "The Series Title",
+     2010, 1, 1, 1, "Episode Title"},
     // guessit once read "4" as the end of a range: a number alone never extends one.
     {"Show.Name.1969.S01E02.4.Kings.1080p.DDP5.1.H.264.mkv", "Show Name", 1969, 1, 2, 2, "4 Kings"},
     {"S01E02.mkv", "", 0, 1, 2, 2, ""},
@@ -136,7 +136,8 @@ const NameCase kEpisodes[] = {
     {"Serie - Staffel 1 - E02 - Titel.mkv", "Serie", 0, 1, 2, 2, "Titel"},
     // Several episodes in one file: the first and the last.
     {"Show.Name.S01E02E03.Double.Episode.mkv", "Show Name", 0, 1, 2, 3, "Double Episode"},
-    {"Friends.S01E01E02.The.One.Where.It.All.Began.720p.mkv", "Friends", 0, 1, 1, 2, "The One Where It All Began"},
+    {"Friends.S01E01E02.The.One.Where.It.All.Began.720p.mkv", "Friends", 0, 1, 1, 2,
+     "The One Where It All Began"},
     {"Show.Name.S01E02-E03.mkv", "Show Name", 0, 1, 2, 3, ""},
     {"Show.Name.S01E02-03.mkv", "Show Name", 0, 1, 2, 3, ""},
     {"Show.Name.S01E01E02E03.mkv", "Show Name", 0, 1, 1, 3, ""},
@@ -151,11 +152,11 @@ const NameCase kEpisodes[] = {
     {"Show 1x01-1x02.avi", "Show", 0, 1, 1, 2, ""},
     {"Show 1x01-02.avi", "Show", 0, 1, 1, 2, ""},
     {"Show 1x01_1x02.avi", "Show", 0, 1, 1, 2, ""},
-    {"Show.S01E05E03.mkv", "Show", 0, 1, 5, 5, ""},  // a range that goes back is one episode
+    {"Show.S01E05E03.mkv", "Show", 0, 1, 5, 5, ""},            // a range that goes back is one episode
     {"Show.S01E05.S02E06.mkv", "Show", 0, 1, 5, 5, "S02E06"},  // another season is no range
     // Sonarr's standard names.
-    {"The Series Title (2010) - S01E01 - Episode Title [HDTV-720p Proper].mkv", "The Series Title", 2010, 1, 1,
-     1, "Episode Title"},
+    {"The Series Title (2010) - S01E01 - Episode Title [HDTV-720p Proper].mkv", "The Series Title", 2010, 1,
+     1, 1, "Episode Title"},
     {"Game of Thrones - S08E06 - The Iron Throne.mkv", "Game of Thrones", 0, 8, 6, 6, "The Iron Throne"},
     {"The Office (US) - S02E01 - The Dundies.mkv", "The Office (US)", 0, 2, 1, 1, "The Dundies"},
     {"Show_Name_-_S01E02_-_Title.mkv", "Show Name", 0, 1, 2, 2, "Title"},
@@ -319,16 +320,44 @@ TEST(SeasonOfFolderName, SeasonFoldersInSeveralLanguagesAndTheirNumbers)
         const char* name;
         int season;
     } cases[] = {
-        {"Season 1", 1},     {"Season 01", 1},       {"season_2", 2},       {"Season3", 3},
-        {"SERIES 12", 12},   {"S01", 1},             {"s3", 3},             {"Season 0", 0},
-        {"Season 2012", 2012}, {"Specials", 0},      {"specials", 0},       {"Staffel 1", 1},
-        {"Saison 2", 2},     {"Temporada 3", 3},     {"Stagione 4", 4},     {"Seizoen 5", 5},
-        {"Sezon 6", 6},      {"Säsong 7", 7},        {"Sæson 8", 8},        {"Sesong 9", 9},
-        {"Kausi 10", 10},    {"Сезон 2", 2},         {"сезон 3", 3},        {"シーズン1", 1},
-        {"Season", N},       {"Season ", N},         {"Season 1 (2005)", N}, {"Seasons", N},
-        {"S01E02", N},       {"S", N},               {"Sx1", N},            {"S 1", N},
-        {"Dr Who", N},       {"Season  1", N},       {"Season \xd9\xa1", N}, {"Series 12345", N},
-        {"Special", N},      {"", N},
+        {"Season 1", 1},
+        {"Season 01", 1},
+        {"season_2", 2},
+        {"Season3", 3},
+        {"SERIES 12", 12},
+        {"S01", 1},
+        {"s3", 3},
+        {"Season 0", 0},
+        {"Season 2012", 2012},
+        {"Specials", 0},
+        {"specials", 0},
+        {"Staffel 1", 1},
+        {"Saison 2", 2},
+        {"Temporada 3", 3},
+        {"Stagione 4", 4},
+        {"Seizoen 5", 5},
+        {"Sezon 6", 6},
+        {"Säsong 7", 7},
+        {"Sæson 8", 8},
+        {"Sesong 9", 9},
+        {"Kausi 10", 10},
+        {"Сезон 2", 2},
+        {"сезон 3", 3},
+        {"シーズン1", 1},
+        {"Season", N},
+        {"Season ", N},
+        {"Season 1 (2005)", N},
+        {"Seasons", N},
+        {"S01E02", N},
+        {"S", N},
+        {"Sx1", N},
+        {"S 1", N},
+        {"Dr Who", N},
+        {"Season  1", N},
+        {"Season \xd9\xa1", N},
+        {"Series 12345", N},
+        {"Special", N},
+        {"", N},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.season, SeasonOfFolderName(c.name)) << c.name;

@@ -1,9 +1,8 @@
 // The metadata text: whatever the user types and whatever a movie or its
 // folder is called, every line of the file is one of pyTivo's keys with its
 // value, so typed text never becomes a key of its own.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <set>
 #include <string>
 
@@ -13,9 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     static const std::set<std::string> keys = {
-        "title",     "seriesTitle", "episodeTitle", "seriesId",   "movieYear",      "description",
-        "isEpisode", "mpaaRating",  "tvRating",     "starRating", "episodeNumber",  "originalAirDate",
-        "vProgramGenre"};
+        "title",         "seriesTitle",     "episodeTitle", "seriesId", "movieYear",
+        "description",   "isEpisode",       "mpaaRating",   "tvRating", "starRating",
+        "episodeNumber", "originalAirDate", "vProgramGenre"};
     FuzzedDataProvider data(bytes, size);
     MetadataTemplate metadata;
     metadata.seriesTitle = data.ConsumeRandomLengthString(40);

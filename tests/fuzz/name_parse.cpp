@@ -16,7 +16,8 @@ void Check(bool holds)
 
 bool Trimmed(const std::string& text)
 {
-    return text.empty() || (text.front() != ' ' && text.back() != ' ' && text.find("  ") == std::string::npos);
+    return text.empty() ||
+           (text.front() != ' ' && text.back() != ' ' && text.find("  ") == std::string::npos);
 }
 
 }  // namespace
