@@ -248,44 +248,44 @@ const struct {
     {"Movie.Name.1080p.2012.mkv", "Movie Name", "a year after the tags is not read"},
 };
 
-void ExpectParsed(const NameCase& c, ParsedName::Kind kind)
+// Every row of the table reads as the kind with the values it names.
+template <size_t Count>
+void ExpectTable(const NameCase (&cases)[Count], ParsedName::Kind kind)
 {
-    SCOPED_TRACE(c.fileName);
-    const ParsedName parsed = ParseMovieName(c.fileName);
-    ASSERT_EQ(kind, parsed.kind);
-    EXPECT_EQ(c.title, parsed.title);
-    EXPECT_EQ(c.year, parsed.year);
-    EXPECT_EQ(c.season, parsed.season);
-    EXPECT_EQ(c.episode, parsed.episode);
-    EXPECT_EQ(c.lastEpisode, parsed.lastEpisode);
-    EXPECT_EQ(c.episodeTitle, parsed.episodeTitle);
-    EXPECT_EQ(c.airDate, parsed.airDate.IsSet() ? parsed.airDate.Text() : "");
+    for (const NameCase& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        const ParsedName parsed = ParseMovieName(c.fileName);
+        ASSERT_EQ(kind, parsed.kind);
+        EXPECT_EQ(c.title, parsed.title);
+        EXPECT_EQ(c.year, parsed.year);
+        EXPECT_EQ(c.season, parsed.season);
+        EXPECT_EQ(c.episode, parsed.episode);
+        EXPECT_EQ(c.lastEpisode, parsed.lastEpisode);
+        EXPECT_EQ(c.episodeTitle, parsed.episodeTitle);
+        EXPECT_EQ(c.airDate, parsed.airDate.IsSet() ? parsed.airDate.Text() : "");
+    }
 }
 
 }  // namespace
 
 TEST(ParseMovieName, MovieShapesGiveTitleAndYear)
 {
-    for (const NameCase& c : kMovies)
-        ExpectParsed(c, ParsedName::Kind::Movie);
+    ExpectTable(kMovies, ParsedName::Kind::Movie);
 }
 
 TEST(ParseMovieName, EpisodeShapesGiveShowSeasonEpisodesAndTitle)
 {
-    for (const NameCase& c : kEpisodes)
-        ExpectParsed(c, ParsedName::Kind::Episode);
+    ExpectTable(kEpisodes, ParsedName::Kind::Episode);
 }
 
 TEST(ParseMovieName, DailyShowsGiveTheirAirDate)
 {
-    for (const NameCase& c : kDaily)
-        ExpectParsed(c, ParsedName::Kind::Episode);
+    ExpectTable(kDaily, ParsedName::Kind::Episode);
 }
 
 TEST(ParseMovieName, EpisodesNumberedWithoutSeasonGiveNoSeason)
 {
-    for (const NameCase& c : kNumbered)
-        ExpectParsed(c, ParsedName::Kind::Episode);
+    ExpectTable(kNumbered, ParsedName::Kind::Episode);
 }
 
 TEST(ParseMovieName, OtherNamesAreOfNoKind)
