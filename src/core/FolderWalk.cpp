@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/ActivityLog.h"
+#include "core/NameParser.h"
 #include "core/WorkFolder.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace {
@@ -20,6 +22,18 @@ std::string LastName(const std::string& relative)
     return last == std::string::npos ? relative : relative.substr(last + 1);
 }
 
+// The title of the movie folder's own movies: the one the user sees, but
+// for a season folder that still carries its own name as title, the name
+// of the folder above it (none above a drive root).
+std::string TitleOfMovieFolder(const std::string& movieFolder, const std::string& topTitle)
+{
+    const std::string folder = StripTrailingSeparator(movieFolder);
+    if (topTitle != LastPathComponent(folder) || SeasonOfFolderName(topTitle) == kNoNumber)
+        return topTitle;
+    const std::string above = LastPathComponent(ParentFolderOf(folder));
+    return above.empty() ? topTitle : above;
+}
+
 struct PendingFolder {
     std::string relative;
     int topDone;
@@ -32,37 +46,24 @@ bool WalkEntersFolder(const FolderEntry& entry)
     return entry.isFolder && !entry.isLink && !IsWorkFolderName(entry.name);
 }
 
-bool IsSeasonFolderName(const std::string& name)
-{
-    if (name.size() == 8 && StartsWithIgnoringAsciiCase(name, "specials"))
-        return true;
-    for (const char* word : {"season", "series"}) {
-        const size_t length = std::char_traits<char>::length(word);
-        if (name.size() <= length || !StartsWithIgnoringAsciiCase(name, word))
-            continue;
-        const bool separated = name[length] == ' ' || name[length] == '_';
-        return IsAllDigits(name.substr(separated ? length + 1 : length));
-    }
-    return !name.empty() && (name[0] == 'S' || name[0] == 's') && IsAllDigits(name.substr(1));
-}
-
 std::string RelativeFolderOf(const std::string& relativePath)
 {
     const size_t last = relativePath.rfind(kSeparator);
     return last == std::string::npos ? std::string() : relativePath.substr(0, last);
 }
 
-std::string SeriesTitleOfFolder(const std::string& relativeFolder, const std::string& topTitle)
+std::string SeriesTitleOfFolder(const std::string& movieFolder, const std::string& relativeFolder,
+                                const std::string& topTitle)
 {
     if (relativeFolder.empty())
-        return topTitle;
+        return TitleOfMovieFolder(movieFolder, topTitle);
     const std::string name = LastName(relativeFolder);
-    if (!IsSeasonFolderName(name))
+    if (SeasonOfFolderName(name) == kNoNumber)
         return name;
     // Only the folder right above counts: a season folder inside a season
     // folder takes that one's name.
     const std::string parent = RelativeFolderOf(relativeFolder);
-    const std::string above = parent.empty() ? topTitle : LastName(parent);
+    const std::string above = parent.empty() ? TitleOfMovieFolder(movieFolder, topTitle) : LastName(parent);
     return above.empty() ? name : above;
 }
 

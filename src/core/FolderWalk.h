@@ -16,19 +16,16 @@ class ActivityLog;
 // or to another disk) and not the program's own work folder.
 bool WalkEntersFolder(const FolderEntry& entry);
 
-// Whether a folder's name marks a part of a series rather than a series:
-// "Season N", "Series N" (a space, an underscore or nothing before the
-// number), "SN" (S01, s3) and "Specials", letter case ignored, N of ASCII
-// digits only. "Season 1 (2005)", "S01E02" and "Seasons" are series names.
-bool IsSeasonFolderName(const std::string& name);
-
 // The series title of the movies in the folder at relativeFolder below the
-// movie folder ("" for the movie folder itself, whose title is topTitle,
-// the Series Title the user sees): the folder's own name, or for a season
-// folder the name of the folder above it (topTitle when that is the movie
-// folder). A season folder with no named folder above it (under a drive
-// root) keeps its own name.
-std::string SeriesTitleOfFolder(const std::string& relativeFolder, const std::string& topTitle);
+// movie folder (movieFolder, a full path; relativeFolder "" for the movie
+// folder itself, whose title is topTitle, the Series Title the user sees):
+// the folder's own name, or for a season folder (SeasonOfFolderName) the
+// title of the folder above it. When the movie folder is itself a season
+// folder and topTitle is still its own name, the folder above it gives the
+// title ("D:\TV\Dr Who\Season 1" gives "Dr Who"). A season folder with no
+// named folder above it (under a drive root) keeps its own name.
+std::string SeriesTitleOfFolder(const std::string& movieFolder, const std::string& relativeFolder,
+                                const std::string& topTitle);
 
 // One folder the walk has read.
 struct WalkedFolder {

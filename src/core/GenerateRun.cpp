@@ -7,9 +7,9 @@
 #include "core/FolderWalk.h"
 #include "core/MetadataWriter.h"
 #include "core/MovieScanner.h"
-#include "core/NameParser.h"
 #include "core/TextFile.h"
 #include "core/WorkFolder.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -61,43 +61,52 @@ private:
     WorkFolder work_;
 };
 
-// Every movie's name gives its show's name, so an episode run needs no
-// series title of its own.
-bool EveryNameGivesShow(const GenerateRequest& request)
-{
-    if (!request.metadata.parseNames || request.entries.empty())
-        return false;
-    for (const std::string& entry : request.entries) {
-        const ParsedName parsed = ParseMovieName(FileNameOf(entry, true));
-        if (parsed.kind != ParsedName::Kind::Episode || parsed.title.empty())
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
+std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& plan)
 {
-    GenerateResult result;
-    const int count = static_cast<int>(request.entries.size());
-    if (request.isEpisodeTicked && request.seriesTitleText.empty() && !EveryNameGivesShow(request)) {
-        log.AddLogEntry(
-            kCreationErrorCaption, LogSeverity::Error,
-            "The \"Is Episode\" flag is checked. You must use a sub folder\n for these movies or turn "
-            "this flag off to continue.\n\nNote: if you turn the \"Is Episode\" flag off the "
-            "movies\nwill be pushed or pulled as individual movie files to TiVo.");
-        result.refused = true;
-        return result;
+    const PlannedMovie* showless = nullptr;
+    for (const PlannedMovie& movie : plan.movies) {
+        if (!movie.lines.movieLayout && movie.lines.seriesTitle.empty()) {
+            showless = &movie;
+            break;
+        }
+    }
+    const bool episodesWithoutTitle = request.metadata.parseNames
+                                          ? showless != nullptr
+                                          : request.isEpisodeTicked && request.seriesTitleText.empty();
+    if (episodesWithoutTitle && request.isEpisodeTicked) {
+        return "The \"Is Episode\" flag is checked. You must use a sub folder\n for these movies or turn "
+               "this flag off to continue.\n\nNote: if you turn the \"Is Episode\" flag off the "
+               "movies\nwill be pushed or pulled as individual movie files to TiVo.";
+    }
+    if (episodesWithoutTitle) {
+        return FormatText(
+            "The name of \"%s\" reads as an episode, but neither it nor its folder names the "
+            "show.\nName the show in the file name (Show.Name.S01E02.mkv) or put the episodes "
+            "into a folder named after the show.",
+            showless->entry.c_str());
     }
     // A date the files would carry wrongly is not written at all.
     const std::string& airDate = request.metadata.originalAirDate;
     if (!request.metadata.movieMode && airDate.find_first_not_of(' ') != std::string::npos &&
         !IsAirDate(airDate)) {
-        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error,
-                        "The original air date \"%s\" is not a date.\nType it as YYYY-MM-DD, for example "
-                        "2012-03-31, or leave it empty.",
-                        airDate.c_str());
+        return FormatText(
+            "The original air date \"%s\" is not a date.\nType it as YYYY-MM-DD, for example "
+            "2012-03-31, or leave it empty.",
+            airDate.c_str());
+    }
+    return std::string();
+}
+
+GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
+{
+    GenerateResult result;
+    const int count = static_cast<int>(request.entries.size());
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const std::string refusal = GenerateRefusal(request, plan);
+    if (!refusal.empty()) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());
         result.refused = true;
         return result;
     }
@@ -107,7 +116,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     const std::string folder = StripTrailingSeparator(request.folder);
     std::unique_ptr<EntryFolder> at = std::make_unique<EntryFolder>(folder, request.listing, log);
     for (int i = 0; i < count; ++i) {
-        const std::string moviePath = folder + kSeparator + request.entries[i];
+        const std::string& moviePath = plan.movies[i].moviePath;
         if (request.progress && !request.progress(i, moviePath)) {
             result.cancelled = count - i;
             break;
@@ -137,12 +146,10 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         // a new file is made with a rename that refuses to replace, so one
         // that appeared since the listing is skipped, never overwritten.
         const FolderEntry* listed = at->Index().Find(name + ".txt");
-        MetadataTemplate metadata = request.metadata;
-        metadata.seriesTitle = SeriesTitleOfFolder(relativeFolder, metadata.seriesTitle);
         unsigned long error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
         if ((!listed || !listed->readOnly) &&
-            WriteMetadataFile(moviePath, ComposeMetadata(metadata, moviePath, std::string()), &error,
-                              &at->Work(), listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+            WriteMetadataFile(moviePath, plan.movies[i].text, &error, &at->Work(),
+                              listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
             result.replaced += listed ? 1 : 0;
         } else if (!listed && IsNameTaken(error)) {

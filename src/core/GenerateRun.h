@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/LibraryPlan.h"
 #include "core/MetadataFormat.h"
 
 class ActivityLog;
@@ -16,7 +17,8 @@ struct GenerateRequest {
     // File names in the folder, in list order; a name may lead through
     // sub-folders ("Dr Who\Season 1\a.mpg"): its metadata file goes beside
     // it, and in the episode layout its series title is its folder's
-    // (SeriesTitleOfFolder).
+    // (SeriesTitleOfFolder). What each file gets is
+    // PlanLibrary(folder, entries, metadata) (core/LibraryPlan.h).
     std::vector<std::string> entries;
     bool replaceExisting = false;  // the Replace Existing Metadata box
     bool isEpisodeTicked = false;  // the Is Episode box
@@ -33,9 +35,7 @@ struct GenerateRequest {
 };
 
 struct GenerateResult {
-    // Nothing was touched: an episode run without a series title (unless
-    // every name gives its show's name), or an original air date that is
-    // not a date.
+    // Nothing was touched: see GenerateRefusal.
     bool refused = false;
     int created = 0;   // written, new or over an old file
     int replaced = 0;  // of those, written over an old file
@@ -43,6 +43,14 @@ struct GenerateResult {
     int failed = 0;
     int cancelled = 0;  // movies not started because the run was cancelled
 };
+
+// Why a run of the request would be refused, as RunGenerate logs and shows
+// it; empty when it would go ahead. plan: the request's PlanLibrary. An
+// episode would carry no series title: without name reading, the Is
+// Episode box is ticked and the Series Title empty; with it, an episode's
+// name gives no show and its folder no title (a drive root). Or the
+// original air date typed for the episode layout is not a date.
+std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& plan);
 
 // Runs the whole command and reports through the log; the caller refreshes
 // its view afterwards unless the run was refused. Which metadata files

@@ -21,43 +21,6 @@ std::string Line(const char* key, const std::string& value)
     return line + "\n";
 }
 
-// The names a movie's lines carry.
-struct MovieNames {
-    std::string title;
-    std::string seriesTitle;
-    std::string episodeTitle;
-    std::string year = "2012";
-    std::string episodeNumber;  // empty: no line
-};
-
-MovieNames NamesOf(const MetadataTemplate& metadata, const std::string& moviePath,
-                   const std::string& titleOverride)
-{
-    const std::string title = MovieTitle(moviePath, titleOverride);
-    MovieNames names;
-    names.title = names.seriesTitle = metadata.movieMode ? title : metadata.seriesTitle;
-    if (!metadata.movieMode)
-        names.episodeTitle = title;
-    if (!metadata.parseNames || !titleOverride.empty())
-        return names;
-    const ParsedName parsed = ParseMovieName(FileNameOf(moviePath, true));
-    if (parsed.kind == ParsedName::Kind::Movie) {
-        if (metadata.movieMode)
-            names.title = names.seriesTitle = parsed.title;
-        else
-            names.episodeTitle = parsed.title;
-        if (parsed.year != 0)
-            names.year = std::to_string(parsed.year);
-    } else if (parsed.kind == ParsedName::Kind::Episode) {
-        // The template's series title (the folder's) wins over the name's.
-        if (names.seriesTitle.empty() || metadata.movieMode)
-            names.title = names.seriesTitle = parsed.title.empty() ? title : parsed.title;
-        names.episodeTitle = parsed.episodeTitle.empty() ? title : parsed.episodeTitle;
-        names.episodeNumber = EpisodeNumberText(parsed.season, parsed.episode);
-    }
-    return names;
-}
-
 }  // namespace
 
 std::string MetadataLine(const std::string& key, const std::string& value)
@@ -99,9 +62,7 @@ std::string AirDateOf(const std::string& typed)
     const int year = std::stoi(parts[0]);
     const int month = std::stoi(parts[1]);
     const int day = std::stoi(parts[2]);
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1000 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1] + (month == 2 && leap ? 1 : 0))
+    if (year < 1000 || !IsCalendarDate(year, month, day))
         return std::string();
     return FormatText("%04d-%02d-%02d", year, month, day);
 }
@@ -175,28 +136,48 @@ std::string MovieTitle(const std::string& moviePath, const std::string& titleOve
     return titleOverride.empty() ? FileNameOf(moviePath, false) : titleOverride;
 }
 
-std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,
-                            const std::string& titleOverride)
+MovieLines TemplateLines(const MetadataTemplate& metadata, const std::string& moviePath,
+                         const std::string& titleOverride)
 {
-    const MovieNames names = NamesOf(metadata, moviePath, titleOverride);
+    const std::string title = MovieTitle(moviePath, titleOverride);
+    MovieLines lines;
+    lines.movieLayout = metadata.movieMode;
+    lines.isEpisode = metadata.isEpisode;
+    lines.title = lines.seriesTitle = metadata.movieMode ? title : metadata.seriesTitle;
+    lines.seriesId = metadata.seriesId;
+    if (!metadata.movieMode) {
+        lines.episodeTitle = title;
+        lines.originalAirDate = metadata.originalAirDate;
+    }
+    return lines;
+}
+
+std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& movie)
+{
     std::string text;
-    text += Line("title", names.title);
-    text += Line("seriesTitle", names.seriesTitle);
-    text += Line("episodeTitle", names.episodeTitle);
-    text += Line("seriesId", metadata.seriesId);
-    text += Line("movieYear", names.year);
+    text += Line("title", movie.title);
+    text += Line("seriesTitle", movie.seriesTitle);
+    text += Line("episodeTitle", movie.episodeTitle);
+    text += Line("seriesId", movie.seriesId);
+    text += Line("movieYear", movie.year);
     text += Line("description", metadata.description);
-    text += Line("isEpisode", metadata.isEpisode);
-    if (metadata.movieMode)
+    text += Line("isEpisode", movie.isEpisode);
+    if (movie.movieLayout)
         text += Line("mpaaRating", RatingCode(MpaaRatings(), metadata.mpaaRating));
     else
         text += Line("tvRating", RatingCode(TvRatings(), metadata.tvRating));
     text += Line("starRating", RatingCode(StarRatings(), metadata.starRating));
-    if (!names.episodeNumber.empty())
-        text += Line("episodeNumber", names.episodeNumber);
-    if (!metadata.movieMode && IsAirDate(metadata.originalAirDate))
-        text += Line("originalAirDate", AirDateOf(metadata.originalAirDate) + "T00:00:00Z");
+    if (!movie.episodeNumber.empty())
+        text += Line("episodeNumber", movie.episodeNumber);
+    if (!movie.movieLayout && IsAirDate(movie.originalAirDate))
+        text += Line("originalAirDate", AirDateOf(movie.originalAirDate) + "T00:00:00Z");
     for (const std::string& genre : GenreList(metadata.genres))
         text += Line("vProgramGenre", genre);
     return text;
+}
+
+std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,
+                            const std::string& titleOverride)
+{
+    return ComposeMetadata(metadata, TemplateLines(metadata, moviePath, titleOverride));
 }

@@ -42,9 +42,23 @@ struct MetadataTemplate {
     std::string genres;
     // The original air date as typed (YYYY-MM-DD); the episode layout only.
     std::string originalAirDate;
-    // Titles, years and episode numbers come from the movie's file name
-    // where it has a known shape (core/NameParser.h).
+    // Generate judges each movie by its name and folders
+    // (core/LibraryPlan.h); the template's own text below does not.
     bool parseNames = false;
+};
+
+// What one file's lines say of its own movie; the template gives what
+// every file shares (description, ratings, genres).
+struct MovieLines {
+    bool movieLayout = true;  // else the episode layout (tvRating, air date)
+    std::string isEpisode = "false";
+    std::string title;
+    std::string seriesTitle;
+    std::string episodeTitle;
+    std::string seriesId;
+    std::string year = "2012";
+    std::string episodeNumber;    // empty: no line
+    std::string originalAirDate;  // YYYY-MM-DD, written in the episode layout when it is a date
 };
 
 // The genres of the typed text, trimmed, empty ones left out.
@@ -65,14 +79,23 @@ std::string MovieTitle(const std::string& moviePath, const std::string& titleOve
 // break in the value is written as a space, so the value keeps to its line.
 std::string MetadataLine(const std::string& key, const std::string& value);
 
-// The nine-line metadata text for one movie, each line "key : value" ended
-// by a line feed; a line break in a value is written as a space. Optional
-// lines follow only when they have a value, so a template without them
-// gives the nine lines alone: episodeNumber (from a parsed name),
-// originalAirDate (episode layout, a valid date, as YYYY-MM-DDT00:00:00Z)
-// and one vProgramGenre line per genre. The movie layout carries the movie title as
-// title and series title, an empty episode title and the MPAA rating; the episode layout carries the series
-// title, the movie title as episode title and the TV rating. A rating without a selection is written with an
-// empty value, so the file never claims a rating the user did not choose.
+// The template's lines for one movie, its names as they stand: the movie
+// layout carries the movie title as title and series title and an empty
+// episode title; the episode layout carries the template's series title,
+// the movie title as episode title and the template's air date.
+MovieLines TemplateLines(const MetadataTemplate& metadata, const std::string& moviePath,
+                         const std::string& titleOverride);
+
+// The metadata text for one movie, each line "key : value" ended by a line
+// feed; a line break in a value is written as a space. Nine lines, then
+// optional lines only when they have a value, so a template without them
+// gives the nine lines alone: episodeNumber, originalAirDate (episode
+// layout, a valid date, as YYYY-MM-DDT00:00:00Z) and one vProgramGenre line
+// per genre. The movie layout carries the MPAA rating, the episode layout
+// the TV rating. A rating without a selection is written with an empty
+// value, so the file never claims a rating the user did not choose.
+std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& movie);
+
+// The template's text for one movie: ComposeMetadata of its TemplateLines.
 std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,
                             const std::string& titleOverride);

@@ -1,13 +1,23 @@
 #include "core/NameParser.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "platform/Text.h"
 
 namespace {
 
-using Tokens = std::vector<std::string>;
+// One word of a name and what stood before it: ' ', '.' or '_' ('\0' for
+// the first word). A year joined by a dot or an underscore is a release
+// year ("Die Hard.1988"); one between spaces may be part of the title
+// ("Blade Runner 2049").
+struct Token {
+    std::string text;
+    char before = '\0';
+};
+using Tokens = std::vector<Token>;
 
 bool IsDigit(char c)
 {
@@ -19,232 +29,589 @@ char Lower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string Lowercase(std::string text)
+bool IsAsciiLetter(char c)
 {
-    for (char& c : text)
-        c = Lower(c);
-    return text;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Quality, source and codec marks: where one stands, the title has ended.
-bool IsQualityTag(const std::string& token)
+// Equal, letter case of the ASCII letters ignored.
+bool Is(const std::string& text, const char* word)
 {
-    static const char* const kTags[] = {
-        "480p",   "576p",  "720p",   "1080p",  "1080i", "2160p", "4k",     "uhd",
-        "x264",   "x265",  "h264",   "h265",   "hevc",  "xvid",  "divx",   "hdtv",
-        "pdtv",   "dsr",   "dvdrip", "dvdscr", "bdrip", "brrip", "bluray", "blu-ray",
-        "web-dl", "webdl", "webrip", "hdrip",  "hdcam", "remux", "10bit",
+    return text.size() == std::strlen(word) && StartsWithIgnoringAsciiCase(text, word);
+}
+
+bool IsDash(const std::string& text)
+{
+    return text == "-" || text == "--";
+}
+
+// Reads the digits at text[i] (i moves past them) and gives their number.
+size_t ReadDigits(const std::string& text, size_t& i, int& value)
+{
+    const size_t start = i;
+    value = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        if (i - start < 9)
+            value = value * 10 + (text[i] - '0');
+    }
+    return i - start;
+}
+
+bool ReadNumber(const std::string& text, size_t& i, size_t fewest, size_t most, int& value)
+{
+    const size_t digits = ReadDigits(text, i, value);
+    return digits >= fewest && digits <= most;
+}
+
+// A number that is the whole text.
+bool IsNumber(const std::string& text, size_t fewest, size_t most, int& value)
+{
+    size_t i = 0;
+    return ReadNumber(text, i, fewest, most, value) && i == text.size();
+}
+
+bool IsYear(int value)
+{
+    return value >= 1900 && value <= 2099;
+}
+
+// A year: four digits from 1900 to 2099, bare or in round or square brackets.
+int YearOf(const std::string& token, bool& bracketed)
+{
+    bracketed =
+        token.size() == 6 && ((token[0] == '(' && token[5] == ')') || (token[0] == '[' && token[5] == ']'));
+    int year = 0;
+    const bool digits = bracketed ? IsNumber(token.substr(1, 4), 4, 4, year) : IsNumber(token, 4, 4, year);
+    return digits && IsYear(year) ? year : 0;
+}
+
+// The year of a word that stands as a release year (see Token).
+int ReleaseYearOf(const Token& token)
+{
+    bool bracketed = false;
+    const int year = YearOf(token.text, bracketed);
+    return bracketed || token.before != ' ' ? year : 0;
+}
+
+bool IsQualityWord(const std::string& lower)
+{
+    static const std::string_view kTags[] = {
+        "4k",    "8k",    "uhd",    "x264",    "x265",    "h264",   "h265",   "hevc",   "avc",
+        "xvid",  "divx",  "hdtv",   "pdtv",    "sdtv",    "dsr",    "dvdrip", "dvdr",   "dvdscr",
+        "bdrip", "brrip", "bluray", "blu-ray", "bdremux", "web-dl", "webdl",  "webrip", "web-rip",
+        "hdrip", "hdcam", "camrip", "remux",   "10bit",   "8bit",   "hdr10",  "aac",    "aac2",
+        "ac3",   "eac3",  "dd5",    "ddp5",    "dts",     "truehd", "atmos",  "flac",
     };
-    const std::string lower = Lowercase(token);
-    // A release group may hang on the last tag: "x264-GROUP", "WEB-DL-GROUP".
-    const size_t dash = lower.rfind('-');
-    const std::string head = dash == std::string::npos ? lower : lower.substr(0, dash);
-    for (const char* tag : kTags) {
-        if (lower == tag || head == tag)
+    for (const std::string_view tag : kTags) {
+        if (lower == tag)
             return true;
     }
-    return false;
+    // A picture height: "720p", "1080i", "2160p".
+    int height = 0;
+    return lower.size() >= 4 && (lower.back() == 'p' || lower.back() == 'i') &&
+           IsNumber(lower.substr(0, lower.size() - 1), 3, 4, height);
+}
+
+// Quality, source and codec marks, in any letter case: where one stands,
+// the title has ended. Brackets around and a release group after a dash
+// ("x264-GROUP", "[WEBDL-1080p]") belong to it.
+bool IsQualityTag(const std::string& token)
+{
+    std::string lower = TrimmedOf(token, "()[]");
+    for (char& c : lower)
+        c = Lower(c);
+    const size_t dash = lower.rfind('-');
+    return IsQualityWord(lower) || (dash != std::string::npos && IsQualityWord(lower.substr(0, dash)));
 }
 
 // Release marks that scene names write in capitals only; in other letters
-// they are ordinary words of a title.
+// they are ordinary words of a title ("The Web", "Real Steel").
 bool IsReleaseTag(const std::string& token)
 {
-    static const char* const kTags[] = {"PROPER",  "REPACK",     "INTERNAL", "LIMITED", "EXTENDED",
-                                        "UNRATED", "REMASTERED", "DUBBED",   "SUBBED",  "READNFO"};
-    for (const char* tag : kTags) {
+    static const std::string_view kTags[] = {
+        "PROPER",  "REPACK", "RERIP",      "REAL",   "INTERNAL", "iNTERNAL", "LIMITED", "EXTENDED",
+        "UNRATED", "UNCUT",  "REMASTERED", "DUBBED", "SUBBED",   "READNFO",  "DIRFIX",  "NFOFIX",
+        "MULTI",   "DUAL",   "WEB",        "DVD",    "HDR",      "DV",       "NF",      "AMZN",
+        "DSNP",    "HMAX",   "ATVP",       "HULU",   "PCOK"};
+    for (const std::string_view tag : kTags) {
         if (token == tag)
             return true;
     }
     return false;
 }
 
-int NumberOf(const std::string& digits)
-{
-    int value = 0;
-    for (char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
-// A year: four digits from 1900 to 2099, bare or in round or square brackets.
-int YearOf(const std::string& token, bool& bracketed)
-{
-    std::string digits = token;
-    bracketed =
-        token.size() == 6 && ((token[0] == '(' && token[5] == ')') || (token[0] == '[' && token[5] == ']'));
-    if (bracketed)
-        digits = token.substr(1, 4);
-    if (digits.size() != 4 || !IsAllDigits(digits))
-        return 0;
-    const int year = NumberOf(digits);
-    return year >= 1900 && year <= 2099 ? year : 0;
-}
-
-// "S01E02", "s1e2", "S01E02E03", "S01E02-E03", "S01E02-03": season and
-// first episode.
-bool ReadSeasonEpisode(const std::string& token, int& season, int& episode)
-{
-    size_t i = 0;
-    if (token.empty() || Lower(token[0]) != 's')
-        return false;
-    ++i;
-    const size_t seasonStart = i;
-    while (i < token.size() && IsDigit(token[i]))
-        ++i;
-    const size_t seasonDigits = i - seasonStart;
-    if (seasonDigits < 1 || seasonDigits > 2 || i >= token.size() || Lower(token[i]) != 'e')
-        return false;
-    season = NumberOf(token.substr(seasonStart, seasonDigits));
-    bool first = true;
-    while (i < token.size()) {
-        if (token[i] == '-')
-            ++i;
-        if (i < token.size() && Lower(token[i]) == 'e')
-            ++i;
-        else if (first)
-            return false;
-        const size_t start = i;
-        while (i < token.size() && IsDigit(token[i]))
-            ++i;
-        if (i - start < 1 || i - start > 3)
-            return false;
-        if (first)
-            episode = NumberOf(token.substr(start, i - start));
-        first = false;
-    }
-    return true;
-}
-
-// "1x02", "01x02", "1X102": season of one or two digits, episode of two or
-// three (so "1920x1080" is a picture size, not an episode).
-bool ReadCrossEpisode(const std::string& token, int& season, int& episode)
-{
-    const size_t x = token.find_first_of("xX");
-    if (x == std::string::npos || x < 1 || x > 2)
-        return false;
-    const std::string left = token.substr(0, x);
-    const std::string right = token.substr(x + 1);
-    if (!IsAllDigits(left) || !IsAllDigits(right) || right.size() < 2 || right.size() > 3)
-        return false;
-    season = NumberOf(left);
-    episode = NumberOf(right);
-    return true;
-}
-
-// Splits the name into words. Spaces, underscores and dots between two
-// words separate; a dot before a space or at the end stays ("Mr. Smith").
-Tokens Split(const std::string& name)
-{
-    Tokens tokens;
-    std::string word;
-    const auto flush = [&] {
-        if (!word.empty())
-            tokens.push_back(word);
-        word.clear();
-    };
-    for (size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        const bool dotBetweenWords =
-            c == '.' && i > 0 && i + 1 < name.size() && name[i - 1] != ' ' && name[i + 1] != ' ';
-        if (c == ' ' || c == '_' || dotBetweenWords) {
-            flush();
-        } else {
-            word += c;
-        }
-    }
-    flush();
-    // A release group in square brackets before the title: "[Group] Show".
-    if (tokens.size() > 1 && tokens.front().front() == '[' && tokens.front().back() == ']')
-        tokens.erase(tokens.begin());
-    return tokens;
-}
-
-bool IsDash(const std::string& token)
-{
-    return token == "-" || token == "--";
-}
-
-// The words from..to (exclusive) joined by single spaces, without leading
-// or trailing dashes and without release marks at their end.
-std::string Join(const Tokens& tokens, size_t from, size_t to)
-{
-    while (from < to && IsDash(tokens[from]))
-        ++from;
-    while (to > from && (IsDash(tokens[to - 1]) || IsReleaseTag(tokens[to - 1])))
-        --to;
-    std::string text;
-    for (size_t i = from; i < to; ++i) {
-        if (!text.empty())
-            text += ' ';
-        text += tokens[i];
-    }
-    return text;
-}
-
-// The first quality tag from `from` on; the end when there is none.
-size_t FirstQualityTag(const Tokens& tokens, size_t from)
+// Where a title that begins at `from` ends: at the first quality tag, and
+// for an episode's title also at a release tag or a word in square
+// brackets (a group or a checksum).
+size_t EndOfTitle(const Tokens& tokens, size_t from, bool episodeTitle)
 {
     for (size_t i = from; i < tokens.size(); ++i) {
-        if (IsQualityTag(tokens[i]))
+        const std::string& text = tokens[i].text;
+        if (IsQualityTag(text) || (episodeTitle && (IsReleaseTag(text) || text.front() == '[')))
             return i;
     }
     return tokens.size();
 }
 
-bool ParseEpisode(const Tokens& tokens, ParsedName& parsed)
+// The words of the name. Spaces, underscores and dots between two words
+// separate; a dot before a space or at the end stays ("Mr. Smith"). A
+// release group in square brackets before the title ("[Group] Show") goes.
+Tokens Split(const std::string& name)
 {
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        if (!ReadSeasonEpisode(tokens[i], parsed.season, parsed.episode) &&
-            !ReadCrossEpisode(tokens[i], parsed.season, parsed.episode))
-            continue;
-        parsed.kind = ParsedName::Kind::Episode;
-        parsed.title = Join(tokens, 0, i);
-        parsed.episodeTitle = Join(tokens, i + 1, FirstQualityTag(tokens, i + 1));
+    static const char kIdeographicSpace[] = "\xE3\x80\x80";
+    Tokens tokens;
+    Token word;
+    char gap = '\0';
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        const bool wide = name.compare(i, 3, kIdeographicSpace) == 0;
+        const bool dotBetweenWords =
+            c == '.' && i > 0 && i + 1 < name.size() && name[i - 1] != ' ' && name[i + 1] != ' ';
+        if (c == ' ' || c == '_' || wide || dotBetweenWords) {
+            if (!word.text.empty())
+                tokens.push_back(word);
+            word.text.clear();
+            // Spaces count over dots: "Show - .2012" is spaced.
+            gap = gap == ' ' || wide ? ' ' : c;
+            i += wide ? 2 : 0;
+        } else {
+            if (word.text.empty())
+                word.before = tokens.empty() ? '\0' : gap;
+            word.text += c;
+            gap = '\0';
+        }
+    }
+    if (!word.text.empty())
+        tokens.push_back(word);
+    if (!tokens.empty() && tokens.front().text.front() == '[') {
+        for (size_t i = 0; i + 1 < tokens.size(); ++i) {
+            if (tokens[i].text.back() == ']') {
+                tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+                tokens.front().before = '\0';
+                break;
+            }
+        }
+    }
+    return tokens;
+}
+
+bool IsSingleLetter(const Token& token)
+{
+    return token.text.size() == 1 && IsAsciiLetter(token.text[0]);
+}
+
+// The words from..to (exclusive) joined by single spaces, without leading
+// or trailing dashes and without release marks at their end. Letters
+// joined by dots stay an abbreviation: "S.H.I.E.L.D", "E.T." -> "E.T.".
+std::string Join(const Tokens& tokens, size_t from, size_t to)
+{
+    while (from < to && IsDash(tokens[from].text))
+        ++from;
+    while (to > from && (IsDash(tokens[to - 1].text) || IsReleaseTag(tokens[to - 1].text)))
+        --to;
+    const auto linked = [&](size_t i) {  // token i follows a letter by a dot
+        return i > from && i < to && tokens[i].before == '.' && IsSingleLetter(tokens[i]) &&
+               IsSingleLetter(tokens[i - 1]);
+    };
+    std::string text;
+    for (size_t i = from; i < to; ++i) {
+        if (!text.empty() && !linked(i))
+            text += ' ';
+        text += tokens[i].text;
+        if (linked(i) || linked(i + 1))
+            text += '.';
+    }
+    return text;
+}
+
+// Camera and telephone names: a counter after a fixed prefix
+// ("IMG_2012.mp4", "MVI_0412.MOV"); the number is no year.
+bool IsCameraName(const Tokens& tokens)
+{
+    static const char* const kPrefixes[] = {"img", "mvi",  "mov", "dsc",  "dscn", "dscf", "vid",
+                                            "pxl", "gopr", "dji", "cimg", "sany", "mah",  "hpim"};
+    if (tokens.size() < 2 || !IsAllDigits(tokens[1].text))
+        return false;
+    for (const char* prefix : kPrefixes) {
+        if (Is(tokens[0].text, prefix))
+            return true;
+    }
+    return false;
+}
+
+// Where the name says which episode it is: tokens [at, end).
+struct Mark {
+    size_t at = 0;
+    size_t end = 0;
+    int season = kNoNumber;
+    int first = kNoNumber;
+    int last = kNoNumber;
+    CalendarDate date;
+};
+
+// "E02", "EP02", then more episodes to the end of the text: "E02E03",
+// "E02-E03", "E02-03", "E02-S01E03" (the season again).
+bool ReadEpisodes(const std::string& text, size_t i, size_t fewestDigits, Mark& mark)
+{
+    if (i >= text.size() || Lower(text[i]) != 'e')
+        return false;
+    if (++i < text.size() && Lower(text[i]) == 'p')
+        ++i;
+    int first = 0;
+    if (!ReadNumber(text, i, fewestDigits, 3, first))
+        return false;
+    int last = first;
+    while (i < text.size()) {
+        const bool dash = text[i] == '-';
+        if (dash)
+            ++i;
+        if (i < text.size() && Lower(text[i]) == 's') {
+            int again = 0;
+            if (!ReadNumber(text, ++i, 1, 4, again) || again != mark.season || i >= text.size() ||
+                Lower(text[i]) != 'e')
+                return false;
+        }
+        const bool marked = i < text.size() && Lower(text[i]) == 'e';
+        if (marked)
+            ++i;
+        int next = 0;
+        if ((!dash && !marked) || !ReadNumber(text, i, 1, 3, next))
+            return false;
+        last = next > last ? next : last;
+    }
+    mark.first = first;
+    mark.last = last;
+    return true;
+}
+
+// "S01E02" (and more episodes after it) or "S2012E05".
+bool ReadSeasonEpisode(const std::string& text, Mark& mark)
+{
+    size_t i = 1;
+    int season = 0;
+    if (text.size() < 4 || Lower(text[0]) != 's')
+        return false;
+    const size_t digits = ReadDigits(text, i, season);
+    if (digits == 0 || digits == 3 || digits > 4)
+        return false;
+    mark.season = season;
+    return ReadEpisodes(text, i, 1, mark);
+}
+
+// "1x02", "01x02-03", "1x02-1x03", "1x02x03": a season of one or two
+// digits, episodes of two or three (so "1920x1080" is a picture size).
+bool ReadCrossEpisodes(const std::string& text, Mark& mark)
+{
+    size_t i = 0;
+    int season = 0;
+    int first = 0;
+    if (!ReadNumber(text, i, 1, 2, season) || i >= text.size() || Lower(text[i]) != 'x' ||
+        !ReadNumber(text, ++i, 2, 3, first))
+        return false;
+    int last = first;
+    while (i < text.size()) {
+        if (text[i] != '-' && Lower(text[i]) != 'x')
+            return false;
+        int next = 0;
+        size_t digits = ReadDigits(text, ++i, next);
+        if (i < text.size() && Lower(text[i]) == 'x') {
+            if (digits == 0 || next != season)
+                return false;
+            digits = ReadDigits(text, ++i, next);
+        }
+        if (digits < 2 || digits > 3)
+            return false;
+        last = next > last ? next : last;
+    }
+    mark.season = season;
+    mark.first = first;
+    mark.last = last;
+    return true;
+}
+
+bool ReadWordMark(const std::string& text, Mark& mark)
+{
+    return ReadSeasonEpisode(text, mark) || ReadCrossEpisodes(text, mark);
+}
+
+// A season and episode at tokens[i]: in one word ("S01E02", "1x02") or in
+// words ("S01 E02", "Season 1 Episode 2", "Staffel 1 - E02").
+bool ReadSeasonMark(const Tokens& tokens, size_t i, Mark& mark)
+{
+    mark = Mark();
+    mark.at = i;
+    mark.end = i + 1;
+    if (ReadWordMark(tokens[i].text, mark))
+        return true;
+    // Season words end in their number ("S01", "Season1") or stand before it.
+    size_t next = i + 1;
+    const std::string& text = tokens[i].text;
+    int season = IsDigit(text.back()) ? SeasonOfFolderName(text) : kNoNumber;
+    if (season == kNoNumber && next < tokens.size() && IsAllDigits(tokens[next].text)) {
+        season = SeasonOfFolderName(text + ' ' + tokens[next].text);
+        ++next;
+    }
+    if (season == kNoNumber)
+        return false;
+    mark.season = season;
+    if (next < tokens.size() && IsDash(tokens[next].text))
+        ++next;
+    if (next < tokens.size() && ReadEpisodes(tokens[next].text, 0, 1, mark)) {
+        mark.end = next + 1;
+        return true;
+    }
+    int episode = 0;
+    if (next + 1 < tokens.size() && (Is(tokens[next].text, "episode") || Is(tokens[next].text, "ep")) &&
+        IsNumber(tokens[next + 1].text, 1, 3, episode)) {
+        mark.first = mark.last = episode;
+        mark.end = next + 2;
         return true;
     }
     return false;
 }
 
-bool ParseMovie(const Tokens& tokens, bool spaced, ParsedName& parsed)
+// More episodes of the season in the words after the mark:
+// "S01E01.S01E02", "S01E01 - E02", "1x01_1x02".
+void ExtendEpisodes(const Tokens& tokens, Mark& mark)
 {
-    const size_t tag = FirstQualityTag(tokens, 1);
-    // The last year before the tags that follows at least one word of the
-    // title ("2001 A Space Odyssey" has none). Between spaces a bare number
-    // is a year only right before a tag: "Blade Runner 2049" is a title.
+    while (mark.end < tokens.size()) {
+        size_t next = mark.end;
+        if (IsDash(tokens[next].text) && next + 1 < tokens.size())
+            ++next;
+        Mark more;
+        more.season = mark.season;
+        const bool read =
+            ReadWordMark(tokens[next].text, more) || ReadEpisodes(tokens[next].text, 0, 1, more);
+        if (!read || more.season != mark.season || more.first <= mark.last)
+            return;
+        mark.last = more.last;
+        mark.end = next + 1;
+    }
+}
+
+// "2012-03-04" in one word (brackets around it allowed) or "2012.03.04" in
+// three. shaped tells that the words look like a date, real or not.
+bool ReadDateMark(const Tokens& tokens, size_t i, Mark& mark, bool& shaped)
+{
+    const std::string& word = tokens[i].text;
+    if (!IsDigit(word[0]) && !(word.size() > 1 && IsDigit(word[1])))
+        return false;
+    const std::string text = TrimmedOf(word, "()[]");
+    CalendarDate date;
+    size_t at = 0;
+    if (text.size() == 10 && ReadNumber(text, at, 4, 4, date.year) && text[at] == '-' &&
+        ReadNumber(text, ++at, 2, 2, date.month) && text[at] == '-' &&
+        ReadNumber(text, ++at, 2, 2, date.day)) {
+        mark.end = i + 1;
+    } else if (i + 2 < tokens.size() && tokens[i + 1].before != ' ' && tokens[i + 2].before != ' ' &&
+               IsNumber(text, 4, 4, date.year) && IsNumber(tokens[i + 1].text, 2, 2, date.month) &&
+               IsNumber(tokens[i + 2].text, 2, 2, date.day)) {
+        mark.end = i + 3;
+    } else {
+        return false;
+    }
+    shaped = shaped || IsYear(date.year);
+    if (!IsYear(date.year) || !IsCalendarDate(date.year, date.month, date.day))
+        return false;
+    mark.at = i;
+    mark.date = date;
+    return true;
+}
+
+// An episode number without a season: "1" to "9999" ("12v2" a second
+// release of it), a year being no episode.
+bool IsEpisodeNumber(const std::string& text, int& episode)
+{
+    size_t i = 0;
+    const size_t digits = ReadDigits(text, i, episode);
+    if (i < text.size() && Lower(text[i]) == 'v' && i + 1 < text.size()) {
+        int version = 0;
+        ReadDigits(text, ++i, version);
+    }
+    return digits >= 1 && digits <= 4 && i == text.size() && !(digits == 4 && IsYear(episode));
+}
+
+// "第5話", "第5话", "第5集": the fifth episode in Japanese and Chinese.
+bool IsCjkEpisode(const std::string& text, int& episode)
+{
+    static const char kOrdinal[] = "\xE7\xAC\xAC";
+    static const char* const kCounters[] = {"\xE8\xA9\xB1", "\xE8\xAF\x9D", "\xE9\x9B\x86"};
+    size_t i = 3;
+    if (text.compare(0, 3, kOrdinal) != 0 || !ReadNumber(text, i, 1, 4, episode) || text.size() != i + 3)
+        return false;
+    for (const char* counter : kCounters) {
+        if (text.compare(i, 3, counter) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Episodes numbered without a season: "E05", "EP05", "第5話", a number
+// after a lone dash ("Show - 012"), a number first before a dash or with a
+// dot ("01 - Pilot", "01. Pilot"). A release year after the number makes it
+// part of a movie's title ("300 - Rise of an Empire (2014)").
+bool ReadNumberMark(const Tokens& tokens, size_t i, Mark& mark)
+{
+    mark = Mark();
+    const std::string& text = tokens[i].text;
+    int episode = 0;
+    size_t at = i;
+    if (ReadEpisodes(text, 0, 2, mark) || IsCjkEpisode(text, episode)) {
+        if (mark.first == kNoNumber)
+            mark.first = mark.last = episode;
+        mark.at = i;
+        mark.end = i + 1;
+        return true;
+    }
+    if (IsDash(text) && i > 0 && i + 1 < tokens.size() && IsEpisodeNumber(tokens[i + 1].text, episode)) {
+        at = i + 1;
+    } else if (i == 0 && tokens.size() > 1) {
+        const bool dotted = text.back() == '.';
+        if (!IsNumber(dotted ? text.substr(0, text.size() - 1) : text, 1, 3, episode) ||
+            !(dotted || IsDash(tokens[1].text)))
+            return false;
+    } else {
+        return false;
+    }
+    for (size_t later = at + 1; later < tokens.size(); ++later) {
+        if (ReleaseYearOf(tokens[later]) != 0)
+            return false;
+    }
+    mark.at = at;
+    mark.end = at + 1;
+    mark.first = mark.last = episode;
+    return true;
+}
+
+// Where the name says which episode it is, in the order of trust: a season
+// and episode, then an air date, then a bare episode number.
+bool FindMark(const Tokens& tokens, Mark& mark, bool& dateShaped)
+{
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (ReadSeasonMark(tokens, i, mark)) {
+            ExtendEpisodes(tokens, mark);
+            return true;
+        }
+    }
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        mark = Mark();
+        if (ReadDateMark(tokens, i, mark, dateShaped))
+            return true;
+    }
+    if (dateShaped)
+        return false;  // a date that does not exist is no episode number either
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (ReadNumberMark(tokens, i, mark))
+            return true;
+    }
+    return false;
+}
+
+// The show's name: the words before the mark, without a year at their end
+// (which becomes the show's year) when it stands as a release year and
+// something comes before it ("1923.S01E01" is a show of that name).
+std::string ShowName(const Tokens& tokens, size_t end, int& year)
+{
+    while (end > 0 && IsDash(tokens[end - 1].text))
+        --end;
+    if (end >= 2 && ReleaseYearOf(tokens[end - 1]) != 0)
+        year = ReleaseYearOf(tokens[--end]);
+    return Join(tokens, 0, end);
+}
+
+// The last release year before the tags that follows at least one word of
+// the title ("2001 A Space Odyssey" has none); a year between spaces counts
+// only right before a tag ("Movie Name 2012 1080p").
+void ReadMovie(const Tokens& tokens, ParsedName& parsed)
+{
+    const size_t tag = EndOfTitle(tokens, 1, false);
     size_t yearAt = 0;
     for (size_t i = 1; i < tag; ++i) {
         bool bracketed = false;
-        const int year = YearOf(tokens[i], bracketed);
+        const int year = YearOf(tokens[i].text, bracketed);
         const bool rightBeforeTag = i + 1 == tag && tag < tokens.size();
-        if (year != 0 && (bracketed || !spaced || rightBeforeTag)) {
+        if (year != 0 && (ReleaseYearOf(tokens[i]) != 0 || rightBeforeTag)) {
             parsed.year = year;
             yearAt = i;
         }
     }
     const size_t end = yearAt != 0 ? yearAt : tag;
     if (end >= tokens.size())
-        return false;  // neither a year nor a tag: a name of its own
+        return;  // neither a year nor a tag: a name of its own
     parsed.title = Join(tokens, 0, end);
-    if (parsed.title.empty())
-        return false;
-    parsed.kind = ParsedName::Kind::Movie;
-    return true;
+    if (yearAt != 0 && !parsed.title.empty())
+        parsed.kind = ParsedName::Kind::Movie;
+    else
+        parsed.year = 0;
 }
 
 }  // namespace
 
+bool IsCalendarDate(int year, int month, int day)
+{
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month >= 1 && month <= 12 && day >= 1 && day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+std::string CalendarDate::Text() const
+{
+    char text[32];
+    std::snprintf(text, sizeof(text), "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
+ParsedName ParseTitleText(const std::string& name)
+{
+    ParsedName parsed;
+    const Tokens tokens = Split(name);
+    if (tokens.empty() || IsCameraName(tokens))
+        return parsed;
+    Mark mark;
+    bool dateShaped = false;
+    if (FindMark(tokens, mark, dateShaped)) {
+        parsed.kind = ParsedName::Kind::Episode;
+        parsed.title = ShowName(tokens, mark.at, parsed.year);
+        parsed.season = mark.season;
+        parsed.episode = mark.first;
+        parsed.lastEpisode = mark.last;
+        parsed.airDate = mark.date;
+        // "S01E02.REPACK.Title": a release mark may stand before the title too.
+        size_t from = mark.end;
+        while (from < tokens.size() && IsReleaseTag(tokens[from].text))
+            ++from;
+        parsed.episodeTitle = Join(tokens, from, EndOfTitle(tokens, from, true));
+    } else if (!dateShaped) {
+        ReadMovie(tokens, parsed);
+    }
+    return parsed;
+}
+
 ParsedName ParseMovieName(const std::string& fileName)
 {
     const size_t dot = fileName.rfind('.');
-    const std::string name = dot == std::string::npos ? fileName : fileName.substr(0, dot);
-    ParsedName parsed;
-    const Tokens tokens = Split(name);
-    if (tokens.empty() || ParseEpisode(tokens, parsed))
-        return parsed;
-    if (!ParseMovie(tokens, name.find(' ') != std::string::npos, parsed))
-        parsed = ParsedName();
-    return parsed;
+    return ParseTitleText(dot == std::string::npos ? fileName : fileName.substr(0, dot));
+}
+
+int SeasonOfFolderName(const std::string& name)
+{
+    if (Is(name, "specials"))
+        return 0;
+    // "s" last: the words above begin with it.
+    static const char* const kWords[] = {"season",  "series", "staffel",  "saison", "temporada", "stagione",
+                                         "seizoen", "sezon",  "sesong",   "kausi",  "säsong",    "sæson",
+                                         "Сезон",   "сезон",  "シーズン", "s"};
+    for (const char* word : kWords) {
+        if (!StartsWithIgnoringAsciiCase(name, word))
+            continue;
+        std::string number = name.substr(std::strlen(word));
+        if (word[1] != '\0' && !number.empty() && (number[0] == ' ' || number[0] == '_'))
+            number.erase(0, 1);
+        int season = 0;
+        if (IsNumber(number, 1, 4, season))
+            return season;
+    }
+    return kNoNumber;
 }
 
 std::string EpisodeNumberText(int season, int episode)

@@ -547,10 +547,12 @@ TEST_F(CliTest, ParseNamesAndTheOptionalTemplateLines)
               plain.find("episodeTitle : Show.Name.S02E05.The.Roses.720p.HDTV.x264-GRP\r\n"));
     EXPECT_EQ(std::string::npos, plain.find("episodeNumber"));
 
+    // The name's show wins over the folder's; one show in one folder keeps
+    // the template's ID and air date.
     EXPECT_EQ(0, Run({"generate", "--parse-names", dir / "Garden Diary", "--replace"}));
     EXPECT_EQ(
-        "title : Garden Diary\r\n"
-        "seriesTitle : Garden Diary\r\n"
+        "title : Show Name\r\n"
+        "seriesTitle : Show Name\r\n"
         "episodeTitle : The Roses\r\n"
         "seriesId : SH1\r\n"
         "movieYear : 2012\r\n"

@@ -14,54 +14,36 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
-TEST(FolderWalk, SeasonFolderNames)
-{
-    const struct {
-        const char* name;
-        bool season;
-    } cases[] = {
-        {"Season 1", true},
-        {"Season 01", true},
-        {"season_2", true},
-        {"Season3", true},
-        {"SERIES 12", true},
-        {"S01", true},
-        {"s3", true},
-        {"Specials", true},
-        {"specials", true},
-        {"Season", false},
-        {"Season ", false},
-        {"Season 1 (2005)", false},
-        {"Seasons", false},
-        {"S01E02", false},
-        {"S", false},
-        {"Sx1", false},
-        {"Dr Who", false},
-        {"Season  1", false},
-        {"Season \xd9\xa1", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.season, IsSeasonFolderName(c.name)) << c.name;
-}
-
 TEST(FolderWalk, SeriesTitleOfEachFolder)
 {
     const struct {
+        const char* movieFolder;
         const char* relative;
         const char* top;
         const char* title;
     } cases[] = {
-        {"", "Shows", "Shows"},  // the movie folder: the Series Title as the user left it
-        {"Dr Who", "Shows", "Dr Who"},
-        {"Dr Who\\Season 1", "Shows", "Dr Who"},
-        {"Dr Who\\Specials", "Shows", "Dr Who"},
-        {"Season 2", "Dr Who", "Dr Who"},           // a season folder right in the movie folder
-        {"Season 2", "", "Season 2"},               // ... of a drive root, which has no name
-        {"A\\Season 2\\S01", "Shows", "Season 2"},  // only the folder right above counts
-        {"Dr Who\\Extras", "Shows", "Extras"},
+        {"D:\\TV\\Shows", "", "Shows", "Shows"},  // the movie folder: the Series Title as the user left it
+        {"D:\\TV\\Shows", "Dr Who", "Shows", "Dr Who"},
+        {"D:\\TV\\Shows", "Dr Who\\Season 1", "Shows", "Dr Who"},
+        {"D:\\TV\\Shows", "Dr Who\\Specials", "Shows", "Dr Who"},
+        {"D:\\TV\\Shows", "Dr Who\\Staffel 2", "Shows", "Dr Who"},
+        {"D:\\TV\\Dr Who", "Season 2", "Dr Who", "Dr Who"},  // a season folder right in the movie folder
+        {"D:\\", "Season 2", "", "Season 2"},                // ... of a drive root, which has no name
+        {"D:\\TV\\Shows", "A\\Season 2\\S01", "Shows", "Season 2"},  // only the folder right above counts
+        {"D:\\TV\\Shows", "Dr Who\\Extras", "Shows", "Extras"},
+        // The movie folder is a season folder: the folder above names the show,
+        // unless the user typed a title of their own.
+        {"D:\\TV\\Dr Who\\Season 1", "", "Season 1", "Dr Who"},
+        {"D:\\TV\\Dr Who\\Season 1\\", "", "Season 1", "Dr Who"},
+        {"D:\\TV\\Dr Who\\Season 1", "", "Doctor Who", "Doctor Who"},
+        {"D:\\TV\\Dr Who\\Season 1", "Specials", "Season 1", "Dr Who"},
+        {"D:\\Season 1", "", "Season 1", "Season 1"},
+        {"D:\\TV\\Dr Who\\Season 1", "Extras", "Season 1", "Extras"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.title, SeriesTitleOfFolder(NativePath(c.relative), c.top)) << c.relative;
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.title, SeriesTitleOfFolder(NativePath(c.movieFolder), NativePath(c.relative), c.top))
+            << c.movieFolder << " " << c.relative;
+    }
 }
 
 TEST(FolderWalk, EntersFoldersButNoLinksNorItsWorkFolder)

@@ -6,6 +6,7 @@
 
 #include "core/ActivityLog.h"
 #include "core/GenerateRun.h"
+#include "core/LibraryPlan.h"
 #include "core/LongPathFolder.h"
 #include "core/MetadataFormat.h"
 #include "platform/Paths.h"
@@ -50,6 +51,14 @@ protected:
         return Line("File already exists! Skipping metadata file " + std::to_string(number) +
                     " of 3: " + (dir / entry) + ".txt");
     }
+    // A written file's text as it was composed, with line feeds.
+    static std::string TextWithLineFeeds(const std::string& path)
+    {
+        std::string text = ReadFileBytes(path);
+        for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
+            text.erase(at, 1);
+        return text;
+    }
     void ExpectOneBox(const std::string& caption, const std::string& text, MessageIcon icon)
     {
         ASSERT_EQ(1u, prompt.messages.size());
@@ -76,12 +85,7 @@ TEST_F(GenerateRunTest, CreatesEveryMissingFileThenSkipsThemAll)
                   Creating(3, "C.mkv") + Line("3 Metadata Files Created - 0 skipped!"),
               log.Text());
     ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", MessageIcon::None);
-    EXPECT_EQ(ComposeMetadata(request.metadata, dir / "B.avi", ""), [&] {
-        std::string text = ReadFileBytes(dir / "B.avi.txt");
-        for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
-            text.erase(at, 1);
-        return text;
-    }());
+    EXPECT_EQ(ComposeMetadata(request.metadata, dir / "B.avi", ""), TextWithLineFeeds(dir / "B.avi.txt"));
 
     dir.WriteFile("A.mpg.txt", "mine");
     log.SetText("");
@@ -349,4 +353,77 @@ TEST_F(GenerateRunTest, EpisodeNamesGiveTheSeriesTitleWhenTheFolderGivesNone)
     request.metadata.parseNames = false;
     request.entries.pop_back();
     EXPECT_TRUE(RunGenerate(request, log).refused);
+}
+
+TEST_F(GenerateRunTest, WithNameReadingEachFileIsWrittenAsItsPlanWhateverTheTick)
+{
+    request.entries = {NativePath("Doctor Who\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv"),
+                       NativePath("Movies\\Die Hard.1988.mkv"), "Holiday.mpg"};
+    for (const std::string& entry : request.entries)
+        dir.WriteFile(entry);
+    request.isEpisodeTicked = true;
+    request.seriesTitleText = request.metadata.seriesTitle = "Library";
+    request.metadata.movieMode = false;
+    request.metadata.isEpisode = "true";
+    request.metadata.tvRating = 2;
+    request.metadata.originalAirDate = "2012-03-31";
+    request.metadata.parseNames = true;
+    // What a dry run shows is what the run writes.
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+
+    EXPECT_EQ(3, RunGenerate(request, log).created);
+    for (const PlannedMovie& movie : plan.movies)
+        EXPECT_EQ(movie.text, TextWithLineFeeds(movie.moviePath + ".txt")) << movie.entry;
+    const std::string movie = ReadFileBytes(dir / "Movies\\Die Hard.1988.mkv.txt");
+    EXPECT_EQ(0u, movie.find("title : Die Hard\r\nseriesTitle : Die Hard\r\nepisodeTitle : \r\n"));
+    EXPECT_NE(std::string::npos, movie.find("movieYear : 1988\r\n"));
+    EXPECT_NE(std::string::npos, movie.find("isEpisode : false\r\nmpaaRating : R4\r\n"));
+    EXPECT_EQ(std::string::npos, movie.find("originalAirDate"));
+    const std::string episode =
+        ReadFileBytes(dir / "Doctor Who\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv.txt");
+    EXPECT_EQ(0u, episode.find("title : Doctor Who\r\nseriesTitle : Doctor Who\r\nepisodeTitle : Rose\r\n"));
+    EXPECT_NE(std::string::npos, episode.find("isEpisode : true\r\ntvRating : x2\r\n"));
+    EXPECT_NE(std::string::npos, episode.find("episodeNumber : 101\r\n"));
+    // The typed air date belongs to no file of a run over several folders.
+    EXPECT_EQ(std::string::npos, episode.find("originalAirDate"));
+    // A name of no kind follows the tick.
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Holiday.mpg.txt")
+                      .find("title : Library\r\nseriesTitle : Library\r\nepisodeTitle : Holiday\r\n"));
+}
+
+TEST_F(GenerateRunTest, AnEpisodeWhoseShowNobodyNamesRefusesTheRunUntouched)
+{
+    // The movie folder gives no title (as a drive root), the name no show.
+    request.entries = {"S01E02.mkv", "Movie (2001).mkv"};
+    request.metadata.parseNames = true;
+    EXPECT_TRUE(RunGenerate(request, log).refused);
+    ExpectOneBox("Movie Meta Files Creation Error!",
+                 "The name of \"S01E02.mkv\" reads as an episode, but neither it nor its folder names the "
+                 "show.\nName the show in the file name (Show.Name.S01E02.mkv) or put the episodes into a "
+                 "folder named after the show.",
+                 MessageIcon::Error);
+    EXPECT_FALSE(PathExists(dir / "Movie (2001).mkv.txt"));
+
+    // With the tick set, the words the user knows.
+    request.isEpisodeTicked = true;
+    request.metadata.movieMode = false;
+    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_EQ(0u, prompt.messages.back().text.find("The \"Is Episode\" flag is checked."));
+    // Named by the folder, it goes ahead.
+    request.metadata.seriesTitle = request.seriesTitleText = "Garden Diary";
+    EXPECT_EQ(2, RunGenerate(request, log).created);
+}
+
+TEST_F(GenerateRunTest, AChosenSeasonFolderGivesItsEpisodesTheShowAboveIt)
+{
+    request.folder = dir / "Dr Who\\Season 1";
+    request.entries = {"e1.mpg"};
+    dir.WriteFile("Dr Who\\Season 1\\e1.mpg");
+    request.isEpisodeTicked = true;
+    // The folder's own name, as the window sets it.
+    request.seriesTitleText = request.metadata.seriesTitle = "Season 1";
+    request.metadata.movieMode = false;
+    EXPECT_EQ(1, RunGenerate(request, log).created);
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Dr Who\\Season 1\\e1.mpg.txt")
+                      .find("title : Dr Who\r\nseriesTitle : Dr Who\r\nepisodeTitle : e1\r\n"));
 }

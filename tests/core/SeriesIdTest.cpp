@@ -58,3 +58,26 @@ TEST(MakeSeriesId, SameSecondGivesTheSameId)
     const std::string first = MakeSeriesId("MV movies", now);
     EXPECT_EQ(first, MakeSeriesId("MV movies", now));
 }
+
+TEST(ShowKey, LettersAndDigitsOfTheNameAndItsYear)
+{
+    EXPECT_EQ(ShowKey("marvels agents of shield", 0), ShowKey("Marvel's Agents of S.H.I.E.L.D.", 0));
+    EXPECT_EQ(ShowKey("Game of Thrones", 0), ShowKey("game.of_thrones", 0));
+    EXPECT_EQ(ShowKey("Doctor Who 2005", 0), ShowKey("Doctor Who", 2005));
+    EXPECT_NE(ShowKey("Doctor Who", 0), ShowKey("Doctor Who", 2005));
+    EXPECT_NE(ShowKey("Çà et là", 0), ShowKey("Ca et la", 0));
+    EXPECT_EQ("метод", ShowKey("метод!", 0));
+}
+
+TEST(ShowSeriesId, SixDigitsBelowTheUsersOwnThatNeverChange)
+{
+    // Pinned: another number would split every library's shows in two.
+    EXPECT_EQ("SH159475", ShowSeriesId("SH", ShowKey("Doctor Who", 2005), 0));
+    EXPECT_EQ("MV159475", ShowSeriesId("MV movies", ShowKey("Doctor Who", 2005), 0));
+    EXPECT_NE(ShowSeriesId("SH", "doctorwho2005", 0), ShowSeriesId("SH", "doctorwho2005", 1));
+    const std::regex shape("SH[0-8][0-9]{5}|SH9[0-8][0-9]{4}");
+    for (int i = 0; i < 2000; ++i) {
+        const std::string id = ShowSeriesId("SH", "show" + std::to_string(i), i % 3);
+        EXPECT_TRUE(std::regex_match(id, shape)) << id;
+    }
+}

@@ -1,20 +1,20 @@
-// The metadata text: whatever the user types and whatever a movie is
-// called, every line of the file is one of pyTivo's keys with its value, so
-// typed text never becomes a key of its own.
-#include <fuzzer/FuzzedDataProvider.h>
-
+// The metadata text: whatever the user types and whatever a movie or its
+// folder is called, every line of the file is one of pyTivo's keys with its
+// value, so typed text never becomes a key of its own.
 #include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <set>
 #include <string>
 
+#include "core/LibraryPlan.h"
 #include "core/MetadataFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     static const std::set<std::string> keys = {
-        "title",     "seriesTitle", "episodeTitle", "seriesId",   "movieYear",      "description",
-        "isEpisode", "mpaaRating",  "tvRating",     "starRating", "episodeNumber",  "originalAirDate",
-        "vProgramGenre"};
+        "title",         "seriesTitle",     "episodeTitle", "seriesId", "movieYear",
+        "description",   "isEpisode",       "mpaaRating",   "tvRating", "starRating",
+        "episodeNumber", "originalAirDate", "vProgramGenre"};
     FuzzedDataProvider data(bytes, size);
     MetadataTemplate metadata;
     metadata.seriesTitle = data.ConsumeRandomLengthString(40);
@@ -30,7 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     const std::string title = data.ConsumeRandomLengthString(30);
     const std::string path = data.ConsumeRemainingBytesAsString();
 
-    const std::string text = ComposeMetadata(metadata, path, title);
+    // With name reading the plan composes the file, the name being the
+    // entry of a movie folder.
+    const std::string text = metadata.parseNames ? PlanLibrary(title, {path}, metadata).movies.front().text
+                                                 : ComposeMetadata(metadata, path, title);
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find('\n', start);

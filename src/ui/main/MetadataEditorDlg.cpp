@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/ActivityLog.h"
+#include "core/LibraryPlan.h"
 #include "core/MetadataWriter.h"
 #include "core/SizeTexts.h"
 #include "core/TextFile.h"
@@ -278,9 +279,10 @@ void CReelmarkDlg::OnEditMetadata()
     if (run.Refused() || name.empty())
         return;
     const std::string moviePath = AddTrailingSeparator(MovieFolder()) + name;
-    // A new file starts as Generate would write it.
+    // A new file starts as Generate would write it (names read when the
+    // setting says so).
     SyncFromControls();
-    if (EditMetadataFile(log_, moviePath,
-                         ::ComposeMetadata(template_.CurrentTemplate(), moviePath, std::string())))
+    const LibraryPlan plan = PlanLibrary(MovieFolder(), {name}, template_.CurrentTemplate());
+    if (EditMetadataFile(log_, moviePath, plan.movies.front().text))
         OnResetTree();
 }
