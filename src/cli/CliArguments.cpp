@@ -1,6 +1,8 @@
 #include "cli/CliArguments.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace {
 
@@ -24,9 +26,46 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Generate;
     else if (lower == "list")
         command = CliCommand::List;
+    else if (lower == "show")
+        command = CliCommand::Show;
     else
         return false;
     return true;
+}
+
+// A flag option and the field it sets.
+struct Flag {
+    const char* name;
+    bool CliArguments::*field;
+};
+const Flag kFlags[] = {
+    {"--replace", &CliArguments::replace},       {"--recursive", &CliArguments::recursive},
+    {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
+    {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
+};
+
+// The options a command takes, beside --recursive which all take.
+bool Takes(CliCommand command, const std::string& option)
+{
+    if (option == "--recursive")
+        return true;
+    if (command == CliCommand::Generate)
+        return option != "--json";
+    return command == CliCommand::Show && option == "--json";
+}
+
+// Why the options given do not fit the command; empty when they do.
+std::string MisfitOption(const CliArguments& parsed, bool iniGiven)
+{
+    static const char* const kNames[] = {"", "", "generate", "list", "show"};
+    for (const Flag& flag : kFlags) {
+        if (parsed.*flag.field && !Takes(parsed.command, flag.name))
+            return std::string(flag.name) + " does not belong to the " + kNames[static_cast<int>(parsed.command)] +
+                   " command";
+    }
+    if (iniGiven && parsed.command != CliCommand::Generate)
+        return "--ini belongs to the generate command";
+    return std::string();
 }
 
 }  // namespace
@@ -58,12 +97,10 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
             words.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;  // a folder whose name starts with "-" may follow
-        } else if (arg == "--replace") {
-            parsed.replace = true;
-        } else if (arg == "--recursive") {
-            parsed.recursive = true;
-        } else if (arg == "--parse-names") {
-            parsed.parseNames = true;
+        } else if (const Flag* flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                                   [&arg](const Flag& f) { return arg == f.name; });
+                   flag != std::end(kFlags)) {
+            parsed.*flag->field = true;
         } else if (arg == "--ini") {
             if (iniGiven) {
                 error = "--ini is given more than once";
@@ -89,18 +126,16 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = "unknown command: " + words[0];
         return false;
     }
+    const char* what = parsed.command == CliCommand::Show ? "PATH" : "FOLDER";
     if (words.size() < 2 || words[1].empty()) {
-        error = "FOLDER is missing";
+        error = std::string(what) + " is missing";
         return false;
     }
-    if (words.size() > 2) {
+    if (words.size() > 2 && parsed.command != CliCommand::Show) {
         error = "too many arguments from \"" + words[2] + "\" on (put a FOLDER with spaces in double quotes)";
         return false;
     }
-    parsed.folder = words[1];
-    if (parsed.command == CliCommand::List && (parsed.replace || parsed.parseNames || iniGiven)) {
-        error = "--replace, --parse-names and --ini belong to the generate command";
-        return false;
-    }
-    return true;
+    parsed.paths.assign(words.begin() + 1, words.end());
+    error = MisfitOption(parsed, iniGiven);
+    return error.empty();
 }

@@ -1,18 +1,24 @@
 #pragma once
-// The command line of reelmark-cli: a command, a folder and options, the
-// options before or after the folder.
+// The command line of reelmark-cli: a command, its paths and options, the
+// options before or after the paths.
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Version, Generate, List };
+enum class CliCommand { Help, Version, Generate, List, Show };
 
 struct CliArguments {
     CliCommand command = CliCommand::Help;
-    std::string folder;
+    // generate and list take one FOLDER; show takes one or more PATHs.
+    std::vector<std::string> paths;
     bool replace = false;     // generate: replace existing metadata files
-    bool recursive = false;   // generate, list: the folders below FOLDER too
+    bool recursive = false;   // generate, list, show: the folders below too
     bool parseNames = false;  // generate: titles, years and episode numbers from file names
+    bool dryRun = false;      // generate: print what would be written, write nothing
+    bool metaFolder = false;  // generate: write into the folder's ".meta" folder
+    bool json = false;        // show: one JSON document
     std::string iniFile;      // generate: the settings file; empty for reelmark.ini in the current directory
+
+    const std::string& Folder() const { return paths.front(); }
 };
 
 // Reads the arguments (without the program name). "--help" or "--version"

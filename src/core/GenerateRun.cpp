@@ -37,29 +37,71 @@ void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
     }
 }
 
-// The folder that the entries at hand lie in: one reading of it and its
-// work folder, made when its first entry comes up (the entries of one
+// The folder that the entries at hand lie in: one reading of it and of its
+// ".meta" folder, made when its first entry comes up (the entries of one
 // folder stand together in a list that the walk made).
 class EntryFolder {
 public:
-    EntryFolder(const std::string& folder, const FolderIndex* listing, ActivityLog& log)
-        : path_(folder), work_(folder)
+    EntryFolder(const std::string& folder, const FolderIndex* listing) : path_(folder)
     {
         if (!listing)
             own_ = std::make_unique<FolderIndex>(folder);
         index_ = listing ? listing : own_.get();
-        work_.RemoveLeftovers(log);
+        const FolderEntry* meta = index_->Find(kMetaFolderName);
+        if (meta && meta->isFolder && !meta->isLink)
+            meta_ = std::make_unique<FolderIndex>(MetaPath());
     }
     const std::string& Path() const { return path_; }
+    std::string MetaPath() const { return path_ + kSeparator + kMetaFolderName; }
     const FolderIndex& Index() const { return *index_; }
-    WorkFolder& Work() { return work_; }
+    // The reading of ".meta"; nullptr when the folder has none.
+    const FolderIndex* Meta() const { return meta_.get(); }
+
+    // What the run does for the movie of this folder.
+    PlannedWrite Plan(const GenerateRequest& request, const PlannedMovie& movie) const
+    {
+        const std::string name = FileNameOf(movie.moviePath, true) + ".txt";
+        PlannedWrite write;
+        write.moviePath = movie.moviePath;
+        write.text = movie.text;
+        write.metadataPath = request.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
+        const FolderIndex* target = request.metaFolder ? Meta() : &Index();
+        write.skipped = !request.replaceExisting && target && HasMetadata(*target, name.substr(0, name.size() - 4));
+        if (!request.metaFolder && Meta()) {
+            for (const std::string& over : {name, std::string("default.txt")}) {
+                const FolderEntry* entry = Meta()->Find(over);
+                if (write.overriddenBy.empty() && entry && !entry->isFolder && entry->size > 0)
+                    write.overriddenBy = MetaPath() + kSeparator + entry->name;
+            }
+        }
+        return write;
+    }
 
 private:
     std::string path_;
     std::unique_ptr<FolderIndex> own_;
     const FolderIndex* index_;
-    WorkFolder work_;
+    std::unique_ptr<FolderIndex> meta_;
 };
+
+// Goes through the planned movies folder by folder, each folder read once.
+void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan,
+                         const std::function<bool(const EntryFolder&, const PlannedWrite&, int)>& visit)
+{
+    // A drive root comes with its backslash; it must not be doubled.
+    const std::string folder = StripTrailingSeparator(request.folder);
+    std::unique_ptr<EntryFolder> at;
+    for (size_t i = 0; i < plan.movies.size(); ++i) {
+        const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
+        const std::string movieFolder = relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
+        if (!at || movieFolder != at->Path()) {
+            at.reset();
+            at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr);
+        }
+        if (!visit(*at, at->Plan(request, plan.movies[i]), static_cast<int>(i)))
+            return;
+    }
+}
 
 }  // namespace
 
@@ -99,6 +141,20 @@ std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& p
     return std::string();
 }
 
+std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal)
+{
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    refusal = GenerateRefusal(request, plan);
+    std::vector<PlannedWrite> writes;
+    if (refusal.empty()) {
+        ForEachPlannedWrite(request, plan, [&](const EntryFolder&, const PlannedWrite& write, int) {
+            writes.push_back(write);
+            return true;
+        });
+    }
+    return writes;
+}
+
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
 {
     GenerateResult result;
@@ -112,54 +168,59 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     }
 
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
-    // A drive root comes with its backslash; it must not be doubled.
-    const std::string folder = StripTrailingSeparator(request.folder);
-    std::unique_ptr<EntryFolder> at = std::make_unique<EntryFolder>(folder, request.listing, log);
-    for (int i = 0; i < count; ++i) {
-        const std::string& moviePath = plan.movies[i].moviePath;
-        if (request.progress && !request.progress(i, moviePath)) {
+    // The work folder of the folder at hand; its leftovers of runs cut
+    // short go when the folder comes up, and it goes before the next one.
+    std::unique_ptr<WorkFolder> work;
+    std::string workFolder;
+    bool metaMade = false;
+    ForEachPlannedWrite(request, plan, [&](const EntryFolder& at, const PlannedWrite& write, int i) {
+        if (request.progress && !request.progress(i, write.moviePath)) {
             result.cancelled = count - i;
-            break;
+            return false;
+        }
+        if (at.Path() != workFolder) {
+            work.reset();
+            work = std::make_unique<WorkFolder>(at.Path());
+            work->RemoveLeftovers(log);
+            workFolder = at.Path();
+            metaMade = at.Meta() != nullptr;
         }
         const auto skip = [&] {
-            log.AddLogEntry("", LogSeverity::Information,
-                            "File already exists! Skipping metadata file %d of %d: %s.txt", i + 1, count,
-                            moviePath.c_str());
+            log.AddLogEntry("", LogSeverity::Information, "File already exists! Skipping metadata file %d of %d: %s",
+                            i + 1, count, write.metadataPath.c_str());
             ++result.skipped;
         };
-        const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
-        const std::string movieFolder =
-            relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
-        if (movieFolder != at->Path()) {
-            at.reset();  // its work folder goes before the next one is made
-            at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr,
-                                               log);
-        }
-        const std::string name = FileNameOf(request.entries[i], true);
-        if (!request.replaceExisting && HasMetadata(at->Index(), name)) {
+        if (write.skipped) {
             skip();
-            continue;
+            return true;
         }
-        log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s.txt", i + 1, count,
-                        moviePath.c_str());
+        log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
+                        write.metadataPath.c_str());
+        if (!write.overriddenBy.empty())
+            log.AddLogEntry("", LogSeverity::Warning, "pyTivo reads %s after this file: its values win.",
+                            write.overriddenBy.c_str());
         // What the listing showed is replaced (an empty file counts as none);
         // a new file is made with a rename that refuses to replace, so one
         // that appeared since the listing is skipped, never overwritten.
-        const FolderEntry* listed = at->Index().Find(name + ".txt");
-        unsigned long error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
-        if ((!listed || !listed->readOnly) &&
-            WriteMetadataFile(moviePath, plan.movies[i].text, &error, &at->Work(),
-                              listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+        const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
+        const FolderEntry* listed = target ? target->Find(FileNameOf(write.metadataPath, true)) : nullptr;
+        SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
+        if (request.metaFolder && !metaMade && (error = MakeFolder(at.MetaPath(), false)) == 0)
+            metaMade = true;
+        if ((!request.metaFolder || metaMade) && (!listed || !listed->readOnly) &&
+            WriteTextFileAtomically(write.metadataPath, write.text, &error, work.get(),
+                                    listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
             result.replaced += listed ? 1 : 0;
         } else if (!listed && IsNameTaken(error)) {
             skip();
         } else {
-            log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s.txt\n%s",
-                            moviePath.c_str(), WriteErrorText(MetadataPathOf(moviePath), error).c_str());
+            log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s", write.metadataPath.c_str(),
+                            WriteErrorText(write.metadataPath, error).c_str());
             ++result.failed;
         }
-    }
+        return true;
+    });
     if (request.progress)
         request.progress(count, std::string());
     ReportSummary(result, count, log);

@@ -32,6 +32,9 @@ struct GenerateRequest {
     // reads the folder itself; each sub-folder is read once when its first
     // entry comes up).
     const FolderIndex* listing = nullptr;
+    // Each metadata file goes into its folder's ".meta" folder (made when
+    // missing), where pyTivo reads it last, instead of beside the movie.
+    bool metaFolder = false;
 };
 
 struct GenerateResult {
@@ -52,10 +55,25 @@ struct GenerateResult {
 // original air date typed for the episode layout is not a date.
 std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& plan);
 
+// What a run would do for one movie.
+struct PlannedWrite {
+    std::string moviePath;
+    std::string metadataPath;  // beside the movie, or in its folder's ".meta"
+    std::string text;          // as written (line feeds; the file has CR LF)
+    bool skipped = false;      // a metadata file is there and is not to be replaced
+    // Writing beside the movie, a file in its folder's ".meta" that pyTivo
+    // reads later and whose values win; empty when there is none.
+    std::string overriddenBy;
+};
+// The run planned, writing nothing (the same readings of each folder as the
+// run makes); refusal as GenerateRefusal gives it.
+std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal);
+
 // Runs the whole command and reports through the log; the caller refreshes
 // its view afterwards unless the run was refused. Which metadata files
 // exist is read from one listing of the folder (an empty file counts as
 // none); a new file is made with a rename that refuses to replace, so a
 // file that appears meanwhile is skipped, never overwritten without
-// replaceExisting.
+// replaceExisting. A file written beside a movie that a ".meta" file
+// overrides is written with a warning in the log.
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/MetadataWriter.h"
 #include "core/PyTivoNfo.h"
 #include "core/PyTivoRatings.h"
 #include "core/PythonRules.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-const char kMetaFolder[] = ".meta";
+const char* const kMetaFolder = kMetaFolderName;
 
 std::string PathIn(const std::string& folder, const std::string& name)
 {

@@ -4,6 +4,8 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliProgram.h"
+#include "cli/CliFixture.h"
+#include "cli/CliUsage.h"
 #include "core/TextFile.h"
 #include "core/Version.h"
 #include "platform/Text.h"
@@ -12,49 +14,9 @@
 
 namespace {
 
-// A settings file as the main window leaves it; the description runs over
-// two lines.
-const char kIni[] =
-    " [Config]\r\n"
-    " OverwriteMetadata=true\r\n"
-    " PythonLoc=C:\\pyTivo\\pyTivo.py\r\n"
-    " [Settings]\r\n"
-    " TvRating=tv-14\r\n"
-    " MpaaRating=pg-13\r\n"
-    " StarRating=4\r\n"
-    " SeriesDesc=First line\r\n"
-    "\t|second line\r\n"
-    " IsEpisode=false\r\n"
-    " SeriesID=SH123456\r\n"
-    " SeriesTitle=Ignored\r\n";
+using CliTest = CliFixture;
 
-class CliTest : public ::testing::Test {
-protected:
-    int Run(const std::vector<std::string>& args)
-    {
-        out.str("");
-        err.str("");
-        return RunCli(args, out, err);
-    }
-
-    // The printed log lines without their stamps ("Sun Dec  6,2026 15:12:03: ").
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> messages;
-        std::istringstream lines(out.str());
-        for (std::string line; std::getline(lines, line);) {
-            const bool stamped = line.size() >= 26 && line[10] == ',' && line.compare(24, 2, ": ") == 0;
-            messages.push_back(stamped ? line.substr(26) : line);
-        }
-        return messages;
-    }
-
-    TempFolder dir;
-    CurrentDirectoryScope cwd{dir.Path()};
-    ScriptedMessages prompt;
-    std::ostringstream out;
-    std::ostringstream err;
-};
+}  // namespace
 
 TEST_F(CliTest, MovieLayoutFromTheSettingsFile)
 {
@@ -349,13 +311,14 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {"generate", "C:\\Garden", "Diary"},
         {"copy", dir.Path()},
         {"list", dir.Path(), "--replace"},
+        {"list", dir.Path(), "--json"},
+        {"show"},
+        {"show", dir.Path(), "--replace"},
+        {"show", dir.Path(), "--ini", "x.ini"},
     };
     // What was wrong and the short usage, as git and cp answer: never the
     // whole help.
-    const std::string shortUsage =
-        "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--ini FILE]\n"
-        "       reelmark-cli list FOLDER [--recursive]\n"
-        "see reelmark-cli --help\n";
+    const std::string shortUsage = kShortUsage;
     for (const std::vector<std::string>& args : bad) {
         EXPECT_EQ(2, Run(args)) << ::testing::PrintToString(args);
         EXPECT_EQ(0u, err.str().find("reelmark-cli: ")) << ::testing::PrintToString(args);
@@ -515,22 +478,20 @@ TEST(CliArgumentsTest, OptionsStandAnywhere)
     ASSERT_TRUE(ParseCliArguments({"--ini", "my.ini", "GENERATE", "D:\\Video", "--replace"}, parsed, error));
     EXPECT_FALSE(parsed.recursive);
     EXPECT_EQ(CliCommand::Generate, parsed.command);
-    EXPECT_EQ("D:\\Video", parsed.folder);
+    EXPECT_EQ("D:\\Video", parsed.Folder());
     EXPECT_TRUE(parsed.replace);
     EXPECT_EQ("my.ini", parsed.iniFile);
 
     // After "--" a folder may start with a dash, and "--help" is a name.
     ASSERT_TRUE(ParseCliArguments({"list", "--", "--help"}, parsed, error));
     EXPECT_EQ(CliCommand::List, parsed.command);
-    EXPECT_EQ("--help", parsed.folder);
+    EXPECT_EQ("--help", parsed.Folder());
     ASSERT_TRUE(ParseCliArguments({"list", "--recursive", "D:\\Video"}, parsed, error));
     EXPECT_TRUE(parsed.recursive);
 
     EXPECT_FALSE(ParseCliArguments({"generate", "a", "--ini", "x", "--ini", "y"}, parsed, error));
     EXPECT_EQ("--ini is given more than once", error);
 }
-
-}  // namespace
 
 TEST_F(CliTest, ParseNamesAndTheOptionalTemplateLines)
 {

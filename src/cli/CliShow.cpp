@@ -1,0 +1,149 @@
+#include "cli/CliShow.h"
+
+#include <vector>
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommon.h"
+#include "core/ActivityLog.h"
+#include "core/FolderWalk.h"
+#include "core/JsonText.h"
+#include "core/PyTivoView.h"
+#include "platform/Paths.h"
+
+namespace {
+
+struct ShownMovie {
+    std::string path;
+    PyTivoView view;
+};
+
+// Every movie of the folder, and of the folders below it when asked: one
+// reading of each folder, the shared sources read once for the whole run.
+void AddFolder(const std::string& folder, bool recursive, PyTivoRunCache& cache, ActivityLog& log,
+               int& unread, std::vector<ShownMovie>& shown)
+{
+    const auto addMovies = [&](const std::string& path, const FolderIndex& index) {
+        const PyTivoFolder sources(path, index);
+        for (const FolderEntry& entry : index.Entries()) {
+            if (!entry.isFolder && IsMovieFile(entry.name))
+                shown.push_back({path + kSeparator + entry.name, ReadPyTivoView(sources, entry, cache)});
+        }
+    };
+    const std::string root = StripTrailingSeparator(folder);
+    if (!recursive) {
+        addMovies(root, FolderIndex(folder));
+        return;
+    }
+    WalkFolderTree(
+        folder, log,
+        [&](const WalkedFolder& walked) {
+            addMovies(walked.relative.empty() ? root : root + kSeparator + walked.relative, walked.index);
+            return true;
+        },
+        &unread);
+}
+
+// A source as the lines name it: its path from the movie's folder when it
+// lies there or below, else the whole path.
+std::string SourceName(const std::string& source, const std::string& movie)
+{
+    const std::string folder = ParentFolderOf(movie) + kSeparator;
+    return source.compare(0, folder.size(), folder) == 0 ? source.substr(folder.size()) : source;
+}
+
+void PrintLines(const ShownMovie& movie, std::ostream& out)
+{
+    out << movie.path << "\n";
+    for (const auto& [key, value] : movie.view.values) {
+        if (value.kind == PyTivoValue::Kind::List) {
+            for (const PyTivoItem& item : value.items)
+                out << "  " << key << " : " << item.text << "  [" << SourceName(item.source, movie.path) << "]\n";
+        } else {
+            out << "  " << key << " : " << value.text << "  [" << SourceName(value.source, movie.path) << "]\n";
+        }
+    }
+    for (const PyTivoProblem& problem : movie.view.problems)
+        out << "  ! " << problem.path << ": " << problem.why << "\n";
+}
+
+std::string JsonValue(const PyTivoValue& value)
+{
+    switch (value.kind) {
+        case PyTivoValue::Kind::Number:
+            return std::to_string(value.number);
+        case PyTivoValue::Kind::List: {
+            std::string items;
+            for (const PyTivoItem& item : value.items)
+                items += (items.empty() ? "" : ", ") + JsonString(item.text);
+            return "[" + items + "]";
+        }
+        case PyTivoValue::Kind::Text:
+            break;
+    }
+    return JsonString(value.text);
+}
+
+void PrintJson(const std::vector<ShownMovie>& movies, std::ostream& out)
+{
+    out << "[";
+    for (size_t i = 0; i < movies.size(); ++i) {
+        const PyTivoView& view = movies[i].view;
+        out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(movies[i].path) << ", \"metadata\": {";
+        bool first = true;
+        for (const auto& [key, value] : view.values) {
+            out << (first ? "" : ", ") << JsonString(key) << ": " << JsonValue(value);
+            first = false;
+        }
+        out << "}, \"sources\": [";
+        for (size_t s = 0; s < view.filesRead.size(); ++s)
+            out << (s ? ", " : "") << JsonString(view.filesRead[s]);
+        out << "]";
+        // Only where something could not be read, so that the usual object
+        // holds just the three keys.
+        if (!view.problems.empty()) {
+            out << ", \"problems\": [";
+            for (size_t p = 0; p < view.problems.size(); ++p)
+                out << (p ? ", " : "") << "{\"path\": " << JsonString(view.problems[p].path)
+                    << ", \"why\": " << JsonString(view.problems[p].why) << "}";
+            out << "]";
+        }
+        out << "}";
+    }
+    out << (movies.empty() ? "]\n" : "\n]\n");
+}
+
+}  // namespace
+
+int ShowCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    // Folders below that cannot be read are reported on the error stream.
+    ActivityLog log;
+    log.SetListener([&err](const std::string& line) { err << line; });
+    PyTivoRunCache cache;
+    std::vector<ShownMovie> shown;
+    int exitCode = kExitSuccess;
+    int unread = 0;
+    for (const std::string& given : arguments.paths) {
+        std::string path;
+        bool isFolder = false;
+        if (!ResolvePath(given, path, isFolder, err)) {
+            exitCode = kExitUsage;
+            continue;
+        }
+        if (isFolder) {
+            AddFolder(path, arguments.recursive, cache, log, unread, shown);
+            continue;
+        }
+        const FolderIndex index(ParentFolderOf(path));
+        const FolderEntry* entry = index.Find(FileNameOf(path, true));
+        if (entry)
+            shown.push_back({path, ReadPyTivoView(PyTivoFolder(ParentFolderOf(path), index), *entry, cache)});
+    }
+    if (arguments.json) {
+        PrintJson(shown, out);
+    } else {
+        for (const ShownMovie& movie : shown)
+            PrintLines(movie, out);
+    }
+    return exitCode != kExitSuccess ? exitCode : unread > 0 ? kExitIncomplete : kExitSuccess;
+}

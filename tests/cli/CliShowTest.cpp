@@ -1,0 +1,146 @@
+// reelmark-cli show, generate --dry-run and generate --meta-folder: what
+// pyTivo makes of a movie's sources, what a run would write, and files
+// written where pyTivo reads them last.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "cli/CliFixture.h"
+#include "core/JsonText.h"
+#include "core/TextFile.h"
+#include "platform/Paths.h"
+
+namespace {
+
+using CliShow = CliFixture;
+
+// The "== write PATH" blocks of a dry run: each path with its text.
+std::map<std::string, std::string> PlannedFiles(const std::string& printed)
+{
+    std::map<std::string, std::string> files;
+    std::string* text = nullptr;
+    size_t start = 0;
+    while (start < printed.size()) {
+        const size_t end = printed.find('\n', start);
+        const std::string line = printed.substr(start, end - start);
+        start = end == std::string::npos ? printed.size() : end + 1;
+        if (line.compare(0, 9, "== write ") == 0)
+            text = &files[line.substr(9, line.find(" (pyTivo reads") - 9)];
+        else if (line.compare(0, 3, "== ") == 0)
+            text = nullptr;
+        else if (text)
+            *text += line + "\n";
+    }
+    return files;
+}
+
+}  // namespace
+
+TEST_F(CliShow, EachMovieWithTheValuesPyTivoSendsAndTheFileEachCameFrom)
+{
+    dir.WriteFile("TV\\default.txt", "seriesTitle : The Show\r\n");
+    dir.WriteFile("TV\\Season 1\\e1.mkv");
+    dir.WriteFile("TV\\Season 1\\e1.mkv.txt", "title : Mine\r\nvActor : Ann\r\nmpaaRating : pg-13\r\n");
+    dir.WriteFile("TV\\Season 1\\.meta\\e1.mkv.txt", "title : Sonarr's\nvActor : Bob\n");
+    dir.WriteFile("TV\\Season 1\\e2.mkv");
+    for (const char* movie : {"TV\\Season 1\\e1.mkv", "TV\\Season 1\\e2.mkv"})
+        SetLastWrite(dir / movie, 1331000000, 0);  // 2012-03-06T02:13:20 UTC
+
+    EXPECT_EQ(0, Run({"show", "--json", dir / "TV\\Season 1\\e1.mkv"}));
+    const std::string e1 = dir / "TV\\Season 1\\e1.mkv";
+    EXPECT_EQ("[\n {\"movie\": " + JsonString(e1) +
+                  ", \"metadata\": {\"mpaaRating\": 3, \"originalAirDate\": \"2012-03-06T02:13:20\", "
+                  "\"seriesTitle\": \"The Show\", \"title\": \"Sonarr's\", \"vActor\": [\"Ann\", \"Bob\"]}, "
+                  "\"sources\": [" +
+                  JsonString(dir / "TV\\default.txt") + ", " + JsonString(e1 + ".txt") + ", " +
+                  JsonString(dir / "TV\\Season 1\\.meta\\e1.mkv.txt") + "]}\n]\n",
+              out.str());
+
+    // The lines, a folder's movies in name order; a path that is not there
+    // is named and the others are shown all the same.
+    EXPECT_EQ(2, Run({"show", dir / "missing.mkv", dir / "TV\\Season 1"}));
+    EXPECT_EQ(0u, err.str().find("reelmark-cli: cannot find " + (dir / "missing.mkv")));
+    EXPECT_EQ(e1 + "\n" +
+                  "  mpaaRating : 3  [e1.mkv.txt]\n"
+                  "  originalAirDate : 2012-03-06T02:13:20  [e1.mkv]\n"
+                  "  seriesTitle : The Show  [" + (dir / "TV\\default.txt") + "]\n" +
+                  NativePath("  title : Sonarr's  [.meta\\e1.mkv.txt]\n") +
+                  "  vActor : Ann  [e1.mkv.txt]\n" + NativePath("  vActor : Bob  [.meta\\e1.mkv.txt]\n") +
+                  (dir / "TV\\Season 1\\e2.mkv") + "\n" +
+                  "  originalAirDate : 2012-03-06T02:13:20  [e2.mkv]\n"
+                  "  seriesTitle : The Show  [" + (dir / "TV\\default.txt") + "]\n"
+                  "  title : e2  [e2.mkv]\n",
+              out.str());
+}
+
+TEST_F(CliShow, AFileItCannotReadIsNamedAndNothingIsWritten)
+{
+    dir.WriteFile("Films\\Heat.mkv");
+    dir.WriteFile("Films\\Heat.nfo", "<movie><title>Heat");
+    dir.WriteFile("Films\\Heat.mkv.txt", std::string("title : A\0B\r\n", 13));
+    const std::vector<std::string> before = NamesInFolder(dir / "Films");
+
+    EXPECT_EQ(0, Run({"show", "--json", dir / "Films"}));
+    EXPECT_NE(std::string::npos, out.str().find("\"problems\": [{\"path\": " + JsonString(dir / "Films\\Heat.nfo")));
+    EXPECT_NE(std::string::npos, out.str().find("{\"path\": " + JsonString(dir / "Films\\Heat.mkv.txt")));
+    EXPECT_NE(std::string::npos, out.str().find("\"title\": \"Heat\""));
+    EXPECT_EQ(before, NamesInFolder(dir / "Films"));
+}
+
+TEST_F(CliShow, ADryRunPrintsWhatARealRunWritesByteForByteAndWritesNothing)
+{
+    dir.WriteFile("reelmark.ini", " [Settings]\r\n IsEpisode=true\r\n SeriesType=SH general TV shows\r\n");
+    for (const char* movie : {"Lib\\Doctor.Who.2005.S01E01.Rose.mkv", "Lib\\Film (2012).mkv",
+                              "Lib\\Friends\\Season 1\\Friends.S01E01E02.mkv", "Lib\\Friends\\Season 1\\extra.avi"})
+        dir.WriteFile(movie);
+    dir.WriteFile("Lib\\Friends\\Season 1\\extra.avi.txt", "title : kept\r\n");
+    const std::vector<std::string> args = {"generate", "--recursive", "--parse-names", dir / "Lib"};
+    std::vector<std::string> dry = args;
+    dry.push_back("--dry-run");
+
+    EXPECT_EQ(0, Run(dry));
+    const std::map<std::string, std::string> planned = PlannedFiles(out.str());
+    EXPECT_NE(std::string::npos,
+              out.str().find("== skip " + (dir / "Lib\\Friends\\Season 1\\extra.avi.txt") + " (a metadata file is there)\n"));
+    EXPECT_EQ(3u, planned.size()) << out.str();
+    for (const auto& file : planned)
+        EXPECT_FALSE(PathExists(file.first)) << "a dry run writes nothing: " << file.first;
+    EXPECT_FALSE(PathExists(dir / "Reelmark.log"));
+
+    EXPECT_EQ(0, Run(args));
+    for (const auto& file : planned)
+        EXPECT_EQ(WithCrLf(file.second), ReadFileBytes(file.first)) << file.first;
+}
+
+TEST_F(CliShow, TheMetaFolderTakesTheFilesAndAFileItOverridesIsWrittenWithAWarning)
+{
+    dir.WriteFile("Lib\\a.mpg");
+    dir.WriteFile("Lib\\b.mpg");
+    dir.WriteFile("Lib\\c.mpg");
+    dir.WriteFile("Lib\\.meta\\b.mpg.txt", "title : Sonarr's\n");
+
+    EXPECT_EQ(0, Run({"generate", "--meta-folder", dir / "Lib"}));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Lib\\.meta\\a.mpg.txt").find("title : a\r\n"));
+    EXPECT_EQ("title : Sonarr's\n", ReadFileBytes(dir / "Lib\\.meta\\b.mpg.txt")) << "kept without --replace";
+    EXPECT_FALSE(PathExists(dir / "Lib\\a.mpg.txt"));
+
+    // Beside the movie: the run writes, and says that pyTivo takes the
+    // ".meta" file's values over it (not for a movie without one).
+    dir.WriteFile("Lib\\e.mpg");
+    EXPECT_EQ(0, Run({"generate", dir / "Lib"}));
+    EXPECT_TRUE(PathExists(dir / "Lib\\b.mpg.txt"));
+    const std::vector<std::string> messages = Messages();
+    for (const char* movie : {"a", "b", "c"}) {
+        const std::string warning = "<WARNING>pyTivo reads " + (dir / ("Lib\\.meta\\" + std::string(movie) + ".mpg.txt")) +
+                                    " after this file: its values win.";
+        EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), warning)) << movie;
+    }
+    EXPECT_EQ(3, std::count_if(messages.begin(), messages.end(),
+                               [](const std::string& m) { return m.find("<WARNING>") == 0; }));
+
+    // A new folder of movies gets its ".meta" folder.
+    dir.WriteFile("New\\d.mpg");
+    EXPECT_EQ(0, Run({"generate", "--meta-folder", dir / "New"}));
+    EXPECT_TRUE(PathExists(dir / "New\\.meta\\d.mpg.txt"));
+}
