@@ -3,9 +3,12 @@
 # names with "&", "é", other scripts and a long name, metadata files) and
 # saves a picture of the screen to BUILD_DIR/screenshots/main.png once the
 # splash has gone.
-# Usage: scripts/screenshot-main.sh [BUILD_DIR] [--recursive]
+# Usage: scripts/screenshot-main.sh [BUILD_DIR] [--recursive | --library]
 # With --recursive the movie folder is Movies itself with the sub-folder
-# tick set, and the picture is main-recursive.png.
+# tick set, and the picture is main-recursive.png. With --library it is a
+# mixed library (shows in season folders, Specials, a downloads folder of
+# several shows, Plex- and scene-style movies, a daily show, files of
+# Sonarr and Kodi) with the tick set and names read: main-library.png.
 # Without a DISPLAY it runs itself on a virtual screen. It ends the Wine
 # session of BUILD_DIR afterwards only when it started that session.
 set -eu
@@ -46,9 +49,31 @@ done
 : >"$movies/Orphans/Gone.mpg.txt"
 : >"$movies/Orphans/Lost.avi.txt"
 
+# The mixed library: what each file is comes from its name and folders.
+library="$work/Library"
+mkdir -p "$library/TV/Doctor Who/Season 1/.meta" "$library/TV/Doctor Who/Specials" \
+    "$library/TV/Friends/Season 1" "$library/Movies/Heat (1995)" "$library/Downloads"
+for f in "TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv" \
+    "TV/Doctor Who/Season 1/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv" \
+    "TV/Doctor Who/Specials/The Christmas Invasion.mkv" \
+    "TV/Friends/Season 1/Friends.S01E01E02.The.One.Where.It.All.Began.mkv" \
+    "Movies/Heat (1995)/Heat (1995).mkv" "Movies/Blade.Runner.2049.2017.1080p.BluRay.x264.mkv" \
+    "Downloads/game.of.thrones.s01e02.720p.mkv" "Downloads/The.Daily.Show.2012.03.04.720p.mkv" \
+    "Downloads/Die Hard.1988.mkv" "Downloads/holiday video.mpg"; do
+    : >"$library/$f"
+done
+printf 'title : Rose\r\n' >"$library/TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv.txt"
+printf 'episodeTitle : The End of the World\n' \
+    >"$library/TV/Doctor Who/Season 1/.meta/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv.txt"
+printf '<movie><title>Heat</title><year>1995</year></movie>\n' >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+
 # The settings point at "Tom & Jerry" (ANSI text: "&" is plain ASCII).
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-if [ "$recursive" = --recursive ]; then
+if [ "$recursive" = --library ]; then
+    printf ' [Config]\r\n ParseNames=true\r\n [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Library\r\n Recursive=true\r\n' \
+        "$(windows_path "$library")" >"$work/start/reelmark.ini"
+    picture=main-library.png
+elif [ "$recursive" = --recursive ]; then
     printf ' [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Movies\r\n Recursive=true\r\n' \
         "$(windows_path "$movies")" >"$work/start/reelmark.ini"
     picture=main-recursive.png

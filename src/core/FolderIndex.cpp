@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/PyTivoView.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 namespace {
@@ -48,7 +50,9 @@ bool HasMetadata(const FolderIndex& folder, const std::string& movieName)
 
 std::vector<MovieListing> ListMoviesWithMetadata(const std::string& folder)
 {
-    return MoviesIn(FolderIndex(folder));
+    const FolderIndex index(folder);
+    PyTivoRunCache cache;
+    return MoviesWithSources(PyTivoFolder(folder, index), cache);
 }
 
 std::vector<MovieListing> MoviesIn(const FolderIndex& index)

@@ -38,8 +38,12 @@ bool HasMetadata(const FolderIndex& folder, const std::string& movieName);
 // it has a metadata file, from one reading of the folder.
 struct MovieListing {
     std::string name;
-    bool hasMetadata;
+    bool hasMetadata;  // its own metadata file beside it
+    // Metadata from other files pyTivo reads (a .nfo, a default.txt, the
+    // ".meta" folder); told only where the listing asks the sources.
+    bool otherSources = false;
 };
+// Each also with whether other files pyTivo reads hold metadata for it.
 std::vector<MovieListing> ListMoviesWithMetadata(const std::string& folder);
 // The same from a reading already made.
 std::vector<MovieListing> MoviesIn(const FolderIndex& folder);

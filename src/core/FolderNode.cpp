@@ -2,18 +2,64 @@
 
 #include <cstdio>
 
+#include "core/ActivityLog.h"
+#include "core/FolderWalk.h"
 #include "core/MovieScanner.h"
+#include "core/PyTivoView.h"
+#include "platform/Text.h"
 
-std::vector<FolderNode> ReadSubFolders(const std::string& parent)
+namespace {
+
+const char kMetadataEnding[] = ".txt";
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && StartsWithIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
+}
+
+}  // namespace
+
+void CountFolder(const PyTivoFolder& folder, PyTivoRunCache& cache, FolderNode& node)
+{
+    for (const MovieListing& movie : MoviesWithSources(folder, cache)) {
+        ++node.movieCount;
+        node.metadataCount += movie.hasMetadata || movie.otherSources ? 1 : 0;
+    }
+    // A metadata file whose movie is gone is how a folder of orphans shows.
+    const std::string ending = kMetadataEnding;
+    for (const FolderEntry& entry : folder.Index().Entries()) {
+        const std::string& name = entry.name;
+        if (entry.isFolder || entry.size == 0 || !EndsWithIgnoringCase(name, ending))
+            continue;
+        const std::string movie = name.substr(0, name.size() - ending.size());
+        const FolderEntry* there = folder.Index().Find(movie);
+        if (IsMovieFile(movie) && (!there || there->isFolder))
+            ++node.orphanCount;
+    }
+}
+
+std::vector<FolderNode> ReadSubFolders(const std::string& parent, bool recursive)
 {
     std::vector<std::string> names;
     ListSubFolders(parent, names);
     std::vector<FolderNode> nodes(names.size());
+    PyTivoRunCache cache;
+    ActivityLog unread;  // a folder the tree cannot read simply counts nothing
     for (size_t i = 0; i < names.size(); ++i) {
-        int movies = 0;
-        int metadata = 0;
-        CountFolderFiles(parent + kSeparator + names[i], movies, metadata);
-        nodes[i] = {movies, metadata, names[i]};
+        FolderNode& node = nodes[i];
+        node.name = names[i];
+        const std::string path = parent + kSeparator + names[i];
+        if (!recursive) {
+            const FolderIndex index(path);
+            CountFolder(PyTivoFolder(path, index), cache, node);
+            continue;
+        }
+        WalkFolderTree(path, unread, [&](const WalkedFolder& walked) {
+            CountFolder(PyTivoFolder(walked.relative.empty() ? path : path + kSeparator + walked.relative,
+                                     walked.index),
+                        cache, node);
+            return true;
+        });
     }
     return nodes;
 }
@@ -23,7 +69,7 @@ FolderNodeLook LookOfFolderNode(const FolderNode& node)
     const long movies = node.movieCount;
     const long metadata = node.metadataCount;
     if (movies == 0)
-        return metadata > 0 ? FolderNodeLook{node.name, 8, 8} : FolderNodeLook{node.name, 7, 7};
+        return node.orphanCount > 0 ? FolderNodeLook{node.name, 8, 8} : FolderNodeLook{node.name, 7, 7};
     char caption[64];
     std::snprintf(caption, sizeof(caption), " - [%ld]", movies);
     std::string text = node.name + caption;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ActivityLog.h"
+#include "core/PyTivoView.h"
 #include "core/NameParser.h"
 #include "core/WorkFolder.h"
 #include "platform/Paths.h"
@@ -109,11 +110,15 @@ std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog
                                           bool* stopped, int* unread)
 {
     std::vector<MovieListing> movies;
+    const std::string root = StripTrailingSeparator(folder);
+    PyTivoRunCache cache;  // the folders above, each read once
     const bool finished = WalkFolderTree(folder, log, [&](const WalkedFolder& walked) {
         if (keepGoing && !keepGoing(walked))
             return false;
-        for (MovieListing& movie : MoviesIn(walked.index))
-            movies.push_back({Join(walked.relative, movie.name), movie.hasMetadata});
+        // The movie folder as given: a drive root keeps its separator.
+        const std::string path = walked.relative.empty() ? folder : root + kSeparator + walked.relative;
+        for (MovieListing& movie : MoviesWithSources(PyTivoFolder(path, walked.index), cache))
+            movies.push_back({Join(walked.relative, movie.name), movie.hasMetadata, movie.otherSources});
         return true;
     }, unread);
     if (stopped)

@@ -6,6 +6,7 @@
 #include "core/FolderWalk.h"
 #include "core/SeriesId.h"
 #include "platform/Paths.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -201,4 +202,29 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
     for (PlannedMovie& movie : plan.movies)
         movie.text = ComposeMetadata(metadata, movie.lines);
     return plan;
+}
+
+std::string PlanSummary(const PlannedMovie& movie)
+{
+    const MovieLines& lines = movie.lines;
+    std::vector<std::string> parts;
+    if (lines.movieLayout) {
+        parts = {"movie", lines.title, lines.year};
+    } else {
+        parts = {"episode", lines.seriesTitle};
+        if (movie.season != kNoNumber && movie.episode != kNoNumber) {
+            std::string number = FormatText("S%02dE%02d", movie.season, movie.episode);
+            if (movie.lastEpisode != kNoNumber && movie.lastEpisode != movie.episode)
+                number += FormatText("-E%02d", movie.lastEpisode);
+            parts.push_back(number);
+        }
+        parts.push_back(lines.originalAirDate);
+        parts.push_back(lines.episodeTitle);
+    }
+    std::string summary;
+    for (const std::string& part : parts) {
+        if (!part.empty())
+            summary += (summary.empty() ? "" : " | ") + part;
+    }
+    return summary;
 }

@@ -55,3 +55,8 @@ struct LibraryPlan {
 // written as the first of its files with a capital letter spells it.
 LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string>& entries,
                         const MetadataTemplate& metadata);
+
+// One line of what a movie's file will say, for the movie list:
+// "movie | Heat | 1995" or "episode | Doctor Who | S01E01 | Rose" (an air
+// date where the name gives one; parts that are not known left out).
+std::string PlanSummary(const PlannedMovie& movie);

@@ -8,18 +8,6 @@
 const char kMovieFileFilterText[] =
     "*.mpg;*.mpeg;*.wmv;*.avi;*.mov;*.flv;*.swf;*.rmvb;*.mkv;*.m4v;*.mp4;*.ts";
 
-namespace {
-
-const char kMetadataEnding[] = ".txt";
-
-bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() &&
-           StartsWithIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
-}
-
-}  // namespace
-
 const std::vector<std::string>& MovieExtensions()
 {
     static const std::vector<std::string> extensions = {".mpg", ".mpeg", ".wmv", ".avi", ".mov", ".flv",
@@ -35,28 +23,6 @@ bool IsMovieFile(const std::string& path)
             return true;
     }
     return false;
-}
-
-void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount)
-{
-    movieCount = 0;
-    metadataCount = 0;
-    if (folder.empty())
-        return;
-    const std::string ending = kMetadataEnding;
-    ForEachFolderEntry(folder, [&](const FolderEntry& entry) {
-        if (entry.isFolder)
-            return;
-        const std::string& name = entry.name;
-        if (IsMovieFile(name))
-            ++movieCount;
-        // A metadata file counts whether or not its movie is still there:
-        // that is how folders with orphaned metadata files show up. An
-        // empty one gives pyTivo nothing and counts as none.
-        if (entry.size > 0 && EndsWithIgnoringCase(name, ending) &&
-            IsMovieFile(name.substr(0, name.size() - ending.size())))
-            ++metadataCount;
-    });
 }
 
 void ListSubFolders(const std::string& folder, std::vector<std::string>& names)

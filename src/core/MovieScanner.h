@@ -22,10 +22,6 @@ extern const char kMovieFileFilterText[];
 // ".tsx" are all movies; a dot in a folder name does not count).
 bool IsMovieFile(const std::string& path);
 
-// Counts the movie files and the metadata files (movie path + ".txt", with
-// or without its movie, not empty) that lie directly in the folder.
-void CountFolderFiles(const std::string& folder, int& movieCount, int& metadataCount);
-
 // Appends the bare name of every sub-folder ("." and ".." and the program's
 // own work folder left out).
 void ListSubFolders(const std::string& folder, std::vector<std::string>& names);

@@ -162,6 +162,33 @@ PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index) : path_(s
         meta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name));
 }
 
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache)
+{
+    const auto holds = [](const FolderEntry* entry) { return entry && !entry->isFolder && entry->size > 0; };
+    const char kDefault[] = "default.txt";
+    const std::string stem = PythonStem(movieName);
+    const FolderIndex& index = folder.Index();
+    if (holds(index.Find(stem + ".nfo")) || holds(index.Find(stem + ".properties")) || holds(index.Find(kDefault)))
+        return true;
+    if (const FolderIndex* meta = folder.Meta()) {
+        if (holds(meta->Find(movieName + ".txt")) || holds(meta->Find(kDefault)))
+            return true;
+    }
+    for (const std::string& above : FoldersAbove(folder.Path())) {
+        if (holds(cache.EntryAbove(above, kDefault)))
+            return true;
+    }
+    return false;
+}
+
+std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache)
+{
+    std::vector<MovieListing> movies = MoviesIn(folder.Index());
+    for (MovieListing& movie : movies)
+        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache);
+    return movies;
+}
+
 const PyTivoValue* PyTivoView::Find(const std::string& key) const
 {
     const auto found = values.find(key);
@@ -206,4 +233,68 @@ TiVoShowing ShowingOf(const PyTivoView& view)
     showing.mpaaRating = RatingSent(view, PyTivoRating::Mpaa);
     showing.starRating = RatingSent(view, PyTivoRating::Star);
     return showing;
+}
+
+std::vector<TiVoRow> RowsOf(const PyTivoView& view)
+{
+    const TiVoShowing showing = ShowingOf(view);
+    std::vector<TiVoRow> rows;
+    const auto source = [&](const std::string& key) {
+        const PyTivoValue* value = view.Find(key);
+        return value ? value->source : std::string();
+    };
+    const auto add = [&](const char* field, const std::string& shown, const std::string& key) {
+        if (!shown.empty())
+            rows.push_back({field, shown, source(key)});
+    };
+    add("Title", showing.title, showing.seriesTitle.empty() ? "title" : "seriesTitle");
+    add("Episode title", showing.episodeTitle, "episodeTitle");
+    add("Episode number", showing.episodeNumber == "0" ? std::string() : showing.episodeNumber, "episodeNumber");
+    add(showing.dateKey == "movieYear" ? "Year" : "Air date", showing.date, showing.dateKey);
+    add("Description", showing.description, "description");
+    add("Series ID", showing.seriesId, "seriesId");
+    const std::pair<const char*, const TiVoRating*> ratings[] = {
+        {"TV rating", &showing.tvRating}, {"MPAA rating", &showing.mpaaRating}, {"Star rating", &showing.starRating}};
+    // In the words a TiVo screen uses: "TV-14", "PG-13", "3.5 stars".
+    const char* const prefixes[] = {"TV-", "", ""};
+    const char* const suffixes[] = {"", "", " stars"};
+    for (size_t i = 0; i < 3; ++i) {
+        const TiVoRating& rating = *ratings[i].second;
+        if (rating.sent)
+            add(ratings[i].first,
+                rating.name.empty() ? rating.value : prefixes[i] + rating.name + suffixes[i],
+                RatingKey(static_cast<PyTivoRating>(i)));
+    }
+    const std::pair<const char*, const char*> lists[] = {
+        {"Genre", "vProgramGenre"}, {"Actor", "vActor"}, {"Director", "vDirector"}, {"Writer", "vWriter"}};
+    for (const auto& list : lists) {
+        if (const PyTivoValue* value = view.Find(list.second)) {
+            for (const PyTivoItem& item : value->items)
+                rows.push_back({list.first, item.text, item.source});
+        }
+    }
+    return rows;
+}
+
+std::vector<OverriddenValue> OverriddenOwnValues(const PyTivoFolder& folder, const FolderEntry& movie,
+                                                 const PyTivoView& view)
+{
+    std::vector<OverriddenValue> overridden;
+    const FolderEntry* own = folder.Index().Find(movie.name + ".txt");
+    if (!own)
+        return overridden;
+    const std::string ownPath = PathIn(folder.Path(), own->name);
+    const PyTivoTextSource text = ReadPyTivoTextSource(ownPath, *own, ':');
+    for (const PyTivoTextLine& line : text.lines) {
+        const PyTivoValue* value = view.Find(line.key);
+        // A list grows over the files; only a single value can be taken over.
+        if (!value || value->kind == PyTivoValue::Kind::List || value->source == ownPath)
+            continue;
+        const std::string metaPath = PathIn(folder.Path(), kMetaFolder);
+        if (value->source.compare(0, metaPath.size(), metaPath) == 0 &&
+            std::none_of(overridden.begin(), overridden.end(),
+                         [&](const OverriddenValue& seen) { return seen.key == line.key; }))
+            overridden.push_back({line.key, DecodeLine(line.value), value->source});
+    }
+    return overridden;
 }

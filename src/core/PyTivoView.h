@@ -46,6 +46,16 @@ struct PyTivoView {
     const PyTivoValue* Find(const std::string& key) const;
 };
 
+// Whether pyTivo finds metadata for the movie in a file other than the
+// "<movie>.txt" beside it: a .nfo or .properties file of its name, a
+// default.txt in its folder or any folder above, or a file of its ".meta"
+// folder that holds something. Told from the readings of the folders (those
+// above through the cache, once a run); no file is opened.
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache);
+
+// The movies of a folder reading with the state of their metadata.
+std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache);
+
 // The view of a movie, an entry of the folder's reading. Files that other
 // movies share come from the cache, read once for the run.
 PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache);
@@ -77,3 +87,24 @@ struct TiVoShowing {
     TiVoRating starRating;
 };
 TiVoShowing ShowingOf(const PyTivoView& view);
+
+// One line of what the TiVo shows, for a person to read: the field, what is
+// shown, and the file it came from.
+struct TiVoRow {
+    std::string field;
+    std::string shown;
+    std::string source;
+};
+// The fields the TiVo shows, in the order its screens show them; fields
+// that are not sent are left out, each list value is a row of its own.
+std::vector<TiVoRow> RowsOf(const PyTivoView& view);
+
+// A value the user wrote in the movie's own "<movie>.txt" that the TiVo does
+// not show, because a file pyTivo reads after it (in ".meta") sets it too.
+struct OverriddenValue {
+    std::string key;
+    std::string ownValue;
+    std::string winner;  // the file whose value is shown
+};
+std::vector<OverriddenValue> OverriddenOwnValues(const PyTivoFolder& folder, const FolderEntry& movie,
+                                                 const PyTivoView& view);

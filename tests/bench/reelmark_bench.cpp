@@ -12,7 +12,9 @@
 #include "core/FolderIndex.h"
 #include "core/GenerateRun.h"
 #include "core/LibraryPlan.h"
+#include "core/FolderNode.h"
 #include "core/MovieScanner.h"
+#include "core/PyTivoView.h"
 #include "core/NameParser.h"
 #include "core/Settings.h"
 #include "core/TextFile.h"
@@ -96,7 +98,14 @@ int main(int argc, char** argv)
     Measure("plan (names read)", movies,
             [&] { parsedLength += PlanLibrary(folder, sceneNames, request.metadata).movies.size(); });
     request.metadata.parseNames = false;
-    Measure("count folder files", 2 * movies, [&] { CountFolderFiles(folder, movieCount, metadataCount); });
+    Measure("count the folder for the tree", 2 * movies, [&] {
+        FolderNode node;
+        PyTivoRunCache cache;
+        const FolderIndex index(folder);
+        CountFolder(PyTivoFolder(folder, index), cache, node);
+        movieCount = node.movieCount;
+        metadataCount = node.metadataCount;
+    });
 
     Measure("save log", 1, [&] { log.Save(folder + "\\Reelmark.log"); });
     Measure("load log (last 256 lines)", 1, [&] {

@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/FolderIndex.h"
 #include "core/LongPathFolder.h"
+#include "core/FolderNode.h"
 #include "core/MovieScanner.h"
+#include "core/PyTivoView.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
@@ -107,37 +111,41 @@ TEST(ListMoviesWithMetadata, ListsTheMovieFilesWithOrWithoutTrailingSeparator)
     EXPECT_TRUE(listed(dir / "missing").empty());
 }
 
-TEST(CountFolderFiles, CountsMoviesAndMetadataFilesDirectlyInTheFolder)
+TEST(ReadSubFolders, CountsMoviesThoseWithMetadataFromAnySourceAndOrphans)
 {
     TempFolder dir;
-    dir.WriteFile("A.mpg");
-    dir.WriteFile("A.mpg.txt", "title : A");
-    dir.WriteFile("orphan.avi.txt", "title : orphan");
-    dir.WriteFile("LOUD.AVI.TXT", "title : LOUD");
-    dir.WriteFile("empty.mpg.txt");  // gives pyTivo nothing: counts as none
-    dir.WriteFile("notes.txt", "notes");
-    dir.WriteFile("clip.txt.mpg");
-    dir.WriteFile("sub\\hidden.mpg");
-    dir.WriteFile("sub\\hidden.mpg.txt", "title : hidden");
-    int movies = -1, metadata = -1;
-    CountFolderFiles(dir.Path(), movies, metadata);
-    EXPECT_EQ(2, movies);
-    EXPECT_EQ(3, metadata);
+    dir.WriteFile("Shows\\Own\\A.mpg");
+    dir.WriteFile("Shows\\Own\\A.mpg.txt", "title : A");
+    dir.WriteFile("Shows\\Own\\orphan.avi.txt", "title : orphan");
+    dir.WriteFile("Shows\\Own\\LOUD.AVI.TXT", "title : LOUD");
+    dir.WriteFile("Shows\\Own\\empty.mpg.txt");  // gives pyTivo nothing: counts as none
+    dir.WriteFile("Shows\\Own\\notes.txt", "notes");
+    dir.WriteFile("Shows\\Own\\clip.txt.mpg");
+    dir.WriteFile("Shows\\Own\\sub\\hidden.mpg");
+    dir.WriteFile("Shows\\Own\\sub\\hidden.mpg.txt", "title : hidden");
+    // Metadata only from other files pyTivo reads.
+    dir.WriteFile("Shows\\Sonarr\\e1.mkv");
+    dir.WriteFile("Shows\\Sonarr\\.meta\\e1.mkv.txt", "title : e1");
+    dir.WriteFile("Shows\\Sonarr\\e2.mkv");
+    dir.WriteFile("Shows\\Kodi\\Film.mkv");
+    dir.WriteFile("Shows\\Kodi\\Film.nfo", "<movie/>");
+    dir.WriteFile("Shows\\old.txt stuff\\A.avi.txt", "title : A");
+    dir.WriteFile("Shows\\old.txt stuff\\B.avi");
 
-    CountFolderFiles("", movies, metadata);
-    EXPECT_EQ(0, movies);
-    EXPECT_EQ(0, metadata);
-}
-
-TEST(CountFolderFiles, ATxtInTheFolderNameDoesNotHideMetadataFiles)
-{
-    TempFolder dir;
-    dir.WriteFile("old.txt stuff\\A.avi.txt", "title : A");
-    dir.WriteFile("old.txt stuff\\B.avi");
-    int movies = -1, metadata = -1;
-    CountFolderFiles(dir / "old.txt stuff", movies, metadata);
-    EXPECT_EQ(1, movies);
-    EXPECT_EQ(1, metadata);
+    const auto counts = [&](bool recursive) {
+        std::map<std::string, std::vector<long>> found;
+        for (const FolderNode& node : ReadSubFolders(dir / "Shows", recursive))
+            found[node.name] = {node.movieCount, node.metadataCount, node.orphanCount};
+        return found;
+    };
+    EXPECT_EQ((std::map<std::string, std::vector<long>>{{"Kodi", {1, 1, 0}},
+                                                         {"Own", {2, 1, 2}},
+                                                         {"Sonarr", {2, 1, 0}},
+                                                         {"old.txt stuff", {1, 0, 1}}}),
+              counts(false));
+    // With the sub-folder tick the folders below count too.
+    EXPECT_EQ((std::vector<long>{3, 2, 2}), counts(true)["Own"]);
+    EXPECT_TRUE(ReadSubFolders("", false).empty());
 }
 
 TEST(ListSubFolders, GivesBareNamesOfAllSubFoldersOnly)
@@ -198,10 +206,12 @@ TEST(MovieScanner, PathsBeyondMaxPathNeitherCrashNorComeBackCut)
     const std::vector<MovieListing> found = ListMoviesWithMetadata(deep);
     for (const MovieListing& movie : found)
         EXPECT_EQ("Deep.avi", movie.name);
-    int movies = -1, metadata = -1;
-    CountFolderFiles(deep, movies, metadata);
-    EXPECT_EQ(found.size(), static_cast<size_t>(movies));
-    EXPECT_EQ(0, metadata);
+    FolderNode node;
+    PyTivoRunCache cache;
+    const FolderIndex index(deep);
+    CountFolder(PyTivoFolder(deep, index), cache, node);
+    EXPECT_EQ(found.size(), static_cast<size_t>(node.movieCount));
+    EXPECT_EQ(0, node.metadataCount);
 
     const std::string huge = dir.Path() + kSeparator + std::string(1100, 'x') + ".mpg";
     EXPECT_FALSE(FileExists(huge));

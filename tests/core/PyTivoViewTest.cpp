@@ -272,3 +272,35 @@ TEST(PyTivoShowing, WhatTheTiVoIsSent)
     shown = ShowingOf(view({{"episodeTitle", text("Rose")}, {"isEpisode", text("False")}}));
     EXPECT_EQ("Rose", shown.episodeTitle) << "only \"false\" itself holds the episode title back";
 }
+
+TEST_F(PyTivoViewTest, TheRowsTheTiVoShowsAndTheValuesOfTheOwnFileAMetaFileTakesOver)
+{
+    temp.WriteFile("Show\\e1.mkv");
+    temp.WriteFile("Show\\e1.mkv.txt", "title : Mine\r\ndescription : My words\r\nvActor : Ann\r\ntvRating : TV-14\r\n");
+    temp.WriteFile("Show\\.meta\\default.txt", "description : Sonarr's words\n");
+    temp.WriteFile("Show\\.meta\\e1.mkv.txt", "seriesTitle : The Show\nepisodeTitle : Pilot\nvActor : Bob\n");
+    const PyTivoView view = View("Show", "e1.mkv");
+
+    std::string rows;
+    for (const TiVoRow& row : RowsOf(view))
+        rows += row.field + ": " + row.shown + " [" + Relative(row.source) + "]\n";
+    EXPECT_EQ("Title: The Show [Show\\.meta\\e1.mkv.txt]\n"  // the series title is what the TiVo lists
+              "Episode title: Pilot [Show\\.meta\\e1.mkv.txt]\n"
+              "Air date: " + ValueFrom(view, "originalAirDate").substr(0, ValueFrom(view, "originalAirDate").find('@')) +
+                  " [Show\\e1.mkv]\n"
+                  "Description: Sonarr's words [Show\\.meta\\default.txt]\n"
+                  "TV rating: TV-14 [Show\\e1.mkv.txt]\n"
+                  "Actor: Ann [Show\\e1.mkv.txt]\n"
+                  "Actor: Bob [Show\\.meta\\e1.mkv.txt]\n",
+              rows);
+
+    // The user's title stays theirs (the TiVo lists the series title), but
+    // the description they wrote is not what the TiVo shows.
+    const FolderIndex index(temp / "Show");
+    const std::vector<OverriddenValue> overridden =
+        OverriddenOwnValues(PyTivoFolder(temp / "Show", index), *index.Find("e1.mkv"), view);
+    ASSERT_EQ(1u, overridden.size());
+    EXPECT_EQ("description", overridden[0].key);
+    EXPECT_EQ("My words", overridden[0].ownValue);
+    EXPECT_EQ("Show\\.meta\\default.txt", Relative(overridden[0].winner));
+}

@@ -1,8 +1,10 @@
 #pragma once
 // An owner-drawn list box (LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS) whose
 // items each carry their own background colour in their item data, and
-// whose long items wrap over several text lines.
+// whose long items wrap over several text lines. An item may show another
+// text than the one it holds, and grey detail lines below it.
 #include <string>
+#include <vector>
 
 #include "ui/controls/FontFallback.h"
 #include "ui/framework/Controls.h"
@@ -11,8 +13,16 @@
 class CColorListBox : public CListBox {
 public:
     // Inserts the text at the index and gives it the background colour;
-    // returns the index the list box gave it (LB_ERR on failure).
-    int InsertColoredString(const std::string& text, COLORREF color, int index);
+    // returns the index the list box gave it (LB_ERR on failure). shown,
+    // when not empty, is drawn instead of the text; detail is drawn below
+    // it in grey, a line for each line it has, each cut with "..." where it
+    // is too long, never wrapped in the middle of a word.
+    int InsertColoredString(const std::string& text, COLORREF color, int index, const std::string& shown = "",
+                            const std::string& detail = "");
+    // Empties the list.
+    void Clear();
+    // The lines an item's detail takes.
+    static int DetailLines(const std::string& detail);
 
     // Rows the list box shows without scrolling (set by the owner).
     void SetVisibleRows(int rows) { visibleRows_ = rows; }
@@ -33,7 +43,16 @@ protected:
 private:
     bool ListScrolls() const { return visibleRows_ < lineCount_; }
     void DrawItemText(HDC dc, const std::string& text, const RECT& rect);
+    void DrawDetail(HDC dc, const std::string& detail, RECT rect, bool selected);
 
+    struct Look {
+        std::string shown;
+        std::string detail;
+    };
+    const Look& LookOf(UINT item) const;
+    std::string ShownText(UINT item) const;
+
+    std::vector<Look> looks_;  // per item, in list order
     CFontFallback fallback_;
     CDC measureDc_;
     int visibleRows_ = 0;

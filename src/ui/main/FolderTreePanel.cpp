@@ -53,7 +53,8 @@ void FolderTreePanel::Clear()
 void FolderTreePanel::ReadAhead()
 {
     const std::string parent = ParentFolderOf(host_.MovieFolder());
-    readAhead_ = {parent, std::async(std::launch::async, ReadSubFolders, parent)};
+    readAhead_ = {parent + (host_.Recursive() ? "\n" : ""),
+                  std::async(std::launch::async, ReadSubFolders, parent, host_.Recursive())};
 }
 
 void FolderTreePanel::Rebuild()
@@ -62,9 +63,13 @@ void FolderTreePanel::Rebuild()
     const std::string movieFolder = host_.MovieFolder();
     const std::string parent = ParentFolderOf(movieFolder);
     // What was read ahead for this parent (at start, while the list filled).
-    std::vector<FolderNode> nodes = readAhead_.second.valid() && readAhead_.first == parent
-                                        ? readAhead_.second.get()
-                                        : ReadSubFolders(parent);
+    // With the sub-folder tick each node counts the folders below it too,
+    // as the list shows them.
+    const bool recursive = host_.Recursive();
+    std::vector<FolderNode> nodes =
+        readAhead_.second.valid() && readAhead_.first == parent + (recursive ? "\n" : "")
+            ? readAhead_.second.get()
+            : ReadSubFolders(parent, recursive);
     readAhead_ = {};
     tree_.SetRedraw(FALSE);
     rootItem_ = tree_.InsertItem(ShortenForDisplay(parent, kRootCaptionLength), kRootFolderImage,
@@ -119,11 +124,11 @@ LRESULT FolderTreePanel::OnSelChanged(NMHDR* header)
     const std::string path = ParentFolderOf(movieFolder) + "\\" + node->name;
     if (CompareNamesIgnoringCase(path, movieFolder) == 0)
         return 0;
-    if (node->movieCount == 0 && node->metadataCount > 0)
+    if (node->movieCount == 0 && node->orphanCount > 0)
         log_.AddLogEntry("Folder Contains Orphaned Metafiles!", LogSeverity::Error,
                          "There are no movie files in the folder: %s\nbut the folder contains %ld orphaned "
                          "metafiles.\nYou should remove these files.",
-                         tree_.GetItemText(item).c_str(), node->metadataCount);
+                         tree_.GetItemText(item).c_str(), node->orphanCount);
     host_.SwitchFolder(path, false);
     return 0;
 }

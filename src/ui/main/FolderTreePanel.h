@@ -25,6 +25,8 @@ public:
     virtual std::string MovieFolder() const = 0;
     // The user chose the node of another folder.
     virtual void SwitchFolder(const std::string& path, bool rebuildTree) = 0;
+    // Whether the movie list shows the sub-folders' movies too.
+    virtual bool Recursive() const = 0;
 
 protected:
     ~FolderTreeHost() = default;

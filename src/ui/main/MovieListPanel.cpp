@@ -9,6 +9,7 @@
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
 #include "core/FolderWalk.h"
+#include "core/LibraryPlan.h"
 #include "core/MovieScanner.h"
 #include "platform/Text.h"
 #include "resource.h"
@@ -19,7 +20,15 @@
 namespace {
 
 constexpr COLORREF kHasMetadataColor = RGB(225, 225, 51);
+// Metadata only from other files pyTivo reads (a .nfo, a default.txt, the
+// ".meta" folder): light blue.
+constexpr COLORREF kOtherSourcesColor = RGB(176, 216, 248);
 constexpr COLORREF kNoMetadataColor = RGB(255, 255, 255);
+
+COLORREF ColourOf(const MovieListing& movie)
+{
+    return movie.hasMetadata ? kHasMetadataColor : movie.otherSources ? kOtherSourcesColor : kNoMetadataColor;
+}
 // Names longer than this take a second display line.
 constexpr size_t kLongNameLength = 40;
 constexpr int kVisibleRows = 27;
@@ -43,7 +52,7 @@ void MovieListPanel::Init()
     // stays monospaced, so the file names line up as intended.
     if (font_.CreatePointFont(80, "Courier New", FIXED_PITCH | FF_MODERN))
         list_.SetFont(font_);
-    list_.ResetContent();
+    list_.Clear();
     list_.SetVisibleRows(kVisibleRows);
     list_.EnableWindow(FALSE);
     fileCount_.SetWindowText("0");
@@ -72,20 +81,8 @@ void MovieListPanel::Fill()
         }
         movies = ListMoviesWithMetadata(folder);
     }
+    Show(folder, movies);
     const int n = static_cast<int>(movies.size());
-
-    list_.SetRedraw(FALSE);
-    list_.ResetContent();
-    int lines = n;
-    for (const MovieListing& movie : movies)
-        lines += Widen(movie.name).size() > kLongNameLength ? 1 : 0;
-    list_.SetLineCount(lines);
-    list_.SendMessage(LB_INITSTORAGE, n, n * 64);
-    for (int i = 0; i < n; ++i)
-        list_.InsertColoredString(movies[i].name,
-                                  movies[i].hasMetadata ? kHasMetadataColor : kNoMetadataColor, i);
-    list_.SetRedraw(TRUE);
-    list_.Invalidate();
     if (n > 0)
         list_.EnableWindow(TRUE);
     const std::string count = std::to_string(n);
@@ -95,11 +92,46 @@ void MovieListPanel::Fill()
     host_.MovieListFilled(n);
 }
 
+void MovieListPanel::Show(const std::string& folder, const std::vector<MovieListing>& movies)
+{
+    const int n = static_cast<int>(movies.size());
+    // What each file will say, when names are read: the plan Generate writes.
+    const MetadataTemplate metadata = host_.CurrentTemplate();
+    std::vector<std::string> entries;
+    for (const MovieListing& movie : movies)
+        entries.push_back(movie.name);
+    const LibraryPlan plan = metadata.parseNames ? PlanLibrary(folder, entries, metadata) : LibraryPlan();
+    std::vector<std::string> shown(n);
+    std::vector<std::string> details(n);
+    int lines = 0;
+    for (int i = 0; i < n; ++i) {
+        // A file's name first and its folder apart: two rows never look
+        // alike, and a long path is never cut in the middle of a word.
+        const std::string folderOf = RelativeFolderOf(movies[i].name);
+        if (!folderOf.empty()) {
+            shown[i] = FileNameOf(movies[i].name, true);
+            details[i] = "in " + folderOf;
+        }
+        if (!plan.movies.empty())
+            details[i] += (details[i].empty() ? "" : "\n") + PlanSummary(plan.movies[i]);
+        const std::string& text = shown[i].empty() ? movies[i].name : shown[i];
+        lines += 1 + (Widen(text).size() > kLongNameLength ? 1 : 0) + CColorListBox::DetailLines(details[i]);
+    }
+    list_.SetRedraw(FALSE);
+    list_.Clear();
+    list_.SetLineCount(lines);
+    list_.SendMessage(LB_INITSTORAGE, n, n * 64);
+    for (int i = 0; i < n; ++i)
+        list_.InsertColoredString(movies[i].name, ColourOf(movies[i]), i, shown[i], details[i]);
+    list_.SetRedraw(TRUE);
+    list_.Invalidate();
+}
+
 bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListing>& movies)
 {
     // Nothing may act on the entries of the folder shown before while the
     // walk lets messages through.
-    list_.ResetContent();
+    list_.Clear();
     fileCount_.SetWindowText("0");
     HWND window = list_.GetParent();
     const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;

@@ -1,10 +1,14 @@
 #pragma once
 // The movie list panel of the main window: the movie files of the current
-// folder, yellow when they already have a metadata file, with their count.
+// folder, yellow when they already have a metadata file, light blue when
+// only other files pyTivo reads hold their metadata, with their count. With
+// the sub-folder tick each shows its name with its folder below it, and
+// with names read what its file will say.
 #include <string>
 #include <vector>
 
 #include "core/FolderIndex.h"
+#include "core/MetadataFormat.h"
 #include "ui/controls/ColorListBox.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Gdi.h"
@@ -19,6 +23,8 @@ public:
     virtual std::string MovieFolder() const = 0;
     // The list was filled anew with that many entries.
     virtual void MovieListFilled(int count) = 0;
+    // The template Generate would use now (with whether names are read).
+    virtual MetadataTemplate CurrentTemplate() const = 0;
 
 protected:
     ~MovieListHost() = default;
@@ -52,6 +58,8 @@ private:
     // The movies of the folder and below, walked with a progress window
     // once the walk takes a while; false when the walk was stopped.
     bool ListBelow(const std::string& folder, std::vector<MovieListing>& movies);
+    // Puts the movies into the list, each with its look.
+    void Show(const std::string& folder, const std::vector<MovieListing>& movies);
 
     MovieListHost& host_;
     ActivityLog& log_;

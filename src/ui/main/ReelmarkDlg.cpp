@@ -333,6 +333,8 @@ void CReelmarkDlg::OnRecursiveClick()
 {
     FillMovieList();
     SyncFromControls();
+    // The tree's counts follow the tick too.
+    RebuildTree();
 }
 
 void CReelmarkDlg::MovieListFilled(int count)

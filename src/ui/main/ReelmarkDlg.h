@@ -90,6 +90,8 @@ public:
 
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const override { return GetDlgItemText(1003); }
+    bool Recursive() const override { return movieList_.Recursive(); }
+    MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
     bool MovieMode() const { return template_.MovieMode(); }
     const CToolBar& ToolBar() const { return toolBar_; }
     CStatusLogDlg* StatusLog() { return statusLog_.get(); }
