@@ -118,6 +118,12 @@
 #define IDC_EDITOR_ACTORS 1114
 #define IDC_EDITOR_DIRECTORS 1115
 #define IDC_EDITOR_OTHER_LINES 1116
+// What the TiVo shows (230): one movie's fields as pyTivo sends them.
+#define IDD_TIVO_VIEW 230
+#define IDC_TIVO_MOVIE 1120
+#define IDC_TIVO_FIELDS 1121
+#define IDC_TIVO_NOTES 1122
+#define ID_TIVO_VIEW 32790
 // Template fields and setup options (ids 1150-1199)
 #define IDC_GENRE 1150
 #define IDC_AIR_DATE 1151

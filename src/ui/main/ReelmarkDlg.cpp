@@ -124,6 +124,8 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
         OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
         OnCommand(IDC_EDIT_META, &D::OnEditMetadata),
+        OnCommand(ID_TIVO_VIEW, &D::OnTiVoView),
+        OnControl(LBN_DBLCLK, IDC_MOVIE_LIST, &D::OnTiVoView),
         OnCommand(ID_OPTIONS, &D::OnOptions),
         OnCommand(ID_VIEW_LOG, &D::OnViewLog),
         OnCommand(ID_LAUNCH_PYTIVO, &D::OnLaunchPyTivo),
@@ -258,6 +260,7 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
     };
     enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_);
     enable(ID_COPY_MOVIES, !runningCommand_);
+    enable(ID_TIVO_VIEW, movieList_.GetSelCount() == 1);
     enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
 }

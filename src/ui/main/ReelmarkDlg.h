@@ -66,6 +66,8 @@ public:
     void OnDeleteSelected();
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
+    // What the TiVo Shows (the menu, or a double click on a movie).
+    void OnTiVoView();
     void OnOptions();
     void OnViewLog();
     void OnLaunchPyTivo();

@@ -1,0 +1,122 @@
+#include "ui/main/TiVoViewDlg.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "core/ActivityLog.h"
+#include "core/TextFile.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+#include "resource.h"
+#include "ui/main/ReelmarkDlg.h"
+
+namespace {
+
+// A file as the dialog names it: its path from the movie's folder when it
+// lies there or below, else the whole path; the movie file itself stands
+// for pyTivo's own values (the title from its name, the date from its time).
+std::string SourceName(const std::string& source, const std::string& moviePath)
+{
+    if (source == moviePath)
+        return "(pyTivo, from the movie file)";
+    const std::string folder = ParentFolderOf(moviePath) + kSeparator;
+    return source.compare(0, folder.size(), folder) == 0 ? source.substr(folder.size()) : source;
+}
+
+void AddColumn(HWND list, int index, const char* heading, int width)
+{
+    const std::wstring text = Widen(heading);
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = const_cast<wchar_t*>(text.c_str());
+    column.cx = width;
+    column.iSubItem = index;
+    ::SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void SetCell(HWND list, int row, int column, const std::string& text)
+{
+    const std::wstring wide = Widen(text);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(wide.c_str());
+    ::SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, column == 0 ? 0 : row,
+                   reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+CTiVoViewDlg::CTiVoViewDlg(std::string moviePath, std::vector<TiVoRow> rows, std::string notes)
+    : CDialog(IDD_TIVO_VIEW), moviePath_(std::move(moviePath)), rows_(std::move(rows)), notes_(std::move(notes))
+{
+}
+
+BOOL CTiVoViewDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowText("What the TiVo Shows - " + FileNameOf(moviePath_, true));
+    SetDlgItemText(IDC_TIVO_MOVIE, moviePath_);
+    HWND list = ::GetDlgItem(m_hWnd, IDC_TIVO_FIELDS);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    RECT client = {};
+    ::GetClientRect(list, &client);
+    const int width = client.right - client.left - ::GetSystemMetrics(SM_CXVSCROLL);
+    AddColumn(list, 0, "Field", width * 16 / 100);
+    AddColumn(list, 1, "The TiVo shows", width * 46 / 100);
+    AddColumn(list, 2, "From", width * 38 / 100);
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        const int row = static_cast<int>(i);
+        SetCell(list, row, 0, rows_[i].field);
+        SetCell(list, row, 1, rows_[i].shown);
+        SetCell(list, row, 2, SourceName(rows_[i].source, moviePath_));
+    }
+    SetDlgItemText(IDC_TIVO_NOTES, WithCrLf(notes_));
+    return TRUE;
+}
+
+std::string TiVoViewNotes(const std::string& moviePath, const PyTivoView& view,
+                          const std::vector<OverriddenValue>& overridden)
+{
+    std::string notes;
+    const std::string own = FileNameOf(moviePath, true) + ".txt";
+    for (const OverriddenValue& value : overridden)
+        notes += "Not shown: " + value.key + " \"" + value.ownValue + "\" of " + own + ". " +
+                 SourceName(value.winner, moviePath) + " is read after it and sets it.\n";
+    for (const PyTivoProblem& problem : view.problems)
+        notes += "Not read: " + SourceName(problem.path, moviePath) + ": " + problem.why + "\n";
+    if (view.filesRead.empty())
+        notes += "No file holds metadata for this movie: the TiVo shows pyTivo's own title and date.\n";
+    for (const std::string& file : view.filesRead)
+        notes += "Read: " + file + "\n";
+    return notes;
+}
+
+void ShowWhatTheTiVoShows(ActivityLog& log, const std::string& moviePath)
+{
+    const std::string folder = ParentFolderOf(moviePath);
+    const FolderIndex index(folder);
+    const FolderEntry* movie = index.Find(FileNameOf(moviePath, true));
+    if (!movie || movie->isFolder) {
+        log.AddLogEntry("Movie Not Found", LogSeverity::Error, "The movie is not there any more: %s",
+                        moviePath.c_str());
+        return;
+    }
+    const PyTivoFolder sources(folder, index);
+    PyTivoRunCache cache;
+    const PyTivoView view = ReadPyTivoView(sources, *movie, cache);
+    CTiVoViewDlg dialog(moviePath, RowsOf(view),
+                        TiVoViewNotes(moviePath, view, OverriddenOwnValues(sources, *movie, view)));
+    dialog.DoModal();
+}
+
+void CReelmarkDlg::OnTiVoView()
+{
+    // The one movie selected (a double click selects the one it hits),
+    // taken by name once.
+    const std::vector<std::string> selected = movieList_.SelectedEntries();
+    if (selected.size() == 1)
+        ShowWhatTheTiVoShows(log_, AddTrailingSeparator(MovieFolder()) + selected.front());
+}

@@ -1,0 +1,107 @@
+// What the TiVo Shows in the running main window: the fields pyTivo sends
+// for the selected movie with their files, what a .meta file takes over,
+// and the list's colours for each kind of metadata.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/Text.h"
+#include "resource.h"
+#include "support/ControlTexts.h"
+#include "support/MainWindowHarness.h"
+
+namespace {
+
+// The rows of the view's list, "field | shown | from" each.
+std::vector<std::string> Rows(CDialog& dialog)
+{
+    HWND list = dialog.GetDlgItem(IDC_TIVO_FIELDS);
+    std::vector<std::string> rows;
+    for (int row = 0, n = ListView_GetItemCount(list); row < n; ++row) {
+        std::string line;
+        for (int column = 0; column < 3; ++column) {
+            wchar_t text[512] = {};
+            LVITEMW item = {};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 512;
+            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            line += (column ? " | " : "") + Narrow(text);
+        }
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+class TiVoView : public ::testing::Test {
+protected:
+    void TearDown() override { CDialog::ModalObserver() = nullptr; }
+
+    // Opens the view with the command (the menu, or a double click) on the
+    // movie; the rows and notes it showed.
+    bool Open(const std::string& movie, WPARAM command, std::vector<std::string>& rows, std::string& notes)
+    {
+        const LRESULT index = ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1,
+                                             reinterpret_cast<LPARAM>(movie.c_str()));
+        w.SelectListEntries({static_cast<int>(index)});
+        bool opened = false;
+        CDialog::ModalObserver() = [&](CDialog& dialog) {
+            opened = true;
+            rows = Rows(dialog);
+            notes = dialog.GetDlgItemText(IDC_TIVO_NOTES);
+            dialog.EndDialog(IDCANCEL);
+        };
+        w.Dialog().SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(w.Item(IDC_MOVIE_LIST)));
+        CDialog::ModalObserver() = nullptr;
+        return opened;
+    }
+
+    COLORREF ColourOf(const std::string& movie) const
+    {
+        const LRESULT index = ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1,
+                                             reinterpret_cast<LPARAM>(movie.c_str()));
+        return static_cast<COLORREF>(::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_GETITEMDATA, index, 0));
+    }
+
+    MainWindowHarness w;
+};
+
+}  // namespace
+
+TEST_F(TiVoView, EachFieldWithItsFileAndWhatAMetaFileTakesOverFromTheUsersOwn)
+{
+    w.movies.WriteFile("Show\\default.txt", "seriesTitle : The Show\r\n");
+    w.movies.WriteFile("Show\\Season 1\\e1.mkv");
+    w.movies.WriteFile("Show\\Season 1\\e1.mkv.txt", "episodeTitle : Pilot\r\ndescription : Mine\r\n");
+    w.movies.WriteFile("Show\\Season 1\\.meta\\e1.mkv.txt", "description : Sonarr's\n");
+    w.movies.WriteFile("Show\\Season 1\\e2.mkv");
+    w.movies.WriteFile("Show\\Season 1\\e2.nfo", "<episodedetails><title>Two</title></episodedetails>");
+    w.movies.WriteFile("Show\\Season 1\\e3.mkv");
+    w.WriteIniForFolder(w.movies / "Show\\Season 1");
+    w.Start();
+
+    // Its own file yellow; only files pyTivo reads besides (here the
+    // show's default.txt above) light blue.
+    EXPECT_EQ(RGB(225, 225, 51), ColourOf("e1.mkv"));
+    EXPECT_EQ(RGB(176, 216, 248), ColourOf("e2.mkv"));
+    EXPECT_EQ(RGB(176, 216, 248), ColourOf("e3.mkv"));
+
+    std::vector<std::string> rows;
+    std::string notes;
+    ASSERT_TRUE(Open("e1.mkv", ID_TIVO_VIEW, rows, notes));
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ("Title | The Show | " + (w.movies / "Show\\default.txt"), rows[0]);
+    EXPECT_EQ("Episode title | Pilot | e1.mkv.txt", rows[1]);
+    EXPECT_EQ("Description | Sonarr's | .meta\\e1.mkv.txt", rows[3]);
+    EXPECT_EQ(0u, notes.find("Not shown: description \"Mine\" of e1.mkv.txt. .meta\\e1.mkv.txt is read after it "
+                             "and sets it.\r\n"))
+        << notes;
+    EXPECT_NE(std::string::npos, notes.find("Read: " + (w.movies / "Show\\Season 1\\.meta\\e1.mkv.txt")));
+
+    // A double click opens it too, on the movie it hits.
+    ASSERT_TRUE(Open("e2.mkv", MAKEWPARAM(IDC_MOVIE_LIST, LBN_DBLCLK), rows, notes));
+    EXPECT_EQ("Episode title | Two | e2.nfo", rows.at(1));
+    EXPECT_TRUE(w.prompt.messages.empty());
+}
