@@ -128,6 +128,8 @@
 #define IDC_GENRE 1150
 #define IDC_AIR_DATE 1151
 #define IDC_SETTINGS_PARSE_NAMES 1152
+#define IDC_SETTINGS_META_FOLDER 1153
+#define IDC_NAMES_NOTE 1154
 
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).

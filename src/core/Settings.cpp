@@ -11,6 +11,7 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "PythonLoc", "C:\\Program Files (x86)\\pyTivo\\pyTivo.py", &Settings::PythonLoc},
         {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
+        {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
         {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
         {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},

@@ -18,6 +18,8 @@ struct Settings {
     std::string PythonLoc;
     std::string OverwriteMetadata;
     std::string ParseNames;
+    // Generate writes into each folder's ".meta" folder ("true"/"false").
+    std::string MetaFolder;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;

@@ -105,3 +105,52 @@ TEST_F(TiVoView, EachFieldWithItsFileAndWhatAMetaFileTakesOverFromTheUsersOwn)
     EXPECT_EQ("Episode title | Two | e2.nfo", rows.at(1));
     EXPECT_TRUE(w.prompt.messages.empty());
 }
+
+TEST_F(TiVoView, TheMetaFolderSettingGenerateAsksWhereMetaWinsAndTheEditorEditsTheFileThatWins)
+{
+    for (const char* movie : {"a.mpg", "b.mpg"})
+        w.movies.WriteFile(std::string("Lib\\") + movie);
+    w.movies.WriteFile("Lib\\.meta\\b.mpg.txt", "title : Sonarr's\r\n");
+    w.WriteIniForFolder(w.movies / "Lib");
+    w.Start();
+
+    // Beside the movies, while b's .meta file would win: asked first, and
+    // No (the default) writes nothing.
+    w.prompt.answers = {IDNO};
+    w.Click(IDC_GENERATE);
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_EQ("Metadata Files In .meta Win", w.prompt.messages[0].caption);
+    EXPECT_EQ(0u, w.prompt.messages[0].text.find("1 of the movies have a file in their folder's .meta folder"));
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2), w.prompt.messages[0].type);
+    EXPECT_FALSE(PathExists(w.movies / "Lib\\a.mpg.txt"));
+
+    // Tools > Options: write into .meta; the setting is kept.
+    CDialog::ModalObserver() = [](CDialog& dialog) {
+        ::CheckDlgButton(dialog, IDC_SETTINGS_META_FOLDER, BST_CHECKED);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    w.Click(ID_OPTIONS);
+    CDialog::ModalObserver() = nullptr;
+    w.prompt.messages.clear();
+    w.Click(IDC_GENERATE);
+    EXPECT_EQ(0u, ReadFileBytes(w.movies / "Lib\\.meta\\a.mpg.txt").find("title : a\r\n"));
+    EXPECT_EQ("title : Sonarr's\r\n", ReadFileBytes(w.movies / "Lib\\.meta\\b.mpg.txt"));
+    EXPECT_FALSE(PathExists(w.movies / "Lib\\a.mpg.txt"));
+
+    // The editor edits b's .meta file, and its caption says so.
+    const LRESULT index =
+        ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("b.mpg"));
+    w.SelectListEntries({static_cast<int>(index)});
+    std::string caption;
+    CDialog::ModalObserver() = [&](CDialog& dialog) {
+        caption = dialog.GetWindowText();
+        dialog.SetDlgItemText(IDC_EDITOR_TITLE, "Mine");
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    w.Click(IDC_EDIT_META);
+    CDialog::ModalObserver() = nullptr;
+    EXPECT_EQ("Edit Metadata - .meta\\b.mpg.txt (pyTivo reads it last)", caption);
+    EXPECT_EQ("title : Mine\r\n", ReadFileBytes(w.movies / "Lib\\.meta\\b.mpg.txt"));
+    w.Close();
+    EXPECT_NE(std::string::npos, w.IniText().find("MetaFolder=true\r\n"));
+}

@@ -234,9 +234,17 @@ bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string&
 
 }  // namespace
 
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText)
+std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 {
-    const std::string path = MetadataPathOf(moviePath);
+    const std::string meta = MetaFolderPathOf(moviePath);
+    return metaFolder || ClassifyPath(meta) == PathKind::File ? meta : MetadataPathOf(moviePath);
+}
+
+bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
+                      bool metaFolder)
+{
+    const std::string path = EditedFileOf(moviePath, metaFolder);
+    const bool inMeta = path != MetadataPathOf(moviePath);
     FileOnDisk read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
@@ -254,8 +262,10 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         work.RemoveLeftovers(log);
         // A file that appears meanwhile is not written over.
         SystemError code = 0;
-        if (!WriteMetadataFile(moviePath, composed, &code, &work,
-                               ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
+        if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
+            !WriteTextFileAtomically(path, composed, &code, &work,
+                                     ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
+                                                                             : ExistingFile::Replace)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             WriteErrorText(path, code).c_str());
             return false;
@@ -263,7 +273,11 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         log.AddLogEntry("", LogSeverity::Information, "Metadata file saved: %s", path.c_str());
         return true;
     };
-    CMetadataEditorDlg dialog(document, FileNameOf(path, true), save);
+    // The caption says which file it is: in ".meta" the one pyTivo reads last.
+    const std::string name = inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) +
+                                          " (pyTivo reads it last)"
+                                    : FileNameOf(path, true);
+    CMetadataEditorDlg dialog(document, name, save);
     return dialog.DoModal() == IDOK;
 }
 
@@ -283,6 +297,6 @@ void CReelmarkDlg::OnEditMetadata()
     // setting says so).
     SyncFromControls();
     const LibraryPlan plan = PlanLibrary(MovieFolder(), {name}, template_.CurrentTemplate());
-    if (EditMetadataFile(log_, moviePath, plan.movies.front().text))
+    if (EditMetadataFile(log_, moviePath, plan.movies.front().text, CurrentSettings().MetaFolder == "true"))
         OnResetTree();
 }

@@ -32,8 +32,15 @@ private:
     std::function<bool(const std::string&)> save_;
 };
 
-// Edits the movie's metadata file (movie path + ".txt") modally; a missing
-// or empty file starts as the template text. A read-only, unreadable or
+// Edits the movie's metadata file (EditedFileOf) modally, its name and
+// where it lies in the caption; a missing or empty file starts as the
+// template text. A read-only, unreadable or
 // unwritable file is reported through the log with a box, and nothing is
 // written; a saved file is logged. True when the file was saved.
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText);
+bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
+                      bool metaFolder = false);
+
+// The movie's metadata file that the editor edits: the one whose values
+// the TiVo shows, its folder's ".meta" file when there is one (pyTivo reads
+// it last) or the settings write there, else the one beside the movie.
+std::string EditedFileOf(const std::string& moviePath, bool metaFolder);

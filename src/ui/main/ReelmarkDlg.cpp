@@ -294,6 +294,8 @@ void CReelmarkDlg::OnGenerate()
     request.folder = MovieFolder();
     request.entries = movieList_.Entries();
     template_.DescribeRun(request);
+    if (!MetaFilesMayWin(request))
+        return;
     const int count = static_cast<int>(request.entries.size());
     request.progress = [&run, count](int done, const std::string& moviePath) {
         if (done == count) {
@@ -305,6 +307,25 @@ void CReelmarkDlg::OnGenerate()
     const GenerateResult result = RunGenerate(request, log_);
     if (!result.refused)
         OnResetTree();
+}
+
+bool CReelmarkDlg::MetaFilesMayWin(const GenerateRequest& request)
+{
+    if (request.metaFolder)
+        return true;
+    std::string refusal;
+    int overridden = 0;
+    for (const PlannedWrite& write : PlanGenerate(request, refusal))
+        overridden += !write.skipped && !write.overriddenBy.empty() ? 1 : 0;
+    if (overridden == 0)
+        return true;
+    return ThePrompt().ShowMessage(
+               WindowInUse(),
+               FormatText("%d of the movies have a file in their folder's .meta folder that pyTivo reads after "
+                          "the one Generate writes beside them:\nthe TiVo would show the .meta file's values.\n\n"
+                          "Write beside them all the same? (Tools > Options can make Generate write into .meta.)",
+                          overridden),
+               "Metadata Files In .meta Win", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 void CReelmarkDlg::OnResetTree()

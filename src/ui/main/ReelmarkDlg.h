@@ -26,6 +26,8 @@
 #include "ui/main/MovieListPanel.h"
 #include "ui/main/TemplatePanel.h"
 
+struct GenerateRequest;
+
 // The program's version, shown in the title and the about box.
 #include "core/Version.h"
 
@@ -66,6 +68,9 @@ public:
     void OnDeleteSelected();
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
+    // Asks before a Generate writes beside movies whose ".meta" file pyTivo
+    // reads after it; false when the user keeps them.
+    bool MetaFilesMayWin(const GenerateRequest& request);
     // What the TiVo Shows (the menu, or a double click on a movie).
     void OnTiVoView();
     void OnOptions();

@@ -30,6 +30,7 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
     dx.Control(IDC_SETTINGS_PYTIVO, pyTivoEdit_);
     dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
     dx.Check(IDC_SETTINGS_PARSE_NAMES, parseNames);
+    dx.Check(IDC_SETTINGS_META_FOLDER, metaFolder);
 }
 
 const MessageMap& SettingsDlg::GetMessageMap() const
@@ -56,9 +57,11 @@ bool EditSetup(Settings& settings)
     SettingsDlg dialog;
     dialog.pyTivoLocation = settings.PythonLoc;
     dialog.parseNames = settings.ParseNames == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.metaFolder = settings.MetaFolder == "true" ? BST_CHECKED : BST_UNCHECKED;
     if (dialog.DoModal() != IDOK)
         return false;
     settings.PythonLoc = dialog.pyTivoLocation;
     settings.ParseNames = dialog.parseNames == BST_CHECKED ? "true" : "false";
+    settings.MetaFolder = dialog.metaFolder == BST_CHECKED ? "true" : "false";
     return true;
 }

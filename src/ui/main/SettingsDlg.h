@@ -16,6 +16,8 @@ public:
     std::string pyTivoLocation;
     // The "Read titles, years and episode numbers from file names" box.
     int parseNames = BST_UNCHECKED;
+    // The "Write metadata files into the folder's .meta folder" box.
+    int metaFolder = BST_UNCHECKED;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -30,6 +32,7 @@ private:
 struct Settings;
 
 // The Options command: runs the dialog modally, without a parent, on the
-// current settings; on OK stores the edited location and ParseNames and
-// answers true, on Cancel leaves them untouched and answers false.
+// current settings; on OK stores the edited location, ParseNames and
+// MetaFolder and answers true, on Cancel leaves them untouched and answers
+// false.
 bool EditSetup(Settings& settings);

@@ -153,6 +153,7 @@ void TemplatePanel::DescribeRun(GenerateRequest& request)
     // preview shows it (typing on during the run changes nothing of it).
     SyncFromControls();
     request.metadata = CurrentTemplate();
+    request.metaFolder = settings_.MetaFolder == "true";
 }
 
 void TemplatePanel::ComposeMetadata(const std::string& moviePath, const std::string& titleOverride)
