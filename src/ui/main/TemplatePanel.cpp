@@ -123,6 +123,7 @@ void TemplatePanel::SyncFromControls()
     mpaaRating_.EnableWindow(movieMode_);
     tvRating_.EnableWindow(!movieMode_);
     airDate_.EnableWindow(!movieMode_);
+    ::ShowWindow(::GetDlgItem(::GetParent(airDate_.m_hWnd), IDC_NAMES_NOTE), s.ParseNames == "true" ? SW_SHOW : SW_HIDE);
     host_.refreshCommandStates();
 }
 
