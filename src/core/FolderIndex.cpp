@@ -26,10 +26,11 @@ bool ShownBefore(const FolderEntry& a, const FolderEntry& b)
 
 }  // namespace
 
-FolderIndex::FolderIndex(const std::string& folder)
+FolderIndex::FolderIndex(const std::string& folder) : folder_(folder)
 {
     ForEachFolderEntry(
-        folder, [this](const FolderEntry& entry) { entries_.push_back(entry); }, "*", &readError_);
+        folder, [this](const FolderEntry& entry) { entries_.push_back(entry); }, "*", &readError_,
+        [](const std::string&) { return false; });
     std::sort(entries_.begin(), entries_.end(), ShownBefore);
     byName_.reserve(entries_.size());
     for (size_t i = 0; i < entries_.size(); ++i)
@@ -42,9 +43,27 @@ const FolderEntry* FolderIndex::Find(const std::string& name) const
     return found == byName_.end() ? nullptr : &entries_[found->second];
 }
 
+const FolderEntry* FolderIndex::FindDetailed(const std::string& name) const
+{
+    const FolderEntry* entry = Find(name);
+    return entry ? &Detailed(*entry) : nullptr;
+}
+
+const FolderEntry& FolderIndex::Detailed(const FolderEntry& entry) const
+{
+    // One of this reading's own entries, or the one of the same name.
+    const bool own = !entries_.empty() && &entry >= entries_.data() && &entry < entries_.data() + entries_.size();
+    const FolderEntry* found = own ? &entry : Find(entry.name);
+    if (!found)
+        return entry;
+    FolderEntry& kept = entries_[static_cast<size_t>(found - entries_.data())];
+    FillEntryDetails(folder_, kept);
+    return kept;
+}
+
 bool HasMetadata(const FolderIndex& folder, const std::string& movieName)
 {
-    const FolderEntry* metadata = folder.Find(movieName + ".txt");
+    const FolderEntry* metadata = folder.FindDetailed(movieName + ".txt");
     return metadata && !metadata->isFolder && metadata->size > 0;
 }
 

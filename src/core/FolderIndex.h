@@ -12,11 +12,19 @@
 class FolderIndex {
 public:
     // Reads the folder once; a folder that cannot be read holds nothing.
+    // Files may come without their details (FolderEntry::detailed): where
+    // each costs a look of its own, a library is listed from the names and
+    // kinds alone, and only the files whose size or time counts are looked
+    // at (Detailed).
     explicit FolderIndex(const std::string& folder);
 
     // The entry of that name as the file system matches names (on Windows
     // letter case ignored, "ｆｉｌｍ" not "film"); nullptr when there is none.
     const FolderEntry* Find(const std::string& name) const;
+    // The same with its size, read-only mark and time.
+    const FolderEntry* FindDetailed(const std::string& name) const;
+    // The entry with its details, looked up once and kept.
+    const FolderEntry& Detailed(const FolderEntry& entry) const;
     // In the order names are shown: as Windows lists a folder, whatever
     // order the disk gives (letters compared as upper case).
     const std::vector<FolderEntry>& Entries() const { return entries_; }
@@ -24,7 +32,9 @@ public:
     SystemError ReadError() const { return readError_; }
 
 private:
-    std::vector<FolderEntry> entries_;
+    std::string folder_;
+    // Details filled in as they are asked for.
+    mutable std::vector<FolderEntry> entries_;
     SystemError readError_ = 0;
     std::unordered_map<std::string, size_t> byName_;
 };

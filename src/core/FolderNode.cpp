@@ -29,7 +29,7 @@ void CountFolder(const PyTivoFolder& folder, PyTivoRunCache& cache, FolderNode& 
     const std::string ending = kMetadataEnding;
     for (const FolderEntry& entry : folder.Index().Entries()) {
         const std::string& name = entry.name;
-        if (entry.isFolder || entry.size == 0 || !EndsWithIgnoringCase(name, ending))
+        if (entry.isFolder || !EndsWithIgnoringCase(name, ending) || folder.Index().Detailed(entry).size == 0)
             continue;
         const std::string movie = name.substr(0, name.size() - ending.size());
         const FolderEntry* there = folder.Index().Find(movie);

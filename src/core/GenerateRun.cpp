@@ -69,7 +69,7 @@ public:
         write.skipped = !request.replaceExisting && target && HasMetadata(*target, name.substr(0, name.size() - 4));
         if (!request.metaFolder && Meta()) {
             for (const std::string& over : {name, std::string("default.txt")}) {
-                const FolderEntry* entry = Meta()->Find(over);
+                const FolderEntry* entry = Meta()->FindDetailed(over);
                 if (write.overriddenBy.empty() && entry && !entry->isFolder && entry->size > 0)
                     write.overriddenBy = MetaPath() + kSeparator + entry->name;
             }
@@ -203,7 +203,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         // a new file is made with a rename that refuses to replace, so one
         // that appeared since the listing is skipped, never overwritten.
         const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
-        const FolderEntry* listed = target ? target->Find(FileNameOf(write.metadataPath, true)) : nullptr;
+        const FolderEntry* listed = target ? target->FindDetailed(FileNameOf(write.metadataPath, true)) : nullptr;
         SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
         if (request.metaFolder && !metaMade && (error = MakeFolder(at.MetaPath(), false)) == 0)
             metaMade = true;

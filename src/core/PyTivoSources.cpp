@@ -47,7 +47,7 @@ const FolderEntry* PyTivoRunCache::EntryAbove(const std::string& folder, const s
     if (!index)
         index = std::make_unique<FolderIndex>(folder);
     if (index->ReadError() == 0)
-        return index->Find(name);
+        return index->FindDetailed(name);
     const std::string path = AddTrailingSeparator(folder) + name;
     const auto known = lookedUp_.find(path);
     if (known != lookedUp_.end())

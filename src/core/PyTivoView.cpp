@@ -168,10 +168,11 @@ bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieN
     const char kDefault[] = "default.txt";
     const std::string stem = PythonStem(movieName);
     const FolderIndex& index = folder.Index();
-    if (holds(index.Find(stem + ".nfo")) || holds(index.Find(stem + ".properties")) || holds(index.Find(kDefault)))
+    if (holds(index.FindDetailed(stem + ".nfo")) || holds(index.FindDetailed(stem + ".properties")) ||
+        holds(index.FindDetailed(kDefault)))
         return true;
     if (const FolderIndex* meta = folder.Meta()) {
-        if (holds(meta->Find(movieName + ".txt")) || holds(meta->Find(kDefault)))
+        if (holds(meta->FindDetailed(movieName + ".txt")) || holds(meta->FindDetailed(kDefault)))
             return true;
     }
     for (const std::string& above : FoldersAbove(folder.Path())) {
@@ -195,8 +196,9 @@ const PyTivoValue* PyTivoView::Find(const std::string& key) const
     return found == values.end() ? nullptr : &found->second;
 }
 
-PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache)
+PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& listed, PyTivoRunCache& cache)
 {
+    const FolderEntry& movie = folder.Index().Detailed(listed);  // its time gives pyTivo's date
     PyTivoView view;
     const std::string path = PathIn(folder.Path(), movie.name);
     const std::string stem = PythonStem(movie.name);

@@ -19,15 +19,27 @@ struct FolderEntry {
     bool isLink = false;
     // When it was last written, in FileClockNow() units.
     unsigned long long lastWrite = 0;
+    // size, readOnly and lastWrite are known. False only for the entries a
+    // listing was told it may leave without them (FillEntryDetails fills
+    // them in): elsewhere than on Windows each costs a look of its own.
+    bool detailed = true;
 };
+
+// Which entries of a listing need their size, mark and time; the kind
+// (file, folder, link) comes with every entry.
+using EntryNameTest = bool (*)(const std::string& name);
 
 // Calls visit for every entry of the folder whose name matches the pattern
 // ("*" any run of characters, "?" one; letter case as the file system
 // takes it; "." and ".." left out) in the file system's order: one reading
 // of the folder. False with the error code in *error when the folder cannot
-// be read (nothing is visited then).
+// be read (nothing is visited then). With needsDetails, files whose name it
+// refuses and folders may come without their details (detailed false).
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
-                        const std::string& pattern = "*", SystemError* error = nullptr);
+                        const std::string& pattern = "*", SystemError* error = nullptr,
+                        EntryNameTest needsDetails = nullptr);
+// Fills in the details of an entry of the folder that came without them.
+void FillEntryDetails(const std::string& folder, FolderEntry& entry);
 
 // Whether the folder's entries can be read; 0 or the error code. Only the
 // first entry is read.

@@ -41,8 +41,17 @@ namespace {
 
 // The entries of an open folder; each one's facts come from the folder's
 // descriptor, so that no path is looked up again.
+// The details of a file or folder that is no link, from its own look.
+void TakeDetails(const struct stat& status, FolderEntry& entry)
+{
+    entry.size = entry.isFolder ? 0 : static_cast<unsigned long long>(status.st_size);
+    entry.readOnly = (status.st_mode & S_IWUSR) == 0;
+    entry.lastWrite = TimeValue(status.st_mtim);
+    entry.detailed = true;
+}
+
 void VisitEntries(DIR* directory, const std::string& pattern,
-                  const std::function<void(const FolderEntry&)>& visit)
+                  const std::function<void(const FolderEntry&)>& visit, EntryNameTest needsDetails = nullptr)
 {
     // "*.*" is Windows' way of saying every name.
     const std::string match = pattern.empty() || pattern == "*.*" ? "*" : pattern;
@@ -51,6 +60,16 @@ void VisitEntries(DIR* directory, const std::string& pattern,
         const std::string name = item->d_name;
         if (name == "." || name == ".." || fnmatch(match.c_str(), name.c_str(), 0) != 0)
             continue;
+        // The listing tells a plain file or folder: no look at it is needed
+        // where its details are not (a library's tens of thousands of movies).
+        if (needsDetails && (item->d_type == DT_DIR || (item->d_type == DT_REG && !needsDetails(name)))) {
+            FolderEntry entry;
+            entry.name = name;
+            entry.isFolder = item->d_type == DT_DIR;
+            entry.detailed = false;
+            visit(entry);
+            continue;
+        }
         struct stat own = {};
         if (fstatat(folder, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
@@ -61,9 +80,7 @@ void VisitEntries(DIR* directory, const std::string& pattern,
         if (entry.isLink && fstatat(folder, name.c_str(), &target, 0) != 0)
             target = own;
         entry.isFolder = S_ISDIR(target.st_mode);
-        entry.size = entry.isFolder ? 0 : static_cast<unsigned long long>(target.st_size);
-        entry.readOnly = (target.st_mode & S_IWUSR) == 0;
-        entry.lastWrite = TimeValue(target.st_mtim);
+        TakeDetails(target, entry);
         visit(entry);
     }
     closedir(directory);
@@ -72,7 +89,7 @@ void VisitEntries(DIR* directory, const std::string& pattern,
 }  // namespace
 
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
-                        const std::string& pattern, SystemError* error)
+                        const std::string& pattern, SystemError* error, EntryNameTest needsDetails)
 {
     DIR* directory = folder.empty() ? nullptr : opendir(folder.c_str());
     if (!directory) {
@@ -80,8 +97,15 @@ bool ForEachFolderEntry(const std::string& folder, const std::function<void(cons
             *error = folder.empty() ? ENOENT : errno;
         return false;
     }
-    VisitEntries(directory, pattern, visit);
+    VisitEntries(directory, pattern, visit, needsDetails);
     return true;
+}
+
+void FillEntryDetails(const std::string& folder, FolderEntry& entry)
+{
+    struct stat status = {};
+    if (!entry.detailed && stat((AddTrailingSeparator(folder) + entry.name).c_str(), &status) == 0)
+        TakeDetails(status, entry);
 }
 
 SystemError CheckFolderReadable(const std::string& folder)
@@ -132,10 +156,20 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     bytes.clear();
     char buffer[65536];
     ssize_t got = 0;
-    while (bytes.size() < most &&
-           ((got = ::read(descriptor, buffer, std::min(sizeof(buffer), most - bytes.size()))) > 0 ||
-            (got < 0 && errno == EINTR)))
-        bytes.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+    // A regular file gives what it holds to each read until its end: a
+    // shorter piece than asked for is the end, with no further call to see
+    // it (a run reads thousands of small metadata files).
+    while (bytes.size() < most) {
+        const size_t asked = std::min(sizeof(buffer), most - bytes.size());
+        got = ::read(descriptor, buffer, asked);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(got));
+        if (static_cast<size_t>(got) < asked)
+            break;
+    }
     const SystemError code = got < 0 ? errno : 0;
     ::close(descriptor);
     if (code && error)
