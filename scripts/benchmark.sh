@@ -121,3 +121,34 @@ compare "reelmark-cli --version (bare: trivial program)" nothing -- wine "$cli" 
 peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 echo "peak memory: reelmark-cli --version $(peak wine "$cli" --version) KB," \
     "trivial program $(peak wine "$tools/bare-start.exe") KB"
+
+# A library of 10,000 episodes (20 shows, 5 season folders of 100 each),
+# each with its metadata file: what pyTivo reads of it (show) beside the
+# listing of it (list), and what reading the names costs a sub-folder
+# Generate, under Wine and natively (a release build of reelmark-cli).
+library="$work/Library"
+for show in $(seq 1 20); do
+    for season in 1 2 3 4 5; do
+        mkdir -p "$library/Show $show/Season $season"
+        (cd "$library/Show $show/Season $season" && seq -w 1 100 |
+            sed "s/.*/Show.$show.S0${season}E&.The.Title.720p.HDTV.x264-GRP.mkv/" | xargs -d '\n' touch)
+    done
+done
+library_none() { find "$library" -name '*.txt' -delete; }
+library_all() {
+    find "$library" -name '*.mkv' | while read -r movie; do printf 'title : x\r\n' >"$movie.txt"; done
+}
+native="$root/build-native-release"
+[ -f "$native/CMakeCache.txt" ] || cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$native" -j "$(nproc)" --target reelmark-cli >/dev/null
+echo "a library of 10,000 episodes in 100 season folders, median of $rounds; Reelmark, yardstick, ratio"
+library_all
+compare "show --recursive (yardstick: list --recursive)" nothing -- wine "$cli" show --recursive "$(win "$library")" \
+    -- wine "$cli" list --recursive "$(win "$library")"
+compare "native show --recursive (yardstick: list)" nothing -- "$native/reelmark-cli" show --recursive "$library" \
+    -- "$native/reelmark-cli" list --recursive "$library"
+compare "generate --recursive --parse-names (yardstick: without)" library_none -- \
+    wine "$cli" generate --recursive --parse-names "$(win "$library")" -- wine "$cli" generate --recursive "$(win "$library")"
+compare "native generate --parse-names (yardstick: without)" library_none -- \
+    "$native/reelmark-cli" generate --recursive --parse-names "$library" \
+    -- "$native/reelmark-cli" generate --recursive "$library"
