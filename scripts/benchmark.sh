@@ -145,6 +145,8 @@ echo "a library of 10,000 episodes in 100 season folders, median of $rounds; Ree
 library_all
 compare "show --recursive (yardstick: list --recursive)" nothing -- wine "$cli" show --recursive "$(win "$library")" \
     -- wine "$cli" list --recursive "$(win "$library")"
+compare "show --recursive (bare: read every .txt)" nothing -- wine "$cli" show --recursive "$(win "$library")" \
+    -- wine "$tools/bare-files.exe" read "$(win "$library")"
 compare "native show --recursive (yardstick: list)" nothing -- "$native/reelmark-cli" show --recursive "$library" \
     -- "$native/reelmark-cli" list --recursive "$library"
 compare "generate --recursive --parse-names (yardstick: without)" library_none -- \

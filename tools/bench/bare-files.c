@@ -5,6 +5,9 @@
      bare-files overwrite FOLDER  every movie's ".txt" written over in place
      bare-files log FOLDER LOG    the log lines a run that skips every movie
                                   writes, to standard output and LOG
+     bare-files read FOLDER       every ".txt" of FOLDER and the folders below
+                                  read whole: what showing what pyTivo
+                                  reads cannot do without
    Movies are the names ending in ".mpg" of one listing of FOLDER. */
 #include <windows.h>
 
@@ -22,10 +25,45 @@ static void WriteText(HANDLE file)
     WriteFile(file, kText, sizeof(kText) - 1, &written, NULL);
 }
 
+/* Reads every ".txt" below the folder; the number read. */
+static int ReadBelow(const wchar_t* folder)
+{
+    wchar_t pattern[MAX_PATH * 2];
+    swprintf(pattern, MAX_PATH * 2, L"%ls\\*", folder);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(pattern, &data);
+    int count = 0;
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        wchar_t path[MAX_PATH * 2];
+        const size_t length = wcslen(data.cFileName);
+        if (data.cFileName[0] == L'.')
+            continue;
+        swprintf(path, MAX_PATH * 2, L"%ls\\%ls", folder, data.cFileName);
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            count += ReadBelow(path);
+        } else if (length > 4 && wcscmp(data.cFileName + length - 4, L".txt") == 0) {
+            char bytes[4096];
+            DWORD read = 0;
+            HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+            ReadFile(file, bytes, sizeof(bytes), &read, NULL);
+            CloseHandle(file);
+            ++count;
+        }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return count;
+}
+
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 3)
         return 2;
+    if (wcscmp(argv[1], L"read") == 0) {
+        fprintf(stderr, "%d files read\n", ReadBelow(argv[2]));
+        return 0;
+    }
     const wchar_t* mode = argv[1];
     wchar_t pattern[MAX_PATH * 2];
     swprintf(pattern, MAX_PATH * 2, L"%ls\\*.mpg", argv[2]);
