@@ -145,3 +145,26 @@ TEST_F(RecursiveList, WithTheTickOffTheSettingsAndMetadataFilesAreAsBefore)
         ReadFileBytes(Shows("top.mpg.txt")));
     EXPECT_FALSE(PathExists(Shows("Dr Who\\e0.avi.txt")));
 }
+
+TEST_F(RecursiveList, EachMovieShowsItsNameWithItsFolderApartAndWhatItsFileWillSay)
+{
+    w.movies.WriteFile("Shows\\Doctor Who\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv");
+    w.WriteIniForFolder(w.movies / "Shows", "Recursive=true\r\n[Config]\r\nParseNames=true\r\n");
+    w.Start();
+    // The entries stay the paths from the movie folder: the commands act
+    // on them by name.
+    const std::string rose = "Doctor Who\\Season 1\\Doctor.Who.2005.S01E01.Rose.mkv";
+    const std::vector<std::string> entries = Sorted();
+    ASSERT_NE(entries.end(), std::find(entries.begin(), entries.end(), rose));
+    const auto height = [&](const std::string& entry) {
+        const LRESULT index =
+            ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(entry.c_str()));
+        return static_cast<int>(::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_GETITEMHEIGHT, index, 0));
+    };
+    // A movie below shows three lines (its name, its folder, what its file
+    // will say), one of the movie folder's own two.
+    const int line = height("top.mpg") / 2;
+    EXPECT_EQ(3 * line, height(rose));
+    // The window says what the template no longer stamps on every file.
+    EXPECT_TRUE(::GetWindowLongW(w.Item(IDC_NAMES_NOTE), GWL_STYLE) & WS_VISIBLE);
+}
