@@ -12,6 +12,15 @@
 class ActivityLog;
 class FolderIndex;
 
+// What became of one movie's metadata file in a run.
+enum class FileResult { Created, Replaced, Skipped, Failed };
+struct FileOutcome {
+    std::string moviePath;
+    std::string metadataPath;
+    FileResult result = FileResult::Created;
+    std::string reason;  // why it failed, as the log says it
+};
+
 struct GenerateRequest {
     std::string folder;  // the movie folder (a trailing backslash is ignored)
     // File names in the folder, in list order; a name may lead through
@@ -35,6 +44,14 @@ struct GenerateRequest {
     // Each metadata file goes into its folder's ".meta" folder (made when
     // missing), where pyTivo reads it last, instead of beside the movie.
     bool metaFolder = false;
+    // When not empty, the run writes only these of the entries (each one
+    // of them); the others are planned with them as a run over all of them
+    // plans them (with name reading, a show's series ID and spelling come
+    // from every file of the run), but their folders are not read, nothing
+    // is done for them and the log counts only these.
+    std::vector<std::string> writeOnly;
+    // Told what became of each movie's metadata file, as the log tells it.
+    std::function<void(const FileOutcome&)> outcome;
 };
 
 struct GenerateResult {
@@ -49,7 +66,7 @@ struct GenerateResult {
 
 // Why a run of the request would be refused, as RunGenerate logs and shows
 // it; empty when it would go ahead. plan: the request's PlanLibrary. An
-// episode would carry no series title: without name reading, the Is
+// episode that the run writes (see writeOnly) would carry no series title: without name reading, the Is
 // Episode box is ticked and the Series Title empty; with it, an episode's
 // name gives no show and its folder no title (a drive root). Or the
 // original air date typed for the episode layout is not a date.
