@@ -44,14 +44,10 @@ const Flag kFlags[] = {
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
 };
 
-// The options a command takes, beside --recursive which all take.
+// The options a command takes, beside --recursive and --json which all take.
 bool Takes(CliCommand command, const std::string& option)
 {
-    if (option == "--recursive")
-        return true;
-    if (command == CliCommand::Generate)
-        return option != "--json";
-    return command == CliCommand::Show && option == "--json";
+    return option == "--recursive" || option == "--json" || command == CliCommand::Generate;
 }
 
 // Why the options given do not fit the command; empty when they do.
@@ -65,6 +61,9 @@ std::string MisfitOption(const CliArguments& parsed, bool iniGiven)
     }
     if (iniGiven && parsed.command != CliCommand::Generate)
         return "--ini belongs to the generate command";
+    // A dry run prints the files' texts, which a JSON answer does not hold.
+    if (parsed.json && parsed.dryRun)
+        return "--json and --dry-run do not go together";
     return std::string();
 }
 

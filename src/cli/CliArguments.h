@@ -15,7 +15,7 @@ struct CliArguments {
     bool parseNames = false;  // generate: titles, years and episode numbers from file names
     bool dryRun = false;      // generate: print what would be written, write nothing
     bool metaFolder = false;  // generate: write into the folder's ".meta" folder
-    bool json = false;        // show: one JSON document
+    bool json = false;        // generate, list, show: one JSON document on standard output
     std::string iniFile;      // generate: the settings file; empty for reelmark.ini in the current directory
 
     const std::string& Folder() const { return paths.front(); }

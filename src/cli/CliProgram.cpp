@@ -1,8 +1,11 @@
 #include "cli/CliProgram.h"
 
+#include <memory>
+
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
 #include "cli/CliLogSink.h"
+#include "cli/CliReport.h"
 #include "cli/CliShow.h"
 #include "cli/CliUsage.h"
 #include "cli/CliTemplate.h"
@@ -30,6 +33,10 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
     int unread = 0;
     const std::vector<MovieListing> movies =
         arguments.recursive ? ListMoviesBelow(folder, log, nullptr, nullptr, &unread) : ListMoviesWithMetadata(folder);
+    if (arguments.json) {
+        PrintListJson(folder, movies, unread, out);
+        return unread > 0 ? kExitIncomplete : kExitSuccess;
+    }
     int withMetadata = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
@@ -73,7 +80,8 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     const std::string iniPath =
         arguments.iniFile.empty() ? home + kSeparator + kIniFileName : arguments.iniFile;
     ActivityLog log;
-    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
+    // A JSON answer keeps standard output for the document alone.
+    CliLogSink sink(arguments.json ? err : out, err, home + kSeparator + kLogFileName);
     log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
     // The summary a window shows in a box is only a log line here: a run by
     // a scheduled task must never wait for a click.
@@ -116,7 +124,14 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     request.metaFolder = arguments.metaFolder;
     if (arguments.dryRun)
         return DryRun(request, out, err);
+    std::unique_ptr<GenerateJson> json;
+    if (arguments.json) {
+        json = std::make_unique<GenerateJson>(folder, out);
+        request.outcome = [&json](const FileOutcome& outcome) { json->Add(outcome); };
+    }
     const GenerateResult result = RunGenerate(request, log);
+    if (json)
+        json->Finish(result, unread);
     if (result.refused || result.failed > 0)
         return kExitFailed;
     return unread > 0 ? kExitIncomplete : kExitSuccess;

@@ -181,6 +181,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     if (!refusal.empty()) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());
         result.refused = true;
+        result.refusal = refusal;
         return result;
     }
 

@@ -55,8 +55,9 @@ struct GenerateRequest {
 };
 
 struct GenerateResult {
-    // Nothing was touched: see GenerateRefusal.
+    // Nothing was touched: see GenerateRefusal, which gives refusal.
     bool refused = false;
+    std::string refusal;
     int created = 0;   // written, new or over an old file
     int replaced = 0;  // of those, written over an old file
     int skipped = 0;
