@@ -104,6 +104,8 @@ PathInfo InspectPath(const std::string& path)
     info.exists = true;
     info.isFolder = S_ISDIR(status.st_mode);
     info.readOnly = (status.st_mode & S_IWUSR) == 0;
+    info.size = info.isFolder ? 0 : static_cast<unsigned long long>(status.st_size);
+    info.lastWrite = TimeValue(status.st_mtim);
     return info;
 }
 

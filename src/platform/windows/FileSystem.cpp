@@ -163,14 +163,22 @@ SystemError CheckFolderReadable(const std::string& folder)
 PathInfo InspectPath(const std::string& path)
 {
     PathInfo info;
-    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        info.error = GetLastError();
-        return info;
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW(FilePath(path).c_str(), GetFileExInfoStandard, &data)) {
+        // A file the system holds without any sharing (a paging file) has
+        // its attributes all the same.
+        data = WIN32_FILE_ATTRIBUTE_DATA{};
+        data.dwFileAttributes = GetFileAttributesW(FilePath(path).c_str());
+        if (data.dwFileAttributes == INVALID_FILE_ATTRIBUTES) {
+            info.error = GetLastError();
+            return info;
+        }
     }
     info.exists = true;
-    info.isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    info.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    info.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    info.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    info.size = info.isFolder ? 0 : (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    info.lastWrite = TimeValue(data.ftLastWriteTime);
     return info;
 }
 
