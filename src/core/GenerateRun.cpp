@@ -49,9 +49,7 @@ public:
         if (!listing)
             own_ = std::make_unique<FolderIndex>(folder);
         index_ = listing ? listing : own_.get();
-        const FolderEntry* meta = index_->Find(kMetaFolderName);
-        if (meta && meta->isFolder && !meta->isLink)
-            meta_ = std::make_unique<FolderIndex>(MetaPath());
+        meta_ = ReadMetaFolder(folder, *index_);
     }
     const std::string& Path() const { return path_; }
     std::string MetaPath() const { return path_ + kSeparator + kMetaFolderName; }
@@ -120,6 +118,14 @@ void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan
 }
 
 }  // namespace
+
+std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const FolderIndex& index)
+{
+    const FolderEntry* meta = index.Find(kMetaFolderName);
+    if (!meta || !meta->isFolder || meta->isLink)
+        return nullptr;
+    return std::make_unique<FolderIndex>(StripTrailingSeparator(folder) + kSeparator + kMetaFolderName);
+}
 
 std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& plan)
 {

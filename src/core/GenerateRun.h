@@ -3,6 +3,7 @@
 // every entry of the movie list, skipping existing ones unless told to
 // replace them, logs each file and ends with a summary box.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,11 @@ struct PlannedWrite {
 // The run planned, writing nothing (the same readings of each folder as the
 // run makes); refusal as GenerateRefusal gives it.
 std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal);
+
+// The reading of the folder's ".meta" folder (folder read as index), where
+// pyTivo reads metadata files last; nullptr when it has none, or a link
+// of that name.
+std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const FolderIndex& index);
 
 // Runs the whole command and reports through the log; the caller refreshes
 // its view afterwards unless the run was refused. Which metadata files
