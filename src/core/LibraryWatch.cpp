@@ -23,7 +23,7 @@ constexpr double kFileClockPerSecond = 1e7;
 
 std::string Join(const std::string& relative, const std::string& name)
 {
-    return relative.empty() ? name : relative + kSeparator + name;
+    return relative.empty() || name.empty() ? relative + name : relative + kSeparator + name;
 }
 
 bool IsAtOrBelow(const std::string& path, const std::string& folder)

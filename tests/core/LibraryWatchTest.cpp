@@ -184,8 +184,10 @@ TEST_F(LibraryWatchTest, FoldersThatComeAreLookedThroughAndMoviesThatGoAreForgot
     // A season moved in whole: the system tells only of its folder.
     dir.WriteFile("Films\\Dr Who\\Season 2\\e1.mkv", "x");
     dir.WriteFile("Films\\Dr Who\\Season 2\\e2.mkv", "x");
+    dir.WriteFile("Films\\Dr Who\\Special.mkv", "x");
     watch.Take(Written("Dr Who"), 1);
-    EXPECT_EQ((std::vector<std::string>{NativePath("Dr Who\\Season 2\\e1.mkv"), NativePath("Dr Who\\Season 2\\e2.mkv")}),
+    EXPECT_EQ((std::vector<std::string>{NativePath("Dr Who\\Season 2\\e1.mkv"), NativePath("Dr Who\\Season 2\\e2.mkv"),
+                                        NativePath("Dr Who\\Special.mkv")}),
               watch.Waiting());
     // One is deleted while it waits, one renamed in the folder.
     DeleteFileItself(dir / "Films\\Dr Who\\Season 2\\e1.mkv", false);
@@ -195,6 +197,9 @@ TEST_F(LibraryWatchTest, FoldersThatComeAreLookedThroughAndMoviesThatGoAreForgot
     watch.Take(Written("Dr Who\\Season 2\\e3.mkv"), 2);
     watch.Settle(40);
     EXPECT_EQ((std::vector<std::string>{"e3.mkv", "e3.mkv.txt"}), NamesInFolder(dir / "Films\\Dr Who\\Season 2"));
+    EXPECT_NE(std::string::npos,
+              Lines().find("Creating metadata file 2 of 2: " + (dir / "Films\\Dr Who\\Season 2\\e3.mkv.txt\n")))
+        << Lines();
     // An episode's series title is its show's, as generate --recursive gives it.
     EXPECT_NE(std::string::npos,
               ReadFileBytes(dir / "Films\\Dr Who\\Season 2\\e3.mkv.txt").find("seriesTitle : Dr Who\r\n"));
