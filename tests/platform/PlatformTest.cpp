@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -94,6 +95,30 @@ TEST(PlatformFiles, AnAppendFileKnowsItsLastByteAndAddsWholePieces)
     AppendFile fresh;
     ASSERT_EQ(0u, fresh.Open(folder / "new.txt"));
     EXPECT_EQ('\n', fresh.LastByte());  // an empty file ends no line
+}
+
+TEST(PlatformFiles, ProgramsThatAppendToOneFileAtOnceLoseNoPiece)
+{
+    // Two watches and a scheduled generate share one Reelmark.log.
+    TempFolder folder;
+#ifdef _WIN32
+    constexpr int kPieces = 4000;  // each write costs more under Wine
+#else
+    constexpr int kPieces = 20000;
+#endif
+    const auto append = [&](char mark) {
+        AppendFile file;
+        ASSERT_EQ(0u, file.Open(folder / "shared.log"));
+        for (int i = 0; i < kPieces; ++i)
+            ASSERT_EQ(0u, file.Append(std::string(20, mark) + "\n"));
+    };
+    std::thread other(append, 'b');
+    append('a');
+    other.join();
+    const std::string bytes = ReadFileBytes(folder / "shared.log");
+    EXPECT_EQ(2u * kPieces * 21, bytes.size());
+    EXPECT_EQ(std::string::npos, bytes.find("ab"));
+    EXPECT_EQ(std::string::npos, bytes.find("ba"));
 }
 
 TEST(PlatformFiles, ListingsAndInspectionsTellMissingFromUnreadable)

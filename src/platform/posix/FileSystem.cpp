@@ -199,7 +199,9 @@ AppendFile::~AppendFile()
 
 SystemError AppendFile::Open(const std::string& path)
 {
-    descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Every write lands at the end as it is then, even when other programs
+    // append to the same file meanwhile (a log that several share).
+    descriptor_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     return descriptor_ < 0 ? errno : 0;
 }
 
@@ -219,13 +221,24 @@ char AppendFile::LastByte()
 
 SystemError AppendFile::Append(const std::string& bytes)
 {
-    errno = 0;
     const off_t end = ::lseek(descriptor_, 0, SEEK_END);
-    if (end >= 0 && WriteAll(descriptor_, bytes))
+    errno = 0;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(descriptor_, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            break;
+        done += static_cast<size_t>(wrote);
+    }
+    if (done == bytes.size())
         return 0;
     const SystemError code = errno ? errno : ENOSPC;
-    // Whole pieces or nothing: what part went in before the failure goes.
-    if (end >= 0)
+    // Whole pieces or nothing: what part went in before the failure goes,
+    // unless another program's piece came after it (then cutting would
+    // take that too).
+    if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))
         static_cast<void>(::ftruncate(descriptor_, end));
     return code;
 }

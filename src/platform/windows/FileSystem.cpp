@@ -321,13 +321,22 @@ SystemError AppendFile::Append(const std::string& bytes)
 {
     LARGE_INTEGER end = {};
     DWORD written = 0;
-    const bool wrote = SetFilePointerEx(handle_, LARGE_INTEGER{}, &end, FILE_END) &&
-                       WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    // Both offsets all ones: the write lands at the end as it is then, even
+    // when other programs append to the same file meanwhile.
+    OVERLAPPED atEnd = {};
+    atEnd.Offset = atEnd.OffsetHigh = 0xFFFFFFFF;
+    const bool wrote = GetFileSizeEx(handle_, &end) &&
+                       WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &atEnd);
     const SystemError code = !wrote ? GetLastError() : written != bytes.size() ? ERROR_DISK_FULL : 0;
     if (code == 0)
         return 0;
-    SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
-    SetEndOfFile(handle_);
+    // Whole pieces or nothing, unless another program's piece came after
+    // the part that went in (cutting would take that too).
+    LARGE_INTEGER now = {};
+    if (written > 0 && GetFileSizeEx(handle_, &now) && now.QuadPart == end.QuadPart + written) {
+        SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(handle_);
+    }
     return code;
 }
 
