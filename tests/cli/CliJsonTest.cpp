@@ -48,15 +48,8 @@ TEST_F(CliJson, GenerateAnswersWithEachMoviesOutcomeAndTheTotals)
               out.str());
 }
 
-TEST_F(CliJson, ARefusedOrEmptyRunIsStillOneDocument)
+TEST_F(CliJson, ARefusedRunIsStillOneDocument)
 {
-    dir.MakeFolder("Empty");
-    EXPECT_EQ(0, Run({"generate", dir / "Empty", "--json"}));
-    EXPECT_EQ("{\"folder\": " + JsonString(dir / "Empty") +
-                  ", \"movies\": [], \"totals\": {\"created\": 0, \"replaced\": 0, \"skipped\": 0, \"failed\": 0, "
-                  "\"unreadFolders\": 0}}\n",
-              out.str());
-
     // An air date that is no date would be written wrongly: nothing is.
     dir.WriteFile("reelmark.ini", " [Settings]\r\n IsEpisode=true\r\n OriginalAirDate=soon\r\n");
     dir.WriteFile("Show\\e1.mkv");

@@ -95,21 +95,3 @@ TEST_F(CliWatch, RunsUntilStoppedWritingNewMoviesAndLeavesNothingBehind)
     EXPECT_EQ("Stopped watching " + (dir / "Films") + ".", messages.back());
     EXPECT_NE(std::string::npos, ReadFileBytes(dir / "Reelmark.log").find("Stopped watching"));
 }
-
-TEST_F(CliWatch, AFolderOrSettingsFileThatIsNotThereAtStartIsExitCodeTwo)
-{
-    StopSignal stop;
-    const std::vector<std::vector<std::string>> runs = {
-        {"watch", dir / "missing"},
-        {"watch", dir.Path(), "--ini", dir / "typo.ini"},
-    };
-    for (const std::vector<std::string>& args : runs) {
-        CliArguments arguments;
-        std::string error;
-        ASSERT_TRUE(ParseCliArguments(args, arguments, error));
-        err.str("");
-        EXPECT_EQ(2, WatchCommand(arguments, out, err, stop));
-        EXPECT_EQ(0u, err.str().find("reelmark-cli: cannot find the ")) << err.str();
-    }
-    EXPECT_EQ("", out.str());
-}

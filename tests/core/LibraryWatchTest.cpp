@@ -240,15 +240,6 @@ TEST_F(LibraryWatchTest, WithNamesReadANewEpisodeGetsItsShowsOwnSeriesId)
     EXPECT_NE(std::string::npos, second.find(first.substr(id, first.find('\n', id) - id))) << second;
 }
 
-TEST_F(LibraryWatchTest, AFolderThatCannotBeReadIsNoPass)
-{
-    LibraryWatch watch(request, log, stop);
-    RemoveFolderItself(dir / "Films");
-    SystemError error = 0;
-    EXPECT_FALSE(watch.Pass(0, &error));
-    EXPECT_TRUE(IsNotFound(error));
-}
-
 namespace {
 
 // The whole watch on a thread of its own, with the system's notifications

@@ -235,7 +235,7 @@ SystemError AppendFile::Append(const std::string& bytes)
     if (done == bytes.size())
         return 0;
     const SystemError code = errno ? errno : ENOSPC;
-    // Whole pieces or nothing: what part went in before the failure goes,
+    // Whole pieces or nothing: what went in before the failure goes,
     // unless another program's piece came after it (then cutting would
     // take that too).
     if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))

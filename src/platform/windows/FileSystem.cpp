@@ -331,7 +331,7 @@ SystemError AppendFile::Append(const std::string& bytes)
     if (code == 0)
         return 0;
     // Whole pieces or nothing, unless another program's piece came after
-    // the part that went in (cutting would take that too).
+    // what went in (cutting would take that too).
     LARGE_INTEGER now = {};
     if (written > 0 && GetFileSizeEx(handle_, &now) && now.QuadPart == end.QuadPart + written) {
         SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
