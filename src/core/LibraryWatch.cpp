@@ -127,7 +127,7 @@ void LibraryWatch::TakeFolder(const std::string& relative, const FolderIndex& in
     if (uncovered != 0 && !coverWarned_) {
         coverWarned_ = true;
         log_.AddLogEntry("", LogSeverity::Warning,
-                         "Could not watch the folder %s for changes: %s. The full passes find its new movies.",
+                         "Could not watch the folder %s for changes (the full passes find its new movies): %s",
                          PathOf(relative).c_str(), SystemErrorLine(uncovered).c_str());
     }
     const MetadataFiles metadata(PathOf(relative), index, request_.generate.metaFolder);
@@ -293,7 +293,10 @@ void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& s
                         : "");
     bool up = false;
     bool down = false;
-    double retryAt = 0;
+    // While watching, when the folder is looked at next: not every system
+    // tells that a watched folder went (a network share; Wine). While not,
+    // when watching it is tried again.
+    double checkAt = 0;
     double passAt = kNever;
     const auto lose = [&] {
         watch.Stop();
@@ -303,10 +306,10 @@ void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& s
     const auto goDown = [&](SystemError error) {
         lose();
         if (!down)
-            log.AddLogEntry("", LogSeverity::Warning, "Cannot watch %s: %s. Trying again every %g seconds.", folder,
-                            SystemErrorLine(error).c_str(), request.retrySeconds);
+            log.AddLogEntry("", LogSeverity::Warning, "Cannot watch %s, trying again every %g seconds: %s", folder,
+                            request.retrySeconds, SystemErrorLine(error).c_str());
         down = true;
-        retryAt = now() + request.retrySeconds;
+        checkAt = now() + request.retrySeconds;
     };
     const auto pass = [&] {
         SystemError error = up ? 0 : watch.Start(request.generate.folder, request.recursive);
@@ -317,20 +320,28 @@ void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& s
         up = true;
         down = false;
         passAt = request.passSeconds > 0 ? now() + request.passSeconds : kNever;
+        checkAt = now() + request.retrySeconds;
     };
     while (!stop.Requested()) {
-        if (up ? now() >= passAt : now() >= retryAt)
+        if (!up ? now() >= checkAt : now() >= passAt) {
             pass();
+        } else if (now() >= checkAt) {
+            const SystemError error = CheckFolderReadable(request.generate.folder);
+            if (error != 0)
+                goDown(error);
+            else
+                checkAt = now() + request.retrySeconds;
+        }
         if (up)
             library.Settle(now());
-        const double until = (up ? std::min(library.NextSettle(), passAt) : retryAt) - now();
+        const double until = (up ? std::min({library.NextSettle(), passAt, checkAt}) : checkAt) - now();
         std::vector<FolderChange> changes;
         watch.Wait(std::max(0.0, std::min(until, kLongestWait)), stop, changes);
         for (const FolderChange& change : changes) {
             if (change.kind == FolderChange::Kind::Gone) {
                 // Tried again at once: the retry says why it fails.
                 lose();
-                retryAt = now();
+                checkAt = now();
                 break;
             }
             if (change.kind == FolderChange::Kind::Lost)

@@ -31,8 +31,9 @@ struct WatchRequest {
     double settleSeconds = 30;
     // Between full passes; 0: only the one at start.
     double passSeconds = 3600;
-    // Between tries to watch the folder again once it went or could not be
-    // read.
+    // Between looks at the folder while it is watched (not every system
+    // tells that it went), and between tries to watch it again once it went
+    // or could not be read.
     double retrySeconds = 30;
 };
 
@@ -96,7 +97,8 @@ private:
 
 // Runs the watch until stop is requested: watches the folder, makes a pass
 // at start and every passSeconds, writes movies as they settle, logs when
-// the folder goes or cannot be read and tries again every retrySeconds.
+// the folder goes or cannot be read (told by the system, or found so every
+// retrySeconds) and tries again every retrySeconds.
 // clock: seconds that only go forward (a steady clock when not given).
 void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
               const std::function<double()>& clock = nullptr);
