@@ -21,9 +21,13 @@ unsigned long long TimeValue(const struct timespec& time)
     return static_cast<unsigned long long>(time.tv_sec) * 10000000ULL + time.tv_nsec / 100;
 }
 
-bool WriteAll(int descriptor, const std::string& bytes)
+// Writes every byte; false when the system took fewer (errno says why, if
+// it said; how many it took in *written, when given).
+bool WriteAll(int descriptor, const std::string& bytes, size_t* written = nullptr)
 {
     size_t done = 0;
+    if (written)
+        *written = 0;
     while (done < bytes.size()) {
         const ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR)
@@ -31,6 +35,8 @@ bool WriteAll(int descriptor, const std::string& bytes)
         if (wrote <= 0)
             return false;
         done += static_cast<size_t>(wrote);
+        if (written)
+            *written = done;
     }
     return true;
 }
@@ -224,15 +230,7 @@ SystemError AppendFile::Append(const std::string& bytes)
     const off_t end = ::lseek(descriptor_, 0, SEEK_END);
     errno = 0;
     size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = ::write(descriptor_, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            break;
-        done += static_cast<size_t>(wrote);
-    }
-    if (done == bytes.size())
+    if (WriteAll(descriptor_, bytes, &done))
         return 0;
     const SystemError code = errno ? errno : ENOSPC;
     // Whole pieces or nothing: what went in before the failure goes,
