@@ -4,11 +4,16 @@
 #   ./run.sh [ARGS...]        the desktop program
 #   ./run.sh --cli [ARGS...]  the command-line program (e.g. --cli list FOLDER)
 #   ./run.sh --package        the installer and the zip for Windows users, in build/
+#   ./run.sh --deb            the Debian package of reelmark-cli, in build-deb/
 # The program keeps reelmark.ini and Reelmark.log in the folder it runs in:
 # $REELMARK_HOME, or build/run by default.
 source "$(dirname "$0")/scripts/setup.sh"
 if [ "${1:-}" = "--package" ]; then
     reelmark_build --target package
+    exit 0
+fi
+if [ "${1:-}" = "--deb" ]; then
+    reelmark_build_deb
     exit 0
 fi
 reelmark_build --target Reelmark reelmark-cli wine-keepalive

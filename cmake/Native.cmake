@@ -7,43 +7,57 @@ target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
 
-set(reelmark_test_libraries_core reelmark_test_base)
-set(reelmark_test_libraries_platform reelmark_test_base)
-set(reelmark_test_libraries_cli reelmark_test_base reelmark_cli)
-foreach(area platform core cli)
-  file(GLOB area_tests CONFIGURE_DEPENDS tests/${area}/*.cpp)
-  add_executable(test_${area} ${area_tests})
-  target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
-  gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
-endforeach()
-
-# Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;
-# scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.
-if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  set(REELMARK_FUZZ_SECONDS 5 CACHE STRING "How long each fuzz target runs as a test")
-  if(REELMARK_SANITIZE)
-    # The fuzzers see the code they drive only when it reports its coverage;
-    # the sanitizers' runtime answers those reports in the other programs.
-    target_compile_options(reelmark_platform PRIVATE -fsanitize=fuzzer-no-link)
-    target_compile_options(reelmark_core PRIVATE -fsanitize=fuzzer-no-link)
-  endif()
-  file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
-  foreach(source ${reelmark_fuzz_sources})
-    get_filename_component(name ${source} NAME_WE)
-    add_executable(fuzz_${name} ${source})
-    target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
-    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
-    target_link_libraries(fuzz_${name} PRIVATE reelmark_core)
-    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name})
-    add_test(NAME Fuzz.${name}
-      COMMAND fuzz_${name} -max_total_time=${REELMARK_FUZZ_SECONDS} -print_final_stats=1
-              ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name}
-      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz)
-    set_tests_properties(Fuzz.${name} PROPERTIES TIMEOUT 120)
+if(REELMARK_TESTS)
+  set(reelmark_test_libraries_core reelmark_test_base)
+  set(reelmark_test_libraries_platform reelmark_test_base)
+  set(reelmark_test_libraries_cli reelmark_test_base reelmark_cli)
+  foreach(area platform core cli)
+    file(GLOB area_tests CONFIGURE_DEPENDS tests/${area}/*.cpp)
+    add_executable(test_${area} ${area_tests})
+    target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
+    gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
   endforeach()
+
+  # Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;
+  # scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    set(REELMARK_FUZZ_SECONDS 5 CACHE STRING "How long each fuzz target runs as a test")
+    if(REELMARK_SANITIZE)
+      # The fuzzers see the code they drive only when it reports its coverage;
+      # the sanitizers' runtime answers those reports in the other programs.
+      target_compile_options(reelmark_platform PRIVATE -fsanitize=fuzzer-no-link)
+      target_compile_options(reelmark_core PRIVATE -fsanitize=fuzzer-no-link)
+    endif()
+    file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
+    foreach(source ${reelmark_fuzz_sources})
+      get_filename_component(name ${source} NAME_WE)
+      add_executable(fuzz_${name} ${source})
+      target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+      target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+      target_link_libraries(fuzz_${name} PRIVATE reelmark_core)
+      file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name})
+      add_test(NAME Fuzz.${name}
+        COMMAND fuzz_${name} -max_total_time=${REELMARK_FUZZ_SECONDS} -print_final_stats=1
+                ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz)
+      set_tests_properties(Fuzz.${name} PROPERTIES TIMEOUT 120)
+    endforeach()
+  endif()
+
+  # The help file's command-line page and the README describe the options and
+  # exit codes the program has.
+  add_test(NAME Docs.HelpPageAndReadmeAgreeWithTheCommandLineProgram
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/docs-test.sh $<TARGET_FILE:reelmark-cli>)
+
+  # The Debian package, built afresh in a release build of its own, its files,
+  # lintian's verdict, and dpkg installing and removing it (skipped where
+  # dpkg is missing).
+  add_test(NAME DebianPackage.BuildsChecksInstallsAndRemoves
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/deb-test.sh ${CMAKE_CURRENT_BINARY_DIR}/deb-build
+            ${PROJECT_VERSION} ${CMAKE_C_COMPILER} ${CMAKE_CXX_COMPILER})
+  set_tests_properties(DebianPackage.BuildsChecksInstallsAndRemoves PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77 COST 1000)
 endif()
 
-# The help file's command-line page and the README describe the options and
-# exit codes the program has.
-add_test(NAME Docs.HelpPageAndReadmeAgreeWithTheCommandLineProgram
-  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/docs-test.sh $<TARGET_FILE:reelmark-cli>)
+# The Debian package: cmake --build build-native --target package (from a
+# release build; tests/tools/deb-test.sh makes one).
+include(cmake/DebianPackage.cmake)

@@ -9,9 +9,14 @@ REELMARK_NATIVE_BUILD="${REELMARK_NATIVE_BUILD:-$REELMARK_ROOT/build-native}"
 
 reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils nsis cmake make clang libclang-rt-14-dev libexpat1-dev"
 
+# Only for the Debian package of reelmark-cli: dpkg-shlibdeps finds what it
+# depends on, lintian checks it.
+reelmark_deb_packages="dpkg-dev lintian"
+
+# Installs the packages named (all the builds need when none are named).
 reelmark_install_packages() {
     local missing=""
-    for p in $reelmark_packages; do
+    for p in ${*:-$reelmark_packages}; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
     done
     [ -z "$missing" ] && return 0
@@ -36,6 +41,17 @@ reelmark_build_native() {
             -DREELMARK_SANITIZE=ON
     fi
     cmake --build "$REELMARK_NATIVE_BUILD" -j "$(nproc)" "$@"
+}
+
+# The Debian package of reelmark-cli from a release build of its own,
+# build-deb/ (no sanitizers, no tests): build-deb/reelmark-cli_<version>_<arch>.deb.
+reelmark_build_deb() {
+    reelmark_install_packages $reelmark_deb_packages
+    local build="$REELMARK_ROOT/build-deb"
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$REELMARK_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DREELMARK_TESTS=OFF
+    fi
+    cmake --build "$build" -j "$(nproc)" --target package
 }
 
 reelmark_install_packages

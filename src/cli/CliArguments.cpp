@@ -28,6 +28,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::List;
     else if (lower == "show")
         command = CliCommand::Show;
+    else if (lower == "watch")
+        command = CliCommand::Watch;
     else
         return false;
     return true;
@@ -44,28 +46,69 @@ const Flag kFlags[] = {
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
 };
 
-// The options a command takes, beside --recursive which all take.
+// An option with a value: a text, or a whole number up to `most`.
+struct ValueOption {
+    const char* name;
+    const char* needs;
+    std::string CliArguments::*text;
+    int CliArguments::*number;
+    int most;
+};
+const ValueOption kValueOptions[] = {
+    {"--ini", "the name of a settings file", &CliArguments::iniFile, nullptr, 0},
+    {"--settle", "a number of seconds from 0 to 86400", nullptr, &CliArguments::settleSeconds, 86400},
+    {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes, 10080},
+};
+
+// The options a command takes.
 bool Takes(CliCommand command, const std::string& option)
 {
-    if (option == "--recursive")
-        return true;
-    if (command == CliCommand::Generate)
-        return option != "--json";
-    return command == CliCommand::Show && option == "--json";
+    const bool watching = option == "--settle" || option == "--rescan";
+    switch (command) {
+        case CliCommand::Generate:
+            return !watching;
+        case CliCommand::Watch:
+            return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
+                   option == "--ini";
+        default:
+            return option == "--recursive" || option == "--json";
+    }
 }
 
 // Why the options given do not fit the command; empty when they do.
-std::string MisfitOption(const CliArguments& parsed, bool iniGiven)
+std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch"};
+    const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
-            return std::string(flag.name) + " does not belong to the " + kNames[static_cast<int>(parsed.command)] +
-                   " command";
+            return std::string(flag.name) + " does not belong to the " + command + " command";
     }
-    if (iniGiven && parsed.command != CliCommand::Generate)
-        return "--ini belongs to the generate command";
+    for (const std::string& option : valuesGiven) {
+        if (!Takes(parsed.command, option))
+            return option + " does not belong to the " + command + " command";
+    }
+    // A dry run prints the files' texts, which a JSON answer does not hold.
+    if (parsed.json && parsed.dryRun)
+        return "--json and --dry-run do not go together";
     return std::string();
+}
+
+// Takes the value of an option into its field; false with the reason.
+bool TakeValue(const ValueOption& option, const std::string& value, CliArguments& parsed, std::string& error)
+{
+    if (option.text) {
+        parsed.*option.text = value;
+        return true;
+    }
+    const bool digits = !value.empty() && value.size() <= 6 && value.find_first_not_of("0123456789") == std::string::npos;
+    const int given = digits ? std::stoi(value) : -1;
+    if (given < 0 || given > option.most) {
+        error = std::string(option.name) + " needs " + option.needs + ", not \"" + value + "\"";
+        return false;
+    }
+    parsed.*option.number = given;
+    return true;
 }
 
 }  // namespace
@@ -89,7 +132,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
     }
 
     std::vector<std::string> words;
-    bool iniGiven = false;
+    std::vector<std::string> valuesGiven;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -101,17 +144,21 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
                                                    [&arg](const Flag& f) { return arg == f.name; });
                    flag != std::end(kFlags)) {
             parsed.*flag->field = true;
-        } else if (arg == "--ini") {
-            if (iniGiven) {
-                error = "--ini is given more than once";
+        } else if (const ValueOption* option =
+                       std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
+                                    [&arg](const ValueOption& o) { return arg == o.name; });
+                   option != std::end(kValueOptions)) {
+            if (std::find(valuesGiven.begin(), valuesGiven.end(), arg) != valuesGiven.end()) {
+                error = arg + " is given more than once";
                 return false;
             }
             if (i + 1 >= args.size() || args[i + 1].empty()) {
-                error = "--ini needs the name of a settings file";
+                error = arg + " needs " + option->needs;
                 return false;
             }
-            iniGiven = true;
-            parsed.iniFile = args[++i];
+            valuesGiven.push_back(arg);
+            if (!TakeValue(*option, args[++i], parsed, error))
+                return false;
         } else {
             error = "unknown option: " + arg;
             return false;
@@ -136,6 +183,6 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         return false;
     }
     parsed.paths.assign(words.begin() + 1, words.end());
-    error = MisfitOption(parsed, iniGiven);
+    error = MisfitOption(parsed, valuesGiven);
     return error.empty();
 }

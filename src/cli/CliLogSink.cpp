@@ -3,6 +3,8 @@
 void CliLogSink::OnLogLine(const std::string& lines)
 {
     out_ << lines;
+    if (flush_)
+        out_.flush();
     SystemError error = 0;
     if (!file_.Append(lines, error) && !warned_) {
         warned_ = true;

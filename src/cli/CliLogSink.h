@@ -9,8 +9,11 @@
 
 class CliLogSink {
 public:
-    CliLogSink(std::ostream& out, std::ostream& err, std::string logPath)
-        : out_(out), err_(err), file_(std::move(logPath))
+    // flushEachLine: each line reaches out at once (a program that runs
+    // for days, its output collected by a service manager), not when a
+    // buffer fills.
+    CliLogSink(std::ostream& out, std::ostream& err, std::string logPath, bool flushEachLine = false)
+        : out_(out), err_(err), file_(std::move(logPath)), flush_(flushEachLine)
     {
     }
     CliLogSink(const CliLogSink&) = delete;
@@ -23,5 +26,6 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     LogFileAppender file_;
+    bool flush_;
     bool warned_ = false;  // one warning per run is enough
 };

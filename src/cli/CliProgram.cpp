@@ -1,20 +1,21 @@
 #include "cli/CliProgram.h"
 
+#include <memory>
+
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
-#include "cli/CliLogSink.h"
+#include "cli/CliReport.h"
+#include "cli/CliRun.h"
 #include "cli/CliShow.h"
 #include "cli/CliUsage.h"
-#include "cli/CliTemplate.h"
+#include "cli/CliWatch.h"
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
 #include "core/FolderWalk.h"
 #include "core/GenerateRun.h"
 #include "core/MovieScanner.h"
-#include "core/TextFile.h"
-#include "core/UserMessage.h"
 #include "core/Version.h"
-#include "platform/HomeFolder.h"
+#include "platform/StopSignal.h"
 #include "platform/Text.h"
 
 namespace {
@@ -30,6 +31,10 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
     int unread = 0;
     const std::vector<MovieListing> movies =
         arguments.recursive ? ListMoviesBelow(folder, log, nullptr, nullptr, &unread) : ListMoviesWithMetadata(folder);
+    if (arguments.json) {
+        PrintListJson(folder, movies, unread, out);
+        return unread > 0 ? kExitIncomplete : kExitSuccess;
+    }
     int withMetadata = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
@@ -65,58 +70,30 @@ int DryRun(const GenerateRequest& request, std::ostream& out, std::ostream& err)
 
 int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
 {
-    std::string folder;
-    if (!ResolveFolder(arguments.Folder(), folder, err))
+    // A JSON answer keeps standard output for the document alone.
+    CliRun run(arguments.json ? err : out, err);
+    if (!run.Prepare(arguments, err))
         return kExitUsage;
-
-    const std::string home = HomeFolder();
-    const std::string iniPath =
-        arguments.iniFile.empty() ? home + kSeparator + kIniFileName : arguments.iniFile;
-    ActivityLog log;
-    CliLogSink sink(out, err, home + kSeparator + kLogFileName);
-    log.SetListener([&sink](const std::string& line) { sink.OnLogLine(line); });
-    // The summary a window shows in a box is only a log line here: a run by
-    // a scheduled task must never wait for a click.
-    MessageShowerScope quiet(nullptr);
-
-    Settings settings;
-    switch (ReadSettingsFile(iniPath, settings, log)) {
-        case SettingsFileState::Unreadable:
-            err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
-            return kExitUsage;
-        case SettingsFileState::Missing:
-            // A file named on the command line is meant to be there: a typing
-            // error must not write every file from the default template.
-            if (!arguments.iniFile.empty()) {
-                err << "reelmark-cli: cannot find the settings file " << iniPath << "\n";
-                return kExitUsage;
-            }
-            err << "reelmark-cli: no settings file " << iniPath << "; every setting has its default\n";
-            break;
-        case SettingsFileState::Read:
-            break;
-    }
-
+    GenerateRequest& request = run.Request();
     // One reading of the folder serves the list of movies and the run.
-    const FolderIndex listing(folder);
-    GenerateRequest request;
-    request.folder = folder;
+    const FolderIndex listing(request.folder);
     request.listing = &listing;
     int unread = 0;
-    for (const MovieListing& movie :
-         arguments.recursive ? ListMoviesBelow(folder, log, nullptr, nullptr, &unread) : MoviesIn(listing))
+    for (const MovieListing& movie : arguments.recursive
+                                         ? ListMoviesBelow(request.folder, run.Log(), nullptr, nullptr, &unread)
+                                         : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
-    // A drive root has no name of its own: the series title stays empty,
-    // and an episode run is refused as the main window refuses it.
-    request.seriesTitleText = LastPathComponent(folder);
-    request.metadata = TemplateFromSettings(settings, request.seriesTitleText);
-    request.metadata.parseNames = arguments.parseNames;
-    request.isEpisodeTicked = !request.metadata.movieMode;
-    request.metaFolder = arguments.metaFolder;
     if (arguments.dryRun)
         return DryRun(request, out, err);
-    const GenerateResult result = RunGenerate(request, log);
+    std::unique_ptr<GenerateJson> json;
+    if (arguments.json) {
+        json = std::make_unique<GenerateJson>(request.folder, out);
+        request.outcome = [&json](const FileOutcome& outcome) { json->Add(outcome); };
+    }
+    const GenerateResult result = RunGenerate(request, run.Log());
+    if (json)
+        json->Finish(result, unread);
     if (result.refused || result.failed > 0)
         return kExitFailed;
     return unread > 0 ? kExitIncomplete : kExitSuccess;
@@ -142,6 +119,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return GenerateCommand(arguments, out, err);
         case CliCommand::Show:
             return ShowCommand(arguments, out, err);
+        case CliCommand::Watch: {
+            StopSignal stop;
+            stop.TakeSystemRequests();
+            return WatchCommand(arguments, out, err, stop);
+        }
         case CliCommand::Help:
             break;
     }

@@ -1,6 +1,8 @@
 #include "core/GenerateRun.h"
 
+#include <algorithm>
 #include <memory>
+#include <set>
 
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
@@ -47,9 +49,7 @@ public:
         if (!listing)
             own_ = std::make_unique<FolderIndex>(folder);
         index_ = listing ? listing : own_.get();
-        const FolderEntry* meta = index_->Find(kMetaFolderName);
-        if (meta && meta->isFolder && !meta->isLink)
-            meta_ = std::make_unique<FolderIndex>(MetaPath());
+        meta_ = ReadMetaFolder(folder, *index_);
     }
     const std::string& Path() const { return path_; }
     std::string MetaPath() const { return path_ + kSeparator + kMetaFolderName; }
@@ -84,35 +84,57 @@ private:
     std::unique_ptr<FolderIndex> meta_;
 };
 
-// Goes through the planned movies folder by folder, each folder read once.
-void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan,
+// Which of the planned movies the run does: all, or those of writeOnly.
+std::vector<bool> ChosenEntries(const GenerateRequest& request)
+{
+    std::vector<bool> chosen(request.entries.size(), request.writeOnly.empty());
+    const std::set<std::string> only(request.writeOnly.begin(), request.writeOnly.end());
+    for (size_t i = 0; i < chosen.size() && !only.empty(); ++i)
+        chosen[i] = only.count(request.entries[i]) > 0;
+    return chosen;
+}
+
+// Goes through the chosen movies folder by folder, each folder read once;
+// visit gets the number of chosen movies before this one.
+void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan, const std::vector<bool>& chosen,
                          const std::function<bool(const EntryFolder&, const PlannedWrite&, int)>& visit)
 {
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
     std::unique_ptr<EntryFolder> at;
+    int done = 0;
     for (size_t i = 0; i < plan.movies.size(); ++i) {
+        if (!chosen[i])
+            continue;
         const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
         const std::string movieFolder = relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
         if (!at || movieFolder != at->Path()) {
             at.reset();
             at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr);
         }
-        if (!visit(*at, at->Plan(request, plan.movies[i]), static_cast<int>(i)))
+        if (!visit(*at, at->Plan(request, plan.movies[i]), done++))
             return;
     }
 }
 
 }  // namespace
 
+std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const FolderIndex& index)
+{
+    const FolderEntry* meta = index.Find(kMetaFolderName);
+    if (!meta || !meta->isFolder || meta->isLink)
+        return nullptr;
+    return std::make_unique<FolderIndex>(StripTrailingSeparator(folder) + kSeparator + kMetaFolderName);
+}
+
 std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& plan)
 {
     const PlannedMovie* showless = nullptr;
-    for (const PlannedMovie& movie : plan.movies) {
-        if (!movie.lines.movieLayout && movie.lines.seriesTitle.empty()) {
+    const std::vector<bool> chosen = ChosenEntries(request);
+    for (size_t i = 0; i < plan.movies.size() && !showless; ++i) {
+        const PlannedMovie& movie = plan.movies[i];
+        if (chosen[i] && !movie.lines.movieLayout && movie.lines.seriesTitle.empty())
             showless = &movie;
-            break;
-        }
     }
     const bool episodesWithoutTitle = request.metadata.parseNames
                                           ? showless != nullptr
@@ -147,7 +169,7 @@ std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::stri
     refusal = GenerateRefusal(request, plan);
     std::vector<PlannedWrite> writes;
     if (refusal.empty()) {
-        ForEachPlannedWrite(request, plan, [&](const EntryFolder&, const PlannedWrite& write, int) {
+        ForEachPlannedWrite(request, plan, ChosenEntries(request), [&](const EntryFolder&, const PlannedWrite& write, int) {
             writes.push_back(write);
             return true;
         });
@@ -158,12 +180,14 @@ std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::stri
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
 {
     GenerateResult result;
-    const int count = static_cast<int>(request.entries.size());
+    const std::vector<bool> chosen = ChosenEntries(request);
+    const int count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
     const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
     const std::string refusal = GenerateRefusal(request, plan);
     if (!refusal.empty()) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());
         result.refused = true;
+        result.refusal = refusal;
         return result;
     }
 
@@ -173,7 +197,11 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     std::unique_ptr<WorkFolder> work;
     std::string workFolder;
     bool metaMade = false;
-    ForEachPlannedWrite(request, plan, [&](const EntryFolder& at, const PlannedWrite& write, int i) {
+    const auto tell = [&](const PlannedWrite& write, FileResult what, const std::string& reason) {
+        if (request.outcome)
+            request.outcome({write.moviePath, write.metadataPath, what, reason});
+    };
+    ForEachPlannedWrite(request, plan, chosen, [&](const EntryFolder& at, const PlannedWrite& write, int i) {
         if (request.progress && !request.progress(i, write.moviePath)) {
             result.cancelled = count - i;
             return false;
@@ -189,6 +217,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             log.AddLogEntry("", LogSeverity::Information, "File already exists! Skipping metadata file %d of %d: %s",
                             i + 1, count, write.metadataPath.c_str());
             ++result.skipped;
+            tell(write, FileResult::Skipped, std::string());
         };
         if (write.skipped) {
             skip();
@@ -212,12 +241,16 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                                     listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;
             result.replaced += listed ? 1 : 0;
+            tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
         } else if (!listed && IsNameTaken(error)) {
             skip();
         } else {
+            const std::string why = WriteErrorText(write.metadataPath, error);
             log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s", write.metadataPath.c_str(),
-                            WriteErrorText(write.metadataPath, error).c_str());
+                            why.c_str());
             ++result.failed;
+            // The system's text ends its line; a reason stands on its own.
+            tell(write, FileResult::Failed, why.substr(0, why.find_last_not_of("\r\n") + 1));
         }
         return true;
     });

@@ -3,6 +3,7 @@
 // every entry of the movie list, skipping existing ones unless told to
 // replace them, logs each file and ends with a summary box.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,15 @@
 
 class ActivityLog;
 class FolderIndex;
+
+// What became of one movie's metadata file in a run.
+enum class FileResult { Created, Replaced, Skipped, Failed };
+struct FileOutcome {
+    std::string moviePath;
+    std::string metadataPath;
+    FileResult result = FileResult::Created;
+    std::string reason;  // why it failed, as the log says it
+};
 
 struct GenerateRequest {
     std::string folder;  // the movie folder (a trailing backslash is ignored)
@@ -35,11 +45,20 @@ struct GenerateRequest {
     // Each metadata file goes into its folder's ".meta" folder (made when
     // missing), where pyTivo reads it last, instead of beside the movie.
     bool metaFolder = false;
+    // When not empty, the run writes only these of the entries (each one
+    // of them); the others are planned with them as a run over all of them
+    // plans them (with name reading, a show's series ID and spelling come
+    // from every file of the run), but their folders are not read, nothing
+    // is done for them and the log counts only these.
+    std::vector<std::string> writeOnly;
+    // Told what became of each movie's metadata file, as the log tells it.
+    std::function<void(const FileOutcome&)> outcome;
 };
 
 struct GenerateResult {
-    // Nothing was touched: see GenerateRefusal.
+    // Nothing was touched: see GenerateRefusal, which gives refusal.
     bool refused = false;
+    std::string refusal;
     int created = 0;   // written, new or over an old file
     int replaced = 0;  // of those, written over an old file
     int skipped = 0;
@@ -49,7 +68,7 @@ struct GenerateResult {
 
 // Why a run of the request would be refused, as RunGenerate logs and shows
 // it; empty when it would go ahead. plan: the request's PlanLibrary. An
-// episode would carry no series title: without name reading, the Is
+// episode that the run writes (see writeOnly) would carry no series title: without name reading, the Is
 // Episode box is ticked and the Series Title empty; with it, an episode's
 // name gives no show and its folder no title (a drive root). Or the
 // original air date typed for the episode layout is not a date.
@@ -68,6 +87,11 @@ struct PlannedWrite {
 // The run planned, writing nothing (the same readings of each folder as the
 // run makes); refusal as GenerateRefusal gives it.
 std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal);
+
+// The reading of the folder's ".meta" folder (folder read as index), where
+// pyTivo reads metadata files last; nullptr when it has none, or a link
+// of that name.
+std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const FolderIndex& index);
 
 // Runs the whole command and reports through the log; the caller refreshes
 // its view afterwards unless the run was refused. Which metadata files

@@ -50,7 +50,9 @@ struct PathInfo {
     bool exists = false;
     bool isFolder = false;
     bool readOnly = false;
-    SystemError error = 0;  // why nothing could be found there
+    unsigned long long size = 0;       // of a file
+    unsigned long long lastWrite = 0;  // FileClockNow() units
+    SystemError error = 0;             // why nothing could be found there
 };
 PathInfo InspectPath(const std::string& path);
 

@@ -311,7 +311,7 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {"generate", "C:\\Garden", "Diary"},
         {"copy", dir.Path()},
         {"list", dir.Path(), "--replace"},
-        {"list", dir.Path(), "--json"},
+        {"show", dir.Path(), "--dry-run"},
         {"show"},
         {"show", dir.Path(), "--replace"},
         {"show", dir.Path(), "--ini", "x.ini"},

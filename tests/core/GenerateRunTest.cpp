@@ -427,3 +427,68 @@ TEST_F(GenerateRunTest, AChosenSeasonFolderGivesItsEpisodesTheShowAboveIt)
     EXPECT_EQ(0u, ReadFileBytes(dir / "Dr Who\\Season 1\\e1.mpg.txt")
                       .find("title : Dr Who\r\nseriesTitle : Dr Who\r\nepisodeTitle : e1\r\n"));
 }
+
+TEST_F(GenerateRunTest, EachFilesOutcomeIsToldAsTheLogTellsIt)
+{
+    dir.WriteFile("A.mpg.txt", "kept");
+    dir.WriteFile("B.avi.txt", "old");
+    dir.WriteFile("C.mkv.txt", "protected");
+    SetReadOnly(dir / "C.mkv.txt");
+    dir.WriteFile("D.mpg");
+    request.entries.push_back("D.mpg");
+    std::vector<FileOutcome> told;
+    request.outcome = [&told](const FileOutcome& outcome) { told.push_back(outcome); };
+
+    RunGenerate(request, log);
+    ASSERT_EQ(4u, told.size());
+    for (const FileOutcome& outcome : told)
+        EXPECT_EQ(outcome.moviePath + ".txt", outcome.metadataPath);
+    EXPECT_EQ(FileResult::Skipped, told[0].result);
+    EXPECT_EQ(FileResult::Skipped, told[1].result);
+    EXPECT_EQ(FileResult::Skipped, told[2].result);
+    EXPECT_EQ(FileResult::Created, told[3].result);
+
+    told.clear();
+    request.replaceExisting = true;
+    RunGenerate(request, log);
+    ASSERT_EQ(4u, told.size());
+    EXPECT_EQ(dir / "B.avi", told[1].moviePath);
+    EXPECT_EQ(FileResult::Replaced, told[1].result);
+    EXPECT_EQ(FileResult::Failed, told[2].result);
+    // The reason is the second line of the log's error.
+    EXPECT_FALSE(told[2].reason.empty());
+    EXPECT_NE(std::string::npos, log.Text().find(".txt\n" + told[2].reason + "\n")) << told[2].reason;
+    EXPECT_EQ("", told[1].reason);
+}
+
+TEST_F(GenerateRunTest, ARunThatWritesSomeEntriesPlansThemAmongAll)
+{
+    // Two shows in two folders: with name reading each gets a series ID of
+    // its own, which a run over one new file must give it too.
+    request.metadata.parseNames = true;
+    request.metadata.movieMode = false;
+    request.entries = {"Dr Who\\Dr.Who.S01E01.mkv", "Dr Who\\Dr.Who.S01E02.mkv", "Heat (1995).mkv"};
+    for (std::string& entry : request.entries) {
+        entry = NativePath(entry);
+        dir.WriteFile(entry);
+    }
+    const std::string second = dir / "Dr Who\\Dr.Who.S01E02.mkv.txt";
+    RunGenerate(request, log);
+    const std::string whole = ReadFileBytes(second);
+    ASSERT_NE(std::string::npos, whole.find("seriesTitle : Dr Who\r\n")) << whole;
+    ASSERT_EQ(std::string::npos, whole.find("seriesId : MV991234")) << whole;
+
+    DeleteFileItself(second, false);
+    DeleteFileItself(dir / "Heat (1995).mkv.txt", false);
+    request.writeOnly = {request.entries[1]};
+    log.SetText("");
+    const GenerateResult result = RunGenerate(request, log);
+
+    EXPECT_EQ(1, result.created);
+    EXPECT_EQ(whole, ReadFileBytes(second));
+    // Nothing is done or counted for the others: Heat keeps having no file.
+    EXPECT_FALSE(PathExists(dir / "Heat (1995).mkv.txt"));
+    EXPECT_EQ(Line("Generating metadata. Processing 1 files") +
+                  Line("Creating metadata file 1 of 1: " + second) + Line("1 Metadata Files Created - 0 skipped!"),
+              log.Text());
+}

@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -95,6 +96,30 @@ TEST(PlatformFiles, AnAppendFileKnowsItsLastByteAndAddsWholePieces)
     ASSERT_EQ(0u, fresh.Open(folder / "new.txt"));
     EXPECT_EQ('\n', fresh.LastByte());  // an empty file ends no line
 }
+
+// Wine writes at the end of a file in two steps (where the end is, then the
+// bytes there), so its appends can cross; Windows itself appends in one.
+#ifndef _WIN32
+TEST(PlatformFiles, ProgramsThatAppendToOneFileAtOnceLoseNoPiece)
+{
+    // Two watches and a scheduled generate share one Reelmark.log.
+    TempFolder folder;
+    constexpr int kPieces = 20000;
+    const auto append = [&](char mark) {
+        AppendFile file;
+        ASSERT_EQ(0u, file.Open(folder / "shared.log"));
+        for (int i = 0; i < kPieces; ++i)
+            ASSERT_EQ(0u, file.Append(std::string(20, mark) + "\n"));
+    };
+    std::thread other(append, 'b');
+    append('a');
+    other.join();
+    const std::string bytes = ReadFileBytes(folder / "shared.log");
+    EXPECT_EQ(2u * kPieces * 21, bytes.size());
+    EXPECT_EQ(std::string::npos, bytes.find("ab"));
+    EXPECT_EQ(std::string::npos, bytes.find("ba"));
+}
+#endif
 
 TEST(PlatformFiles, ListingsAndInspectionsTellMissingFromUnreadable)
 {

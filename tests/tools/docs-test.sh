@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# The help file's command-line page and the README describe the options and
-# exit codes that reelmark-cli has: every option its --help names is on the
-# page and every option on the page is in --help; every exit code of --help
-# is in both, and they name no other.
+# The help file's command-line page, the README and the manual page describe
+# the options and exit codes that reelmark-cli has: every option its --help
+# names is on the page and every option on the page is in --help; every
+# exit code of --help is in all three, and they name no other; the manual
+# page names every command and option of --help.
 # Usage: tests/tools/docs-test.sh PATH/TO/reelmark-cli
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cli=$1
 page="$root/res/help/cli.html"
 readme="$root/README.md"
+manual=$(sed 's/\\-/-/g' "$root/res/package/reelmark-cli.1.in")
 failures=0
 fail() {
     echo "FAILED: $*" >&2
@@ -24,5 +26,12 @@ codes_readme=$(sed -n '/exit codes/,/^## /p' "$readme" | sed -n 's/^| \([0-9]\) 
 [ -n "$codes_help" ] || fail "--help names no exit codes"
 [ "$codes_help" = "$codes_page" ] || fail "exit codes of --help ($codes_help) and cli.html ($codes_page) differ"
 [ "$codes_help" = "$codes_readme" ] || fail "exit codes of --help ($codes_help) and the README ($codes_readme) differ"
-[ "$failures" -eq 0 ] && echo "--help, cli.html and the README agree: options $(options <<<"$help" | tr '\n' ' ')exit codes $(tr '\n' ' ' <<<"$codes_help")"
+missing=$(comm -23 <(options <<<"$help") <(options <<<"$manual"))
+[ -z "$missing" ] || fail "the manual page lacks options of --help: $(tr '\n' ' ' <<<"$missing")"
+codes_manual=$(sed -n '/^\.SH "EXIT STATUS"/,/^\.SH /p' <<<"$manual" | sed -n 's/^\.B \([0-9]\)$/\1/p' | sort -u)
+[ "$codes_help" = "$codes_manual" ] || fail "exit codes of --help ($codes_help) and the manual page ($codes_manual) differ"
+for command in $(sed -n 's/^  reelmark-cli \([a-z][a-z]*\) .*/\1/p' <<<"$help"); do
+    grep -q "^\.B $command\$" <<<"$manual" || fail "the manual page does not describe the $command command"
+done
+[ "$failures" -eq 0 ] && echo "--help, cli.html, the README and the manual page agree: options $(options <<<"$help" | tr '\n' ' ')exit codes $(tr '\n' ' ' <<<"$codes_help")"
 exit "$failures"

@@ -21,9 +21,13 @@ unsigned long long TimeValue(const struct timespec& time)
     return static_cast<unsigned long long>(time.tv_sec) * 10000000ULL + time.tv_nsec / 100;
 }
 
-bool WriteAll(int descriptor, const std::string& bytes)
+// Writes every byte; false when the system took fewer (errno says why, if
+// it said; how many it took in *written, when given).
+bool WriteAll(int descriptor, const std::string& bytes, size_t* written = nullptr)
 {
     size_t done = 0;
+    if (written)
+        *written = 0;
     while (done < bytes.size()) {
         const ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR)
@@ -31,6 +35,8 @@ bool WriteAll(int descriptor, const std::string& bytes)
         if (wrote <= 0)
             return false;
         done += static_cast<size_t>(wrote);
+        if (written)
+            *written = done;
     }
     return true;
 }
@@ -128,6 +134,8 @@ PathInfo InspectPath(const std::string& path)
     info.exists = true;
     info.isFolder = S_ISDIR(status.st_mode);
     info.readOnly = (status.st_mode & S_IWUSR) == 0;
+    info.size = info.isFolder ? 0 : static_cast<unsigned long long>(status.st_size);
+    info.lastWrite = TimeValue(status.st_mtim);
     return info;
 }
 
@@ -231,7 +239,9 @@ AppendFile::~AppendFile()
 
 SystemError AppendFile::Open(const std::string& path)
 {
-    descriptor_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Every write lands at the end as it is then, even when other programs
+    // append to the same file meanwhile (a log that several share).
+    descriptor_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     return descriptor_ < 0 ? errno : 0;
 }
 
@@ -251,13 +261,16 @@ char AppendFile::LastByte()
 
 SystemError AppendFile::Append(const std::string& bytes)
 {
-    errno = 0;
     const off_t end = ::lseek(descriptor_, 0, SEEK_END);
-    if (end >= 0 && WriteAll(descriptor_, bytes))
+    errno = 0;
+    size_t done = 0;
+    if (WriteAll(descriptor_, bytes, &done))
         return 0;
     const SystemError code = errno ? errno : ENOSPC;
-    // Whole pieces or nothing: what part went in before the failure goes.
-    if (end >= 0)
+    // Whole pieces or nothing: what went in before the failure goes,
+    // unless another program's piece came after it (then cutting would
+    // take that too).
+    if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))
         static_cast<void>(::ftruncate(descriptor_, end));
     return code;
 }

@@ -166,14 +166,22 @@ SystemError CheckFolderReadable(const std::string& folder)
 PathInfo InspectPath(const std::string& path)
 {
     PathInfo info;
-    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        info.error = GetLastError();
-        return info;
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW(FilePath(path).c_str(), GetFileExInfoStandard, &data)) {
+        // A file the system holds without any sharing (a paging file) has
+        // its attributes all the same.
+        data = WIN32_FILE_ATTRIBUTE_DATA{};
+        data.dwFileAttributes = GetFileAttributesW(FilePath(path).c_str());
+        if (data.dwFileAttributes == INVALID_FILE_ATTRIBUTES) {
+            info.error = GetLastError();
+            return info;
+        }
     }
     info.exists = true;
-    info.isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    info.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    info.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    info.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    info.size = info.isFolder ? 0 : (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    info.lastWrite = TimeValue(data.ftLastWriteTime);
     return info;
 }
 
@@ -316,13 +324,22 @@ SystemError AppendFile::Append(const std::string& bytes)
 {
     LARGE_INTEGER end = {};
     DWORD written = 0;
-    const bool wrote = SetFilePointerEx(handle_, LARGE_INTEGER{}, &end, FILE_END) &&
-                       WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    // Both offsets all ones: the write lands at the end as it is then, even
+    // when other programs append to the same file meanwhile.
+    OVERLAPPED atEnd = {};
+    atEnd.Offset = atEnd.OffsetHigh = 0xFFFFFFFF;
+    const bool wrote = GetFileSizeEx(handle_, &end) &&
+                       WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &atEnd);
     const SystemError code = !wrote ? GetLastError() : written != bytes.size() ? ERROR_DISK_FULL : 0;
     if (code == 0)
         return 0;
-    SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
-    SetEndOfFile(handle_);
+    // Whole pieces or nothing, unless another program's piece came after
+    // what went in (cutting would take that too).
+    LARGE_INTEGER now = {};
+    if (written > 0 && GetFileSizeEx(handle_, &now) && now.QuadPart == end.QuadPart + written) {
+        SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
+        SetEndOfFile(handle_);
+    }
     return code;
 }
 

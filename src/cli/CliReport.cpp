@@ -1,0 +1,78 @@
+#include "cli/CliReport.h"
+
+#include "core/GenerateRun.h"
+#include "core/JsonText.h"
+#include "platform/Paths.h"
+
+namespace {
+
+// The document's head, up to the opening of its movie list.
+void PrintHead(const std::string& folder, std::ostream& out)
+{
+    out << "{\"folder\": " << JsonString(folder) << ", \"movies\": [";
+}
+
+// Ends the movie list; the totals' object follows.
+void EndMovies(bool empty, std::ostream& out)
+{
+    out << (empty ? "]" : "\n]");
+}
+
+const char* ResultName(FileResult result)
+{
+    switch (result) {
+        case FileResult::Created:
+            return "created";
+        case FileResult::Replaced:
+            return "replaced";
+        case FileResult::Skipped:
+            return "skipped";
+        case FileResult::Failed:
+            break;
+    }
+    return "failed";
+}
+
+}  // namespace
+
+void PrintListJson(const std::string& folder, const std::vector<MovieListing>& movies, int unread,
+                   std::ostream& out)
+{
+    const std::string root = StripTrailingSeparator(folder);
+    PrintHead(folder, out);
+    int withMetadata = 0;
+    for (size_t i = 0; i < movies.size(); ++i) {
+        withMetadata += movies[i].hasMetadata ? 1 : 0;
+        out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movies[i].name)
+            << ", \"hasMetadata\": " << (movies[i].hasMetadata ? "true" : "false") << "}";
+    }
+    EndMovies(movies.empty(), out);
+    out << ", \"totals\": {\"movies\": " << movies.size() << ", \"withMetadata\": " << withMetadata
+        << ", \"unreadFolders\": " << unread << "}}\n";
+}
+
+GenerateJson::GenerateJson(const std::string& folder, std::ostream& out) : out_(out)
+{
+    PrintHead(folder, out_);
+}
+
+void GenerateJson::Add(const FileOutcome& outcome)
+{
+    out_ << (first_ ? "\n " : ",\n ") << "{\"movie\": " << JsonString(outcome.moviePath)
+         << ", \"metadataFile\": " << JsonString(outcome.metadataPath) << ", \"result\": \""
+         << ResultName(outcome.result) << "\"";
+    if (outcome.result == FileResult::Failed)
+        out_ << ", \"reason\": " << JsonString(outcome.reason);
+    out_ << "}";
+    first_ = false;
+}
+
+void GenerateJson::Finish(const GenerateResult& result, int unread)
+{
+    EndMovies(first_, out_);
+    if (result.refused)
+        out_ << ", \"refused\": " << JsonString(result.refusal);
+    out_ << ", \"totals\": {\"created\": " << result.created - result.replaced << ", \"replaced\": "
+         << result.replaced << ", \"skipped\": " << result.skipped << ", \"failed\": " << result.failed
+         << ", \"unreadFolders\": " << unread << "}}\n";
+}

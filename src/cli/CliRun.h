@@ -1,0 +1,40 @@
+#pragma once
+// What generate and watch share before they write: FOLDER checked, the log
+// (printed and appended to Reelmark.log in the home folder as each line
+// comes), the settings file read, and the run's template and options.
+#include <ostream>
+#include <string>
+
+#include "cli/CliLogSink.h"
+#include "core/ActivityLog.h"
+#include "core/GenerateRun.h"
+#include "core/UserMessage.h"
+
+struct CliArguments;
+
+class CliRun {
+public:
+    // Log lines are printed on logOut (flushed at once with flushEachLine,
+    // for a log that a service manager collects while the program runs).
+    CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine = false);
+    CliRun(const CliRun&) = delete;
+    CliRun& operator=(const CliRun&) = delete;
+
+    // Checks FOLDER and reads the settings (--ini FILE, else reelmark.ini in
+    // the home folder); fills the request's folder, series title, template
+    // and the options of the command line. False, having said why on err,
+    // when the run cannot go on (exit code 2).
+    bool Prepare(const CliArguments& arguments, std::ostream& err);
+
+    ActivityLog& Log() { return log_; }
+    GenerateRequest& Request() { return request_; }
+
+private:
+    std::string home_;
+    ActivityLog log_;
+    CliLogSink sink_;
+    // The summary a window shows in a box is only a log line here: a run by
+    // a scheduled task must never wait for a click.
+    MessageShowerScope quiet_{nullptr};
+    GenerateRequest request_;
+};

@@ -1,0 +1,21 @@
+#include "cli/CliWatch.h"
+
+#include "cli/CliArguments.h"
+#include "cli/CliCommon.h"
+#include "cli/CliRun.h"
+#include "core/LibraryWatch.h"
+
+int WatchCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err, const StopSignal& stop)
+{
+    // Lines reach the service manager's log as they come, not hours later.
+    CliRun run(out, err, true);
+    if (!run.Prepare(arguments, err))
+        return kExitUsage;
+    WatchRequest request;
+    request.generate = run.Request();
+    request.recursive = arguments.recursive;
+    request.settleSeconds = arguments.settleSeconds;
+    request.passSeconds = arguments.rescanMinutes * 60.0;
+    RunWatch(request, run.Log(), stop);
+    return kExitSuccess;
+}
