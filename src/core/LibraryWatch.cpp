@@ -1,7 +1,6 @@
 #include "core/LibraryWatch.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "core/ActivityLog.h"
 #include "core/FolderIndex.h"
@@ -133,16 +132,17 @@ void LibraryWatch::TakeFolder(const std::string& relative, const FolderIndex& in
     const MetadataFiles metadata(PathOf(relative), index, request_.generate.metaFolder);
     const unsigned long long clock = FileClockNow();
     const auto settle = static_cast<unsigned long long>(request_.settleSeconds * kFileClockPerSecond);
-    for (const FolderEntry& entry : index.Entries()) {
-        if (entry.isFolder || !IsMovieFile(entry.name))
+    for (const FolderEntry& listed : index.Entries()) {
+        if (listed.isFolder || !IsMovieFile(listed.name))
             continue;
-        const std::string movie = Join(relative, entry.name);
+        const std::string movie = Join(relative, listed.name);
         if (settled)
             library_.push_back(movie);
-        if (metadata.Has(entry.name) || waiting_.count(movie))
+        if (metadata.Has(listed.name) || waiting_.count(movie))
             continue;
         // A pass trusts the file's own time: untouched that long, it has
         // settled (a copy that goes on keeps it new, or keeps it locked).
+        const FolderEntry& entry = index.Detailed(listed);
         const bool untouched = entry.lastWrite <= clock && clock - entry.lastWrite >= settle;
         if (settled && untouched && CanReadFile(PathOf(movie)))
             settled->push_back(movie);
@@ -278,10 +278,8 @@ std::vector<std::string> LibraryWatch::Waiting() const
 void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
               const std::function<double()>& clock)
 {
-    const auto started = std::chrono::steady_clock::now();
-    const std::function<double()> now = clock ? clock : [started] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    };
+    const double started = SteadySeconds();
+    const std::function<double()> now = clock ? clock : [started] { return SteadySeconds() - started; };
     const char* folder = request.generate.folder.c_str();
     FolderWatch watch;
     LibraryWatch library(request, log, stop, &watch);

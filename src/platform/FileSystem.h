@@ -179,6 +179,9 @@ private:
 
 // The clock of FolderEntry::lastWrite.
 unsigned long long FileClockNow();
+// Seconds on a clock that only goes forward (not the time of day, which
+// may be set back): for waits and settle times.
+double SteadySeconds();
 // A time of that clock as whole seconds since 1970-01-01 UTC (negative
 // before) and the hundreds of nanoseconds after them.
 struct UnixTime {

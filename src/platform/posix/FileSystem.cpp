@@ -400,6 +400,13 @@ UnixTime UnixTimeOf(unsigned long long fileClock)
     return time;
 }
 
+double SteadySeconds()
+{
+    struct timespec now = {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
 unsigned long ProcessNumber()
 {
     return static_cast<unsigned long>(::getpid());

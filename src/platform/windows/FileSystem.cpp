@@ -509,6 +509,17 @@ UnixTime UnixTimeOf(unsigned long long fileClock)
     return time;
 }
 
+double SteadySeconds()
+{
+    // The kernel's counter itself: the C++ steady clock of this toolchain
+    // would draw in its thread library's ANSI imports.
+    LARGE_INTEGER count = {};
+    LARGE_INTEGER frequency = {};
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 unsigned long ProcessNumber()
 {
     return GetCurrentProcessId();
