@@ -105,3 +105,16 @@ bool ActivityLog::Save(const std::string& path, unsigned long* error) const
 {
     return WriteTextFileAtomically(path, text_, error);
 }
+
+bool TrimLogFile(const std::string& path, size_t keep, unsigned long* error)
+{
+    std::vector<std::string> lines;
+    if (!ReadTextLines(path, lines, error))
+        return false;
+    if (lines.size() <= keep)
+        return true;
+    std::string text;
+    for (size_t i = lines.size() - keep; i < lines.size(); ++i)
+        text += lines[i] + "\n";
+    return WriteTextFileAtomically(path, text, error);
+}

@@ -26,6 +26,12 @@ std::string LogTimeStamp(const std::tm& local);
 // One log line with its line feed: stamp, ": ", severity mark, message.
 std::string FormatLogLine(const std::string& stamp, LogSeverity severity, const std::string& message);
 
+// Keeps the last `keep` lines of the log file as it is now, so that what
+// other programs appended meanwhile (reelmark-cli, a watch) stays; the file
+// is written (whole, in one step) only when it holds more. False with the
+// system's error code when it cannot be read or written.
+bool TrimLogFile(const std::string& path, size_t keep, unsigned long* error = nullptr);
+
 class ActivityLog {
 public:
     // Formats the message (printf rules), appends its line, tells the

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "core/LogFileAppender.h"
 #include "core/TextFile.h"
 #include "platform/Text.h"
 #include "support/ControlTexts.h"
@@ -173,6 +174,22 @@ TEST_F(GenerateFromWindow, TheLogFileRecordsEachLineAsItHappensAndIsWrittenWhole
         return text;
     }());
     EXPECT_EQ("Mon Dec  7,2026 10:00:00: earlier line 45", lines.front());
+}
+
+TEST_F(GenerateFromWindow, LinesAnotherProgramAddsToTheLogWhileTheWindowIsOpenStayAfterItCloses)
+{
+    w.Start();
+    // A watch, or a scheduled reelmark-cli, writes the same log meanwhile.
+    LogFileAppender other(w.start / "Reelmark.log");
+    SystemError error = 0;
+    ASSERT_TRUE(other.Append("Mon Dec  7,2026 10:00:00: written by a watch\n", error));
+    other.Close();
+    w.Click(1008);
+    w.Close();
+
+    const std::string file = ReadFileBytes(w.start / "Reelmark.log");
+    EXPECT_NE(std::string::npos, file.find("written by a watch\r\n"));
+    EXPECT_NE(std::string::npos, file.find("3 Metadata Files Created - 0 skipped!\r\n"));
 }
 
 TEST_F(GenerateFromWindow, TheToolbarCommandSkipsTheTwoExistingFiles)

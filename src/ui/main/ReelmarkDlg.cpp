@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdarg>
 
 #include "core/GenerateRun.h"
@@ -67,7 +68,7 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     log_.SetListener([this](const std::string& line) {
         // A failure shows at close, when the whole file is written.
         SystemError error = 0;
-        logFile_.Append(line, error);
+        logAppendFailed_ = !logFile_.Append(line, error) || logAppendFailed_;
     });
     // What a run that was cut short while saving left behind.
     WorkFolder(homeFolder_).RemoveLeftovers(log_);
@@ -465,7 +466,13 @@ void CReelmarkDlg::OnClose()
     settings_.SaveSettings();
     unsigned long error = 0;
     logFile_.Close();
-    if (!log_.Save(logPath_, &error))
+    // The file holds every line as it came, and the lines of other programs
+    // that write it meanwhile: it keeps its last ones, as many as the log
+    // shows. When a line could not be added, or the file has gone, it is
+    // written whole.
+    const size_t lines = static_cast<size_t>(std::count(log_.Text().begin(), log_.Text().end(), '\n'));
+    const bool kept = !logAppendFailed_ && TrimLogFile(logPath_, std::max<size_t>(lines, kLogLinesKept));
+    if (!kept && !log_.Save(logPath_, &error))
         ThePrompt().ShowMessage(
             m_hWnd,
             FormatText("Could not save the log: %s\n%s", logPath_.c_str(), SystemErrorText(error).c_str()),

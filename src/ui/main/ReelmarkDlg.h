@@ -159,6 +159,7 @@ private:
     // Every line goes to the log file as it comes; at close the file is
     // written whole with the lines a run carries over.
     LogFileAppender logFile_;
+    bool logAppendFailed_ = false;
     SettingsStore settings_;
     TemplatePanel template_;
     std::unique_ptr<CStatusLogDlg> statusLog_;
