@@ -9,6 +9,7 @@
 
 #include "core/Version.h"
 #include "core/IniFile.h"
+#include "resource.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
 
@@ -110,6 +111,20 @@ TEST_F(MainWindow, ChoosingAFolderSetsTitleListTreeAndLogs)
     w.Click(57601);
     EXPECT_EQ(w.movies / "Video\\Dr Who", w.Text(1003));
     EXPECT_EQ(lines, LogMessages(w.LogText()).size());
+}
+
+TEST_F(MainWindow, ASeasonFolderGivesItsShowAsTheSeriesTitle)
+{
+    w.movies.WriteFile("Doctor Who\\Season 1\\Rose.mkv");
+    w.movies.WriteFile("Doctor Who\\Specials\\Invasion.mkv");
+    w.WriteIniForFolder(w.movies / "Doctor Who\\Season 1");
+    w.Start();
+    w.Click(IDC_RESET_TREE);
+    EXPECT_EQ("Doctor Who", w.Text(IDC_SERIES_TITLE));
+    // Its own node is the one selected.
+    EXPECT_EQ(0u, SelectedTreeText(w.Item(IDC_FOLDER_TREE)).find("Season 1"));
+    w.Dialog().SwitchFolder(w.movies / "Doctor Who\\Specials", true);
+    EXPECT_EQ("Doctor Who", w.Text(IDC_SERIES_TITLE));
 }
 
 TEST_F(MainWindow, ADriveRootEmptiesTheSeriesTitle)

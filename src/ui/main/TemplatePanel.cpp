@@ -4,6 +4,7 @@
 
 #include <ctime>
 
+#include "core/FolderWalk.h"
 #include "core/GenerateRun.h"
 #include "core/SeriesId.h"
 #include "core/TextFile.h"
@@ -173,11 +174,13 @@ void TemplatePanel::SeriesTitleFromFolder()
 {
     const std::string folder = host_.movieFolder();
     const size_t slash = folder.rfind('\\');
-    const std::string title = slash == std::string::npos ? std::string() : folder.substr(slash + 1);
+    const std::string name = slash == std::string::npos ? std::string() : folder.substr(slash + 1);
+    // A season folder ("Season 1") is no series: its show is the folder above.
+    const std::string title = name.empty() ? name : SeriesTitleOfFolder(folder, std::string(), name);
     settings_.SeriesTitle = title;
     seriesTitle_.SetWindowText(title);
     RefreshPreview();
-    host_.selectFolderNode(title);
+    host_.selectFolderNode(name);
 }
 
 void TemplatePanel::OnNewId()
