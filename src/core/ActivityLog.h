@@ -43,7 +43,14 @@ public:
     int AddLogEntryText(const std::string& caption, LogSeverity severity, const std::string& message);
 
     const std::string& Text() const { return text_; }
-    void SetText(const std::string& text) { text_ = text; }
+    // Replaces the text (the user's erase): the log file then is to be
+    // written whole from it, not kept as the lines came (Replaced()).
+    void SetText(const std::string& text)
+    {
+        text_ = text;
+        replaced_ = true;
+    }
+    bool Replaced() const { return replaced_; }
 
     // Called with each new line, line feed included (the command-line
     // program prints and files them as they come).
@@ -63,6 +70,7 @@ public:
 
 private:
     std::string text_;
+    bool replaced_ = false;
     std::function<void(const std::string&)> listener_;
     std::function<std::time_t()> clock_;
 };

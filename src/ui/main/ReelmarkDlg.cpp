@@ -468,10 +468,11 @@ void CReelmarkDlg::OnClose()
     logFile_.Close();
     // The file holds every line as it came, and the lines of other programs
     // that write it meanwhile: it keeps its last ones, as many as the log
-    // shows. When a line could not be added, or the file has gone, it is
-    // written whole.
+    // shows. When a line could not be added, the user erased the log, or
+    // the file has gone, it is written whole.
     const size_t lines = static_cast<size_t>(std::count(log_.Text().begin(), log_.Text().end(), '\n'));
-    const bool kept = !logAppendFailed_ && TrimLogFile(logPath_, std::max<size_t>(lines, kLogLinesKept));
+    const bool kept = !logAppendFailed_ && !log_.Replaced() &&
+                      TrimLogFile(logPath_, std::max<size_t>(lines, kLogLinesKept));
     if (!kept && !log_.Save(logPath_, &error))
         ThePrompt().ShowMessage(
             m_hWnd,
