@@ -43,23 +43,15 @@ void AddFolder(const std::string& folder, bool recursive, PyTivoRunCache& cache,
         &unread);
 }
 
-// A source as the lines name it: its path from the movie's folder when it
-// lies there or below, else the whole path.
-std::string SourceName(const std::string& source, const std::string& movie)
-{
-    const std::string folder = ParentFolderOf(movie) + kSeparator;
-    return source.compare(0, folder.size(), folder) == 0 ? source.substr(folder.size()) : source;
-}
-
 void PrintLines(const ShownMovie& movie, std::ostream& out)
 {
     out << movie.path << "\n";
     for (const auto& [key, value] : movie.view.values) {
         if (value.kind == PyTivoValue::Kind::List) {
             for (const PyTivoItem& item : value.items)
-                out << "  " << key << " : " << item.text << "  [" << SourceName(item.source, movie.path) << "]\n";
+                out << "  " << key << " : " << item.text << "  [" << SourceNameFor(item.source, movie.path) << "]\n";
         } else {
-            out << "  " << key << " : " << value.text << "  [" << SourceName(value.source, movie.path) << "]\n";
+            out << "  " << key << " : " << value.text << "  [" << SourceNameFor(value.source, movie.path) << "]\n";
         }
     }
     for (const PyTivoProblem& problem : movie.view.problems)

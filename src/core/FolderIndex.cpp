@@ -29,8 +29,7 @@ bool ShownBefore(const FolderEntry& a, const FolderEntry& b)
 FolderIndex::FolderIndex(const std::string& folder) : folder_(folder)
 {
     ForEachFolderEntry(
-        folder, [this](const FolderEntry& entry) { entries_.push_back(entry); }, "*", &readError_,
-        [](const std::string&) { return false; });
+        folder, [this](const FolderEntry& entry) { entries_.push_back(entry); }, "*", &readError_, true);
     std::sort(entries_.begin(), entries_.end(), ShownBefore);
     byName_.reserve(entries_.size());
     for (size_t i = 0; i < entries_.size(); ++i)

@@ -11,8 +11,6 @@
 
 namespace {
 
-const char* const kMetaFolder = kMetaFolderName;
-
 std::string PathIn(const std::string& folder, const std::string& name)
 {
     return AddTrailingSeparator(folder) + name;
@@ -132,7 +130,7 @@ void ReadTexts(const PyTivoFolder& folder, const FolderEntry& movie, const std::
     texts.TakeShared(folder.Path(), folder.Index().Find(kDefault), cache);
     texts.TakeOwn(folder.Path(), folder.Index(), movie.name + ".txt", ':');
     if (const FolderIndex* meta = folder.Meta()) {
-        const std::string metaPath = PathIn(folder.Path(), kMetaFolder);
+        const std::string metaPath = PathIn(folder.Path(), kMetaFolderName);
         if (meta->ReadError() != 0)
             view.problems.push_back({metaPath, SystemErrorLine(meta->ReadError())});
         texts.TakeShared(metaPath, meta->Find(kDefault), cache);
@@ -157,7 +155,7 @@ TiVoRating RatingSent(const PyTivoView& view, PyTivoRating kind)
 
 PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index) : path_(std::move(path)), index_(index)
 {
-    const FolderEntry* meta = index_.Find(kMetaFolder);
+    const FolderEntry* meta = index_.Find(kMetaFolderName);
     if (meta && meta->isFolder)
         meta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name));
 }
@@ -292,11 +290,17 @@ std::vector<OverriddenValue> OverriddenOwnValues(const PyTivoFolder& folder, con
         // A list grows over the files; only a single value can be taken over.
         if (!value || value->kind == PyTivoValue::Kind::List || value->source == ownPath)
             continue;
-        const std::string metaPath = PathIn(folder.Path(), kMetaFolder);
+        const std::string metaPath = PathIn(folder.Path(), kMetaFolderName);
         if (value->source.compare(0, metaPath.size(), metaPath) == 0 &&
             std::none_of(overridden.begin(), overridden.end(),
                          [&](const OverriddenValue& seen) { return seen.key == line.key; }))
             overridden.push_back({line.key, DecodeLine(line.value), value->source});
     }
     return overridden;
+}
+
+std::string SourceNameFor(const std::string& source, const std::string& moviePath)
+{
+    const std::string folder = ParentFolderOf(moviePath) + kSeparator;
+    return source.compare(0, folder.size(), folder) == 0 ? source.substr(folder.size()) : source;
 }

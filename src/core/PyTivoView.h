@@ -88,6 +88,10 @@ struct TiVoShowing {
 };
 TiVoShowing ShowingOf(const PyTivoView& view);
 
+// A source file as a person reads it beside the movie: its path from the
+// movie's folder when it lies there or below, else its whole path.
+std::string SourceNameFor(const std::string& source, const std::string& moviePath);
+
 // One line of what the TiVo shows, for a person to read: the field, what is
 // shown, and the file it came from.
 struct TiVoRow {

@@ -25,19 +25,15 @@ struct FolderEntry {
     bool detailed = true;
 };
 
-// Which entries of a listing need their size, mark and time; the kind
-// (file, folder, link) comes with every entry.
-using EntryNameTest = bool (*)(const std::string& name);
-
 // Calls visit for every entry of the folder whose name matches the pattern
 // ("*" any run of characters, "?" one; letter case as the file system
 // takes it; "." and ".." left out) in the file system's order: one reading
 // of the folder. False with the error code in *error when the folder cannot
-// be read (nothing is visited then). With needsDetails, files whose name it
-// refuses and folders may come without their details (detailed false).
+// be read (nothing is visited then). With kindsOnly, plain files and folders
+// may come with their name and kind alone (detailed false).
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
                         const std::string& pattern = "*", SystemError* error = nullptr,
-                        EntryNameTest needsDetails = nullptr);
+                        bool kindsOnly = false);
 // Fills in the details of an entry of the folder that came without them.
 void FillEntryDetails(const std::string& folder, FolderEntry& entry);
 

@@ -57,7 +57,7 @@ void TakeDetails(const struct stat& status, FolderEntry& entry)
 }
 
 void VisitEntries(DIR* directory, const std::string& pattern,
-                  const std::function<void(const FolderEntry&)>& visit, EntryNameTest needsDetails = nullptr)
+                  const std::function<void(const FolderEntry&)>& visit, bool kindsOnly = false)
 {
     // "*.*" is Windows' way of saying every name.
     const std::string match = pattern.empty() || pattern == "*.*" ? "*" : pattern;
@@ -68,7 +68,7 @@ void VisitEntries(DIR* directory, const std::string& pattern,
             continue;
         // The listing tells a plain file or folder: no look at it is needed
         // where its details are not (a library's tens of thousands of movies).
-        if (needsDetails && (item->d_type == DT_DIR || (item->d_type == DT_REG && !needsDetails(name)))) {
+        if (kindsOnly && (item->d_type == DT_DIR || item->d_type == DT_REG)) {
             FolderEntry entry;
             entry.name = name;
             entry.isFolder = item->d_type == DT_DIR;
@@ -95,7 +95,7 @@ void VisitEntries(DIR* directory, const std::string& pattern,
 }  // namespace
 
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
-                        const std::string& pattern, SystemError* error, EntryNameTest needsDetails)
+                        const std::string& pattern, SystemError* error, bool kindsOnly)
 {
     DIR* directory = folder.empty() ? nullptr : opendir(folder.c_str());
     if (!directory) {
@@ -103,7 +103,7 @@ bool ForEachFolderEntry(const std::string& folder, const std::function<void(cons
             *error = folder.empty() ? ENOENT : errno;
         return false;
     }
-    VisitEntries(directory, pattern, visit, needsDetails);
+    VisitEntries(directory, pattern, visit, kindsOnly);
     return true;
 }
 

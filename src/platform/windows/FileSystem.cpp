@@ -112,7 +112,7 @@ SystemError Fail(HANDLE* file)
 }  // namespace
 
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
-                        const std::string& pattern, SystemError* error, EntryNameTest)
+                        const std::string& pattern, SystemError* error, bool)
 {
     // The listing gives every entry's details at no cost of their own.
     if (folder.empty()) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/ActivityLog.h"
@@ -101,6 +102,9 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
     for (const MovieListing& movie : movies)
         entries.push_back(movie.name);
     const LibraryPlan plan = metadata.parseNames ? PlanLibrary(folder, entries, metadata) : LibraryPlan();
+    anyOtherSources_ = std::any_of(movies.begin(), movies.end(), [](const MovieListing& movie) {
+        return movie.otherSources;
+    });
     std::vector<std::string> shown(n);
     std::vector<std::string> details(n);
     int lines = 0;

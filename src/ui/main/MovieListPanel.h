@@ -51,6 +51,10 @@ public:
     // The entries' texts, all of them or the selected ones, in list order.
     std::vector<std::string> Entries() const;
     std::vector<std::string> SelectedEntries() const;
+    // Whether any movie of the last fill had metadata in other files pyTivo
+    // reads (a ".meta" file among them): only then can one win over a file
+    // Generate writes beside it.
+    bool AnyOtherSources() const { return anyOtherSources_; }
     // Selects every entry, or none.
     void SelectAll(bool select) { list_.SetSel(-1, select ? TRUE : FALSE); }
 
@@ -68,6 +72,7 @@ private:
     CColorListBox list_;
     CEdit fileCount_;
     CFont font_;
+    bool anyOtherSources_ = false;
     bool walking_ = false;
     bool refillWanted_ = false;  // a fill came while the walk let messages through
 };

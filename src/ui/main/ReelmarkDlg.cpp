@@ -312,7 +312,9 @@ void CReelmarkDlg::OnGenerate()
 
 bool CReelmarkDlg::MetaFilesMayWin(const GenerateRequest& request)
 {
-    if (request.metaFolder)
+    // The planning reads every folder once more: only where the list showed
+    // metadata from other files can a ".meta" file win.
+    if (request.metaFolder || !movieList_.AnyOtherSources())
         return true;
     std::string refusal;
     int overridden = 0;

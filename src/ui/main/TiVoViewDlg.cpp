@@ -13,15 +13,11 @@
 
 namespace {
 
-// A file as the dialog names it: its path from the movie's folder when it
-// lies there or below, else the whole path; the movie file itself stands
-// for pyTivo's own values (the title from its name, the date from its time).
+// A file as the dialog names it; the movie file itself stands for pyTivo's
+// own values (the title from its name, the date from its time).
 std::string SourceName(const std::string& source, const std::string& moviePath)
 {
-    if (source == moviePath)
-        return "(pyTivo, from the movie file)";
-    const std::string folder = ParentFolderOf(moviePath) + kSeparator;
-    return source.compare(0, folder.size(), folder) == 0 ? source.substr(folder.size()) : source;
+    return source == moviePath ? "(pyTivo, from the movie file)" : SourceNameFor(source, moviePath);
 }
 
 void AddColumn(HWND list, int index, const char* heading, int width)
