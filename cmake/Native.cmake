@@ -27,6 +27,7 @@ if(REELMARK_TESTS)
       # the sanitizers' runtime answers those reports in the other programs.
       target_compile_options(reelmark_platform PRIVATE -fsanitize=fuzzer-no-link)
       target_compile_options(reelmark_core PRIVATE -fsanitize=fuzzer-no-link)
+      target_compile_options(reelmark_taglib PRIVATE -fsanitize=fuzzer-no-link)
     endif()
     file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
     foreach(source ${reelmark_fuzz_sources})
