@@ -37,12 +37,17 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
         return unread > 0 ? kExitIncomplete : kExitSuccess;
     }
     int withMetadata = 0;
+    int elsewhere = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
-        out << (movie.hasMetadata ? "[meta] " : "[    ] ") << movie.name << "\n";
+        elsewhere += !movie.hasMetadata && movie.otherSources ? 1 : 0;
+        out << (movie.hasMetadata ? "[meta] " : movie.otherSources ? "[other] " : "[    ] ") << movie.name << "\n";
     }
     out << movies.size() << (movies.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
-        << " with metadata\n";
+        << " with metadata";
+    if (elsewhere > 0)
+        out << ", " << elsewhere << " with metadata only in other files";
+    out << "\n";
     return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 

@@ -56,6 +56,8 @@ void PrintLines(const ShownMovie& movie, std::ostream& out)
     }
     for (const PyTivoProblem& problem : movie.view.problems)
         out << "  ! " << problem.path << ": " << problem.why << "\n";
+    for (const std::string& note : movie.view.notes)
+        out << "  note: " << note << "\n";
 }
 
 std::string JsonValue(const PyTivoValue& value)
@@ -90,13 +92,19 @@ void PrintJson(const std::vector<ShownMovie>& movies, std::ostream& out)
         for (size_t s = 0; s < view.filesRead.size(); ++s)
             out << (s ? ", " : "") << JsonString(view.filesRead[s]);
         out << "]";
-        // Only where something could not be read, so that the usual object
-        // holds just the three keys.
+        // Only where something could not be read or was left out, so that
+        // the usual object holds just the three keys.
         if (!view.problems.empty()) {
             out << ", \"problems\": [";
             for (size_t p = 0; p < view.problems.size(); ++p)
                 out << (p ? ", " : "") << "{\"path\": " << JsonString(view.problems[p].path)
                     << ", \"why\": " << JsonString(view.problems[p].why) << "}";
+            out << "]";
+        }
+        if (!view.notes.empty()) {
+            out << ", \"notes\": [";
+            for (size_t n = 0; n < view.notes.size(); ++n)
+                out << (n ? ", " : "") << JsonString(view.notes[n]);
             out << "]";
         }
         out << "}";

@@ -87,6 +87,8 @@ std::string TiVoViewNotes(const std::string& moviePath, const PyTivoView& view,
         notes += "No file holds metadata for this movie: the TiVo shows pyTivo's own title and date.\n";
     for (const std::string& file : view.filesRead)
         notes += "Read: " + file + "\n";
+    for (const std::string& note : view.notes)
+        notes += "Note: " + note + ".\n";
     return notes;
 }
 
