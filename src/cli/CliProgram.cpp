@@ -6,6 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
+#include "cli/CliCheck.h"
 #include "cli/CliShow.h"
 #include "cli/CliUsage.h"
 #include "cli/CliWatch.h"
@@ -125,6 +126,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return GenerateCommand(arguments, out, err);
         case CliCommand::Show:
             return ShowCommand(arguments, out, err);
+        case CliCommand::Check:
+            return CheckCommand(arguments, out, err);
         case CliCommand::Watch: {
             StopSignal stop;
             stop.TakeSystemRequests();

@@ -242,8 +242,12 @@ PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& listed,
     // The video plugin sends the episode number as a whole number, 0 for
     // one that is none.
     const auto episode = view.values.find("episodeNumber");
-    if (episode != view.values.end() && episode->second.kind == PyTivoValue::Kind::Text)
-        episode->second.text = PythonIntText(episode->second.text).value_or("0");
+    if (episode != view.values.end() && episode->second.kind == PyTivoValue::Kind::Text) {
+        const std::optional<std::string> number = PythonIntText(episode->second.text);
+        if (!number)
+            view.episodeNumberWritten = episode->second.text;
+        episode->second.text = number.value_or("0");
+    }
     return view;
 }
 

@@ -47,6 +47,9 @@ struct PyTivoView {
     std::vector<PyTivoProblem> problems;
     // What pyTivo reads that the view leaves out.
     std::vector<std::string> notes;
+    // An episodeNumber as written where it is no whole number: pyTivo
+    // sends 0 for it.
+    std::string episodeNumberWritten;
 
     const PyTivoValue* Find(const std::string& key) const;
 };
