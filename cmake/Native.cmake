@@ -29,6 +29,8 @@ if(REELMARK_TESTS)
       target_compile_options(reelmark_core PRIVATE -fsanitize=fuzzer-no-link)
       target_compile_options(reelmark_taglib PRIVATE -fsanitize=fuzzer-no-link)
     endif()
+    # The tag reader starts from the tagged movies of the tests.
+    set(reelmark_fuzz_seeds_movie_tags ${CMAKE_CURRENT_SOURCE_DIR}/tests/data/tags)
     file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
     foreach(source ${reelmark_fuzz_sources})
       get_filename_component(name ${source} NAME_WE)
@@ -39,7 +41,7 @@ if(REELMARK_TESTS)
       file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name})
       add_test(NAME Fuzz.${name}
         COMMAND fuzz_${name} -max_total_time=${REELMARK_FUZZ_SECONDS} -print_final_stats=1
-                ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name}
+                ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name} ${reelmark_fuzz_seeds_${name}}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz)
       set_tests_properties(Fuzz.${name} PROPERTIES TIMEOUT 120)
     endforeach()

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "core/files/TextFile.h"
 #include "core/folders/MovieScanner.h"
 #include "core/metadata/MetadataWriter.h"
 #include "core/pytivo/PyTivoRatings.h"
@@ -118,7 +119,7 @@ void TiVoCheck::CheckTextLines(const std::string& path)
         return;
     for (const std::string& line : unkeyed)
         Add(path, path, "noSeparator",
-            std::string("pyTivo skips the line \"") + PythonStripped(line) + "\": it has no \"" +
+            std::string("pyTivo skips the line \"") + DecodeLine(PythonStripped(line)) + "\": it has no \"" +
                 (properties ? "=" : ":") + "\"");
 }
 
