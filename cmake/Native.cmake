@@ -7,6 +7,10 @@ target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
 
+# The bare read of tags that scripts/benchmark.sh sets show's figures beside.
+add_executable(bare-tags EXCLUDE_FROM_ALL tools/bench/bare-tags.cpp)
+target_link_libraries(bare-tags PRIVATE reelmark_taglib)
+
 if(REELMARK_TESTS)
   set(reelmark_test_libraries_core reelmark_test_base)
   set(reelmark_test_libraries_platform reelmark_test_base)

@@ -56,6 +56,8 @@ TEST(TiVoProblems, ACleanLibraryHasNone)
     temp.WriteFile("default.txt", "callsign : KTVT\r\n");
     temp.WriteFile("Episode.m4v", TestFileBytes("Episode.m4v"));
     temp.WriteFile(".meta\\default.txt", "displayMajorNumber : 4\r\n");
+    temp.WriteFile("Kodi.mkv");  // pyTivo's own reading of a .nfo keeps its genre under vGenre too
+    temp.WriteFile("Kodi.nfo", "<movie><title>K</title><genre>Drama</genre></movie>");
     const std::vector<TiVoProblem> problems = Check(temp.Path());
     for (const TiVoProblem& problem : problems)
         ADD_FAILURE() << problem.kind << ": " << problem.where << ": " << problem.text;

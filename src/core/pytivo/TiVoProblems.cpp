@@ -132,10 +132,12 @@ void TiVoCheck::AddView(const std::string& moviePath, const PyTivoView& view)
     for (const std::string& file : view.filesRead)
         CheckTextLines(file);
     for (const auto& [key, value] : view.values) {
-        if (UsedByPyTivo(key) || value.source == moviePath)
-            continue;
         const std::string file = value.kind == PyTivoValue::Kind::List && !value.items.empty()
                                      ? value.items.front().source : value.source;
+        // pyTivo's own reading of a .nfo keeps its genres under vGenre too.
+        const bool fromNfo = file.size() > 4 && Lowered(file.substr(file.size() - 4)) == ".nfo";
+        if (UsedByPyTivo(key) || value.source == moviePath || fromNfo)
+            continue;
         const std::string meant = MeantPyTivoKey(key);
         Add(IsTagSource(file) ? moviePath : file, file, "unusedKey",
             "pyTivo does not use the key \"" + key + "\" (keys are case-sensitive)" +
