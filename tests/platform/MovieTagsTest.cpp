@@ -62,13 +62,19 @@ void WriteSparse(const std::string& path, const std::string& head, unsigned long
     out.write(tail.data(), static_cast<std::streamsize>(tail.size()));
 }
 
+// The tags of a tagged test movie, written into the folder.
+MovieTags ReadFixture(const TempFolder& folder, const std::string& name, MovieContainer container)
+{
+    folder.WriteFile(name, TestFileBytes(name));
+    return ReadMovieTags(folder / name, container);
+}
+
 }  // namespace
 
 TEST(MovieTags, Mp4ItemsComeInTheFilesOrderWithTheirTypesAndFreeFormNames)
 {
     TempFolder folder;
-    folder.WriteFile("Episode.m4v", TestFileBytes("Episode.m4v"));
-    const MovieTags tags = ReadMovieTags(folder / "Episode.m4v", MovieContainer::Mp4);
+    const MovieTags tags = ReadFixture(folder, "Episode.m4v", MovieContainer::Mp4);
     ASSERT_EQ(MovieTags::Outcome::Read, tags.outcome);
     EXPECT_TRUE(tags.hasItemList);
     EXPECT_TRUE(tags.hasSoundTrack);
@@ -95,8 +101,7 @@ TEST(MovieTags, Mp4ItemsComeInTheFilesOrderWithTheirTypesAndFreeFormNames)
 TEST(MovieTags, AGenreCodeAndAPropertyListComeAsTheFileHoldsThem)
 {
     TempFolder folder;
-    folder.WriteFile("Movie.mp4", TestFileBytes("Movie.mp4"));
-    const MovieTags tags = ReadMovieTags(folder / "Movie.mp4", MovieContainer::Mp4);
+    const MovieTags tags = ReadFixture(folder, "Movie.mp4", MovieContainer::Mp4);
     ASSERT_EQ(MovieTags::Outcome::Read, tags.outcome);
     const Mp4TagItem* genre = ItemNamed(tags, "gnre");
     ASSERT_NE(nullptr, genre);
@@ -109,8 +114,7 @@ TEST(MovieTags, AGenreCodeAndAPropertyListComeAsTheFileHoldsThem)
 TEST(MovieTags, AsfAttributesAndTheContentDescription)
 {
     TempFolder folder;
-    folder.WriteFile("Recorded.wmv", TestFileBytes("Recorded.wmv"));
-    const MovieTags tags = ReadMovieTags(folder / "Recorded.wmv", MovieContainer::Asf);
+    const MovieTags tags = ReadFixture(folder, "Recorded.wmv", MovieContainer::Asf);
     ASSERT_EQ(MovieTags::Outcome::Read, tags.outcome);
     EXPECT_EQ("Recorded Show", tags.asfTitle);
     EXPECT_EQ("The short description.", tags.asfDescription);
@@ -127,8 +131,7 @@ TEST(MovieTags, AsfAttributesAndTheContentDescription)
 TEST(MovieTags, AMovieWithoutSoundIsToldApart)
 {
     TempFolder folder;
-    folder.WriteFile("Silent.mp4", TestFileBytes("Silent.mp4"));
-    const MovieTags tags = ReadMovieTags(folder / "Silent.mp4", MovieContainer::Mp4);
+    const MovieTags tags = ReadFixture(folder, "Silent.mp4", MovieContainer::Mp4);
     ASSERT_EQ(MovieTags::Outcome::Read, tags.outcome);
     EXPECT_FALSE(tags.hasSoundTrack);
     ASSERT_NE(nullptr, ItemNamed(tags, "\xA9nam"));

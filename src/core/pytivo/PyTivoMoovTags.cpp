@@ -201,16 +201,27 @@ std::optional<Refusal> TakeRating(const std::string& value, TagValues& values)
     return std::nullopt;
 }
 
+// The property list of a tag; a refusal when it has no value at all (pyTivo
+// then stops on None). Nothing in plist when plistlib raises: pyTivo passes
+// over the tag.
+std::optional<Refusal> ReadTagPlist(const std::string& value, const char* tag, std::optional<PlistValue>& plist)
+{
+    bool rootless = false;
+    plist = ReadPythonPlist(value, &rootless);
+    if (rootless)
+        return Refusal{std::string("pyTivo stops on the ") + tag + " tag, a property list without a value"};
+    return std::nullopt;
+}
+
 // iTunMOVI: lists of dicts with a "name" under cast, directors, producers
 // and screenwriters.
 std::optional<Refusal> TakeCredits(const std::string& value, TagValues& values)
 {
-    bool rootless = false;
-    const std::optional<PlistValue> plist = ReadPythonPlist(value, &rootless);
-    if (rootless)
-        return Refusal{"pyTivo stops on the iTunMOVI tag, a property list without a value"};
+    std::optional<PlistValue> plist;
+    if (std::optional<Refusal> refusal = ReadTagPlist(value, "iTunMOVI", plist))
+        return refusal;
     if (!plist)
-        return std::nullopt;  // plistlib raised: pyTivo passes over it
+        return std::nullopt;
     const std::pair<const char*, const char*> lists[] = {
         {"cast", "vActor"}, {"directors", "vDirector"}, {"producers", "vProducer"}, {"screenwriters", "vWriter"}};
     for (const auto& [name, key] : lists) {
@@ -237,10 +248,9 @@ std::optional<Refusal> TakeCredits(const std::string& value, TagValues& values)
 
 std::optional<Refusal> TakeOwnInfo(const std::string& value, TagValues& values)
 {
-    bool rootless = false;
-    const std::optional<PlistValue> plist = ReadPythonPlist(value, &rootless);
-    if (rootless)
-        return Refusal{"pyTivo stops on the tiVoINFO tag, a property list without a value"};
+    std::optional<PlistValue> plist;
+    if (std::optional<Refusal> refusal = ReadTagPlist(value, "tiVoINFO", plist))
+        return refusal;
     if (!plist)
         return std::nullopt;
     if (plist->kind != PlistValue::Kind::Dict) {
