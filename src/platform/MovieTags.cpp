@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include <asffile.h>
 #include <mp4file.h>
@@ -51,18 +52,24 @@ public:
         if (position_ >= size_ || length == 0)
             return {};
         length = static_cast<size_t>(std::min<TagLib::offset_t>(static_cast<TagLib::offset_t>(length), size_ - position_));
-        TagLib::ByteVector block(static_cast<unsigned int>(length), 0);
-        SystemError error = 0;
-        const long long got = file_.ReadAt(static_cast<unsigned long long>(position_), block.data(), length, &error);
-        if (got < 0) {
-            error_ = error;
+        // TagLib reads a box's header, steps over it and reads the next: the
+        // small reads of one neighbourhood come from one read of the file
+        // (each read is a call into the system, under Wine a costly one).
+        if (length <= kWindow && !InWindow(length) && !Fill())
             return {};
+        TagLib::ByteVector block;
+        if (InWindow(length)) {
+            block.setData(window_.data() + (position_ - windowAt_), static_cast<unsigned int>(length));
+        } else {
+            block.resize(static_cast<unsigned int>(length));
+            const long long got = Read(position_, block.data(), length);
+            if (got < 0)
+                return {};
+            block.resize(static_cast<unsigned int>(got));
         }
-        block.resize(static_cast<unsigned int>(got));
-        position_ += got;
+        position_ += block.size();
         return block;
     }
-
     void writeBlock(const TagLib::ByteVector&) override {}
     void insert(const TagLib::ByteVector&, TagLib::offset_t, size_t) override {}
     void removeBlock(TagLib::offset_t, size_t) override {}
@@ -83,9 +90,36 @@ public:
     SystemError Error() const { return error_; }
 
 private:
+    static constexpr size_t kWindow = 16 * 1024;
+
+    bool InWindow(size_t length) const
+    {
+        return position_ >= windowAt_ && position_ + static_cast<TagLib::offset_t>(length) <=
+                                             windowAt_ + static_cast<TagLib::offset_t>(window_.size());
+    }
+    // Reads the window from the position on; false after an error.
+    bool Fill()
+    {
+        window_.resize(kWindow);
+        const long long got = Read(position_, window_.data(), kWindow);
+        window_.resize(got < 0 ? 0 : static_cast<size_t>(got));
+        windowAt_ = position_;
+        return got >= 0;
+    }
+    long long Read(TagLib::offset_t at, char* into, size_t length)
+    {
+        SystemError error = 0;
+        const long long got = file_.ReadAt(static_cast<unsigned long long>(at), into, length, &error);
+        if (got < 0)
+            error_ = error;
+        return got;
+    }
+
     ReadOnlyFile& file_;
     TagLib::offset_t size_ = 0;
     TagLib::offset_t position_ = 0;
+    std::vector<char> window_;
+    TagLib::offset_t windowAt_ = 0;
     bool tooLarge_ = false;
     SystemError error_ = 0;
 #ifdef _WIN32
