@@ -81,6 +81,21 @@ TEST_F(PyTivoViewTags, ATaggedMovieHasMetadataInOtherFilesAndIsOpenedOnceARun)
     EXPECT_EQ("Tagged Show", Text(View("Episode.m4v"), "seriesTitle"));
 }
 
+TEST_F(PyTivoViewTags, TheListOpensNoMovieThatHasItsOwnFile)
+{
+    temp.WriteFile("Own.m4v", TestFileBytes("Episode.m4v"));
+    temp.WriteFile("Own.m4v.txt", "title : Own\r\n");
+    temp.WriteFile("Bare.m4v", TestFileBytes("Episode.m4v"));
+    const FolderIndex index(temp.Path());
+    const std::vector<MovieListing> movies = MoviesWithSources(PyTivoFolder(temp.Path(), index), cache);
+    ASSERT_EQ(2u, movies.size());
+    EXPECT_TRUE(movies[0].otherSources);   // Bare.m4v
+    EXPECT_FALSE(movies[1].otherSources);  // Own.m4v: yellow whatever its tags say
+    // Had the list opened it, the view would take what it read then.
+    temp.WriteFile("Own.m4v", "rewritten since");
+    EXPECT_EQ("(none)", Text(View("Own.m4v"), "seriesTitle"));
+}
+
 TEST_F(PyTivoViewTags, TagsThatCannotBeReadAreNamedAndTheRestIsRead)
 {
     temp.WriteFile("Copying.m4v", TestFileBytes("Episode.m4v").substr(0, 100));

@@ -191,7 +191,8 @@ PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index) : path_(s
         meta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name));
 }
 
-bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache)
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
+                           bool tags)
 {
     const auto holds = [](const FolderEntry* entry) { return entry && !entry->isFolder && entry->size > 0; };
     const char kDefault[] = "default.txt";
@@ -209,15 +210,15 @@ bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieN
             return true;
     }
     // Last, as it opens the movie: tags that give pyTivo a value.
-    const PyTivoTagReading* tags = cache.Tags(PathIn(folder.Path(), movieName), movieName);
-    return tags && !tags->values.empty();
+    const PyTivoTagReading* reading = tags ? cache.Tags(PathIn(folder.Path(), movieName), movieName) : nullptr;
+    return reading && !reading->values.empty();
 }
 
 std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache)
 {
     std::vector<MovieListing> movies = MoviesIn(folder.Index());
     for (MovieListing& movie : movies)
-        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache);
+        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache, !movie.hasMetadata);
     return movies;
 }
 

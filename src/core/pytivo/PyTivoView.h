@@ -59,11 +59,14 @@ struct PyTivoView {
 // default.txt in its folder or any folder above, a file of its ".meta"
 // folder that holds something, or tags inside it that give pyTivo a value.
 // Told from the readings of the folders (those above through the cache,
-// once a run); a movie is opened, once a run, only when these say nothing
-// and pyTivo reads tags from a movie of its extension.
-bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache);
+// once a run); a movie is opened, once a run, only when these say nothing,
+// pyTivo reads tags from a movie of its extension and tags is true.
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
+                           bool tags = true);
 
-// The movies of a folder reading with the state of their metadata.
+// The movies of a folder reading with the state of their metadata. A movie
+// with its own file is not opened for its tags: its own file colours it.
+
 std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache);
 
 // The view of a movie, an entry of the folder's reading. Files that other
