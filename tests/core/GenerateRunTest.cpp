@@ -32,9 +32,18 @@ protected:
 
         request.folder = dir.Path();
         request.entries = {"A.mpg", "B.avi", "C.mkv"};
+        MakeMovies();
         request.metadata.seriesId = "MV991234";
         request.metadata.mpaaRating = 3;
         request.metadata.starRating = 2;
+    }
+
+    // The movie files of the entries (a run writes nothing for a movie that
+    // is not there).
+    void MakeMovies() const
+    {
+        for (const std::string& entry : request.entries)
+            dir.WriteFile(entry);
     }
 
     // A log line as the fixed clock stamps it.
@@ -193,6 +202,7 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
 TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 {
     request.entries = {"Café & Co.avi", "100% Fun %s.mpg"};
+    MakeMovies();
     const GenerateResult result = RunGenerate(request, log);
     EXPECT_EQ(2, result.created);
     EXPECT_EQ(0u, ReadFileBytes(dir / "Café & Co.avi.txt")
@@ -204,6 +214,7 @@ TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntouched)
 {
     request.entries = {"A.mpg", "B.avi", "C.mkv", "D.mpg", "E.ts"};
+    MakeMovies();
     // A replaced file is counted as what it was, not as created.
     dir.WriteFile("B.avi.txt", "old");
     request.replaceExisting = true;
@@ -218,7 +229,8 @@ TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntou
     EXPECT_EQ(2, result.created);
     EXPECT_EQ(1, result.replaced);
     EXPECT_EQ(3, result.cancelled);
-    EXPECT_EQ((std::vector<std::string>{"A.mpg.txt", "B.avi.txt"}), NamesInFolder(dir.Path()));
+    EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt", "B.avi", "B.avi.txt", "C.mkv", "D.mpg", "E.ts"}),
+              NamesInFolder(dir.Path()));
     ASSERT_EQ(1u, prompt.messages.size());
     EXPECT_EQ("Create Meta Files Cancelled", prompt.messages[0].caption);
     EXPECT_EQ("1 Metadata Files Created - 1 replaced - 0 skipped - 0 failed - 3 cancelled", prompt.messages[0].text);
@@ -305,7 +317,7 @@ TEST_F(GenerateRunTest, EntriesInSubFoldersGetTheirFilesBesideThemAndTheirFolder
                                                       (dir / "Dr Who\\Season 1\\e1.mpg") + ".txt")));
     // Every folder's work folder is gone again.
     EXPECT_EQ((std::vector<std::string>{"e1.mpg", "e1.mpg.txt"}), NamesInFolder(dir / "Dr Who\\Season 1"));
-    EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt", "Dr Who", "Extras"}),
+    EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt", "B.avi", "C.mkv", "Dr Who", "Extras"}),
               NamesInFolder(dir.Path()));
 }
 
@@ -337,6 +349,7 @@ TEST_F(GenerateRunTest, AnAirDateThatIsNoDateRefusesAnEpisodeRunUntouched)
 TEST_F(GenerateRunTest, EpisodeNamesGiveTheSeriesTitleWhenTheFolderGivesNone)
 {
     request.entries = {"Show.Name.S01E02.Pilot.mkv", "Show Name - 1x03 - Second.avi"};
+    MakeMovies();
     request.isEpisodeTicked = true;
     request.metadata.movieMode = false;
     request.metadata.parseNames = true;
@@ -395,6 +408,7 @@ TEST_F(GenerateRunTest, AnEpisodeWhoseShowNobodyNamesRefusesTheRunUntouched)
 {
     // The movie folder gives no title (as a drive root), the name no show.
     request.entries = {"S01E02.mkv", "Movie (2001).mkv"};
+    MakeMovies();
     request.metadata.parseNames = true;
     EXPECT_TRUE(RunGenerate(request, log).refused);
     ExpectOneBox("Movie Meta Files Creation Error!",

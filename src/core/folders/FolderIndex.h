@@ -53,5 +53,8 @@ struct MovieListing {
     // ".meta" folder); told only where the listing asks the sources
     // (core/library/MovieList.h).
     bool otherSources = false;
+    // Its own metadata file in the folder's ".meta" (pyTivo reads it last,
+    // and the editor edits it); told where otherSources is.
+    bool ownInMeta = false;
 };
 std::vector<MovieListing> MoviesIn(const FolderIndex& folder);

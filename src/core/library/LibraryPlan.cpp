@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/folders/FolderWalk.h"
+#include "core/library/PlanEdits.h"
 #include "core/library/SeriesTitle.h"
 #include "core/metadata/SeriesId.h"
 #include "platform/Paths.h"
@@ -163,11 +164,59 @@ void SettleShows(LibraryPlan& plan, const std::vector<std::string>& keys, const 
     }
 }
 
+// The movie's kind, show, numbers, titles and date as its edits set them;
+// the shared values (description, ratings, genres, actors) are the
+// template's (EditedTemplate).
+void ApplyEditsTo(PlannedMovie& movie, const MovieEdits& edits)
+{
+    MovieLines& lines = movie.lines;
+    if (const std::string* kind = edits.Find(EditField::Kind)) {
+        const bool episode = *kind == "episode";
+        if (episode && lines.movieLayout && lines.episodeTitle.empty())
+            lines.episodeTitle = lines.title;
+        lines.movieLayout = !episode;
+        lines.isEpisode = episode ? "true" : "false";
+        if (!episode) {
+            lines.episodeTitle.clear();
+            lines.originalAirDate.clear();
+            movie.season = movie.episode = movie.lastEpisode = kNoNumber;
+        }
+    }
+    if (const std::string* show = edits.Find(EditField::Show))
+        lines.title = lines.seriesTitle = *show;
+    const std::string* season = edits.Find(EditField::Season);
+    const std::string* episode = edits.Find(EditField::Episode);
+    if (season)
+        movie.season = season->empty() ? kNoNumber : std::stoi(*season);
+    if (episode) {
+        movie.episode = episode->empty() ? kNoNumber : std::stoi(*episode);
+        movie.lastEpisode = kNoNumber;
+    }
+    if (season || episode || edits.Find(EditField::Kind)) {
+        lines.episodeNumber.clear();
+        if (!lines.movieLayout && movie.episode != kNoNumber)
+            lines.episodeNumber = EpisodeNumberText(movie.season == kNoNumber ? 0 : movie.season, movie.episode);
+    }
+    if (const std::string* title = edits.Find(EditField::EpisodeTitle))
+        lines.episodeTitle = *title;
+    if (const std::string* date = edits.Find(EditField::Date)) {
+        lines.year = date->substr(0, 4);
+        lines.originalAirDate = date->size() > 4 && !lines.movieLayout ? *date : std::string();
+    }
+}
+
 }  // namespace
 
 LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string>& entries,
                         const MetadataTemplate& metadata)
 {
+    return PlanLibrary(folder, entries, metadata, nullptr);
+}
+
+LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string>& entries,
+                        const MetadataTemplate& metadata, const PlanEdits* edits, bool composeText)
+{
+    const auto editsOf = [edits](const std::string& entry) { return edits ? edits->Of(entry) : nullptr; };
     const std::string root = StripTrailingSeparator(folder);
     const std::string episodeType = EpisodeType(metadata);
     LibraryPlan plan;
@@ -184,9 +233,14 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
         }
         const std::string moviePath = root + kSeparator + entry;
         PlannedMovie movie;
+        const MovieEdits* edited = editsOf(entry);
         if (metadata.parseNames) {
             int showYear = 0;
             movie = ReadMovie(entry, facts, showYear);
+            if (edited) {
+                ApplyEditsTo(movie, *edited);
+                showYear = edited->Find(EditField::Show) ? 0 : showYear;
+            }
             keys.push_back((movie.lines.movieLayout ? kMovieType : episodeType) +
                            ShowKey(movie.lines.seriesTitle, showYear));
         } else {
@@ -200,8 +254,13 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
         SettleShows(plan, keys, metadata);
     else
         plan.templateIdAndDate = true;
-    for (PlannedMovie& movie : plan.movies)
-        movie.text = ComposeMetadata(metadata, movie.lines);
+    for (PlannedMovie& movie : plan.movies) {
+        const MovieEdits* edited = editsOf(movie.entry);
+        if (edited)
+            ApplyEditsTo(movie, *edited);
+        if (composeText)
+            movie.text = ComposeMetadata(edited ? EditedTemplate(metadata, *edited) : metadata, movie.lines);
+    }
     return plan;
 }
 

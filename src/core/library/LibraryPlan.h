@@ -56,6 +56,15 @@ struct LibraryPlan {
 LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string>& entries,
                         const MetadataTemplate& metadata);
 
+class PlanEdits;
+// The same with the user's edits laid over each movie (PlanEdits.h), the
+// highest source of its file: before the shows are settled, so that a
+// show's spelling and series ID follow them, and again after, so that
+// nothing the settling does overrides them. composeText false leaves each
+// movie's text empty, for a caller that shows the lines alone.
+LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string>& entries,
+                        const MetadataTemplate& metadata, const PlanEdits* edits, bool composeText = true);
+
 // One line of what a movie's file will say, for the movie list:
 // "movie | Heat | 1995" or "episode | Doctor Who | S01E01 | Rose" (an air
 // date where the name gives one; parts that are not known left out).

@@ -25,8 +25,8 @@ std::vector<MovieListing> ListMoviesBelow(const std::string& folder, ActivityLog
             // The movie folder as given: a drive root keeps its separator.
             const std::string path = walked.relative.empty() ? folder : root + kSeparator + walked.relative;
             for (MovieListing& movie : MoviesWithSources(PyTivoFolder(path, walked.index), cache))
-                movies.push_back(
-                    {RelativePathOf(walked.relative, movie.name), movie.hasMetadata, movie.otherSources});
+                movies.push_back({RelativePathOf(walked.relative, movie.name), movie.hasMetadata, movie.otherSources,
+                                  movie.ownInMeta});
             return true;
         },
         unread);

@@ -30,6 +30,11 @@ enum class MetadataField {
 };
 constexpr int kMetadataFieldCount = static_cast<int>(MetadataField::Director) + 1;
 
+// A metadata file is a few hundred bytes; Wine's edit control takes time
+// that grows with the square of a long line, so a much bigger file is not
+// one to edit (and likely no metadata file at all).
+constexpr unsigned long long kEditableMetadataBytes = 16 * 1024;
+
 // The position of a rating code in its table; -1 when the table has no such
 // code (an empty one included).
 int RatingPosition(const RatingTable& table, const std::string& code);

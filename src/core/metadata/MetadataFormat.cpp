@@ -173,6 +173,8 @@ std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& 
         text += Line("originalAirDate", AirDateOf(movie.originalAirDate) + "T00:00:00Z");
     for (const std::string& genre : GenreList(metadata.genres))
         text += Line("vProgramGenre", genre);
+    for (const std::string& actor : GenreList(metadata.actors))
+        text += Line("vActor", actor);
     return text;
 }
 

@@ -40,6 +40,9 @@ struct MetadataTemplate {
     int tvRating = -1;
     // Genres as typed: several separated by commas or semicolons.
     std::string genres;
+    // Actors the same way (the template panel sets none: a user's edit of
+    // one movie does).
+    std::string actors;
     // The original air date as typed (YYYY-MM-DD); the episode layout only.
     std::string originalAirDate;
     // Generate judges each movie by its name and folders
@@ -90,8 +93,8 @@ MovieLines TemplateLines(const MetadataTemplate& metadata, const std::string& mo
 // feed; a line break in a value is written as a space. Nine lines, then
 // optional lines only when they have a value, so a template without them
 // gives the nine lines alone: episodeNumber, originalAirDate (episode
-// layout, a valid date, as YYYY-MM-DDT00:00:00Z) and one vProgramGenre line
-// per genre. The movie layout carries the MPAA rating, the episode layout
+// layout, a valid date, as YYYY-MM-DDT00:00:00Z), one vProgramGenre line
+// per genre and one vActor line per actor. The movie layout carries the MPAA rating, the episode layout
 // the TV rating. A rating without a selection is written with an empty
 // value, so the file never claims a rating the user did not choose.
 std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& movie);

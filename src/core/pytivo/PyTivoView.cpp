@@ -217,8 +217,11 @@ bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieN
 std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache)
 {
     std::vector<MovieListing> movies = MoviesIn(folder.Index());
-    for (MovieListing& movie : movies)
+    for (MovieListing& movie : movies) {
         movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache, !movie.hasMetadata);
+        const FolderEntry* own = folder.Meta() ? folder.Meta()->FindDetailed(movie.name + ".txt") : nullptr;
+        movie.ownInMeta = own && !own->isFolder && own->size > 0;
+    }
     return movies;
 }
 

@@ -9,6 +9,7 @@
 #include "core/folders/FolderIndex.h"
 #include "core/folders/FolderWalk.h"
 #include "core/folders/MovieScanner.h"
+#include "core/library/PlanEdits.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
 #include "platform/Text.h"
@@ -67,6 +68,10 @@ public:
         write.metadataPath = request.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
         const FolderIndex* target = request.metaFolder ? Meta() : &Index();
         write.skipped = !request.replaceExisting && target && HasMetadata(*target, name.substr(0, name.size() - 4));
+        // A folder that could not be read says nothing of its movies: the
+        // write tells why.
+        const FolderEntry* listed = Index().Find(FileNameOf(movie.moviePath, true));
+        write.movieGone = Index().ReadError() == 0 && (!listed || listed->isFolder);
         if (!request.metaFolder && Meta()) {
             for (const std::string& over : {name, std::string("default.txt")}) {
                 const FolderEntry* entry = Meta()->FindDetailed(over);
@@ -165,7 +170,7 @@ std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& p
 
 std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal)
 {
-    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata, request.edits);
     refusal = GenerateRefusal(request, plan);
     std::vector<PlannedWrite> writes;
     if (refusal.empty()) {
@@ -182,7 +187,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     GenerateResult result;
     const std::vector<bool> chosen = ChosenEntries(request);
     const int count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
-    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata, request.edits);
     const std::string refusal = GenerateRefusal(request, plan);
     if (!refusal.empty()) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());
@@ -219,6 +224,13 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             ++result.skipped;
             tell(write, FileResult::Skipped, std::string());
         };
+        if (write.movieGone) {
+            log.AddLogEntry("", LogSeverity::Warning, "The movie is not there any more: %s\nNo metadata file is written for it.",
+                            write.moviePath.c_str());
+            ++result.skipped;
+            tell(write, FileResult::Skipped, "the movie is not there any more");
+            return true;
+        }
         if (write.skipped) {
             skip();
             return true;

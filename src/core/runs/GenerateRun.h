@@ -12,6 +12,7 @@
 
 class ActivityLog;
 class FolderIndex;
+class PlanEdits;
 
 // What became of one movie's metadata file in a run.
 enum class FileResult { Created, Replaced, Skipped, Failed };
@@ -53,6 +54,9 @@ struct GenerateRequest {
     std::vector<std::string> writeOnly;
     // Told what became of each movie's metadata file, as the log tells it.
     std::function<void(const FileOutcome&)> outcome;
+    // The user's edits of single movies, laid over the plan (PlanEdits.h);
+    // nullptr: none.
+    const PlanEdits* edits = nullptr;
 };
 
 struct GenerateResult {
@@ -80,6 +84,9 @@ struct PlannedWrite {
     std::string metadataPath;  // beside the movie, or in its folder's ".meta"
     std::string text;          // as written (line feeds; the file has CR LF)
     bool skipped = false;      // a metadata file is there and is not to be replaced
+    // The movie is not in its folder's reading (deleted or renamed since the
+    // list was made): nothing is written for it.
+    bool movieGone = false;
     // Writing beside the movie, a file in its folder's ".meta" that pyTivo
     // reads later and whose values win; empty when there is none.
     std::string overriddenBy;
@@ -99,5 +106,6 @@ std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const Fol
 // none); a new file is made with a rename that refuses to replace, so a
 // file that appears meanwhile is skipped, never overwritten without
 // replaceExisting. A file written beside a movie that a ".meta" file
-// overrides is written with a warning in the log.
+// overrides is written with a warning in the log. A movie that is not in
+// its folder's reading any more gets no file (a skip with its reason).
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log);

@@ -4,7 +4,6 @@
 
 #include "core/copy/SizeTexts.h"
 #include "core/files/TextFile.h"
-#include "core/files/WorkFolder.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
@@ -14,6 +13,7 @@
 #include "platform/SystemError.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/MetadataSave.h"
 #include "ui/framework/Prompt.h"
 #include "ui/main/ReelmarkDlg.h"
 
@@ -131,37 +131,10 @@ void CMetadataEditorDlg::OnOK()
 namespace {
 
 const char kNotOpened[] = "Metadata File Not Opened";
-const char kNotSaved[] = "Metadata File Not Saved";
-
-// A metadata file is a few hundred bytes; Wine's edit control takes time
-// that grows with the square of a long line, so a much bigger file is not
-// one to edit here (and likely no metadata file at all).
-const unsigned long long kEditorMaxBytes = 16 * 1024;
-
-// What the file was when the editor read it: whether it was there, and its
-// bytes, so that Save can tell a change made meanwhile.
-struct FileOnDisk {
-    bool exists = false;
-    std::string bytes;
-};
-
-// Reads the file's state now; false with the error code when it is there
-// but cannot be read.
-bool ReadOnDisk(const std::string& path, FileOnDisk& state, SystemError& error)
-{
-    const PathInfo info = InspectPath(path);
-    state.exists = info.exists;
-    state.bytes.clear();
-    if (!info.exists) {
-        error = info.error;
-        return IsNotFound(info.error);
-    }
-    return ReadWholeFile(path, state.bytes, &error);
-}
 
 // The file's text for the editor; false when it is not to be edited (said
 // to the user through the log).
-bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, std::string& text)
+bool TextToEdit(ActivityLog& log, const std::string& path, FileSnapshot& state, std::string& text)
 {
     SystemError error = 0;
     const PathInfo info = InspectPath(path);
@@ -175,20 +148,19 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, st
         return false;
     }
     unsigned long long size = 0;
-    if (info.exists && CanReadFile(path, &size) && size > kEditorMaxBytes) {
+    if (info.exists && CanReadFile(path, &size) && size > kEditableMetadataBytes) {
         log.AddLogEntry(kNotOpened, LogSeverity::Warning,
                         "The file is too big for a metadata file: %s (%s bytes)\nThe editor opens files of up to "
                         "%s bytes; it is left as it is.",
                         path.c_str(), FormatThousands(static_cast<int64_t>(size)).c_str(),
-                        FormatThousands(static_cast<int64_t>(kEditorMaxBytes)).c_str());
+                        FormatThousands(static_cast<int64_t>(kEditableMetadataBytes)).c_str());
         return false;
     }
-    if (!ReadOnDisk(path, state, error)) {
+    if (!ReadSnapshot(path, state, &text, error)) {
         log.AddLogEntry(kNotOpened, LogSeverity::Error, "Could not read metadata file: %s\n%s", path.c_str(),
                         SystemErrorText(error).c_str());
         return false;
     }
-    text = state.bytes;
     if (IsUtf16Text(text)) {
         // Saved as text of one encoding, never UTF-16 with bytes of another.
         if (ThePrompt().ShowMessage(WindowInUse(),
@@ -208,30 +180,6 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, st
     return true;
 }
 
-// Whether Save may write: the movie is still there, and the file is as the
-// editor read it, or the user says to write over what changed.
-bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string& path, const FileOnDisk& read)
-{
-    if (ClassifyPath(moviePath) != PathKind::File) {
-        log.AddLogEntry(kNotSaved, LogSeverity::Warning,
-                        "The movie is not there any more: %s\nNo metadata file is written for it.",
-                        moviePath.c_str());
-        return false;
-    }
-    FileOnDisk now;
-    SystemError error = 0;
-    ReadOnDisk(path, now, error);
-    if (now.exists == read.exists && now.bytes == read.bytes)
-        return true;
-    const std::string what = !now.exists ? "has been deleted" : read.exists ? "has been changed" : "has been made";
-    // Keeping what is on the disk is the default answer, and Escape's.
-    return ThePrompt().ShowMessage(WindowInUse(),
-                                   path + "\n" + what +
-                                       " by another program since the editor opened it.\n\nClick OK to write "
-                                       "your version over it, or Cancel to keep the file as it is now.",
-                                   "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
-}
-
 }  // namespace
 
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
@@ -245,7 +193,7 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
 {
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
-    FileOnDisk read;
+    FileSnapshot read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
         return false;
@@ -254,24 +202,8 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
     MetadataDocument document =
         lines.empty() ? MetadataDocument::FromText(templateText) : MetadataDocument(std::move(lines));
     const auto save = [&](const std::string& composed) {
-        if (!MayWrite(log, moviePath, path, read))
-            return false;
-        // What saves that were cut short left in the folder goes first, as
-        // a Generate there would remove it.
-        WorkFolder work(ParentFolderOf(path));
-        work.RemoveLeftovers(log);
-        // A file that appears meanwhile is not written over.
-        SystemError code = 0;
-        if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
-            !WriteTextFileAtomically(path, composed, &code, &work,
-                                     ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
-                                                                             : ExistingFile::Replace)) {
-            log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
-                            WriteErrorText(path, code).c_str());
-            return false;
-        }
-        log.AddLogEntry("", LogSeverity::Information, "Metadata file saved: %s", path.c_str());
-        return true;
+        return MaySaveOver(log, moviePath, path, read, "the editor opened it", "write your version over it") &&
+               SaveMetadataText(log, path, composed, inMeta);
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
     const std::string name = inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) +

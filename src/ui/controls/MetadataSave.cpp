@@ -1,0 +1,57 @@
+#include "ui/controls/MetadataSave.h"
+
+#include <windows.h>
+
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
+#include "core/log/ActivityLog.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "ui/framework/Prompt.h"
+
+namespace {
+
+const char kNotSaved[] = "Metadata File Not Saved";
+
+}  // namespace
+
+bool MaySaveOver(ActivityLog& log, const std::string& moviePath, const std::string& path, const FileSnapshot& read,
+                 const std::string& readBy, const std::string& choice)
+{
+    if (ClassifyPath(moviePath) != PathKind::File) {
+        log.AddLogEntry(kNotSaved, LogSeverity::Warning,
+                        "The movie is not there any more: %s\nNo metadata file is written for it.",
+                        moviePath.c_str());
+        return false;
+    }
+    FileSnapshot now;
+    SystemError error = 0;
+    ReadSnapshot(path, now, nullptr, error);
+    if (now == read)
+        return true;
+    const std::string what = !now.exists ? "has been deleted" : read.exists ? "has been changed" : "has been made";
+    // Keeping what is on the disk is the default answer, and Escape's.
+    return ThePrompt().ShowMessage(WindowInUse(),
+                                   path + "\n" + what + " by another program since " + readBy +
+                                       ".\n\nClick OK to " + choice + ", or Cancel to keep the file as it is now.",
+                                   "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
+}
+
+bool SaveMetadataText(ActivityLog& log, const std::string& path, const std::string& text, bool inMeta)
+{
+    // What saves that were cut short left in the folder goes first, as a
+    // Generate there would remove it.
+    WorkFolder work(ParentFolderOf(path));
+    work.RemoveLeftovers(log);
+    // A file that appears meanwhile is not written over.
+    SystemError code = 0;
+    if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
+        !WriteTextFileAtomically(path, text, &code, &work,
+                                 ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
+        log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
+                        WriteErrorText(path, code).c_str());
+        return false;
+    }
+    log.AddLogEntry("", LogSeverity::Information, "Metadata file saved: %s", path.c_str());
+    return true;
+}
