@@ -80,6 +80,12 @@ add_executable(editor-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/editor_scree
 target_link_libraries(editor-screenshot PRIVATE reelmark_ui)
 set_target_properties(editor-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 
+# Not a test: the Library window with an edit in progress or a value set for
+# many rows, for scripts/screenshot-library.sh.
+add_executable(library-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/library_screenshot.cpp ${REELMARK_RC})
+target_link_libraries(library-screenshot PRIVATE reelmark_ui)
+set_target_properties(library-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
+
 # Figures for speed: scripts/benchmark.sh builds and runs it.
 add_executable(reelmark-bench EXCLUDE_FROM_ALL tests/bench/reelmark_bench.cpp)
 target_link_libraries(reelmark-bench PRIVATE reelmark_ui)

@@ -12,6 +12,29 @@ reelmark_begin() {
     trap 'rm -rf "$work"' EXIT
 }
 
+# reelmark_mixed_library DIR: a mixed library in DIR, where what each file
+# is comes from its name and folders: shows in season folders, Specials, a
+# downloads folder of several shows, Plex- and scene-style movies, a daily
+# show, files of Sonarr and Kodi, a movie's own file and a .meta file.
+reelmark_mixed_library() {
+    local library=$1
+    mkdir -p "$library/TV/Doctor Who/Season 1/.meta" "$library/TV/Doctor Who/Specials" \
+        "$library/TV/Friends/Season 1" "$library/Movies/Heat (1995)" "$library/Downloads"
+    for f in "TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv" \
+        "TV/Doctor Who/Season 1/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv" \
+        "TV/Doctor Who/Specials/The Christmas Invasion.mkv" \
+        "TV/Friends/Season 1/Friends.S01E01E02.The.One.Where.It.All.Began.mkv" \
+        "Movies/Heat (1995)/Heat (1995).mkv" "Movies/Blade.Runner.2049.2017.1080p.BluRay.x264.mkv" \
+        "Downloads/game.of.thrones.s01e02.720p.mkv" "Downloads/The.Daily.Show.2012.03.04.720p.mkv" \
+        "Downloads/Die Hard.1988.mkv" "Downloads/holiday video.mpg"; do
+        : >"$library/$f"
+    done
+    printf 'title : Rose\r\n' >"$library/TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv.txt"
+    printf 'episodeTitle : The End of the World\n' \
+        >"$library/TV/Doctor Who/Season 1/.meta/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv.txt"
+    printf '<movie><title>Heat</title><year>1995</year></movie>\n' >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+}
+
 # reelmark_tool BUILD TARGET: builds a screenshot program of the build tree
 # (a target that is not part of the usual build) and sets program to it.
 reelmark_tool() {

@@ -49,23 +49,8 @@ done
 : >"$movies/Orphans/Gone.mpg.txt"
 : >"$movies/Orphans/Lost.avi.txt"
 
-# The mixed library: what each file is comes from its name and folders.
 library="$work/Library"
-mkdir -p "$library/TV/Doctor Who/Season 1/.meta" "$library/TV/Doctor Who/Specials" \
-    "$library/TV/Friends/Season 1" "$library/Movies/Heat (1995)" "$library/Downloads"
-for f in "TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv" \
-    "TV/Doctor Who/Season 1/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv" \
-    "TV/Doctor Who/Specials/The Christmas Invasion.mkv" \
-    "TV/Friends/Season 1/Friends.S01E01E02.The.One.Where.It.All.Began.mkv" \
-    "Movies/Heat (1995)/Heat (1995).mkv" "Movies/Blade.Runner.2049.2017.1080p.BluRay.x264.mkv" \
-    "Downloads/game.of.thrones.s01e02.720p.mkv" "Downloads/The.Daily.Show.2012.03.04.720p.mkv" \
-    "Downloads/Die Hard.1988.mkv" "Downloads/holiday video.mpg"; do
-    : >"$library/$f"
-done
-printf 'title : Rose\r\n' >"$library/TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv.txt"
-printf 'episodeTitle : The End of the World\n' \
-    >"$library/TV/Doctor Who/Season 1/.meta/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv.txt"
-printf '<movie><title>Heat</title><year>1995</year></movie>\n' >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+reelmark_mixed_library "$library"
 
 # The settings point at "Tom & Jerry" (ANSI text: "&" is plain ASCII).
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }

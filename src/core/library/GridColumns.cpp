@@ -101,6 +101,20 @@ std::string FieldValueText(EditField field, const std::string& value)
     }
 }
 
+std::vector<std::string> FieldChoices(EditField field)
+{
+    if (field == EditField::Kind)
+        return {"movie", "episode"};
+    if (field != EditField::StarRating && field != EditField::MpaaRating && field != EditField::TvRating)
+        return {};
+    std::vector<std::string> choices = {""};
+    const RatingTable& table =
+        field == EditField::StarRating ? StarRatings() : field == EditField::MpaaRating ? MpaaRatings() : TvRatings();
+    for (const std::string& code : table.codes)
+        choices.push_back(FieldValueText(field, code));
+    return choices;
+}
+
 std::string ValueText(GridColumn column, const GridValues& values, const SharedValues& shared)
 {
     switch (column) {

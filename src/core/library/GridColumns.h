@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/files/FileSnapshot.h"
 #include "core/library/NameParser.h"
@@ -87,6 +88,10 @@ std::optional<EditField> FieldOfColumn(GridColumn column, bool episode);
 // The text a cell shows for a value of the field as NormalizeEdit keeps it:
 // ratings by their short names ("PG-13", "TV-14", "***").
 std::string FieldValueText(EditField field, const std::string& value);
+
+// The values a field takes from a list (the kinds, the ratings), as a cell
+// shows them, "" (none) first for a rating; empty for a field of free text.
+std::vector<std::string> FieldChoices(EditField field);
 
 // The text of the column for the values (not State, Name, Folder,
 // Sources, Generate).

@@ -29,7 +29,8 @@ void TakeOwnValues(const MetadataDocument& document, OwnValues& own)
 {
     using F = MetadataField;
     GridValues& values = own.values;
-    values.episode = document.Shown(F::IsEpisode) == "true";
+    // pyTivo takes a movie for an episode unless a file says otherwise.
+    values.episode = document.Shown(F::IsEpisode) != "false";
     SplitEpisodeNumber(document.Shown(F::EpisodeNumber), values.season, values.number);
     values.show = document.Shown(F::SeriesTitle).empty() ? document.Shown(F::Title) : document.Shown(F::SeriesTitle);
     values.episodeTitle = document.Shown(F::EpisodeTitle);

@@ -239,7 +239,7 @@ void ApplyEditsTo(MetadataDocument& document, const MovieEdits& edits)
     const std::string* kind = edits.Find(EditField::Kind);
     if (kind)
         document.Edit(F::IsEpisode, *kind == "episode" ? "true" : "false");
-    const bool episode = kind ? *kind == "episode" : document.Shown(F::IsEpisode) == "true";
+    const bool episode = kind ? *kind == "episode" : document.Shown(F::IsEpisode) != "false";
     if (const std::string* show = edits.Find(EditField::Show)) {
         document.Edit(F::Title, *show);
         document.Edit(F::SeriesTitle, *show);

@@ -73,6 +73,8 @@ public:
     const MovieEdits* Of(const std::string& entry) const;
     void Clear(const std::string& entry) { edits_.erase(entry); }
     bool Empty() const { return edits_.empty(); }
+    // How many movies have edits.
+    size_t Count() const { return edits_.size(); }
     // The entries that have edits, in no particular order.
     std::vector<std::string> Entries() const;
 

@@ -25,6 +25,8 @@ const std::vector<SettingField>& SettingFields()
         {"Settings", "Genre", "", &Settings::Genre, true},
         {"Settings", "OriginalAirDate", "", &Settings::OriginalAirDate, true},
         {"Settings", "Recursive", "false", &Settings::Recursive, true},
+        {"Library", "Columns", "", &Settings::LibraryColumns, true},
+        {"Library", "Placement", "", &Settings::LibraryPlacement, true},
     };
     return fields;
 }

@@ -34,6 +34,11 @@ struct Settings {
     std::string Recursive;
     std::string Genre;
     std::string OriginalAirDate;
+    // Section "Library": the Library window's columns (each one's width in
+    // the grid's order, 0 for a hidden one) and where it was ("x,y,w,h",
+    // with ",max" when maximized); empty until the window was used.
+    std::string LibraryColumns;
+    std::string LibraryPlacement;
 };
 
 // One stored setting: where it lives in the INI file and its default.

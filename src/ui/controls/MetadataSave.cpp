@@ -5,6 +5,7 @@
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/log/ActivityLog.h"
+#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "ui/framework/Prompt.h"

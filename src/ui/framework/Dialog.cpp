@@ -73,10 +73,15 @@ bool IsDialogMessageOfThread(HWND modal, MSG& msg)
 }
 
 // What a modal loop does with one message: the application's filter first,
-// then the dialog keys, then the window's own handling.
+// then the shortcuts of the dialog it belongs to, then the dialog keys,
+// then the window's own handling.
 void HandleMessage(HWND modal, MSG& msg)
 {
     if (CWinApp::Current() && CWinApp::Current()->PreTranslateMessage(&msg))
+        return;
+    auto* dialog = msg.hwnd ? dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(::GetAncestor(msg.hwnd, GA_ROOT)))
+                            : nullptr;
+    if (dialog && dialog->PreTranslateMessage(msg))
         return;
     if (!IsDialogMessageOfThread(modal, msg)) {
         ::TranslateMessage(&msg);

@@ -58,6 +58,10 @@ public:
     // the dialog there returns from DoModal at once.
     static std::function<void(CDialog&)>& ModalObserver();
 
+    // The dialog's chance at a message of its own windows before the
+    // dialog keys (its keyboard shortcuts); true when it took it.
+    virtual bool PreTranslateMessage(MSG&) { return false; }
+
 protected:
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange&) {}

@@ -225,6 +225,9 @@ bool CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result)
     if (msg == WM_COMMAND) {
         code = HIWORD(wp);
         id = LOWORD(wp);
+        // A keyboard shortcut's command is its menu item's.
+        if (code == 1 && lp == 0)
+            code = 0;
     } else if (msg == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lp);
         code = header->code;

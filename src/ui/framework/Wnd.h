@@ -12,8 +12,8 @@
 class CWnd;
 
 // One row of a message map. WM_COMMAND rows match the command or control
-// id and the notification code (0 for menu items, toolbar buttons and
-// button clicks); WM_NOTIFY rows match the control id and the NMHDR code;
+// id and the notification code (0 for menu items, keyboard shortcuts,
+// toolbar buttons and button clicks); WM_NOTIFY rows match the control id and the NMHDR code;
 // rows of any other message match the message alone.
 struct MessageMapEntry {
     UINT message;

@@ -12,13 +12,16 @@
 
 void CReelmarkDlg::OnDeleteSelected()
 {
+    // What goes is settled here, by name: a refill or a folder switch while
+    // a question is up changes nothing about it.
+    DeleteMovies(MovieFolder(), movieList_.SelectedEntries());
+}
+
+void CReelmarkDlg::DeleteMovies(const std::string& folder, const std::vector<std::string>& names)
+{
     FileCommand run(*this, "Deleting movie files");
     if (run.Refused())
         return;
-    // What goes is settled here, by name: a refill or a folder switch while
-    // a question is up changes nothing about it.
-    const std::string folder = MovieFolder();
-    const std::vector<std::string> names = movieList_.SelectedEntries();
     const int count = static_cast<int>(names.size());
 
     if (ThePrompt().ShowMessage(WindowInUse(),

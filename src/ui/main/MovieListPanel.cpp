@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "core/folders/FolderIndex.h"
 #include "core/folders/FolderWalk.h"
@@ -15,17 +14,11 @@
 #include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 #include "resource.h"
-#include "ui/controls/RunProgressDlg.h"
+#include "ui/controls/ListingProgress.h"
+#include "ui/controls/StateColours.h"
 #include "ui/framework/Dialog.h"
-#include "ui/framework/Prompt.h"
 
 namespace {
-
-constexpr COLORREF kHasMetadataColor = RGB(225, 225, 51);
-// Metadata only from other files pyTivo reads (a .nfo, a default.txt, the
-// ".meta" folder): light blue.
-constexpr COLORREF kOtherSourcesColor = RGB(176, 216, 248);
-constexpr COLORREF kNoMetadataColor = RGB(255, 255, 255);
 
 COLORREF ColourOf(const MovieListing& movie)
 {
@@ -34,8 +27,6 @@ COLORREF ColourOf(const MovieListing& movie)
 // Names longer than this take a second display line.
 constexpr size_t kLongNameLength = 40;
 constexpr int kVisibleRows = 27;
-// A walk of sub-folders that takes longer than this shows its progress.
-constexpr DWORD kProgressDelay = 300;
 
 }  // namespace
 
@@ -138,38 +129,17 @@ bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListi
     // walk lets messages through.
     list_.Clear();
     fileCount_.SetWindowText("0");
-    HWND window = list_.GetParent();
-    const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;
-    std::unique_ptr<CRunProgressDlg> progress;
-    const DWORD start = ::GetTickCount();
     walking_ = true;
-    bool stopped = false;
-    movies = ListMoviesBelow(
-        folder, log_,
-        [&](const WalkedFolder& at) {
-            if (!progress && ::GetTickCount() - start >= kProgressDelay) {
-                // The progress window stands for the main window meanwhile,
-                // as a modal one would.
-                progress = std::make_unique<CRunProgressDlg>("Reading sub-folders", at.topTotal);
-                CWnd* owner = CWnd::FromHandlePermanent(WindowInUse());
-                if (windowWasEnabled)
-                    ::EnableWindow(window, FALSE);
-                progress->Open(owner ? owner : CWnd::FromHandlePermanent(window));
-            }
-            return (!progress || progress->Next(at.topDone, at.relative)) && !refillWanted_;
-        },
-        &stopped);
+    const bool finished =
+        ListMoviesShowingProgress(folder, log_, list_.GetParent(), movies, [this] { return refillWanted_; });
     walking_ = false;
-    if (progress && windowWasEnabled)
-        ::EnableWindow(window, TRUE);
-    progress.reset();
-    if (stopped && !refillWanted_) {
+    if (!finished && !refillWanted_) {
         SetRecursive(false);
         log_.AddLogEntry("", LogSeverity::Information,
                          "Reading the sub-folders was cancelled; the list shows the movies of %s alone.",
                          folder.c_str());
     }
-    return !stopped;
+    return finished;
 }
 
 std::vector<std::string> MovieListPanel::Entries() const

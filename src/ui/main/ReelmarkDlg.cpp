@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "ui/framework/Prompt.h"
+#include "ui/library/LibraryDlg.h"
 #include "ui/main/OutsidePrograms.h"
 #include "ui/main/SettingsDlg.h"
 
@@ -138,6 +139,7 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnCommand(ID_HELP, &D::OnHelpIndex),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_COPY_MOVIES, &D::OnCopyMovies),
+        OnCommand(ID_LIBRARY, &D::OnLibrary),
     });
     return map;
 }
@@ -148,6 +150,22 @@ void CReelmarkDlg::OnCopyMovies()
         return;
     CCopyMoviesToFolderDlg dialog(*this);
     dialog.DoModal();
+}
+
+void CReelmarkDlg::OnLibrary()
+{
+    if (runningCommand_)
+        return;
+    SyncFromControls();
+    CLibraryDlg library(*this);
+    library.DoModal();
+    if (library.ChangedFiles())
+        OnResetTree();
+}
+
+bool CReelmarkDlg::PreTranslateMessage(MSG& msg)
+{
+    return keys_ && msg.message == WM_KEYDOWN && ::TranslateAcceleratorW(m_hWnd, keys_, &msg) != 0;
 }
 
 BOOL CReelmarkDlg::OnInitDialog()
@@ -169,6 +187,7 @@ BOOL CReelmarkDlg::OnInitDialog()
 
     if (menu_.LoadMenu(IDR_MAINMENU))
         menu_.AttachTo(m_hWnd);
+    keys_ = ::LoadAcceleratorsW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_KEYS));
 
     generate_.EnableWindow(FALSE);
     clearSelect_.EnableWindow(FALSE);
@@ -262,6 +281,7 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
     };
     enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_);
     enable(ID_COPY_MOVIES, !runningCommand_);
+    enable(ID_LIBRARY, !runningCommand_);
     enable(ID_TIVO_VIEW, movieList_.GetSelCount() == 1);
     enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
@@ -378,7 +398,7 @@ void CReelmarkDlg::MovieListFilled(int count)
 
 void CReelmarkDlg::ShowFileCommandRunning(bool running)
 {
-    for (UINT command : {UINT(IDC_GENERATE), UINT(ID_COPY_MOVIES)})
+    for (UINT command : {UINT(IDC_GENERATE), UINT(ID_COPY_MOVIES), UINT(ID_LIBRARY)})
         toolBar_.EnableButton(command, !running);
     SyncFromControls();
     if (!running && closeAfterRun_)

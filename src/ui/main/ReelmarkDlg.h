@@ -21,6 +21,7 @@
 #include "ui/framework/Dialog.h"
 #include "ui/framework/Gdi.h"
 #include "ui/framework/ToolBar.h"
+#include "ui/library/LibraryHost.h"
 #include "ui/main/FolderTreePanel.h"
 #include "ui/main/HelpFiles.h"
 #include "ui/main/MovieListPanel.h"
@@ -33,6 +34,7 @@ struct GenerateRequest;
 
 class CReelmarkDlg : public CDialog,
                      public CopyHost,
+                     public LibraryHost,
                      private FileCommandWindow,
                      private FolderTreeHost,
                      private MovieListHost {
@@ -45,7 +47,7 @@ public:
     int AddLogEntry(const std::string& caption, LogSeverity severity, const char* format, ...)
         __attribute__((format(printf, 4, 5)));
     ActivityLog& Log() override { return log_; }
-    Settings& CurrentSettings() { return settings_.Values(); }
+    Settings& CurrentSettings() override { return settings_.Values(); }
 
     // The one way the current movie folder changes.
     void SwitchFolder(const std::string& path, bool rebuildTree) override;
@@ -66,11 +68,16 @@ public:
     void OnBrowseFolders();
     void OnGenerate();
     void OnDeleteSelected();
+    // Delete Selected's path for these movies of the folder (paths below it).
+    void DeleteMovies(const std::string& folder, const std::vector<std::string>& names) override;
+    // The Library window, modally over this one.
+    void OnLibrary();
+    void DescribeRun(GenerateRequest& request) override { template_.DescribeRun(request); }
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
     // Asks before a Generate writes beside movies whose ".meta" file pyTivo
     // reads after it; false when the user keeps them.
-    bool MetaFilesMayWin(const GenerateRequest& request);
+    bool MetaFilesMayWin(const GenerateRequest& request) override;
     // What the TiVo Shows (the menu, or a double click on a movie).
     void OnTiVoView();
     void OnOptions();
@@ -98,6 +105,8 @@ public:
     // The folder shown in the Movie Folder field.
     std::string MovieFolder() const override { return GetDlgItemText(1003); }
     bool Recursive() const override { return movieList_.Recursive(); }
+    // The window's keyboard shortcuts (Ctrl+L, Ctrl+S).
+    bool PreTranslateMessage(MSG& msg) override;
     MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
     bool MovieMode() const { return template_.MovieMode(); }
     const CToolBar& ToolBar() const { return toolBar_; }
@@ -140,6 +149,7 @@ private:
     void RefreshCommandStates();
 
     HICON icon_ = nullptr;
+    HACCEL keys_ = nullptr;
     // Never shown itself: carries the version text and shows the splash.
     CSplashWnd splash_;
     CMenu menu_;

@@ -1,0 +1,39 @@
+#include "ui/controls/ListingProgress.h"
+
+#include <memory>
+
+#include "core/library/MovieList.h"
+#include "ui/controls/RunProgressDlg.h"
+#include "ui/framework/Prompt.h"
+
+namespace {
+
+// A walk of sub-folders that takes longer than this shows its progress.
+constexpr DWORD kProgressDelay = 300;
+
+}  // namespace
+
+bool ListMoviesShowingProgress(const std::string& folder, ActivityLog& log, HWND window,
+                               std::vector<MovieListing>& movies, const std::function<bool()>& stop)
+{
+    const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;
+    std::unique_ptr<CRunProgressDlg> progress;
+    const DWORD start = ::GetTickCount();
+    bool stopped = false;
+    movies = ListMoviesBelow(
+        folder, log,
+        [&](const WalkedFolder& at) {
+            if (!progress && ::GetTickCount() - start >= kProgressDelay) {
+                progress = std::make_unique<CRunProgressDlg>("Reading sub-folders", at.topTotal);
+                CWnd* owner = CWnd::FromHandlePermanent(WindowInUse());
+                if (windowWasEnabled)
+                    ::EnableWindow(window, FALSE);
+                progress->Open(owner ? owner : CWnd::FromHandlePermanent(window));
+            }
+            return (!progress || progress->Next(at.topDone, at.relative)) && !(stop && stop());
+        },
+        &stopped);
+    if (progress && windowWasEnabled)
+        ::EnableWindow(window, TRUE);
+    return !stopped;
+}
