@@ -136,7 +136,7 @@ def make_icons():
 
 
 def make_toolbar():
-    strip = render("toolbar.svg", 256, 31)
+    strip = render("toolbar.svg", 288, 31)
     save_bmp(keyed(strip, TOOLBAR_KEY, BUTTON_FACE, 10), "toolbar-normal.bmp")
     save_bmp(keyed(greyed(strip), TOOLBAR_KEY, BUTTON_FACE, 10), "toolbar-disabled.bmp")
     save_bmp(keyed(brightened(strip), TOOLBAR_KEY, BUTTON_FACE, 10), "toolbar-hot.bmp")
