@@ -46,6 +46,9 @@ protected:
         CDialog::ModalObserver() = [&](CDialog& dialog) {
             if (auto* library = dynamic_cast<CLibraryDlg*>(&dialog)) {
                 opened = true;
+                // What the window does while it waits for the user: the
+                // plan taken in, the movies' own files read.
+                library->ReadOwnFilesNow();
                 steps(*library);
                 if (!library->Closed())
                     Command(*library, IDCANCEL);

@@ -49,8 +49,8 @@ bool LibraryGrid::NumberEpisodes(const std::vector<RowId>& rows, int start, std:
 {
     const long long last = static_cast<long long>(start) + static_cast<long long>(rows.size()) - 1;
     if (start < 0 || last > kMaxEditEpisode) {
-        problem = FormatText("Numbered from %d, %zu episodes would end past %d, the highest episode number.", start,
-                             rows.size(), kMaxEditEpisode);
+        problem = FormatText("Numbered from %d, %d episodes would end past %d, the highest episode number.", start,
+                             static_cast<int>(rows.size()), kMaxEditEpisode);
         return false;
     }
     if (!(problem = Unchangeable(rows)).empty())

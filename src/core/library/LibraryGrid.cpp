@@ -39,18 +39,20 @@ bool HoldsIgnoringCase(std::string_view text, const std::string& part)
     return false;
 }
 
-GridValues PlannedValues(const PlannedMovie& movie)
+// The plan's values of a movie, taken over (the plan is done with them).
+GridValues PlannedValues(PlannedMovie& movie)
 {
-    const MovieLines& lines = movie.lines;
+    MovieLines& lines = movie.lines;
     GridValues values;
     values.episode = !lines.movieLayout;
     values.season = movie.season;
     values.number = movie.episode;
     values.lastNumber = movie.lastEpisode;
-    values.show = lines.seriesTitle;
-    values.episodeTitle = lines.episodeTitle;
-    values.date = values.episode && IsAirDate(lines.originalAirDate) ? AirDateOf(lines.originalAirDate) : lines.year;
-    values.seriesId = lines.seriesId;
+    values.show = std::move(lines.seriesTitle);
+    values.episodeTitle = std::move(lines.episodeTitle);
+    values.date =
+        values.episode && IsAirDate(lines.originalAirDate) ? AirDateOf(lines.originalAirDate) : std::move(lines.year);
+    values.seriesId = std::move(lines.seriesId);
     return values;
 }
 
@@ -82,8 +84,8 @@ long long NumberKey(const std::string& text)
 
 }  // namespace
 
-void LibraryGrid::Load(const std::string& folder, const std::vector<MovieListing>& movies,
-                       const MetadataTemplate& metadata, bool metaFolder)
+void LibraryGrid::Load(const std::string& folder, std::vector<MovieListing> movies, const MetadataTemplate& metadata,
+                       bool metaFolder, bool plan)
 {
     folder_ = folder;
     metaFolder_ = metaFolder;
@@ -95,8 +97,8 @@ void LibraryGrid::Load(const std::string& folder, const std::vector<MovieListing
     entries_.reserve(movies.size());
     rows_.resize(movies.size());
     for (size_t i = 0; i < movies.size(); ++i) {
-        const MovieListing& movie = movies[i];
-        entries_.push_back(movie.name);
+        MovieListing& movie = movies[i];
+        entries_.push_back(std::move(movie.name));
         Row& row = rows_[i];
         row.state = movie.hasMetadata ? RowState::Own : movie.otherSources ? RowState::Other : RowState::None;
         // The file the editor edits: the one in ".meta" where there is one
@@ -105,7 +107,9 @@ void LibraryGrid::Load(const std::string& folder, const std::vector<MovieListing
         row.hasOwn = row.ownInMeta ? movie.ownInMeta : movie.hasMetadata;
     }
     ownReadFrom_ = 0;
-    Plan();
+    planned_ = false;
+    if (plan)
+        Plan();
     order_.resize(rows_.size());
     for (size_t i = 0; i < order_.size(); ++i)
         order_[i] = static_cast<RowId>(i);
@@ -115,14 +119,53 @@ void LibraryGrid::Load(const std::string& folder, const std::vector<MovieListing
         Refilter();
 }
 
+void LibraryGrid::Clear()
+{
+    std::vector<std::string>().swap(entries_);
+    std::vector<Row>().swap(rows_);
+    std::vector<RowId>().swap(order_);
+    std::vector<RowId>().swap(shown_);
+    history_.clear();
+    ownReadFrom_ = 0;
+    planned_ = false;
+}
+
 void LibraryGrid::Plan()
 {
-    LibraryPlan plan = PlanLibrary(folder_, entries_, template_, &edits_, false);
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        rows_[i].plan = PlannedValues(plan.movies[i]);
-        rows_[i].kindFrom = plan.movies[i].kindFrom;
-        plan.movies[i] = PlannedMovie();  // the plan goes as the rows take it
+    TakePlan(PlanLibrary(folder_, entries_, template_, &edits_, false), edits_);
+}
+
+bool LibraryGrid::SameShows(const PlanEdits& a, const PlanEdits& b)
+{
+    const auto showsOf = [](const PlanEdits& edits, const std::string& entry) {
+        const std::string* kind = edits.Find(entry, EditField::Kind);
+        const std::string* show = edits.Find(entry, EditField::Show);
+        return std::make_pair(kind ? std::optional<std::string>(*kind) : std::nullopt,
+                              show ? std::optional<std::string>(*show) : std::nullopt);
+    };
+    for (const PlanEdits* edits : {&a, &b}) {
+        for (const std::string& entry : edits->Entries()) {
+            if (showsOf(a, entry) != showsOf(b, entry))
+                return false;
+        }
     }
+    return true;
+}
+
+void LibraryGrid::TakePlan(LibraryPlan plan, const PlanEdits& plannedWith)
+{
+    if (plan.movies.size() != rows_.size())
+        return;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        PlannedMovie& movie = plan.movies[i];
+        rows_[i].plan = PlannedValues(movie);
+        rows_[i].kindFrom = movie.kindFrom;
+        movie = PlannedMovie();  // the plan goes as the rows take it
+    }
+    planned_ = true;
+    // A kind or a show the user edited while the plan was made elsewhere.
+    if (&plannedWith != &edits_ && !SameShows(plannedWith, edits_))
+        Plan();
 }
 
 std::string LibraryGrid::MoviePath(RowId row) const
@@ -177,6 +220,9 @@ std::string LibraryGrid::CellText(RowId row, GridColumn column) const
     const std::optional<EditField> field = FieldOf(row, column);
     if (const std::string* edited = field ? edits_.Find(entry, *field) : nullptr)
         return FieldValueText(*field, *edited);
+    const Row& at = rows_[row];
+    if (!planned_ && !(at.hasOwn && at.own && at.own->read.exists))
+        return std::string();  // the plan is still being made
     return ValueText(column, ValuesOf(row), SharedOf(row));
 }
 

@@ -35,9 +35,21 @@ class LibraryGrid {
 public:
     // The movies of folder as the listing gives them (paths below it), the
     // template Generate would use, and whether it writes into ".meta"
-    // (then a movie's own file is the one there).
-    void Load(const std::string& folder, const std::vector<MovieListing>& movies, const MetadataTemplate& metadata,
-              bool metaFolder);
+    // (then a movie's own file is the one there); the user's edits stay.
+    // Without plan the rows wait for TakePlan (a plan made elsewhere,
+    // a thread of its own): until then a row shows its own file alone.
+    void Load(const std::string& folder, std::vector<MovieListing> movies, const MetadataTemplate& metadata,
+              bool metaFolder, bool plan = true);
+    bool Planned() const { return planned_; }
+    // No rows (the edits stay), while the folder is listed again.
+    void Clear();
+    // The entries in the listing's order, as a plan elsewhere takes them:
+    // they do not change until the next Load.
+    const std::vector<std::string>& Entries() const { return entries_; }
+    // PlanLibrary(Folder(), Entries(), Template(), edits, false), with the
+    // edits as they were when it began (a kind or show edited meanwhile
+    // plans the rows again).
+    void TakePlan(LibraryPlan plan, const PlanEdits& plannedWith);
 
     const std::string& Folder() const { return folder_; }
     bool MetaFolder() const { return metaFolder_; }
@@ -114,6 +126,8 @@ private:
 
     // Plans every row again (a kind or a show changed: the shows settle anew).
     void Plan();
+    // Whether two sets of edits give the shows alike (kinds and shows).
+    static bool SameShows(const PlanEdits& a, const PlanEdits& b);
     // The values the row shows before edits: its own file's, else the plan's.
     const GridValues& ValuesOf(RowId row) const;
     const SharedValues& SharedOf(RowId row) const;
@@ -140,6 +154,7 @@ private:
     std::optional<GridColumn> sortColumn_;
     bool ascending_ = true;
     size_t ownReadFrom_ = 0;  // own files before this row are read
+    bool planned_ = false;
     PlanEdits edits_;
     std::vector<std::vector<EditChange>> history_;
 };

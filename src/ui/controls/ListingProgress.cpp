@@ -10,6 +10,9 @@ namespace {
 
 // A walk of sub-folders that takes longer than this shows its progress.
 constexpr DWORD kProgressDelay = 300;
+// The progress window shows the folder at hand this often: a library of a
+// thousand folders is read faster than the window could show each.
+constexpr DWORD kProgressInterval = 50;
 
 }  // namespace
 
@@ -19,6 +22,7 @@ bool ListMoviesShowingProgress(const std::string& folder, ActivityLog& log, HWND
     const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;
     std::unique_ptr<CRunProgressDlg> progress;
     const DWORD start = ::GetTickCount();
+    DWORD shown = start;
     bool stopped = false;
     movies = ListMoviesBelow(
         folder, log,
@@ -30,7 +34,12 @@ bool ListMoviesShowingProgress(const std::string& folder, ActivityLog& log, HWND
                     ::EnableWindow(window, FALSE);
                 progress->Open(owner ? owner : CWnd::FromHandlePermanent(window));
             }
-            return (!progress || progress->Next(at.topDone, at.relative)) && !(stop && stop());
+            if (progress && ::GetTickCount() - shown >= kProgressInterval) {
+                shown = ::GetTickCount();
+                if (!progress->Next(at.topDone, at.relative))
+                    return false;
+            }
+            return !(stop && stop());
         },
         &stopped);
     if (progress && windowWasEnabled)

@@ -42,7 +42,7 @@ const MessageMap& CSetForSelectedDlg::GetMessageMap() const
 BOOL CSetForSelectedDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetDlgItemText(IDC_LIBRARY_SET_COUNT, FormatText("One value for the %zu movies selected:", count_));
+    SetDlgItemText(IDC_LIBRARY_SET_COUNT, FormatText("One value for the %d movies selected:", static_cast<int>(count_)));
     HWND fields = GetDlgItem(IDC_LIBRARY_SET_FIELD);
     int chosen = 0;
     for (size_t i = 0; i < std::size(kFields); ++i) {
@@ -99,8 +99,8 @@ BOOL CNumberEpisodesDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetDlgItemText(IDC_LIBRARY_NUMBER_COUNT,
-                   FormatText("The %zu movies selected become episodes numbered in the order the grid shows them.",
-                              count_));
+                   FormatText("The %d movies selected become episodes numbered in the order the grid shows them.",
+                              static_cast<int>(count_)));
     SetDlgItemText(IDC_LIBRARY_NUMBER_START, std::to_string(start));
     return TRUE;
 }

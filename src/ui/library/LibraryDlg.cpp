@@ -43,6 +43,8 @@ CLibraryDlg::CLibraryDlg(LibraryHost& host) : CDialog(IDD_LIBRARY), host_(host),
 
 CLibraryDlg::~CLibraryDlg()
 {
+    if (planning_.valid())
+        planning_.wait();
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
 }
@@ -101,7 +103,8 @@ BOOL CLibraryDlg::OnInitDialog()
     const int read = std::sscanf(settings.LibraryPlacement.c_str(), "%d,%d,%d,%d,%3s", &x, &y, &width, &height, max);
     RECT wanted = {x, y, x + width, y + height};
     if (read >= 4 && width >= 200 && height >= 150 && ::MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) {
-        WINDOWPLACEMENT place = {sizeof(place)};
+        WINDOWPLACEMENT place = {};
+        place.length = sizeof(place);
         ::GetWindowPlacement(m_hWnd, &place);
         place.rcNormalPosition = wanted;
         place.showCmd = std::string(max) == "max" ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
@@ -119,26 +122,62 @@ void CLibraryDlg::Load()
 {
     ++generation_;
     cellEditor_.Close(false);
+    // The plan under way reads the rows that are about to go.
+    if (planning_.valid())
+        planning_.get();
+    // The old rows go before the new ones come: a library of 100,000
+    // movies is not held twice.
+    view_.SetItemState(-1, 0, LVIS_SELECTED);
+    grid_.Clear();
+    view_.RowsChanged();
     const std::string folder = host_.MovieFolder();
     std::vector<MovieListing> movies;
     CWaitCursor wait;
+    const auto began = std::chrono::steady_clock::now();
     if (!host_.Recursive() || !ListMoviesShowingProgress(folder, host_.Log(), m_hWnd, movies))
         movies = ListMoviesWithMetadata(folder);
+    listed_ = std::chrono::steady_clock::now();
+    lastLoad_ = LoadTimes();
+    lastLoad_.listingMs = std::chrono::duration<double, std::milli>(listed_ - began).count();
     GenerateRequest request;
     host_.DescribeRun(request);
-    grid_.Load(folder, movies, request.metadata, request.metaFolder);
+    // The rows show at once; their plan (the names read, the shows
+    // settled) comes from a thread of its own while the window answers.
+    grid_.Load(folder, std::move(movies), request.metadata, request.metaFolder, false);
+    plannedWith_ = grid_.Edits();
+    planning_ = std::async(std::launch::async, [this] {
+        return PlanLibrary(grid_.Folder(), grid_.Entries(), grid_.Template(), &plannedWith_, false);
+    });
     planColumns_.SetRunOptions(request.replaceExisting);
     planColumns_.ForgetAll();
-    view_.SetItemState(-1, 0, LVIS_SELECTED);
     view_.RowsChanged();
     SetWindowText("Library - " + folder);
     readingOwnFiles_ = true;
     ::SetTimer(m_hWnd, kReadTimer, 10, nullptr);
     UpdateStatus();
+    ::UpdateWindow(view_);
+    lastLoad_.rowsMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - listed_).count();
+}
+
+void CLibraryDlg::TakePlanWhenMade(bool wait)
+{
+    if (!planning_.valid() ||
+        (!wait && planning_.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
+        return;
+    CWaitCursor waiting;
+    grid_.TakePlan(planning_.get(), plannedWith_);
+    lastLoad_.planMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - listed_).count();
+    plannedWith_ = PlanEdits();
+    planColumns_.ForgetAll();
+    if (grid_.SortColumn())
+        grid_.Sort(*grid_.SortColumn(), grid_.Ascending());
+    view_.Redraw();
+    UpdateStatus();
 }
 
 void CLibraryDlg::ReadOwnFilesNow()
 {
+    TakePlanWhenMade(true);
     while (grid_.ReadMoreOwnFiles(grid_.RowCount()))
         ;
     readingOwnFiles_ = false;
@@ -150,11 +189,12 @@ LRESULT CLibraryDlg::OnTimerMessage(WPARAM id, LPARAM)
 {
     if (id != kReadTimer)
         return 0;
+    TakePlanWhenMade(false);
     const DWORD start = ::GetTickCount();
     bool more = true;
     while (more && ::GetTickCount() - start < kReadSliceMs)
         more = grid_.ReadMoreOwnFiles(16);
-    if (!more) {
+    if (!more && !planning_.valid()) {
         readingOwnFiles_ = false;
         ::KillTimer(m_hWnd, kReadTimer);
         UpdateStatus();
@@ -221,7 +261,9 @@ void CLibraryDlg::UpdateStatus()
         status += FormatText(", %s selected", FormatThousands(selected).c_str());
     if (edited > 0)
         status += FormatText(" - %s with edits not written", FormatThousands(static_cast<int64_t>(edited)).c_str());
-    if (readingOwnFiles_)
+    if (planning_.valid())
+        status += " - reading their names...";
+    else if (readingOwnFiles_)
         status += " - reading their metadata files...";
     SetDlgItemText(IDC_LIBRARY_STATUS, status);
     ::EnableWindow(GetDlgItem(ID_LIBRARY_UNDO), grid_.CanUndo());
@@ -229,6 +271,8 @@ void CLibraryDlg::UpdateStatus()
 
 bool CLibraryDlg::Busy()
 {
+    // Every command that asks whether another runs needs the plan too.
+    TakePlanWhenMade(true);
     return host_.FileCommands().RunningCommand() != nullptr;
 }
 
@@ -344,6 +388,7 @@ void CLibraryDlg::OnUndo()
 
 std::string CLibraryDlg::RowsText(const std::vector<RowId>& rows)
 {
+    TakePlanWhenMade(true);
     std::string text;
     const std::vector<GridColumn>& columns = view_.ShownColumns();
     for (GridColumn column : columns)
@@ -410,6 +455,7 @@ void CLibraryDlg::OnFilterChange()
     if (!view_.m_hWnd)
         return;
     cellEditor_.Close(true);
+    TakePlanWhenMade(true);
     CWaitCursor wait;
     grid_.Filter(filter_.GetWindowText());
     view_.SetItemState(-1, 0, LVIS_SELECTED);
@@ -428,6 +474,7 @@ LRESULT CLibraryDlg::OnColumnClick(NMHDR* header)
     if (column == GridColumn::Sources || column == GridColumn::Generate)
         return 0;
     cellEditor_.Close(true);
+    TakePlanWhenMade(true);
     CWaitCursor wait;
     // The rows selected stay selected where the sort puts them.
     const std::vector<RowId> selected = view_.SelectedRows();
@@ -576,12 +623,13 @@ void CLibraryDlg::OnCancel()
         return;
     }
     cellEditor_.Close(true);
+    TakePlanWhenMade(true);
     if (!grid_.Edits().Empty()) {
         const int answer = ThePrompt().ShowMessage(
             m_hWnd,
-            FormatText("%zu movies have edits that are not written to their metadata files.\n\n"
+            FormatText("%d movies have edits that are not written to their metadata files.\n\n"
                        "Write them now? (No drops the edits.)",
-                       grid_.Edits().Count()),
+                       static_cast<int>(grid_.Edits().Count())),
             "Edits Not Written", MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDCANCEL)
             return;
@@ -601,7 +649,8 @@ void CLibraryDlg::KeepSettings()
 {
     Settings& settings = host_.CurrentSettings();
     settings.LibraryColumns = ColumnWidthsText(view_.Widths());
-    WINDOWPLACEMENT place = {sizeof(place)};
+    WINDOWPLACEMENT place = {};
+    place.length = sizeof(place);
     if (::GetWindowPlacement(m_hWnd, &place)) {
         const RECT& r = place.rcNormalPosition;
         settings.LibraryPlacement = FormatText("%ld,%ld,%ld,%ld%s", r.left, r.top, r.right - r.left, r.bottom - r.top,

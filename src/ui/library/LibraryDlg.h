@@ -9,6 +9,8 @@
 // it only through LibraryHost.
 #include <windows.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,15 @@ public:
     bool ChangedFiles() const { return changedFiles_; }
     // The window has closed (it goes once its loop ends).
     bool Closed() const { return closed_; }
+
+    // How long the last load took: the folder listing, and from its end
+    // until the rows showed (painted), and until their plan was in.
+    struct LoadTimes {
+        double listingMs = 0;
+        double rowsMs = 0;
+        double planMs = 0;
+    };
+    const LoadTimes& LastLoad() const { return lastLoad_; }
 
     // For tests and the benchmark: the rows and the grid as the window shows them.
     LibraryGrid& Grid() { return grid_; }
@@ -57,8 +68,11 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    // Lists the folder and shows its rows (edits kept).
+    // Lists the folder and shows its rows (edits kept); the plan of a big
+    // library is made on a thread of its own meanwhile.
     void Load();
+    // The plan made, its values in the rows (waiting for it when asked).
+    void TakePlanWhenMade(bool wait);
     void Layout();
     void UpdateStatus();
     // The rows changed: the grid and the columns that read files anew.
@@ -112,5 +126,9 @@ private:
     bool changedFiles_ = false;
     bool closed_ = false;
     bool readingOwnFiles_ = false;
+    std::future<LibraryPlan> planning_;
+    LoadTimes lastLoad_;
+    std::chrono::steady_clock::time_point listed_;
+    PlanEdits plannedWith_;  // the edits the plan under way was begun with
     int generation_ = 0;  // loads so far: an editor of an older one takes nothing
 };

@@ -228,12 +228,10 @@ void LibraryGridView::OnGetDispInfo(NMLVDISPINFOW& info)
     const GridColumn column = shown_[static_cast<size_t>(item.iSubItem)];
     grid_->ReadOwnFiles({row});
     std::string text;
-    if (column == GridColumn::Sources)
-        text = planColumns_->Of(row).sources;
-    else if (column == GridColumn::Generate)
-        text = planColumns_->Of(row).generate;
-    else
+    if (column != GridColumn::Sources && column != GridColumn::Generate)
         text = grid_->CellText(row, column);
+    else if (grid_->Planned())
+        text = column == GridColumn::Sources ? planColumns_->Of(row).sources : planColumns_->Of(row).generate;
     text_ = Widen(text);
     const size_t count = std::min(text_.size(), static_cast<size_t>(item.cchTextMax) - 1);
     std::copy(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(count), item.pszText);

@@ -32,6 +32,7 @@ void CLibraryDlg::WriteRows(const std::vector<RowId>& chosen)
     if (chosen.empty())
         return;
     cellEditor_.Close(true);
+    TakePlanWhenMade(true);
     FileCommand run(host_.FileCommands(), "Writing metadata files");
     if (run.Refused())
         return;
