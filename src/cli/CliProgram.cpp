@@ -37,12 +37,18 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
         return unread > 0 ? kExitIncomplete : kExitSuccess;
     }
     int withMetadata = 0;
+    int otherOnly = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
-        out << (movie.hasMetadata ? "[meta] " : "[    ] ") << movie.name << "\n";
+        otherOnly += !movie.hasMetadata && movie.otherSources ? 1 : 0;
+        // Its own file, metadata only from other files pyTivo reads, none.
+        out << (movie.hasMetadata ? "[meta] " : movie.otherSources ? "(meta) " : "[    ] ") << movie.name << "\n";
     }
     out << movies.size() << (movies.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
-        << " with metadata\n";
+        << " with metadata";
+    if (otherOnly > 0)
+        out << ", " << otherOnly << " with metadata only in other files";
+    out << "\n";
     return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 
@@ -57,13 +63,14 @@ int DryRun(const GenerateRequest& request, std::ostream& out, std::ostream& err)
         return kExitFailed;
     }
     for (const PlannedWrite& write : writes) {
-        if (write.skipped) {
-            out << "== skip " << write.metadataPath << " (a metadata file is there)\n";
+        if (write.skipped || write.NothingToAdd()) {
+            out << "== skip " << write.metadataPath
+                << (write.skipped ? " (a metadata file is there)\n" : " (nothing to add: other files give every value)\n");
             continue;
         }
         out << "== write " << write.metadataPath;
-        if (!write.overriddenBy.empty())
-            out << " (pyTivo reads " << write.overriddenBy << " after it: its values win)";
+        if (write.otherFiles)
+            out << " (" << write.plan << ")";
         out << "\n" << write.text;
     }
     return kExitSuccess;

@@ -41,14 +41,18 @@ void PrintListJson(const std::string& folder, const std::vector<MovieListing>& m
     const std::string root = StripTrailingSeparator(folder);
     PrintHead(folder, out);
     int withMetadata = 0;
+    int otherOnly = 0;
     for (size_t i = 0; i < movies.size(); ++i) {
-        withMetadata += movies[i].hasMetadata ? 1 : 0;
-        out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movies[i].name)
-            << ", \"hasMetadata\": " << (movies[i].hasMetadata ? "true" : "false") << "}";
+        const MovieListing& movie = movies[i];
+        withMetadata += movie.hasMetadata ? 1 : 0;
+        otherOnly += !movie.hasMetadata && movie.otherSources ? 1 : 0;
+        out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movie.name)
+            << ", \"hasMetadata\": " << (movie.hasMetadata ? "true" : "false") << ", \"state\": \""
+            << (movie.hasMetadata ? "own" : movie.otherSources ? "other" : "none") << "\"}";
     }
     EndMovies(movies.empty(), out);
     out << ", \"totals\": {\"movies\": " << movies.size() << ", \"withMetadata\": " << withMetadata
-        << ", \"unreadFolders\": " << unread << "}}\n";
+        << ", \"withOtherFilesOnly\": " << otherOnly << ", \"unreadFolders\": " << unread << "}}\n";
 }
 
 GenerateJson::GenerateJson(const std::string& folder, std::ostream& out) : out_(out)
@@ -61,8 +65,10 @@ void GenerateJson::Add(const FileOutcome& outcome)
     out_ << (first_ ? "\n " : ",\n ") << "{\"movie\": " << JsonString(outcome.moviePath)
          << ", \"metadataFile\": " << JsonString(outcome.metadataPath) << ", \"result\": \""
          << ResultName(outcome.result) << "\"";
-    if (outcome.result == FileResult::Failed)
+    if (outcome.result == FileResult::Failed || !outcome.reason.empty())
         out_ << ", \"reason\": " << JsonString(outcome.reason);
+    if (!outcome.plan.empty())
+        out_ << ", \"plan\": " << JsonString(outcome.plan);
     out_ << "}";
     first_ = false;
 }

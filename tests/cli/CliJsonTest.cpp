@@ -66,14 +66,18 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
 {
     dir.WriteFile("Shows\\b.mpg");
     dir.WriteFile("Shows\\b.mpg.txt", "title : b\r\n");
+    dir.WriteFile("Shows\\d.mpg");
     dir.WriteFile("Shows\\Dr Who\\a \"quoted\".mkv");
+    dir.WriteFile("Shows\\Dr Who\\default.txt", "description : Cars.\r\n");
     dir.WriteFile("Shows\\Locked\\c.mkv");
     const std::string shows = dir / "Shows";
 
+    // Its own metadata file, metadata only from other files, none.
     EXPECT_EQ(0, Run({"list", shows, "--json"}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true}\n], \"totals\": {\"movies\": 1, \"withMetadata\": 1, "
-                  "\"unreadFolders\": 0}}\n",
+                  ", \"hasMetadata\": true, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
+                  ", \"hasMetadata\": false, \"state\": \"none\"}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
+                  "\"withOtherFilesOnly\": 0, \"unreadFolders\": 0}}\n",
               out.str());
 
     ReadingDenied locked(dir / "Shows\\Locked");
@@ -81,9 +85,11 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
         GTEST_SKIP() << "no folder can be kept from this program here";
     EXPECT_EQ(3, Run({"list", "--recursive", "--json", shows}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true},\n {\"movie\": " + JsonString(dir / "Shows\\Dr Who\\a \"quoted\".mkv") +
-                  ", \"hasMetadata\": false}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
-                  "\"unreadFolders\": 1}}\n",
+                  ", \"hasMetadata\": true, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
+                  ", \"hasMetadata\": false, \"state\": \"none\"},\n {\"movie\": " +
+                  JsonString(dir / "Shows\\Dr Who\\a \"quoted\".mkv") +
+                  ", \"hasMetadata\": false, \"state\": \"other\"}\n], \"totals\": {\"movies\": 3, \"withMetadata\": 1, "
+                  "\"withOtherFilesOnly\": 1, \"unreadFolders\": 1}}\n",
               out.str());
     EXPECT_NE(std::string::npos, err.str().find("Could not read folder (skipped): " + (dir / "Shows\\Locked")));
 }
