@@ -65,7 +65,7 @@ int DryRun(const GenerateRequest& request, std::ostream& out, std::ostream& err)
     for (const PlannedWrite& write : writes) {
         if (write.skipped || write.NothingToAdd()) {
             out << "== skip " << write.metadataPath
-                << (write.skipped ? " (a metadata file is there)\n" : " (nothing to add: other files give every value)\n");
+                << (write.skipped ? " (a metadata file is there)\n" : " (" + std::string(kNothingToAdd) + ")\n");
             continue;
         }
         out << "== write " << write.metadataPath;

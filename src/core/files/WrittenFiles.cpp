@@ -35,8 +35,10 @@ void WrittenFiles::Append(const std::string& line)
 {
     SystemError error = 0;
     // A record that cannot be kept leaves the files to their owners: a file
-    // that is not recorded is never taken for Reelmark's.
+    // that is not recorded is never taken for Reelmark's. The record is let
+    // go at once, so that another program may compact it.
     appender_.Append(line + "\n", error);
+    appender_.Close();
 }
 
 void WrittenFiles::Record(const std::string& path, const std::string& bytes)
@@ -79,7 +81,6 @@ void WrittenFiles::Load()
     std::string text;
     for (const auto& [path, hash] : hashes_)
         text += hash + " " + path + "\n";
-    appender_.Close();
     if (WriteTextFileAtomically(recordPath_, text)) {
         const PathInfo written = InspectPath(recordPath_);
         loadedSize_ = written.size;

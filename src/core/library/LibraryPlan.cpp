@@ -250,19 +250,27 @@ void PlanAgainst(PlannedMovie& movie, const PyTivoView* others, OtherFiles mode)
 std::string PlanSummary(const PlannedMovie& movie)
 {
     const MovieLines& lines = movie.lines;
+    // A value another file gives instead is not what the file says.
+    const auto written = [&movie](const char* key, const std::string& value) {
+        for (const PlannedKey& planned : movie.keys) {
+            if (planned.key == key && !planned.written)
+                return std::string();
+        }
+        return value;
+    };
     std::vector<std::string> parts;
     if (lines.movieLayout) {
-        parts = {"movie", lines.title, lines.year};
+        parts = {"movie", written("seriesTitle", lines.title), written("movieYear", lines.year)};
     } else {
-        parts = {"episode", lines.seriesTitle};
-        if (movie.season != kNoNumber && movie.episode != kNoNumber) {
+        parts = {"episode", written("seriesTitle", lines.seriesTitle)};
+        if (movie.season != kNoNumber && movie.episode != kNoNumber && !written("episodeNumber", "x").empty()) {
             std::string number = FormatText("S%02dE%02d", movie.season, movie.episode);
             if (movie.lastEpisode != kNoNumber && movie.lastEpisode != movie.episode)
                 number += FormatText("-E%02d", movie.lastEpisode);
             parts.push_back(number);
         }
-        parts.push_back(lines.originalAirDate);
-        parts.push_back(lines.episodeTitle);
+        parts.push_back(written("originalAirDate", lines.originalAirDate));
+        parts.push_back(written("episodeTitle", lines.episodeTitle));
     }
     std::string summary;
     for (const std::string& part : parts) {

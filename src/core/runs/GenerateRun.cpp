@@ -15,6 +15,8 @@
 #include "core/pytivo/PyTivoView.h"
 #include "platform/Text.h"
 
+const char kNothingToAdd[] = "nothing to add: other files give every value";
+
 namespace {
 
 const char kCreationErrorCaption[] = "Movie Meta Files Creation Error!";
@@ -240,7 +242,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                             "Other files give every value; nothing to add. Skipping metadata file %d of %d: %s",
                             i + 1, count, write.metadataPath.c_str());
             ++result.skipped;
-            tell(write, FileResult::Skipped, "nothing to add: other files give every value");
+            tell(write, FileResult::Skipped, kNothingToAdd);
             return true;
         }
         if (write.otherFiles)

@@ -16,6 +16,8 @@ class WrittenFiles;
 
 // What became of one movie's metadata file in a run.
 enum class FileResult { Created, Replaced, Skipped, Failed };
+// The reason of a skip where the movie's other files give every value.
+extern const char kNothingToAdd[];
 struct FileOutcome {
     std::string moviePath;
     std::string metadataPath;
