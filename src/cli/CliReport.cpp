@@ -41,18 +41,17 @@ void PrintListJson(const std::string& folder, const std::vector<MovieListing>& m
     const std::string root = StripTrailingSeparator(folder);
     PrintHead(folder, out);
     int withMetadata = 0;
-    int otherOnly = 0;
     for (size_t i = 0; i < movies.size(); ++i) {
         const MovieListing& movie = movies[i];
         withMetadata += movie.hasMetadata ? 1 : 0;
-        otherOnly += !movie.hasMetadata && movie.otherSources ? 1 : 0;
         out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movie.name)
-            << ", \"hasMetadata\": " << (movie.hasMetadata ? "true" : "false") << ", \"state\": \""
+            << ", \"hasMetadata\": " << (movie.hasMetadata ? "true" : "false")
+            << ", \"otherSources\": " << (movie.otherSources ? "true" : "false") << ", \"state\": \""
             << (movie.hasMetadata ? "own" : movie.otherSources ? "other" : "none") << "\"}";
     }
     EndMovies(movies.empty(), out);
     out << ", \"totals\": {\"movies\": " << movies.size() << ", \"withMetadata\": " << withMetadata
-        << ", \"withOtherFilesOnly\": " << otherOnly << ", \"unreadFolders\": " << unread << "}}\n";
+        << ", \"unreadFolders\": " << unread << "}}\n";
 }
 
 GenerateJson::GenerateJson(const std::string& folder, std::ostream& out) : out_(out)

@@ -4,9 +4,8 @@
 // show --json. Paths are full paths.
 //
 //   list:     {"folder": F, "movies": [{"movie": P, "hasMetadata": B,
-//              "state": "own" | "other" | "none"}, ...],
-//              "totals": {"movies": N, "withMetadata": N,
-//              "withOtherFilesOnly": N, "unreadFolders": N}}
+//              "otherSources": B, "state": "own" | "other" | "none"}, ...],
+//              "totals": {"movies": N, "withMetadata": N, "unreadFolders": N}}
 //   generate: {"folder": F, "movies": [{"movie": P, "metadataFile": P,
 //              "result": "created" | "replaced" | "skipped" | "failed",
 //              "reason": T (failed; a skip with nothing to add),

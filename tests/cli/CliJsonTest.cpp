@@ -75,9 +75,9 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
     // Its own metadata file, metadata only from other files, none.
     EXPECT_EQ(0, Run({"list", shows, "--json"}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
-                  ", \"hasMetadata\": false, \"state\": \"none\"}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
-                  "\"withOtherFilesOnly\": 0, \"unreadFolders\": 0}}\n",
+                  ", \"hasMetadata\": true, \"otherSources\": false, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
+                  ", \"hasMetadata\": false, \"otherSources\": false, \"state\": \"none\"}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
+                  "\"unreadFolders\": 0}}\n",
               out.str());
 
     ReadingDenied locked(dir / "Shows\\Locked");
@@ -85,11 +85,11 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
         GTEST_SKIP() << "no folder can be kept from this program here";
     EXPECT_EQ(3, Run({"list", "--recursive", "--json", shows}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
-                  ", \"hasMetadata\": false, \"state\": \"none\"},\n {\"movie\": " +
+                  ", \"hasMetadata\": true, \"otherSources\": false, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
+                  ", \"hasMetadata\": false, \"otherSources\": false, \"state\": \"none\"},\n {\"movie\": " +
                   JsonString(dir / "Shows\\Dr Who\\a \"quoted\".mkv") +
-                  ", \"hasMetadata\": false, \"state\": \"other\"}\n], \"totals\": {\"movies\": 3, \"withMetadata\": 1, "
-                  "\"withOtherFilesOnly\": 1, \"unreadFolders\": 1}}\n",
+                  ", \"hasMetadata\": false, \"otherSources\": true, \"state\": \"other\"}\n], \"totals\": {\"movies\": 3, \"withMetadata\": 1, "
+                  "\"unreadFolders\": 1}}\n",
               out.str());
     EXPECT_NE(std::string::npos, err.str().find("Could not read folder (skipped): " + (dir / "Shows\\Locked")));
 }

@@ -282,7 +282,7 @@ TEST_F(CliTest, ListMarksMoviesWithMetadata)
     dir.WriteFile("Films\\Other.nfo", "<movie><title>Other</title></movie>");
     out.str("");
     EXPECT_EQ(0, Run({"list", dir / "Films"}));
-    EXPECT_EQ((std::vector<std::string>{"[meta] Holiday.mpg", "(meta) Other.avi",
+    EXPECT_EQ((std::vector<std::string>{"[meta] Holiday.mpg", "[other] Other.avi",
                                         "2 movie files, 1 with metadata, 1 with metadata only in other files"}),
               Messages());
 }

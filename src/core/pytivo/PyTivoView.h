@@ -5,9 +5,11 @@
 // (for an episode over the nearest tvshow.nfo), then the text files, later
 // ones winning: "Movie.properties", each folder's "default.txt" from the
 // disk's root down to the movie's folder, "Movie.mkv.txt", ".meta/
-// default.txt" and ".meta/Movie.mkv.txt". Tags inside the movie file and
-// .tivo files are left out. A source that cannot be read is named with
-// why, and the rest is read all the same.
+// default.txt" and ".meta/Movie.mkv.txt". Tags inside .mp4, .m4v, .mov,
+// .dvr-ms, .asf and .wmv movies come after pyTivo's own values and before
+// the .nfo (core/pytivo/PyTivoTags.h). The details inside .TiVo and .wtv
+// files, which pyTivo applies last, are not read: a note says so. A source
+// that cannot be read is named with why, and the rest is read all the same.
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,7 +48,8 @@ enum class OwnFile { Beside, InMeta };
 struct PyTivoView {
     PyTivoValues values;
     // The files read, in the order their values apply (a later one's win):
-    // the tvshow.nfo, the movie's .nfo, then the text files.
+    // the movie's tags (TagSourceOf), the tvshow.nfo, the movie's .nfo,
+    // then the text files.
     std::vector<std::string> filesRead;
     // Where in filesRead the text files begin: a list value of a text file
     // grows with the later text files' items, while one of a file before
@@ -57,6 +60,11 @@ struct PyTivoView {
     size_t ownAt = static_cast<size_t>(-1);
     // What could not be read, or what pyTivo itself would stop on, and why.
     std::vector<PyTivoProblem> problems;
+    // What pyTivo reads that the view leaves out.
+    std::vector<std::string> notes;
+    // An episodeNumber as written where it is no whole number: pyTivo
+    // sends 0 for it.
+    std::string episodeNumberWritten;
 
     const PyTivoValue* Find(const std::string& key) const;
     // Whether the file (one of filesRead) is read after Reelmark's own.
@@ -68,13 +76,17 @@ struct PyTivoView {
 // Whether pyTivo finds metadata for the movie in a file other than
 // Reelmark's own (own): a .nfo or .properties file of its name, a
 // default.txt in its folder or any folder above, a file of its ".meta"
-// folder that holds something, or with own InMeta the "<movie>.txt" beside
-// it. Told from the readings of the folders (those above through the
-// cache, once a run); no file is opened.
+// folder that holds something, with own InMeta the "<movie>.txt" beside
+// it, or tags inside it that give pyTivo a value. Told from the readings
+// of the folders (those above through the cache, once a run); a movie is
+// opened, once a run, only when these say nothing, pyTivo reads tags from
+// a movie of its extension and tags is true.
 bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
-                           OwnFile own = OwnFile::Beside);
+                           OwnFile own = OwnFile::Beside, bool tags = true);
 
-// The movies of a folder reading with the state of their metadata.
+// The movies of a folder reading with the state of their metadata. A movie
+// with its own file is not opened for its tags: its own file colours it.
+
 std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache);
 
 // The view of a movie, an entry of the folder's reading. Files that other
