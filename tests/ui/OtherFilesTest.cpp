@@ -65,7 +65,7 @@ TEST_F(OtherFilesWindow, TheListSaysWhatEachFileAddsBesideThem)
     EXPECT_EQ("adds 5 values", DetailOf("Ronin.mkv"));
     EXPECT_EQ("", DetailOf("Plain.avi")) << "no other file, names not read: the list as it was";
 
-    // The whole template: what it would hide; with names read, every movie's line.
+    // The whole template: what it would hide; with names read, below what the file says.
     CDialog::ModalObserver() = [](CDialog& dialog) {
         ::CheckDlgButton(dialog, IDC_SETTINGS_PARSE_NAMES, BST_CHECKED);
         ::CheckDlgButton(dialog, IDC_SETTINGS_FILL_ONLY, BST_UNCHECKED);
@@ -73,8 +73,8 @@ TEST_F(OtherFilesWindow, TheListSaysWhatEachFileAddsBesideThem)
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     };
     w.Click(ID_OPTIONS);
-    EXPECT_EQ("movie | Heat | 2012 | adds 2 values, hides 6 values from Heat.nfo", DetailOf("Heat.mkv"));
-    EXPECT_EQ("movie | Plain | 2012 | adds 8 values", DetailOf("Plain.avi"));
+    EXPECT_EQ("movie | Heat | 2012\nadds 2 values, hides 6 values from Heat.nfo", DetailOf("Heat.mkv"));
+    EXPECT_EQ("movie | Plain | 2012", DetailOf("Plain.avi")) << "the whole template, as always";
     w.Close();
     EXPECT_NE(std::string::npos, w.IniText().find("WholeTemplate=true\r\n"));
 }

@@ -123,15 +123,17 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
             shown[i] = FileNameOf(movies[i].name, true);
             details[i] = "in " + folderOf;
         }
+        // Where other files describe the movie, what its file adds to them
+        // on a line of its own; any other file is the whole template.
         PlannedMovie& planned = plan.movies[i];
         const PyTivoView* others = views.Of(movies[i].name);
         if (others)
             PlanAgainst(planned, others, host_.OtherFilesChoice());
-        std::string line = metadata.parseNames ? PlanSummary(planned) : std::string();
-        if (others || (metadata.parseNames && !movies[i].hasMetadata))
-            line += (line.empty() ? "" : " | ") + PlanKeysLine(planned);
-        if (!line.empty())
-            details[i] += (details[i].empty() ? "" : "\n") + line;
+        for (const std::string& line : {metadata.parseNames ? PlanSummary(planned) : std::string(),
+                                        others ? PlanKeysLine(planned) : std::string()}) {
+            if (!line.empty())
+                details[i] += (details[i].empty() ? "" : "\n") + line;
+        }
         const std::string& text = shown[i].empty() ? movies[i].name : shown[i];
         lines += 1 + (Widen(text).size() > kLongNameLength ? 1 : 0) + CColorListBox::DetailLines(details[i]);
     }
