@@ -155,3 +155,21 @@ TEST_F(OtherFilesRun, TheWholeTemplateWritesTodaysFilesOverThem)
     // The show's genres in default.txt take the file's beside them.
     EXPECT_EQ("adds 9 values, hides 1 value from default.txt", plans.at(dir / "TV\\Cars\\Cars.S01E01.mkv"));
 }
+
+TEST_F(OtherFilesRun, ALookupsValuesFillWhatNoOtherFileGivesAndAnEditIsWrittenOverThem)
+{
+    // What an online lookup and a grid of edits give enter as layers.
+    request.layOver = [](PlannedMovie& movie) {
+        movie.layers.push_back({"TMDB", {{"description", "From TMDB."}, {"vActor", "Al Pacino"}}, false});
+        if (FileNameOf(movie.moviePath, true) == "Heat (1995).mkv")
+            movie.layers.push_back({"your edit", {{"starRating", "x7"}}, true});
+    };
+    RunGenerate(request, log);
+    const std::string heat = ReadFileBytes(dir / "Movies\\Heat (1995).mkv.txt");
+    EXPECT_EQ(std::string::npos, heat.find("description")) << "the .nfo's plot stays";
+    EXPECT_NE(std::string::npos, heat.find("vActor : Al Pacino\r\n"));
+    EXPECT_NE(std::string::npos, heat.find("starRating : x7\r\n")) << "the edit covers the .nfo's rating";
+    const std::string plain = ReadFileBytes(dir / "Movies\\Plain.avi.txt");
+    EXPECT_NE(std::string::npos, plain.find("description : From TMDB.\r\n"));
+    EXPECT_NE(std::string::npos, plain.find("vActor : Al Pacino\r\n"));
+}

@@ -131,6 +131,20 @@ void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan
     }
 }
 
+// The request's plan, with the values of Reelmark's own sources laid over
+// each movie (GenerateRequest::layOver).
+LibraryPlan PlanRequest(const GenerateRequest& request)
+{
+    LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    if (request.layOver) {
+        for (PlannedMovie& movie : plan.movies) {
+            request.layOver(movie);
+            PlanAgainst(movie, nullptr, request.otherFiles);
+        }
+    }
+    return plan;
+}
+
 }  // namespace
 
 std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const FolderIndex& index)
@@ -179,7 +193,7 @@ std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& p
 
 std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal)
 {
-    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const LibraryPlan plan = PlanRequest(request);
     refusal = GenerateRefusal(request, plan);
     std::vector<PlannedWrite> writes;
     if (refusal.empty()) {
@@ -196,7 +210,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     GenerateResult result;
     const std::vector<bool> chosen = ChosenEntries(request);
     const int count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
-    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const LibraryPlan plan = PlanRequest(request);
     const std::string refusal = GenerateRefusal(request, plan);
     if (!refusal.empty()) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());

@@ -63,6 +63,11 @@ struct GenerateRequest {
     std::vector<std::string> writeOnly;
     // Told what became of each movie's metadata file, as the log tells it.
     std::function<void(const FileOutcome&)> outcome;
+    // Values of Reelmark's own sources beyond the template and the name (a
+    // lookup in an online database, the user's edits in a grid): called
+    // for each planned movie before its keys are decided against the other
+    // files, it adds PlanValueLayers to movie.layers (LibraryPlan.h).
+    std::function<void(PlannedMovie& movie)> layOver;
     // Where each file written is recorded with the hash of its bytes, so
     // that a later run can tell it from one somebody changed (nullptr: not
     // recorded).
