@@ -97,8 +97,9 @@ TEST_F(OtherFilesRun, EveryValueTheLibraryHadStaysAndReelmarkAddsWhatItLacks)
             SCOPED_TRACE(entry);
             for (const auto& [key, value] : values) {
                 // pyTivo's own title and date give way to the file's.
-                if (value.find("@" + FileNameOf(entry, true)) == std::string::npos)
+                if (value.find("@" + FileNameOf(entry, true)) == std::string::npos) {
                     EXPECT_EQ(value, after.at(entry).at(key)) << key;
+                }
             }
             // Each movie gets its own series ID where nothing gave one.
             EXPECT_EQ(0u, after.at(entry).at("seriesId").find(entry.find("Movies") == 0 ? "MV" : "SH"));

@@ -169,3 +169,24 @@ TEST(SameEpisode, OneShowSeasonAndEpisodeOrOneDay)
     EXPECT_FALSE(SameEpisode("Daily.2012.03.04.mkv", "Daily.2012.03.05.mkv"));
     EXPECT_FALSE(SameEpisode("Heat (1995).mkv", "Heat (1995) 1080p.mkv")) << "movies are left alone";
 }
+
+TEST(MayDescribeMovies, TheSourcesPyTivoReadsBesideAMovieAndNotReelmarksOwnFile)
+{
+    const struct {
+        const char* name;
+        bool inMeta;
+        bool metaFolder;  // Reelmark writes into ".meta"
+        bool may;
+    } cases[] = {
+        {"Heat.nfo", false, false, true},      {"Heat.NFO", false, false, true},
+        {"tvshow.nfo", false, false, true},    {"Heat.properties", false, false, true},
+        {"default.txt", false, false, true},   {"Default.TXT", false, false, true},
+        {"Heat.mkv.txt", false, false, false}, {"Heat.mkv.txt", false, true, true},
+        {"Heat.mkv", false, false, false},     {"Heat.nfo.bak", false, false, false},
+        {"default.txt", true, false, true},    {"Heat.mkv.txt", true, false, true},
+        {"Heat.mkv.txt", true, true, false},   {"default.txt", true, true, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.may, MayDescribeMovies(c.name, c.inMeta, c.metaFolder))
+            << c.name << (c.inMeta ? " in .meta" : "") << (c.metaFolder ? ", writing into .meta" : "");
+}

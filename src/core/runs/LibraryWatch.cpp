@@ -225,6 +225,9 @@ void LibraryWatch::SourceChanged(const std::string& path, double now)
 {
     const std::string folder = RelativeFolderOf(path);
     const bool inMeta = FileNameOf(folder, true) == kMetaFolderName;
+    // Reelmark's own files, above all, come by the thousand in a pass.
+    if (!MayDescribeMovies(FileNameOf(path, true), inMeta, request_.generate.metaFolder))
+        return;
     const std::string movies = inMeta ? RelativeFolderOf(folder) : folder;
     const FolderIndex index(PathOf(movies));
     for (const std::string& movie :
@@ -242,6 +245,8 @@ void LibraryWatch::MovieGone(const std::string& path, double now)
 {
     const std::string folder = RelativeFolderOf(path);
     const std::string gone = FileNameOf(path, true);
+    if (!SameEpisode(gone, gone))
+        return;  // only an episode has an upgrade; no folder read for any other
     const FolderIndex index(PathOf(folder));
     for (const MovieListing& movie : MoviesIn(index)) {
         if (!SameEpisode(gone, movie.name))

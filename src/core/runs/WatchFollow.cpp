@@ -48,6 +48,20 @@ bool ReadUnchangedOwnFile(const std::string& path, WrittenFiles* written, std::s
     return written && ReadOwnFile(path, bytes) && written->IsAsWritten(path, bytes);
 }
 
+bool MayDescribeMovies(const std::string& name, bool inMeta, bool metaFolder)
+{
+    // Compared without regard to case: Windows finds "Movie.NFO" too.
+    std::string lower = name;
+    for (char& c : lower)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const auto endsWith = [&lower](const std::string& end) {
+        return lower.size() >= end.size() && lower.compare(lower.size() - end.size(), end.size(), end) == 0;
+    };
+    if (inMeta)
+        return lower == kDefault || (!metaFolder && endsWith(kText));
+    return endsWith(".nfo") || endsWith(".properties") || lower == kDefault || (metaFolder && endsWith(kText));
+}
+
 std::vector<std::string> MoviesDescribedBy(const std::string& name, bool inMeta, const FolderIndex& index,
                                            bool metaFolder)
 {

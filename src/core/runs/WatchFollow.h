@@ -23,6 +23,11 @@ class WrittenFiles;
 std::vector<std::string> MoviesDescribedBy(const std::string& name, bool inMeta, const FolderIndex& index,
                                            bool metaFolder);
 
+// Whether a file of that name can be such a source at all, told from the
+// name alone: a change to any other (a movie, Reelmark's own file) needs no
+// reading of its folder.
+bool MayDescribeMovies(const std::string& name, bool inMeta, bool metaFolder);
+
 // Whether the two movie names are one episode of one show: the same show
 // (its name read as ShowKey reads it), season and episode, or the same day
 // of a daily show. Movies and names of no kind are never.
