@@ -2,6 +2,7 @@
 // reads give the movie: each rule with the two sources that compete.
 #include <gtest/gtest.h>
 
+#include "core/library/LibraryPlan.h"
 #include "core/library/PlannedKeys.h"
 #include "core/pytivo/PyTivoView.h"
 #include "support/TempFolder.h"
@@ -241,4 +242,18 @@ TEST(PlanKeys, ALookupFillsWhatTheTemplateWouldAndAnEditIsWrittenOverOtherFiles)
     EXPECT_EQ(Other::After, Key(keys, "mpaaRating").other);
     EXPECT_EQ(std::string::npos, WrittenText(keys).find("description"));
     EXPECT_NE(std::string::npos, WrittenText(keys).find("vProgramGenre : Family\nvActor : Al Pacino\n"));
+}
+
+TEST(PlanKeys, TheListsSummaryLeavesOutWhatAnotherFileGivesInstead)
+{
+    MetadataTemplate metadata;
+    metadata.parseNames = true;
+    LibraryPlan plan = PlanLibrary(NativePath("D:\\Films"), {"Heat (1995).mkv"}, metadata);
+    PlannedMovie& heat = plan.movies.front();
+    EXPECT_EQ("movie | Heat | 1995", PlanSummary(heat));
+    const PyTivoView others = Others({{"title", TextValue("Heat", kNfo)}, {"movieYear", TextValue("1995", kNfo)}});
+    PlanAgainst(heat, &others, OtherFiles::AddWhatTheyLack);
+    EXPECT_EQ("movie", PlanSummary(heat));
+    PlanAgainst(heat, &others, OtherFiles::WholeTemplate);
+    EXPECT_EQ("movie | Heat | 1995", PlanSummary(heat));
 }
