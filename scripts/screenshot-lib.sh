@@ -32,7 +32,11 @@ reelmark_mixed_library() {
     printf 'title : Rose\r\n' >"$library/TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv.txt"
     printf 'episodeTitle : The End of the World\n' \
         >"$library/TV/Doctor Who/Season 1/.meta/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv.txt"
-    printf '<movie><title>Heat</title><year>1995</year></movie>\n' >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+    printf '<movie><title>Heat</title><year>1995</year><plot>A heist.</plot><mpaa>R</mpaa></movie>\n' \
+        >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+    printf '<episodedetails><title>Pilot</title><plot>A crash.</plot><aired>2011-04-17</aired></episodedetails>\n' \
+        >"$library/Downloads/game.of.thrones.s01e02.720p.nfo"
+    printf 'description : Six friends in New York.\r\nseriesId : SH000123\r\n' >"$library/TV/Friends/default.txt"
 }
 
 # reelmark_tool BUILD TARGET: builds a screenshot program of the build tree
@@ -45,9 +49,11 @@ reelmark_tool() {
     program="$build/tools/$target.exe"
 }
 
-# reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID]
+# reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID [KEY]]
+# KEY, when given, is pressed after the picture (xdotool's name: Escape
+# answers a box the command left open).
 reelmark_shoot() {
-    local build=$1 start=$2 output=$3 command=${4:-}
+    local build=$1 start=$2 output=$3 command=${4:-} key=${5:-}
     local root
     root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
     for file in Reelmark.exe tools/reelmark-probe.exe; do
@@ -87,6 +93,7 @@ reelmark_shoot() {
         echo "Reelmark's main window did not appear." >&2
         status=1
     fi
+    [ -n "$key" ] && xdotool key "$key"
     touch "$start/release"
     wait "$probe" || status=$?
     rm -f "$start/ready" "$start/release"

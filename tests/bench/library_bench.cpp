@@ -49,7 +49,7 @@ public:
         request.metadata.description = "Recorded";
         request.metadata.parseNames = true;
     }
-    bool MetaFilesMayWin(const GenerateRequest&) override { return true; }
+    bool AskAboutOtherFiles(GenerateRequest&) override { return true; }
     void DeleteMovies(const std::string&, const std::vector<std::string>&) override {}
     FileCommand*& RunningCommand() override { return running_; }
     void ShowFileCommandRunning(bool) override {}

@@ -206,7 +206,10 @@ TEST_F(LibraryGridTest, TheLastColumnsSayWhereValuesComeFromAndWhatGenerateWillD
     EXPECT_EQ("name, template, Heat (1995).nfo", columns.Of(Row(kHeat)).sources);
     EXPECT_EQ(NativePath(".meta\\Alien (1979).avi.txt"), columns.Of(Row(kAlien)).sources)
         << "the file the editor edits is its own";
-    EXPECT_EQ(NativePath("create; .meta\\Alien (1979).avi.txt wins"), columns.Of(Row(kAlien)).generate);
+    EXPECT_EQ(NativePath("create: adds 6 values, 1 value shown from .meta\\Alien (1979).avi.txt"),
+              columns.Of(Row(kAlien)).generate)
+        << "Generate writes beside it what the file in .meta lacks";
+    EXPECT_EQ("create: adds 4 values", columns.Of(Row(kHeat)).generate) << "the .nfo's title stays the .nfo's";
 
     std::string problem;
     ASSERT_TRUE(grid.SetValue({Row(kEnd), Row(kRose)}, EditField::Season, "4", problem));
@@ -214,7 +217,7 @@ TEST_F(LibraryGridTest, TheLastColumnsSayWhereValuesComeFromAndWhatGenerateWillD
     columns.Forget(Row(kRose));
     EXPECT_EQ("save your edits", columns.Of(Row(kEnd)).generate);
     EXPECT_EQ("your edits, name, template", columns.Of(Row(kRose)).sources);
-    columns.SetRunOptions(true);
+    columns.SetRunOptions(true, OtherFiles::AddWhatTheyLack);
     columns.ForgetAll();
     EXPECT_EQ("create with your edits", columns.Of(Row(kRose)).generate);
     EXPECT_EQ("save your edits", columns.Of(Row(kEnd)).generate);

@@ -89,8 +89,9 @@ TEST(NormalizeEdit, EachFieldTakesItsValuesUpToItsLimitsAndNoFurther)
         std::string problem;
         const bool taken = NormalizeEdit(c.field, c.typed, value, problem);
         EXPECT_EQ(c.value != nullptr, taken) << EditFieldName(c.field) << " \"" << c.typed << "\": " << problem;
-        if (c.value && taken)
+        if (c.value && taken) {
             EXPECT_EQ(c.value, value) << EditFieldName(c.field) << " \"" << c.typed << "\"";
+        }
         EXPECT_EQ(taken, problem.empty());
     }
 }

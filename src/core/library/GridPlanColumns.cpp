@@ -1,7 +1,6 @@
 #include "core/library/GridPlanColumns.h"
 
 #include "core/folders/FolderWalk.h"
-#include "core/metadata/MetadataWriter.h"
 #include "core/pytivo/PyTivoTags.h"
 #include "platform/Paths.h"
 
@@ -20,22 +19,9 @@ std::string Joined(const std::vector<std::string>& parts, const char* between)
     return text;
 }
 
-// A file pyTivo reads after the one Generate writes beside the movie: one
-// of its folder's ".meta".
-std::string ReadAfterBeside(const std::string& moviePath, const PyTivoView& view)
-{
-    const std::string meta = ParentFolderOf(moviePath) + kSeparator + kMetaFolderName + kSeparator;
-    std::string last;
-    for (const std::string& file : view.filesRead) {
-        if (file.compare(0, meta.size(), meta) == 0)
-            last = file;
-    }
-    return last;
-}
-
 }  // namespace
 
-RowPlanColumns PlanColumnsOf(const RowFacts& row, const PyTivoView* view)
+RowPlanColumns PlanColumnsOf(const RowFacts& row, PlannedMovie& movie, const PyTivoView* others, OtherFiles mode)
 {
     std::vector<std::string> sources;
     if (row.edited)
@@ -49,29 +35,26 @@ RowPlanColumns PlanColumnsOf(const RowFacts& row, const PyTivoView* view)
             sources.push_back("folders");
         sources.push_back("template");
     }
-    std::string wins;
-    if (view) {
-        for (const std::string& file : view->filesRead) {
-            if (file != row.ownPath)
-                sources.push_back(IsTagSource(file) ? "tags" : SourceNameFor(file, row.moviePath));
-        }
-        wins = row.metaFolder ? std::string() : ReadAfterBeside(row.moviePath, *view);
+    for (const std::string& file : others ? others->filesRead : std::vector<std::string>()) {
+        if (file != row.ownPath)  // its own file in ".meta" is named first
+            sources.push_back(IsTagSource(file) ? "tags" : SourceNameFor(file, row.moviePath));
     }
     RowPlanColumns columns;
     columns.sources = Joined(sources, ", ");
     if (row.edited && row.hasOwn) {
         columns.generate = "save your edits";
-        return columns;
-    }
-    if (row.generateFileExists && !row.replaceExisting) {
+    } else if (row.generateFileExists && !row.replaceExisting) {
         columns.generate = "skip: its file is there";
-        return columns;
+    } else {
+        PlanAgainst(movie, others, mode);
+        const std::string verb = row.generateFileExists ? "replace" : "create";
+        if (others && AddsNothing(movie.keys))
+            columns.generate = "skip: nothing to add";
+        else if (others)
+            columns.generate = verb + ": " + PlanKeysLine(movie);
+        else
+            columns.generate = verb + (row.edited ? " with your edits" : "");
     }
-    columns.generate = row.generateFileExists ? "replace" : "create";
-    if (row.edited)
-        columns.generate += " with your edits";
-    if (!wins.empty())
-        columns.generate += "; " + SourceNameFor(wins, row.moviePath) + " wins";
     return columns;
 }
 
@@ -85,6 +68,12 @@ struct GridPlanColumns::ReadFolder {
 GridPlanColumns::GridPlanColumns(const LibraryGrid& grid) : grid_(grid) {}
 
 GridPlanColumns::~GridPlanColumns() = default;
+
+void GridPlanColumns::SetRunOptions(bool replaceExisting, OtherFiles mode)
+{
+    replaceExisting_ = replaceExisting;
+    mode_ = mode;
+}
 
 const GridPlanColumns::ReadFolder& GridPlanColumns::FolderOf(const std::string& path)
 {
@@ -125,11 +114,14 @@ const RowPlanColumns& GridPlanColumns::Of(RowId row)
     facts.generateFileExists = grid_.MetaFolder() ? facts.hasOwn : grid_.State(row) == RowState::Own;
     facts.edited = grid_.HasEdits(row);
     facts.replaceExisting = replaceExisting_;
-    facts.metaFolder = grid_.MetaFolder();
+    // What the other files give it, read as Generate reads them: only for
+    // a movie the folder's reading shows other files for.
     const ReadFolder& folder = FolderOf(ParentFolderOf(facts.moviePath));
-    const FolderEntry* movie = folder.index.Find(FileNameOf(facts.moviePath, true));
-    std::unique_ptr<PyTivoView> view;
-    if (movie && !movie->isFolder)
-        view = std::make_unique<PyTivoView>(ReadPyTivoView(folder.folder, *movie, *cache_));
-    return made_[row] = PlanColumnsOf(facts, view.get());
+    const FolderEntry* entry = folder.index.Find(FileNameOf(facts.moviePath, true));
+    const OwnFile own = grid_.MetaFolder() ? OwnFile::InMeta : OwnFile::Beside;
+    std::unique_ptr<PyTivoView> others;
+    if (entry && !entry->isFolder && HasOtherPyTivoSources(folder.folder, entry->name, *cache_, own))
+        others = std::make_unique<PyTivoView>(ReadOtherSources(folder.folder, *entry, *cache_, own));
+    PlannedMovie movie = grid_.PlannedMovieOf(row);
+    return made_[row] = PlanColumnsOf(facts, movie, others.get(), mode_);
 }

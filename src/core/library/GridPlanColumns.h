@@ -5,9 +5,9 @@
 // of the movie's folder read, so they are made for the rows on screen
 // alone and kept until the row changes.
 //
-// What Generate will do comes from one place, PlanColumnsOf: the plan of
-// the movie and the view of its other sources. When the plan decides key
-// by key from what the other files give, that decision is what it says.
+// What Generate will do comes from one place, PlanColumnsOf: the row's
+// plan decided key by key against what the other files give (PlanAgainst),
+// as Generate decides it.
 #include <list>
 #include <memory>
 #include <string>
@@ -16,7 +16,7 @@
 #include "core/library/LibraryGrid.h"
 #include "core/pytivo/PyTivoView.h"
 
-// What a run would need to know of a row besides its view.
+// What a run would need to know of a row besides its plan and its view.
 struct RowFacts {
     std::string moviePath;
     KindSource kindFrom = KindSource::Template;
@@ -28,7 +28,6 @@ struct RowFacts {
     bool generateFileExists = false;
     bool edited = false;
     bool replaceExisting = false;
-    bool metaFolder = false;
 };
 
 struct RowPlanColumns {
@@ -36,9 +35,11 @@ struct RowPlanColumns {
     std::string generate;
 };
 
-// The two columns of one movie; view: what pyTivo reads for it, nullptr
-// when its folder could not be read.
-RowPlanColumns PlanColumnsOf(const RowFacts& row, const PyTivoView* view);
+// The two columns of one movie. movie: its plan (PlannedMovieOf), decided
+// here against others, what the other files give it without Reelmark's
+// own file (nullptr when no other file describes it), in the mode the run
+// would take.
+RowPlanColumns PlanColumnsOf(const RowFacts& row, PlannedMovie& movie, const PyTivoView* others, OtherFiles mode);
 
 // The columns of the grid's rows, each made once (reading the folders it
 // needs, the last few kept) until Forget.
@@ -47,7 +48,9 @@ public:
     explicit GridPlanColumns(const LibraryGrid& grid);
     ~GridPlanColumns();
 
-    void SetRunOptions(bool replaceExisting) { replaceExisting_ = replaceExisting; }
+    // How Generate would run: replacing files that are there, and what it
+    // does beside other files.
+    void SetRunOptions(bool replaceExisting, OtherFiles mode);
     const RowPlanColumns& Of(RowId row);
     // The row's columns are made anew when next asked for.
     void Forget(RowId row) { made_.erase(row); }
@@ -59,6 +62,7 @@ private:
 
     const LibraryGrid& grid_;
     bool replaceExisting_ = false;
+    OtherFiles mode_ = OtherFiles::AddWhatTheyLack;
     std::unordered_map<RowId, RowPlanColumns> made_;
     std::list<std::unique_ptr<ReadFolder>> folders_;  // the latest first
     std::unique_ptr<PyTivoRunCache> cache_;

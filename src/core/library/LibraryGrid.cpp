@@ -262,6 +262,36 @@ std::string LibraryGrid::EditText(RowId row, EditField field) const
     return ValueText(kColumnOf[static_cast<int>(field)], values, shared);
 }
 
+PlannedMovie LibraryGrid::PlannedMovieOf(RowId row) const
+{
+    const GridValues& values = rows_[row].plan;
+    PlannedMovie movie;
+    movie.entry = entries_[row];
+    movie.moviePath = MoviePath(row);
+    movie.kindFrom = rows_[row].kindFrom;
+    movie.season = values.season;
+    movie.episode = values.number;
+    movie.lastEpisode = values.lastNumber;
+    MovieLines& lines = movie.lines;
+    lines.movieLayout = !values.episode;
+    lines.isEpisode = values.episode ? "true" : "false";
+    lines.title = lines.seriesTitle = values.show;
+    lines.episodeTitle = values.episodeTitle;
+    lines.seriesId = values.seriesId;
+    lines.year = values.date.substr(0, 4);
+    if (values.episode && values.date.size() > 4)
+        lines.originalAirDate = values.date;
+    if (values.episode && values.number != kNoNumber)
+        lines.episodeNumber = EpisodeNumberText(values.season == kNoNumber ? 0 : values.season, values.number);
+    const MovieEdits* edits = edits_.Of(entries_[row]);
+    if (edits)
+        ApplyEditsTo(movie, *edits);
+    movie.composed = ComposeMetadataLines(template_, lines);
+    if (edits)
+        movie.layers.push_back(EditLayer(ComposeMetadataLines(EditedTemplate(template_, *edits), lines), *edits));
+    return movie;
+}
+
 std::string LibraryGrid::SortKey(RowId row, GridColumn column) const
 {
     return LowerText(CellText(row, column));

@@ -75,6 +75,11 @@ public:
     // The field the cell edits for that row; none for the columns that
     // cannot be set.
     std::optional<EditField> FieldOf(RowId row, GridColumn column) const;
+    // The row as Generate would plan its file: its lines (the user's edits
+    // of its kind, show, numbers, titles and date included) composed with
+    // the template, the edits' layer over them; its keys not yet decided
+    // against the other files (PlanAgainst).
+    PlannedMovie PlannedMovieOf(RowId row) const;
     // The value the editor of a cell starts with (ratings as their codes'
     // short names, the whole description).
     std::string EditText(RowId row, EditField field) const;

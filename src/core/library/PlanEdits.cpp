@@ -86,7 +86,44 @@ bool IsYearText(const std::string& text)
     return text.size() == 4 && IsAllDigits(text) && text[0] != '0';
 }
 
+// The keys of the file an edit of each field sets.
+const std::vector<std::vector<const char*>>& KeysOfFields()
+{
+    static const std::vector<std::vector<const char*>> keys = {
+        {"isEpisode"},       {"title", "seriesTitle"},  {"episodeNumber"},  {"episodeNumber"},
+        {"episodeTitle"},    {"originalAirDate", "movieYear"}, {"description"}, {"starRating"},
+        {"mpaaRating"},      {"tvRating"},              {"vProgramGenre"},  {"vActor"},
+    };
+    return keys;
+}
+
 }  // namespace
+
+const char kEditOrigin[] = "your edits";
+
+PlanValueLayer EditLayer(const std::vector<MetadataKeyLine>& composed, const MovieEdits& edits)
+{
+    PlanValueLayer layer;
+    layer.origin = kEditOrigin;
+    layer.overOtherFiles = true;
+    std::vector<std::string> keys;
+    for (const auto& [field, value] : edits.Values()) {
+        for (const char* key : KeysOfFields()[static_cast<size_t>(field)]) {
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
+        }
+    }
+    for (const std::string& key : keys) {
+        const size_t before = layer.lines.size();
+        for (const MetadataKeyLine& line : composed) {
+            if (line.key == key)
+                layer.lines.push_back(line);
+        }
+        if (layer.lines.size() == before)
+            layer.lines.push_back({key, std::string()});
+    }
+    return layer;
+}
 
 const char* EditFieldName(EditField field)
 {

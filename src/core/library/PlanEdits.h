@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/library/PlannedKeys.h"
 #include "core/metadata/MetadataDocument.h"
 #include "core/metadata/MetadataFormat.h"
 
@@ -85,6 +86,15 @@ private:
 // What an episode's number says: pyTivo's episodeNumber "104" is season 1
 // episode 4, "7" episode 7 of no season; kNoNumber where it says nothing.
 void SplitEpisodeNumber(const std::string& number, int& season, int& episode);
+
+// The edits as a layer over the movie's file (PlannedKeys.h): the lines of
+// the edited fields' keys from composed, the movie's file composed with
+// its edits, written whatever other files give. A key an edit cleared
+// (genres, a date) comes with an empty value, so the template's lines of
+// it go too.
+PlanValueLayer EditLayer(const std::vector<MetadataKeyLine>& composed, const MovieEdits& edits);
+// The layer's origin, as the plan tells the user.
+extern const char kEditOrigin[];
 
 // The template with the shared values the movie's edits set.
 MetadataTemplate EditedTemplate(const MetadataTemplate& metadata, const MovieEdits& edits);

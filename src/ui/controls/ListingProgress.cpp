@@ -17,7 +17,8 @@ constexpr DWORD kProgressInterval = 50;
 }  // namespace
 
 bool ListMoviesShowingProgress(const std::string& folder, ActivityLog& log, HWND window,
-                               std::vector<MovieListing>& movies, const std::function<bool()>& stop)
+                               std::vector<MovieListing>& movies, const std::function<bool()>& stop,
+                               OtherSourceViews* views)
 {
     const bool windowWasEnabled = ::IsWindowEnabled(window) != FALSE;
     std::unique_ptr<CRunProgressDlg> progress;
@@ -41,7 +42,7 @@ bool ListMoviesShowingProgress(const std::string& folder, ActivityLog& log, HWND
             }
             return !(stop && stop());
         },
-        &stopped);
+        &stopped, nullptr, views);
     if (progress && windowWasEnabled)
         ::EnableWindow(window, TRUE);
     return !stopped;

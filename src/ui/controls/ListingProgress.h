@@ -11,9 +11,12 @@
 #include "core/folders/FolderIndex.h"
 
 class ActivityLog;
+class OtherSourceViews;
 
-// The movies as ListMoviesBelow gives them; false when the walk was
-// stopped (Cancel, or stop when given, asked at every folder). window: the
-// window the walk works for, disabled while the progress shows.
+// The movies as ListMoviesBelow gives them (with views, what other files
+// give them); false when the walk was stopped (Cancel, or stop when given,
+// asked at every folder). window: the window the walk works for, disabled
+// while the progress shows.
 bool ListMoviesShowingProgress(const std::string& folder, ActivityLog& log, HWND window,
-                               std::vector<MovieListing>& movies, const std::function<bool()>& stop = nullptr);
+                               std::vector<MovieListing>& movies, const std::function<bool()>& stop = nullptr,
+                               OtherSourceViews* views = nullptr);

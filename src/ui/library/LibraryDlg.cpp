@@ -148,7 +148,7 @@ void CLibraryDlg::Load()
     planning_ = std::async(std::launch::async, [this] {
         return PlanLibrary(grid_.Folder(), grid_.Entries(), grid_.Template(), &plannedWith_, false);
     });
-    planColumns_.SetRunOptions(request.replaceExisting);
+    planColumns_.SetRunOptions(request.replaceExisting, request.otherFiles);
     planColumns_.ForgetAll();
     view_.RowsChanged();
     SetWindowText("Library - " + folder);

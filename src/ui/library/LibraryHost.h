@@ -24,9 +24,10 @@ public:
     // The run Generate would make now (template, replace, .meta), without
     // its folder and entries.
     virtual void DescribeRun(GenerateRequest& request) = 0;
-    // Asks before a run writes beside movies whose ".meta" file pyTivo
-    // reads after it; false when the user keeps them.
-    virtual bool MetaFilesMayWin(const GenerateRequest& request) = 0;
+    // Asks before a run that would hide values of other files behind the
+    // whole template (it may make the run add only what they lack); false
+    // when the user wants nothing written.
+    virtual bool AskAboutOtherFiles(GenerateRequest& request) = 0;
     // Delete Selected's path for these movies of the folder (paths below
     // it): its questions, its order (the metadata file first), its log.
     virtual void DeleteMovies(const std::string& folder, const std::vector<std::string>& names) = 0;

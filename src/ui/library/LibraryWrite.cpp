@@ -106,7 +106,7 @@ std::vector<RowId> CLibraryDlg::GenerateRows(const std::vector<RowId>& rows, Fil
         rowOf[grid_.MoviePath(row)] = row;
     }
     request.edits = &grid_.Edits();
-    if (!host_.MetaFilesMayWin(request))
+    if (!host_.AskAboutOtherFiles(request))
         return {};
     const int count = static_cast<int>(rows.size());
     request.progress = [&](int at, const std::string& moviePath) {

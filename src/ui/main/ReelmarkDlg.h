@@ -10,6 +10,7 @@
 
 #include "core/copy/CopyListEntry.h"
 #include "core/files/LogFileAppender.h"
+#include "core/files/WrittenFiles.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataFormat.h"
 #include "core/settings/Settings.h"
@@ -72,12 +73,14 @@ public:
     void DeleteMovies(const std::string& folder, const std::vector<std::string>& names) override;
     // The Library window, modally over this one.
     void OnLibrary();
-    void DescribeRun(GenerateRequest& request) override { template_.DescribeRun(request); }
+    // The run Generate would make now; its files are recorded as written.
+    void DescribeRun(GenerateRequest& request) override;
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
-    // Asks before a Generate writes beside movies whose ".meta" file pyTivo
-    // reads after it; false when the user keeps them.
-    bool MetaFilesMayWin(const GenerateRequest& request) override;
+    // Asks before a Generate that would hide values of other files (a
+    // .nfo, a default.txt) behind the whole template: add only what they
+    // lack, write whole files, or cancel (false); the answer is logged.
+    bool AskAboutOtherFiles(GenerateRequest& request) override;
     // What the TiVo Shows (the menu, or a double click on a movie).
     void OnTiVoView();
     void OnOptions();
@@ -108,6 +111,11 @@ public:
     // The window's keyboard shortcuts (Ctrl+L, Ctrl+S).
     bool PreTranslateMessage(MSG& msg) override;
     MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
+    bool WritesIntoMeta() const override { return settings_.Values().MetaFolder == "true"; }
+    OtherFiles OtherFilesChoice() const override
+    {
+        return settings_.Values().WholeTemplate == "true" ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
+    }
     bool MovieMode() const { return template_.MovieMode(); }
     const CToolBar& ToolBar() const { return toolBar_; }
     CStatusLogDlg* StatusLog() { return statusLog_.get(); }
@@ -171,6 +179,8 @@ private:
     LogFileAppender logFile_;
     bool logAppendFailed_ = false;
     SettingsStore settings_;
+    // The files Generate writes, recorded so that a watch may redo them.
+    WrittenFiles writtenFiles_;
     TemplatePanel template_;
     std::unique_ptr<CStatusLogDlg> statusLog_;
     HelpFilePaths helpFiles_;
