@@ -27,20 +27,37 @@ std::vector<std::string> Sorted(std::vector<std::string> items)
 
 }  // namespace
 
-TEST(IsMovieFile, JudgesTheFileNamesExtensionByPrefixInAnyCase)
+TEST(IsMovieFile, JudgesTheFileNamesWholeExtensionInAnyCase)
 {
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpg")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\Clip.MPG")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.Mp4")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpeg2")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpg2")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.tsx")));
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\clip.mpg.txt")));
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\clip.mp")));
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\mpg")));
-    // A dot in a folder name does not make a name without one a movie.
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films.mov\\trailer")));
-    EXPECT_FALSE(IsMovieFile(""));
+    const struct {
+        const char* path;
+        bool movie;
+    } cases[] = {
+        {"C:\\Films\\clip.mpg", true},
+        {"C:\\Films\\Clip.MPG", true},
+        {"C:\\Films\\clip.Mp4", true},
+        {"C:\\Films\\clip.mpeg", true},
+        {"C:\\Films\\clip.Ts", true},
+        {"C:\\Films\\clip.rmvb", true},
+        // An extension that only begins as a movie extension does is none:
+        // Generate and the watch would write metadata files beside them.
+        {"C:\\Films\\notes.tsv", false},
+        {"C:\\Films\\app.tsx", false},
+        {"C:\\Films\\thumbs.avif", false},
+        {"C:\\Films\\x.tsconfig", false},
+        {"C:\\Films\\Movie.mp4a", false},
+        {"C:\\Films\\clip.mpeg2", false},
+        {"C:\\Films\\clip.mpg2", false},
+        {"C:\\Films\\clip.mpg.txt", false},
+        {"C:\\Films\\clip.mp", false},
+        {"C:\\Films\\clip.", false},
+        {"C:\\Films\\mpg", false},
+        // A dot in a folder name does not make a name without one a movie.
+        {"C:\\Films.mov\\trailer", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.movie, IsMovieFile(NativePath(c.path))) << c.path;
 }
 
 TEST(PathHelpers, SplitPathsAsTheirCallersExpect)
