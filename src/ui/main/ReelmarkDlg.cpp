@@ -470,9 +470,10 @@ void CReelmarkDlg::OnClose()
     unsigned long error = 0;
     logFile_.Close();
     // The file holds every line as it came, and the lines of other programs
-    // that write it meanwhile: it keeps its last ones, as many as the log
-    // shows. When a line could not be added, the user erased the log, or
-    // the file has gone, it is written whole.
+    // that write it meanwhile: it keeps its last ones that hold text, as
+    // many as the log shows. When a line could not be added, the user erased
+    // the log, or the file has gone, it is written whole. Either way in
+    // place, so that a watch that holds the file keeps writing into it.
     const size_t lines = static_cast<size_t>(std::count(log_.Text().begin(), log_.Text().end(), '\n'));
     const bool kept = !logAppendFailed_ && !log_.Replaced() &&
                       TrimLogFile(logPath_, std::max<size_t>(lines, kLogLinesKept));
