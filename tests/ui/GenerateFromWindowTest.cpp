@@ -146,11 +146,11 @@ TEST_F(GenerateFromWindow, CreatesThenSkipsThenReplacesEveryEntry)
 
 TEST_F(GenerateFromWindow, TheLogFileRecordsEachLineAsItHappensAndIsWrittenWholeAtClose)
 {
-    // What an earlier run left: more lines than a run carries over, the
-    // last one cut by a crash.
+    // What an earlier run left: more lines than a run carries over, blank
+    // ones among them (an editor's), the last one cut by a crash.
     std::string earlier;
     for (int i = 0; i < 300; ++i)
-        earlier += "Mon Dec  7,2026 10:00:00: earlier line " + std::to_string(i) + "\r\n";
+        earlier += "Mon Dec  7,2026 10:00:00: earlier line " + std::to_string(i) + "\r\n" + (i % 10 ? "" : "\r\n");
     w.start.WriteFile("Reelmark.log", earlier + "Mon Dec  7,2026 10:00:01: cut");
     w.Start();
     w.Click(1008);
@@ -159,14 +159,16 @@ TEST_F(GenerateFromWindow, TheLogFileRecordsEachLineAsItHappensAndIsWrittenWhole
     // each on a line of its own.
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(w.start / "Reelmark.log", lines));
-    EXPECT_EQ(302u + LogMessages(w.LogText()).size() - 257u, lines.size());
-    EXPECT_EQ("Mon Dec  7,2026 10:00:01: cut", lines[300]);
+    EXPECT_EQ(332u + LogMessages(w.LogText()).size() - 257u, lines.size());
+    EXPECT_EQ("Mon Dec  7,2026 10:00:01: cut", lines[330]);
     std::string appended;
-    for (size_t i = 301; i < lines.size(); ++i)
+    for (size_t i = 331; i < lines.size(); ++i)
         appended += lines[i] + "\n";
     const std::vector<std::string> messages = LogMessages(appended);
     EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), "3 Metadata Files Created - 0 skipped!"));
 
+    // After it: the last 256 old lines with text, then the run's, and no
+    // blank line.
     w.Close();
     ASSERT_TRUE(ReadTextLines(w.start / "Reelmark.log", lines));
     EXPECT_EQ(w.LogText(), [&] {
