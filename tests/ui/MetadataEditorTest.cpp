@@ -121,6 +121,24 @@ TEST_F(MetadataEditor, CancelKeepsTheFileAndRefusedInputKeepsTheEditorOpen)
     EXPECT_EQ("title : Caf\xe9\r\nx-note\r\nepisodeNumber : 4\r\nmpaaRating : N7\r\n", ReadFileBytes(path));
 }
 
+TEST_F(MetadataEditor, ASaveKeepsEachUnchangedLineByteForByteWithItsLineEnd)
+{
+    // Written on Linux (bare line feeds), one line by Notepad, a last line
+    // without its end, a name in Windows-1252.
+    const std::string file = "title : Caf\xe9\nx-note\r\nepisodeNumber : 1\n# end";
+    w.movies.WriteFile("Films\\A.mpg.txt", file);
+    StartWith({"A.mpg"});
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) { Click(dialog, IDOK); }));
+    EXPECT_EQ(file, ReadFileBytes(MetadataPath("A.mpg"))) << "nothing changed";
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_EDITOR_EPISODE_NUMBER, "2");
+        dialog.SetDlgItemText(IDC_EDITOR_ACTORS, "Ren\xc3\xa9");
+        Click(dialog, IDOK);
+    }));
+    EXPECT_EQ("title : Caf\xe9\nx-note\r\nepisodeNumber : 2\n# end\nvActor : Ren\xe9\n",
+              ReadFileBytes(MetadataPath("A.mpg")));
+}
+
 TEST_F(MetadataEditor, AReadOnlyFileIsNotOpenedAndAFailedSaveKeepsTheEditorOpen)
 {
     w.movies.WriteFile("Films\\Kept.mpg.txt", "title : Kept\r\n");

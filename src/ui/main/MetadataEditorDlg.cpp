@@ -197,7 +197,7 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, st
                                            "Windows-1252 where that holds every character)?",
                                     "Metadata File In UTF-16", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
             return false;
-        text = FromUtf16Text(text);
+        text = EncodeText(FromUtf16Text(text));
     }
     if (text.find('\0') != std::string::npos) {
         log.AddLogEntry(kNotOpened, LogSeverity::Warning,
@@ -249,10 +249,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
     std::string text;
     if (!TextToEdit(log, path, read, text))
         return false;
-    std::vector<std::string> lines = SplitTextLines(text);
-    // An empty file gives pyTivo nothing: it starts as a new one does.
-    MetadataDocument document =
-        lines.empty() ? MetadataDocument::FromText(templateText) : MetadataDocument(std::move(lines));
+    // An empty file gives pyTivo nothing: it starts as a new one does, as
+    // Generate would write it.
+    MetadataDocument document(SplitTextLines(text).empty() ? EncodeText(WithCrLf(templateText)) : text);
     const auto save = [&](const std::string& composed) {
         if (!MayWrite(log, moviePath, path, read))
             return false;
@@ -263,9 +262,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         // A file that appears meanwhile is not written over.
         SystemError code = 0;
         if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
-            !WriteTextFileAtomically(path, composed, &code, &work,
-                                     ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
-                                                                             : ExistingFile::Replace)) {
+            !WriteFileAtomically(path, composed, &code, &work,
+                                 ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
+                                                                         : ExistingFile::Replace)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             WriteErrorText(path, code).c_str());
             return false;
