@@ -393,8 +393,13 @@ void CReelmarkDlg::FoldersChanged()
 
 void CReelmarkDlg::OnOptions()
 {
-    if (EditSetup(CurrentSettings()))
-        SyncFromControls();
+    const std::string namesRead = CurrentSettings().ParseNames;
+    if (!EditSetup(CurrentSettings()))
+        return;
+    SyncFromControls();
+    // What each file will say shows in the list at once.
+    if (CurrentSettings().ParseNames != namesRead)
+        FillMovieList();
 }
 
 void CReelmarkDlg::OnViewLog()
