@@ -139,6 +139,21 @@ TEST_F(MetadataEditor, ASaveKeepsEachUnchangedLineByteForByteWithItsLineEnd)
               ReadFileBytes(MetadataPath("A.mpg")));
 }
 
+TEST_F(MetadataEditor, ALongNameLeavesOutItsMiddleSoTheCaptionKeepsItsEndAndWhereTheFileLies)
+{
+    const std::string movie = "Show Name - 1x02 - A Rather Long Episode Title That Goes On and On.mkv";
+    w.movies.WriteFile("Films\\.meta\\" + movie + ".txt", "title : Kept\r\n");
+    StartWith({movie});
+    std::string caption;
+    ASSERT_TRUE(Edit(movie, [&](CDialog& dialog) {
+        caption = dialog.GetWindowText();
+        Click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(0u, caption.find("Edit Metadata - .meta\\Show Name - ")) << caption;
+    EXPECT_EQ(caption.size() - 31, caption.rfind(".mkv.txt (pyTivo reads it last)")) << caption;
+    EXPECT_NE(std::string::npos, caption.find("...")) << caption;
+}
+
 TEST_F(MetadataEditor, AReadOnlyFileIsNotOpenedAndAFailedSaveKeepsTheEditorOpen)
 {
     w.movies.WriteFile("Films\\Kept.mpg.txt", "title : Kept\r\n");

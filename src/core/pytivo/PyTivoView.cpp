@@ -232,6 +232,9 @@ TiVoShowing ShowingOf(const PyTivoView& view)
     showing.tvRating = RatingSent(view, PyTivoRating::Tv);
     showing.mpaaRating = RatingSent(view, PyTivoRating::Mpaa);
     showing.starRating = RatingSent(view, PyTivoRating::Star);
+    showing.callsign = text("callsign");
+    showing.displayMajorNumber = text("displayMajorNumber");
+    showing.displayMinorNumber = text("displayMinorNumber");
     return showing;
 }
 
@@ -253,6 +256,9 @@ std::vector<TiVoRow> RowsOf(const PyTivoView& view)
     add(showing.dateKey == "movieYear" ? "Year" : "Air date", showing.date, showing.dateKey);
     add("Description", showing.description, "description");
     add("Series ID", showing.seriesId, "seriesId");
+    add("Call sign", showing.callsign, "callsign");
+    add("Channel number", showing.displayMajorNumber, "displayMajorNumber");
+    add("Sub-channel number", showing.displayMinorNumber, "displayMinorNumber");
     const std::pair<const char*, const TiVoRating*> ratings[] = {
         {"TV rating", &showing.tvRating}, {"MPAA rating", &showing.mpaaRating}, {"Star rating", &showing.starRating}};
     // In the words a TiVo screen uses: "TV-14", "PG-13", "3.5 stars".

@@ -14,6 +14,7 @@
 #include "platform/SystemError.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/FitText.h"
 #include "ui/framework/Prompt.h"
 #include "ui/main/ReelmarkDlg.h"
 
@@ -57,11 +58,12 @@ bool IsTrue(const std::string& text)
 
 }  // namespace
 
-CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
+CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
                                        std::function<bool(const std::string&)> save)
     : CDialog(IDD_METADATA_EDITOR),
       document_(document),
       fileName_(std::move(fileName)),
+      note_(std::move(note)),
       save_(std::move(save))
 {
 }
@@ -69,7 +71,9 @@ CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string f
 BOOL CMetadataEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText("Edit Metadata - " + fileName_);
+    // The note whole, the name's middle left out where the title bar is
+    // too narrow for all of it: its start and its ending tell the file.
+    SetWindowText(CaptionToFit(m_hWnd, "Edit Metadata - ", fileName_, note_.empty() ? "" : " (" + note_ + ")"));
     // The rating combo boxes carry the main window's ids and take its items.
     ExecuteDlgInit(m_hWnd, IDD_REELMARK);
     for (const TextControl& control : kTextControls)
@@ -273,10 +277,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         return true;
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
-    const std::string name = inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) +
-                                          " (pyTivo reads it last)"
-                                    : FileNameOf(path, true);
-    CMetadataEditorDlg dialog(document, name, save);
+    const std::string name =
+        inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) : FileNameOf(path, true);
+    CMetadataEditorDlg dialog(document, name, inMeta ? "pyTivo reads it last" : "", save);
     return dialog.DoModal() == IDOK;
 }
 

@@ -13,10 +13,11 @@ class ActivityLog;
 
 class CMetadataEditorDlg : public CDialog {
 public:
-    // save: writes the composed text; false keeps the dialog open. The
-    // dialog is owned by the window in use.
-    CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
-                       std::function<bool(const std::string& text)> save);
+    // The caption names the file and adds the note in brackets (none when
+    // empty). save: writes the composed bytes; false keeps the dialog open.
+    // The dialog is owned by the window in use.
+    CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
+                       std::function<bool(const std::string& bytes)> save);
 
 protected:
     BOOL OnInitDialog() override;
@@ -29,6 +30,7 @@ private:
 
     MetadataDocument& document_;
     std::string fileName_;
+    std::string note_;
     std::function<bool(const std::string&)> save_;
 };
 
