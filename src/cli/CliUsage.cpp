@@ -10,6 +10,7 @@ const char kGenerateUsage[] =
     "                             [--dry-run | --json] [--ini FILE]\n";
 const char kListUsage[] = "usage: reelmark-cli list FOLDER [--recursive] [--json]\n";
 const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] PATH...\n";
+const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] PATH...\n";
 const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                          [--settle SECONDS] [--rescan MINUTES] [--ini FILE]\n";
@@ -19,6 +20,7 @@ const char kCommandsUsage[] =
     "  generate  writes the metadata files of a folder's movies\n"
     "  list      lists a folder's movies and which have a metadata file\n"
     "  show      shows what pyTivo sends the TiVo for movies\n"
+    "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
     "  watch     keeps a folder's movies supplied with metadata files\n";
 
 }  // namespace
@@ -32,6 +34,8 @@ std::string ShortUsage(CliCommand command)
             return std::string(kListUsage) + kSeeHelp;
         case CliCommand::Show:
             return std::string(kShowUsage) + kSeeHelp;
+        case CliCommand::Check:
+            return std::string(kCheckUsage) + kSeeHelp;
         case CliCommand::Watch:
             return std::string(kWatchUsage) + kSeeHelp;
         case CliCommand::Help:
@@ -47,6 +51,7 @@ const char kUsage[] =
     "                        [--meta-folder] [--dry-run | --json] [--ini FILE]\n"
     "  reelmark-cli list FOLDER [--recursive] [--json]\n"
     "  reelmark-cli show [--json] [--recursive] PATH...\n"
+    "  reelmark-cli check [--json] [--recursive] PATH...\n"
     "  reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                     [--settle SECONDS] [--rescan MINUTES] [--ini FILE]\n"
     "  reelmark-cli --help | --version\n"
@@ -94,23 +99,48 @@ const char kUsage[] =
     "              Without reelmark.ini every setting has its default; a FILE\n"
     "              that does not exist stops the run.\n"
     "list      Shows the movie files in FOLDER in name order, \"[meta]\" before\n"
-    "          those that have a metadata file. With --recursive also those of\n"
+    "          those that have a metadata file, \"[other]\" before those whose\n"
+    "          metadata pyTivo finds only in other files (a .nfo, a default.txt,\n"
+    "          .meta, tags inside the movie). With --recursive also those of\n"
     "          every folder below, each as its path from FOLDER.\n"
     "  --json      One JSON document: {\"folder\": FOLDER, \"movies\": [{\"movie\":\n"
-    "              path, \"hasMetadata\": true | false}], \"totals\": {\"movies\": n,\n"
-    "              \"withMetadata\": n, \"unreadFolders\": n}}.\n"
+    "              path, \"hasMetadata\": true | false, \"otherSources\": true |\n"
+    "              false}], \"totals\": {\"movies\": n, \"withMetadata\": n,\n"
+    "              \"unreadFolders\": n}}.\n"
     "show      Shows what pyTivo makes of each movie's metadata: every value\n"
     "          it sends and the file it came from, merged from the movie's own\n"
-    "          title and date, a Kodi .nfo (and the show's tvshow.nfo), a\n"
-    "          .properties file, each folder's default.txt, the movie's .txt\n"
-    "          and the .meta folder's files, later ones winning. PATH is a\n"
-    "          movie file or a folder (its movies; with --recursive those of\n"
-    "          the folders below too); a file that cannot be read is named.\n"
+    "          title and date, the tags inside .mp4, .m4v, .mov, .dvr-ms, .asf\n"
+    "          and .wmv movies (\"tags in Movie.m4v\"), a Kodi .nfo (and the\n"
+    "          show's tvshow.nfo), a .properties file, each folder's\n"
+    "          default.txt, the movie's .txt and the .meta folder's files, later\n"
+    "          ones winning. PATH is a movie file or a folder (its movies; with\n"
+    "          --recursive those of the folders below too); a file that cannot\n"
+    "          be read is named. Tags are read as pyTivo reads them, slips\n"
+    "          included: its tven test looks at the tag's name, not its value,\n"
+    "          so an \"S2E5\" there never gives an episode number; an MP4 file\n"
+    "          without sound gives no tags. The details inside .TiVo and .wtv\n"
+    "          files, which pyTivo applies last, are not read: a note says so.\n"
     "  --json      One JSON array, an object per movie: {\"movie\": path,\n"
     "              \"metadata\": {key: value}, \"sources\": [files read, in order]}\n"
-    "              (and \"problems\" when a file could not be read). A value is a\n"
-    "              string, a number for a rating pyTivo turns into one, or an\n"
-    "              array of strings for a key that starts with \"v\".\n"
+    "              (and \"problems\" when a file could not be read, \"notes\"\n"
+    "              when the view leaves something out). A value is a string, a\n"
+    "              number for a rating pyTivo turns into one, or an array of\n"
+    "              strings for a key that starts with \"v\".\n"
+    "check     Tells what pyTivo or the TiVo will get wrong about each movie\n"
+    "          of the PATHs (as for show) and each metadata file of their\n"
+    "          folders: keys pyTivo does not use (\"episodetitle\" for\n"
+    "          \"episodeTitle\"), values it changes or drops (an episodeNumber\n"
+    "          that is no whole number, a rating no table knows, an isEpisode\n"
+    "          other than true or false, a movie without \"isEpisode : false\",\n"
+    "          a movieYear beside an air date, a seriesId not SH, EP or MV and\n"
+    "          digits), files it never reads (\"Movie.txt\" beside \"Movie.mkv\",\n"
+    "          a name in other letter cases, a file whose movie has gone,\n"
+    "          UTF-16, a .nfo that is no XML, lines without the separator,\n"
+    "          tags it cannot read) and episodes of one show with different\n"
+    "          series IDs or series titles.\n"
+    "  --json      One JSON document: {\"problems\": [{\"where\": movie or file,\n"
+    "              \"file\": the file it lies in, \"kind\": name, \"text\": words}],\n"
+    "              \"totals\": {\"movies\": n, \"problems\": n, \"unreadFolders\": n}}.\n"
     "watch     Keeps FOLDER supplied with metadata files until it is stopped\n"
     "          (Ctrl+C or SIGTERM; on Windows also Ctrl+Break or closing the\n"
     "          console): first one pass as generate makes it, then every movie\n"
@@ -138,8 +168,8 @@ const char kUsage[] =
     "\n"
     "Exit codes:\n"
     "  0  Every metadata file was written or skipped (also when FOLDER holds\n"
-    "     no movie files: nothing to do), the list was shown, or the watch\n"
-    "     was stopped.\n"
+    "     no movie files: nothing to do), the list was shown, the watch\n"
+    "     was stopped, or check found no problem.\n"
     "  1  At least one metadata file could not be written, or the run was\n"
     "     refused (an episode template needs a series title, so FOLDER\n"
     "     cannot be a drive root).\n"
@@ -147,4 +177,5 @@ const char kUsage[] =
     "     file cannot be found or read.\n"
     "  3  The run finished, but not everything was done: a folder below\n"
     "     FOLDER could not be read (--recursive) and was left out. (When a\n"
-    "     file could not be written too, the code is 1.)\n";
+    "     file could not be written too, the code is 1.)\n"
+    "  4  check found problems (the list says which).\n";
