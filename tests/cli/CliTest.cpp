@@ -332,9 +332,9 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         std::string usage;  // how the usage begins
         size_t lines;       // the usage's lines, "see reelmark-cli --help" included
     } bad[] = {
-        {{}, commands, 6},
-        {{"--json"}, commands, 6},
-        {{"copy", dir.Path()}, commands, 6},
+        {{}, commands, 7},
+        {{"--json"}, commands, 7},
+        {{"copy", dir.Path()}, commands, 7},
         {{"generate"}, generate, 3},
         {{"generate", dir.Path(), "--force"}, generate, 3},
         {{"--force", "generate", dir.Path()}, generate, 3},
@@ -347,6 +347,7 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {{"show", dir.Path(), "--replace"}, "usage: reelmark-cli show", 2},
         {{"show", dir.Path(), "--ini", "x.ini"}, "usage: reelmark-cli show", 2},
         {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 3},
+        {{"check", "--replace", dir.Path()}, "usage: reelmark-cli check", 2},
     };
     for (const auto& c : bad) {
         const std::string what = ::testing::PrintToString(c.args);
