@@ -278,3 +278,29 @@ TEST_F(MetadataEditor, ASaveRemovesWhatSavesThatWereCutShortLeftInTheFolder)
     ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) { Click(dialog, IDOK); }));
     EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt"}), NamesInFolder(w.movies / "Films"));
 }
+
+TEST_F(MetadataEditor, WhatASaveCutShortLeftGoesWhenTheWindowStartsAndWhenTheEditorOpens)
+{
+    // A save cut short (a crash, a power cut) leaves its work folder with
+    // the temporary file in it, beside the movie or in .meta.
+    const auto leaveSaveBehind = [&](const std::string& folder) {
+        w.movies.WriteFile(folder + "\\~reelmark-77-1.tmp\\3", "cut short");
+        AgeFile(w.movies / (folder + "\\~reelmark-77-1.tmp\\3"));
+    };
+    leaveSaveBehind("Films");
+    leaveSaveBehind("Films\\.meta");
+    // A user's file that only bears the names is no proof and stays.
+    w.movies.WriteFile("Films\\~reelmark-78-1.tmp\\notes.doc", "the user's");
+    StartWith({"A.mpg"});
+    EXPECT_EQ((std::vector<std::string>{".meta", "A.mpg", "~reelmark-78-1.tmp"}), NamesInFolder(w.movies / "Films"));
+    EXPECT_TRUE(NamesInFolder(w.movies / "Films\\.meta").empty());
+
+    leaveSaveBehind("Films");
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) {
+        EXPECT_EQ((std::vector<std::string>{".meta", "A.mpg", "~reelmark-78-1.tmp"}),
+                  NamesInFolder(w.movies / "Films"))
+            << "gone before the editor shows";
+        Click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ("the user's", ReadFileBytes(w.movies / "Films\\~reelmark-78-1.tmp\\notes.doc"));
+}

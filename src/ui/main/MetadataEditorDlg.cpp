@@ -238,6 +238,16 @@ bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string&
 
 }  // namespace
 
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder)
+{
+    if (folder.empty())
+        return;
+    WorkFolder(folder).RemoveLeftovers(log);
+    const std::string meta = AddTrailingSeparator(folder) + kMetaFolderName;
+    if (ClassifyPath(meta) == PathKind::Folder)
+        WorkFolder(meta).RemoveLeftovers(log);
+}
+
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 {
     const std::string meta = MetaFolderPathOf(moviePath);
@@ -249,6 +259,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
 {
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
+    // What an earlier save that was cut short left goes when the editor
+    // opens, not only at the next save.
+    RemoveSaveLeftovers(log, ParentFolderOf(moviePath));
     FileOnDisk read;
     std::string text;
     if (!TextToEdit(log, path, read, text))

@@ -42,6 +42,11 @@ private:
 bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
                       bool metaFolder = false);
 
+// Removes what editor saves that were cut short left in the movie folder
+// and its ".meta" folder, as far as it is proven the program's own
+// (WorkFolder::RemoveLeftovers); each removal is logged.
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder);
+
 // The movie's metadata file that the editor edits: the one whose values
 // the TiVo shows, its folder's ".meta" file when there is one (pyTivo reads
 // it last) or the settings write there, else the one beside the movie.

@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "ui/framework/Prompt.h"
+#include "ui/main/MetadataEditorDlg.h"
 #include "ui/main/OutsidePrograms.h"
 #include "ui/main/SettingsDlg.h"
 
@@ -182,6 +183,9 @@ BOOL CReelmarkDlg::OnInitDialog()
     FillControlsFromSettings();
     movieList_.Init();
     movieList_.SetRecursive(CurrentSettings().Recursive == "true");
+    // What an editor save that was cut short left in the movie folder (or
+    // its .meta), as far as it is proven the program's own.
+    RemoveSaveLeftovers(log_, MovieFolder());
 
     template_.TakeLayoutFromSeriesType();
     template_.RefreshPreview();
