@@ -166,6 +166,38 @@ TEST(ReadSubFolders, CountsMoviesThoseWithMetadataFromAnySourceAndOrphans)
     EXPECT_TRUE(ReadSubFolders("", false).empty());
 }
 
+TEST(OtherSources, AnEmptyFileGivesPyTivoNothingAndCountsAsNoneInTheListAndTheTree)
+{
+    // Each other file pyTivo reads for Season\M.mkv, empty and with a line:
+    // only the second makes the movie light blue and counts in its folder.
+    const char* const sources[] = {"Season\\default.txt",      "Season\\M.nfo",
+                                   "Season\\M.properties",     "Season\\.meta\\M.mkv.txt",
+                                   "Season\\.meta\\default.txt", "default.txt"};
+    TempFolder dir;
+    int number = 0;
+    std::map<std::string, bool> expected;
+    for (const char* source : sources) {
+        for (const bool empty : {true, false}) {
+            const std::string show = "Cases\\Show " + std::to_string(++number);
+            dir.WriteFile(show + "\\Season\\M.mkv", "movie");
+            dir.WriteFile(show + "\\" + source, empty ? "" : std::string(source).find(".nfo") != std::string::npos
+                                                                    ? "<movie><title>T</title></movie>"
+                                                                    : "title : T\n");
+            expected["Show " + std::to_string(number)] = !empty;
+        }
+    }
+    for (const auto& [show, holds] : expected) {
+        const std::vector<MovieListing> listed = ListMoviesWithMetadata(dir / ("Cases\\" + show + "\\Season"));
+        ASSERT_EQ(1u, listed.size()) << show;
+        EXPECT_FALSE(listed[0].hasMetadata) << show;
+        EXPECT_EQ(holds, listed[0].otherSources) << show << ": " << sources[(std::stoi(show.substr(5)) - 1) / 2];
+    }
+    for (const FolderNode& node : ReadSubFolders(dir / "Cases", true)) {
+        EXPECT_EQ(1, node.movieCount) << node.name;
+        EXPECT_EQ(expected[node.name] ? 1 : 0, node.metadataCount) << node.name;
+    }
+}
+
 TEST(ListSubFolders, GivesBareNamesOfAllSubFoldersOnly)
 {
     TempFolder dir;

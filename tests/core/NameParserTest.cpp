@@ -215,6 +215,9 @@ const struct {
     {"Some.Home.Video.mpg", "", "words only"},
     {"2001 A Space Odyssey.mkv", "", "a number first is a title, and no year follows"},
     {"Blade Runner 2049.mkv", "", "a year between spaces may belong to the title"},
+    // The TiVo would file these films as episode 1982 and 1999 of a show.
+    {"Blade Runner - 1982.mkv", "", "a year after a lone dash is no episode number"},
+    {"Holiday - 1999 (Final Cut).mpg", "", "the same, with words after it"},
     {"Movie Name 2012.mkv", "", "the same: the name cannot tell"},
     {"1917.mkv", "", "a year with no title before it is the title"},
     {"101 Dalmatians.mkv", "", "a number at the start without a dash is a title"},
@@ -296,6 +299,7 @@ TEST(ParseMovieName, OtherNamesAreOfNoKind)
         EXPECT_EQ(c.title, parsed.title) << c.fileName;
         EXPECT_EQ(0, parsed.year) << c.fileName;
         EXPECT_FALSE(parsed.airDate.IsSet()) << c.fileName;
+        EXPECT_EQ(kNoNumber, parsed.episode) << c.fileName;
     }
 }
 

@@ -306,9 +306,9 @@ std::vector<TiVoRow> RowsOf(const PyTivoView& view)
     const char* const suffixes[] = {"", "", " stars"};
     for (size_t i = 0; i < 3; ++i) {
         const TiVoRating& rating = *ratings[i].second;
+        const std::string suffix = rating.name == "1" && i == 2 ? " star" : suffixes[i];
         if (rating.sent)
-            add(ratings[i].first,
-                rating.name.empty() ? rating.value : prefixes[i] + rating.name + suffixes[i],
+            add(ratings[i].first, rating.name.empty() ? rating.value : prefixes[i] + rating.name + suffix,
                 RatingKey(static_cast<PyTivoRating>(i)));
     }
     const std::pair<const char*, const char*> lists[] = {
