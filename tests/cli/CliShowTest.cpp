@@ -144,3 +144,28 @@ TEST_F(CliShow, TheMetaFolderTakesTheFilesAndAFileItOverridesIsWrittenWithAWarni
     EXPECT_EQ(0, Run({"generate", "--meta-folder", dir / "New"}));
     EXPECT_TRUE(PathExists(dir / "New\\.meta\\d.mpg.txt"));
 }
+
+TEST_F(CliShow, OnlyAMetaFileThatHoldsSomethingIsSaidToWinOverTheFileWritten)
+{
+    // An empty file in .meta gives pyTivo nothing; the dry run and the run
+    // name only files that hold lines.
+    const struct {
+        const char* movie;
+        const char* metaFile;  // in Lib\.meta
+        const char* bytes;
+        bool wins;
+    } cases[] = {
+        {"a", "a.mpg.txt", "", false},
+        {"b", "b.mpg.txt", "title : Sonarr's\n", true},
+    };
+    for (const auto& c : cases) {
+        const std::string folder = std::string("Lib ") + c.movie;
+        dir.WriteFile(folder + "\\" + c.movie + ".mpg");
+        dir.WriteFile(folder + "\\.meta\\" + c.metaFile, c.bytes);
+        dir.WriteFile(folder + "\\.meta\\default.txt", "");
+        EXPECT_EQ(0, Run({"generate", "--dry-run", dir / folder}));
+        const std::string said = " (pyTivo reads " + (dir / (folder + "\\.meta\\" + c.metaFile)) + " after it";
+        EXPECT_EQ(c.wins, out.str().find(said) != std::string::npos) << out.str();
+        EXPECT_EQ(std::string::npos, out.str().find("default.txt after it")) << out.str();
+    }
+}

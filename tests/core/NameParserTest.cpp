@@ -83,6 +83,9 @@ const NameCase kMovies[] = {
     {"映画 (2010).mp4", "映画", 2010},
     {"映画\u3000(2010).mp4", "映画", 2010},  // an ideographic space
     {"Alien³ (1992).mkv", "Alien³", 1992},
+    // The first and the last year read as a release year.
+    {"The Kiss (1900).mkv", "The Kiss", 1900},
+    {"Far Future (2099).mkv", "Far Future", 2099},
 };
 
 const NameCase kEpisodes[] = {
@@ -225,6 +228,8 @@ const struct {
     {"The 4400.mkv", "", "4400 is no year"},
     {"Se7en.avi", "", "one word"},
     {"Birthday 1850.mpg", "", "years before 1900 are no release years"},
+    {"The Kiss (1899).mkv", "", "the year before the first one is none"},
+    {"Far Future (2100).mkv", "", "nor the year after the last one"},
     {"Wedding (12).mpg", "", "a number in brackets is no year"},
     {"Video 1920x1080.mp4", "", "a picture size, not season 1920"},
     {"Star Wars Episode 4.mkv", "", "\"Episode\" needs a season before it"},
