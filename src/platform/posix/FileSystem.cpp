@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "platform/Paths.h"
+#include "platform/posix/Descriptors.h"
 
 namespace {
 
@@ -21,11 +22,13 @@ unsigned long long TimeValue(const struct timespec& time)
     return static_cast<unsigned long long>(time.tv_sec) * 10000000ULL + time.tv_nsec / 100;
 }
 
-// Writes every byte; false when the system took fewer (errno says why, if
-// it said).
-bool WriteAll(int descriptor, const std::string& bytes)
+}  // namespace
+
+bool WriteAll(int descriptor, const std::string& bytes, size_t* written)
 {
     size_t done = 0;
+    if (written)
+        *written = 0;
     while (done < bytes.size()) {
         const ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR)
@@ -33,11 +36,11 @@ bool WriteAll(int descriptor, const std::string& bytes)
         if (wrote <= 0)
             return false;
         done += static_cast<size_t>(wrote);
+        if (written)
+            *written = done;
     }
     return true;
 }
-
-}  // namespace
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <ctime>
 
+#include "platform/posix/Descriptors.h"
+
 namespace {
 
 // How long a writer waits for the lock before it writes without it.
@@ -43,24 +45,6 @@ private:
     bool held_ = false;
 };
 
-// Writes every byte at the offset (-1: at the end, the descriptor being in
-// append mode); false when the system took fewer, with how many it took.
-bool WriteAllAt(int descriptor, const std::string& bytes, off_t offset, size_t& done)
-{
-    done = 0;
-    while (done < bytes.size()) {
-        const ssize_t wrote = offset < 0 ? ::write(descriptor, bytes.data() + done, bytes.size() - done)
-                                         : ::pwrite(descriptor, bytes.data() + done, bytes.size() - done,
-                                                    offset + static_cast<off_t>(done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return false;
-        done += static_cast<size_t>(wrote);
-    }
-    return true;
-}
-
 }  // namespace
 
 AppendFile::~AppendFile()
@@ -91,7 +75,7 @@ SystemError AppendFile::Append(const std::string& bytes, const std::string& line
     const bool cut = !lineEnd.empty() && end > 0 && ::pread(descriptor_, &last, 1, end - 1) == 1 && last != '\n';
     errno = 0;
     size_t done = 0;
-    if (WriteAllAt(descriptor_, cut ? lineEnd + bytes : bytes, -1, done))
+    if (WriteAll(descriptor_, cut ? lineEnd + bytes : bytes, &done))
         return 0;
     const SystemError code = errno ? errno : ENOSPC;
     // Whole pieces or nothing: what went in before the failure goes, unless
@@ -122,12 +106,11 @@ SystemError RewriteSharedFile(const std::string& path, bool make,
             bytes.append(buffer, static_cast<size_t>(got));
         }
         std::string now;
-        size_t done = 0;
         if (got < 0) {
             code = errno;
         } else if (rewrite(bytes, now)) {
             errno = 0;
-            if (!WriteAllAt(descriptor, now, 0, done))
+            if (::lseek(descriptor, 0, SEEK_SET) != 0 || !WriteAll(descriptor, now))
                 code = errno ? errno : ENOSPC;
             else if (::ftruncate(descriptor, static_cast<off_t>(now.size())) != 0)
                 code = errno;
