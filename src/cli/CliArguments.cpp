@@ -46,6 +46,7 @@ const Flag kFlags[] = {
     {"--replace", &CliArguments::replace},       {"--recursive", &CliArguments::recursive},
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
+    {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
 };
 
 // An option with a value: a text, or a whole number up to `most`.
@@ -71,7 +72,7 @@ bool Takes(CliCommand command, const std::string& option)
             return !watching;
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
-                   option == "--ini";
+                   option == "--ini" || option == "--fill-only" || option == "--whole-template";
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -93,6 +94,8 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
     // A dry run prints the files' texts, which a JSON answer does not hold.
     if (parsed.json && parsed.dryRun)
         return "--json and --dry-run do not go together";
+    if (parsed.fillOnly && parsed.wholeTemplate)
+        return "--fill-only and --whole-template do not go together";
     return std::string();
 }
 

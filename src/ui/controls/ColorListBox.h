@@ -24,6 +24,8 @@ public:
     // About how many text lines an item of this text and detail takes (at
     // forty characters a line), for SetLineCount.
     static int EstimatedLines(const std::string& text, const std::string& detail);
+    // The detail drawn below an item (empty when it has none).
+    const std::string& DetailOf(int index) const { return LookOf(static_cast<UINT>(index)).detail; }
 
     // Rows the list box shows without scrolling (set by the owner).
     void SetVisibleRows(int rows) { visibleRows_ = rows; }
