@@ -107,7 +107,7 @@ window "window filled, no metadata (bare: list box)" metadata_none
 window "window filled, all with metadata" metadata_all
 metadata_none
 line=$(cd "$work/start" && wine "$tools/window-timer.exe" "Reelmark [ver" "$movies" --generate "$build/Reelmark.exe")
-echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f5-)"
+echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f7-)"
 wine "$tools/reelmark-bench.exe" "$(win "$work/start")" 0 | grep -i settings
 fi
 

@@ -174,7 +174,7 @@ TEST(PlanEdits, AMovieMadeOfAnEpisodeLosesItsEpisodeLines)
 TEST(PlanEdits, AnOwnFileTakesTheEditsAndKeepsItsOtherLines)
 {
     MetadataDocument document =
-        MetadataDocument::FromText("title : Old\nseriesTitle : Old\nepisodeNumber : 203\nmovieYear : 1999\n"
+        MetadataDocument("title : Old\nseriesTitle : Old\nepisodeNumber : 203\nmovieYear : 1999\n"
                                    "isEpisode : true\nmyOwnKey : kept\nvProgramGenre : Drama\n");
     MovieEdits edits;
     edits.Set(EditField::Show, "New Show");
@@ -189,7 +189,7 @@ TEST(PlanEdits, AnOwnFileTakesTheEditsAndKeepsItsOtherLines)
               document.Compose())
         << "an episode's air date takes the place of its year, which pyTivo would send instead";
 
-    MetadataDocument movie = MetadataDocument::FromText("title : Film\noriginalAirDate : 2001-01-01T00:00:00Z\n");
+    MetadataDocument movie = MetadataDocument("title : Film\noriginalAirDate : 2001-01-01T00:00:00Z\n");
     MovieEdits year;
     year.Set(EditField::Date, "1987");
     ApplyEditsTo(movie, year);

@@ -1,7 +1,8 @@
 /* Times a program's window for scripts/benchmark.sh: starts the program,
    waits until its window (title starting with TITLE) shows COUNT entries in
-   its list box 1001, prints how long that took and the peak memory, and
-   closes the window. With --generate it then presses Generate (command
+   its list box 1001, prints how long that took, when the window first
+   answered (a message sent to it returned within 100 ms) and the peak
+   memory, and closes the window. With --generate it then presses Generate (command
    1008) and checks every 100 ms whether the window answers, until the
    summary box appears.
    Usage: window-timer TITLE COUNT [--generate] PROGRAM [ARGS...] */
@@ -63,9 +64,13 @@ int main(int argc, char** argv)
     if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started))
         return 3;
     HWND window = NULL;
+    DWORD answered = 0;
     while (GetTickCount() - start < 900000) {
         if (!window)
             window = FindOf(started.dwProcessId, argv[1]);
+        DWORD_PTR result = 0;
+        if (window && !answered && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result))
+            answered = GetTickCount() - start;
         if (window && SendDlgItemMessageA(window, 1001, LB_GETCOUNT, 0, 0) >= count)
             break;
         Sleep(5);
@@ -73,7 +78,8 @@ int main(int argc, char** argv)
     const DWORD filled = GetTickCount() - start;
     PROCESS_MEMORY_COUNTERS memory = {sizeof(memory)};
     GetProcessMemoryInfo(started.hProcess, &memory, sizeof(memory));
-    printf("fill_ms %lu peak_mb %.1f", (unsigned long)filled, memory.PeakWorkingSetSize / 1048576.0);
+    printf("fill_ms %lu peak_mb %.1f answer_ms %lu", (unsigned long)filled, memory.PeakWorkingSetSize / 1048576.0,
+           (unsigned long)(answered ? answered : filled));
     if (generate && window) {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(1008, 0), 0);
         int samples = 0, unanswered = 0;

@@ -77,6 +77,6 @@ OwnValues ReadOwnValues(const std::string& path)
     } else if (info.readOnly) {
         own.problem = "It is read-only.";
     }
-    TakeOwnValues(MetadataDocument(SplitTextLines(bytes)), own);
+    TakeOwnValues(MetadataDocument(bytes), own);
     return own;
 }

@@ -38,7 +38,7 @@ bool MaySaveOver(ActivityLog& log, const std::string& moviePath, const std::stri
                                    "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
-bool SaveMetadataText(ActivityLog& log, const std::string& path, const std::string& text, bool inMeta)
+bool SaveMetadataBytes(ActivityLog& log, const std::string& path, const std::string& bytes, bool inMeta)
 {
     // What saves that were cut short left in the folder goes first, as a
     // Generate there would remove it.
@@ -47,8 +47,8 @@ bool SaveMetadataText(ActivityLog& log, const std::string& path, const std::stri
     // A file that appears meanwhile is not written over.
     SystemError code = 0;
     if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
-        !WriteTextFileAtomically(path, text, &code, &work,
-                                 ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
+        !WriteFileAtomically(path, bytes, &code, &work,
+                             ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
         log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                         WriteErrorText(path, code).c_str());
         return false;

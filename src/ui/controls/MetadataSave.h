@@ -16,8 +16,9 @@ class ActivityLog;
 bool MaySaveOver(ActivityLog& log, const std::string& moviePath, const std::string& path, const FileSnapshot& read,
                  const std::string& readBy, const std::string& choice);
 
-// Writes the text (line feeds) as the file at path: what saves that were
-// cut short left in its folder goes first, a ".meta" folder is made when
-// inMeta, and a file that appears meanwhile is not written over. False
-// with a log line and a box on failure; a saved file is logged.
-bool SaveMetadataText(ActivityLog& log, const std::string& path, const std::string& text, bool inMeta);
+// Writes the bytes (a MetadataDocument's, line ends and code page as they
+// are) as the file at path: what saves that were cut short left in its
+// folder goes first, a ".meta" folder is made when inMeta, and a file that
+// appears meanwhile is not written over. False with a log line and a box
+// on failure; a saved file is logged.
+bool SaveMetadataBytes(ActivityLog& log, const std::string& path, const std::string& bytes, bool inMeta);

@@ -81,9 +81,9 @@ std::vector<RowId> CLibraryDlg::SaveOwnFiles(const std::vector<RowId>& rows, Fil
                             error ? SystemErrorText(error).c_str() : "It holds text the grid cannot change.");
             continue;
         }
-        MetadataDocument document(SplitTextLines(bytes));
+        MetadataDocument document(bytes);
         ApplyEditsTo(document, *edits);
-        if (SaveMetadataText(log, path, document.Compose(), path != MetadataPathOf(moviePath)))
+        if (SaveMetadataBytes(log, path, document.Compose(), path != MetadataPathOf(moviePath)))
             saved.push_back(row);
     }
     if (!rows.empty())

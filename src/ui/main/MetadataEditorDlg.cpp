@@ -4,6 +4,7 @@
 
 #include "core/copy/SizeTexts.h"
 #include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
@@ -14,6 +15,7 @@
 #include "platform/SystemError.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/FitText.h"
 #include "ui/controls/MetadataSave.h"
 #include "ui/framework/Prompt.h"
 #include "ui/main/ReelmarkDlg.h"
@@ -58,11 +60,12 @@ bool IsTrue(const std::string& text)
 
 }  // namespace
 
-CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
+CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
                                        std::function<bool(const std::string&)> save)
     : CDialog(IDD_METADATA_EDITOR),
       document_(document),
       fileName_(std::move(fileName)),
+      note_(std::move(note)),
       save_(std::move(save))
 {
 }
@@ -70,7 +73,9 @@ CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string f
 BOOL CMetadataEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText("Edit Metadata - " + fileName_);
+    // The note whole, the name's middle left out where the title bar is
+    // too narrow for all of it: its start and its ending tell the file.
+    SetWindowText(CaptionToFit(m_hWnd, "Edit Metadata - ", fileName_, note_.empty() ? "" : " (" + note_ + ")"));
     // The rating combo boxes carry the main window's ids and take its items.
     ExecuteDlgInit(m_hWnd, IDD_REELMARK);
     for (const TextControl& control : kTextControls)
@@ -132,7 +137,6 @@ void CMetadataEditorDlg::OnOK()
 namespace {
 
 const char kNotOpened[] = "Metadata File Not Opened";
-
 // The file's text for the editor; false when it is not to be edited (said
 // to the user through the log).
 bool TextToEdit(ActivityLog& log, const std::string& path, FileSnapshot& state, std::string& text)
@@ -170,7 +174,7 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileSnapshot& state, 
                                            "Windows-1252 where that holds every character)?",
                                     "Metadata File In UTF-16", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
             return false;
-        text = FromUtf16Text(text);
+        text = EncodeText(FromUtf16Text(text));
     }
     if (text.find('\0') != std::string::npos) {
         log.AddLogEntry(kNotOpened, LogSeverity::Warning,
@@ -183,6 +187,16 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileSnapshot& state, 
 
 }  // namespace
 
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder)
+{
+    if (folder.empty())
+        return;
+    WorkFolder(folder).RemoveLeftovers(log);
+    const std::string meta = AddTrailingSeparator(folder) + kMetaFolderName;
+    if (ClassifyPath(meta) == PathKind::Folder)
+        WorkFolder(meta).RemoveLeftovers(log);
+}
+
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 {
     const std::string meta = MetaFolderPathOf(moviePath);
@@ -194,23 +208,24 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
 {
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
+    // What an earlier save that was cut short left goes when the editor
+    // opens, not only at the next save.
+    RemoveSaveLeftovers(log, ParentFolderOf(moviePath));
     FileSnapshot read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
         return false;
-    std::vector<std::string> lines = SplitTextLines(text);
-    // An empty file gives pyTivo nothing: it starts as a new one does.
-    MetadataDocument document =
-        lines.empty() ? MetadataDocument::FromText(templateText) : MetadataDocument(std::move(lines));
+    // An empty file gives pyTivo nothing: it starts as a new one does, as
+    // Generate would write it.
+    MetadataDocument document(SplitTextLines(text).empty() ? EncodeText(WithCrLf(templateText)) : text);
     const auto save = [&](const std::string& composed) {
         return MaySaveOver(log, moviePath, path, read, "the editor opened it", "write your version over it") &&
-               SaveMetadataText(log, path, composed, inMeta);
+               SaveMetadataBytes(log, path, composed, inMeta);
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
-    const std::string name = inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) +
-                                          " (pyTivo reads it last)"
-                                    : FileNameOf(path, true);
-    CMetadataEditorDlg dialog(document, name, save);
+    const std::string name =
+        inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) : FileNameOf(path, true);
+    CMetadataEditorDlg dialog(document, name, inMeta ? "pyTivo reads it last" : "", save);
     return dialog.DoModal() == IDOK;
 }
 
