@@ -4,12 +4,15 @@
 # movie files (default 1000) beside 500 sibling folders; then the copy run's
 # file work (MOVIES files of 32 KiB, and one file of BIG_MB MiB, default
 # 1024) and the command-line program's start; a library of 10,000 episodes;
-# and the tags inside MOVIES tagged .m4v movies and one 4 GB movie. Each
+# the tags inside MOVIES tagged .m4v movies and one 4 GB movie; and the
+# Library window and the main window (sub-folders ticked) over libraries of
+# 10,000 and GRID (default 100,000) episodes in folders of 100. Each
 # figure is the median of ROUNDS runs (default 3), Reelmark and its baseline
 # in turn, and the ratio of the two. Figures for a person to read; nothing
 # here passes or fails. PARTS (default all) picks some of the parts: files,
-# copy, library, tags, separated by commas.
-# Usage: scripts/benchmark.sh [MOVIES] [ROUNDS] [BIG_MB] [PARTS]
+# copy, library, tags, grid, separated by commas. REELMARK_BEFORE, the path
+# of an earlier build's Reelmark.exe, times its main window beside this one.
+# Usage: [GRID=N] [REELMARK_BEFORE=exe] scripts/benchmark.sh [MOVIES] [ROUNDS] [BIG_MB] [PARTS]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${REELMARK_BUILD:-$root/build}"
@@ -20,7 +23,7 @@ parts=${4:-all}
 part() { [ "$parts" = all ] || [[ ",$parts," == *",$1,"* ]]; }
 source "$root/scripts/setup.sh"
 reelmark_build --target Reelmark reelmark-cli reelmark-bench reelmark-copy-bench bare-files bare-list bare-start \
-    bare-copy bare-tags window-timer wine-keepalive
+    bare-copy bare-tags window-timer wine-keepalive library-bench bare-grid
 source "$root/scripts/wine-env.sh" "$build"
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -107,7 +110,7 @@ window "window filled, no metadata (bare: list box)" metadata_none
 window "window filled, all with metadata" metadata_all
 metadata_none
 line=$(cd "$work/start" && wine "$tools/window-timer.exe" "Reelmark [ver" "$movies" --generate "$build/Reelmark.exe")
-echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f7-)"
+echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f9-)"
 wine "$tools/reelmark-bench.exe" "$(win "$work/start")" 0 | grep -i settings
 fi
 
@@ -207,4 +210,48 @@ compare "show of it (yardstick: list)" nothing -- wine "$cli" show "$(win "$big/
     -- wine "$cli" list "$(win "$big")"
 compare "native show of it (yardstick: list)" nothing -- "$native/reelmark-cli" show "$big/Big.m4v" \
     -- "$native/reelmark-cli" list "$big"
+fi
+
+# The Library window over GRID episodes in GRID/100 folders of 100 (shows
+# of 20 seasons) beside a bare virtual list view fed the same rows; then the
+# main window with the sub-folder tick over 10,000 and GRID episodes: when
+# it first answers, when its list is whole and the longest time it did not
+# answer meanwhile (and an earlier build's, with REELMARK_BEFORE).
+if part grid; then
+grid_library() {
+    local total=$1 at=$2 folders=$(($1 / 100))
+    rm -rf "$at"
+    for f in $(seq 0 $((folders - 1))); do
+        local show=$((f / 20 + 1)) season=$((f % 20 + 1))
+        mkdir -p "$at/Show $show/Season $season"
+        (cd "$at/Show $show/Season $season" && seq -w 1 100 |
+            sed "s/.*/Show.$show.S$(printf %02d $season)E&.The.Title.720p.HDTV.x264-GRP.mkv/" | xargs -d '\n' touch)
+    done
+}
+grid=${GRID:-100000}
+echo "the Library window over $grid episodes in $((grid / 100)) folders, one run each"
+grid_library "$grid" "$work/Grid"
+echo "Reelmark: $(wine "$tools/library-bench.exe" "$(win "$work/Grid")" | tr -d '\r')"
+echo "bare:     $(wine "$tools/bare-grid.exe" "$(win "$work/Grid")" | tr -d '\r')"
+echo "the main window, sub-folders ticked, median of $rounds; first answer, whole list, peak memory"
+mkdir -p "$work/gridstart"
+main_window() {
+    local label=$1 exe=$2 count=$3 answers=() fills=() waits=() line
+    for _ in $(seq 1 "$rounds"); do
+        line=$(cd "$work/gridstart" && wine "$tools/window-timer.exe" "Reelmark [ver" "$count" "$exe" | tr -d '\r')
+        fills+=("$(echo "$line" | awk '{print $2}')"); answers+=("$(echo "$line" | awk '{print $6}')")
+        waits+=("$(echo "$line" | awk '{print $8}')"); peak=$(echo "$line" | awk '{print $4}')
+    done
+    printf '%-46s %9d ms %9d ms  (longest wait %s ms, peak %s MB)\n' "$label" \
+        "$(printf '%s\n' "${answers[@]}" | median)" "$(printf '%s\n' "${fills[@]}" | median)" \
+        "$(printf '%s\n' "${waits[@]}" | median)" "$peak"
+}
+for total in 10000 "$grid"; do
+    grid_library "$total" "$work/Grid"
+    printf ' [Settings]\r\n TargetDir=%s\r\n Recursive=true\r\n' "$(win "$work/Grid")" >"$work/gridstart/reelmark.ini"
+    main_window "main window, $total episodes" "$build/Reelmark.exe" "$total"
+    if [ -n "${REELMARK_BEFORE:-}" ]; then
+        main_window "main window, $total episodes, earlier build" "$REELMARK_BEFORE" "$total"
+    fi
+done
 fi

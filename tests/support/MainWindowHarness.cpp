@@ -49,6 +49,8 @@ void MainWindowHarness::Start()
     // A splash would cover the window and wait for its timer.
     CSplashWnd::EnableSplash(showSplash);
     dialog_->Create(IDD_REELMARK);
+    // What the program does once its window shows: the list, the tree.
+    dialog_->CompleteStart(true);
 }
 
 void MainWindowHarness::Close()

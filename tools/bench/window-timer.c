@@ -1,8 +1,8 @@
 /* Times a program's window for scripts/benchmark.sh: starts the program,
    waits until its window (title starting with TITLE) shows COUNT entries in
-   its list box 1001, prints how long that took, when the window first
-   answered (a message sent to it returned within 100 ms) and the peak
-   memory, and closes the window. With --generate it then presses Generate (command
+   its list box 1001, prints how long that took, the peak memory, when the
+   window first answered (a message sent to it returned within 100 ms) and
+   the longest time between two answers after that, and closes the window. With --generate it then presses Generate (command
    1008) and checks every 100 ms whether the window answers, until the
    summary box appears.
    Usage: window-timer TITLE COUNT [--generate] PROGRAM [ARGS...] */
@@ -64,22 +64,35 @@ int main(int argc, char** argv)
     if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started))
         return 3;
     HWND window = NULL;
-    DWORD answered = 0;
+    DWORD answered = 0, lastAnswer = 0, longestWait = 0;
     while (GetTickCount() - start < 900000) {
         if (!window)
             window = FindOf(started.dwProcessId, argv[1]);
-        DWORD_PTR result = 0;
-        if (window && !answered && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result))
-            answered = GetTickCount() - start;
-        if (window && SendDlgItemMessageA(window, 1001, LB_GETCOUNT, 0, 0) >= count)
-            break;
+        if (window) {
+            /* Asked with a timeout, as the count: a window that does not
+               answer holds no sample up. */
+            DWORD_PTR result = 0, entries = 0;
+            const BOOL answers = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result) != 0;
+            const DWORD now = GetTickCount() - start;
+            if (answers) {
+                if (!answered)
+                    answered = now;
+                if (lastAnswer && now - lastAnswer > longestWait)
+                    longestWait = now - lastAnswer;
+                lastAnswer = now;
+            }
+            if (SendMessageTimeoutA(GetDlgItem(window, 1001), LB_GETCOUNT, 0, 0, SMTO_NORMAL, 100, &entries) &&
+                (long)entries >= count)
+                break;
+        }
         Sleep(5);
     }
     const DWORD filled = GetTickCount() - start;
     PROCESS_MEMORY_COUNTERS memory = {sizeof(memory)};
     GetProcessMemoryInfo(started.hProcess, &memory, sizeof(memory));
-    printf("fill_ms %lu peak_mb %.1f answer_ms %lu", (unsigned long)filled, memory.PeakWorkingSetSize / 1048576.0,
-           (unsigned long)(answered ? answered : filled));
+    printf("fill_ms %lu peak_mb %.1f answer_ms %lu longest_wait_ms %lu", (unsigned long)filled,
+           memory.PeakWorkingSetSize / 1048576.0, (unsigned long)(answered ? answered : filled),
+           (unsigned long)longestWait);
     if (generate && window) {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(1008, 0), 0);
         int samples = 0, unanswered = 0;

@@ -12,6 +12,8 @@
 
 void CReelmarkDlg::OnDeleteSelected()
 {
+    if (movieList_.Filling())
+        return;
     // What goes is settled here, by name: a refill or a folder switch while
     // a question is up changes nothing about it.
     DeleteMovies(MovieFolder(), movieList_.SelectedEntries());

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <chrono>
+
 #include "core/folders/MovieScanner.h"
 #include "core/log/ActivityLog.h"
 #include "platform/Text.h"
@@ -55,6 +57,12 @@ void FolderTreePanel::ReadAhead()
     const std::string parent = ParentFolderOf(host_.MovieFolder());
     readAhead_ = {parent + (host_.Recursive() ? "\n" : ""),
                   std::async(std::launch::async, ReadSubFolders, parent, host_.Recursive())};
+}
+
+bool FolderTreePanel::ReadAheadDone() const
+{
+    return !readAhead_.second.valid() ||
+           readAhead_.second.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 void FolderTreePanel::Rebuild()

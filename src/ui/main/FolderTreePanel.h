@@ -48,6 +48,9 @@ public:
     // Starts reading the movie folder's siblings on a thread of its own, for
     // the next Rebuild (the start reads them while the list fills).
     void ReadAhead();
+    // Whether what was read ahead is there (or nothing is being read):
+    // Rebuild then waits for nothing.
+    bool ReadAheadDone() const;
     // The parent of the movie folder with every sub-folder, the movie
     // folder's node selected.
     void Rebuild();

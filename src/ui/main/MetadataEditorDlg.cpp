@@ -231,6 +231,8 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
 
 void CReelmarkDlg::OnEditMetadata()
 {
+    if (movieList_.Filling())
+        return;
     // The button is enabled with exactly one movie selected; its name is
     // taken here, once.
     const std::vector<std::string> selected = movieList_.SelectedEntries();

@@ -26,6 +26,8 @@ public:
     virtual std::string MovieFolder() const = 0;
     // The list was filled anew with that many entries.
     virtual void MovieListFilled(int count) = 0;
+    // A fill began or ended: the commands that need the whole list wait.
+    virtual void MovieListFilling() = 0;
     // The template Generate would use now (with whether names are read).
     virtual MetadataTemplate CurrentTemplate() const = 0;
     // Whether Generate writes into the folders' ".meta", and what it does
@@ -49,7 +51,14 @@ public:
     // sub-folder tick also those of every folder below it, each as its path
     // from the movie folder. A long walk shows its progress and can be
     // cancelled: the list then shows the movie folder alone, tick cleared.
+    // A big list is filled in pieces, the window answering between them;
+    // a fill asked for meanwhile starts over once this one has stopped.
     void Fill();
+    // A fill is under way: the list is not whole yet.
+    bool Filling() const { return filling_; }
+    // The window closes: a fill under way stops at its next pause, and none
+    // starts again.
+    void StopFill() { stopWanted_ = true; }
     bool Recursive() const { return recursive_.GetCheck() == BST_CHECKED; }
     void SetRecursive(bool on) { recursive_.SetCheck(on ? BST_CHECKED : BST_UNCHECKED); }
 
@@ -69,8 +78,13 @@ private:
     // The movies of the folder and below, walked with a progress window
     // once the walk takes a while; false when the walk was stopped.
     bool ListBelow(const std::string& folder, std::vector<MovieListing>& movies, OtherSourceViews& views);
-    // Puts the movies into the list, each with its look and its plan.
-    void Show(const std::string& folder, const std::vector<MovieListing>& movies, const OtherSourceViews& views);
+    // One fill; false when a new one was asked for while it let messages
+    // through.
+    bool FillOnce();
+    bool Interrupted() const { return refillWanted_ || stopWanted_; }
+    // Puts the movies into the list, each with its look and its plan; false
+    // when a new fill was asked for meanwhile.
+    bool Show(const std::string& folder, const std::vector<MovieListing>& movies, const OtherSourceViews& views);
 
     MovieListHost& host_;
     ActivityLog& log_;
@@ -80,6 +94,7 @@ private:
     CEdit fileCount_;
     CFont font_;
     bool anyOtherSources_ = false;
-    bool walking_ = false;
-    bool refillWanted_ = false;  // a fill came while the walk let messages through
+    bool filling_ = false;
+    bool refillWanted_ = false;  // a fill came while the fill let messages through
+    bool stopWanted_ = false;
 };

@@ -26,6 +26,10 @@
 namespace {
 
 constexpr COLORREF kToolbarKeyColor = RGB(192, 1, 0);
+// The start's fill, posted once the window shows.
+constexpr UINT kStartMessage = WM_APP + 20;
+// The tree waits for its read-ahead this often.
+constexpr UINT_PTR kTreeTimer = 20;
 
 // Moves every child of the window down by dy pixels.
 void MoveChildrenDown(HWND parent, HWND except, int dy)
@@ -116,6 +120,8 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnMessage(WM_INITMENUPOPUP, &D::OnInitMenuPopup),
         OnMessage(WM_PAINT, &D::OnPaintMessage),
         OnMessage(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        OnMessage(kStartMessage, &D::OnStartMessage),
+        OnMessage(WM_TIMER, &D::OnTimerMessage),
         OnCommand(ID_FILE_SELECT_FOLDER, &D::OnBrowseFolders),
         OnCommand(ID_APP_EXIT, &D::OnExit),
         OnCommand(IDC_BROWSE_FOLDERS, &D::OnBrowseFolders),
@@ -156,7 +162,7 @@ void CReelmarkDlg::OnCopyMovies()
 
 void CReelmarkDlg::OnLibrary()
 {
-    if (runningCommand_)
+    if (runningCommand_ || movieList_.Filling())
         return;
     SyncFromControls();
     CLibraryDlg library(*this);
@@ -210,14 +216,47 @@ BOOL CReelmarkDlg::OnInitDialog()
     template_.TakeLayoutFromSeriesType();
     template_.RefreshPreview();
     folderTree_.ReadAhead();
-    FillMovieList();
+    // The list fills and the tree is built once the window shows: a big
+    // library takes a while, and the window answers meanwhile.
+    startPending_ = true;
+    treePending_ = true;
+    PostMessage(kStartMessage);
     template_.OnStarRatingChange();
-    RebuildTree();
     template_.WrapText();
 
     SetWindowText(std::string("Reelmark [ver ") + kReelmarkVersion + "] - metadata for pyTivo and TiVo");
     template_.OnIsEpisodeClick();
     return FALSE;
+}
+
+LRESULT CReelmarkDlg::OnStartMessage(WPARAM, LPARAM)
+{
+    CompleteStart(false);
+    return 0;
+}
+
+void CReelmarkDlg::CompleteStart(bool waitForTree)
+{
+    if (!startPending_ || closing_)
+        return;
+    startPending_ = false;
+    FillMovieList();
+    if (!treePending_)
+        return;  // a folder switch built it meanwhile
+    if (waitForTree || folderTree_.ReadAheadDone())
+        RebuildTree();
+    else
+        ::SetTimer(m_hWnd, kTreeTimer, 100, nullptr);
+}
+
+LRESULT CReelmarkDlg::OnTimerMessage(WPARAM id, LPARAM)
+{
+    if (id != kTreeTimer || (treePending_ && !folderTree_.ReadAheadDone()))
+        return 0;
+    ::KillTimer(m_hWnd, kTreeTimer);
+    if (treePending_ && !closing_)
+        RebuildTree();
+    return 0;
 }
 
 bool CReelmarkDlg::CreateToolBar()
@@ -243,14 +282,16 @@ void CReelmarkDlg::FillControlsFromSettings()
 
 void CReelmarkDlg::RefreshCommandStates()
 {
-    // Commands that change files wait while one of them runs.
-    const bool running = runningCommand_ != nullptr;
+    // Commands that change files wait while one of them runs, and those of
+    // the list while it fills.
+    const bool filling = movieList_.Filling();
+    const bool running = runningCommand_ != nullptr || filling;
     const bool hasEntries = movieList_.GetCount() > 0;
     generate_.EnableWindow(hasEntries && !running);
-    selectAll_.EnableWindow(hasEntries);
+    selectAll_.EnableWindow(hasEntries && !filling);
     const bool hasSelection = movieList_.GetSelCount() > 0;
     editMeta_.EnableWindow(movieList_.GetSelCount() == 1 && !running);
-    clearSelect_.EnableWindow(hasSelection);
+    clearSelect_.EnableWindow(hasSelection && !filling);
     deleteSelected_.EnableWindow(hasSelection && !running);
     toolBar_.EnableButton(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
 }
@@ -284,10 +325,11 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
     auto enable = [popup](UINT command, bool on) {
         ::EnableMenuItem(popup, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
-    enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_);
+    const bool filling = movieList_.Filling();
+    enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_ && !filling);
     enable(ID_COPY_MOVIES, !runningCommand_);
-    enable(ID_LIBRARY, !runningCommand_);
-    enable(ID_TIVO_VIEW, movieList_.GetSelCount() == 1);
+    enable(ID_LIBRARY, !runningCommand_ && !filling);
+    enable(ID_TIVO_VIEW, movieList_.GetSelCount() == 1 && !filling);
     enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
 }
@@ -314,6 +356,9 @@ LRESULT CReelmarkDlg::OnQueryDragIcon(WPARAM, LPARAM)
 
 void CReelmarkDlg::OnGenerate()
 {
+    // The list is not whole while it fills.
+    if (movieList_.Filling())
+        return;
     FileCommand run(*this, "Generating metadata files");
     if (run.Refused())
         return;
@@ -386,6 +431,8 @@ void CReelmarkDlg::OnResetTree()
 
 void CReelmarkDlg::OnSelectAll()
 {
+    if (movieList_.Filling())
+        return;
     movieList_.SelectAll(true);
     SyncFromControls();
 }
@@ -513,6 +560,7 @@ void CReelmarkDlg::OnClose()
     if (closing_)
         return;
     closing_ = true;
+    movieList_.StopFill();
     SyncFromControls();
     settings_.SaveSettings();
     unsigned long error = 0;

@@ -61,7 +61,17 @@ public:
 
     // Movie list and folder tree panels.
     void FillMovieList() { movieList_.Fill(); }
-    void RebuildTree() { folderTree_.Rebuild(); }
+    void RebuildTree()
+    {
+        treePending_ = false;
+        if (!closing_)
+            folderTree_.Rebuild();
+    }
+    // The start's fill of the list (posted once the window shows, so that
+    // it answers while a big library is listed) and the tree, when it was
+    // read (waitForTree: now, else as soon as it is); at once when called
+    // before the posted message came (tests).
+    void CompleteStart(bool waitForTree);
     void SelectFolderNode(const std::string& folderName) { folderTree_.SelectNode(folderName); }
     void OnResetTree();
 
@@ -137,6 +147,8 @@ private:
     LRESULT OnPaintMessage(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnHelpMessage(WPARAM, LPARAM);
+    LRESULT OnStartMessage(WPARAM, LPARAM);
+    LRESULT OnTimerMessage(WPARAM, LPARAM);
     LRESULT OnTreeSelChanged(NMHDR* header) { return folderTree_.OnSelChanged(header); }
     LRESULT OnTreeCustomDraw(NMHDR* header) { return folderTree_.OnCustomDraw(header); }
     void OnExit();
@@ -147,6 +159,7 @@ private:
 
     void OnClose();
     void MovieListFilled(int count) override;
+    void MovieListFilling() override { RefreshCommandStates(); }
     // Greys (or gives back) the commands that change files while one runs.
     FileCommand*& RunningCommand() override { return runningCommand_; }
     void ShowFileCommandRunning(bool running) override;
@@ -187,6 +200,8 @@ private:
     MovieListPanel movieList_;
     FolderTreePanel folderTree_;
     bool closing_ = false;
+    bool startPending_ = false;
+    bool treePending_ = false;
     FileCommand* runningCommand_ = nullptr;
     bool closeAfterRun_ = false;
     std::vector<CopyListEntry> copyList_;

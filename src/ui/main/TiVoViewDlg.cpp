@@ -142,6 +142,8 @@ void ShowWhatTheTiVoShows(ActivityLog& log, const std::string& moviePath)
 
 void CReelmarkDlg::OnTiVoView()
 {
+    if (movieList_.Filling())
+        return;
     // The one movie selected (a double click selects the one it hits),
     // taken by name once.
     const std::vector<std::string> selected = movieList_.SelectedEntries();
