@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/WorkFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "resource.h"
@@ -240,7 +241,7 @@ TEST_F(MetadataEditor, FilesItCannotShowAreRefusedOrConvertedNeverWrittenInMixed
 TEST_F(MetadataEditor, ASaveRemovesWhatSavesThatWereCutShortLeftInTheFolder)
 {
     w.movies.WriteFile("Films\\~reelmark-77-1.tmp\\3", "cut short");
-    AgeFile(w.movies / "Films\\~reelmark-77-1.tmp\\3");
+    w.movies.WriteFile("Films\\~reelmark-77-1.tmp\\marker", WorkFolderMarker("~reelmark-77-1.tmp"));
     StartWith({"A.mpg"});
     ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) { Click(dialog, IDOK); }));
     EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt"}), NamesInFolder(w.movies / "Films"));

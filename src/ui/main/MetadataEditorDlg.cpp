@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/ActivityLog.h"
+#include "core/FolderWalk.h"
 #include "core/LibraryPlan.h"
 #include "core/MetadataWriter.h"
 #include "core/SizeTexts.h"
@@ -10,6 +13,7 @@
 #include "core/WorkFolder.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/SystemError.h"
 #include "platform/Text.h"
@@ -240,9 +244,10 @@ std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
     return metaFolder || ClassifyPath(meta) == PathKind::File ? meta : MetadataPathOf(moviePath);
 }
 
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder)
+bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                      const std::string& templateText, bool metaFolder)
 {
+    const std::string moviePath = AddTrailingSeparator(movieFolder) + entry;
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
     FileOnDisk read;
@@ -256,16 +261,28 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
     const auto save = [&](const std::string& composed) {
         if (!MayWrite(log, moviePath, path, read))
             return false;
+        // Within the folders held from the movie folder down: a folder on
+        // the way, or a ".meta", that is a link gets nothing.
+        HeldFolderChain chain;
+        HeldFolder meta;
+        SystemError code = chain.OpenChosen(movieFolder);
+        if (code == 0)
+            code = chain.Reach(RelativeFolderOf(entry));
+        if (code == 0 && inMeta)
+            code = meta.OpenOrMakeIn(chain.Last(), kMetaFolderName);
+        const HeldFolder& folder = inMeta ? meta : chain.Last();
+        const std::string name = FileNameOf(path, true);
         // What saves that were cut short left in the folder goes first, as
         // a Generate there would remove it.
-        WorkFolder work(ParentFolderOf(path));
-        work.RemoveLeftovers(log);
+        std::unique_ptr<WorkFolder> work;
+        if (code == 0) {
+            work = std::make_unique<WorkFolder>(chain.Last());
+            work->RemoveLeftovers(log);
+        }
         // A file that appears meanwhile is not written over.
-        SystemError code = 0;
-        if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
-            !WriteTextFileAtomically(path, composed, &code, &work,
-                                     ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
-                                                                             : ExistingFile::Replace)) {
+        if (code != 0 ||
+            !WriteTextFileAtomically(folder, name, composed, &code, work.get(),
+                                     folder.InspectEntry(name).exists ? ExistingFile::Replace : ExistingFile::Keep)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             WriteErrorText(path, code).c_str());
             return false;
@@ -292,11 +309,10 @@ void CReelmarkDlg::OnEditMetadata()
     FileCommand run(*this, "Saving metadata file");
     if (run.Refused() || name.empty())
         return;
-    const std::string moviePath = AddTrailingSeparator(MovieFolder()) + name;
     // A new file starts as Generate would write it (names read when the
     // setting says so).
     SyncFromControls();
     const LibraryPlan plan = PlanLibrary(MovieFolder(), {name}, template_.CurrentTemplate());
-    if (EditMetadataFile(log_, moviePath, plan.movies.front().text, CurrentSettings().MetaFolder == "true"))
+    if (EditMetadataFile(log_, MovieFolder(), name, plan.movies.front().text, CurrentSettings().MetaFolder == "true"))
         OnResetTree();
 }

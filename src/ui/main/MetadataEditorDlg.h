@@ -36,9 +36,12 @@ private:
 // where it lies in the caption; a missing or empty file starts as the
 // template text. A read-only, unreadable or
 // unwritable file is reported through the log with a box, and nothing is
-// written; a saved file is logged. True when the file was saved.
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder = false);
+// written; a saved file is logged. True when the file was saved. The movie
+// is the entry (a path below the movie folder); the file is written within
+// the folders held from the movie folder down, never through a link
+// (platform/HeldFolder.h).
+bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                      const std::string& templateText, bool metaFolder = false);
 
 // The movie's metadata file that the editor edits: the one whose values
 // the TiVo shows, its folder's ".meta" file when there is one (pyTivo reads

@@ -207,18 +207,59 @@ void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNa
                            116444736000000000ULL);
 }
 
+namespace {
+
+// Runs a shell script of the system under Wine and waits (up to ten
+// seconds) until it has run: it leaves a file of its own when done, as Wine
+// tells no exit code. False when it did not run.
+bool RunUnixScript(const std::string& script, const TempFolder& scratch)
+{
+    static int number = 0;
+    const std::string done = scratch / ("script-done-" + std::to_string(++number));
+    const std::string line = "/bin/sh -c " + Quoted(script + " && touch '" + UnixPath(done) + "'");
+    const bool ran = RunUnixProgram(line, [&] { return GetFileAttributesW(FilePath(done).c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DeleteFileW(FilePath(done).c_str());
+    return ran;
+}
+
+// The path in single quotes for the shell.
+std::string ShellPath(const std::string& path)
+{
+    return "'" + UnixPath(path) + "'";
+}
+
+}  // namespace
+
 bool MakeLink(const std::string& link, const std::string& target)
 {
-    // Wine answers CreateSymbolicLinkW without making anything.
-    if (WineUnixName())
-        return RunUnixProgram("/bin/ln -s " + Quoted(UnixPath(target)) + " " + Quoted(UnixPath(link)),
-                              [&] { return GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES; });
+    // Wine answers CreateSymbolicLinkW without making anything; the target
+    // need not be there, so a script tells when it is done.
+    if (WineUnixName()) {
+        static const TempFolder scratch;
+        return RunUnixScript("ln -s " + ShellPath(target) + " " + ShellPath(link), scratch);
+    }
     const DWORD attributes = GetFileAttributesW(FilePath(target).c_str());
     const DWORD flags = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
                             ? SYMBOLIC_LINK_FLAG_DIRECTORY
                             : 0;
     return CreateSymbolicLinkW(FilePath(link).c_str(), FilePath(target).c_str(), flags) &&
            GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool SwapForLink(const std::string& folder, const std::string& aside, const std::string& target)
+{
+    if (!WineUnixName())
+        return false;
+    static const TempFolder scratch;
+    return RunUnixScript("mv " + ShellPath(folder) + " " + ShellPath(aside) + " && ln -s " + ShellPath(target) + " " +
+                             ShellPath(folder),
+                         scratch);
+}
+
+bool MakeFifo(const std::string& path)
+{
+    static const TempFolder scratch;
+    return WineUnixName() && RunUnixScript("mkfifo " + ShellPath(path), scratch);
 }
 
 // Wine maps a folder's rights to the system's permissions, which its tests,
