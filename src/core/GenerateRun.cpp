@@ -326,8 +326,10 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         const std::string name = FileNameOf(write.metadataPath, true);
         const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
         const FolderEntry* listed = target ? target->FindDetailed(name) : nullptr;
-        SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
-        if ((!listed || !listed->readOnly) &&
+        // A read-only file is the user's way of keeping it; a pipe or a
+        // device is never replaced.
+        SystemError error = listed && listed->isOther ? kErrorNotAFile : kErrorAccessDenied;
+        if ((!listed || (!listed->readOnly && !listed->isOther)) &&
             WriteTextFileAtomically(*folder, name, write.text, &error, targets.Work(),
                                     listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
             ++result.created;

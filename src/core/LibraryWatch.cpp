@@ -166,6 +166,22 @@ void LibraryWatch::Wait(const std::string& entry, double now)
         waiting_[entry] = {info.size, info.lastWrite, now};
     else
         waiting_.erase(entry);
+    // Wine cannot even look at a pipe or a device.
+    SystemError unreadable = 0;
+    if (!info.exists && !IsNotFound(info.error) && !CanReadFile(PathOf(entry), nullptr, &unreadable))
+        LeaveOut(entry, unreadable);
+}
+
+bool LibraryWatch::LeaveOut(const std::string& entry, SystemError unreadable)
+{
+    if (unreadable != kErrorNotAFile)
+        return false;
+    // Opened without waiting: a pipe or a device named like a movie is no
+    // movie, told once while the watch runs.
+    const std::string path = PathOf(entry);
+    if (log_.FirstTime("not a file " + path))
+        log_.AddLogEntry("", LogSeverity::Warning, "Not a file, left out: %s", path.c_str());
+    return true;
 }
 
 void LibraryWatch::Take(const FolderChange& change, double now)
@@ -201,9 +217,15 @@ void LibraryWatch::Settle(double now)
         }
         const std::string path = PathOf(at->first);
         const PathInfo info = InspectPath(path);
+        SystemError unreadable = 0;
+        const bool same = info.size == movie.size && info.lastWrite == movie.lastWrite;
         if (!info.exists || info.isFolder) {
             at = waiting_.erase(at);
-        } else if (info.size != movie.size || info.lastWrite != movie.lastWrite || !CanReadFile(path)) {
+        } else if (!same || !CanReadFile(path, nullptr, &unreadable)) {
+            if (same && LeaveOut(at->first, unreadable)) {
+                at = waiting_.erase(at);
+                continue;
+            }
             movie = {info.size, info.lastWrite, now};
             ++at;
         } else {

@@ -96,11 +96,14 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, Syst
     return code == 0 ? WriteFileAtomically(folder, FileNameOf(path, true), bytes, error) : Fail(error, code);
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error)
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error, size_t most)
 {
     std::string content;
-    if (!ReadWholeFile(path, content, error))
+    // One byte more than allowed tells a file that is too large.
+    if (!ReadWholeFile(path, content, error, most == SIZE_MAX ? most : most + 1))
         return false;
+    if (content.size() > most)
+        return Fail(error, kErrorTooLarge);
     lines = SplitTextLines(content);
     return true;
 }

@@ -3,6 +3,7 @@
 // disk. Text in memory is UTF-8; on disk a file is Windows-1252 when that
 // code page holds every character of it (so files stay byte for byte as
 // earlier versions wrote them), else UTF-8, never with a byte-order mark.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -64,8 +65,11 @@ std::string WriteErrorText(const std::string& path, SystemError code);
 // The file's lines, decoded, without their line ends (CR LF or LF; a last
 // line without a line end counts too; a leading UTF-8 byte-order mark is
 // dropped); false with the system's error code in *error (when given) when
-// the file cannot be read.
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr);
+// the file cannot be read, or kErrorTooLarge when it holds more than most
+// bytes. Only a regular file is read, and nothing waits (platform
+// ReadWholeFile).
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr,
+                   size_t most = SIZE_MAX);
 // The same for a file's bytes at hand.
 std::vector<std::string> SplitTextLines(const std::string& content);
 

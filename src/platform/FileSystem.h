@@ -17,6 +17,9 @@ struct FolderEntry {
     bool readOnly = false;
     // A link or junction: a walk does not follow it (it may lead back up).
     bool isLink = false;
+    // Neither a file nor a folder: a pipe, a device or a socket, which is
+    // never read nor replaced. (Wine lists these as files.)
+    bool isOther = false;
     // When it was last written, in FileClockNow() units.
     unsigned long long lastWrite = 0;
     // size, readOnly and lastWrite are known. False only for the entries a

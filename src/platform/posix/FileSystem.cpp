@@ -76,6 +76,7 @@ void VisitEntries(DIR* directory, const std::string& pattern,
         if (entry.isLink && fstatat(folder, name.c_str(), &target, 0) != 0)
             target = own;
         entry.isFolder = S_ISDIR(target.st_mode);
+        entry.isOther = !entry.isFolder && !S_ISREG(target.st_mode) && !S_ISLNK(target.st_mode);
         TakeDetails(target, entry);
         visit(entry);
     }
