@@ -35,6 +35,8 @@ void ReadFolder(const std::string& root, const std::string& relative, const Meta
         if (name.kind != ParsedName::Kind::None && !name.title.empty()) {
             facts.show = name.title;
             facts.showYear = name.year;
+        } else if (!TitleTextOf(facts.show).empty()) {
+            facts.show = TitleTextOf(facts.show);
         }
     }
     facts.season =
@@ -70,8 +72,12 @@ PlannedMovie ReadMovie(const std::string& entry, const FolderFacts& facts, int& 
 {
     PlannedMovie movie;
     const ParsedName name = ParseMovieName(FileNameOf(entry, true));
-    // A name of no kind keeps its words before release tags, else all of it.
-    const std::string ownTitle = !name.title.empty() ? name.title : FileNameOf(entry, false);
+    // A name of no kind keeps its words before release tags, else all of it
+    // (without the characters that show nothing); one of those alone, or of
+    // dashes alone, keeps the file's name.
+    const std::string fileName = FileNameOf(entry, false);
+    const std::string readable = TitleTextOf(fileName);
+    const std::string ownTitle = !name.title.empty() ? name.title : !readable.empty() ? readable : fileName;
     bool episode = name.kind == ParsedName::Kind::Episode;
     if (name.kind != ParsedName::Kind::None) {
         movie.kindFrom = KindSource::Name;
@@ -186,8 +192,11 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
         if (metadata.parseNames) {
             int showYear = 0;
             movie = ReadMovie(entry, facts, showYear);
+            // A title of punctuation alone has no letters to key it by: it
+            // is a show of its own, not one with every other such name.
+            const std::string key = ShowKey(movie.lines.seriesTitle, showYear);
             keys.push_back((movie.lines.movieLayout ? kMovieType : episodeType) +
-                           ShowKey(movie.lines.seriesTitle, showYear));
+                           (key.empty() ? "\x01" + movie.lines.seriesTitle : key));
         } else {
             movie.lines = TemplateLines(facts.metadata, moviePath, std::string());
         }

@@ -1,5 +1,6 @@
 #include "core/NameParser.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -18,6 +19,41 @@ struct Token {
     char before = '\0';
 };
 using Tokens = std::vector<Token>;
+
+// The code point of one well-formed UTF-8 character (a byte that is none
+// stands for itself).
+char32_t CodePointOf(const std::string& character)
+{
+    const auto byte = [&](size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(character[i])); };
+    switch (character.size()) {
+        case 2:
+            return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+        case 3:
+            return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+        case 4:
+            return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
+        default:
+            return byte(0);
+    }
+}
+
+// Characters that show nothing but may turn a title round or hide in it:
+// control characters, the soft hyphen, zero-width spaces, marks and
+// overrides of writing direction, word joiners, the byte-order mark.
+// (The zero-width joiners stay: scripts and emoji need them.)
+bool IsInvisible(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || c == 0x180E || c == 0x200B || c == 0x200E ||
+           c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
+// Spaces that do not break a line, and the typographic spaces: a space
+// between words all the same.
+bool IsSpaceThatBinds(char32_t c)
+{
+    return c == 0xA0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F;
+}
 
 bool IsDigit(char c)
 {
@@ -73,6 +109,13 @@ bool IsNumber(const std::string& text, size_t fewest, size_t most, int& value)
 bool IsYear(int value)
 {
     return value >= 1900 && value <= 2099;
+}
+
+// A season of four digits is the year a daily or yearly show numbers its
+// seasons by ("S2012E05"); any other four digits are no season.
+bool IsSeasonYear(int season)
+{
+    return season >= 1900 && season <= 2100;
 }
 
 // A year: four digits from 1900 to 2099, bare or in round or square brackets.
@@ -292,7 +335,7 @@ bool ReadSeasonEpisode(const std::string& text, Mark& mark)
     if (text.size() < 4 || Lower(text[0]) != 's')
         return false;
     const size_t digits = ReadDigits(text, i, season);
-    if (digits == 0 || digits == 3 || digits > 4)
+    if (digits == 0 || digits == 3 || digits > 4 || (digits == 4 && !IsSeasonYear(season)))
         return false;
     mark.season = season;
     return ReadEpisodes(text, i, 1, mark);
@@ -351,7 +394,7 @@ bool ReadSeasonMark(const Tokens& tokens, size_t i, Mark& mark)
         season = SeasonOfFolderName(text + ' ' + tokens[next].text);
         ++next;
     }
-    if (season == kNoNumber)
+    if (season == kNoNumber || (season >= 1000 && !IsSeasonYear(season)))
         return false;
     mark.season = season;
     if (next < tokens.size() && IsDash(tokens[next].text))
@@ -561,9 +604,27 @@ std::string CalendarDate::Text() const
     return text;
 }
 
-ParsedName ParseTitleText(const std::string& name)
+std::string TitleTextOf(const std::string& name)
+{
+    std::string text;
+    text.reserve(name.size());
+    for (size_t i = 0; i < name.size();) {
+        const size_t length = std::max<size_t>(1, Utf8SequenceLength(name, i));
+        const std::string character = name.substr(i, length);
+        i += length;
+        const char32_t c = CodePointOf(character);
+        if (IsSpaceThatBinds(c) || c == U'\t')
+            text += ' ';
+        else if (!IsInvisible(c))
+            text += character;
+    }
+    return TrimmedOf(text, " ");
+}
+
+ParsedName ParseTitleText(const std::string& rawName)
 {
     ParsedName parsed;
+    const std::string name = TitleTextOf(rawName);
     const Tokens tokens = Split(name);
     if (tokens.empty() || IsCameraName(tokens))
         return parsed;

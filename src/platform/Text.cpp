@@ -106,6 +106,12 @@ bool IsUtf8(const std::string& bytes)
     return true;
 }
 
+size_t Utf8SequenceLength(const std::string& bytes, size_t at)
+{
+    size_t next = at;
+    return at < bytes.size() && NextCodePoint(bytes, next) != kInvalid ? next - at : 0;
+}
+
 std::u16string ToUtf16(const std::string& utf8)
 {
     std::u16string out;
