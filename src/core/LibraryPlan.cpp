@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/FolderWalk.h"
+#include "core/NameWords.h"
 #include "core/SeriesId.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"

@@ -1,11 +1,11 @@
 #include "core/NameParser.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <vector>
 
+#include "core/NameWords.h"
 #include "platform/Text.h"
 
 namespace {
@@ -19,41 +19,6 @@ struct Token {
     char before = '\0';
 };
 using Tokens = std::vector<Token>;
-
-// The code point of one well-formed UTF-8 character (a byte that is none
-// stands for itself).
-char32_t CodePointOf(const std::string& character)
-{
-    const auto byte = [&](size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(character[i])); };
-    switch (character.size()) {
-        case 2:
-            return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-        case 3:
-            return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-        case 4:
-            return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
-        default:
-            return byte(0);
-    }
-}
-
-// Characters that show nothing but may turn a title round or hide in it:
-// control characters, the soft hyphen, zero-width spaces, marks and
-// overrides of writing direction, word joiners, the byte-order mark.
-// (The zero-width joiners stay: scripts and emoji need them.)
-bool IsInvisible(char32_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || c == 0x180E || c == 0x200B || c == 0x200E ||
-           c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
-           (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
-}
-
-// Spaces that do not break a line, and the typographic spaces: a space
-// between words all the same.
-bool IsSpaceThatBinds(char32_t c)
-{
-    return c == 0xA0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F;
-}
 
 bool IsDigit(char c)
 {
@@ -134,53 +99,6 @@ int ReleaseYearOf(const Token& token)
     bool bracketed = false;
     const int year = YearOf(token.text, bracketed);
     return bracketed || token.before != ' ' ? year : 0;
-}
-
-bool IsQualityWord(const std::string& lower)
-{
-    static const std::string_view kTags[] = {
-        "4k",    "8k",    "uhd",    "x264",    "x265",    "h264",   "h265",   "hevc",   "avc",
-        "xvid",  "divx",  "hdtv",   "pdtv",    "sdtv",    "dsr",    "dvdrip", "dvdr",   "dvdscr",
-        "bdrip", "brrip", "bluray", "blu-ray", "bdremux", "web-dl", "webdl",  "webrip", "web-rip",
-        "hdrip", "hdcam", "camrip", "remux",   "10bit",   "8bit",   "hdr10",  "aac",    "aac2",
-        "ac3",   "eac3",  "dd5",    "ddp5",    "dts",     "truehd", "atmos",  "flac",
-    };
-    for (const std::string_view tag : kTags) {
-        if (lower == tag)
-            return true;
-    }
-    // A picture height: "720p", "1080i", "2160p".
-    int height = 0;
-    return lower.size() >= 4 && (lower.back() == 'p' || lower.back() == 'i') &&
-           IsNumber(lower.substr(0, lower.size() - 1), 3, 4, height);
-}
-
-// Quality, source and codec marks, in any letter case: where one stands,
-// the title has ended. Brackets around and a release group after a dash
-// ("x264-GROUP", "[WEBDL-1080p]") belong to it.
-bool IsQualityTag(const std::string& token)
-{
-    std::string lower = TrimmedOf(token, "()[]");
-    for (char& c : lower)
-        c = Lower(c);
-    const size_t dash = lower.rfind('-');
-    return IsQualityWord(lower) || (dash != std::string::npos && IsQualityWord(lower.substr(0, dash)));
-}
-
-// Release marks that scene names write in capitals only; in other letters
-// they are ordinary words of a title ("The Web", "Real Steel").
-bool IsReleaseTag(const std::string& token)
-{
-    static const std::string_view kTags[] = {
-        "PROPER",  "REPACK", "RERIP",      "REAL",   "INTERNAL", "iNTERNAL", "LIMITED", "EXTENDED",
-        "UNRATED", "UNCUT",  "REMASTERED", "DUBBED", "SUBBED",   "READNFO",  "DIRFIX",  "NFOFIX",
-        "MULTI",   "DUAL",   "WEB",        "DVD",    "HDR",      "DV",       "NF",      "AMZN",
-        "DSNP",    "HMAX",   "ATVP",       "HULU",   "PCOK"};
-    for (const std::string_view tag : kTags) {
-        if (token == tag)
-            return true;
-    }
-    return false;
 }
 
 // Where a title that begins at `from` ends: at the first quality tag, and
@@ -602,23 +520,6 @@ std::string CalendarDate::Text() const
     char text[32];
     std::snprintf(text, sizeof(text), "%04d-%02d-%02d", year, month, day);
     return text;
-}
-
-std::string TitleTextOf(const std::string& name)
-{
-    std::string text;
-    text.reserve(name.size());
-    for (size_t i = 0; i < name.size();) {
-        const size_t length = std::max<size_t>(1, Utf8SequenceLength(name, i));
-        const std::string character = name.substr(i, length);
-        i += length;
-        const char32_t c = CodePointOf(character);
-        if (IsSpaceThatBinds(c) || c == U'\t')
-            text += ' ';
-        else if (!IsInvisible(c))
-            text += character;
-    }
-    return TrimmedOf(text, " ");
 }
 
 ParsedName ParseTitleText(const std::string& rawName)
