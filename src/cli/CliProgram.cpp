@@ -6,15 +6,17 @@
 #include "cli/CliCommon.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
+#include "cli/CliCheck.h"
 #include "cli/CliShow.h"
 #include "cli/CliUsage.h"
 #include "cli/CliWatch.h"
-#include "core/ActivityLog.h"
-#include "core/FolderIndex.h"
-#include "core/FolderWalk.h"
-#include "core/GenerateRun.h"
-#include "core/MovieScanner.h"
-#include "core/Version.h"
+#include "core/folders/FolderIndex.h"
+#include "core/folders/FolderWalk.h"
+#include "core/folders/MovieScanner.h"
+#include "core/library/MovieList.h"
+#include "core/log/ActivityLog.h"
+#include "core/runs/GenerateRun.h"
+#include "core/settings/Version.h"
 #include "platform/StopSignal.h"
 #include "platform/Text.h"
 
@@ -36,12 +38,17 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
         return unread > 0 ? kExitIncomplete : kExitSuccess;
     }
     int withMetadata = 0;
+    int elsewhere = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
-        out << (movie.hasMetadata ? "[meta] " : "[    ] ") << movie.name << "\n";
+        elsewhere += !movie.hasMetadata && movie.otherSources ? 1 : 0;
+        out << (movie.hasMetadata ? "[meta] " : movie.otherSources ? "[other] " : "[    ] ") << movie.name << "\n";
     }
     out << movies.size() << (movies.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
-        << " with metadata\n";
+        << " with metadata";
+    if (elsewhere > 0)
+        out << ", " << elsewhere << " with metadata only in other files";
+    out << "\n";
     return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 
@@ -119,6 +126,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return GenerateCommand(arguments, out, err);
         case CliCommand::Show:
             return ShowCommand(arguments, out, err);
+        case CliCommand::Check:
+            return CheckCommand(arguments, out, err);
         case CliCommand::Watch: {
             StopSignal stop;
             stop.TakeSystemRequests();

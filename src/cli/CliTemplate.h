@@ -3,8 +3,8 @@
 // taken from its settings file, which is only ever read here.
 #include <string>
 
-#include "core/MetadataFormat.h"
-#include "core/Settings.h"
+#include "core/metadata/MetadataFormat.h"
+#include "core/settings/Settings.h"
 #include "platform/SystemError.h"
 
 enum class SettingsFileState {

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "cli/CliFixture.h"
-#include "core/IniFile.h"
+#include "core/settings/IniFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 

@@ -12,11 +12,12 @@
 #include <random>
 #include <set>
 
-#include "core/ActivityLog.h"
-#include "core/FolderIndex.h"
-#include "core/GenerateRun.h"
-#include "core/LibraryWatch.h"
-#include "core/PyTivoView.h"
+#include "core/log/ActivityLog.h"
+#include "core/folders/FolderIndex.h"
+#include "core/runs/GenerateRun.h"
+#include "core/runs/LibraryWatch.h"
+#include "core/library/MovieList.h"
+#include "core/pytivo/PyTivoView.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/StopSignal.h"
