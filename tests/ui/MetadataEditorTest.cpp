@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/WorkFolder.h"
+#include "core/files/WorkFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "resource.h"
