@@ -58,3 +58,11 @@ SystemError HeldFolderChain::Reach(const std::string& relative)
     }
     return 0;
 }
+
+SystemError NewFile::Create(const HeldFolder& folder, const std::string& name, const std::string& bytes, bool flush)
+{
+    SystemError code = Make(folder, name);
+    if (code == 0 && (code = Write(bytes, flush)) != 0)
+        Discard();
+    return code;
+}

@@ -25,6 +25,16 @@
 
 #include "platform/FileSystem.h"
 
+// What the system gives for an open file or folder: a handle on Windows, a
+// descriptor elsewhere.
+#ifdef _WIN32
+using SystemHandle = void*;
+constexpr SystemHandle kNoSystemHandle = nullptr;
+#else
+using SystemHandle = int;
+constexpr SystemHandle kNoSystemHandle = -1;
+#endif
+
 // A folder held open while the program works in it.
 class HeldFolder {
 public:
@@ -81,11 +91,7 @@ public:
     // true when it went.
     bool RemoveIfEmpty();
 
-#ifdef _WIN32
-    void* Handle() const { return handle_; }
-#else
-    int Descriptor() const { return descriptor_; }
-#endif
+    SystemHandle Handle() const { return handle_; }
 
 private:
     void Close();
@@ -95,10 +101,8 @@ private:
 
     std::string path_;
     std::string name_;  // its name in the parent; empty when opened by its path
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int descriptor_ = -1;
+    SystemHandle handle_ = kNoSystemHandle;
+#ifndef _WIN32
     int parent_ = -1;  // the parent's descriptor, duplicated (for RemoveIfEmpty)
 #endif
 };
@@ -152,19 +156,14 @@ public:
     // Deletes a file that has not taken its final name.
     void Discard();
 
-#ifdef _WIN32
-    void* Handle() const { return handle_; }
-#else
-    int Descriptor() const { return descriptor_; }
-#endif
+    SystemHandle Handle() const { return handle_; }
 
 private:
+    // Writes the bytes into the file made, forced to the disk when asked.
+    SystemError Write(const std::string& bytes, bool flush);
+
     const HeldFolder* folder_ = nullptr;
     std::string name_;
     bool named_ = false;
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int descriptor_ = -1;
-#endif
+    SystemHandle handle_ = kNoSystemHandle;
 };

@@ -124,7 +124,7 @@ bool FileCopy::Make(const std::string& source, const HeldFolder& folder, const s
     posix_fadvise(from.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     if ((error = file_.Make(folder, name)) != 0)
         return false;
-    const int to = file_.Descriptor();
+    const int to = file_.Handle();
     const struct timespec times[2] = {about.st_atim, about.st_mtim};
     const bool made = Succeeded(CopyBytes(from.fd, to, static_cast<uint64_t>(about.st_size), progress) &&
                                     futimens(to, times) == 0 && fchmod(to, about.st_mode & 07777) == 0,

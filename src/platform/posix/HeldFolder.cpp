@@ -46,11 +46,11 @@ HeldFolder::~HeldFolder()
 void HeldFolder::Close()
 {
     // Closing the descriptor also ends the lock on the folder.
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
+    if (handle_ >= 0)
+        ::close(handle_);
     if (parent_ >= 0)
         ::close(parent_);
-    descriptor_ = -1;
+    handle_ = -1;
     parent_ = -1;
 }
 
@@ -58,13 +58,13 @@ SystemError HeldFolder::Take(const HeldFolder* parent, const std::string& name, 
 {
     // An exclusive lock says that a program works in the folder: another
     // one that finds it then leaves it alone.
-    if (hold == Hold::Own && ::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
+    if (hold == Hold::Own && ::flock(handle_, LOCK_EX | LOCK_NB) != 0) {
         const SystemError code = errno;
         Close();
         return code;
     }
     if (parent) {
-        parent_ = ::fcntl(parent->descriptor_, F_DUPFD_CLOEXEC, 0);
+        parent_ = ::fcntl(parent->handle_, F_DUPFD_CLOEXEC, 0);
         path_ = parent->path_ + kSeparator + name;
         name_ = name;
     }
@@ -74,8 +74,8 @@ SystemError HeldFolder::Take(const HeldFolder* parent, const std::string& name, 
 SystemError HeldFolder::OpenChosen(const std::string& path)
 {
     Close();
-    descriptor_ = path.empty() ? -1 : ::open(path.c_str(), kFolderFlags);
-    if (descriptor_ < 0)
+    handle_ = path.empty() ? -1 : ::open(path.c_str(), kFolderFlags);
+    if (handle_ < 0)
         return path.empty() ? ENOENT : errno;
     path_ = StripTrailingSeparator(path);
     name_.clear();
@@ -87,9 +87,9 @@ SystemError HeldFolder::OpenIn(const HeldFolder& parent, const std::string& name
     Close();
     if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
         return EINVAL;
-    descriptor_ = ::openat(parent.descriptor_, name.c_str(), kFolderFlags | O_NOFOLLOW);
-    if (descriptor_ < 0)
-        return WhyNotOpened(parent.descriptor_, name);
+    handle_ = ::openat(parent.handle_, name.c_str(), kFolderFlags | O_NOFOLLOW);
+    if (handle_ < 0)
+        return WhyNotOpened(parent.handle_, name);
     return Take(&parent, name, hold);
 }
 
@@ -99,19 +99,19 @@ SystemError HeldFolder::MakeIn(const HeldFolder& parent, const std::string& name
     // mkdirat fails for any name that is taken, a link included.
     if (name.empty() || name.find('/') != std::string::npos)
         return EINVAL;
-    if (::mkdirat(parent.descriptor_, name.c_str(), hold == Hold::Own ? 0700 : 0755) != 0)
+    if (::mkdirat(parent.handle_, name.c_str(), hold == Hold::Own ? 0700 : 0755) != 0)
         return errno;
     return OpenIn(parent, name, hold);
 }
 
 bool HeldFolder::IsOpen() const
 {
-    return descriptor_ >= 0;
+    return handle_ >= 0;
 }
 
 bool HeldFolder::ForEachEntry(const std::function<void(const FolderEntry&)>& visit) const
 {
-    const int copy = descriptor_ < 0 ? -1 : ::openat(descriptor_, ".", kFolderFlags);
+    const int copy = handle_ < 0 ? -1 : ::openat(handle_, ".", kFolderFlags);
     DIR* directory = copy < 0 ? nullptr : fdopendir(copy);
     if (!directory) {
         if (copy >= 0)
@@ -126,7 +126,7 @@ PathInfo HeldFolder::InspectEntry(const std::string& name) const
 {
     PathInfo info;
     struct stat own = {};
-    if (fstatat(descriptor_, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (fstatat(handle_, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) {
         info.error = errno;
         return info;
     }
@@ -141,7 +141,7 @@ PathInfo HeldFolder::InspectEntry(const std::string& name) const
 bool HeldFolder::ReadEntry(const std::string& name, std::string& bytes, SystemError* error, size_t most) const
 {
     SystemError code = 0;
-    const int descriptor = OpenRegularFile(descriptor_, name, false, code);
+    const int descriptor = OpenRegularFile(handle_, name, false, code);
     const bool read = descriptor >= 0 && ReadOpenFile(descriptor, bytes, most, code);
     if (descriptor >= 0)
         ::close(descriptor);
@@ -153,7 +153,7 @@ bool HeldFolder::ReadEntry(const std::string& name, std::string& bytes, SystemEr
 SystemError HeldFolder::DeleteEntry(const std::string& name) const
 {
     // Relative to the held folder: whatever its path leads to meanwhile.
-    return ::unlinkat(descriptor_, name.c_str(), 0) == 0 ? 0 : errno;
+    return ::unlinkat(handle_, name.c_str(), 0) == 0 ? 0 : errno;
 }
 
 bool HeldFolder::RemoveIfEmpty()
@@ -164,7 +164,7 @@ bool HeldFolder::RemoveIfEmpty()
     const std::string& name = parent_ >= 0 ? name_ : path_;
     struct stat held = {};
     struct stat named = {};
-    const bool removed = descriptor_ >= 0 && fstat(descriptor_, &held) == 0 &&
+    const bool removed = handle_ >= 0 && fstat(handle_, &held) == 0 &&
                          fstatat(parent, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && Same(held, named) &&
                          ::unlinkat(parent, name.c_str(), AT_REMOVEDIR) == 0;
     Close();
@@ -178,12 +178,12 @@ NewFile::~NewFile()
 
 void NewFile::Discard()
 {
-    if (descriptor_ < 0)
+    if (handle_ < 0)
         return;
-    ::close(descriptor_);
-    descriptor_ = -1;
+    ::close(handle_);
+    handle_ = -1;
     if (!named_)
-        ::unlinkat(folder_->Descriptor(), name_.c_str(), 0);
+        ::unlinkat(folder_->Handle(), name_.c_str(), 0);
 }
 
 SystemError NewFile::Make(const HeldFolder& folder, const std::string& name)
@@ -191,44 +191,39 @@ SystemError NewFile::Make(const HeldFolder& folder, const std::string& name)
     Discard();
     // O_EXCL fails for any name that is taken, a link (dangling too) included.
     const int descriptor =
-        ::openat(folder.Descriptor(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        ::openat(folder.Handle(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (descriptor < 0)
         return errno;
-    descriptor_ = descriptor;
+    handle_ = descriptor;
     folder_ = &folder;
     name_ = name;
     named_ = false;
     return 0;
 }
 
-SystemError NewFile::Create(const HeldFolder& folder, const std::string& name, const std::string& bytes, bool flush)
+SystemError NewFile::Write(const std::string& bytes, bool flush)
 {
-    SystemError code = Make(folder, name);
-    if (code != 0)
-        return code;
     errno = 0;
-    if (!WriteAll(descriptor_, bytes) || (flush && ::fsync(descriptor_) != 0)) {
-        code = errno ? errno : ENOSPC;
-        Discard();
-    }
-    return code;
+    if (!WriteAll(handle_, bytes) || (flush && ::fsync(handle_) != 0))
+        return errno ? errno : ENOSPC;
+    return 0;
 }
 
 SystemError NewFile::MoveTo(const HeldFolder& folder, const std::string& name, bool replace)
 {
-    if (descriptor_ < 0)
+    if (handle_ < 0)
         return ENOENT;
-    const int from = folder_->Descriptor();
+    const int from = folder_->Handle();
     if (replace) {
-        if (::renameat(from, name_.c_str(), folder.Descriptor(), name.c_str()) != 0)
+        if (::renameat(from, name_.c_str(), folder.Handle(), name.c_str()) != 0)
             return errno;
-    } else if (::renameat2(from, name_.c_str(), folder.Descriptor(), name.c_str(), RENAME_NOREPLACE) != 0) {
+    } else if (::renameat2(from, name_.c_str(), folder.Handle(), name.c_str(), RENAME_NOREPLACE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
             return errno;
         // A file system without the rename that never replaces: a hard link
         // fails when the name is taken, so a file that appeared meanwhile is
         // never replaced; then the first name goes.
-        if (::linkat(from, name_.c_str(), folder.Descriptor(), name.c_str(), 0) != 0)
+        if (::linkat(from, name_.c_str(), folder.Handle(), name.c_str(), 0) != 0)
             return errno;
         ::unlinkat(from, name_.c_str(), 0);
     }

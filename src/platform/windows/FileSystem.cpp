@@ -77,11 +77,7 @@ PathInfo InspectPath(const std::string& path)
             return info;
         }
     }
-    info.exists = true;
-    info.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    info.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    info.size = info.isFolder ? 0 : (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    info.lastWrite = TimeValue(data.ftLastWriteTime);
+    TakeAttributes(info, data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime);
     return info;
 }
 

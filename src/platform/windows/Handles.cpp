@@ -57,6 +57,15 @@ unsigned long long TimeValue(const FILETIME& time)
     return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
+void TakeAttributes(PathInfo& info, DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& lastWrite)
+{
+    info.exists = true;
+    info.isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    info.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    info.size = info.isFolder ? 0 : (static_cast<unsigned long long>(sizeHigh) << 32) | sizeLow;
+    info.lastWrite = TimeValue(lastWrite);
+}
+
 bool UnderWine()
 {
     static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;

@@ -6,9 +6,13 @@
 
 #include <string>
 
+#include "platform/FileSystem.h"
 #include "platform/SystemError.h"
 
 unsigned long long TimeValue(const FILETIME& time);
+// Fills in what a look at an entry found: it exists, with these attributes,
+// size and last-write time.
+void TakeAttributes(PathInfo& info, DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& lastWrite);
 
 // Wine opens a link to a file as that file and shows no reparse point for
 // it, opens within a folder's handle but renames by names: only there must

@@ -152,11 +152,7 @@ PathInfo HeldFolder::InspectEntry(const std::string& name) const
         CloseHandle(entry);
     if (info.error != 0)
         return info;
-    info.exists = true;
-    info.isFolder = (about.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    info.readOnly = (about.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    info.size = info.isFolder ? 0 : (static_cast<unsigned long long>(about.nFileSizeHigh) << 32) | about.nFileSizeLow;
-    info.lastWrite = TimeValue(about.ftLastWriteTime);
+    TakeAttributes(info, about.dwFileAttributes, about.nFileSizeHigh, about.nFileSizeLow, about.ftLastWriteTime);
     return info;
 }
 
@@ -241,21 +237,14 @@ SystemError NewFile::Make(const HeldFolder& folder, const std::string& name)
     return 0;
 }
 
-SystemError NewFile::Create(const HeldFolder& folder, const std::string& name, const std::string& bytes, bool flush)
+SystemError NewFile::Write(const std::string& bytes, bool flush)
 {
-    SystemError code = Make(folder, name);
-    if (code != 0)
-        return code;
     DWORD written = 0;
     if (!bytes.empty() && !WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-        code = GetLastError();
-    else if (written != bytes.size())
-        code = ERROR_DISK_FULL;
-    else if (flush && !FlushFileBuffers(handle_))
-        code = GetLastError();
-    if (code != 0)
-        Discard();
-    return code;
+        return GetLastError();
+    if (written != bytes.size())
+        return ERROR_DISK_FULL;
+    return flush && !FlushFileBuffers(handle_) ? GetLastError() : 0;
 }
 
 SystemError NewFile::MoveTo(const HeldFolder& folder, const std::string& name, bool replace)
