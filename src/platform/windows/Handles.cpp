@@ -185,11 +185,18 @@ SystemError NameWithin(HANDLE file, HANDLE folder, const std::string& name, bool
 
 bool SameFile(HANDLE a, HANDLE b)
 {
-    BY_HANDLE_FILE_INFORMATION x = {};
-    BY_HANDLE_FILE_INFORMATION y = {};
-    return GetFileInformationByHandle(a, &x) && GetFileInformationByHandle(b, &y) &&
-           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber && x.nFileIndexHigh == y.nFileIndexHigh &&
-           x.nFileIndexLow == y.nFileIndexLow;
+    // The file numbers alone (FileInternalInformation): both were opened
+    // within folders held on one volume, where a hard link cannot lead to
+    // another. Wine answers it from the file's own facts, where the volume's
+    // serial number costs a round trip to its mount manager for every file.
+    using QueryInformation = LONG(NTAPI*)(HANDLE, IO_STATUS_BLOCK*, void*, ULONG, int);
+    static const auto query = Ntdll<QueryInformation>("NtQueryInformationFile");
+    const int fileInternalInformation = 6;
+    LARGE_INTEGER x = {};
+    LARGE_INTEGER y = {};
+    IO_STATUS_BLOCK status = {};
+    return query && query(a, &status, &x, sizeof(x), fileInternalInformation) == 0 &&
+           query(b, &status, &y, sizeof(y), fileInternalInformation) == 0 && x.QuadPart == y.QuadPart;
 }
 
 SystemError CheckRegularFile(HANDLE file)

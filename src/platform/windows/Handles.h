@@ -44,7 +44,8 @@ SystemError OpenWithin(HANDLE folder, const std::string& name, ACCESS_MASK acces
 // Gives the open file a name within the folder's handle: renamed, or with
 // link a second name (a hard link). 0 or the error code.
 SystemError NameWithin(HANDLE file, HANDLE folder, const std::string& name, bool replace, bool link);
-// Whether the two handles hold the same file (volume and file number).
+// Whether the two handles, opened within folders held on one volume, hold
+// the same file (its file number).
 bool SameFile(HANDLE a, HANDLE b);
 // Whether the handle holds a regular file on a disk: not a pipe, a device
 // or a folder. kErrorNotAFile or 0.
