@@ -46,6 +46,7 @@ const Flag kFlags[] = {
     {"--replace", &CliArguments::replace},       {"--recursive", &CliArguments::recursive},
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
+    {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
 };
 
 // An option with a value: a text, or a whole number up to `most`.
@@ -71,7 +72,7 @@ bool Takes(CliCommand command, const std::string& option)
             return !watching;
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
-                   option == "--ini";
+                   option == "--ini" || option == "--fill-only" || option == "--whole-template";
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -93,7 +94,28 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
     // A dry run prints the files' texts, which a JSON answer does not hold.
     if (parsed.json && parsed.dryRun)
         return "--json and --dry-run do not go together";
+    if (parsed.fillOnly && parsed.wholeTemplate)
+        return "--fill-only and --whole-template do not go together";
     return std::string();
+}
+
+// The command the arguments name, found before anything else is checked, so
+// that wrong use of it can be answered with its usage; Help when none is
+// named or the word is no command.
+CliCommand GivenCommand(const std::vector<std::string>& args)
+{
+    CliCommand command = CliCommand::Help;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--")
+            return i + 1 < args.size() && CommandOf(args[i + 1], command) ? command : CliCommand::Help;
+        if (arg.size() < 2 || arg[0] != '-')
+            return CommandOf(arg, command) ? command : CliCommand::Help;
+        const bool takesValue = std::any_of(std::begin(kValueOptions), std::end(kValueOptions),
+                                            [&arg](const ValueOption& o) { return arg == o.name; });
+        i += takesValue ? 1 : 0;
+    }
+    return command;
 }
 
 // Takes the value of an option into its field; false with the reason.
@@ -133,6 +155,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         }
     }
 
+    parsed.command = GivenCommand(args);
     std::vector<std::string> words;
     std::vector<std::string> valuesGiven;
     bool optionsEnded = false;

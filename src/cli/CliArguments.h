@@ -16,6 +16,11 @@ struct CliArguments {
     bool dryRun = false;      // generate: print what would be written, write nothing
     bool metaFolder = false;  // generate, watch: write into the folder's ".meta" folder
     bool json = false;        // generate, list, show, check: one JSON document on standard output
+    // generate, watch: where other files describe a movie, add only what
+    // they lack, or write the whole template over them (neither: the
+    // settings file's choice).
+    bool fillOnly = false;
+    bool wholeTemplate = false;
     std::string iniFile;      // generate, watch: the settings file; empty for reelmark.ini in the home folder
     int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
     int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start
@@ -25,5 +30,6 @@ struct CliArguments {
 
 // Reads the arguments (without the program name). "--help" or "--version"
 // anywhere wins over everything else. False with a one-line reason in
-// error when the command line cannot be run.
+// error when the command line cannot be run; parsed.command is then the
+// command it names (Help when it names none).
 bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parsed, std::string& error);

@@ -1,24 +1,61 @@
 #include "cli/CliUsage.h"
 
-const char kShortUsage[] =
+namespace {
+
+const char kSeeHelp[] = "see reelmark-cli --help\n";
+
+// Each command's own usage, as wrong use of it prints it.
+const char kGenerateUsage[] =
     "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--meta-folder]\n"
-    "                             [--dry-run | --json] [--ini FILE]\n"
-    "       reelmark-cli list [--recursive] [--json] [--] FOLDER\n"
-    "       reelmark-cli show [--json] [--recursive] [--] PATH...\n"
-    "       reelmark-cli check [--json] [--recursive] [--] PATH...\n"
-    "       reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
-    "                          [--settle SECONDS] [--rescan MINUTES] [--ini FILE]\n"
-    "see reelmark-cli --help\n";
+    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n";
+const char kListUsage[] = "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER\n";
+const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] [--] PATH...\n";
+const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] [--] PATH...\n";
+const char kWatchUsage[] =
+    "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
+    "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n";
+// Without a command (or with one it does not know): the commands.
+const char kCommandsUsage[] =
+    "usage: reelmark-cli COMMAND ... | --help | --version\n"
+    "  generate  writes the metadata files of a folder's movies\n"
+    "  list      lists a folder's movies and which have a metadata file\n"
+    "  show      shows what pyTivo sends the TiVo for movies\n"
+    "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
+    "  watch     keeps a folder's movies supplied with metadata files\n";
+
+}  // namespace
+
+std::string ShortUsage(CliCommand command)
+{
+    switch (command) {
+        case CliCommand::Generate:
+            return std::string(kGenerateUsage) + kSeeHelp;
+        case CliCommand::List:
+            return std::string(kListUsage) + kSeeHelp;
+        case CliCommand::Show:
+            return std::string(kShowUsage) + kSeeHelp;
+        case CliCommand::Check:
+            return std::string(kCheckUsage) + kSeeHelp;
+        case CliCommand::Watch:
+            return std::string(kWatchUsage) + kSeeHelp;
+        case CliCommand::Help:
+        case CliCommand::Version:
+            break;
+    }
+    return std::string(kCommandsUsage) + kSeeHelp;
+}
 
 const char kUsage[] =
     "Usage:\n"
     "  reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive]\n"
-    "                        [--meta-folder] [--dry-run | --json] [--ini FILE]\n"
+    "                        [--meta-folder] [--fill-only | --whole-template]\n"
+    "                        [--dry-run | --json] [--ini FILE]\n"
     "  reelmark-cli list [--recursive] [--json] [--] FOLDER\n"
     "  reelmark-cli show [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli check [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
-    "                     [--settle SECONDS] [--rescan MINUTES] [--ini FILE]\n"
+    "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
+    "                     [--rescan MINUTES] [--ini FILE]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
     "generate  Writes a metadata file (the movie file's name plus \".txt\") for\n"
@@ -26,8 +63,15 @@ const char kUsage[] =
     "          Reelmark saved in its settings file. The series title is the\n"
     "          name of FOLDER (for a season folder such as \"Season 1\" the name\n"
     "          of the folder above). Movies that have a metadata file are\n"
-    "          skipped. Every log line is shown and added to Reelmark.log in the\n"
-    "          current folder.\n"
+    "          skipped. Where other files pyTivo reads describe a movie (a\n"
+    "          .nfo, a default.txt, .meta files, tags inside the movie), its\n"
+    "          file adds only the values they lack, and none when they give\n"
+    "          them all; the log line of its file says what it adds. An\n"
+    "          episode with an air date (from its name, the template or another\n"
+    "          file) gets no movieYear, which pyTivo would send instead of the\n"
+    "          date. Every log line is shown and added to Reelmark.log in the\n"
+    "          current folder, and each file written to Reelmark.written\n"
+    "          there (with a hash of its bytes: see watch).\n"
     "  --replace   Replaces existing metadata files. (Reelmark's own \"Replace\n"
     "              Existing Metadata\" setting is not used here.)\n"
     "  --parse-names  Judges each file by its name: \"Movie Name (2012).mkv\"\n"
@@ -37,7 +81,11 @@ const char kUsage[] =
     "              (\"Show.2012.03.04.mkv\") are episodes of \"Show Name\" with\n"
     "              their title, number (102) and date; a file in a season\n"
     "              folder is an episode of the show above it. Each show gets a\n"
-    "              series ID of its own that every run gives it again. Release\n"
+    "              series ID of its own that every run gives it again, from\n"
+    "              the whole library or one season folder (SH for shows, MV\n"
+    "              for movies); a year in a show's name parts two shows only\n"
+    "              where the library holds that name with two years, which\n"
+    "              then keep their years in their titles. Release\n"
     "              tags (720p, x264, HDTV, WEB-DL, ...) are dropped. Other names\n"
     "              keep the template's kind. (Reelmark's own setting is not used\n"
     "              here.)\n"
@@ -50,13 +98,23 @@ const char kUsage[] =
     "              the movie (\".meta/Movie.mkv.txt\"), which pyTivo reads after\n"
     "              the file beside the movie, and which Sonarr-style libraries\n"
     "              use; the folder is made when it is missing.\n"
+    "  --fill-only  Where other files describe a movie, adds only what they\n"
+    "              lack (the default, unless the settings file's WholeTemplate\n"
+    "              is true).\n"
+    "  --whole-template  Writes the whole template over them, as earlier\n"
+    "              versions did: the values it covers are said as hidden.\n"
     "  --dry-run   Writes nothing: prints, for each movie, the metadata file it\n"
-    "              would write (or skip) and its text.\n"
+    "              would write (or skip) and its text, and where other files\n"
+    "              describe the movie what it adds (\"adds 3 values\"), hides\n"
+    "              (\"hides 2 values from Movie.nfo\") or leaves to a .meta file\n"
+    "              read after it (\"1 value shown from .meta/default.txt\").\n"
     "  --json      Prints one JSON document for scripts, and the log lines only\n"
     "              on standard error and in Reelmark.log: {\"folder\": FOLDER,\n"
     "              \"movies\": [{\"movie\": path, \"metadataFile\": path, \"result\":\n"
     "              \"created\" | \"replaced\" | \"skipped\" | \"failed\", \"reason\": why\n"
-    "              (failed only)}], \"refused\": why (a refused run only),\n"
+    "              (failed, or nothing to add), \"plan\": what it adds (other\n"
+    "              files describe the movie)}], \"refused\": why (a refused run\n"
+    "              only),\n"
     "              \"totals\": {\"created\": n, \"replaced\": n, \"skipped\": n,\n"
     "              \"failed\": n, \"unreadFolders\": n}}. In every JSON answer\n"
     "              a name that is not UTF-8 keeps each byte that is none as\n"
@@ -74,8 +132,8 @@ const char kUsage[] =
     "          every folder below, each as its path from FOLDER.\n"
     "  --json      One JSON document: {\"folder\": FOLDER, \"movies\": [{\"movie\":\n"
     "              path, \"hasMetadata\": true | false, \"otherSources\": true |\n"
-    "              false}], \"totals\": {\"movies\": n, \"withMetadata\": n,\n"
-    "              \"unreadFolders\": n}}.\n"
+    "              false, \"state\": \"own\" | \"other\" | \"none\"}], \"totals\":\n"
+    "              {\"movies\": n, \"withMetadata\": n, \"unreadFolders\": n}}.\n"
     "show      Shows what pyTivo makes of each movie's metadata: every value\n"
     "          it sends and the file it came from, merged from the movie's own\n"
     "          title and date, the tags inside .mp4, .m4v, .mov, .dvr-ms, .asf\n"
@@ -114,14 +172,23 @@ const char kUsage[] =
     "          (Ctrl+C or SIGTERM; on Windows also Ctrl+Break or closing the\n"
     "          console): first one pass as generate makes it, then every movie\n"
     "          that comes (copied, moved or renamed in) gets its metadata file\n"
-    "          once it has settled. A metadata file that is there is never\n"
-    "          replaced. The system tells of new files (inotify; on Windows\n"
+    "          once it has settled. A metadata file that is there is replaced\n"
+    "          only while it is byte for byte what Reelmark wrote (its hash in\n"
+    "          Reelmark.written): it is redone when a .nfo, a .properties, a\n"
+    "          default.txt or a .meta file comes or changes beside its movie (a\n"
+    "          download manager writes them after the movie), and removed when\n"
+    "          they then give every value. When an episode's movie is replaced\n"
+    "          by another of the same show, season and episode in its folder\n"
+    "          (Show.S01E02.720p.mkv by Show.S01E02.1080p.mkv), its file is\n"
+    "          removed when nobody changed it, else renamed to the new movie's\n"
+    "          name. The system tells of new files (inotify; on Windows\n"
     "          ReadDirectoryChangesW); a full pass now and then finds what it\n"
     "          did not tell (network shares). A folder that goes or cannot be\n"
     "          read is logged and tried again every 30 seconds. Every file\n"
-    "          written and every problem is a log line, as generate logs it.\n"
-    "          --recursive, --parse-names, --meta-folder and --ini work as for\n"
-    "          generate; the settings are read once, at start.\n"
+    "          written, redone, removed or renamed and every problem is a log\n"
+    "          line, as generate logs it. --recursive, --parse-names,\n"
+    "          --meta-folder, --fill-only, --whole-template and --ini work as\n"
+    "          for generate; the settings are read once, at start.\n"
     "  --settle SECONDS  A new movie gets its file once its size and time\n"
     "              have not changed for SECONDS (default 30) and it can be\n"
     "              opened for reading: a movie still being copied gets none.\n"
@@ -147,6 +214,10 @@ const char kUsage[] =
     "  It reads only regular files and never waits on one: a pipe or a device\n"
     "  named like a source, a movie or the settings file is \"Not a file\",\n"
     "  named and left out.\n"
+    "\n"
+    "A movie file is one whose extension is .mpg, .mpeg, .wmv, .avi, .mov,\n"
+    ".flv, .swf, .rmvb, .mkv, .m4v, .mp4 or .ts, whole and in any letter case\n"
+    "(.MPG counts; .mpg2, .tsv and .mp4a do not).\n"
     "\n"
     "Exit codes:\n"
     "  0  Every metadata file was written or skipped (also when FOLDER holds\n"

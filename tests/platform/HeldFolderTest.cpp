@@ -9,6 +9,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HeldFolder.h"
 #include "platform/Paths.h"
+#include "platform/SharedFile.h"
 #include "support/TempFolder.h"
 
 namespace {

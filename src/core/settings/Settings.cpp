@@ -12,6 +12,7 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
+        {"Config", "WholeTemplate", "false", &Settings::WholeTemplate, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
         {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
         {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},

@@ -20,6 +20,9 @@ struct Settings {
     std::string ParseNames;
     // Generate writes into each folder's ".meta" folder ("true"/"false").
     std::string MetaFolder;
+    // Where other files describe a movie, Generate writes the whole
+    // template over them ("true"), or adds only what they lack ("false").
+    std::string WholeTemplate;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;

@@ -3,6 +3,7 @@
 // descriptors, so that a folder once opened is never looked up by its
 // path again.
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <functional>
@@ -22,11 +23,12 @@ void VisitEntries(DIR* directory, const std::string& pattern,
 // Writes every byte; false when the system took fewer (errno says why, if
 // it said; how many it took in *written, when given).
 bool WriteAll(int descriptor, const std::string& bytes, size_t* written = nullptr);
-// Opens a file of the folder (AT_FDCWD for a path) for reading, without
-// waiting for a writer (a pipe) and without following a link when told:
-// the descriptor of a regular file, else -1 with the code in *error
+// Opens a file of the folder (AT_FDCWD for a path), for reading unless
+// access says otherwise (O_CREAT makes it, 0644), without waiting for the
+// other end (a pipe) and without following a link when told: the
+// descriptor of a regular file, else -1 with the code in error
 // (kErrorNotAFile for anything else than a file, EISDIR for a folder).
 int OpenRegularFile(int folder, const std::string& name, bool followLink, SystemError& error,
-                    struct stat* status = nullptr);
+                    struct stat* status = nullptr, int access = O_RDONLY);
 // Reads the open file to its end, or its first `most` bytes.
 bool ReadOpenFile(int descriptor, std::string& bytes, size_t most, SystemError& error);

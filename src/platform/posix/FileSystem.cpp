@@ -83,12 +83,13 @@ void VisitEntries(DIR* directory, const std::string& pattern,
     closedir(directory);
 }
 
-int OpenRegularFile(int folder, const std::string& name, bool followLink, SystemError& error, struct stat* status)
+int OpenRegularFile(int folder, const std::string& name, bool followLink, SystemError& error, struct stat* status,
+                    int access)
 {
     // Without O_NONBLOCK the opening of a pipe waits for a writer, for ever
-    // if none comes; a regular file reads the same either way.
+    // if none comes; a regular file reads and writes the same either way.
     const int descriptor = ::openat(folder, name.c_str(),
-                                    O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+                                    access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW), 0644);
     if (descriptor < 0) {
         error = errno;
         return -1;
@@ -204,59 +205,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
 bool IsFolderOnDrive(const std::string& path)
 {
     return InspectPath(path).isFolder;
-}
-
-AppendFile::~AppendFile()
-{
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
-}
-
-SystemError AppendFile::Open(const std::string& path)
-{
-    // Every write lands at the end as it is then, even when other programs
-    // append to the same file meanwhile (a log that several share).
-    // Only a regular file: a pipe would keep the program waiting once full.
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
-    if (descriptor < 0)
-        return errno;
-    struct stat status = {};
-    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        return kErrorNotAFile;
-    }
-    descriptor_ = descriptor;
-    return 0;
-}
-
-bool AppendFile::IsOpen() const
-{
-    return descriptor_ >= 0;
-}
-
-char AppendFile::LastByte()
-{
-    char byte = '\n';
-    const off_t size = ::lseek(descriptor_, 0, SEEK_END);
-    if (size > 0 && ::pread(descriptor_, &byte, 1, size - 1) != 1)
-        byte = '\n';
-    return byte;
-}
-
-SystemError AppendFile::Append(const std::string& bytes)
-{
-    const off_t end = ::lseek(descriptor_, 0, SEEK_END);
-    errno = 0;
-    size_t done = 0;
-    if (WriteAll(descriptor_, bytes, &done))
-        return 0;
-    const SystemError code = errno ? errno : ENOSPC;
-    // Whole pieces or nothing: what went in before the failure goes,
-    // unless another program's piece came after it (then cutting would
-    // take that too).
-    if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))
-        static_cast<void>(::ftruncate(descriptor_, end));
-    return code;
 }
 
 SystemError MakeFolder(const std::string& path, bool)

@@ -11,6 +11,7 @@
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
+#include "core/runs/GenerateRun.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/HeldFolder.h"
@@ -18,6 +19,7 @@
 #include "platform/SystemError.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/FitText.h"
 #include "ui/framework/Prompt.h"
 #include "ui/main/ReelmarkDlg.h"
 
@@ -61,11 +63,12 @@ bool IsTrue(const std::string& text)
 
 }  // namespace
 
-CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
+CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
                                        std::function<bool(const std::string&)> save)
     : CDialog(IDD_METADATA_EDITOR),
       document_(document),
       fileName_(std::move(fileName)),
+      note_(std::move(note)),
       save_(std::move(save))
 {
 }
@@ -73,7 +76,9 @@ CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string f
 BOOL CMetadataEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText("Edit Metadata - " + fileName_);
+    // The note whole, the name's middle left out where the title bar is
+    // too narrow for all of it: its start and its ending tell the file.
+    SetWindowText(CaptionToFit(m_hWnd, "Edit Metadata - ", fileName_, note_.empty() ? "" : " (" + note_ + ")"));
     // The rating combo boxes carry the main window's ids and take its items.
     ExecuteDlgInit(m_hWnd, IDD_REELMARK);
     for (const TextControl& control : kTextControls)
@@ -201,7 +206,7 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, st
                                            "Windows-1252 where that holds every character)?",
                                     "Metadata File In UTF-16", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
             return false;
-        text = FromUtf16Text(text);
+        text = EncodeText(FromUtf16Text(text));
     }
     if (text.find('\0') != std::string::npos) {
         log.AddLogEntry(kNotOpened, LogSeverity::Warning,
@@ -236,7 +241,30 @@ bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string&
                                    "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
+// Holds the folders from the movie folder down to the entry's.
+SystemError HoldFolderOf(HeldFolderChain& chain, const std::string& movieFolder, const std::string& entry)
+{
+    const SystemError code = chain.OpenChosen(movieFolder);
+    return code != 0 ? code : chain.Reach(RelativeFolderOf(entry));
+}
+
 }  // namespace
+
+void RemoveSaveLeftovers(ActivityLog& log, const HeldFolder& folder)
+{
+    WorkFolder(folder).RemoveLeftovers(log);
+    // A ".meta" that is a link is not entered.
+    HeldFolder meta;
+    if (meta.OpenIn(folder, kMetaFolderName) == 0)
+        WorkFolder(meta).RemoveLeftovers(log);
+}
+
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder)
+{
+    HeldFolder held;
+    if (!folder.empty() && held.OpenChosen(folder) == 0)
+        RemoveSaveLeftovers(log, held);
+}
 
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 {
@@ -250,14 +278,18 @@ bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const st
     const std::string moviePath = AddTrailingSeparator(movieFolder) + entry;
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
+    // What an earlier save that was cut short left goes when the editor
+    // opens, not only at the next save.
+    HeldFolderChain opened;
+    if (HoldFolderOf(opened, movieFolder, entry) == 0)
+        RemoveSaveLeftovers(log, opened.Last());
     FileOnDisk read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
         return false;
-    std::vector<std::string> lines = SplitTextLines(text);
-    // An empty file gives pyTivo nothing: it starts as a new one does.
-    MetadataDocument document =
-        lines.empty() ? MetadataDocument::FromText(templateText) : MetadataDocument(std::move(lines));
+    // An empty file gives pyTivo nothing: it starts as a new one does, as
+    // Generate would write it.
+    MetadataDocument document(SplitTextLines(text).empty() ? EncodeText(WithCrLf(templateText)) : text);
     const auto save = [&](const std::string& composed) {
         if (!MayWrite(log, moviePath, path, read))
             return false;
@@ -265,9 +297,7 @@ bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const st
         // the way, or a ".meta", that is a link gets nothing.
         HeldFolderChain chain;
         HeldFolder meta;
-        SystemError code = chain.OpenChosen(movieFolder);
-        if (code == 0)
-            code = chain.Reach(RelativeFolderOf(entry));
+        SystemError code = HoldFolderOf(chain, movieFolder, entry);
         if (code == 0 && inMeta)
             code = meta.OpenOrMakeIn(chain.Last(), kMetaFolderName);
         const HeldFolder& folder = inMeta ? meta : chain.Last();
@@ -281,8 +311,8 @@ bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const st
         }
         // A file that appears meanwhile is not written over.
         if (code != 0 ||
-            !WriteTextFileAtomically(folder, name, composed, &code, work.get(),
-                                     folder.InspectEntry(name).exists ? ExistingFile::Replace : ExistingFile::Keep)) {
+            !WriteFileAtomically(folder, name, composed, &code, work.get(),
+                                 folder.InspectEntry(name).exists ? ExistingFile::Replace : ExistingFile::Keep)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             WriteErrorText(path, code).c_str());
             return false;
@@ -291,10 +321,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const st
         return true;
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
-    const std::string name = inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) +
-                                          " (pyTivo reads it last)"
-                                    : FileNameOf(path, true);
-    CMetadataEditorDlg dialog(document, name, save);
+    const std::string name =
+        inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) : FileNameOf(path, true);
+    CMetadataEditorDlg dialog(document, name, inMeta ? "pyTivo reads it last" : "", save);
     return dialog.DoModal() == IDOK;
 }
 
@@ -309,10 +338,19 @@ void CReelmarkDlg::OnEditMetadata()
     FileCommand run(*this, "Saving metadata file");
     if (run.Refused() || name.empty())
         return;
-    // A new file starts as Generate would write it (names read when the
-    // setting says so).
-    SyncFromControls();
-    const LibraryPlan plan = PlanLibrary(MovieFolder(), {name}, template_.CurrentTemplate());
-    if (EditMetadataFile(log_, MovieFolder(), name, plan.movies.front().text, CurrentSettings().MetaFolder == "true"))
+    // A new file starts as Generate would write it: names read when the
+    // setting says so, and beside other files that describe the movie only
+    // what they lack (unless the setting wants the whole template).
+    GenerateRequest request;
+    request.folder = MovieFolder();
+    request.entries = {name};
+    template_.DescribeRun(request);
+    request.replaceExisting = true;
+    std::string refusal;
+    const std::vector<PlannedWrite> planned = PlanGenerate(request, refusal);
+    const std::string text = planned.size() == 1
+                                 ? planned.front().text
+                                 : PlanLibrary(request.folder, request.entries, request.metadata).movies.front().text;
+    if (EditMetadataFile(log_, MovieFolder(), name, text, CurrentSettings().MetaFolder == "true"))
         OnResetTree();
 }

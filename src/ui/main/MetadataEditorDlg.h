@@ -10,13 +10,15 @@
 #include "ui/framework/Dialog.h"
 
 class ActivityLog;
+class HeldFolder;
 
 class CMetadataEditorDlg : public CDialog {
 public:
-    // save: writes the composed text; false keeps the dialog open. The
-    // dialog is owned by the window in use.
-    CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
-                       std::function<bool(const std::string& text)> save);
+    // The caption names the file and adds the note in brackets (none when
+    // empty). save: writes the composed bytes; false keeps the dialog open.
+    // The dialog is owned by the window in use.
+    CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
+                       std::function<bool(const std::string& bytes)> save);
 
 protected:
     BOOL OnInitDialog() override;
@@ -29,6 +31,7 @@ private:
 
     MetadataDocument& document_;
     std::string fileName_;
+    std::string note_;
     std::function<bool(const std::string&)> save_;
 };
 
@@ -42,6 +45,14 @@ private:
 // (platform/HeldFolder.h).
 bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
                       const std::string& templateText, bool metaFolder = false);
+
+// Removes what editor saves that were cut short left in the movie folder
+// and its ".meta" folder, as far as it is proven the program's own
+// (WorkFolder::RemoveLeftovers); each removal is logged.
+// A ".meta" that is a link is not entered.
+void RemoveSaveLeftovers(ActivityLog& log, const HeldFolder& folder);
+// The same for the folder the user chose, by its path.
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder);
 
 // The movie's metadata file that the editor edits: the one whose values
 // the TiVo shows, its folder's ".meta" file when there is one (pyTivo reads
