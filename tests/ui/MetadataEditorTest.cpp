@@ -283,9 +283,10 @@ TEST_F(MetadataEditor, ASaveRemovesWhatSavesThatWereCutShortLeftInTheFolder)
 TEST_F(MetadataEditor, WhatASaveCutShortLeftGoesWhenTheWindowStartsAndWhenTheEditorOpens)
 {
     // A save cut short (a crash, a power cut) leaves its work folder with
-    // the temporary file in it, beside the movie or in .meta.
+    // the temporary file and its marker in it, beside the movie or in .meta.
     const auto leaveSaveBehind = [&](const std::string& folder) {
         w.movies.WriteFile(folder + "\\~reelmark-77-1.tmp\\3", "cut short");
+        w.movies.WriteFile(folder + "\\~reelmark-77-1.tmp\\marker", WorkFolderMarker("~reelmark-77-1.tmp"));
         AgeFile(w.movies / (folder + "\\~reelmark-77-1.tmp\\3"));
     };
     leaveSaveBehind("Films");
