@@ -101,6 +101,18 @@ TEST(HeldFolder, AChainNeverGoesThroughALinkAFileOrALinkThatLeadsNowhere)
     lib.ExpectOutsideUntouched();
 }
 
+TEST(HeldFolder, AJunctionIsAsMuchALinkAsASymbolicLink)
+{
+    Library lib;
+    if (!MakeJunction(lib.temp / "lib\\Z\\junction", lib.temp / "outside"))
+        GTEST_SKIP() << "no junctions here";
+    EXPECT_EQ(kErrorLink, lib.chain.Reach(NativePath("Z\\junction")));
+    ASSERT_EQ(0u, lib.chain.Reach("Z"));
+    HeldFolder held;
+    EXPECT_EQ(kErrorLink, held.OpenOrMakeIn(lib.chain.Last(), "junction"));
+    lib.ExpectOutsideUntouched();
+}
+
 TEST(HeldFolder, AFolderSwappedForALinkWhileHeldGetsItsFilesAndNothingGoesOutside)
 {
     // The swap comes at each step of a write in turn: after the folder was

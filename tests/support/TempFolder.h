@@ -47,6 +47,9 @@ void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNa
 // Makes a symbolic link to a file or folder (that need not be there);
 // false where the system cannot.
 bool MakeLink(const std::string& link, const std::string& target);
+// Makes a junction (a folder's mount point) to the folder target; false
+// where the system cannot.
+bool MakeJunction(const std::string& link, const std::string& target);
 // Renames the folder to aside and puts a link to target in its place, as
 // another program of the system would: past the handles this program holds,
 // which Wine's own rename respects. False where the system cannot.

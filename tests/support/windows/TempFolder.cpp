@@ -3,10 +3,13 @@
 #include "support/TempFolder.h"
 
 #include <windows.h>
+#include <winioctl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <sstream>
+#include <vector>
 
 #include "platform/Text.h"
 
@@ -254,6 +257,46 @@ bool SwapForLink(const std::string& folder, const std::string& aside, const std:
     return RunUnixScript("mv " + ShellPath(folder) + " " + ShellPath(aside) + " && ln -s " + ShellPath(target) + " " +
                              ShellPath(folder),
                          scratch);
+}
+
+bool MakeJunction(const std::string& link, const std::string& target)
+{
+    // A mount point's data: the target as the system names it ("\\??\\C:\\...")
+    // and as the user reads it, each ended by a NUL.
+    std::wstring path = FilePath(target);
+    if (path.rfind(L"\\\\?\\", 0) == 0)
+        path.erase(0, 4);
+    const std::wstring substitute = L"\\??\\" + path;
+    std::vector<WCHAR> names(substitute.begin(), substitute.end());
+    names.push_back(0);
+    names.insert(names.end(), path.begin(), path.end());
+    names.push_back(0);
+    const WORD substituteBytes = static_cast<WORD>(substitute.size() * sizeof(WCHAR));
+    const WORD printBytes = static_cast<WORD>(path.size() * sizeof(WCHAR));
+    const WORD fields[] = {0, substituteBytes, static_cast<WORD>(substituteBytes + sizeof(WCHAR)), printBytes};
+    const WORD dataBytes = static_cast<WORD>(sizeof(fields) + names.size() * sizeof(WCHAR));
+    std::vector<BYTE> buffer(8 + dataBytes);
+    const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
+    memcpy(buffer.data(), &tag, 4);
+    memcpy(buffer.data() + 4, &dataBytes, 2);
+    memcpy(buffer.data() + 8, fields, sizeof(fields));
+    memcpy(buffer.data() + 8 + sizeof(fields), names.data(), names.size() * sizeof(WCHAR));
+
+    if (!CreateDirectoryW(FilePath(link).c_str(), nullptr))
+        return false;
+    HANDLE folder = CreateFileW(FilePath(link).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    DWORD returned = 0;
+    const bool made = folder != INVALID_HANDLE_VALUE &&
+                      DeviceIoControl(folder, FSCTL_SET_REPARSE_POINT, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                      nullptr, 0, &returned, nullptr);
+    if (folder != INVALID_HANDLE_VALUE)
+        CloseHandle(folder);
+    const DWORD attributes = GetFileAttributesW(FilePath(link).c_str());
+    if (made && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return true;
+    RemoveDirectoryW(FilePath(link).c_str());
+    return false;
 }
 
 bool MakeFifo(const std::string& path)
