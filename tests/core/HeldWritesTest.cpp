@@ -87,18 +87,11 @@ struct SwapLibrary {
     }
 };
 
-// How many folders and movies, and how many swaps: natively 5,000 movies
-// and 50 swaps; under Wine, where each swap starts a program of the system
-// and each file costs more, fewer.
-#ifdef _WIN32
-constexpr int kFolders = 16;
-constexpr int kPerFolder = 10;
-constexpr int kSwaps = 8;
-#else
+// How many folders and movies, and how many swaps: 5,000 movies and 50
+// swaps in both builds (under Wine each swap starts a program of the system).
 constexpr int kFolders = 100;
 constexpr int kPerFolder = 50;
 constexpr int kSwaps = 50;
-#endif
 
 // kSwaps distinct folders, each swapped at a random moment of the run (the
 // number of its files begun by then, below moments).
