@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
+#include "core/folders/FolderWalk.h"
 #include "core/log/ActivityLog.h"
+#include "core/metadata/MetadataWriter.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -38,17 +42,33 @@ bool MaySaveOver(ActivityLog& log, const std::string& moviePath, const std::stri
                                    "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
-bool SaveMetadataBytes(ActivityLog& log, const std::string& path, const std::string& bytes, bool inMeta)
+SystemError HoldMovieFolder(HeldFolderChain& chain, const std::string& movieFolder, const std::string& entry)
 {
+    const SystemError code = chain.OpenChosen(movieFolder);
+    return code != 0 ? code : chain.Reach(RelativeFolderOf(entry));
+}
+
+bool SaveMetadataBytes(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                       const std::string& path, const std::string& bytes, bool inMeta)
+{
+    HeldFolderChain chain;
+    HeldFolder meta;
+    SystemError code = HoldMovieFolder(chain, movieFolder, entry);
+    if (code == 0 && inMeta)
+        code = meta.OpenOrMakeIn(chain.Last(), kMetaFolderName);
+    const HeldFolder& folder = inMeta ? meta : chain.Last();
+    const std::string name = FileNameOf(path, true);
     // What saves that were cut short left in the folder goes first, as a
     // Generate there would remove it.
-    WorkFolder work(ParentFolderOf(path));
-    work.RemoveLeftovers(log);
+    std::unique_ptr<WorkFolder> work;
+    if (code == 0) {
+        work = std::make_unique<WorkFolder>(chain.Last());
+        work->RemoveLeftovers(log);
+    }
     // A file that appears meanwhile is not written over.
-    SystemError code = 0;
-    if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
-        !WriteFileAtomically(path, bytes, &code, &work,
-                             ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep : ExistingFile::Replace)) {
+    if (code != 0 ||
+        !WriteFileAtomically(folder, name, bytes, &code, work.get(),
+                             folder.InspectEntry(name).exists ? ExistingFile::Replace : ExistingFile::Keep)) {
         log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                         WriteErrorText(path, code).c_str());
         return false;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/files/FileSnapshot.h"
+#include "platform/HeldFolder.h"
 
 class ActivityLog;
 
@@ -16,9 +17,16 @@ class ActivityLog;
 bool MaySaveOver(ActivityLog& log, const std::string& moviePath, const std::string& path, const FileSnapshot& read,
                  const std::string& readBy, const std::string& choice);
 
+// Holds the folders from the movie folder down to the entry's (a path
+// from it); a folder on the way that is a link is not entered.
+SystemError HoldMovieFolder(HeldFolderChain& chain, const std::string& movieFolder, const std::string& entry);
+
 // Writes the bytes (a MetadataDocument's, line ends and code page as they
-// are) as the file at path: what saves that were cut short left in its
-// folder goes first, a ".meta" folder is made when inMeta, and a file that
-// appears meanwhile is not written over. False with a log line and a box
-// on failure; a saved file is logged.
-bool SaveMetadataBytes(ActivityLog& log, const std::string& path, const std::string& bytes, bool inMeta);
+// are) as the file at path, the metadata file of the entry of movieFolder,
+// within the folders held from movieFolder down: a folder on the way, or a
+// ".meta", that is a link gets nothing. What saves that were cut short
+// left in the movie's folder goes first, a ".meta" folder is made when
+// inMeta, and a file that appears meanwhile is not written over. False
+// with a log line and a box on failure; a saved file is logged.
+bool SaveMetadataBytes(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                       const std::string& path, const std::string& bytes, bool inMeta);

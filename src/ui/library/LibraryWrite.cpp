@@ -83,7 +83,8 @@ std::vector<RowId> CLibraryDlg::SaveOwnFiles(const std::vector<RowId>& rows, Fil
         }
         MetadataDocument document(bytes);
         ApplyEditsTo(document, *edits);
-        if (SaveMetadataBytes(log, path, document.Compose(), path != MetadataPathOf(moviePath)))
+        if (SaveMetadataBytes(log, grid_.Folder(), grid_.Entry(row), path, document.Compose(),
+                              path != MetadataPathOf(moviePath)))
             saved.push_back(row);
     }
     if (!rows.empty())

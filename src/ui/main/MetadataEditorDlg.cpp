@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+
 #include "core/copy/SizeTexts.h"
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
@@ -11,6 +12,7 @@
 #include "core/runs/GenerateRun.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/SystemError.h"
 #include "platform/Text.h"
@@ -187,14 +189,20 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileSnapshot& state, 
 
 }  // namespace
 
+void RemoveSaveLeftovers(ActivityLog& log, const HeldFolder& folder)
+{
+    WorkFolder(folder).RemoveLeftovers(log);
+    // A ".meta" that is a link is not entered.
+    HeldFolder meta;
+    if (meta.OpenIn(folder, kMetaFolderName) == 0)
+        WorkFolder(meta).RemoveLeftovers(log);
+}
+
 void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder)
 {
-    if (folder.empty())
-        return;
-    WorkFolder(folder).RemoveLeftovers(log);
-    const std::string meta = AddTrailingSeparator(folder) + kMetaFolderName;
-    if (ClassifyPath(meta) == PathKind::Folder)
-        WorkFolder(meta).RemoveLeftovers(log);
+    HeldFolder held;
+    if (!folder.empty() && held.OpenChosen(folder) == 0)
+        RemoveSaveLeftovers(log, held);
 }
 
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
@@ -203,14 +211,17 @@ std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
     return metaFolder || ClassifyPath(meta) == PathKind::File ? meta : MetadataPathOf(moviePath);
 }
 
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder)
+bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                      const std::string& templateText, bool metaFolder)
 {
+    const std::string moviePath = AddTrailingSeparator(movieFolder) + entry;
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
     // What an earlier save that was cut short left goes when the editor
     // opens, not only at the next save.
-    RemoveSaveLeftovers(log, ParentFolderOf(moviePath));
+    HeldFolderChain opened;
+    if (HoldMovieFolder(opened, movieFolder, entry) == 0)
+        RemoveSaveLeftovers(log, opened.Last());
     FileSnapshot read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
@@ -220,7 +231,7 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
     MetadataDocument document(SplitTextLines(text).empty() ? EncodeText(WithCrLf(templateText)) : text);
     const auto save = [&](const std::string& composed) {
         return MaySaveOver(log, moviePath, path, read, "the editor opened it", "write your version over it") &&
-               SaveMetadataBytes(log, path, composed, inMeta);
+               SaveMetadataBytes(log, movieFolder, entry, path, composed, inMeta);
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
     const std::string name =
@@ -242,7 +253,6 @@ void CReelmarkDlg::OnEditMetadata()
     FileCommand run(*this, "Saving metadata file");
     if (run.Refused() || name.empty())
         return;
-    const std::string moviePath = AddTrailingSeparator(MovieFolder()) + name;
     // A new file starts as Generate would write it: names read when the
     // setting says so, and beside other files that describe the movie only
     // what they lack (unless the setting wants the whole template).
@@ -256,6 +266,6 @@ void CReelmarkDlg::OnEditMetadata()
     const std::string text = planned.size() == 1
                                  ? planned.front().text
                                  : PlanLibrary(request.folder, request.entries, request.metadata).movies.front().text;
-    if (EditMetadataFile(log_, moviePath, text, CurrentSettings().MetaFolder == "true"))
+    if (EditMetadataFile(log_, MovieFolder(), name, text, CurrentSettings().MetaFolder == "true"))
         OnResetTree();
 }
