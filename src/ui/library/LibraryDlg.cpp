@@ -33,8 +33,8 @@ CLibraryDlg::CLibraryDlg(LibraryHost& host) : CDialog(IDD_LIBRARY), host_(host),
 
 CLibraryDlg::~CLibraryDlg()
 {
-    if (planning_.valid())
-        planning_.wait();
+    if (planning_.Valid())
+        planning_.Wait();
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
 }
@@ -113,8 +113,8 @@ void CLibraryDlg::Load()
     ++generation_;
     cellEditor_.Close(false);
     // The plan under way reads the rows that are about to go.
-    if (planning_.valid())
-        planning_.get();
+    if (planning_.Valid())
+        planning_.Get();
     // The old rows go before the new ones come: a library of 100,000
     // movies is not held twice.
     view_.SetItemState(-1, 0, LVIS_SELECTED);
@@ -123,19 +123,19 @@ void CLibraryDlg::Load()
     const std::string folder = host_.MovieFolder();
     std::vector<MovieListing> movies;
     CWaitCursor wait;
-    const auto began = std::chrono::steady_clock::now();
+    const double began = NowMilliseconds();
     if (!host_.Recursive() || !ListMoviesShowingProgress(folder, host_.Log(), m_hWnd, movies))
         movies = ListMoviesWithMetadata(folder);
-    listed_ = std::chrono::steady_clock::now();
+    listed_ = NowMilliseconds();
     lastLoad_ = LoadTimes();
-    lastLoad_.listingMs = std::chrono::duration<double, std::milli>(listed_ - began).count();
+    lastLoad_.listingMs = listed_ - began;
     GenerateRequest request;
     host_.DescribeRun(request);
     // The rows show at once; their plan (the names read, the shows
     // settled) comes from a thread of its own while the window answers.
     grid_.Load(folder, std::move(movies), request.metadata, request.metaFolder, false);
     plannedWith_ = grid_.Edits();
-    planning_ = std::async(std::launch::async, [this] {
+    planning_.Start([this] {
         return PlanLibrary(grid_.Folder(), grid_.Entries(), grid_.Template(), &plannedWith_, false);
     });
     planColumns_.SetRunOptions(request.replaceExisting, request.otherFiles);
@@ -146,17 +146,16 @@ void CLibraryDlg::Load()
     ::SetTimer(m_hWnd, kReadTimer, 10, nullptr);
     UpdateStatus();
     ::UpdateWindow(view_);
-    lastLoad_.rowsMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - listed_).count();
+    lastLoad_.rowsMs = NowMilliseconds() - listed_;
 }
 
 void CLibraryDlg::TakePlanWhenMade(bool wait)
 {
-    if (!planning_.valid() ||
-        (!wait && planning_.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
+    if (!planning_.Valid() || (!wait && !planning_.Ready()))
         return;
     CWaitCursor waiting;
-    grid_.TakePlan(planning_.get(), plannedWith_);
-    lastLoad_.planMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - listed_).count();
+    grid_.TakePlan(planning_.Get(), plannedWith_);
+    lastLoad_.planMs = NowMilliseconds() - listed_;
     plannedWith_ = PlanEdits();
     planColumns_.ForgetAll();
     if (grid_.SortColumn())
@@ -184,7 +183,7 @@ LRESULT CLibraryDlg::OnTimerMessage(WPARAM id, LPARAM)
     bool more = true;
     while (more && ::GetTickCount() - start < kReadSliceMs)
         more = grid_.ReadMoreOwnFiles(16);
-    if (!more && !planning_.valid()) {
+    if (!more && !planning_.Valid()) {
         readingOwnFiles_ = false;
         ::KillTimer(m_hWnd, kReadTimer);
         UpdateStatus();
@@ -251,7 +250,7 @@ void CLibraryDlg::UpdateStatus()
         status += FormatText(", %s selected", FormatThousands(selected).c_str());
     if (edited > 0)
         status += FormatText(" - %s with edits not written", FormatThousands(static_cast<int64_t>(edited)).c_str());
-    if (planning_.valid())
+    if (planning_.Valid())
         status += " - reading their names...";
     else if (readingOwnFiles_)
         status += " - reading their metadata files...";

@@ -9,13 +9,12 @@
 // it only through LibraryHost.
 #include <windows.h>
 
-#include <chrono>
-#include <future>
 #include <string>
 #include <vector>
 
 #include "core/library/GridPlanColumns.h"
 #include "core/library/LibraryGrid.h"
+#include "ui/framework/Background.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Dialog.h"
 #include "ui/library/CellEditor.h"
@@ -126,9 +125,9 @@ private:
     bool changedFiles_ = false;
     bool closed_ = false;
     bool readingOwnFiles_ = false;
-    std::future<LibraryPlan> planning_;
+    Background<LibraryPlan> planning_;
     LoadTimes lastLoad_;
-    std::chrono::steady_clock::time_point listed_;
+    double listed_ = 0;  // NowMilliseconds() when the listing ended
     PlanEdits plannedWith_;  // the edits the plan under way was begun with
     int generation_ = 0;  // loads so far: an editor of an older one takes nothing
 };

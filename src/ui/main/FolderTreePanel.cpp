@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <chrono>
-
 #include "core/folders/MovieScanner.h"
 #include "core/log/ActivityLog.h"
 #include "platform/Text.h"
@@ -55,14 +53,14 @@ void FolderTreePanel::Clear()
 void FolderTreePanel::ReadAhead()
 {
     const std::string parent = ParentFolderOf(host_.MovieFolder());
-    readAhead_ = {parent + (host_.Recursive() ? "\n" : ""),
-                  std::async(std::launch::async, ReadSubFolders, parent, host_.Recursive())};
+    const bool recursive = host_.Recursive();
+    readAhead_.first = parent + (recursive ? "\n" : "");
+    readAhead_.second.Start([parent, recursive] { return ReadSubFolders(parent, recursive); });
 }
 
 bool FolderTreePanel::ReadAheadDone() const
 {
-    return !readAhead_.second.valid() ||
-           readAhead_.second.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    return !readAhead_.second.Valid() || readAhead_.second.Ready();
 }
 
 void FolderTreePanel::Rebuild()
@@ -75,8 +73,8 @@ void FolderTreePanel::Rebuild()
     // as the list shows them.
     const bool recursive = host_.Recursive();
     std::vector<FolderNode> nodes =
-        readAhead_.second.valid() && readAhead_.first == parent + (recursive ? "\n" : "")
-            ? readAhead_.second.get()
+        readAhead_.second.Valid() && readAhead_.first == parent + (recursive ? "\n" : "")
+            ? readAhead_.second.Get()
             : ReadSubFolders(parent, recursive);
     readAhead_ = {};
     tree_.SetRedraw(FALSE);

@@ -4,7 +4,6 @@
 // click on another folder's node asks the window to switch to it.
 #include <windows.h>
 
-#include <future>
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,6 +11,7 @@
 
 #include "core/library/FolderNode.h"
 #include "ui/controls/FontFallback.h"
+#include "ui/framework/Background.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Gdi.h"
 
@@ -71,6 +71,6 @@ private:
     CFontFallback fonts_;
     HTREEITEM rootItem_ = nullptr;
     std::vector<std::unique_ptr<FolderNode>> nodes_;
-    std::pair<std::string, std::future<std::vector<FolderNode>>> readAhead_;
+    std::pair<std::string, Background<std::vector<FolderNode>>> readAhead_;
     bool clearing_ = false;
 };

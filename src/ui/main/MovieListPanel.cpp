@@ -6,9 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
-#include <future>
 #include <optional>
 
 #include "core/folders/FolderIndex.h"
@@ -20,6 +18,7 @@
 #include "resource.h"
 #include "ui/controls/ListingProgress.h"
 #include "ui/controls/StateColours.h"
+#include "ui/framework/Background.h"
 #include "ui/framework/Dialog.h"
 
 namespace {
@@ -43,13 +42,15 @@ std::optional<LibraryPlan> PlanAnswering(const std::string& folder, std::vector<
 {
     if (entries.size() <= static_cast<size_t>(kPiece))
         return PlanLibrary(folder, entries, metadata, nullptr, false);
-    std::future<LibraryPlan> plan =
-        std::async(std::launch::async, [&folder, entries = std::move(entries), metadata] {
-            return PlanLibrary(folder, entries, metadata, nullptr, false);
-        });
-    while (plan.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+    Background<LibraryPlan> plan;
+    plan.Start([&folder, entries = std::move(entries), metadata] {
+        return PlanLibrary(folder, entries, metadata, nullptr, false);
+    });
+    while (!plan.Ready()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
         CDialog::PumpWaitingMessages();
-    LibraryPlan made = plan.get();
+    }
+    LibraryPlan made = plan.Get();
     if (interrupted())
         return std::nullopt;
     return made;
