@@ -3,6 +3,9 @@
 # XML is read by Expat (src/platform/posix/Xml.cpp).
 find_package(EXPAT REQUIRED)
 target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
+# HTTP is libcurl's (src/platform/posix/Http.cpp): Debian's libcurl4-openssl-dev.
+find_package(CURL REQUIRED)
+target_link_libraries(reelmark_platform PUBLIC CURL::libcurl)
 
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)

@@ -27,6 +27,8 @@ if(NOT REELMARK_XMLLITE)
   set(REELMARK_XMLLITE ${reelmark_xmllite_import})
 endif()
 target_link_libraries(reelmark_platform PUBLIC ${REELMARK_XMLLITE})
+# HTTP is the system's WinHTTP (src/platform/windows/Http.cpp).
+target_link_libraries(reelmark_platform PUBLIC winhttp)
 
 file(GLOB_RECURSE REELMARK_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(REMOVE_ITEM REELMARK_UI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/main/main.cpp)
