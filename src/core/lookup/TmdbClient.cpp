@@ -1,0 +1,222 @@
+#include "core/lookup/TmdbClient.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "core/lookup/TmdbAnswers.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+
+const char kTmdbDefaultUrl[] = "https://api.themoviedb.org/3";
+
+namespace {
+
+// The wait a Retry-After asks for: whole seconds; TMDB sends no dates
+// there, and an answer without a number gets the ordinary wait.
+double RetryAfterSeconds(const std::string& value, double otherwise)
+{
+    if (!IsAllDigits(value) || value.size() > 6)
+        return otherwise;
+    return std::stod(value);
+}
+
+bool IsJsonObject(const std::string& body)
+{
+    const size_t first = body.find_first_not_of(" \t\r\n");
+    return first != std::string::npos && body[first] == '{' && nlohmann::json::accept(body);
+}
+
+std::string WithTmdbWords(std::string why, const std::string& body)
+{
+    const std::string words = TmdbStatusMessage(body);
+    return words.empty() ? why : why + ": " + words;
+}
+
+TmdbFetched Result(TmdbFetched::State state, std::string why, std::string body = std::string())
+{
+    TmdbFetched fetched;
+    fetched.state = state;
+    fetched.why = std::move(why);
+    fetched.body = std::move(body);
+    return fetched;
+}
+
+}  // namespace
+
+std::string TmdbQuery::Text() const
+{
+    std::string text = path;
+    char separator = '?';
+    for (const auto& parameter : parameters) {
+        text += separator + parameter.first + "=" + UrlEncoded(parameter.second);
+        separator = '&';
+    }
+    return text;
+}
+
+TmdbQuery SearchShowsQuery(const std::string& name, int year)
+{
+    TmdbQuery query{"search/tv", {{"query", name}}};
+    if (year > 0)
+        query.parameters.push_back({"first_air_date_year", std::to_string(year)});
+    return query;
+}
+
+TmdbQuery SearchMoviesQuery(const std::string& name, int year)
+{
+    TmdbQuery query{"search/movie", {{"query", name}}};
+    if (year > 0)
+        query.parameters.push_back({"year", std::to_string(year)});
+    return query;
+}
+
+TmdbQuery ShowQuery(long long id)
+{
+    return {"tv/" + std::to_string(id), {{"append_to_response", "content_ratings,credits"}}};
+}
+
+TmdbQuery SeasonQuery(long long showId, int season)
+{
+    return {"tv/" + std::to_string(showId) + "/season/" + std::to_string(season), {}};
+}
+
+TmdbQuery MovieQuery(long long id)
+{
+    return {"movie/" + std::to_string(id), {{"append_to_response", "credits,release_dates"}}};
+}
+
+bool IsReadAccessToken(const std::string& key)
+{
+    // A v3 key is 32 hexadecimal digits; a v4 token is a JSON web token,
+    // three parts joined by dots and far longer.
+    return key.find('.') != std::string::npos || key.size() > 40;
+}
+
+TmdbClient::TmdbClient(TmdbSettings settings)
+    : settings_(std::move(settings)),
+      transport_(HttpGet),
+      now_(SteadySeconds),
+      sleep_([](double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }),
+      stop_([] { return false; }),
+      limiter_(std::max(1, settings_.perSecond), 1.0)
+{
+}
+
+void TmdbClient::SetClock(std::function<double()> now, std::function<void(double)> sleep)
+{
+    now_ = std::move(now);
+    sleep_ = std::move(sleep);
+}
+
+HttpRequest TmdbClient::RequestOf(const TmdbQuery& query) const
+{
+    HttpRequest request;
+    std::string base = settings_.baseUrl;
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    request.url = base + "/" + query.Text();
+    if (IsReadAccessToken(settings_.key))
+        request.headers.push_back({"Authorization", "Bearer " + settings_.key});
+    else
+        request.url += std::string(query.parameters.empty() ? "?" : "&") + "api_key=" + UrlEncoded(settings_.key);
+    request.userAgent = settings_.userAgent;
+    request.timeoutSeconds = settings_.timeoutSeconds;
+    request.maxBytes = settings_.maxAnswerBytes;
+    return request;
+}
+
+bool TmdbClient::Sleep(double seconds)
+{
+    const double until = now_() + seconds;
+    for (double left = seconds; left > 0; left = until - now_()) {
+        if (stop_())
+            return false;
+        sleep_(std::min(left, 0.1));
+    }
+    return !stop_();
+}
+
+bool TmdbClient::WaitForTurn()
+{
+    double start = 0;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        while (running_ >= std::max(1, settings_.atOnce)) {
+            if (stop_())
+                return false;
+            turn_.wait_for(lock, std::chrono::milliseconds(50));
+        }
+        ++running_;
+        start = limiter_.Book(now_());
+    }
+    if (Sleep(start - now_()))
+        return true;
+    LeaveTurn();
+    return false;
+}
+
+void TmdbClient::LeaveTurn()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        --running_;
+    }
+    turn_.notify_one();
+}
+
+TmdbFetched TmdbClient::Fetch(const TmdbQuery& query)
+{
+    using State = TmdbFetched::State;
+    std::string last;
+    const int attempts = std::max(1, settings_.attempts);
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        if (keyRefused_) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            return Result(State::KeyRefused, refusal_);
+        }
+        if (!WaitForTurn())
+            return Result(State::Stopped, "stopped");
+        HttpAnswer answer = transport_(RequestOf(query));
+        ++sent_;
+        LeaveTurn();
+        double wait = settings_.backoffSeconds * static_cast<double>(1 << std::min(attempt - 1, 16));
+        if (answer.failure == HttpAnswer::Failure::None) {
+            const std::string status = "TMDB answered " + std::to_string(answer.status);
+            if (answer.status >= 200 && answer.status < 300) {
+                if (!IsJsonObject(answer.body))
+                    return Result(State::Failed, "TMDB's answer to " + query.Text() + " is no JSON object");
+                return Result(State::Answer, std::string(), std::move(answer.body));
+            }
+            if (answer.status == 401) {
+                std::lock_guard<std::mutex> lock(mutex_);
+                refusal_ = WithTmdbWords("TMDB refused the key (401)", answer.body);
+                keyRefused_ = true;
+                return Result(State::KeyRefused, refusal_);
+            }
+            if (answer.status == 404)
+                return Result(State::NotFound, WithTmdbWords(status + " to " + query.Text(), answer.body));
+            if (answer.status == 429) {
+                wait = std::min(RetryAfterSeconds(answer.retryAfter, wait), settings_.longestPause);
+                std::lock_guard<std::mutex> lock(mutex_);
+                limiter_.PauseUntil(now_() + wait);
+                last = "TMDB asked to wait (429)";
+                continue;  // the limiter holds every request back meanwhile
+            }
+            if (answer.status < 500)
+                return Result(State::Failed, WithTmdbWords(status + " to " + query.Text(), answer.body));
+            last = status;
+        } else if (answer.failure == HttpAnswer::Failure::Connect ||
+                   answer.failure == HttpAnswer::Failure::Timeout || answer.failure == HttpAnswer::Failure::Cut) {
+            last = answer.why;
+        } else {
+            // Trying again would meet the same certificate, size or address.
+            return Result(State::Failed, answer.why);
+        }
+        if (attempt < attempts && !Sleep(wait))
+            return Result(State::Stopped, "stopped");
+    }
+    return Result(State::Failed, last + " (" + std::to_string(attempts) + " tries)");
+}

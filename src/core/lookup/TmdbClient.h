@@ -1,0 +1,113 @@
+#pragma once
+// Requests to TMDB's v3 API, the documented endpoints only, within TMDB's
+// limits: at most 4 at once and 20 a second, a 429 answer's Retry-After
+// honoured, network failures and server errors tried again after a
+// growing wait, a refused key (401) ending every later request at once.
+// The key goes as the api_key parameter (a v3 key) or as a Bearer header
+// (a v4 read access token); it never appears in a reason, a log line or a
+// cache entry. Safe to use from several threads at once.
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/lookup/RateLimiter.h"
+#include "platform/Http.h"
+
+// TMDB's address; the TmdbUrl setting and REELMARK_TMDB_URL change it (a
+// mirror, or a server of the tests).
+extern const char kTmdbDefaultUrl[];
+
+struct TmdbSettings {
+    std::string baseUrl = kTmdbDefaultUrl;
+    std::string key;
+    std::string userAgent = "Reelmark";
+    double timeoutSeconds = 20;
+    // Tries of one request that meets a network failure, a server error
+    // or a 429 answer, the first one included.
+    int attempts = 4;
+    // The wait before the second try; each later wait is twice the one before.
+    double backoffSeconds = 1;
+    // The longest wait a Retry-After gets.
+    double longestPause = 60;
+    size_t maxAnswerBytes = 8u << 20;
+    int atOnce = 4;
+    int perSecond = 20;
+};
+
+struct TmdbFetched {
+    enum class State {
+        Answer,      // body holds TMDB's JSON object
+        NotFound,    // 404: no such show, season or movie
+        Failed,      // why says why (after every try)
+        KeyRefused,  // 401: the key is wrong; no request is sent any more
+        Stopped,     // the caller asked to stop
+    };
+    State state = State::Failed;
+    std::string body;
+    std::string why;
+};
+
+// A request's path below the base address and its parameters (the key
+// not among them), in the order they are sent.
+struct TmdbQuery {
+    std::string path;
+    std::vector<std::pair<std::string, std::string>> parameters;
+    // "search/tv?query=Heat&first_air_date_year=1995": the request's name,
+    // without key or address, for the cache and for reasons.
+    std::string Text() const;
+};
+
+// The documented requests.
+TmdbQuery SearchShowsQuery(const std::string& name, int year);
+TmdbQuery SearchMoviesQuery(const std::string& name, int year);
+TmdbQuery ShowQuery(long long id);
+TmdbQuery SeasonQuery(long long showId, int season);
+TmdbQuery MovieQuery(long long id);
+
+class TmdbClient {
+public:
+    using Transport = std::function<HttpAnswer(const HttpRequest&)>;
+    explicit TmdbClient(TmdbSettings settings);
+
+    // Seams for tests: the HTTP client, the clock and the wait (seconds on
+    // a clock that only goes forward), and the question whether to stop.
+    void SetTransport(Transport transport) { transport_ = std::move(transport); }
+    void SetClock(std::function<double()> now, std::function<void(double)> sleep);
+    void SetStop(std::function<bool()> stop) { stop_ = std::move(stop); }
+
+    // Sends the request, waiting for its turn within the limits.
+    TmdbFetched Fetch(const TmdbQuery& query);
+
+    // Requests sent over the network, each try counted.
+    int RequestsSent() const { return sent_; }
+    bool KeyRefused() const { return keyRefused_; }
+
+private:
+    HttpRequest RequestOf(const TmdbQuery& query) const;
+    // Waits for a place among those at once and for the limiter's time;
+    // false when asked to stop meanwhile.
+    bool WaitForTurn();
+    void LeaveTurn();
+    bool Sleep(double seconds);
+
+    TmdbSettings settings_;
+    Transport transport_;
+    std::function<double()> now_;
+    std::function<void(double)> sleep_;
+    std::function<bool()> stop_;
+    std::mutex mutex_;
+    std::condition_variable turn_;
+    RateLimiter limiter_;
+    int running_ = 0;
+    std::atomic<int> sent_{0};
+    std::atomic<bool> keyRefused_{false};
+    std::string refusal_;
+};
+
+// Whether the key is a v4 read access token (sent as a Bearer header)
+// rather than a v3 API key (sent as the api_key parameter).
+bool IsReadAccessToken(const std::string& key);
