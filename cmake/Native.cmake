@@ -47,6 +47,11 @@ if(REELMARK_TESTS)
     endforeach()
   endif()
 
+  # reelmark-cli says and writes byte for byte what it did when
+  # tests/tools/cli-same-output.expected was made, over one library of every kind.
+  add_test(NAME CliOutput.SaysAndWritesWhatItDidBefore
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/cli-same-output-test.sh $<TARGET_FILE:reelmark-cli>)
+
   # The help file's command-line page and the README describe the options and
   # exit codes the program has.
   add_test(NAME Docs.HelpPageAndReadmeAgreeWithTheCommandLineProgram

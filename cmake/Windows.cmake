@@ -41,7 +41,7 @@ set(REELMARK_RC ${CMAKE_CURRENT_SOURCE_DIR}/res/reelmark.rc)
 set(REELMARK_CLI_RC ${CMAKE_CURRENT_SOURCE_DIR}/res/reelmark-cli.rc)
 file(GLOB_RECURSE REELMARK_RES_FILES CONFIGURE_DEPENDS res/*.bmp res/*.ico res/*.h res/*.rc)
 set_source_files_properties(${REELMARK_RC} ${REELMARK_CLI_RC} PROPERTIES OBJECT_DEPENDS
-  "${REELMARK_RES_FILES};${REELMARK_GENERATED}/core/Version.h;${CMAKE_CURRENT_BINARY_DIR}/res/reelmark.manifest")
+  "${REELMARK_RES_FILES};${REELMARK_GENERATED}/core/settings/Version.h;${CMAKE_CURRENT_BINARY_DIR}/res/reelmark.manifest")
 
 add_executable(Reelmark WIN32 src/ui/main/main.cpp ${REELMARK_RC})
 target_link_libraries(Reelmark PRIVATE reelmark_ui)
@@ -140,7 +140,7 @@ add_custom_command(OUTPUT ${REELMARK_HELP_OUT}/Reelmark.chm
   COMMAND ${CMAKE_COMMAND} -DCHMCMD=${CHMCMD} -DPROJECT=${CMAKE_CURRENT_SOURCE_DIR}/res/help/Reelmark.hhp
           -DOUTPUT=${REELMARK_HELP_OUT}/Reelmark.chm -DPROJECT_VERSION=${PROJECT_VERSION}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/res/help/compile-help.cmake
-  DEPENDS ${REELMARK_HELP_SOURCES} ${REELMARK_GENERATED}/core/Version.h
+  DEPENDS ${REELMARK_HELP_SOURCES} ${REELMARK_GENERATED}/core/settings/Version.h
   COMMENT "Compiling help document Reelmark.chm")
 add_custom_target(reelmark_help_document DEPENDS ${REELMARK_HELP_OUT}/Reelmark.chm)
 

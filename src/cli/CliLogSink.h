@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/LogFileAppender.h"
+#include "core/files/LogFileAppender.h"
 
 class CliLogSink {
 public:

@@ -1,7 +1,7 @@
 #include "cli/CliReport.h"
 
-#include "core/GenerateRun.h"
-#include "core/JsonText.h"
+#include "cli/JsonText.h"
+#include "core/runs/GenerateRun.h"
 #include "platform/Paths.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "core/FolderIndex.h"
+#include "core/folders/FolderIndex.h"
 
 struct FileOutcome;
 struct GenerateResult;

@@ -3,7 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
 #include "cli/CliTemplate.h"
-#include "core/Settings.h"
+#include "core/settings/Settings.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "cli/CliLogSink.h"
-#include "core/ActivityLog.h"
-#include "core/GenerateRun.h"
-#include "core/UserMessage.h"
+#include "core/log/ActivityLog.h"
+#include "core/log/UserMessage.h"
+#include "core/runs/GenerateRun.h"
 
 struct CliArguments;
 

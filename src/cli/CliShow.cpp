@@ -4,10 +4,10 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
-#include "core/ActivityLog.h"
-#include "core/FolderWalk.h"
-#include "core/JsonText.h"
-#include "core/PyTivoView.h"
+#include "cli/JsonText.h"
+#include "core/folders/FolderWalk.h"
+#include "core/log/ActivityLog.h"
+#include "core/pytivo/PyTivoView.h"
 #include "platform/Paths.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/IniFile.h"
+#include "core/settings/IniFile.h"
 #include "platform/SystemError.h"
 
 SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log)

@@ -3,8 +3,8 @@
 // taken from its settings file, which is only ever read here.
 #include <string>
 
-#include "core/MetadataFormat.h"
-#include "core/Settings.h"
+#include "core/metadata/MetadataFormat.h"
+#include "core/settings/Settings.h"
 
 enum class SettingsFileState {
     Read,       // the file was read; keys it lacks keep their defaults

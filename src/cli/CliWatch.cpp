@@ -3,7 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
 #include "cli/CliRun.h"
-#include "core/LibraryWatch.h"
+#include "core/runs/LibraryWatch.h"
 
 int WatchCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err, const StopSignal& stop)
 {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/FileOpEngine.h"
-#include "core/MovieScanner.h"
+#include "core/copy/FileOpEngine.h"
+#include "core/folders/MovieScanner.h"
 #include "platform/Text.h"
 
 int wmain(int argc, wchar_t** argv)

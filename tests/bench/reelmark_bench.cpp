@@ -8,16 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "core/ActivityLog.h"
-#include "core/FolderIndex.h"
-#include "core/GenerateRun.h"
-#include "core/LibraryPlan.h"
-#include "core/FolderNode.h"
-#include "core/MovieScanner.h"
-#include "core/PyTivoView.h"
-#include "core/NameParser.h"
-#include "core/Settings.h"
-#include "core/TextFile.h"
+#include "core/files/LogFile.h"
+#include "core/files/TextFile.h"
+#include "core/folders/FolderIndex.h"
+#include "core/folders/MovieScanner.h"
+#include "core/library/FolderNode.h"
+#include "core/library/LibraryPlan.h"
+#include "core/library/MovieList.h"
+#include "core/library/NameParser.h"
+#include "core/log/ActivityLog.h"
+#include "core/pytivo/PyTivoView.h"
+#include "core/runs/GenerateRun.h"
+#include "core/settings/Settings.h"
 #include "platform/Text.h"
 #include "ui/framework/Prompt.h"
 
@@ -107,10 +109,10 @@ int main(int argc, char** argv)
         metadataCount = node.metadataCount;
     });
 
-    Measure("save log", 1, [&] { log.Save(folder + "\\Reelmark.log"); });
+    Measure("save log", 1, [&] { SaveLogFile(log, folder + "\\Reelmark.log"); });
     Measure("load log (last 256 lines)", 1, [&] {
         ActivityLog loaded;
-        loaded.Load(folder + "\\Reelmark.log");
+        LoadLogFile(loaded, folder + "\\Reelmark.log");
     });
     Measure("settings: defaults, load, save", 1, [&] {
         SettingsStore settings(log, folder + "\\reelmark.ini");

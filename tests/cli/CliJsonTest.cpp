@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliFixture.h"
-#include "core/JsonText.h"
+#include "cli/JsonText.h"
 #include "platform/SystemError.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "cli/CliFixture.h"
-#include "core/JsonText.h"
-#include "core/TextFile.h"
+#include "cli/JsonText.h"
+#include "core/files/TextFile.h"
 #include "platform/Paths.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <sstream>
 
 #include "cli/CliArguments.h"
-#include "cli/CliProgram.h"
 #include "cli/CliFixture.h"
+#include "cli/CliProgram.h"
 #include "cli/CliUsage.h"
-#include "core/TextFile.h"
-#include "core/Version.h"
+#include "core/files/TextFile.h"
+#include "core/settings/Version.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"

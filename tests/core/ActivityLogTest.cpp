@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/ActivityLog.h"
-#include "core/TextFile.h"
+#include "core/files/LogFile.h"
+#include "core/files/TextFile.h"
+#include "core/log/ActivityLog.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
@@ -100,12 +101,12 @@ TEST(ActivityLog, LoadKeepsTheLast256NonEmptyLines)
         text += "line " + std::to_string(i) + "\r\n" + (i % 8 == 0 ? "\r\n" : "");
     dir.WriteFile("Reelmark.log", text);
     ActivityLog log;
-    log.Load(dir / "Reelmark.log");
+    LoadLogFile(log, dir / "Reelmark.log");
     EXPECT_EQ(NumberedLines(45, 300, "\n"), log.Text());
 
     for (int i = 0; i < 5; ++i)
         log.AddLogEntry("", LogSeverity::Information, "run %d", i);
-    ASSERT_TRUE(log.Save(dir / "Reelmark.log"));
+    ASSERT_TRUE(SaveLogFile(log, dir / "Reelmark.log"));
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(dir / "Reelmark.log", lines));
     EXPECT_EQ(261u, lines.size());
@@ -117,10 +118,10 @@ TEST(ActivityLog, MissingFileLoadsNothingAndLastLineWithoutLineEndIsKept)
 {
     TempFolder dir;
     ActivityLog log;
-    log.Load(dir / "missing.log");
+    LoadLogFile(log, dir / "missing.log");
     EXPECT_EQ("", log.Text());
     dir.WriteFile("Reelmark.log", "a\nb");
-    log.Load(dir / "Reelmark.log");
+    LoadLogFile(log, dir / "Reelmark.log");
     EXPECT_EQ("a\nb\n", log.Text());
 }
 
@@ -129,11 +130,11 @@ TEST(ActivityLog, ByteOrderMarksAtTheStartOfLinesAreNoTextAndASavedLogLoadsAsItW
     TempFolder dir;
     dir.WriteFile("Reelmark.log", "\n\xEF\xBB\xBF\n\xEF\xBB\xBF\xEF\xBB\xBF" "first\r\nsecond \xEF\xBB\xBF\n");
     ActivityLog log;
-    log.Load(dir / "Reelmark.log");
+    LoadLogFile(log, dir / "Reelmark.log");
     EXPECT_EQ("first\nsecond \xEF\xBB\xBF\n", log.Text());
-    ASSERT_TRUE(log.Save(dir / "Reelmark.log"));
+    ASSERT_TRUE(SaveLogFile(log, dir / "Reelmark.log"));
     ActivityLog again;
-    again.Load(dir / "Reelmark.log");
+    LoadLogFile(again, dir / "Reelmark.log");
     EXPECT_EQ(log.Text(), again.Text());
 }
 
@@ -142,7 +143,7 @@ TEST(ActivityLog, SaveToAnUnwritableFolderFailsAndLeavesNoFile)
     TempFolder dir;
     ActivityLog log;
     log.AddLogEntry("", LogSeverity::Information, "x");
-    EXPECT_FALSE(log.Save(dir / "no such folder\\Reelmark.log"));
+    EXPECT_FALSE(SaveLogFile(log, dir / "no such folder\\Reelmark.log"));
     EXPECT_FALSE(PathExists(dir / "no such folder"));
 }
 

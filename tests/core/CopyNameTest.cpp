@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/CopyName.h"
+#include "core/copy/CopyName.h"
 
 TEST(MakeCopyName, RunsThroughCopyOfThenCountedCopies)
 {

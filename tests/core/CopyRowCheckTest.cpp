@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/CopyRowCheck.h"
+#include "core/copy/CopyRowCheck.h"
 #include "support/TempFolder.h"
 
 // Windows only: drive letters and network paths.

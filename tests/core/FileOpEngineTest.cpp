@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/FileOpEngine.h"
-#include "core/TextFile.h"
-#include "core/WorkFolder.h"
+#include "core/copy/FileOpEngine.h"
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"

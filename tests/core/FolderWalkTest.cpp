@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "core/ActivityLog.h"
-#include "core/FolderWalk.h"
-#include "core/WorkFolder.h"
+#include "core/files/WorkFolder.h"
+#include "core/folders/FolderWalk.h"
+#include "core/library/MovieList.h"
+#include "core/library/SeriesTitle.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ActivityLog.h"
-#include "core/GenerateRun.h"
-#include "core/LibraryPlan.h"
 #include "core/LongPathFolder.h"
-#include "core/MetadataFormat.h"
+#include "core/library/LibraryPlan.h"
+#include "core/log/ActivityLog.h"
+#include "core/metadata/MetadataFormat.h"
+#include "core/runs/GenerateRun.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"

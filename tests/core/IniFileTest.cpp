@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/IniFile.h"
+#include "core/settings/IniFile.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
 

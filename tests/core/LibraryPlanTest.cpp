@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "core/FolderWalk.h"
-#include "core/LibraryPlan.h"
-#include "core/SeriesId.h"
+#include "core/folders/FolderWalk.h"
+#include "core/library/LibraryPlan.h"
+#include "core/library/SeriesTitle.h"
+#include "core/metadata/SeriesId.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
 

@@ -9,9 +9,9 @@
 #include <mutex>
 #include <thread>
 
-#include "core/ActivityLog.h"
-#include "core/LibraryWatch.h"
-#include "core/UserMessage.h"
+#include "core/log/ActivityLog.h"
+#include "core/log/UserMessage.h"
+#include "core/runs/LibraryWatch.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/StopSignal.h"

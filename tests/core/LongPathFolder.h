@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 

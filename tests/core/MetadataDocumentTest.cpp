@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/MetadataDocument.h"
-#include "core/MetadataWriter.h"
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
+#include "core/metadata/MetadataDocument.h"
+#include "core/metadata/MetadataWriter.h"
 #include "support/TempFolder.h"
 
 namespace {

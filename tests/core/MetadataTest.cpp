@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/MetadataFormat.h"
-#include "core/MetadataWriter.h"
+#include "core/metadata/MetadataFormat.h"
+#include "core/metadata/MetadataWriter.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
 

@@ -7,11 +7,12 @@
 
 #include <map>
 
-#include "core/FolderIndex.h"
 #include "core/LongPathFolder.h"
-#include "core/FolderNode.h"
-#include "core/MovieScanner.h"
-#include "core/PyTivoView.h"
+#include "core/folders/FolderIndex.h"
+#include "core/folders/MovieScanner.h"
+#include "core/library/FolderNode.h"
+#include "core/library/MovieList.h"
+#include "core/pytivo/PyTivoView.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"

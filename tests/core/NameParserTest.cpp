@@ -4,7 +4,7 @@
 // no kind with the reason, and the names of season folders.
 #include <gtest/gtest.h>
 
-#include "core/NameParser.h"
+#include "core/library/NameParser.h"
 
 namespace {
 

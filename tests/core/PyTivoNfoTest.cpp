@@ -3,7 +3,7 @@
 // ratings, years and episode numbers.
 #include <gtest/gtest.h>
 
-#include "core/PyTivoNfo.h"
+#include "core/pytivo/PyTivoNfo.h"
 #include "platform/Text.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // files add up, and how their ratings become the TiVo's numbers.
 #include <gtest/gtest.h>
 
-#include "core/PyTivoRatings.h"
-#include "core/PyTivoTextFile.h"
+#include "core/pytivo/PyTivoRatings.h"
+#include "core/pytivo/PyTivoTextFile.h"
 
 namespace {
 

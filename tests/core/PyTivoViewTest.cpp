@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "core/PyTivoView.h"
+#include "core/pytivo/PyTivoView.h"
 #include "support/TempFolder.h"
 
 namespace {

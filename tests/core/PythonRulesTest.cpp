@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "core/PythonRules.h"
+#include "core/pytivo/PythonRules.h"
 
 TEST(PythonRules, WholeNumbersAsIntReadsThem)
 {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 
-#include "core/SeriesId.h"
+#include "core/metadata/SeriesId.h"
 
 namespace {
 

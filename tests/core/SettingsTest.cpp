@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/Settings.h"
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
+#include "core/settings/Settings.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/SizeTexts.h"
+#include "core/copy/SizeTexts.h"
 #include "support/TempFolder.h"
 
 TEST(FormatThousands, GroupsByThreeFromTheRight)

@@ -6,9 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ActivityLog.h"
-#include "core/Settings.h"
-#include "core/TextFile.h"
+#include "core/files/LogFile.h"
+#include "core/files/TextFile.h"
+#include "core/log/ActivityLog.h"
+#include "core/settings/Settings.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
@@ -48,9 +49,9 @@ TEST(TextEncoding, FilesOfEarlierVersionsReadTheSameAndStayByteForByte)
     folder.WriteFile("Reelmark.log", log);
 
     ActivityLog activity;
-    activity.Load(folder / "Reelmark.log");
+    LoadLogFile(activity, folder / "Reelmark.log");
     EXPECT_EQ("Sun Dec  6,2026 15:12:03: File \"D:\\Café.mpg\" copied\n", activity.Text());
-    ASSERT_TRUE(activity.Save(folder / "Reelmark.log"));
+    ASSERT_TRUE(SaveLogFile(activity, folder / "Reelmark.log"));
     EXPECT_EQ(log, ReadFileBytes(folder / "Reelmark.log"));
 
     SettingsStore settings(activity, folder / "reelmark.ini");
@@ -77,6 +78,6 @@ TEST(TextEncoding, ALogWithLinesOfBothKindsReadsRightLineByLine)
     // An earlier version's line, then one that needed UTF-8.
     folder.WriteFile("Reelmark.log", "a: Caf\xE9\r\nb: Ωmega\r\n");
     ActivityLog activity;
-    activity.Load(folder / "Reelmark.log");
+    LoadLogFile(activity, folder / "Reelmark.log");
     EXPECT_EQ("a: Café\nb: Ωmega\n", activity.Text());
 }

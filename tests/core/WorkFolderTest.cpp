@@ -3,9 +3,9 @@
 // program can prove it made them.
 #include <gtest/gtest.h>
 
-#include "core/ActivityLog.h"
-#include "core/TextFile.h"
-#include "core/WorkFolder.h"
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
+#include "core/log/ActivityLog.h"
 #include "platform/FileSystem.h"
 #include "support/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "core/CopyName.h"
+#include "core/copy/CopyName.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {

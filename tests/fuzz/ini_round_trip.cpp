@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/IniFile.h"
+#include "core/settings/IniFile.h"
 
 namespace {
 

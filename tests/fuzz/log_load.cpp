@@ -8,8 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/ActivityLog.h"
-#include "core/TextFile.h"
+#include "core/files/LogFile.h"
+#include "core/files/TextFile.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
@@ -19,17 +20,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     if (!WriteFileAtomically(path, std::string(reinterpret_cast<const char*>(bytes), size)))
         std::abort();
     ActivityLog log;
-    log.Load(path);
+    LoadLogFile(log, path);
     const std::string text = log.Text();
     size_t lines = 0;
     for (char c : text)
         lines += c == '\n' ? 1 : 0;
     if (!IsUtf8(text) || lines > static_cast<size_t>(kLogLinesKept))
         std::abort();
-    if (!log.Save(path))
+    if (!SaveLogFile(log, path))
         std::abort();
     ActivityLog again;
-    again.Load(path);
+    LoadLogFile(again, path);
     if (again.Text() != text)
         std::abort();
     std::remove(path.c_str());

@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "core/LibraryPlan.h"
-#include "core/MetadataFormat.h"
+#include "core/library/LibraryPlan.h"
+#include "core/metadata/MetadataFormat.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/NameParser.h"
+#include "core/library/NameParser.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/PyTivoNfo.h"
-#include "core/PythonRules.h"
+#include "core/pytivo/PyTivoNfo.h"
+#include "core/pytivo/PythonRules.h"
 #include "platform/Text.h"
 
 namespace {

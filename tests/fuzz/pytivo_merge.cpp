@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "core/PyTivoView.h"
+#include "core/pytivo/PyTivoView.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 

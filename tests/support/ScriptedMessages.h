@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/UserMessage.h"
+#include "core/log/UserMessage.h"
 
 class ScriptedMessages {
 public:

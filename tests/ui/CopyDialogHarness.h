@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/copy/CopyMoviesToFolderDlg.h"
-#include "core/SizeTexts.h"
+#include "core/copy/SizeTexts.h"
 #include "resource.h"
 #include "support/MainWindowHarness.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
 
 class CopyDialogHarness {
 public:

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "support/ControlTexts.h"

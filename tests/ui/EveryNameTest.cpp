@@ -9,13 +9,13 @@
 #include <map>
 #include <sstream>
 
-#include "core/MovieScanner.h"
 #include "cli/CliProgram.h"
-#include "ui/copy/CopyMoviesToFolderDlg.h"
+#include "core/folders/MovieScanner.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
+#include "ui/copy/CopyMoviesToFolderDlg.h"
 
 namespace {
 

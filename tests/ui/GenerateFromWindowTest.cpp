@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "core/LogFileAppender.h"
-#include "core/TextFile.h"
+#include "core/files/LogFileAppender.h"
+#include "core/files/TextFile.h"
 #include "platform/Text.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core/log/ActivityLog.h"
+#include "platform/Text.h"
+#include "support/ProgramResource.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempFolder.h"
 #include "ui/main/ApplicationBinRes.h"
 #include "ui/main/HelpFiles.h"
-#include "core/ActivityLog.h"
-#include "platform/Text.h"
-#include "support/ScriptedPrompt.h"
-#include "support/ProgramResource.h"
-#include "support/TempFolder.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "ui/main/ApplicationBinRes.h"
-#include "ui/main/ReelmarkApp.h"
-#include "core/IniFile.h"
+#include "core/settings/IniFile.h"
 #include "platform/Text.h"
 #include "support/MainWindowHarness.h"
 #include "support/ProgramResource.h"
+#include "ui/main/ApplicationBinRes.h"
+#include "ui/main/ReelmarkApp.h"
 
 namespace {
 

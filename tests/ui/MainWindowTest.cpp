@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "core/Version.h"
-#include "core/IniFile.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/Version.h"
 #include "resource.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"

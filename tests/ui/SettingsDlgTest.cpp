@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/Settings.h"
+#include "core/settings/Settings.h"
 #include "resource.h"
 #include "support/ScriptedPrompt.h"
 #include "ui/main/SettingsDlg.h"

@@ -4,7 +4,7 @@
 // it shows and clears the activity log it is given.
 #include <string>
 
-#include "core/ActivityLog.h"
+#include "core/log/ActivityLog.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Dialog.h"
 

@@ -4,9 +4,9 @@
 
 #include <commdlg.h>
 
-#include "core/ActivityLog.h"
-#include "core/MovieScanner.h"
-#include "core/SizeTexts.h"
+#include "core/copy/SizeTexts.h"
+#include "core/folders/MovieScanner.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 #include "ui/controls/FileCommand.h"
 #include "ui/copy/CopyMoviesToFolderDlg.h"

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include "core/ActivityLog.h"
-#include "core/MovieScanner.h"
-#include "core/SizeTexts.h"
+#include "core/copy/SizeTexts.h"
+#include "core/folders/MovieScanner.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "ui/controls/FileCommand.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/CopyListEntry.h"
-#include "core/CopyRowCheck.h"
+#include "core/copy/CopyListEntry.h"
+#include "core/copy/CopyRowCheck.h"
 #include "ui/controls/ListCtrlStyled.h"
 #include "ui/controls/TextProgressCtrl.h"
 #include "ui/framework/Controls.h"

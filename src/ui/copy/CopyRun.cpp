@@ -3,11 +3,11 @@
 // summary.
 #include <windows.h>
 
-#include "core/ActivityLog.h"
-#include "core/FileOpEngine.h"
-#include "core/MovieScanner.h"
-#include "core/SizeTexts.h"
-#include "core/WorkFolder.h"
+#include "core/copy/FileOpEngine.h"
+#include "core/copy/SizeTexts.h"
+#include "core/files/WorkFolder.h"
+#include "core/folders/MovieScanner.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 #include "ui/controls/FileCommand.h"
 #include "ui/copy/CopyMoviesToFolderDlg.h"

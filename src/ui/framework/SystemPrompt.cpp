@@ -7,7 +7,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "core/UserMessage.h"
+#include "core/log/UserMessage.h"
 #include "platform/Text.h"
 #include "ui/framework/Prompt.h"
 

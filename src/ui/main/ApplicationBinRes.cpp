@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
 #include "platform/Text.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "core/FileOpEngine.h"
-#include "core/MovieScanner.h"
+#include "core/copy/FileOpEngine.h"
+#include "core/folders/MovieScanner.h"
 #include "resource.h"
 #include "ui/framework/Prompt.h"
 #include "ui/main/ReelmarkDlg.h"

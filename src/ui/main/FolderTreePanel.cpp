@@ -4,8 +4,8 @@
 
 #include <commctrl.h>
 
-#include "core/ActivityLog.h"
-#include "core/MovieScanner.h"
+#include "core/folders/MovieScanner.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "ui/framework/Dialog.h"

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/FolderNode.h"
+#include "core/library/FolderNode.h"
 #include "ui/controls/FontFallback.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Gdi.h"

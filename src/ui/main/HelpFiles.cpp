@@ -1,6 +1,6 @@
 #include "ui/main/HelpFiles.h"
 
-#include "core/ActivityLog.h"
+#include "core/log/ActivityLog.h"
 #include "ui/main/ApplicationBinRes.h"
 
 bool WriteHelpFile(ActivityLog& log, int id, const char* resourceName, const std::string& path)

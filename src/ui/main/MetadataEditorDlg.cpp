@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "core/ActivityLog.h"
-#include "core/LibraryPlan.h"
-#include "core/MetadataWriter.h"
-#include "core/SizeTexts.h"
-#include "core/TextFile.h"
-#include "core/WorkFolder.h"
+#include "core/copy/SizeTexts.h"
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
+#include "core/library/LibraryPlan.h"
+#include "core/log/ActivityLog.h"
+#include "core/metadata/MetadataWriter.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/MetadataDocument.h"
+#include "core/metadata/MetadataDocument.h"
 #include "ui/framework/Dialog.h"
 
 class ActivityLog;

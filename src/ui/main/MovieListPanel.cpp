@@ -1,5 +1,6 @@
 // The movie list panel of the main window: the movie files of the current
 // folder, yellow when they already have a metadata file.
+#include "core/library/MovieList.h"
 #include "ui/main/MovieListPanel.h"
 
 #include <windows.h>
@@ -7,11 +8,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/ActivityLog.h"
-#include "core/FolderIndex.h"
-#include "core/FolderWalk.h"
-#include "core/LibraryPlan.h"
-#include "core/MovieScanner.h"
+#include "core/folders/FolderIndex.h"
+#include "core/folders/FolderWalk.h"
+#include "core/folders/MovieScanner.h"
+#include "core/library/LibraryPlan.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "ui/controls/RunProgressDlg.h"

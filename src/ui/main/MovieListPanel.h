@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/FolderIndex.h"
-#include "core/MetadataFormat.h"
+#include "core/folders/FolderIndex.h"
+#include "core/metadata/MetadataFormat.h"
 #include "ui/controls/ColorListBox.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Gdi.h"

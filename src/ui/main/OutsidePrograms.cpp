@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "core/MovieScanner.h"
+#include "core/folders/MovieScanner.h"
 #include "platform/Text.h"
 #include "ui/framework/Prompt.h"
 #include "ui/framework/Wnd.h"

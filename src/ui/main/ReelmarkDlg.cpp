@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <cstdarg>
 
-#include "core/GenerateRun.h"
-#include "core/MovieScanner.h"
-#include "core/SizeTexts.h"
-#include "core/TextFile.h"
-#include "core/WorkFolder.h"
+#include "core/copy/SizeTexts.h"
+#include "core/files/LogFile.h"
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
+#include "core/folders/MovieScanner.h"
+#include "core/runs/GenerateRun.h"
 #include "platform/HomeFolder.h"
 #include "platform/Text.h"
 #include "resource.h"
@@ -64,7 +65,7 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
     splash_.versionText = kReelmarkVersion;
     icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    log_.Load(logPath_);
+    LoadLogFile(log_, logPath_);
     log_.SetListener([this](const std::string& line) {
         // A failure shows at close, when the whole file is written.
         SystemError error = 0;
@@ -475,7 +476,7 @@ void CReelmarkDlg::OnClose()
     const size_t lines = static_cast<size_t>(std::count(log_.Text().begin(), log_.Text().end(), '\n'));
     const bool kept = !logAppendFailed_ && !log_.Replaced() &&
                       TrimLogFile(logPath_, std::max<size_t>(lines, kLogLinesKept));
-    if (!kept && !log_.Save(logPath_, &error))
+    if (!kept && !SaveLogFile(log_, logPath_, &error))
         ThePrompt().ShowMessage(
             m_hWnd,
             FormatText("Could not save the log: %s\n%s", logPath_.c_str(), SystemErrorText(error).c_str()),

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/ActivityLog.h"
-#include "core/LogFileAppender.h"
-#include "core/CopyListEntry.h"
-#include "core/MetadataFormat.h"
-#include "core/Settings.h"
+#include "core/copy/CopyListEntry.h"
+#include "core/files/LogFileAppender.h"
+#include "core/log/ActivityLog.h"
+#include "core/metadata/MetadataFormat.h"
+#include "core/settings/Settings.h"
 #include "ui/controls/FileCommand.h"
 #include "ui/controls/SplashWnd.h"
 #include "ui/controls/StatusLogDlg.h"
@@ -29,7 +29,7 @@
 struct GenerateRequest;
 
 // The program's version, shown in the title and the about box.
-#include "core/Version.h"
+#include "core/settings/Version.h"
 
 class CReelmarkDlg : public CDialog,
                      public CopyHost,

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "core/Settings.h"
+#include "core/settings/Settings.h"
 #include "resource.h"
 #include "ui/framework/Prompt.h"
 

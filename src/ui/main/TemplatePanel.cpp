@@ -4,10 +4,11 @@
 
 #include <ctime>
 
-#include "core/FolderWalk.h"
-#include "core/GenerateRun.h"
-#include "core/SeriesId.h"
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
+#include "core/folders/FolderWalk.h"
+#include "core/library/SeriesTitle.h"
+#include "core/metadata/SeriesId.h"
+#include "core/runs/GenerateRun.h"
 #include "resource.h"
 
 namespace {

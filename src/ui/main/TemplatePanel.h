@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "core/MetadataFormat.h"
-#include "core/Settings.h"
+#include "core/metadata/MetadataFormat.h"
+#include "core/settings/Settings.h"
 #include "ui/framework/Controls.h"
 #include "ui/framework/Dialog.h"
 #include "ui/framework/Gdi.h"

@@ -4,8 +4,8 @@
 
 #include <commctrl.h>
 
-#include "core/ActivityLog.h"
-#include "core/TextFile.h"
+#include "core/files/TextFile.h"
+#include "core/log/ActivityLog.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "resource.h"

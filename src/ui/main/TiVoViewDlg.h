@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/PyTivoView.h"
+#include "core/pytivo/PyTivoView.h"
 #include "ui/framework/Dialog.h"
 
 class ActivityLog;

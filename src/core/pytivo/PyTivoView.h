@@ -1,0 +1,114 @@
+#pragma once
+// What pyTivo makes of a movie's metadata sources, as its video plugin
+// makes it for the TiVo: its own values first (the title from the file
+// name, the date from the file's time), then a Kodi .nfo beside the movie
+// (for an episode over the nearest tvshow.nfo), then the text files, later
+// ones winning: "Movie.properties", each folder's "default.txt" from the
+// disk's root down to the movie's folder, "Movie.mkv.txt", ".meta/
+// default.txt" and ".meta/Movie.mkv.txt". Tags inside the movie file and
+// .tivo files are left out. A source that cannot be read is named with
+// why, and the rest is read all the same.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/folders/FolderIndex.h"
+#include "core/pytivo/PyTivoSources.h"
+#include "core/pytivo/PyTivoValues.h"
+
+// A folder of movies as pyTivo's sources need it: the caller's one reading
+// of it, and one reading of its ".meta" folder when the folder has one.
+class PyTivoFolder {
+public:
+    // index is the reading of the folder at path; it must outlive this.
+    PyTivoFolder(std::string path, const FolderIndex& index);
+
+    const std::string& Path() const { return path_; }
+    const FolderIndex& Index() const { return index_; }
+    // The reading of the ".meta" folder; nullptr when there is none.
+    const FolderIndex* Meta() const { return meta_.get(); }
+
+private:
+    std::string path_;
+    const FolderIndex& index_;
+    std::unique_ptr<FolderIndex> meta_;
+};
+
+// What pyTivo makes of one movie's sources.
+struct PyTivoView {
+    PyTivoValues values;
+    // The files read, in the order their values apply (a later one's win):
+    // the tvshow.nfo, the movie's .nfo, then the text files.
+    std::vector<std::string> filesRead;
+    // What could not be read, or what pyTivo itself would stop on, and why.
+    std::vector<PyTivoProblem> problems;
+
+    const PyTivoValue* Find(const std::string& key) const;
+};
+
+// Whether pyTivo finds metadata for the movie in a file other than the
+// "<movie>.txt" beside it: a .nfo or .properties file of its name, a
+// default.txt in its folder or any folder above, or a file of its ".meta"
+// folder that holds something. Told from the readings of the folders (those
+// above through the cache, once a run); no file is opened.
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache);
+
+// The movies of a folder reading with the state of their metadata.
+std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache);
+
+// The view of a movie, an entry of the folder's reading. Files that other
+// movies share come from the cache, read once for the run.
+PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache);
+
+// A rating as pyTivo sends it.
+struct TiVoRating {
+    bool sent = false;
+    std::string value;  // the number, or a text no table knew as written
+    std::string name;   // the words sent with it ("PG-13")
+};
+
+// What pyTivo's details for the TiVo carry of the values, with pyTivo's
+// defaults for what no source gave.
+struct TiVoShowing {
+    // The title the TiVo lists: seriesTitle when there is one, else title.
+    std::string title;
+    std::string seriesTitle;
+    // Sent only while isEpisode is not "false"; empty when not sent.
+    std::string episodeTitle;
+    std::string isEpisode;      // "true" when no source says
+    std::string episodeNumber;  // empty when not sent
+    // "movieYear" when one is set (it replaces the date), else "originalAirDate".
+    std::string dateKey;
+    std::string date;
+    std::string description;
+    std::string seriesId;
+    TiVoRating tvRating;
+    TiVoRating mpaaRating;
+    TiVoRating starRating;
+};
+TiVoShowing ShowingOf(const PyTivoView& view);
+
+// A source file as a person reads it beside the movie: its path from the
+// movie's folder when it lies there or below, else its whole path.
+std::string SourceNameFor(const std::string& source, const std::string& moviePath);
+
+// One line of what the TiVo shows, for a person to read: the field, what is
+// shown, and the file it came from.
+struct TiVoRow {
+    std::string field;
+    std::string shown;
+    std::string source;
+};
+// The fields the TiVo shows, in the order its screens show them; fields
+// that are not sent are left out, each list value is a row of its own.
+std::vector<TiVoRow> RowsOf(const PyTivoView& view);
+
+// A value the user wrote in the movie's own "<movie>.txt" that the TiVo does
+// not show, because a file pyTivo reads after it (in ".meta") sets it too.
+struct OverriddenValue {
+    std::string key;
+    std::string ownValue;
+    std::string winner;  // the file whose value is shown
+};
+std::vector<OverriddenValue> OverriddenOwnValues(const PyTivoFolder& folder, const FolderEntry& movie,
+                                                 const PyTivoView& view);

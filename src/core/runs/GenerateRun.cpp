@@ -1,0 +1,261 @@
+#include "core/runs/GenerateRun.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
+#include "core/folders/FolderIndex.h"
+#include "core/folders/FolderWalk.h"
+#include "core/folders/MovieScanner.h"
+#include "core/log/ActivityLog.h"
+#include "core/metadata/MetadataWriter.h"
+#include "platform/Text.h"
+
+namespace {
+
+const char kCreationErrorCaption[] = "Movie Meta Files Creation Error!";
+
+void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
+{
+    if (result.cancelled > 0) {
+        log.AddLogEntry("Create Meta Files Cancelled", LogSeverity::Information,
+                        "%d Metadata Files Created - %d replaced - %d skipped - %d failed - %d cancelled",
+                        result.created - result.replaced, result.replaced, result.skipped, result.failed,
+                        result.cancelled);
+    } else if (count < 1) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "There are no movie files in the list.");
+    } else if (result.failed > 0) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error,
+                        "%d Metadata Files Created - %d skipped - %d failed!", result.created, result.skipped,
+                        result.failed);
+    } else if (result.created > 0) {
+        log.AddLogEntry("Create Meta Files Success", LogSeverity::Information,
+                        "%d Metadata Files Created - %d skipped!", result.created, result.skipped);
+    } else {
+        log.AddLogEntry("Existing Metadata Files Not Overwritten", LogSeverity::Information,
+                        "All %d Metadata Files skipped!!", count);
+    }
+}
+
+// The folder that the entries at hand lie in: one reading of it and of its
+// ".meta" folder, made when its first entry comes up (the entries of one
+// folder stand together in a list that the walk made).
+class EntryFolder {
+public:
+    EntryFolder(const std::string& folder, const FolderIndex* listing) : path_(folder)
+    {
+        if (!listing)
+            own_ = std::make_unique<FolderIndex>(folder);
+        index_ = listing ? listing : own_.get();
+        meta_ = ReadMetaFolder(folder, *index_);
+    }
+    const std::string& Path() const { return path_; }
+    std::string MetaPath() const { return path_ + kSeparator + kMetaFolderName; }
+    const FolderIndex& Index() const { return *index_; }
+    // The reading of ".meta"; nullptr when the folder has none.
+    const FolderIndex* Meta() const { return meta_.get(); }
+
+    // What the run does for the movie of this folder.
+    PlannedWrite Plan(const GenerateRequest& request, const PlannedMovie& movie) const
+    {
+        const std::string name = FileNameOf(movie.moviePath, true) + ".txt";
+        PlannedWrite write;
+        write.moviePath = movie.moviePath;
+        write.text = movie.text;
+        write.metadataPath = request.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
+        const FolderIndex* target = request.metaFolder ? Meta() : &Index();
+        write.skipped = !request.replaceExisting && target && HasMetadata(*target, name.substr(0, name.size() - 4));
+        if (!request.metaFolder && Meta()) {
+            for (const std::string& over : {name, std::string("default.txt")}) {
+                const FolderEntry* entry = Meta()->FindDetailed(over);
+                if (write.overriddenBy.empty() && entry && !entry->isFolder && entry->size > 0)
+                    write.overriddenBy = MetaPath() + kSeparator + entry->name;
+            }
+        }
+        return write;
+    }
+
+private:
+    std::string path_;
+    std::unique_ptr<FolderIndex> own_;
+    const FolderIndex* index_;
+    std::unique_ptr<FolderIndex> meta_;
+};
+
+// Which of the planned movies the run does: all, or those of writeOnly.
+std::vector<bool> ChosenEntries(const GenerateRequest& request)
+{
+    std::vector<bool> chosen(request.entries.size(), request.writeOnly.empty());
+    const std::set<std::string> only(request.writeOnly.begin(), request.writeOnly.end());
+    for (size_t i = 0; i < chosen.size() && !only.empty(); ++i)
+        chosen[i] = only.count(request.entries[i]) > 0;
+    return chosen;
+}
+
+// Goes through the chosen movies folder by folder, each folder read once;
+// visit gets the number of chosen movies before this one.
+void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan, const std::vector<bool>& chosen,
+                         const std::function<bool(const EntryFolder&, const PlannedWrite&, int)>& visit)
+{
+    // A drive root comes with its backslash; it must not be doubled.
+    const std::string folder = StripTrailingSeparator(request.folder);
+    std::unique_ptr<EntryFolder> at;
+    int done = 0;
+    for (size_t i = 0; i < plan.movies.size(); ++i) {
+        if (!chosen[i])
+            continue;
+        const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
+        const std::string movieFolder = relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
+        if (!at || movieFolder != at->Path()) {
+            at.reset();
+            at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr);
+        }
+        if (!visit(*at, at->Plan(request, plan.movies[i]), done++))
+            return;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const FolderIndex& index)
+{
+    const FolderEntry* meta = index.Find(kMetaFolderName);
+    if (!meta || !meta->isFolder || meta->isLink)
+        return nullptr;
+    return std::make_unique<FolderIndex>(StripTrailingSeparator(folder) + kSeparator + kMetaFolderName);
+}
+
+std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& plan)
+{
+    const PlannedMovie* showless = nullptr;
+    const std::vector<bool> chosen = ChosenEntries(request);
+    for (size_t i = 0; i < plan.movies.size() && !showless; ++i) {
+        const PlannedMovie& movie = plan.movies[i];
+        if (chosen[i] && !movie.lines.movieLayout && movie.lines.seriesTitle.empty())
+            showless = &movie;
+    }
+    const bool episodesWithoutTitle = request.metadata.parseNames
+                                          ? showless != nullptr
+                                          : request.isEpisodeTicked && request.seriesTitleText.empty();
+    if (episodesWithoutTitle && request.isEpisodeTicked) {
+        return "The \"Is Episode\" flag is checked. You must use a sub folder\n for these movies or turn "
+               "this flag off to continue.\n\nNote: if you turn the \"Is Episode\" flag off the "
+               "movies\nwill be pushed or pulled as individual movie files to TiVo.";
+    }
+    if (episodesWithoutTitle) {
+        return FormatText(
+            "The name of \"%s\" reads as an episode, but neither it nor its folder names the "
+            "show.\nName the show in the file name (Show.Name.S01E02.mkv) or put the episodes "
+            "into a folder named after the show.",
+            showless->entry.c_str());
+    }
+    // A date the files would carry wrongly is not written at all.
+    const std::string& airDate = request.metadata.originalAirDate;
+    if (!request.metadata.movieMode && airDate.find_first_not_of(' ') != std::string::npos &&
+        !IsAirDate(airDate)) {
+        return FormatText(
+            "The original air date \"%s\" is not a date.\nType it as YYYY-MM-DD, for example "
+            "2012-03-31, or leave it empty.",
+            airDate.c_str());
+    }
+    return std::string();
+}
+
+std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal)
+{
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    refusal = GenerateRefusal(request, plan);
+    std::vector<PlannedWrite> writes;
+    if (refusal.empty()) {
+        ForEachPlannedWrite(request, plan, ChosenEntries(request), [&](const EntryFolder&, const PlannedWrite& write, int) {
+            writes.push_back(write);
+            return true;
+        });
+    }
+    return writes;
+}
+
+GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
+{
+    GenerateResult result;
+    const std::vector<bool> chosen = ChosenEntries(request);
+    const int count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
+    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const std::string refusal = GenerateRefusal(request, plan);
+    if (!refusal.empty()) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());
+        result.refused = true;
+        result.refusal = refusal;
+        return result;
+    }
+
+    log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
+    // The work folder of the folder at hand; its leftovers of runs cut
+    // short go when the folder comes up, and it goes before the next one.
+    std::unique_ptr<WorkFolder> work;
+    std::string workFolder;
+    bool metaMade = false;
+    const auto tell = [&](const PlannedWrite& write, FileResult what, const std::string& reason) {
+        if (request.outcome)
+            request.outcome({write.moviePath, write.metadataPath, what, reason});
+    };
+    ForEachPlannedWrite(request, plan, chosen, [&](const EntryFolder& at, const PlannedWrite& write, int i) {
+        if (request.progress && !request.progress(i, write.moviePath)) {
+            result.cancelled = count - i;
+            return false;
+        }
+        if (at.Path() != workFolder) {
+            work.reset();
+            work = std::make_unique<WorkFolder>(at.Path());
+            work->RemoveLeftovers(log);
+            workFolder = at.Path();
+            metaMade = at.Meta() != nullptr;
+        }
+        const auto skip = [&] {
+            log.AddLogEntry("", LogSeverity::Information, "File already exists! Skipping metadata file %d of %d: %s",
+                            i + 1, count, write.metadataPath.c_str());
+            ++result.skipped;
+            tell(write, FileResult::Skipped, std::string());
+        };
+        if (write.skipped) {
+            skip();
+            return true;
+        }
+        log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
+                        write.metadataPath.c_str());
+        if (!write.overriddenBy.empty())
+            log.AddLogEntry("", LogSeverity::Warning, "pyTivo reads %s after this file: its values win.",
+                            write.overriddenBy.c_str());
+        // What the listing showed is replaced (an empty file counts as none);
+        // a new file is made with a rename that refuses to replace, so one
+        // that appeared since the listing is skipped, never overwritten.
+        const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
+        const FolderEntry* listed = target ? target->FindDetailed(FileNameOf(write.metadataPath, true)) : nullptr;
+        SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
+        if (request.metaFolder && !metaMade && (error = MakeFolder(at.MetaPath(), false)) == 0)
+            metaMade = true;
+        if ((!request.metaFolder || metaMade) && (!listed || !listed->readOnly) &&
+            WriteTextFileAtomically(write.metadataPath, write.text, &error, work.get(),
+                                    listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+            ++result.created;
+            result.replaced += listed ? 1 : 0;
+            tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
+        } else if (!listed && IsNameTaken(error)) {
+            skip();
+        } else {
+            const std::string why = WriteErrorText(write.metadataPath, error);
+            log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s", write.metadataPath.c_str(),
+                            why.c_str());
+            ++result.failed;
+            // The system's text ends its line; a reason stands on its own.
+            tell(write, FileResult::Failed, why.substr(0, why.find_last_not_of("\r\n") + 1));
+        }
+        return true;
+    });
+    if (request.progress)
+        request.progress(count, std::string());
+    ReportSummary(result, count, log);
+    return result;
+}

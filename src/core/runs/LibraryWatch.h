@@ -1,0 +1,104 @@
+#pragma once
+// A movie folder kept supplied with metadata files while the program runs
+// (reelmark-cli watch): every movie that comes gets the file that generate
+// would write for it, once the movie has settled, and no file that is
+// there is ever replaced. The system tells of changes (FolderWatch); full
+// passes over the folder, at start and now and then, find what it did not
+// tell.
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/runs/GenerateRun.h"
+#include "platform/FolderWatch.h"
+
+class ActivityLog;
+class FolderIndex;
+class StopSignal;
+
+struct WatchRequest {
+    // The template and options of each run, as generate takes them: folder,
+    // seriesTitleText, metadata (with parseNames), isEpisodeTicked and
+    // metaFolder. Entries, writeOnly and progress are the watch's own, and
+    // nothing is ever replaced.
+    GenerateRequest generate;
+    bool recursive = false;  // the folders below too
+    // A movie is written once its size and last-write time have not changed
+    // for this long and it can be opened for reading.
+    double settleSeconds = 30;
+    // Between full passes; 0: only the one at start.
+    double passSeconds = 3600;
+    // Between looks at the folder while it is watched (not every system
+    // tells that it went), and between tries to watch it again once it went
+    // or could not be read.
+    double retrySeconds = 30;
+};
+
+// Decides which movies to write and when. Times are seconds on the
+// caller's clock, which only ever goes forward.
+class LibraryWatch {
+public:
+    // watch, when given, is asked to cover every folder a pass or a change
+    // finds (where the system watches folder by folder).
+    LibraryWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
+                 FolderWatch* watch = nullptr);
+    ~LibraryWatch();
+
+    // A pass over the whole folder: each movie without its metadata file
+    // whose last write lies the settle time back or more and that can be
+    // opened is written now; the others wait to settle. False, writing
+    // nothing, when the folder itself cannot be read (its error in *error).
+    bool Pass(double now, SystemError* error = nullptr);
+    // Takes what the system told (Written or Removed): a movie that came or
+    // was written waits to settle from now on; a folder that came is looked
+    // through; a movie whose metadata file went waits to get it again.
+    void Take(const FolderChange& change, double now);
+    // Looks at the movies whose time has come: one that changed waits
+    // again, one that went is forgotten, and those that settled are written
+    // in one run.
+    void Settle(double now);
+    // When Settle next has something to do; a huge time when nothing waits.
+    double NextSettle() const;
+    // Forgets the movies that wait (the folder went: the next pass finds
+    // them again).
+    void Forget();
+    // The movies that wait to settle, each as its path below the folder.
+    std::vector<std::string> Waiting() const;
+
+private:
+    struct Candidate {
+        unsigned long long size = 0;
+        unsigned long long lastWrite = 0;
+        double since = 0;  // when that size and time were first seen
+    };
+    // Looks at one folder a pass or change reads: covers it and takes its
+    // movies without metadata files, as settled ones (pass) or to wait.
+    void TakeFolder(const std::string& relative, const FolderIndex& index, double now,
+                    std::vector<std::string>* settled);
+    void LookThrough(const std::string& relative, double now);
+    void Wait(const std::string& entry, double now);
+    void Write(std::vector<std::string> settled);
+    std::string PathOf(const std::string& entry) const;
+
+    const WatchRequest& request_;
+    ActivityLog& log_;
+    const StopSignal& stop_;
+    FolderWatch* watch_;
+    std::string root_;
+    std::map<std::string, Candidate> waiting_;
+    // Every movie of the last pass and those written since: with names read,
+    // a run plans its files among them all (GenerateRequest::writeOnly).
+    std::vector<std::string> library_;
+    bool coverWarned_ = false;
+};
+
+// Runs the watch until stop is requested: watches the folder, makes a pass
+// at start and every passSeconds, writes movies as they settle, logs when
+// the folder goes or cannot be read (told by the system, or found so every
+// retrySeconds) and tries again every retrySeconds.
+// clock: seconds that only go forward (a steady clock when not given).
+void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
+              const std::function<double()>& clock = nullptr);

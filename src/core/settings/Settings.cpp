@@ -1,0 +1,164 @@
+#include "core/settings/Settings.h"
+
+#include "core/files/TextFile.h"
+#include "core/folders/MovieScanner.h"
+#include "core/metadata/MetadataFormat.h"
+#include "platform/Text.h"
+
+const std::vector<SettingField>& SettingFields()
+{
+    static const std::vector<SettingField> fields = {
+        {"Config", "PythonLoc", "C:\\Program Files (x86)\\pyTivo\\pyTivo.py", &Settings::PythonLoc},
+        {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
+        {"Config", "ParseNames", "false", &Settings::ParseNames, true},
+        {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
+        {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
+        {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
+        {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
+        {"Settings", "IsEpisode", "false", &Settings::IsEpisode},
+        {"Settings", "SeriesType", "MV movies", &Settings::SeriesType},
+        {"Settings", "StarRating", "3 (***) stars", &Settings::StarRating},
+        {"Settings", "MpaaRating", "R - Restricted, < 17 Req Parent", &Settings::MpaaRating},
+        {"Settings", "TvRating", "TV-G - General Audiences", &Settings::TvRating},
+        {"Settings", "SeriesDesc", "(2012) My home Movies, stuff from the internet etc.",
+         &Settings::SeriesDesc},
+        {"Settings", "Genre", "", &Settings::Genre, true},
+        {"Settings", "OriginalAirDate", "", &Settings::OriginalAirDate, true},
+        {"Settings", "Recursive", "false", &Settings::Recursive, true},
+    };
+    return fields;
+}
+
+namespace {
+
+// The order in which missing keys are added. Each new key goes in right
+// after its section header, so the file lists them in reverse.
+std::string Settings::*const kEnsureOrder[] = {
+    &Settings::PythonLoc,  &Settings::OverwriteMetadata, &Settings::TargetDir,  &Settings::SeriesTitle,
+    &Settings::SeriesID,   &Settings::IsEpisode,         &Settings::SeriesDesc, &Settings::SeriesType,
+    &Settings::StarRating, &Settings::MpaaRating,        &Settings::TvRating,
+};
+
+// The items a combo box setting must name one of; nullptr for a free text.
+const std::vector<std::string>* ComboItemsOf(std::string Settings::*member)
+{
+    if (member == &Settings::SeriesType)
+        return &SeriesTypeItems();
+    if (member == &Settings::StarRating)
+        return &StarRatings().items;
+    if (member == &Settings::MpaaRating)
+        return &MpaaRatings().items;
+    if (member == &Settings::TvRating)
+        return &TvRatings().items;
+    return nullptr;
+}
+
+const SettingField& FieldOf(std::string Settings::*member)
+{
+    for (const SettingField& field : SettingFields()) {
+        if (field.member == member)
+            return field;
+    }
+    return SettingFields().front();  // every member of kEnsureOrder is in the table
+}
+
+}  // namespace
+
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log)
+{
+    for (const SettingField& field : SettingFields()) {
+        const IniRecord* entry = FindIniEntry(records, field.section, field.key);
+        if (!entry)
+            continue;
+        const std::vector<std::string>* items = ComboItemsOf(field.member);
+        const char* problem = entry->value.find('\0') != std::string::npos ? "holds a NUL byte"
+                              : items && FindComboItem(*items, entry->value) < 0 ? "names no item of its list"
+                                                                                 : nullptr;
+        if (problem) {
+            log.AddLogEntry("", LogSeverity::Warning, "The setting %s %s; it takes its default \"%s\".",
+                            field.key, problem, field.defaultValue);
+            settings.*field.member = field.defaultValue;
+        } else {
+            settings.*field.member = entry->value;
+        }
+    }
+    const SettingField& id = FieldOf(&Settings::SeriesID);
+    if (!FindIniEntry(records, id.section, id.key))
+        settings.SeriesID = settings.SeriesType.substr(0, 2) + std::string(id.defaultValue).substr(2);
+}
+
+void SettingsStore::ReportUnreadable()
+{
+    unreadable_ = true;
+    log_.AddLogEntry("Ini File Create/Open Error", LogSeverity::Error, "Could not access: %s",
+                     settings_.IniFileName.c_str());
+}
+
+void SettingsStore::SetDefaultSettings()
+{
+    settings_.IniFileName = kIniFileName;
+    for (const SettingField& field : SettingFields())
+        settings_.*field.member = field.defaultValue;
+
+    const PathInfo ini = InspectPath(iniPath_);
+    if (!ini.exists) {
+        if (IsNotFound(ini.error) && ini_.CreateEmpty(iniPath_))
+            return;
+        ReportUnreadable();
+        return;
+    }
+    // Whether it can be read; it is read (once) when the settings load.
+    if (!FileExists(iniPath_))
+        ReportUnreadable();
+}
+
+void SettingsStore::LoadSettings()
+{
+    std::vector<IniRecord> records;
+    if (unreadable_ || !ini_.ReadRecords(iniPath_, records)) {
+        unreadable_ = true;
+        return;
+    }
+    TakeSettingRecords(records, settings_, log_);
+    bool added = false;
+    for (std::string Settings::*member : kEnsureOrder) {
+        const SettingField& field = FieldOf(member);
+        if (!FindIniEntry(records, field.section, field.key)) {
+            SetIniValue(records, field.key, settings_.*member, field.section);
+            added = true;
+        }
+    }
+    if (added)
+        ini_.WriteRecords(iniPath_, records);
+}
+
+void SettingsStore::SaveSettings()
+{
+    if (unreadable_) {
+        log_.AddLogEntry("", LogSeverity::Error,
+                         "Settings file could not be read at start; it was not overwritten: %s",
+                         iniPath_.c_str());
+        return;
+    }
+    // What else the file holds (comments, keys of its own) stays; a file
+    // that went missing meanwhile is made again.
+    std::vector<IniRecord> records;
+    unsigned long error = 0;
+    bool ok = ini_.ReadRecords(iniPath_, records, &error);
+    if (!ok && IsNotFound(error)) {
+        records.clear();
+        ok = true;
+    }
+    if (ok) {
+        for (const SettingField& field : SettingFields()) {
+            const std::string& value = settings_.*field.member;
+            if (!field.optional || value != field.defaultValue ||
+                FindIniEntry(records, field.section, field.key))
+                SetIniValue(records, field.key, value, field.section);
+        }
+        ok = ini_.WriteRecords(iniPath_, records, &error);
+    }
+    if (!ok)
+        log_.AddLogEntry("Settings Not Saved", LogSeverity::Error, "Could not save settings: %s\n%s",
+                         iniPath_.c_str(), SystemErrorText(error).c_str());
+}

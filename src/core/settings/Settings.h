@@ -1,0 +1,95 @@
+#pragma once
+// The settings the program remembers between runs, and their trip to and
+// from the INI file "reelmark.ini" in the program's home folder.
+#include <string>
+#include <vector>
+
+#include "core/log/ActivityLog.h"
+#include "core/settings/IniFile.h"
+
+// The settings file's name.
+constexpr const char* kIniFileName = "reelmark.ini";
+
+// Every setting is a text; yes/no settings hold exactly "true" or "false".
+struct Settings {
+    std::string IniFileName = kIniFileName;
+
+    // Section "Config".
+    std::string PythonLoc;
+    std::string OverwriteMetadata;
+    std::string ParseNames;
+    // Generate writes into each folder's ".meta" folder ("true"/"false").
+    std::string MetaFolder;
+    // Section "Settings".
+    std::string TargetDir;
+    std::string SeriesTitle;
+    std::string SeriesID;
+    std::string IsEpisode;
+    std::string SeriesType;
+    std::string StarRating;
+    std::string MpaaRating;
+    std::string TvRating;
+    std::string SeriesDesc;
+    // The movie list shows the sub-folders' movies too ("true"/"false").
+    std::string Recursive;
+    std::string Genre;
+    std::string OriginalAirDate;
+};
+
+// One stored setting: where it lives in the INI file and its default.
+struct SettingField {
+    const char* section;
+    const char* key;
+    const char* defaultValue;
+    std::string Settings::*member;
+    // Written only once it differs from its default or the file has it, so
+    // a file of a user who never turned it on stays as it was.
+    bool optional = false;
+};
+
+// Every stored setting, in the order in which settings are read from and
+// written to the file.
+const std::vector<SettingField>& SettingFields();
+
+// Every setting the file's records hold replaces the value it has. A value
+// the program cannot use keeps the default, with a warning in the log: a
+// NUL byte (it would end up inside metadata files) or a combo box text that
+// names none of its items (it would write an empty rating and be saved
+// empty). A file without a series ID gives the series type's prefix to the
+// default one, so that a file of shows never gets a movie's ID.
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log);
+
+// The settings record with the INI file it is kept in; errors go to the log.
+// The file is read once at start and written once at close. A file that
+// exists but cannot be read at start is never written over: the run goes
+// on with the defaults and the user's file stays as it is.
+class SettingsStore {
+public:
+    // iniPath: the settings file, an absolute path fixed for the whole run.
+    SettingsStore(ActivityLog& log, std::string iniPath) : log_(log), iniPath_(std::move(iniPath)) {}
+
+    Settings& Values() { return settings_; }
+    const Settings& Values() const { return settings_; }
+
+    // Every setting takes its default; a missing file is created empty. A
+    // file that cannot be created, or that exists but cannot be read, is
+    // reported with a box.
+    void SetDefaultSettings();
+    // Adds missing keys with the current values (one write, only when keys
+    // were missing), then every setting takes the value stored in the file
+    // (an empty one included). An unreadable file keeps the defaults.
+    void LoadSettings();
+    // Writes every setting into the file in one step (a missing file is
+    // created); a failure is reported with a box and a log line. A file that
+    // could not be read at start is left alone, with a log line.
+    void SaveSettings();
+
+private:
+    void ReportUnreadable();
+
+    ActivityLog& log_;
+    std::string iniPath_;
+    CIniFile ini_;
+    Settings settings_;
+    bool unreadable_ = false;  // the file existed but could not be read at start
+};
