@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/lookup/TmdbAnswers.h"
+#include "core/lookup/TmdbCache.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 
@@ -95,12 +96,14 @@ bool IsReadAccessToken(const std::string& key)
     return key.find('.') != std::string::npos || key.size() > 40;
 }
 
-TmdbClient::TmdbClient(TmdbSettings settings)
+TmdbClient::TmdbClient(TmdbSettings settings, TmdbCache* cache)
     : settings_(std::move(settings)),
+      cache_(cache),
       transport_(HttpGet),
       now_(SteadySeconds),
       sleep_([](double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }),
       stop_([] { return false; }),
+      wallClock_([] { return UnixTimeOf(FileClockNow()).seconds; }),
       limiter_(std::max(1, settings_.perSecond), 1.0)
 {
 }
@@ -169,6 +172,33 @@ void TmdbClient::LeaveTurn()
 
 TmdbFetched TmdbClient::Fetch(const TmdbQuery& query)
 {
+    const std::string request = query.Text();
+    TmdbCache::Entry kept;
+    const bool found = cache_ && cache_->Find(request, kept);
+    const long long now = wallClock_();
+    const double age = static_cast<double>(now - kept.savedAt) / 86400;
+    const bool fresh = found && age >= -1 && age < settings_.longestKeptDays;
+    if (found && (fresh || settings_.offline)) {
+        ++fromCache_;
+        TmdbFetched fetched = Result(TmdbFetched::State::Answer, std::string(), std::move(kept.answer));
+        fetched.fromCache = true;
+        return fetched;
+    }
+    if (settings_.offline)
+        return Result(TmdbFetched::State::NotCached, "the cache holds no answer to " + request + " (offline)");
+    TmdbFetched fetched = Ask(query);
+    if (fetched.state == TmdbFetched::State::Answer && cache_)
+        cache_->Keep(request, fetched.body, now);
+    if (fetched.state == TmdbFetched::State::Failed && found) {
+        ++fromCache_;
+        fetched = Result(TmdbFetched::State::Answer, std::string(), std::move(kept.answer));
+        fetched.fromCache = true;
+    }
+    return fetched;
+}
+
+TmdbFetched TmdbClient::Ask(const TmdbQuery& query)
+{
     using State = TmdbFetched::State;
     std::string last;
     const int attempts = std::max(1, settings_.attempts);
@@ -219,4 +249,10 @@ TmdbFetched TmdbClient::Fetch(const TmdbQuery& query)
             return Result(State::Stopped, "stopped");
     }
     return Result(State::Failed, last + " (" + std::to_string(attempts) + " tries)");
+}
+
+std::string TmdbClient::Refusal()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return refusal_;
 }

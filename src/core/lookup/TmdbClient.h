@@ -1,6 +1,7 @@
 #pragma once
-// Requests to TMDB's v3 API, the documented endpoints only, within TMDB's
-// limits: at most 4 at once and 20 a second, a 429 answer's Retry-After
+// Requests to TMDB's v3 API, the documented endpoints only, answered from
+// the cache (TmdbCache) while its answer is younger than 30 days, or
+// always when offline; otherwise sent within TMDB's limits: at most 4 at once and 20 a second, a 429 answer's Retry-After
 // honoured, network failures and server errors tried again after a
 // growing wait, a refused key (401) ending every later request at once.
 // The key goes as the api_key parameter (a v3 key) or as a Bearer header
@@ -36,6 +37,10 @@ struct TmdbSettings {
     size_t maxAnswerBytes = 8u << 20;
     int atOnce = 4;
     int perSecond = 20;
+    // Only the cache answers: no request is sent.
+    bool offline = false;
+    // A kept answer older than this is asked again when online.
+    double longestKeptDays = 30;
 };
 
 struct TmdbFetched {
@@ -45,10 +50,12 @@ struct TmdbFetched {
         Failed,      // why says why (after every try)
         KeyRefused,  // 401: the key is wrong; no request is sent any more
         Stopped,     // the caller asked to stop
+        NotCached,   // offline, and the cache holds no answer
     };
     State state = State::Failed;
     std::string body;
     std::string why;
+    bool fromCache = false;
 };
 
 // A request's path below the base address and its parameters (the key
@@ -68,25 +75,39 @@ TmdbQuery ShowQuery(long long id);
 TmdbQuery SeasonQuery(long long showId, int season);
 TmdbQuery MovieQuery(long long id);
 
+class TmdbCache;
+
 class TmdbClient {
 public:
     using Transport = std::function<HttpAnswer(const HttpRequest&)>;
-    explicit TmdbClient(TmdbSettings settings);
+    // cache: where answers are kept; none without one.
+    explicit TmdbClient(TmdbSettings settings, TmdbCache* cache = nullptr);
 
     // Seams for tests: the HTTP client, the clock and the wait (seconds on
     // a clock that only goes forward), and the question whether to stop.
     void SetTransport(Transport transport) { transport_ = std::move(transport); }
     void SetClock(std::function<double()> now, std::function<void(double)> sleep);
     void SetStop(std::function<bool()> stop) { stop_ = std::move(stop); }
+    // The time of day for the dates of kept answers: seconds since 1970.
+    void SetWallClock(std::function<long long()> now) { wallClock_ = std::move(now); }
 
-    // Sends the request, waiting for its turn within the limits.
+    // The answer from the cache, else sent (waiting for its turn within
+    // the limits) and kept. An answer that cannot be had now is the kept
+    // one, however old, when there is one.
     TmdbFetched Fetch(const TmdbQuery& query);
 
+    const TmdbSettings& Settings() const { return settings_; }
+    TmdbCache* Cache() const { return cache_; }
     // Requests sent over the network, each try counted.
     int RequestsSent() const { return sent_; }
+    // Answers the cache gave.
+    int AnswersFromCache() const { return fromCache_; }
     bool KeyRefused() const { return keyRefused_; }
+    // Why the key was refused, in TMDB's words.
+    std::string Refusal();
 
 private:
+    TmdbFetched Ask(const TmdbQuery& query);
     HttpRequest RequestOf(const TmdbQuery& query) const;
     // Waits for a place among those at once and for the limiter's time;
     // false when asked to stop meanwhile.
@@ -95,15 +116,18 @@ private:
     bool Sleep(double seconds);
 
     TmdbSettings settings_;
+    TmdbCache* cache_;
     Transport transport_;
     std::function<double()> now_;
     std::function<void(double)> sleep_;
     std::function<bool()> stop_;
+    std::function<long long()> wallClock_;
     std::mutex mutex_;
     std::condition_variable turn_;
     RateLimiter limiter_;
     int running_ = 0;
     std::atomic<int> sent_{0};
+    std::atomic<int> fromCache_{0};
     std::atomic<bool> keyRefused_{false};
     std::string refusal_;
 };

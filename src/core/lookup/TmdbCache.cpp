@@ -1,0 +1,145 @@
+#include "core/lookup/TmdbCache.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+
+#include "core/files/TextFile.h"
+#include "core/files/WorkFolder.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
+#include "platform/SystemError.h"
+
+using nlohmann::json;
+
+namespace {
+
+// The most a kept answer may weigh: TMDB's own answers stay far below.
+constexpr size_t kMostEntryBytes = 32u << 20;
+
+// FNV-1a: a short name for a request that is the same in every run.
+std::string HashName(const std::string& text)
+{
+    unsigned long long hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    char name[24];
+    std::snprintf(name, sizeof(name), "%016llx", hash);
+    return name;
+}
+
+// Makes the folder and those above it that are missing; 0 or the error code.
+SystemError MakeFolders(const std::string& folder)
+{
+    const PathInfo info = InspectPath(folder);
+    if (info.exists)
+        return info.isFolder ? 0 : kErrorNameTaken;
+    const std::string parent = ParentFolderOf(folder);
+    if (parent != folder && !parent.empty()) {
+        if (const SystemError error = MakeFolders(parent))
+            return error;
+    }
+    return MakeFolder(folder, false);
+}
+
+}  // namespace
+
+TmdbCache::TmdbCache(std::string folder)
+    : folder_(folder.empty() ? std::string() : AddTrailingSeparator(folder) + "tmdb")
+{
+}
+
+TmdbCache::~TmdbCache() = default;
+
+std::string TmdbCache::PathOf(const std::string& request) const
+{
+    return AddTrailingSeparator(folder_) + HashName(request) + ".json";
+}
+
+bool TmdbCache::Find(const std::string& request, Entry& entry)
+{
+    if (folder_.empty())
+        return false;
+    const std::string path = PathOf(request);
+    std::string bytes;
+    SystemError error = 0;
+    if (!ReadWholeFile(path, bytes, &error, kMostEntryBytes + 1)) {
+        if (!IsNotFound(error))
+            Notice("The cached TMDB answer " + path + " cannot be read (" + SystemErrorLine(error) +
+                   "); it is asked again.");
+        return false;
+    }
+    std::string why;
+    if (bytes.size() > kMostEntryBytes) {
+        why = "it is larger than any answer";
+    } else {
+        const json document = json::parse(bytes, nullptr, false);
+        const auto field = [&document](const char* name) -> const json* {
+            if (!document.is_object())
+                return nullptr;
+            const auto found = document.find(name);
+            return found == document.end() ? nullptr : &*found;
+        };
+        const json* saved = field("saved");
+        const json* kept = field("request");
+        const json* answer = field("answer");
+        if (document.is_discarded())
+            why = "it is no JSON";
+        else if (!saved || !saved->is_number_integer() || !kept || !kept->is_string() || !answer ||
+                 !answer->is_object())
+            why = "it is no cached answer";
+        else if (kept->get<std::string>() != request)
+            return false;  // another request of the same short name
+        else {
+            entry.answer = answer->dump();
+            entry.savedAt = saved->get<long long>();
+            return true;
+        }
+    }
+    Notice("The cached TMDB answer " + path + " cannot be read (" + why + "); it is asked again.");
+    return false;
+}
+
+void TmdbCache::Keep(const std::string& request, const std::string& answer, long long now)
+{
+    if (folder_.empty())
+        return;
+    const json parsed = json::parse(answer, nullptr, false);
+    if (!parsed.is_object())
+        return;
+    const std::string bytes = json{{"request", request}, {"saved", now}, {"answer", parsed}}.dump() + "\n";
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!writable_)
+        return;
+    SystemError error = MakeFolders(folder_);
+    if (!error) {
+        if (!work_)
+            work_ = std::make_unique<WorkFolder>(folder_);
+        unsigned long code = 0;
+        if (WriteFileAtomically(PathOf(request), bytes, &code, work_.get(), ExistingFile::Replace))
+            return;
+        error = code;
+    }
+    writable_ = false;
+    const std::string line = "The TMDB cache folder " + folder_ + " cannot be written (" + SystemErrorLine(error) +
+                             "); this run keeps no answers.";
+    if (said_.insert(line).second)
+        notices_.push_back(line);
+}
+
+void TmdbCache::Notice(const std::string& line)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (said_.insert(line).second)
+        notices_.push_back(line);
+}
+
+std::vector<std::string> TmdbCache::TakeNotices()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<std::string> notices;
+    notices.swap(notices_);
+    return notices;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// TMDB's answers kept on disk in the user's cache folder, one file per
+// request (tmdb/<hash>.json: the request, the time it was answered and
+// the answer), each written whole. A file that cannot be read is named
+// once and its request asked again; a folder that cannot be written is
+// named once and the run goes on without keeping answers. Safe to use
+// from several threads at once.
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+class WorkFolder;
+
+class TmdbCache {
+public:
+    // folder: the user's cache folder (UserCacheFolder()); made when the
+    // first answer is kept. Empty: no cache at all.
+    explicit TmdbCache(std::string folder);
+    ~TmdbCache();
+    TmdbCache(const TmdbCache&) = delete;
+    TmdbCache& operator=(const TmdbCache&) = delete;
+
+    struct Entry {
+        std::string answer;  // TMDB's JSON object as it came
+        long long savedAt = 0;  // seconds since 1970-01-01 UTC
+    };
+    // The answer kept for the request (TmdbQuery::Text()); false when there
+    // is none or it cannot be read.
+    bool Find(const std::string& request, Entry& entry);
+    // Keeps the answer, replacing one kept before.
+    void Keep(const std::string& request, const std::string& answer, long long now);
+
+    // The file a request's answer is kept in.
+    std::string PathOf(const std::string& request) const;
+    // Lines for the user that came up since the last call, each said once.
+    std::vector<std::string> TakeNotices();
+
+private:
+    void Notice(const std::string& line);
+
+    std::string folder_;  // the cache's own folder: <cache>/tmdb
+    std::mutex mutex_;
+    std::unique_ptr<WorkFolder> work_;
+    bool writable_ = true;
+    std::set<std::string> said_;
+    std::vector<std::string> notices_;
+};
