@@ -319,6 +319,12 @@ void FakeTmdb::AnswerNext(const FakeReply& reply, int times)
         next_.push_back(reply);
 }
 
+void FakeTmdb::DelayAnswers(double seconds)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    delay_ = seconds;
+}
+
 void FakeTmdb::AnswerWith(std::function<std::optional<FakeReply>(const FakeRequest&)> answer)
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -331,6 +337,14 @@ std::string FakeTmdb::ErrorBody(int statusCode, const std::string& message)
 }
 
 FakeReply FakeTmdb::Answer(const FakeRequest& request)
+{
+    FakeReply reply = Catalogue(request);
+    std::lock_guard<std::mutex> lock(mutex_);
+    reply.delaySeconds += delay_;
+    return reply;
+}
+
+FakeReply FakeTmdb::Catalogue(const FakeRequest& request)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!next_.empty()) {
@@ -392,4 +406,65 @@ FakeReply FakeTmdb::Answer(const FakeRequest& request)
     if (NumberAfter(request.path, "/3/movie/", id, rest) && rest.empty() && movies_.count(id))
         return Json(MovieDetails(movies_.at(id)));
     return NotFound();
+}
+
+void AddSampleCatalogue(FakeTmdb& tmdb)
+{
+    FakeShow who;
+    who.id = 57243;
+    who.name = "Doctor Who";
+    who.firstAirDate = "2005-03-26";
+    who.overview = "The Doctor travels in time.";
+    who.genres = {"Sci-Fi & Fantasy", "Drama"};
+    who.usRating = "TV-PG";
+    who.voteAverage = 7.5;
+    who.voteCount = 3000;
+    who.cast = {"Christopher Eccleston", "Billie Piper"};
+    FakeEpisode special{1, "The Christmas Invasion", "2005-12-25", "Sycorax invade on Christmas Day."};
+    FakeEpisode rose{1, "Rose", "2005-03-26", "Rose meets the Doctor.", {"Keith Boak"}, {"Russell T Davies"},
+                     {"Camille Coduri", "Noel Clarke"}, 7.2};
+    FakeEpisode world{2, "The End of the World", "2005-04-02", "The Earth ends.", {"Euros Lyn"},
+                      {"Russell T Davies"}, {"Zoe Wanamaker"}, 7.0};
+    who.seasons = {{0, {special}}, {1, {rose, world}}};
+    tmdb.AddShow(who);
+    FakeShow classic;
+    classic.id = 121;
+    classic.name = "Doctor Who";
+    classic.firstAirDate = "1963-11-23";
+    classic.seasons = {{1, {{1, "An Unearthly Child", "1963-11-23", "A police box."}}}};
+    tmdb.AddShow(classic);
+    FakeShow daily;
+    daily.id = 2224;
+    daily.name = "The Daily Show";
+    daily.firstAirDate = "1996-07-22";
+    daily.usRating = "TV-14";
+    daily.seasons = {{16, {{1, "Guest One", "2011-01-03", "A show."}}},
+                     {17, {{1, "Guest Two", "2012-01-09", "A show."}, {38, "Guest Three", "2012-03-04", "Sunday."}}}};
+    tmdb.AddShow(daily);
+    FakeShow office;
+    office.id = 2316;
+    office.name = "The Office";
+    office.firstAirDate = "2005-03-24";
+    office.overview = "The everyday lives of office employees in Scranton, Pennsylvania.";
+    office.seasons = {{1, {{1, "Pilot", "2005-03-24", "A documentary crew arrives."}}}};
+    tmdb.AddShow(office);
+    FakeShow british = office;
+    british.id = 2996;
+    british.firstAirDate = "2001-07-09";
+    british.overview = "A mockumentary about a paper merchant in Slough.";
+    british.seasons = {{1, {{1, "Downsize", "2001-07-09", "Rumours of redundancies."}}}};
+    tmdb.AddShow(british);
+    FakeMovie heat;
+    heat.id = 949;
+    heat.title = "Heat";
+    heat.releaseDate = "1995-12-15";
+    heat.overview = "Obsessive master thief Neil McCauley leads a crew.";
+    heat.genres = {"Action", "Crime"};
+    heat.usCertification = "R";
+    heat.voteAverage = 7.9;
+    heat.voteCount = 6000;
+    heat.cast = {"Al Pacino", "Robert De Niro"};
+    heat.directors = {"Michael Mann"};
+    heat.writers = {"Michael Mann"};
+    tmdb.AddMovie(heat);
 }

@@ -69,6 +69,8 @@ public:
     // Requests whose path begins with the text ("/3/search/tv").
     int CountOf(const std::string& pathStart) const;
 
+    // Every answer waits this long before its first byte.
+    void DelayAnswers(double seconds);
     // The next requests get these replies, in order, whatever they ask.
     void AnswerNext(const FakeReply& reply, int times = 1);
     // Every request that the function answers (a value) gets that answer.
@@ -79,12 +81,20 @@ public:
 
 private:
     FakeReply Answer(const FakeRequest& request);
+    FakeReply Catalogue(const FakeRequest& request);
 
     std::string key_;
     std::map<long long, FakeShow> shows_;
     std::map<long long, FakeMovie> movies_;
     std::mutex mutex_;
     std::deque<FakeReply> next_;
+    double delay_ = 0;
     std::function<std::optional<FakeReply>(const FakeRequest&)> answer_;
     std::unique_ptr<FakeHttpServer> server_;
 };
+
+// A small TMDB for the library tests: "Doctor Who" twice (2005 with
+// seasons 0 and 1, 1963), "The Daily Show" (daily, seasons 16 and 17),
+// "The Office" twice (2005 and 2001: ambiguous without a year) and the
+// movie "Heat" (1995).
+void AddSampleCatalogue(FakeTmdb& tmdb);

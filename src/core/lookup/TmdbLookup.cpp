@@ -9,6 +9,7 @@
 #include <set>
 #include <thread>
 
+#include "core/library/LibraryPlan.h"
 #include "core/lookup/TmdbCache.h"
 #include "core/lookup/TmdbClient.h"
 #include "core/lookup/TmdbMatch.h"
@@ -219,7 +220,9 @@ bool EpisodesOf(const LookupItem& item, const TmdbShow& show, Seasons& seasons,
             const TmdbSeason* season = seasons.Get(number, why, stopped);
             if (stopped)
                 return false;
-            for (const TmdbEpisode& episode : season ? season->episodes : std::vector<TmdbEpisode>()) {
+            if (!season)
+                continue;
+            for (const TmdbEpisode& episode : season->episodes) {
                 if (episode.airDate == item.airDate)
                     episodes.push_back(&episode);
             }
@@ -359,6 +362,25 @@ long long TmdbMatches::Find(TmdbKind kind, const std::string& name, int year) co
             break;
     }
     return 0;
+}
+
+std::vector<LookupItem> LookupItemsOf(const LibraryPlan& plan)
+{
+    std::vector<LookupItem> items;
+    items.reserve(plan.movies.size());
+    for (const PlannedMovie& movie : plan.movies) {
+        LookupItem item;
+        item.kind = movie.lines.movieLayout ? TmdbKind::Movie : TmdbKind::Show;
+        item.name = movie.lines.movieLayout ? movie.lines.title : movie.lines.seriesTitle;
+        item.year = movie.year;
+        item.season = movie.season;
+        item.episode = movie.episode;
+        item.lastEpisode = movie.lastEpisode;
+        if (movie.airDate.IsSet())
+            item.airDate = movie.airDate.Text();
+        items.push_back(std::move(item));
+    }
+    return items;
 }
 
 void SplitNameAndYear(const std::string& text, std::string& name, int& year)

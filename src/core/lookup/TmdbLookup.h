@@ -14,6 +14,7 @@
 #include "core/pytivo/PyTivoValues.h"
 
 class TmdbClient;
+struct LibraryPlan;
 
 // One file to look up: what the library's names say of it.
 struct LookupItem {
@@ -73,6 +74,11 @@ private:
     };
     std::vector<Choice> choices_;
 };
+
+// The plan's files as lookups: each movie by its title and year, each
+// episode by its show's name and year, its season and episode or the day
+// its name gives. The plan must read names (MetadataTemplate::parseNames).
+std::vector<LookupItem> LookupItemsOf(const LibraryPlan& plan);
 
 // progress: called on the caller's thread now and then and at the end;
 // false stops the lookup (what was not looked up stays NotLookedUp).
