@@ -146,7 +146,8 @@ TEST(TmdbClient, WhatCannotGetBetterIsNotTriedAgain)
     } cases[] = {
         {Failure(HttpAnswer::Failure::Tls, "SSL certificate problem"), "SSL certificate problem"},
         {Failure(HttpAnswer::Failure::TooLarge, "the answer is larger than 8 bytes"), "the answer is larger"},
-        {Answer(200, "<html>"), "TMDB's answer to movie/1?append_to_response=credits%2Crelease_dates is no JSON object"},
+        {Answer(200, "<html>"),
+         "TMDB's answer to movie/1?append_to_response=credits%2Crelease_dates cannot be read: it is no JSON object"},
         {Answer(200, "[1]"), "TMDB's answer to movie/1"},
         {Answer(400, FakeTmdb::ErrorBody(22, "Invalid page.")), "TMDB answered 400 to movie/1"},
     };

@@ -170,11 +170,12 @@ void TmdbClient::LeaveTurn()
     turn_.notify_one();
 }
 
-TmdbFetched TmdbClient::Fetch(const TmdbQuery& query)
+TmdbFetched TmdbClient::Fetch(const TmdbQuery& query, const Reader& read)
 {
     const std::string request = query.Text();
     TmdbCache::Entry kept;
-    const bool found = cache_ && cache_->Find(request, kept);
+    std::string why;
+    const bool found = cache_ && cache_->Find(request, kept) && (!read || read(kept.answer, why));
     const long long now = wallClock_();
     const double age = static_cast<double>(now - kept.savedAt) / 86400;
     const bool fresh = found && age >= -1 && age < settings_.longestKeptDays;
@@ -186,10 +187,11 @@ TmdbFetched TmdbClient::Fetch(const TmdbQuery& query)
     }
     if (settings_.offline)
         return Result(TmdbFetched::State::NotCached, "the cache holds no answer to " + request + " (offline)");
-    TmdbFetched fetched = Ask(query);
+    TmdbFetched fetched = Ask(query, read);
     if (fetched.state == TmdbFetched::State::Answer && cache_)
         cache_->Keep(request, fetched.body, now);
-    if (fetched.state == TmdbFetched::State::Failed && found) {
+    // The kept answer is read again: the failed one may have been read in part.
+    if (fetched.state == TmdbFetched::State::Failed && found && (!read || read(kept.answer, why))) {
         ++fromCache_;
         fetched = Result(TmdbFetched::State::Answer, std::string(), std::move(kept.answer));
         fetched.fromCache = true;
@@ -197,7 +199,7 @@ TmdbFetched TmdbClient::Fetch(const TmdbQuery& query)
     return fetched;
 }
 
-TmdbFetched TmdbClient::Ask(const TmdbQuery& query)
+TmdbFetched TmdbClient::Ask(const TmdbQuery& query, const Reader& read)
 {
     using State = TmdbFetched::State;
     std::string last;
@@ -216,8 +218,10 @@ TmdbFetched TmdbClient::Ask(const TmdbQuery& query)
         if (answer.failure == HttpAnswer::Failure::None) {
             const std::string status = "TMDB answered " + std::to_string(answer.status);
             if (answer.status >= 200 && answer.status < 300) {
-                if (!IsJsonObject(answer.body))
-                    return Result(State::Failed, "TMDB's answer to " + query.Text() + " is no JSON object");
+                std::string why;
+                if (read ? !read(answer.body, why) : !IsJsonObject(answer.body))
+                    return Result(State::Failed, "TMDB's answer to " + query.Text() + " cannot be read" +
+                                                     (why.empty() ? std::string(": it is no JSON object") : ": " + why));
                 return Result(State::Answer, std::string(), std::move(answer.body));
             }
             if (answer.status == 401) {

@@ -91,10 +91,16 @@ public:
     // The time of day for the dates of kept answers: seconds since 1970.
     void SetWallClock(std::function<long long()> now) { wallClock_ = std::move(now); }
 
+    // Reads an answer into what the caller takes of it; false with why
+    // when it is not the answer asked for.
+    using Reader = std::function<bool(const std::string& body, std::string& why)>;
+
     // The answer from the cache, else sent (waiting for its turn within
     // the limits) and kept. An answer that cannot be had now is the kept
-    // one, however old, when there is one.
-    TmdbFetched Fetch(const TmdbQuery& query);
+    // one, however old, when there is one. With a reader, only an answer
+    // it reads counts and is kept (a kept one it cannot read is asked
+    // again); without one, any JSON object.
+    TmdbFetched Fetch(const TmdbQuery& query, const Reader& read = nullptr);
 
     const TmdbSettings& Settings() const { return settings_; }
     TmdbCache* Cache() const { return cache_; }
@@ -107,7 +113,7 @@ public:
     std::string Refusal();
 
 private:
-    TmdbFetched Ask(const TmdbQuery& query);
+    TmdbFetched Ask(const TmdbQuery& query, const Reader& read);
     HttpRequest RequestOf(const TmdbQuery& query) const;
     // Waits for a place among those at once and for the limiter's time;
     // false when asked to stop meanwhile.

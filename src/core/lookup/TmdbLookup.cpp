@@ -76,7 +76,7 @@ bool Answered(Run& run, const TmdbFetched& fetched, const std::vector<size_t>& i
         Unmatch(run, items, what);
         return false;
     default:
-        Unmatch(run, items, "TMDB could not be asked: " + fetched.why);
+        Unmatch(run, items, "no usable answer from TMDB: " + fetched.why);
         return false;
     }
 }
@@ -90,16 +90,12 @@ bool FindTitle(Run& run, const Title& title, long long& id)
     if (id > 0)
         return true;
     const bool show = title.kind == TmdbKind::Show;
-    const TmdbFetched found = run.client.Fetch(show ? SearchShowsQuery(title.name, title.year)
-                                                    : SearchMoviesQuery(title.name, title.year));
+    std::vector<TmdbCandidate> candidates;
+    const TmdbFetched found = run.client.Fetch(
+        show ? SearchShowsQuery(title.name, title.year) : SearchMoviesQuery(title.name, title.year),
+        [&](const std::string& body, std::string& why) { return ReadTmdbSearch(body, title.kind, candidates, why); });
     if (!Answered(run, found, title.items, "TMDB's search for " + Quoted(title.name) + " found nothing"))
         return false;
-    std::vector<TmdbCandidate> candidates;
-    std::string why;
-    if (!ReadTmdbSearch(found.body, title.kind, candidates, why)) {
-        Unmatch(run, title.items, "TMDB's search for " + Quoted(title.name) + " cannot be read: " + why);
-        return false;
-    }
     const TmdbChoice choice = ChooseCandidate(title.name, title.year, title.kind, candidates);
     if (!choice.matched) {
         if (candidates.size() > kMostCandidates)
@@ -129,16 +125,12 @@ void LookUpMovie(Run& run, const Title& title)
     long long id = 0;
     if (!FindTitle(run, title, id))
         return;
-    const TmdbFetched fetched = run.client.Fetch(MovieQuery(id));
+    TmdbMovie movie;
+    const TmdbFetched fetched = run.client.Fetch(
+        MovieQuery(id), [&movie](const std::string& body, std::string& why) { return ReadTmdbMovie(body, movie, why); });
     if (!Answered(run, fetched, title.items,
                   "TMDB has no movie of the id " + std::to_string(id) + " chosen for " + Quoted(title.name)))
         return;
-    TmdbMovie movie;
-    std::string why;
-    if (!ReadTmdbMovie(fetched.body, movie, why)) {
-        Unmatch(run, title.items, "TMDB's answer for the movie " + std::to_string(id) + " cannot be read: " + why);
-        return;
-    }
     const PyTivoValues values = MovieValues(movie);
     for (const size_t item : title.items) {
         LookupOutcome& outcome = run.outcomes[item];
@@ -160,15 +152,16 @@ public:
         auto found = seasons_.find(number);
         if (found == seasons_.end()) {
             Entry entry;
-            const TmdbFetched fetched = run_.client.Fetch(SeasonQuery(show_.id, number));
+            TmdbSeason& season = entry.season;
+            const TmdbFetched fetched =
+                run_.client.Fetch(SeasonQuery(show_.id, number), [&season](const std::string& body, std::string& why) {
+                    return ReadTmdbSeason(body, season, why);
+                });
             entry.stopped = fetched.state == TmdbFetched::State::Stopped;
             if (fetched.state == TmdbFetched::State::NotFound)
                 entry.why = "TMDB lists no season " + std::to_string(number) + " of " + Quoted(show_.name);
-            else if (fetched.state != TmdbFetched::State::Answer)
-                entry.why = "TMDB could not be asked: " + fetched.why;
-            else if (!ReadTmdbSeason(fetched.body, entry.season, entry.why))
-                entry.why = "TMDB's answer for season " + std::to_string(number) + " of " + Quoted(show_.name) +
-                            " cannot be read: " + entry.why;
+            else if (fetched.state != TmdbFetched::State::Answer && !entry.stopped)
+                entry.why = "no usable answer from TMDB: " + fetched.why;
             found = seasons_.emplace(number, std::move(entry)).first;
         }
         why = found->second.why;
@@ -262,16 +255,13 @@ void LookUpShow(Run& run, const Title& title)
     long long id = 0;
     if (!FindTitle(run, title, id))
         return;
-    const TmdbFetched fetched = run.client.Fetch(ShowQuery(id));
+    TmdbShow show;
+    const TmdbFetched fetched = run.client.Fetch(
+        ShowQuery(id), [&show](const std::string& body, std::string& why) { return ReadTmdbShow(body, show, why); });
     if (!Answered(run, fetched, title.items,
                   "TMDB has no show of the id " + std::to_string(id) + " chosen for " + Quoted(title.name)))
         return;
-    TmdbShow show;
     std::string why;
-    if (!ReadTmdbShow(fetched.body, show, why)) {
-        Unmatch(run, title.items, "TMDB's answer for the show " + std::to_string(id) + " cannot be read: " + why);
-        return;
-    }
     const TmdbCandidate match = CandidateOf(show.id, show.name, show.originalName, show.firstAirDate, show.overview);
     Seasons seasons(run, show);
     for (const size_t item : title.items) {
@@ -452,8 +442,10 @@ LookupReport LookUpOnTmdb(const std::vector<LookupItem>& items, TmdbClient& clie
         if (outcome.state == State::NotLookedUp)
             outcome.reason = client.KeyRefused() ? client.Refusal() : "the lookup was stopped";
     }
-    if (client.KeyRefused())
-        report.notices.push_back(client.Refusal() + "; nothing more was looked up.");
+    if (client.KeyRefused()) {
+        const std::string refusal = client.Refusal();
+        report.notices.push_back(refusal + (refusal.back() == '.' ? " " : ". ") + "Nothing more was looked up.");
+    }
     if (client.Cache()) {
         for (std::string& notice : client.Cache()->TakeNotices())
             report.notices.push_back(std::move(notice));
@@ -468,15 +460,14 @@ TmdbFound FindOnTmdb(const std::string& text, TmdbClient& client)
     int year = 0;
     SplitNameAndYear(text, name, year);
     for (const TmdbKind kind : {TmdbKind::Show, TmdbKind::Movie}) {
+        std::vector<TmdbCandidate>& list = kind == TmdbKind::Show ? found.shows : found.movies;
         const TmdbFetched fetched =
-            client.Fetch(kind == TmdbKind::Show ? SearchShowsQuery(name, year) : SearchMoviesQuery(name, year));
-        std::string why;
-        if (fetched.state != TmdbFetched::State::Answer)
-            why = fetched.why;
-        else if (ReadTmdbSearch(fetched.body, kind, kind == TmdbKind::Show ? found.shows : found.movies, why))
-            continue;
-        found.why = why;
-        break;
+            client.Fetch(kind == TmdbKind::Show ? SearchShowsQuery(name, year) : SearchMoviesQuery(name, year),
+                         [&](const std::string& body, std::string& why) { return ReadTmdbSearch(body, kind, list, why); });
+        if (fetched.state != TmdbFetched::State::Answer) {
+            found.why = fetched.why;
+            break;
+        }
     }
     return found;
 }
