@@ -2,6 +2,7 @@
 // The settings the program remembers between runs, and their trip to and
 // from the INI file "reelmark.ini" in the program's home folder.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/log/ActivityLog.h"
@@ -20,6 +21,10 @@ struct Settings {
     std::string ParseNames;
     // Generate writes into each folder's ".meta" folder ("true"/"false").
     std::string MetaFolder;
+    // The TMDB key (a v3 API key or a v4 read access token); never logged.
+    std::string TmdbKey;
+    // TMDB's address for a mirror or a test server; empty for TMDB's own.
+    std::string TmdbUrl;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;
@@ -34,7 +39,14 @@ struct Settings {
     std::string Recursive;
     std::string Genre;
     std::string OriginalAirDate;
+
+    // Section "Matches": the TMDB id the user chose for a show or a movie
+    // ("Doctor Who (2005)" = "tv/57243"), in the file's order.
+    std::vector<std::pair<std::string, std::string>> Matches;
 };
+
+// The section of the TMDB ids the user chose.
+constexpr const char* kMatchesSection = "Matches";
 
 // One stored setting: where it lives in the INI file and its default.
 struct SettingField {
@@ -55,7 +67,7 @@ const std::vector<SettingField>& SettingFields();
 // the program cannot use keeps the default, with a warning in the log: a
 // NUL byte (it would end up inside metadata files) or a combo box text that
 // names none of its items (it would write an empty rating and be saved
-// empty). A file without a series ID gives the series type's prefix to the
+// empty). Every active entry of [Matches] is a choice. A file without a series ID gives the series type's prefix to the
 // default one, so that a file of shows never gets a movie's ID.
 void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log);
 
