@@ -30,6 +30,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Show;
     else if (lower == "watch")
         command = CliCommand::Watch;
+    else if (lower == "lookup")
+        command = CliCommand::Lookup;
     else
         return false;
     return true;
@@ -44,6 +46,7 @@ const Flag kFlags[] = {
     {"--replace", &CliArguments::replace},       {"--recursive", &CliArguments::recursive},
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
+    {"--offline", &CliArguments::offline},
 };
 
 // An option with a value: a text, or a whole number up to `most`.
@@ -58,7 +61,17 @@ const ValueOption kValueOptions[] = {
     {"--ini", "the name of a settings file", &CliArguments::iniFile, nullptr, 0},
     {"--settle", "a number of seconds from 0 to 86400", nullptr, &CliArguments::settleSeconds, 86400},
     {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes, 10080},
+    {"--tmdb-key", "a TMDB key", &CliArguments::tmdbKey, nullptr, 0},
+    {"--candidates", "a name to look up", &CliArguments::candidates, nullptr, 0},
 };
+
+// The option that may come several times, each with a "NAME=ID".
+const char kMatchOption[] = "--match";
+
+bool IsLookupOption(const std::string& option)
+{
+    return option == "--offline" || option == "--tmdb-key" || option == kMatchOption || option == "--candidates";
+}
 
 // The options a command takes.
 bool Takes(CliCommand command, const std::string& option)
@@ -66,10 +79,13 @@ bool Takes(CliCommand command, const std::string& option)
     const bool watching = option == "--settle" || option == "--rescan";
     switch (command) {
         case CliCommand::Generate:
-            return !watching;
+            return !watching && !IsLookupOption(option);
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
                    option == "--ini";
+        case CliCommand::Lookup:
+            return option == "--recursive" || option == "--json" || option == "--ini" || option == "--offline" ||
+                   option == "--tmdb-key" || option == kMatchOption || option == "--candidates";
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -78,7 +94,7 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "lookup"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -144,6 +160,13 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
                                                    [&arg](const Flag& f) { return arg == f.name; });
                    flag != std::end(kFlags)) {
             parsed.*flag->field = true;
+        } else if (arg == kMatchOption) {
+            if (i + 1 >= args.size() || args[i + 1].find('=') == std::string::npos) {
+                error = std::string(kMatchOption) + " needs NAME=ID (a TMDB id, \"tv/ID\" or \"movie/ID\")";
+                return false;
+            }
+            valuesGiven.push_back(arg);
+            parsed.matches.push_back(args[++i]);
         } else if (const ValueOption* option =
                        std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
                                     [&arg](const ValueOption& o) { return arg == o.name; });
@@ -173,12 +196,22 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = "unknown command: " + words[0];
         return false;
     }
-    const char* what = parsed.command == CliCommand::Show ? "PATH" : "FOLDER";
+    const bool paths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Lookup;
+    if (parsed.command == CliCommand::Lookup && !parsed.candidates.empty()) {
+        // The candidates of a name: no files to look up.
+        if (words.size() > 1) {
+            error = "--candidates takes no PATH";
+            return false;
+        }
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
+    }
+    const char* what = paths ? "PATH" : "FOLDER";
     if (words.size() < 2 || words[1].empty()) {
         error = std::string(what) + " is missing";
         return false;
     }
-    if (words.size() > 2 && parsed.command != CliCommand::Show) {
+    if (words.size() > 2 && !paths) {
         error = "too many arguments from \"" + words[2] + "\" on (put a FOLDER with spaces in double quotes)";
         return false;
     }

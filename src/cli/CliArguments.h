@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Version, Generate, List, Show, Watch };
+enum class CliCommand { Help, Version, Generate, List, Show, Watch, Lookup };
 
 struct CliArguments {
     CliCommand command = CliCommand::Help;
-    // generate, list and watch take one FOLDER; show takes one or more PATHs.
+    // generate, list and watch take one FOLDER; show and lookup take one or
+    // more PATHs (lookup none with --candidates).
     std::vector<std::string> paths;
     bool replace = false;     // generate: replace existing metadata files
     bool recursive = false;   // every command: the folders below too
@@ -19,6 +20,10 @@ struct CliArguments {
     std::string iniFile;      // generate, watch: the settings file; empty for reelmark.ini in the home folder
     int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
     int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start
+    bool offline = false;     // lookup: only TMDB answers kept in the cache
+    std::string tmdbKey;      // lookup: the TMDB key, over REELMARK_TMDB_KEY and the settings
+    std::vector<std::string> matches;  // lookup: "NAME=ID" choices, over the settings' [Matches]
+    std::string candidates;   // lookup: the NAME whose candidates are listed
 
     const std::string& Folder() const { return paths.front(); }
 };

@@ -4,6 +4,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
+#include "cli/CliLookup.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
 #include "cli/CliShow.h"
@@ -125,6 +126,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             stop.TakeSystemRequests();
             return WatchCommand(arguments, out, err, stop);
         }
+        case CliCommand::Lookup:
+            return LookupCommand(arguments, out, err);
         case CliCommand::Help:
             break;
     }

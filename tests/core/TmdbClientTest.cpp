@@ -228,3 +228,20 @@ TEST(TmdbClient, TalksToTheFakeServerThroughTheSystemsHttpClient)
     EXPECT_EQ("Doctor Who", request.query.at("query"));
     EXPECT_EQ("2005", request.query.at("first_air_date_year"));
 }
+
+TEST(TmdbClient, NoServerToBeReachedEndsTheRequestsThatWouldWaitAsLong)
+{
+    ScriptedClient client({Failure(HttpAnswer::Failure::Connect, "Could not resolve host")});
+    EXPECT_EQ("Could not resolve host (4 tries)", client.client.Fetch(ShowQuery(1)).why);
+    const TmdbFetched later = client.client.Fetch(ShowQuery(2));
+    EXPECT_EQ(TmdbFetched::State::Failed, later.state);
+    EXPECT_EQ("TMDB cannot be reached: Could not resolve host (4 tries)", later.why);
+    EXPECT_EQ(4u, client.requests.size());
+
+    // A server that is slow once is no reason to stop asking.
+    ScriptedClient slow({Failure(HttpAnswer::Failure::Timeout, "Operation timed out")});
+    slow.client.Fetch(ShowQuery(1));
+    slow.client.Fetch(ShowQuery(2));
+    EXPECT_EQ(8u, slow.requests.size());
+    EXPECT_EQ("", slow.client.Unreachable());
+}

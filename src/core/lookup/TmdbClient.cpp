@@ -187,7 +187,8 @@ TmdbFetched TmdbClient::Fetch(const TmdbQuery& query, const Reader& read)
     }
     if (settings_.offline)
         return Result(TmdbFetched::State::NotCached, "the cache holds no answer to " + request + " (offline)");
-    TmdbFetched fetched = Ask(query, read);
+    const std::string unreachable = Unreachable();
+    TmdbFetched fetched = unreachable.empty() ? Ask(query, read) : Result(TmdbFetched::State::Failed, unreachable);
     if (fetched.state == TmdbFetched::State::Answer && cache_)
         cache_->Keep(request, fetched.body, now);
     // The kept answer is read again: the failed one may have been read in part.
@@ -203,6 +204,7 @@ TmdbFetched TmdbClient::Ask(const TmdbQuery& query, const Reader& read)
 {
     using State = TmdbFetched::State;
     std::string last;
+    bool unreachable = false;
     const int attempts = std::max(1, settings_.attempts);
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         if (keyRefused_) {
@@ -245,6 +247,7 @@ TmdbFetched TmdbClient::Ask(const TmdbQuery& query, const Reader& read)
         } else if (answer.failure == HttpAnswer::Failure::Connect ||
                    answer.failure == HttpAnswer::Failure::Timeout || answer.failure == HttpAnswer::Failure::Cut) {
             last = answer.why;
+            unreachable = answer.failure == HttpAnswer::Failure::Connect;
         } else {
             // Trying again would meet the same certificate, size or address.
             return Result(State::Failed, answer.why);
@@ -252,11 +255,24 @@ TmdbFetched TmdbClient::Ask(const TmdbQuery& query, const Reader& read)
         if (attempt < attempts && !Sleep(wait))
             return Result(State::Stopped, "stopped");
     }
-    return Result(State::Failed, last + " (" + std::to_string(attempts) + " tries)");
+    const std::string why = last + " (" + std::to_string(attempts) + " tries)";
+    if (unreachable) {
+        // No server to be reached: the network or TMDB's name is gone, and
+        // every later request would wait as long for the same answer.
+        std::lock_guard<std::mutex> lock(mutex_);
+        unreachable_ = "TMDB cannot be reached: " + why;
+    }
+    return Result(State::Failed, why);
 }
 
 std::string TmdbClient::Refusal()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return refusal_;
+}
+
+std::string TmdbClient::Unreachable()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return unreachable_;
 }

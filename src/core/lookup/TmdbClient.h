@@ -111,6 +111,10 @@ public:
     bool KeyRefused() const { return keyRefused_; }
     // Why the key was refused, in TMDB's words.
     std::string Refusal();
+    // Why TMDB could not be reached (a request met no server however often
+    // it was tried); empty while it could. Later requests are not sent: the
+    // cache alone answers them.
+    std::string Unreachable();
 
 private:
     TmdbFetched Ask(const TmdbQuery& query, const Reader& read);
@@ -136,6 +140,7 @@ private:
     std::atomic<int> fromCache_{0};
     std::atomic<bool> keyRefused_{false};
     std::string refusal_;
+    std::string unreachable_;
 };
 
 // Whether the key is a v4 read access token (sent as a Bearer header)

@@ -407,9 +407,10 @@ LookupReport LookUpOnTmdb(const std::vector<LookupItem>& items, TmdbClient& clie
     std::atomic<size_t> next{0};
     std::mutex mutex;
     std::condition_variable done;
-    int running = static_cast<int>(std::min<size_t>(titles.size(), std::max(1, client.Settings().atOnce)));
+    const int workers = static_cast<int>(std::min<size_t>(titles.size(), std::max(1, client.Settings().atOnce)));
+    int running = workers;  // counted down by the threads as they end
     std::vector<std::thread> threads;
-    for (int i = 0; i < running; ++i) {
+    for (int i = 0; i < workers; ++i) {
         threads.emplace_back([&] {
             for (size_t at = next++; at < titles.size() && !stop && !client.KeyRefused(); at = next++) {
                 (titles[at].kind == TmdbKind::Show ? LookUpShow : LookUpMovie)(run, titles[at]);
@@ -442,6 +443,9 @@ LookupReport LookUpOnTmdb(const std::vector<LookupItem>& items, TmdbClient& clie
         if (outcome.state == State::NotLookedUp)
             outcome.reason = client.KeyRefused() ? client.Refusal() : "the lookup was stopped";
     }
+    const std::string unreachable = client.Unreachable();
+    if (!unreachable.empty())
+        report.notices.push_back(unreachable + "; nothing more was asked of it.");
     if (client.KeyRefused()) {
         const std::string refusal = client.Refusal();
         report.notices.push_back(refusal + (refusal.back() == '.' ? " " : ". ") + "Nothing more was looked up.");
