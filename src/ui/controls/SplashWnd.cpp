@@ -18,7 +18,8 @@ constexpr const char* kCreditLine = "pyTivo metadata for TiVo users";
 constexpr const char* kLegalNotice =
     "Reelmark is provided as is, without warranty of any kind. TiVo is a trademark of its owner; "
     "pyTivo is an independent program. Reelmark writes metadata files beside your movie files: "
-    "keep copies of anything you cannot replace.";
+    "keep copies of anything you cannot replace. "
+    "This product uses the TMDB API but is not endorsed or certified by TMDB.";
 
 }  // namespace
 
