@@ -408,6 +408,21 @@ FakeReply FakeTmdb::Catalogue(const FakeRequest& request)
     return NotFound();
 }
 
+namespace {
+
+// An episode without crew or guests.
+FakeEpisode Episode(int number, const char* name, const char* airDate, const char* overview)
+{
+    FakeEpisode episode;
+    episode.number = number;
+    episode.name = name;
+    episode.airDate = airDate;
+    episode.overview = overview;
+    return episode;
+}
+
+}  // namespace
+
 void AddSampleCatalogue(FakeTmdb& tmdb)
 {
     FakeShow who;
@@ -420,7 +435,7 @@ void AddSampleCatalogue(FakeTmdb& tmdb)
     who.voteAverage = 7.5;
     who.voteCount = 3000;
     who.cast = {"Christopher Eccleston", "Billie Piper"};
-    FakeEpisode special{1, "The Christmas Invasion", "2005-12-25", "Sycorax invade on Christmas Day."};
+    const FakeEpisode special = Episode(1, "The Christmas Invasion", "2005-12-25", "Sycorax invade on Christmas Day.");
     FakeEpisode rose{1, "Rose", "2005-03-26", "Rose meets the Doctor.", {"Keith Boak"}, {"Russell T Davies"},
                      {"Camille Coduri", "Noel Clarke"}, 7.2};
     FakeEpisode world{2, "The End of the World", "2005-04-02", "The Earth ends.", {"Euros Lyn"},
@@ -431,28 +446,28 @@ void AddSampleCatalogue(FakeTmdb& tmdb)
     classic.id = 121;
     classic.name = "Doctor Who";
     classic.firstAirDate = "1963-11-23";
-    classic.seasons = {{1, {{1, "An Unearthly Child", "1963-11-23", "A police box."}}}};
+    classic.seasons = {{1, {Episode(1, "An Unearthly Child", "1963-11-23", "A police box.")}}};
     tmdb.AddShow(classic);
     FakeShow daily;
     daily.id = 2224;
     daily.name = "The Daily Show";
     daily.firstAirDate = "1996-07-22";
     daily.usRating = "TV-14";
-    daily.seasons = {{16, {{1, "Guest One", "2011-01-03", "A show."}}},
-                     {17, {{1, "Guest Two", "2012-01-09", "A show."}, {38, "Guest Three", "2012-03-04", "Sunday."}}}};
+    daily.seasons = {{16, {Episode(1, "Guest One", "2011-01-03", "A show.")}},
+                     {17, {Episode(1, "Guest Two", "2012-01-09", "A show."), Episode(38, "Guest Three", "2012-03-04", "Sunday.")}}};
     tmdb.AddShow(daily);
     FakeShow office;
     office.id = 2316;
     office.name = "The Office";
     office.firstAirDate = "2005-03-24";
     office.overview = "The everyday lives of office employees in Scranton, Pennsylvania.";
-    office.seasons = {{1, {{1, "Pilot", "2005-03-24", "A documentary crew arrives."}}}};
+    office.seasons = {{1, {Episode(1, "Pilot", "2005-03-24", "A documentary crew arrives.")}}};
     tmdb.AddShow(office);
     FakeShow british = office;
     british.id = 2996;
     british.firstAirDate = "2001-07-09";
     british.overview = "A mockumentary about a paper merchant in Slough.";
-    british.seasons = {{1, {{1, "Downsize", "2001-07-09", "Rumours of redundancies."}}}};
+    british.seasons = {{1, {Episode(1, "Downsize", "2001-07-09", "Rumours of redundancies.")}}};
     tmdb.AddShow(british);
     FakeMovie heat;
     heat.id = 949;

@@ -1,5 +1,6 @@
 #include "platform/Http.h"
 
+#include <winsock2.h>
 #include <windows.h>
 #include <winhttp.h>
 
@@ -72,8 +73,10 @@ HttpAnswer::Failure FailureOf(DWORD code)
         return HttpAnswer::Failure::BadUrl;
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
     case ERROR_WINHTTP_CANNOT_CONNECT:
+    case WSAECONNREFUSED:
         return HttpAnswer::Failure::Connect;
     case ERROR_WINHTTP_TIMEOUT:
+    case WSAETIMEDOUT:  // Wine passes the socket's own code on
         return HttpAnswer::Failure::Timeout;
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
@@ -91,6 +94,23 @@ HttpAnswer::Failure FailureOf(DWORD code)
     }
 }
 
+// Words for a failure whose code has no text (Wine's WinHTTP has none).
+const char* FailureWords(HttpAnswer::Failure failure)
+{
+    switch (failure) {
+    case HttpAnswer::Failure::BadUrl:
+        return "not an http or https address";
+    case HttpAnswer::Failure::Connect:
+        return "the server cannot be reached";
+    case HttpAnswer::Failure::Timeout:
+        return "no answer came in time";
+    case HttpAnswer::Failure::Tls:
+        return "the secure connection failed";
+    default:
+        return "the connection broke";
+    }
+}
+
 // WinHTTP's codes have their texts in winhttp.dll, not in the system's table.
 std::string WinHttpErrorText(DWORD code)
 {
@@ -102,7 +122,7 @@ std::string WinHttpErrorText(DWORD code)
     std::string words = length && text ? TrimmedOf(Narrow(text), " \t\r\n.") : std::string();
     if (text)
         LocalFree(text);
-    return (words.empty() ? std::string("WinHTTP error") : words) + " (" + std::to_string(code) + ")";
+    return (words.empty() ? std::string(FailureWords(FailureOf(code))) : words) + " (" + std::to_string(code) + ")";
 }
 
 HttpAnswer Failed(HttpAnswer::Failure failure, std::string why)
@@ -164,6 +184,10 @@ HttpAnswer HttpGet(const HttpRequest& request)
         return FailedWithLastError();
     const int milliseconds = std::max(1, static_cast<int>(request.timeoutSeconds * 1000));
     WinHttpSetTimeouts(exchange.value, milliseconds, milliseconds, milliseconds, milliseconds);
+    // The wait for the answer's headers has a time-out of its own (Wine
+    // keeps it apart from the one above).
+    DWORD headersWait = static_cast<DWORD>(milliseconds);
+    WinHttpSetOption(exchange.value, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headersWait, sizeof(headersWait));
 
     std::wstring headers = L"Accept: application/json\r\n";
     for (const auto& header : request.headers)
