@@ -21,6 +21,10 @@ if(REELMARK_TESTS)
     gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
   endforeach()
 
+  # Not a test: TMDB on 127.0.0.1 for scripts/benchmark.sh.
+  add_executable(tmdb-fake-server EXCLUDE_FROM_ALL tests/bench/tmdb_fake_server.cpp)
+  target_link_libraries(tmdb-fake-server PRIVATE reelmark_test_base)
+
   # Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;
   # scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.
   if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")

@@ -154,3 +154,40 @@ compare "generate --recursive --parse-names (yardstick: without)" library_none -
 compare "native generate --parse-names (yardstick: without)" library_none -- \
     "$native/reelmark-cli" generate --recursive --parse-names "$library" \
     -- "$native/reelmark-cli" generate --recursive "$library"
+
+# TMDB lookups of a library of 2,000 episodes (20 shows, 5 seasons of 20)
+# against the tests' fake TMDB on 127.0.0.1: the requests of a first lookup
+# beside shows + seasons (a search, the show and each season once), those
+# of a second one (none: the cache answers), and what a lookup from a warm
+# cache costs beside listing the library.
+cmake --build "$native" -j "$(nproc)" --target tmdb-fake-server >/dev/null
+lookups="$work/Lookups"
+for show in $(seq 1 20); do
+    for season in 1 2 3 4 5; do
+        mkdir -p "$lookups/Show $show/Season $season"
+        (cd "$lookups/Show $show/Season $season" && seq -w 1 20 |
+            sed "s/.*/Show.$show.S0${season}E&.720p.mkv/" | xargs -d '\n' touch)
+    done
+done
+coproc FAKE_TMDB { "$native/tmdb-fake-server" 20 5 20; }
+read -r tmdb_url <&"${FAKE_TMDB[0]}"
+export REELMARK_TMDB_URL=$tmdb_url REELMARK_TMDB_KEY=bench-key XDG_CACHE_HOME="$work/cache"
+asked() { curl -s "${tmdb_url%/3}/count"; }
+wine_cache=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')")/Reelmark/cache
+rm -rf "$wine_cache" "$work/cache"
+echo "TMDB lookups of 2,000 episodes (20 shows, 100 seasons: 20 + 20 + 100 = 140 requests at least)"
+for side in wine native; do
+    before=$(asked)
+    if [ "$side" = wine ]; then run=(wine "$cli" lookup --recursive "$(win "$lookups")"); else
+        run=("$native/reelmark-cli" lookup --recursive "$lookups"); fi
+    cold=$(timed "${run[@]}")
+    first=$(($(asked) - before))
+    warm=$(timed "${run[@]}")
+    echo "$side: first lookup $first requests in $cold ms; second $(($(asked) - before - first)) requests in $warm ms"
+done
+compare "lookup --recursive, warm (yardstick: list)" nothing -- wine "$cli" lookup --recursive "$(win "$lookups")" \
+    -- wine "$cli" list --recursive "$(win "$lookups")"
+compare "native lookup, warm (yardstick: list)" nothing -- "$native/reelmark-cli" lookup --recursive "$lookups" \
+    -- "$native/reelmark-cli" list --recursive "$lookups"
+exec {FAKE_TMDB[1]}>&-
+wait "$FAKE_TMDB_PID" 2>/dev/null || true

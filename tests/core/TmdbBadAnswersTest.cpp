@@ -204,8 +204,10 @@ TEST(TmdbBadAnswers, ACorruptCacheFileIsSaidOnceAndAskedAgainAndReplacedWhole)
     const std::string path = cache.PathOf(MovieQuery(949).Text());
     ASSERT_TRUE(PathExists(path));
     const std::string good = ReadFileBytes(path);
-    for (const std::string& bad : {std::string("{\"request\":\"movie/949"), std::string("[]"),
-                                   std::string("{\"request\":5,\"saved\":1,\"answer\":{}}"), std::string()}) {
+    const std::string header = good.substr(0, good.find('\n') + 1);
+    for (const std::string& bad : {std::string("{\"request\":\"movie/949"), std::string("[]\n{}"),
+                                   std::string("{\"request\":5,\"saved\":1}\n{}"), std::string(),
+                                   header + good.substr(header.size(), 40), header + "[1]"}) {
         cacheFolder.WriteFile("tmdb\\" + FileNameOf(path, true), bad);
         TmdbCache again(cacheFolder.Path());
         TmdbClient fresh(SettingsFor(tmdb), &again);

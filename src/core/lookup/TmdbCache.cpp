@@ -67,49 +67,49 @@ bool TmdbCache::Find(const std::string& request, Entry& entry)
     SystemError error = 0;
     if (!ReadWholeFile(path, bytes, &error, kMostEntryBytes + 1)) {
         if (!IsNotFound(error))
-            Notice("The cached TMDB answer " + path + " cannot be read (" + SystemErrorLine(error) +
-                   "); it is asked again.");
+            Unreadable(path, SystemErrorLine(error));
         return false;
     }
     std::string why;
+    const size_t lineEnd = bytes.find('\n');
     if (bytes.size() > kMostEntryBytes) {
         why = "it is larger than any answer";
     } else {
-        const json document = json::parse(bytes, nullptr, false);
-        const auto field = [&document](const char* name) -> const json* {
-            if (!document.is_object())
+        // The first line says what was asked and when; the answer follows as
+        // it came, read by the one who asked.
+        const json header = json::parse(bytes.substr(0, lineEnd), nullptr, false);
+        const auto field = [&header](const char* name) -> const json* {
+            if (!header.is_object())
                 return nullptr;
-            const auto found = document.find(name);
-            return found == document.end() ? nullptr : &*found;
+            const auto found = header.find(name);
+            return found == header.end() ? nullptr : &*found;
         };
         const json* saved = field("saved");
         const json* kept = field("request");
-        const json* answer = field("answer");
-        if (document.is_discarded())
-            why = "it is no JSON";
-        else if (!saved || !saved->is_number_integer() || !kept || !kept->is_string() || !answer ||
-                 !answer->is_object())
+        if (lineEnd == std::string::npos || !saved || !saved->is_number_integer() || !kept || !kept->is_string())
             why = "it is no cached answer";
         else if (kept->get<std::string>() != request)
             return false;  // another request of the same short name
         else {
-            entry.answer = answer->dump();
+            entry.answer = bytes.substr(lineEnd + 1);
             entry.savedAt = saved->get<long long>();
             return true;
         }
     }
-    Notice("The cached TMDB answer " + path + " cannot be read (" + why + "); it is asked again.");
+    Unreadable(path, why);
     return false;
+}
+
+void TmdbCache::Unreadable(const std::string& path, const std::string& why)
+{
+    Notice("The cached TMDB answer " + path + " cannot be read (" + why + "); it is asked again.");
 }
 
 void TmdbCache::Keep(const std::string& request, const std::string& answer, long long now)
 {
     if (folder_.empty())
         return;
-    const json parsed = json::parse(answer, nullptr, false);
-    if (!parsed.is_object())
-        return;
-    const std::string bytes = json{{"request", request}, {"saved", now}, {"answer", parsed}}.dump() + "\n";
+    const std::string bytes = json{{"request", request}, {"saved", now}}.dump() + "\n" + answer;
     std::lock_guard<std::mutex> lock(mutex_);
     if (!writable_)
         return;

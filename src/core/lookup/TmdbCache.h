@@ -1,7 +1,7 @@
 #pragma once
 // TMDB's answers kept on disk in the user's cache folder, one file per
-// request (tmdb/<hash>.json: the request, the time it was answered and
-// the answer), each written whole. A file that cannot be read is named
+// request (tmdb/<hash>.json: a line of JSON with the request and the time
+// it was answered, then the answer as it came), each written whole. A file that cannot be read is named
 // once and its request asked again; a folder that cannot be written is
 // named once and the run goes on without keeping answers. Safe to use
 // from several threads at once.
@@ -34,6 +34,8 @@ public:
 
     // The file a request's answer is kept in.
     std::string PathOf(const std::string& request) const;
+    // Names a kept answer that cannot be read, once; its request is asked again.
+    void Unreadable(const std::string& path, const std::string& why);
     // Lines for the user that came up since the last call, each said once.
     std::vector<std::string> TakeNotices();
 

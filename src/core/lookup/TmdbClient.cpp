@@ -175,7 +175,11 @@ TmdbFetched TmdbClient::Fetch(const TmdbQuery& query, const Reader& read)
     const std::string request = query.Text();
     TmdbCache::Entry kept;
     std::string why;
-    const bool found = cache_ && cache_->Find(request, kept) && (!read || read(kept.answer, why));
+    bool found = cache_ && cache_->Find(request, kept);
+    if (found && (read ? !read(kept.answer, why) : !IsJsonObject(kept.answer))) {
+        cache_->Unreadable(cache_->PathOf(request), why.empty() ? "it is no JSON object" : why);
+        found = false;
+    }
     const long long now = wallClock_();
     const double age = static_cast<double>(now - kept.savedAt) / 86400;
     const bool fresh = found && age >= -1 && age < settings_.longestKeptDays;
