@@ -126,14 +126,18 @@ echo "peak memory: reelmark-cli --version $(peak wine "$cli" --version) KB," \
 # each with its metadata file: what pyTivo reads of it (show) beside the
 # listing of it (list), and what reading the names costs a sub-folder
 # Generate, under Wine and natively (a release build of reelmark-cli).
-library="$work/Library"
-for show in $(seq 1 20); do
-    for season in 1 2 3 4 5; do
-        mkdir -p "$library/Show $show/Season $season"
-        (cd "$library/Show $show/Season $season" && seq -w 1 100 |
-            sed "s/.*/Show.$show.S0${season}E&.The.Title.720p.HDTV.x264-GRP.mkv/" | xargs -d '\n' touch)
+# make_library FOLDER EPISODES: 20 shows of 5 season folders of EPISODES.
+make_library() {
+    for show in $(seq 1 20); do
+        for season in 1 2 3 4 5; do
+            mkdir -p "$1/Show $show/Season $season"
+            (cd "$1/Show $show/Season $season" && seq -w 1 "$2" |
+                sed "s/.*/Show.$show.S0${season}E&.The.Title.720p.HDTV.x264-GRP.mkv/" | xargs -d '\n' touch)
+        done
     done
-done
+}
+library="$work/Library"
+make_library "$library" 100
 library_none() { find "$library" -name '*.txt' -delete; }
 library_all() {
     find "$library" -name '*.mkv' | while read -r movie; do printf 'title : x\r\n' >"$movie.txt"; done
@@ -162,13 +166,7 @@ compare "native generate --parse-names (yardstick: without)" library_none -- \
 # cache costs beside listing the library.
 cmake --build "$native" -j "$(nproc)" --target tmdb-fake-server >/dev/null
 lookups="$work/Lookups"
-for show in $(seq 1 20); do
-    for season in 1 2 3 4 5; do
-        mkdir -p "$lookups/Show $show/Season $season"
-        (cd "$lookups/Show $show/Season $season" && seq -w 1 20 |
-            sed "s/.*/Show.$show.S0${season}E&.720p.mkv/" | xargs -d '\n' touch)
-    done
-done
+make_library "$lookups" 20
 coproc FAKE_TMDB { "$native/tmdb-fake-server" 20 5 20; }
 read -r tmdb_url <&"${FAKE_TMDB[0]}"
 export REELMARK_TMDB_URL=$tmdb_url REELMARK_TMDB_KEY=bench-key XDG_CACHE_HOME="$work/cache"

@@ -38,16 +38,6 @@ LookupItem Rose()
     return item;
 }
 
-TmdbSettings SettingsFor(const FakeTmdb& tmdb)
-{
-    TmdbSettings settings;
-    settings.baseUrl = tmdb.BaseUrl();
-    settings.key = kKey;
-    settings.backoffSeconds = 0.01;
-    settings.timeoutSeconds = 2;
-    return settings;
-}
-
 LookupReport LookUp(TmdbClient& client, const std::vector<LookupItem>& items = {Heat(), Rose()})
 {
     return LookUpOnTmdb(items, client, TmdbMatches());
@@ -67,7 +57,8 @@ TEST(TmdbBadAnswers, ARefusedKeyStopsEveryLookupWithOneLine)
 {
     FakeTmdb tmdb("the-right-key");
     AddSampleCatalogue(tmdb);
-    TmdbSettings settings = SettingsFor(tmdb);
+    TmdbSettings settings = tmdb.ClientSettings();
+    settings.key = kKey;  // not the server's
     settings.atOnce = 1;  // one title after the other: the second is never asked
     TmdbClient client(settings);
     const LookupReport report = LookUp(client);
@@ -86,7 +77,7 @@ TEST(TmdbBadAnswers, ARefusedKeyStopsEveryLookupWithOneLine)
 TEST(TmdbBadAnswers, NoKeyAsksNothingAndSaysSoOnce)
 {
     FakeTmdb tmdb;
-    TmdbSettings settings = SettingsFor(tmdb);
+    TmdbSettings settings = tmdb.ClientSettings();
     settings.key.clear();
     TmdbClient client(settings);
     const LookupReport report = LookUp(client);
@@ -123,7 +114,7 @@ TEST(TmdbBadAnswers, EachBadAnswerLeavesItsFileUnmatchedWithTheReasonAndNothingC
         tmdb.AnswerNext(c.reply, c.times);
         TempFolder cacheFolder;
         TmdbCache cache(cacheFolder.Path());
-        TmdbSettings settings = SettingsFor(tmdb);
+        TmdbSettings settings = tmdb.ClientSettings();
         settings.atOnce = 1;
         TmdbClient client(settings, &cache);
         const LookupReport report = LookUp(client, {Heat()});
@@ -144,7 +135,7 @@ TEST(TmdbBadAnswers, ASlowServerACutConnectionAndTlsFailTheFileNotTheRun)
     cut.cut = true;
     tmdb.AnswerNext(slow, 1);
     tmdb.AnswerNext(cut, 1);
-    TmdbSettings settings = SettingsFor(tmdb);
+    TmdbSettings settings = tmdb.ClientSettings();
     settings.timeoutSeconds = 0.3;
     settings.attempts = 2;
     settings.atOnce = 1;
@@ -170,7 +161,7 @@ TEST(TmdbBadAnswers, AMissingShowOrSeasonOrEpisodeIsSaid)
 {
     FakeTmdb tmdb(kKey);
     AddSampleCatalogue(tmdb);
-    TmdbClient client(SettingsFor(tmdb));
+    TmdbClient client(tmdb.ClientSettings());
     LookupItem season9 = Rose();
     season9.season = 9;
     LookupItem episode9 = Rose();
@@ -199,7 +190,7 @@ TEST(TmdbBadAnswers, ACorruptCacheFileIsSaidOnceAndAskedAgainAndReplacedWhole)
     AddSampleCatalogue(tmdb);
     TempFolder cacheFolder;
     TmdbCache cache(cacheFolder.Path());
-    TmdbClient client(SettingsFor(tmdb), &cache);
+    TmdbClient client(tmdb.ClientSettings(), &cache);
     LookUp(client, {Heat()});
     const std::string path = cache.PathOf(MovieQuery(949).Text());
     ASSERT_TRUE(PathExists(path));
@@ -210,7 +201,7 @@ TEST(TmdbBadAnswers, ACorruptCacheFileIsSaidOnceAndAskedAgainAndReplacedWhole)
                                    header + good.substr(header.size(), 40), header + "[1]"}) {
         cacheFolder.WriteFile("tmdb\\" + FileNameOf(path, true), bad);
         TmdbCache again(cacheFolder.Path());
-        TmdbClient fresh(SettingsFor(tmdb), &again);
+        TmdbClient fresh(tmdb.ClientSettings(), &again);
         const int before = tmdb.RequestCount();
         const LookupReport report = LookUp(fresh, {Heat()});
         EXPECT_EQ(LookupOutcome::State::Matched, report.outcomes[0].state) << bad;
@@ -230,7 +221,7 @@ TEST(TmdbBadAnswers, ACacheFolderThatCannotBeWrittenIsSaidOnceAndTheRunGoesOn)
     TempFolder folder;
     folder.WriteFile("cache", "a file where the folder belongs");
     TmdbCache cache(folder / "cache");
-    TmdbClient client(SettingsFor(tmdb), &cache);
+    TmdbClient client(tmdb.ClientSettings(), &cache);
     const LookupReport report = LookUp(client);
     EXPECT_EQ(LookupOutcome::State::Matched, report.outcomes[0].state);
     EXPECT_EQ(LookupOutcome::State::Matched, report.outcomes[1].state);

@@ -186,13 +186,10 @@ TEST(TmdbClient, AtMostFourRequestsAreUnderWayAtOnceAgainstTheFakeServer)
     show.id = 42;
     show.name = "Slow Show";
     tmdb.AddShow(show);
-    TmdbSettings settings;
-    settings.baseUrl = tmdb.BaseUrl();
-    settings.key = kKey;
-    TmdbClient client(settings);
+    TmdbClient client(tmdb.ClientSettings());
     // Each answer takes a while, so that requests overlap.
     FakeReply slow;
-    slow.delaySeconds = 0.3;
+    slow.delaySeconds = 0.5;
     slow.body = "{\"id\":42}";
     tmdb.AnswerNext(slow, 8);
     std::vector<std::thread> threads;
@@ -203,7 +200,10 @@ TEST(TmdbClient, AtMostFourRequestsAreUnderWayAtOnceAgainstTheFakeServer)
         thread.join();
     for (const TmdbFetched::State state : states)
         EXPECT_EQ(TmdbFetched::State::Answer, state);
-    EXPECT_EQ(4, tmdb.Server().MostAtOnce());
+    // Never more than 4; more than one, so that they do overlap (how many
+    // meet depends on how soon the threads start on a busy machine).
+    EXPECT_LE(tmdb.Server().MostAtOnce(), 4);
+    EXPECT_GE(tmdb.Server().MostAtOnce(), 2);
     EXPECT_EQ(8, tmdb.RequestCount());
 }
 
@@ -215,10 +215,7 @@ TEST(TmdbClient, TalksToTheFakeServerThroughTheSystemsHttpClient)
     show.name = "Doctor Who";
     show.firstAirDate = "2005-03-26";
     tmdb.AddShow(show);
-    TmdbSettings settings;
-    settings.baseUrl = tmdb.BaseUrl();
-    settings.key = kKey;
-    TmdbClient client(settings);
+    TmdbClient client(tmdb.ClientSettings());
     const TmdbFetched fetched = client.Fetch(SearchShowsQuery("Doctor Who", 2005));
     ASSERT_EQ(TmdbFetched::State::Answer, fetched.state) << fetched.why;
     EXPECT_NE(std::string::npos, fetched.body.find("\"id\":57243"));

@@ -59,15 +59,7 @@ struct Lookup {
 
     Lookup() { AddSampleCatalogue(tmdb); }
 
-    TmdbSettings Settings() const
-    {
-        TmdbSettings settings;
-        settings.baseUrl = tmdb.BaseUrl();
-        settings.key = kKey;
-        settings.backoffSeconds = 0.01;
-        settings.timeoutSeconds = 5;
-        return settings;
-    }
+    TmdbSettings Settings() const { return tmdb.ClientSettings(); }
     LookupReport Run(const TmdbMatches& matches = TmdbMatches(), const TmdbSettings* settings = nullptr)
     {
         cache = std::make_unique<TmdbCache>(cacheFolder.Path());

@@ -13,6 +13,7 @@
 #include "core/lookup/TmdbValues.h"
 #include "core/pytivo/PyTivoRatings.h"
 #include "platform/Text.h"
+#include "FuzzPieces.h"
 
 namespace {
 
@@ -64,38 +65,24 @@ void CheckValues(const PyTivoValues& values)
     }
 }
 
-// The answer: bytes as given, or put together from the pieces of TMDB's
-// answers, so that the runs reach past the JSON parser into the mapping.
-std::string AnswerOf(FuzzedDataProvider& data)
-{
-    if (data.ConsumeBool())
-        return data.ConsumeRemainingBytesAsString();
-    static const char* const pieces[] = {
-        "{", "}", "[", "]", ",", ":", "\"", "null", "true", "0", "-1", "7.5", "1e309", "99999999999999999999",
-        "\"id\":", "\"name\":", "\"title\":", "\"original_name\":", "\"overview\":", "\"first_air_date\":",
-        "\"release_date\":", "\"air_date\":", "\"results\":", "\"episodes\":", "\"seasons\":", "\"genres\":",
-        "\"credits\":", "\"cast\":", "\"crew\":", "\"guest_stars\":", "\"order\":", "\"job\":", "\"Director\"",
-        "\"department\":", "\"Writing\"", "\"content_ratings\":", "\"release_dates\":", "\"iso_3166_1\":",
-        "\"US\"", "\"rating\":", "\"certification\":", "\"type\":", "3", "\"TV-14\"", "\"PG-13\"",
-        "\"season_number\":", "\"episode_number\":", "\"vote_average\":", "\"vote_count\":", "\"2011-04-17\"",
-        "\"A B\"", "\"a\\nb\"", "\"x|y\"", "\"\\u0000\"", "\"Robert Downey Jr.\"", " ", "\n",
-    };
-    std::string answer;
-    while (data.remaining_bytes() > 0) {
-        if (data.ConsumeBool())
-            answer += pieces[data.ConsumeIntegralInRange<size_t>(0, sizeof(pieces) / sizeof(pieces[0]) - 1)];
-        else
-            answer += data.ConsumeRandomLengthString(8);
-    }
-    return answer;
-}
+// The pieces of TMDB's answers.
+const char* const kPieces[] = {
+    "{", "}", "[", "]", ",", ":", "\"", "null", "true", "0", "-1", "7.5", "1e309", "99999999999999999999",
+    "\"id\":", "\"name\":", "\"title\":", "\"original_name\":", "\"overview\":", "\"first_air_date\":",
+    "\"release_date\":", "\"air_date\":", "\"results\":", "\"episodes\":", "\"seasons\":", "\"genres\":",
+    "\"credits\":", "\"cast\":", "\"crew\":", "\"guest_stars\":", "\"order\":", "\"job\":", "\"Director\"",
+    "\"department\":", "\"Writing\"", "\"content_ratings\":", "\"release_dates\":", "\"iso_3166_1\":",
+    "\"US\"", "\"rating\":", "\"certification\":", "\"type\":", "3", "\"TV-14\"", "\"PG-13\"",
+    "\"season_number\":", "\"episode_number\":", "\"vote_average\":", "\"vote_count\":", "\"2011-04-17\"",
+    "\"A B\"", "\"a\\nb\"", "\"x|y\"", "\"\\u0000\"", "\"Robert Downey Jr.\"", " ", "\n",
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    const std::string answer = AnswerOf(data);
+    const std::string answer = BytesOrPieces(data, kPieces);
     std::string why;
     std::vector<TmdbCandidate> found;
     for (const TmdbKind kind : {TmdbKind::Show, TmdbKind::Movie}) {

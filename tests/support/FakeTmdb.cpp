@@ -292,6 +292,16 @@ FakeTmdb::FakeTmdb(std::string key)
 {
 }
 
+TmdbSettings FakeTmdb::ClientSettings() const
+{
+    TmdbSettings settings;
+    settings.baseUrl = BaseUrl();
+    settings.key = key_;
+    settings.backoffSeconds = 0.01;
+    settings.timeoutSeconds = 5;
+    return settings;
+}
+
 FakeShow& FakeTmdb::AddShow(FakeShow show)
 {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lookup/TmdbClient.h"
 #include "support/FakeHttpServer.h"
 
 struct FakeEpisode {
@@ -58,6 +59,10 @@ struct FakeMovie {
 class FakeTmdb {
 public:
     explicit FakeTmdb(std::string key = "0123456789abcdef0123456789abcdef");
+
+    // Settings of a client that asks this server with its key, tries again
+    // at once and waits 5 seconds at most.
+    TmdbSettings ClientSettings() const;
 
     FakeShow& AddShow(FakeShow show);
     FakeMovie& AddMovie(FakeMovie movie);

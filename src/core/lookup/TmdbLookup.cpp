@@ -120,16 +120,25 @@ TmdbCandidate CandidateOf(long long id, const std::string& name, const std::stri
     return candidate;
 }
 
-void LookUpMovie(Run& run, const Title& title)
+// The show's or movie's own answer, read by read; false when there is none
+// (its files unmatched, or left when the lookup stops).
+bool FetchTitle(Run& run, const Title& title, const TmdbClient::Reader& read)
 {
     long long id = 0;
     if (!FindTitle(run, title, id))
-        return;
+        return false;
+    const bool show = title.kind == TmdbKind::Show;
+    const TmdbFetched fetched = run.client.Fetch(show ? ShowQuery(id) : MovieQuery(id), read);
+    return Answered(run, fetched, title.items,
+                    std::string("TMDB has no ") + (show ? "show" : "movie") + " of the id " + std::to_string(id) +
+                        " chosen for " + Quoted(title.name));
+}
+
+void LookUpMovie(Run& run, const Title& title)
+{
     TmdbMovie movie;
-    const TmdbFetched fetched = run.client.Fetch(
-        MovieQuery(id), [&movie](const std::string& body, std::string& why) { return ReadTmdbMovie(body, movie, why); });
-    if (!Answered(run, fetched, title.items,
-                  "TMDB has no movie of the id " + std::to_string(id) + " chosen for " + Quoted(title.name)))
+    if (!FetchTitle(run, title,
+                    [&movie](const std::string& body, std::string& why) { return ReadTmdbMovie(body, movie, why); }))
         return;
     const PyTivoValues values = MovieValues(movie);
     for (const size_t item : title.items) {
@@ -252,14 +261,9 @@ bool EpisodesOf(const LookupItem& item, const TmdbShow& show, Seasons& seasons,
 
 void LookUpShow(Run& run, const Title& title)
 {
-    long long id = 0;
-    if (!FindTitle(run, title, id))
-        return;
     TmdbShow show;
-    const TmdbFetched fetched = run.client.Fetch(
-        ShowQuery(id), [&show](const std::string& body, std::string& why) { return ReadTmdbShow(body, show, why); });
-    if (!Answered(run, fetched, title.items,
-                  "TMDB has no show of the id " + std::to_string(id) + " chosen for " + Quoted(title.name)))
+    if (!FetchTitle(run, title,
+                    [&show](const std::string& body, std::string& why) { return ReadTmdbShow(body, show, why); }))
         return;
     std::string why;
     const TmdbCandidate match = CandidateOf(show.id, show.name, show.originalName, show.firstAirDate, show.overview);
