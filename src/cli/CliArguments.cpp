@@ -30,6 +30,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Show;
     else if (lower == "watch")
         command = CliCommand::Watch;
+    else if (lower == "check")
+        command = CliCommand::Check;
     else if (lower == "lookup")
         command = CliCommand::Lookup;
     else
@@ -94,7 +96,7 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "lookup"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "lookup"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -196,7 +198,8 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = "unknown command: " + words[0];
         return false;
     }
-    const bool paths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Lookup;
+    const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check ||
+                            parsed.command == CliCommand::Lookup;
     if (parsed.command == CliCommand::Lookup && !parsed.candidates.empty()) {
         // The candidates of a name: no files to look up.
         if (words.size() > 1) {
@@ -206,12 +209,12 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = MisfitOption(parsed, valuesGiven);
         return error.empty();
     }
-    const char* what = paths ? "PATH" : "FOLDER";
+    const char* what = takesPaths ? "PATH" : "FOLDER";
     if (words.size() < 2 || words[1].empty()) {
         error = std::string(what) + " is missing";
         return false;
     }
-    if (words.size() > 2 && !paths) {
+    if (words.size() > 2 && !takesPaths) {
         error = "too many arguments from \"" + words[2] + "\" on (put a FOLDER with spaces in double quotes)";
         return false;
     }
