@@ -190,11 +190,20 @@ void CSplashWnd::DrawTexts(HDC dc)
     }
 
     font.SetFontBold(true);
-    font.SetFontHeight(14);
-    CSelectObject select(out, font);
     out.SetBkMode(TRANSPARENT);
     out.SetTextColor(RGB(7, 42, 189));
     rect.top = static_cast<int>(height / 4.650000095367432 * 3.799999952316284);
-    rect.bottom = height;
-    out.DrawText(kLegalNotice, &rect, DT_WORDBREAK);
+    rect.bottom = height - 4;
+    // The notice in 14 pixels, smaller where the system's font needs more
+    // room for it, so that its last line is never cut off.
+    for (int size = 14;; --size) {
+        font.SetFontHeight(size);
+        CSelectObject select(out, font);
+        RECT needed = rect;
+        out.DrawText(kLegalNotice, &needed, DT_WORDBREAK | DT_CALCRECT);
+        if (needed.bottom <= rect.bottom || size == 10) {
+            out.DrawText(kLegalNotice, &rect, DT_WORDBREAK);
+            break;
+        }
+    }
 }
