@@ -63,6 +63,8 @@ bool TmdbCache::Find(const std::string& request, Entry& entry)
     if (folder_.empty())
         return false;
     const std::string path = PathOf(request);
+    if (!Holds(FileNameOf(path, true)))
+        return false;
     std::string bytes;
     SystemError error = 0;
     if (!ReadWholeFile(path, bytes, &error, kMostEntryBytes + 1)) {
@@ -118,8 +120,10 @@ void TmdbCache::Keep(const std::string& request, const std::string& answer, long
         if (!work_)
             work_ = std::make_unique<WorkFolder>(folder_);
         unsigned long code = 0;
-        if (WriteFileAtomically(PathOf(request), bytes, &code, work_.get(), ExistingFile::Replace))
+        if (WriteFileAtomically(PathOf(request), bytes, &code, work_.get(), ExistingFile::Replace)) {
+            names_.insert(FileNameOf(PathOf(request), true));
             return;
+        }
         error = code;
     }
     writable_ = false;
@@ -127,6 +131,17 @@ void TmdbCache::Keep(const std::string& request, const std::string& answer, long
                              "); this run keeps no answers.";
     if (said_.insert(line).second)
         notices_.push_back(line);
+}
+
+bool TmdbCache::Holds(const std::string& name)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!listed_) {
+        listed_ = true;
+        ForEachFolderEntry(
+            folder_, [this](const FolderEntry& entry) { names_.insert(entry.name); }, "*.json", nullptr, true);
+    }
+    return names_.count(name) > 0;
 }
 
 void TmdbCache::Notice(const std::string& line)

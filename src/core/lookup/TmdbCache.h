@@ -42,8 +42,15 @@ public:
 private:
     void Notice(const std::string& line);
 
+    // Whether the folder holds a file of the name: from one reading of the
+    // folder, since under Wine every look for a name that is not there
+    // reads the whole folder.
+    bool Holds(const std::string& name);
+
     std::string folder_;  // the cache's own folder: <cache>/tmdb
     std::mutex mutex_;
+    bool listed_ = false;
+    std::set<std::string> names_;
     std::unique_ptr<WorkFolder> work_;
     bool writable_ = true;
     std::set<std::string> said_;
