@@ -15,8 +15,7 @@
 #include "core/lookup/TmdbClient.h"
 #include "core/lookup/TmdbLookup.h"
 #include "core/lookup/TmdbMatch.h"
-#include "core/settings/Version.h"
-#include "platform/Environment.h"
+#include "core/lookup/TmdbSetup.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
 
@@ -40,19 +39,12 @@ bool Prepare(const CliArguments& arguments, LookupSetup& setup, ActivityLog& log
             << " the settings file " << iniPath << "\n";
         return false;
     }
-    TmdbSettings& tmdb = setup.tmdb;
-    tmdb.key = !arguments.tmdbKey.empty()                       ? arguments.tmdbKey
-               : !EnvironmentValue("REELMARK_TMDB_KEY").empty() ? EnvironmentValue("REELMARK_TMDB_KEY")
-                                                                 : setup.settings.TmdbKey;
-    const std::string url = EnvironmentValue("REELMARK_TMDB_URL");
-    tmdb.baseUrl = !url.empty() ? url : !setup.settings.TmdbUrl.empty() ? setup.settings.TmdbUrl : kTmdbDefaultUrl;
-    tmdb.offline = arguments.offline;
-    tmdb.userAgent = std::string("Reelmark/") + kReelmarkVersion;
-    for (const auto& [name, id] : setup.settings.Matches) {
-        if (!setup.matches.Add(name, id))
-            err << "reelmark-cli: the choice " << name << "=" << id << " in [" << kMatchesSection << "] of "
-                << iniPath << " names no TMDB id; it is left out\n";
-    }
+    setup.tmdb = TmdbSettingsFor(setup.settings, arguments.tmdbKey, arguments.offline);
+    std::vector<std::string> leftOut;
+    setup.matches = TmdbMatchesOf(setup.settings, leftOut);
+    for (const std::string& choice : leftOut)
+        err << "reelmark-cli: the choice " << choice << " in [" << kMatchesSection << "] of " << iniPath
+            << " names no TMDB id; it is left out\n";
     for (const std::string& match : arguments.matches) {
         const size_t equals = match.rfind('=');
         if (!setup.matches.Add(match.substr(0, equals), match.substr(equals + 1))) {
@@ -61,7 +53,7 @@ bool Prepare(const CliArguments& arguments, LookupSetup& setup, ActivityLog& log
             return false;
         }
     }
-    if (tmdb.key.empty() && !tmdb.offline) {
+    if (setup.tmdb.key.empty() && !setup.tmdb.offline) {
         err << "reelmark-cli: no TMDB key: give one with --tmdb-key, REELMARK_TMDB_KEY or TmdbKey in [Config] of "
             << kIniFileName << " (or use --offline for the answers kept in the cache)\n";
         return false;
