@@ -17,6 +17,11 @@ struct CliArguments {
     bool dryRun = false;      // generate: print what would be written, write nothing
     bool metaFolder = false;  // generate, watch: write into the folder's ".meta" folder
     bool json = false;        // generate, list, show, check: one JSON document on standard output
+    // generate, watch: where other files describe a movie, add only what
+    // they lack, or write the whole template over them (neither: the
+    // settings file's choice).
+    bool fillOnly = false;
+    bool wholeTemplate = false;
     std::string iniFile;      // generate, watch: the settings file; empty for reelmark.ini in the home folder
     int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
     int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start

@@ -8,9 +8,12 @@
 #include "platform/Paths.h"
 
 CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
-    : home_(HomeFolder()), sink_(logOut, err, home_ + kSeparator + kLogFileName, flushEachLine)
+    : home_(HomeFolder()),
+      sink_(logOut, err, home_ + kSeparator + kLogFileName, flushEachLine),
+      written_(home_ + kSeparator + kWrittenFilesName)
 {
     log_.SetListener([this](const std::string& line) { sink_.OnLogLine(line); });
+    request_.written = &written_;
 }
 
 bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
@@ -44,5 +47,7 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
     request_.metadata.parseNames = arguments.parseNames;
     request_.isEpisodeTicked = !request_.metadata.movieMode;
     request_.metaFolder = arguments.metaFolder;
+    const bool whole = arguments.wholeTemplate || (!arguments.fillOnly && settings.WholeTemplate == "true");
+    request_.otherFiles = whole ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/library/LibraryPlan.h"
+#include "core/library/PlannedKeys.h"
 #include "core/lookup/TmdbCache.h"
 #include "core/lookup/TmdbClient.h"
 #include "core/lookup/TmdbLookup.h"
@@ -217,4 +218,19 @@ TEST(TmdbLookup, TheProgressIsHeardOnTheCallersThreadAndAStopLeavesTheRestNotLoo
         notLookedUp += outcome.state == LookupOutcome::State::NotLookedUp ? 1 : 0;
     EXPECT_GT(notLookedUp, 0);
     EXPECT_LT(lookup.tmdb.RequestCount(), 11);
+}
+
+TEST(TmdbLookup, AMatchedFilesValuesBecomeTheLayerGenerateLaysUnderTheLibrarysOwnFiles)
+{
+    Lookup lookup;
+    const LookupReport report = lookup.Run();
+    const PlanValueLayer rose = TmdbLayerOf(report.outcomes[0]);
+    EXPECT_EQ("TMDB", rose.origin);
+    EXPECT_FALSE(rose.overOtherFiles);
+    const std::string text = MetadataText(rose.lines);
+    EXPECT_NE(std::string::npos, text.find("episodeTitle : Rose\n")) << text;
+    EXPECT_NE(std::string::npos, text.find("vActor : Eccleston|Christopher\nvActor : Piper|Billie\n")) << text;
+    EXPECT_NE(std::string::npos, text.find("originalAirDate : 2005-03-26T00:00:00Z\n")) << text;
+    // The ambiguous show's file gets nothing from TMDB.
+    EXPECT_TRUE(TmdbLayerOf(report.outcomes[4]).lines.empty());
 }

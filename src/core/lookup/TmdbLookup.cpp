@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "core/library/LibraryPlan.h"
+#include "core/library/PlannedKeys.h"
 #include "core/lookup/TmdbCache.h"
 #include "core/lookup/TmdbClient.h"
 #include "core/lookup/TmdbMatch.h"
@@ -459,6 +460,21 @@ LookupReport LookUpOnTmdb(const std::vector<LookupItem>& items, TmdbClient& clie
             report.notices.push_back(std::move(notice));
     }
     return report;
+}
+
+PlanValueLayer TmdbLayerOf(const LookupOutcome& outcome)
+{
+    PlanValueLayer layer;
+    layer.origin = kTmdbSource;
+    if (outcome.state != State::Matched)
+        return layer;
+    for (const auto& [key, value] : outcome.values) {
+        if (value.kind != PyTivoValue::Kind::List)
+            layer.lines.push_back({key, value.text});
+        for (const PyTivoItem& item : value.items)
+            layer.lines.push_back({key, item.text});
+    }
+    return layer;
 }
 
 TmdbFound FindOnTmdb(const std::string& text, TmdbClient& client)

@@ -15,6 +15,7 @@
 
 class TmdbClient;
 struct LibraryPlan;
+struct PlanValueLayer;
 
 // One file to look up: what the library's names say of it.
 struct LookupItem {
@@ -84,6 +85,12 @@ std::vector<LookupItem> LookupItemsOf(const LibraryPlan& plan);
 // false stops the lookup (what was not looked up stays NotLookedUp).
 LookupReport LookUpOnTmdb(const std::vector<LookupItem>& items, TmdbClient& client, const TmdbMatches& matches,
                           const std::function<bool(const LookupProgress&)>& progress = nullptr);
+
+// A matched file's values as the layer Generate lays over its plan
+// (GenerateRequest::layOver): origin "TMDB", one line per value (a list
+// key's items each on a line of their own), under the library's own files
+// (overOtherFiles false). No lines for a file without a match.
+PlanValueLayer TmdbLayerOf(const LookupOutcome& outcome);
 
 // What TMDB finds for a name ("Doctor Who (2005)": with its year), shows
 // and movies, for the user to choose from; why holds what went wrong.

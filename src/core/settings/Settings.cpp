@@ -12,6 +12,7 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
+        {"Config", "WholeTemplate", "false", &Settings::WholeTemplate, true},
         {"Config", "TmdbKey", "", &Settings::TmdbKey, true},
         {"Config", "TmdbUrl", "", &Settings::TmdbUrl, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},

@@ -21,6 +21,9 @@ struct Settings {
     std::string ParseNames;
     // Generate writes into each folder's ".meta" folder ("true"/"false").
     std::string MetaFolder;
+    // Where other files describe a movie, Generate writes the whole
+    // template over them ("true"), or adds only what they lack ("false").
+    std::string WholeTemplate;
     // The TMDB key (a v3 API key or a v4 read access token); never logged.
     std::string TmdbKey;
     // TMDB's address for a mirror or a test server; empty for TMDB's own.

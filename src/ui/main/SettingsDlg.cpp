@@ -31,6 +31,9 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
     dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
     dx.Check(IDC_SETTINGS_PARSE_NAMES, parseNames);
     dx.Check(IDC_SETTINGS_META_FOLDER, metaFolder);
+    dx.Check(IDC_SETTINGS_WHOLE_TEMPLATE, wholeTemplate);
+    int fillOnly = wholeTemplate == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    dx.Check(IDC_SETTINGS_FILL_ONLY, fillOnly);
 }
 
 const MessageMap& SettingsDlg::GetMessageMap() const
@@ -58,10 +61,12 @@ bool EditSetup(Settings& settings)
     dialog.pyTivoLocation = settings.PythonLoc;
     dialog.parseNames = settings.ParseNames == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.metaFolder = settings.MetaFolder == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.wholeTemplate = settings.WholeTemplate == "true" ? BST_CHECKED : BST_UNCHECKED;
     if (dialog.DoModal() != IDOK)
         return false;
     settings.PythonLoc = dialog.pyTivoLocation;
     settings.ParseNames = dialog.parseNames == BST_CHECKED ? "true" : "false";
     settings.MetaFolder = dialog.metaFolder == BST_CHECKED ? "true" : "false";
+    settings.WholeTemplate = dialog.wholeTemplate == BST_CHECKED ? "true" : "false";
     return true;
 }

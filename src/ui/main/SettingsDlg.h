@@ -1,6 +1,7 @@
 #pragma once
-// The "Setup Configure" dialog: where the pyTivo script lies, and whether
-// titles come from file names. The path may be typed or picked with a
+// The "Setup Configure" dialog: where the pyTivo script lies, whether
+// titles come from file names, where Generate writes and what it does where
+// other files describe a movie. The path may be typed or picked with a
 // file-open picker; OK stores it as typed, with no check (an empty or wrong
 // path just leaves "Launch PyTivo" disabled).
 #include <string>
@@ -18,6 +19,9 @@ public:
     int parseNames = BST_UNCHECKED;
     // The "Write metadata files into the folder's .meta folder" box.
     int metaFolder = BST_UNCHECKED;
+    // Where other files describe a movie: "Write the whole template over
+    // them" chosen (else "Add only what they lack").
+    int wholeTemplate = BST_UNCHECKED;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -32,7 +36,7 @@ private:
 struct Settings;
 
 // The Options command: runs the dialog modally, without a parent, on the
-// current settings; on OK stores the edited location, ParseNames and
-// MetaFolder and answers true, on Cancel leaves them untouched and answers
+// current settings; on OK stores the edited location, ParseNames,
+// MetaFolder and WholeTemplate and answers true, on Cancel leaves them untouched and answers
 // false.
 bool EditSetup(Settings& settings);
