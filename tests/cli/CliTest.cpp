@@ -341,9 +341,9 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         std::string usage;  // how the usage begins
         size_t lines;       // the usage's lines, "see reelmark-cli --help" included
     } bad[] = {
-        {{}, commands, 7},
-        {{"--json"}, commands, 7},
-        {{"copy", dir.Path()}, commands, 7},
+        {{}, commands, 8},
+        {{"--json"}, commands, 8},
+        {{"copy", dir.Path()}, commands, 8},
         {{"generate"}, generate, 3},
         {{"generate", dir.Path(), "--force"}, generate, 3},
         {{"--force", "generate", dir.Path()}, generate, 3},
@@ -357,6 +357,8 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {{"show", dir.Path(), "--ini", "x.ini"}, "usage: reelmark-cli show", 2},
         {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 3},
         {{"check", "--replace", dir.Path()}, "usage: reelmark-cli check", 2},
+        {{"lookup", "--replace", dir.Path()}, "usage: reelmark-cli lookup", 4},
+        {{"lookup", "--candidates", "Heat", dir.Path()}, "usage: reelmark-cli lookup", 4},
     };
     for (const auto& c : bad) {
         const std::string what = ::testing::PrintToString(c.args);
