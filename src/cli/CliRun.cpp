@@ -23,9 +23,10 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
         return false;
     const std::string iniPath = arguments.iniFile.empty() ? home_ + kSeparator + kIniFileName : arguments.iniFile;
     Settings settings;
-    switch (ReadSettingsFile(iniPath, settings, log_)) {
+    SystemError error = 0;
+    switch (ReadSettingsFile(iniPath, settings, log_, &error)) {
         case SettingsFileState::Unreadable:
-            err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
+            err << "reelmark-cli: cannot read the settings file " << iniPath << ": " << SystemErrorLine(error) << "\n";
             return false;
         case SettingsFileState::Missing:
             // A file named on the command line is meant to be there: a typing

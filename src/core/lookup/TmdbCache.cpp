@@ -120,8 +120,9 @@ void TmdbCache::Keep(const std::string& request, const std::string& answer, long
         if (!work_)
             work_ = std::make_unique<WorkFolder>(folder_);
         unsigned long code = 0;
-        if (WriteFileAtomically(PathOf(request), bytes, &code, work_.get(), ExistingFile::Replace)) {
-            names_.insert(FileNameOf(PathOf(request), true));
+        const std::string name = FileNameOf(PathOf(request), true);
+        if (WriteFileAtomically(work_->Folder(), name, bytes, &code, work_.get(), ExistingFile::Replace)) {
+            names_.insert(name);
             return;
         }
         error = code;
