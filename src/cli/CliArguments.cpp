@@ -49,7 +49,7 @@ const Flag kFlags[] = {
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
     {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
-    {"--offline", &CliArguments::offline},
+    {"--offline", &CliArguments::offline},       {"--lookup", &CliArguments::lookup},
 };
 
 // An option with a value: a text, or a whole number up to `most`.
@@ -71,9 +71,10 @@ const ValueOption kValueOptions[] = {
 // The option that may come several times, each with a "NAME=ID".
 const char kMatchOption[] = "--match";
 
+// The options of a lookup that generate and watch take with --lookup.
 bool IsLookupOption(const std::string& option)
 {
-    return option == "--offline" || option == "--tmdb-key" || option == kMatchOption || option == "--candidates";
+    return option == "--offline" || option == "--tmdb-key" || option == kMatchOption;
 }
 
 // The options a command takes.
@@ -82,13 +83,14 @@ bool Takes(CliCommand command, const std::string& option)
     const bool watching = option == "--settle" || option == "--rescan";
     switch (command) {
         case CliCommand::Generate:
-            return !watching && !IsLookupOption(option);
+            return !watching && option != "--candidates";
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
-                   option == "--ini" || option == "--fill-only" || option == "--whole-template";
+                   option == "--ini" || option == "--fill-only" || option == "--whole-template" ||
+                   option == "--lookup" || IsLookupOption(option);
         case CliCommand::Lookup:
-            return option == "--recursive" || option == "--json" || option == "--ini" || option == "--offline" ||
-                   option == "--tmdb-key" || option == kMatchOption || option == "--candidates";
+            return option == "--recursive" || option == "--json" || option == "--ini" || option == "--candidates" ||
+                   IsLookupOption(option);
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -112,6 +114,17 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
         return "--json and --dry-run do not go together";
     if (parsed.fillOnly && parsed.wholeTemplate)
         return "--fill-only and --whole-template do not go together";
+    if (parsed.command != CliCommand::Lookup && !parsed.lookup) {
+        for (const std::string& option : valuesGiven) {
+            if (IsLookupOption(option))
+                return option + " goes with --lookup";
+        }
+        if (parsed.offline)
+            return "--offline goes with --lookup";
+    }
+    // TMDB is asked by the titles, shows and episodes the names give.
+    if (parsed.lookup && !parsed.parseNames)
+        return "--lookup needs --parse-names";
     return std::string();
 }
 

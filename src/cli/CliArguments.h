@@ -25,9 +25,11 @@ struct CliArguments {
     std::string iniFile;      // generate, watch: the settings file; empty for reelmark.ini in the home folder
     int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
     int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start
-    bool offline = false;     // lookup: only TMDB answers kept in the cache
-    std::string tmdbKey;      // lookup: the TMDB key, over REELMARK_TMDB_KEY and the settings
-    std::vector<std::string> matches;  // lookup: "NAME=ID" choices, over the settings' [Matches]
+    bool lookup = false;      // generate, watch: titles and descriptions from TMDB (with --parse-names)
+    // The lookup's (lookup, and generate and watch with --lookup):
+    bool offline = false;     // only TMDB answers kept in the cache
+    std::string tmdbKey;      // the TMDB key, over REELMARK_TMDB_KEY and the settings
+    std::vector<std::string> matches;  // "NAME=ID" choices, over the settings' [Matches]
     std::string candidates;   // lookup: the NAME whose candidates are listed
 
     const std::string& Folder() const { return paths.front(); }

@@ -16,51 +16,23 @@
 #include "core/lookup/TmdbLookup.h"
 #include "core/lookup/TmdbMatch.h"
 #include "core/lookup/TmdbSetup.h"
+#include "core/runs/GenerateLookup.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
 
 namespace {
 
-// Where the key and the address come from, the command line first.
-struct LookupSetup {
-    TmdbSettings tmdb;
-    TmdbMatches matches;
-    Settings settings;
-    std::string cacheFolder;
-};
-
-bool Prepare(const CliArguments& arguments, LookupSetup& setup, ActivityLog& log, std::ostream& err)
+// The settings file, read as generate reads it.
+bool ReadSettings(const CliArguments& arguments, Settings& settings, std::string& iniPath, ActivityLog& log,
+                  std::ostream& err)
 {
-    const std::string iniPath =
-        arguments.iniFile.empty() ? HomeFolder() + kSeparator + kIniFileName : arguments.iniFile;
-    const SettingsFileState state = ReadSettingsFile(iniPath, setup.settings, log);
+    iniPath = arguments.iniFile.empty() ? HomeFolder() + kSeparator + kIniFileName : arguments.iniFile;
+    const SettingsFileState state = ReadSettingsFile(iniPath, settings, log);
     if (state == SettingsFileState::Unreadable || (state == SettingsFileState::Missing && !arguments.iniFile.empty())) {
         err << "reelmark-cli: cannot " << (state == SettingsFileState::Missing ? "find" : "read")
             << " the settings file " << iniPath << "\n";
         return false;
     }
-    setup.tmdb = TmdbSettingsFor(setup.settings, arguments.tmdbKey, arguments.offline);
-    std::vector<std::string> leftOut;
-    setup.matches = TmdbMatchesOf(setup.settings, leftOut);
-    for (const std::string& choice : leftOut)
-        err << "reelmark-cli: the choice " << choice << " in [" << kMatchesSection << "] of " << iniPath
-            << " names no TMDB id; it is left out\n";
-    for (const std::string& match : arguments.matches) {
-        const size_t equals = match.rfind('=');
-        if (!setup.matches.Add(match.substr(0, equals), match.substr(equals + 1))) {
-            err << "reelmark-cli: --match \"" << match
-                << "\" needs NAME=ID with a TMDB id (57243, tv/57243 or movie/949)\n";
-            return false;
-        }
-    }
-    if (setup.tmdb.key.empty() && !setup.tmdb.offline) {
-        err << "reelmark-cli: no TMDB key: give one with --tmdb-key, REELMARK_TMDB_KEY or TmdbKey in [Config] of "
-            << kIniFileName << " (or use --offline for the answers kept in the cache)\n";
-        return false;
-    }
-    setup.cacheFolder = UserCacheFolder();
-    if (setup.cacheFolder.empty())
-        err << "reelmark-cli: the system names no cache folder for this user; TMDB's answers are not kept\n";
     return true;
 }
 
@@ -98,24 +70,9 @@ bool AddPath(const std::string& given, const CliArguments& arguments, const Sett
     return true;
 }
 
-const char* KindName(TmdbKind kind)
-{
-    return kind == TmdbKind::Show ? "tv" : "movie";
-}
-
-// "tv/57243  Doctor Who (2005)  The Doctor travels in time."
-std::string CandidateLine(TmdbKind kind, const TmdbCandidate& candidate, bool overview = true)
-{
-    std::string line = std::string(KindName(kind)) + "/" + std::to_string(candidate.id) + "  " + candidate.name;
-    if (candidate.year)
-        line += " (" + std::to_string(candidate.year) + ")";
-    const std::string words = overview ? OverviewStart(candidate.overview) : std::string();
-    return words.empty() ? line : line + "  " + words;
-}
-
 std::string JsonCandidate(TmdbKind kind, const TmdbCandidate& candidate)
 {
-    return std::string("{\"kind\": \"") + KindName(kind) + "\", \"id\": " + std::to_string(candidate.id) +
+    return std::string("{\"kind\": \"") + TmdbKindName(kind) + "\", \"id\": " + std::to_string(candidate.id) +
            ", \"name\": " + JsonString(candidate.name) + ", \"year\": " + std::to_string(candidate.year) +
            ", \"overview\": " + JsonString(OverviewStart(candidate.overview)) + "}";
 }
@@ -151,10 +108,10 @@ void PrintLines(const LookedUpFiles& files, const LookupReport& report, std::ost
         if (outcome.state != LookupOutcome::State::Matched) {
             out << "  " << StateName(outcome.state) << ": " << outcome.reason << "\n";
             for (const TmdbCandidate& candidate : outcome.candidates)
-                out << "  candidate " << CandidateLine(kind, candidate) << "\n";
+                out << "  candidate " << CandidateText(kind, candidate) << "\n";
             continue;
         }
-        out << "  TMDB " << CandidateLine(kind, outcome.match, false) << "\n";
+        out << "  TMDB " << CandidateText(kind, outcome.match, 0) << "\n";
         for (const auto& [key, value] : outcome.values) {
             if (value.kind == PyTivoValue::Kind::List) {
                 for (const PyTivoItem& item : value.items)
@@ -220,50 +177,72 @@ int CandidatesCommand(const CliArguments& arguments, TmdbClient& client, std::os
     }
     for (const TmdbKind kind : {TmdbKind::Show, TmdbKind::Movie}) {
         for (const TmdbCandidate& candidate : kind == TmdbKind::Show ? found.shows : found.movies)
-            out << CandidateLine(kind, candidate) << "\n";
+            out << CandidateText(kind, candidate) << "\n";
     }
     out << found.shows.size() << (found.shows.size() == 1 ? " show, " : " shows, ") << found.movies.size()
         << (found.movies.size() == 1 ? " movie" : " movies") << " on TMDB; choose one with --match \"NAME=ID\"\n";
     return kExitSuccess;
 }
 
-// The console's progress line, written over itself as the lookup goes on.
-class ProgressLine {
-public:
-    explicit ProgressLine(std::ostream& err) : err_(err) {}
-    bool Show(const LookupProgress& progress)
-    {
-        const std::string line = "Looking up on TMDB: " + std::to_string(progress.titlesDone) + " of " +
-                                 std::to_string(progress.titles) + " shows and movies, " +
-                                 std::to_string(progress.requests) + " requests, " +
-                                 std::to_string(progress.fromCache) + " from the cache, " +
-                                 std::to_string(progress.unmatched) + " unmatched";
-        if (line != last_) {
-            err_ << "\r" << line << std::flush;
-            last_ = line;
-        }
-        return true;
-    }
-    ~ProgressLine()
-    {
-        if (!last_.empty())
-            err_ << "\n";
-    }
-
-private:
-    std::ostream& err_;
-    std::string last_;
-};
-
 }  // namespace
+
+bool PrepareTmdb(const CliArguments& arguments, const Settings& settings, const std::string& iniPath,
+                 GenerateLookupSetup& setup, std::ostream& err)
+{
+    setup.tmdb = TmdbSettingsFor(settings, arguments.tmdbKey, arguments.offline);
+    std::vector<std::string> leftOut;
+    setup.matches = TmdbMatchesOf(settings, leftOut);
+    for (const std::string& choice : leftOut)
+        err << "reelmark-cli: the choice " << choice << " in [" << kMatchesSection << "] of " << iniPath
+            << " names no TMDB id; it is left out\n";
+    for (const std::string& match : arguments.matches) {
+        const size_t equals = match.rfind('=');
+        if (!setup.matches.Add(match.substr(0, equals), match.substr(equals + 1))) {
+            err << "reelmark-cli: --match \"" << match
+                << "\" needs NAME=ID with a TMDB id (57243, tv/57243 or movie/949)\n";
+            return false;
+        }
+    }
+    setup.cacheFolder = UserCacheFolder();
+    if (setup.cacheFolder.empty())
+        err << "reelmark-cli: the system names no cache folder for this user; TMDB's answers are not kept\n";
+    return true;
+}
+
+bool LookupProgressLine::Show(const LookupProgress& progress)
+{
+    const std::string line = "Looking up on TMDB: " + std::to_string(progress.titlesDone) + " of " +
+                             std::to_string(progress.titles) + " shows and movies, " +
+                             std::to_string(progress.requests) + " requests, " +
+                             std::to_string(progress.fromCache) + " from the cache, " +
+                             std::to_string(progress.unmatched) + " unmatched";
+    if (line != last_) {
+        err_ << "\r" << line << std::flush;
+        last_ = line;
+    }
+    return true;
+}
+
+LookupProgressLine::~LookupProgressLine()
+{
+    if (!last_.empty())
+        err_ << "\n";
+}
 
 int LookupCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
 {
     ActivityLog log;
     log.SetListener([&err](const std::string& line) { err << line; });
-    LookupSetup setup;
-    if (!Prepare(arguments, setup, log, err))
+    Settings settings;
+    std::string iniPath;
+    GenerateLookupSetup setup;
+    if (!ReadSettings(arguments, settings, iniPath, log, err) || !PrepareTmdb(arguments, settings, iniPath, setup, err))
         return kExitUsage;
+    if (setup.tmdb.key.empty() && !setup.tmdb.offline) {
+        err << "reelmark-cli: no TMDB key: give one with --tmdb-key, REELMARK_TMDB_KEY or TmdbKey in [Config] of "
+            << kIniFileName << " (or use --offline for the answers kept in the cache)\n";
+        return kExitUsage;
+    }
     TmdbCache cache(setup.cacheFolder);
     TmdbClient client(setup.tmdb, &cache);
     if (!arguments.candidates.empty())
@@ -272,14 +251,14 @@ int LookupCommand(const CliArguments& arguments, std::ostream& out, std::ostream
     LookedUpFiles files;
     int exitCode = kExitSuccess;
     for (const std::string& given : arguments.paths) {
-        if (!AddPath(given, arguments, setup.settings, log, files, err))
+        if (!AddPath(given, arguments, settings, log, files, err))
             exitCode = kExitUsage;
     }
     LookupReport report;
     {
-        std::unique_ptr<ProgressLine> line;
+        std::unique_ptr<LookupProgressLine> line;
         if (!arguments.json)
-            line = std::make_unique<ProgressLine>(err);
+            line = std::make_unique<LookupProgressLine>(err);
         report = LookUpOnTmdb(files.items, client, setup.matches, [&line](const LookupProgress& progress) {
             return !line || line->Show(progress);
         });

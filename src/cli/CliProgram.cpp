@@ -16,6 +16,7 @@
 #include "core/folders/MovieScanner.h"
 #include "core/library/MovieList.h"
 #include "core/log/ActivityLog.h"
+#include "core/runs/GenerateLookup.h"
 #include "core/runs/GenerateRun.h"
 #include "core/settings/Version.h"
 #include "platform/StopSignal.h"
@@ -71,7 +72,7 @@ int DryRun(const GenerateRequest& request, int unread, std::ostream& out, std::o
             continue;
         }
         out << "== write " << write.metadataPath;
-        if (write.otherFiles)
+        if (!write.plan.empty())
             out << " (" << write.plan << ")";
         out << "\n" << write.text;
     }
@@ -94,6 +95,16 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
                                          : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
+    if (run.Lookup()) {
+        // The JSON answer is standard output's alone; the progress goes to
+        // the error stream, and not at all with --json.
+        std::unique_ptr<LookupProgressLine> line;
+        if (!arguments.json)
+            line = std::make_unique<LookupProgressLine>(err);
+        run.Lookup()->Before(request, run.Log(), [&line](const LookupProgress& progress) {
+            return !line || line->Show(progress);
+        });
+    }
     if (arguments.dryRun)
         return DryRun(request, unread, out, err);
     std::unique_ptr<GenerateJson> json;

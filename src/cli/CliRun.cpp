@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
+#include "cli/CliLookup.h"
 #include "cli/CliTemplate.h"
 #include "core/settings/Settings.h"
 #include "platform/HomeFolder.h"
@@ -50,5 +51,11 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
     request_.metaFolder = arguments.metaFolder;
     const bool whole = arguments.wholeTemplate || (!arguments.fillOnly && settings.WholeTemplate == "true");
     request_.otherFiles = whole ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
+    if (arguments.lookup) {
+        GenerateLookupSetup setup;
+        if (!PrepareTmdb(arguments, settings, iniPath, setup, err))
+            return false;
+        lookup_ = std::make_unique<GenerateLookup>(std::move(setup));
+    }
     return true;
 }

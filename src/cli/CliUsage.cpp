@@ -7,13 +7,15 @@ const char kSeeHelp[] = "see reelmark-cli --help\n";
 // Each command's own usage, as wrong use of it prints it.
 const char kGenerateUsage[] =
     "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--meta-folder]\n"
-    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n";
+    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n"
+    "                             [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n";
 const char kListUsage[] = "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER\n";
 const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] [--] PATH...\n";
 const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] [--] PATH...\n";
 const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
-    "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n";
+    "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n"
+    "                          [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n";
 const char kLookupUsage[] =
     "usage: reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
     "                           [--match NAME=ID]... [--ini FILE] PATH...\n"
@@ -57,12 +59,14 @@ const char kUsage[] =
     "  reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive]\n"
     "                        [--meta-folder] [--fill-only | --whole-template]\n"
     "                        [--dry-run | --json] [--ini FILE]\n"
+    "                        [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n"
     "  reelmark-cli list [--recursive] [--json] [--] FOLDER\n"
     "  reelmark-cli show [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli check [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                     [--rescan MINUTES] [--ini FILE]\n"
+    "                     [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n"
     "  reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
     "                      [--match NAME=ID]... [--ini FILE] PATH...\n"
     "  reelmark-cli lookup --candidates NAME [--json] [--offline] [--tmdb-key KEY]\n"
@@ -135,6 +139,19 @@ const char kUsage[] =
     "              Without reelmark.ini every setting has its default; a FILE\n"
     "              that does not exist stops the run, as does one that is no\n"
     "              regular file (a device) or holds over 1 MiB.\n"
+    "  --lookup    With --parse-names: looks each file up on TMDB first, as the\n"
+    "              lookup command does (--offline, --tmdb-key and --match as\n"
+    "              there), and gives a matched file its own title, episode\n"
+    "              title, description, air date or year, cast, genres and\n"
+    "              ratings. TMDB's values fill only what the library's own\n"
+    "              files (a .nfo, .meta files, tags) lack and never cover them;\n"
+    "              the template fills what TMDB lacks; --dry-run and the log\n"
+    "              name \"TMDB\" as their source. A file without a match keeps\n"
+    "              what it would have had, and the log names its show or movie\n"
+    "              with the candidates. Without a key, or when TMDB cannot be\n"
+    "              reached or answers nonsense, the log says so once and the\n"
+    "              run goes on without TMDB's values. A progress line is shown\n"
+    "              on standard error (not with --json).\n"
     "list      Shows the movie files in FOLDER in name order, \"[meta]\" before\n"
     "          those that have a metadata file, \"[other]\" before those whose\n"
     "          metadata pyTivo finds only in other files (a .nfo, a default.txt,\n"
@@ -197,8 +214,10 @@ const char kUsage[] =
     "          read is logged and tried again every 30 seconds. Every file\n"
     "          written, redone, removed or renamed and every problem is a log\n"
     "          line, as generate logs it. --recursive, --parse-names,\n"
-    "          --meta-folder, --fill-only, --whole-template and --ini work as\n"
-    "          for generate; the settings are read once, at start.\n"
+    "          --meta-folder, --fill-only, --whole-template, --ini and --lookup\n"
+    "          work as for generate (each run looks up the movies it writes;\n"
+    "          a show asked once answers its later episodes from the cache);\n"
+    "          the settings are read once, at start.\n"
     "  --settle SECONDS  A new movie gets its file once its size and time\n"
     "              have not changed for SECONDS (default 30) and it can be\n"
     "              opened for reading: a movie still being copied gets none.\n"

@@ -7,45 +7,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include <memory>
-
-#include "cli/CliFixture.h"
-#include "support/EnvironmentScope.h"
-#include "support/FakeTmdb.h"
+#include "cli/CliTmdbFixture.h"
 
 namespace {
 
-const char kKey[] = "0123456789abcdef0123456789abcdef";
-const char kWrongKey[] = "ffffffffffffffffffffffffffffffff";
-
-class CliLookup : public CliFixture {
-protected:
-    CliLookup() : url_("REELMARK_TMDB_URL", tmdb.BaseUrl()), key_("REELMARK_TMDB_KEY", "")
-    {
-        UseCache("cache");
-        AddSampleCatalogue(tmdb);
-        dir.WriteFile("Library\\Doctor Who (2005)\\Season 1\\Doctor.Who.S01E01.Rose.mkv");
-        dir.WriteFile("Library\\Downloads\\The.Office.S01E01.mkv");
-        dir.WriteFile("Library\\Downloads\\The.Daily.Show.2012.03.04.mkv");
-        dir.WriteFile("Library\\Heat (1995).mkv");
-    }
-
-    // The user's cache folder: a folder of the test's own.
-    void UseCache(const std::string& name)
-    {
-        cache_.reset();
-#ifdef _WIN32
-        cache_ = std::make_unique<EnvironmentScope>("LOCALAPPDATA", dir / name);
-#else
-        cache_ = std::make_unique<EnvironmentScope>("XDG_CACHE_HOME", dir / name);
-#endif
-    }
-
-    FakeTmdb tmdb{kKey};
-    std::unique_ptr<EnvironmentScope> cache_;
-    EnvironmentScope url_;
-    EnvironmentScope key_;
-};
+using CliLookup = CliTmdbFixture;
 
 }  // namespace
 
@@ -184,7 +150,7 @@ TEST_F(CliLookup, WithoutAKeyNothingIsAskedAndTheCommandLineIsChecked)
     EXPECT_EQ(2, Run({"lookup", "--tmdb-key", kKey}));
     EXPECT_NE(std::string::npos, err.str().find("PATH is missing")) << err.str();
     EXPECT_EQ(2, Run({"generate", dir / "Library", "--offline"}));
-    EXPECT_NE(std::string::npos, err.str().find("--offline does not belong to the generate command")) << err.str();
+    EXPECT_NE(std::string::npos, err.str().find("--offline goes with --lookup")) << err.str();
     EXPECT_EQ(2, Run({"lookup", "--match", "Heat", dir / "Library"}));
     EXPECT_NE(std::string::npos, err.str().find("--match needs NAME=ID")) << err.str();
     EXPECT_EQ(0, tmdb.RequestCount());

@@ -109,3 +109,17 @@ std::string OverviewStart(const std::string& overview, size_t words)
     }
     return start;
 }
+
+const char* TmdbKindName(TmdbKind kind)
+{
+    return kind == TmdbKind::Show ? "tv" : "movie";
+}
+
+std::string CandidateText(TmdbKind kind, const TmdbCandidate& candidate, size_t words)
+{
+    std::string line = std::string(TmdbKindName(kind)) + "/" + std::to_string(candidate.id) + "  " + candidate.name;
+    if (candidate.year)
+        line += " (" + std::to_string(candidate.year) + ")";
+    const std::string start = words ? OverviewStart(candidate.overview, words) : std::string();
+    return start.empty() ? line : line + "  " + start;
+}

@@ -32,3 +32,9 @@ TmdbChoice ChooseCandidate(const std::string& name, int year, TmdbKind kind,
 // The first words of an overview, for a list of candidates: at most
 // `words` words, "..." after them when there were more.
 std::string OverviewStart(const std::string& overview, size_t words = 12);
+
+// "tv" or "movie", as ids are given: "tv/57243".
+const char* TmdbKindName(TmdbKind kind);
+// A candidate for a list to choose from: "tv/57243  Doctor Who (2005)" and
+// the first words of its overview (none when words is 0).
+std::string CandidateText(TmdbKind kind, const TmdbCandidate& candidate, size_t words = 12);

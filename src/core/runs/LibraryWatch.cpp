@@ -394,6 +394,8 @@ GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
     } else {
         run.entries = std::move(writeOnly);
     }
+    if (request_.beforeRun)
+        request_.beforeRun(run);
     return run;
 }
 

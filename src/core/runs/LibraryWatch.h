@@ -39,6 +39,9 @@ struct WatchRequest {
     // tells that it went), and between tries to watch it again once it went
     // or could not be read.
     double retrySeconds = 30;
+    // Called with each run's request before it is planned (a lookup lays
+    // its values over the files the run writes: GenerateRequest::layOver).
+    std::function<void(GenerateRequest& run)> beforeRun;
 };
 
 // Decides which movies to write and when. Times are seconds on the
