@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/lookup/TmdbMatch.h"
+#include "core/lookup/TmdbSetup.h"
 
 namespace {
 
@@ -85,4 +86,23 @@ TEST(TmdbMatch, AnOverviewIsCutAfterItsFirstWords)
     EXPECT_EQ("one two three...", OverviewStart("one two  three\nfour", 3));
     EXPECT_EQ("one two three", OverviewStart(" one two three ", 3));
     EXPECT_EQ("", OverviewStart("", 3));
+}
+
+TEST(TmdbMatch, AChoiceKeptInTheSettingsReplacesAnEarlierOneOfTheSameNameAndYearOnly)
+{
+    Settings settings;
+    settings.Matches = {{"the office", "tv/1"}, {"Doctor Who (2005)", "57243"}};
+    RememberMatch(settings, TmdbKind::Show, "The Office", 0, 2996);
+    RememberMatch(settings, TmdbKind::Show, "Doctor Who", 1963, 121);
+    RememberMatch(settings, TmdbKind::Movie, "Heat", 1995, 949);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"The Office", "tv/2996"}, {"Doctor Who (2005)", "57243"}, {"Doctor Who (1963)", "tv/121"},
+        {"Heat (1995)", "movie/949"}};
+    EXPECT_EQ(expected, settings.Matches);
+    std::vector<std::string> leftOut;
+    const TmdbMatches matches = TmdbMatchesOf(settings, leftOut);
+    EXPECT_TRUE(leftOut.empty());
+    EXPECT_EQ(2996, matches.Find(TmdbKind::Show, "The Office", 0));
+    EXPECT_EQ(121, matches.Find(TmdbKind::Show, "Doctor Who", 1963));
+    EXPECT_EQ(0, matches.Find(TmdbKind::Show, "Heat", 1995));  // chosen as a movie only
 }

@@ -1,5 +1,6 @@
 #include "core/lookup/TmdbSetup.h"
 
+#include "core/lookup/TmdbMatch.h"
 #include "core/settings/Version.h"
 #include "platform/Environment.h"
 
@@ -23,4 +24,21 @@ TmdbMatches TmdbMatchesOf(const Settings& settings, std::vector<std::string>& le
             leftOut.push_back(name + "=" + id);
     }
     return matches;
+}
+
+void RememberMatch(Settings& settings, TmdbKind kind, const std::string& name, int year, long long id)
+{
+    const std::string key = year ? name + " (" + std::to_string(year) + ")" : name;
+    const std::string value = std::string(kind == TmdbKind::Show ? "tv/" : "movie/") + std::to_string(id);
+    for (auto& [chosenName, chosenId] : settings.Matches) {
+        std::string earlierName;
+        int earlierYear = 0;
+        SplitNameAndYear(chosenName, earlierName, earlierYear);
+        if (earlierYear == year && NormalizedTitle(earlierName) == NormalizedTitle(name)) {
+            chosenName = key;
+            chosenId = value;
+            return;
+        }
+    }
+    settings.Matches.emplace_back(key, value);
 }

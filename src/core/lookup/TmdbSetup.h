@@ -16,3 +16,8 @@ TmdbSettings TmdbSettingsFor(const Settings& settings, const std::string& givenK
 // The settings' [Matches] as choices; a choice that names no TMDB id is
 // left out and named in leftOut ("NAME=ID").
 TmdbMatches TmdbMatchesOf(const Settings& settings, std::vector<std::string>& leftOut);
+
+// Keeps the user's choice in the settings' [Matches]: "Doctor Who (2005)"
+// (the name with its year when it has one) = "tv/57243", replacing an
+// earlier choice of the same name.
+void RememberMatch(Settings& settings, TmdbKind kind, const std::string& name, int year, long long id);

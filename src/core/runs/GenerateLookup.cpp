@@ -20,32 +20,39 @@ std::string Plural(size_t count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// One line per show or movie left unmatched (its files share the reason),
-// with the candidates to choose from.
-void LogUnmatched(const std::vector<LookupItem>& items, const LookupReport& report, ActivityLog& log)
+// The shows and movies left unmatched (their files share the reason).
+std::vector<UnmatchedTitle> UnmatchedOf(const std::vector<LookupItem>& items, const LookupReport& report)
 {
-    using Key = std::tuple<int, std::string, int, std::string>;
-    std::map<Key, size_t> files;
-    std::vector<std::pair<Key, size_t>> order;  // each key with its first item, in the files' order
+    std::vector<UnmatchedTitle> titles;
+    std::map<std::tuple<int, std::string, int, std::string>, size_t> known;
     for (size_t i = 0; i < items.size(); ++i) {
         const LookupOutcome& outcome = report.outcomes[i];
         if (outcome.state != State::Unmatched)
             continue;
-        const Key key{static_cast<int>(items[i].kind), items[i].name, items[i].year, outcome.reason};
-        if (files[key]++ == 0)
-            order.emplace_back(key, i);
+        const auto key = std::make_tuple(static_cast<int>(items[i].kind), items[i].name, items[i].year, outcome.reason);
+        const auto found = known.find(key);
+        if (found != known.end()) {
+            ++titles[found->second].files;
+            continue;
+        }
+        known.emplace(key, titles.size());
+        titles.push_back({items[i].kind, items[i].name, items[i].year, 1, outcome.reason, outcome.candidates});
     }
-    for (const auto& [key, first] : order) {
-        const LookupItem& item = items[first];
-        const LookupOutcome& outcome = report.outcomes[first];
-        std::string line = "Not matched on TMDB: \"" + item.name + "\"";
-        if (item.year)
-            line += " (" + std::to_string(item.year) + ")";
-        line += ", " + Plural(files[key], "file", "files") + ": " + outcome.reason + ".";
-        if (!outcome.candidates.empty()) {
+    return titles;
+}
+
+// One line per show or movie, with the candidates to choose from.
+void LogUnmatched(const std::vector<UnmatchedTitle>& titles, ActivityLog& log)
+{
+    for (const UnmatchedTitle& title : titles) {
+        std::string line = "Not matched on TMDB: \"" + title.name + "\"";
+        if (title.year)
+            line += " (" + std::to_string(title.year) + ")";
+        line += ", " + Plural(title.files, "file", "files") + ": " + title.reason + ".";
+        if (!title.candidates.empty()) {
             line += " Candidates:";
-            for (size_t c = 0; c < outcome.candidates.size(); ++c)
-                line += (c ? "; " : " ") + CandidateText(item.kind, outcome.candidates[c], 8);
+            for (size_t c = 0; c < title.candidates.size(); ++c)
+                line += (c ? "; " : " ") + CandidateText(title.kind, title.candidates[c], 8);
         }
         log.AddLogEntryText("", LogSeverity::Warning, line);
     }
@@ -59,14 +66,15 @@ void GenerateLookup::Say(ActivityLog& log, const std::string& notice)
         log.AddLogEntryText("", LogSeverity::Warning, notice);
 }
 
-LookupReport GenerateLookup::Before(GenerateRequest& request, ActivityLog& log,
-                                    const std::function<bool(const LookupProgress&)>& progress)
+GenerateLookupResult GenerateLookup::Before(GenerateRequest& request, ActivityLog& log,
+                                            const std::function<bool(const LookupProgress&)>& progress)
 {
-    LookupReport report;
+    GenerateLookupResult result;
+    LookupReport& report = result.report;
     if (!request.metadata.parseNames) {
         Say(log, "Nothing was looked up on TMDB: titles are looked up by the names read from the files, and this "
                  "run does not read them.");
-        return report;
+        return result;
     }
     const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
     const std::set<std::string> only(request.writeOnly.begin(), request.writeOnly.end());
@@ -80,13 +88,14 @@ LookupReport GenerateLookup::Before(GenerateRequest& request, ActivityLog& log,
         }
     }
     if (items.empty())
-        return report;
+        return result;
     TmdbCache cache(setup_.cacheFolder);
     TmdbClient client(setup_.tmdb, &cache);
     report = LookUpOnTmdb(items, client, setup_.matches, progress);
     for (const std::string& notice : report.notices)
         Say(log, notice);
-    LogUnmatched(items, report, log);
+    result.unmatched = UnmatchedOf(items, report);
+    LogUnmatched(result.unmatched, log);
 
     auto layers = std::make_shared<std::map<std::string, PlanValueLayer>>();
     size_t matched = 0;
@@ -111,5 +120,5 @@ LookupReport GenerateLookup::Before(GenerateRequest& request, ActivityLog& log,
                 movie.layers.push_back(found->second);
         };
     }
-    return report;
+    return result;
 }

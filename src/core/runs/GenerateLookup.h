@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/lookup/TmdbClient.h"
 #include "core/lookup/TmdbLookup.h"
@@ -19,6 +20,23 @@ struct GenerateLookupSetup {
     TmdbSettings tmdb;
     TmdbMatches matches;
     std::string cacheFolder;  // the user's cache folder; empty: no cache
+};
+
+// A show or movie whose files the lookup left unmatched: its name and year
+// as the files give them, why, and TMDB's candidates (when it found some).
+struct UnmatchedTitle {
+    TmdbKind kind = TmdbKind::Movie;
+    std::string name;
+    int year = 0;
+    int files = 0;
+    std::string reason;
+    std::vector<TmdbCandidate> candidates;
+};
+
+struct GenerateLookupResult {
+    LookupReport report;
+    // In the order of their first files.
+    std::vector<UnmatchedTitle> unmatched;
 };
 
 // Looks up the files a request writes (its entries, or those of
@@ -34,7 +52,7 @@ public:
     explicit GenerateLookup(GenerateLookupSetup setup) : setup_(std::move(setup)) {}
     // progress: as LookUpOnTmdb's (false stops the lookup; the files not
     // looked up are written without TMDB's values).
-    LookupReport Before(GenerateRequest& request, ActivityLog& log,
+    GenerateLookupResult Before(GenerateRequest& request, ActivityLog& log,
                         const std::function<bool(const LookupProgress&)>& progress = nullptr);
 
 private:

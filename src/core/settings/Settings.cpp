@@ -13,6 +13,7 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
         {"Config", "WholeTemplate", "false", &Settings::WholeTemplate, true},
+        {"Config", "Lookup", "false", &Settings::Lookup, true},
         {"Config", "TmdbKey", "", &Settings::TmdbKey, true},
         {"Config", "TmdbUrl", "", &Settings::TmdbUrl, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},

@@ -24,6 +24,8 @@ struct Settings {
     // Where other files describe a movie, Generate writes the whole
     // template over them ("true"), or adds only what they lack ("false").
     std::string WholeTemplate;
+    // Generate looks titles and descriptions up on TMDB ("true"/"false").
+    std::string Lookup;
     // The TMDB key (a v3 API key or a v4 read access token); never logged.
     std::string TmdbKey;
     // TMDB's address for a mirror or a test server; empty for TMDB's own.

@@ -28,6 +28,7 @@
 #include "ui/main/TemplatePanel.h"
 
 struct GenerateRequest;
+struct UnmatchedTitle;
 
 // The program's version, shown in the title and the about box.
 #include "core/settings/Version.h"
@@ -73,6 +74,15 @@ public:
     // .nfo, a default.txt) behind the whole template: add only what they
     // lack, write whole files, or cancel (false); the answer is logged.
     bool AskAboutOtherFiles(GenerateRequest& request);
+    // With "Look up titles and descriptions (TMDB)": looks the run's files
+    // up on TMDB, the progress in the run's window, and lays what it finds
+    // under the library's own files; toChoose gets the titles left
+    // unmatched with candidates. False when the user cancelled: nothing is
+    // written.
+    bool LookUp(GenerateRequest& request, FileCommand& run, std::vector<UnmatchedTitle>& toChoose);
+    // After the run: asks whether to choose among the candidates, and
+    // keeps the choices in the settings.
+    void OfferChoices(const std::vector<UnmatchedTitle>& titles);
     // What the TiVo Shows (the menu, or a double click on a movie).
     void OnTiVoView();
     void OnOptions();
