@@ -217,8 +217,9 @@ fi
 # TMDB lookups of a library of 2,000 episodes (20 shows, 5 seasons of 20)
 # against the tests' fake TMDB on 127.0.0.1: the requests of a first lookup
 # beside shows + seasons (a search, the show and each season once), those
-# of a second one (none: the cache answers), and what a lookup from a warm
-# cache costs beside listing the library.
+# of a second one (none: the cache answers), what a lookup from a warm
+# cache costs beside listing the library, and what Generate with the lookup
+# from a warm cache costs beside Generate without it.
 if part lookup; then
 native_build
 cmake --build "$native" -j "$(nproc)" --target tmdb-fake-server >/dev/null
@@ -244,6 +245,14 @@ compare "lookup --recursive, warm (yardstick: list)" nothing -- wine "$cli" look
     -- wine "$cli" list --recursive "$(win "$lookups")"
 compare "native lookup, warm (yardstick: list)" nothing -- "$native/reelmark-cli" lookup --recursive "$lookups" \
     -- "$native/reelmark-cli" list --recursive "$lookups"
+# Generate with the lookup from a warm cache beside the same Generate
+# without it (both replace every file); the goal is at most 1.3 times.
+generate=(generate --recursive --parse-names --replace)
+compare "generate --lookup, warm (yardstick: generate)" nothing \
+    -- wine "$cli" "${generate[@]}" --lookup "$(win "$lookups")" -- wine "$cli" "${generate[@]}" "$(win "$lookups")"
+compare "native generate --lookup, warm (yardstick: generate)" nothing \
+    -- "$native/reelmark-cli" "${generate[@]}" --lookup "$lookups" -- "$native/reelmark-cli" "${generate[@]}" "$lookups"
+echo "requests of every warm run above: $(($(asked) - before - first))"
 exec {FAKE_TMDB[1]}>&-
 wait "$FAKE_TMDB_PID" 2>/dev/null || true
 fi
