@@ -82,6 +82,11 @@ add_executable(editor-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/editor_scree
 target_link_libraries(editor-screenshot PRIVATE reelmark_ui)
 set_target_properties(editor-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 
+# Not a test: Generate with the lookup against the tests' TMDB, for scripts/screenshot-lookup.sh.
+add_executable(lookup-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/lookup_screenshot.cpp ${REELMARK_RC})
+target_link_libraries(lookup-screenshot PRIVATE reelmark_test_support)
+set_target_properties(lookup-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
+
 # Figures for speed: scripts/benchmark.sh builds and runs it.
 add_executable(reelmark-bench EXCLUDE_FROM_ALL tests/bench/reelmark_bench.cpp)
 target_link_libraries(reelmark-bench PRIVATE reelmark_ui)

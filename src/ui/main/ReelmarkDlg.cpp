@@ -338,7 +338,7 @@ bool CReelmarkDlg::LookUp(GenerateRequest& request, FileCommand& run, std::vecto
     GenerateLookup lookup(std::move(setup));
     const GenerateLookupResult result = lookup.Before(request, log_, [&run](const LookupProgress& progress) {
         return run.Next(progress.titlesDone, std::max(progress.titles, 1),
-                        FormatText("Looking up on TMDB: %d requests, %d answers from the cache, %d files unmatched",
+                        FormatText("Looking up on TMDB: %d requests, %d from the cache, %d unmatched",
                                    progress.requests, progress.fromCache, progress.unmatched));
     });
     run.Finish();
