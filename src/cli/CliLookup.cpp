@@ -1,6 +1,5 @@
 #include "cli/CliLookup.h"
 
-#include <memory>
 #include <vector>
 
 #include "cli/CliArguments.h"
@@ -211,6 +210,8 @@ bool PrepareTmdb(const CliArguments& arguments, const Settings& settings, const 
 
 bool LookupProgressLine::Show(const LookupProgress& progress)
 {
+    if (!shown_)
+        return true;
     const std::string line = "Looking up on TMDB: " + std::to_string(progress.titlesDone) + " of " +
                              std::to_string(progress.titles) + " shows and movies, " +
                              std::to_string(progress.requests) + " requests, " +
@@ -256,12 +257,8 @@ int LookupCommand(const CliArguments& arguments, std::ostream& out, std::ostream
     }
     LookupReport report;
     {
-        std::unique_ptr<LookupProgressLine> line;
-        if (!arguments.json)
-            line = std::make_unique<LookupProgressLine>(err);
-        report = LookUpOnTmdb(files.items, client, setup.matches, [&line](const LookupProgress& progress) {
-            return !line || line->Show(progress);
-        });
+        LookupProgressLine line(err, !arguments.json);
+        report = LookUpOnTmdb(files.items, client, setup.matches, line.Callback());
     }
     for (const std::string& notice : report.notices)
         err << "reelmark-cli: " << notice << "\n";

@@ -4,6 +4,7 @@
 // --candidates NAME, what TMDB finds for a name. Nothing is written but
 // TMDB's answers to the user's cache. And what generate --lookup and
 // watch --lookup take of it.
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -23,16 +24,24 @@ bool PrepareTmdb(const CliArguments& arguments, const Settings& settings, const 
                  GenerateLookupSetup& setup, std::ostream& err);
 
 // The console's progress line on the error stream, written over itself as
-// the lookup goes on and ended once it is done.
+// the lookup goes on and ended once it is done; none when not shown (with
+// --json, standard output holds the JSON answer alone and the error stream
+// only the log).
 class LookupProgressLine {
 public:
-    explicit LookupProgressLine(std::ostream& err) : err_(err) {}
+    LookupProgressLine(std::ostream& err, bool shown) : err_(err), shown_(shown) {}
     ~LookupProgressLine();
     LookupProgressLine(const LookupProgressLine&) = delete;
     LookupProgressLine& operator=(const LookupProgressLine&) = delete;
     bool Show(const LookupProgress& progress);
+    // Show, as a lookup's progress function.
+    std::function<bool(const LookupProgress&)> Callback()
+    {
+        return [this](const LookupProgress& progress) { return Show(progress); };
+    }
 
 private:
     std::ostream& err_;
+    bool shown_;
     std::string last_;
 };

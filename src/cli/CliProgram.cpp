@@ -96,14 +96,8 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
     if (run.Lookup()) {
-        // The JSON answer is standard output's alone; the progress goes to
-        // the error stream, and not at all with --json.
-        std::unique_ptr<LookupProgressLine> line;
-        if (!arguments.json)
-            line = std::make_unique<LookupProgressLine>(err);
-        run.Lookup()->Before(request, run.Log(), [&line](const LookupProgress& progress) {
-            return !line || line->Show(progress);
-        });
+        LookupProgressLine line(err, !arguments.json);
+        run.Lookup()->Before(request, run.Log(), line.Callback());
     }
     if (arguments.dryRun)
         return DryRun(request, unread, out, err);
