@@ -72,6 +72,12 @@ TEST_F(CliGenerateLookup, EachFileGetsItsOwnValuesTheAmbiguousShowItsCandidatesA
     EXPECT_NE(std::string::npos, out.str().find("== write " + dir / kRose + " (")) << out.str();
     EXPECT_NE(std::string::npos, out.str().find("episodeTitle : Rose\n")) << out.str();
     EXPECT_NE(std::string::npos, out.str().find("0 requests, 9 answers from the cache")) << out.str();
+
+    // Files the run skips are not looked up, even with nothing in the cache.
+    UseCache("cold");
+    EXPECT_EQ(0, Run({"generate", dir / "Library", "--recursive", "--parse-names", "--lookup", "--tmdb-key", kKey}));
+    EXPECT_EQ(9, tmdb.RequestCount());
+    EXPECT_NE(std::string::npos, out.str().find("All 4 Metadata Files skipped!!")) << out.str();
 }
 
 TEST_F(CliGenerateLookup, ARefusedKeyNoKeyOrNonsenseCostsTheRunOnlyTmdbsValues)

@@ -5,11 +5,14 @@
 #include <set>
 #include <tuple>
 
+#include "core/folders/FolderIndex.h"
 #include "core/library/LibraryPlan.h"
+#include "core/metadata/MetadataWriter.h"
 #include "core/log/ActivityLog.h"
 #include "core/lookup/TmdbCache.h"
 #include "core/lookup/TmdbMatch.h"
 #include "core/runs/GenerateRun.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -58,6 +61,28 @@ void LogUnmatched(const std::vector<UnmatchedTitle>& titles, ActivityLog& log)
     }
 }
 
+// Whether the run will skip a movie: its metadata file is there and is not
+// to be replaced. Each folder is read once.
+class ExistingFiles {
+public:
+    explicit ExistingFiles(const GenerateRequest& request) : request_(request) {}
+    bool Skipped(const PlannedMovie& movie)
+    {
+        if (request_.replaceExisting)
+            return false;
+        const std::string target =
+            request_.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
+        std::unique_ptr<FolderIndex>& index = folders_[ParentFolderOf(target)];
+        if (!index)
+            index = std::make_unique<FolderIndex>(ParentFolderOf(target));
+        return HasMetadata(*index, FileNameOf(movie.moviePath, true));
+    }
+
+private:
+    const GenerateRequest& request_;
+    std::map<std::string, std::unique_ptr<FolderIndex>> folders_;
+};
+
 }  // namespace
 
 void GenerateLookup::Say(ActivityLog& log, const std::string& notice)
@@ -81,8 +106,10 @@ GenerateLookupResult GenerateLookup::Before(GenerateRequest& request, ActivityLo
     std::vector<LookupItem> items;
     std::vector<std::string> entries;
     std::vector<LookupItem> all = LookupItemsOf(plan);
+    // A movie whose file the run skips costs TMDB nothing.
+    ExistingFiles existing(request);
     for (size_t i = 0; i < plan.movies.size(); ++i) {
-        if (only.empty() || only.count(plan.movies[i].entry)) {
+        if ((only.empty() || only.count(plan.movies[i].entry)) && !existing.Skipped(plan.movies[i])) {
             items.push_back(std::move(all[i]));
             entries.push_back(plan.movies[i].entry);
         }

@@ -40,7 +40,8 @@ struct GenerateLookupResult {
 };
 
 // Looks up the files a request writes (its entries, or those of
-// writeOnly) and sets its layOver. The log gets the lookup's notices, each
+// writeOnly; not those whose metadata file is there and is not to be
+// replaced) and sets its layOver. The log gets the lookup's notices, each
 // once however many runs look up (a watch's), one line per show or movie
 // left unmatched with its candidates, and a line of what the lookup did.
 // Titles are looked up by the names read from the files: without name

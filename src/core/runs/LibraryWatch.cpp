@@ -349,8 +349,7 @@ void LibraryWatch::Settle(double now)
 void LibraryWatch::Redo(const std::string& entry)
 {
     WrittenFiles* written = request_.generate.written;
-    GenerateRequest run = LibraryRun({entry});
-    run.replaceExisting = true;
+    GenerateRequest run = LibraryRun({entry}, true);
     std::string refusal;
     const std::vector<PlannedWrite> plans = PlanGenerate(run, refusal);
     std::string bytes;
@@ -373,10 +372,10 @@ void LibraryWatch::Redo(const std::string& entry)
     }
 }
 
-GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
+GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly, bool replaceExisting)
 {
     GenerateRequest run = request_.generate;
-    run.replaceExisting = false;
+    run.replaceExisting = replaceExisting;
     run.progress = [this](int, const std::string&) { return !stop_.Requested(); };
     run.outcome = [this](const FileOutcome& outcome) {
         if (outcome.result == FileResult::Skipped && outcome.reason == kNothingToAdd)

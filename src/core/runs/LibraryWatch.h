@@ -102,8 +102,9 @@ private:
     void SourceChanged(const std::string& path, double now);
     void MovieGone(const std::string& path, double now);
     void Redo(const std::string& entry);
-    // The request of a run that plans among the whole library.
-    GenerateRequest LibraryRun(std::vector<std::string> writeOnly);
+    // The request of a run that plans among the whole library (a redo
+    // replaces the file, and is looked up as one that does).
+    GenerateRequest LibraryRun(std::vector<std::string> writeOnly, bool replaceExisting = false);
     std::string PathOf(const std::string& entry) const;
     // The metadata file the run writes for the movie.
     std::string MetadataFileOf(const std::string& entry) const;
