@@ -21,6 +21,16 @@ const char kOffice[] = "Library\\Downloads\\The.Office.S01E01.mkv.txt";
 const char kDaily[] = "Library\\Downloads\\The.Daily.Show.2012.03.04.mkv.txt";
 const char kHeat[] = "Library\\Heat (1995).mkv.txt";
 
+// Every request answered 200 with the body.
+void AnswerAllWith(FakeTmdb& server, const std::string& body)
+{
+    server.AnswerWith([body](const FakeRequest&) {
+        FakeReply reply;
+        reply.body = body;
+        return reply;
+    });
+}
+
 bool Holds(const std::string& text, const std::string& line)
 {
     return text.find(line + "\r\n") != std::string::npos;
@@ -90,17 +100,12 @@ TEST_F(CliGenerateLookup, ARefusedKeyNoKeyOrNonsenseCostsTheRunOnlyTmdbsValues)
     } cases[] = {
         {"no key", {}, nullptr, "No TMDB key is set: nothing was looked up."},
         {"a wrong key", {"--tmdb-key", kWrongKey}, nullptr, "TMDB refused the key (401)"},
-        {"no JSON", {"--tmdb-key", kKey},
-         [](FakeTmdb& server) {
-             server.AnswerWith([](const FakeRequest&) { return FakeReply{200, "<html>busy</html>"}; });
-         },
+        {"no JSON", {"--tmdb-key", kKey}, [](FakeTmdb& server) { AnswerAllWith(server, "<html>busy</html>"); },
          "no usable answer from TMDB: TMDB's answer to search/movie?query=Heat&year=1995 cannot be read: the "
          "answer is no JSON"},
         {"fields of another type", {"--tmdb-key", kKey},
          [](FakeTmdb& server) {
-             server.AnswerWith([](const FakeRequest&) {
-                 return FakeReply{200, R"({"page": "one", "results": {"id": "x"}, "total_results": []})"};
-             });
+             AnswerAllWith(server, R"({"page": "one", "results": {"id": "x"}, "total_results": []})");
          },
          "Not matched on TMDB: \"Heat\" (1995), 1 file"},
     };
