@@ -135,6 +135,19 @@ TEST_F(CliGenerateLookup, ARefusedKeyNoKeyOrNonsenseCostsTheRunOnlyTmdbsValues)
     }
 }
 
+TEST_F(CliGenerateLookup, OfflineTheCacheAloneAnswersAndWhatItLacksIsLeftUnmatched)
+{
+    EXPECT_EQ(0, Run({"generate", dir / "Library", "--parse-names", "--lookup", "--tmdb-key", kKey,
+                      "--dry-run"}));
+    EXPECT_EQ(2, tmdb.RequestCount());
+    EXPECT_EQ(0, Run({"generate", dir / "Library", "--recursive", "--parse-names", "--lookup", "--offline"}));
+    EXPECT_EQ(2, tmdb.RequestCount());
+    EXPECT_TRUE(Holds(ReadFileBytes(dir / kHeat), "vDirector : Mann|Michael"));
+    EXPECT_NE(std::string::npos, out.str().find("the cache holds no answer to search/tv?query=The%20Office (offline)"))
+        << out.str();
+    EXPECT_NE(std::string::npos, out.str().find("4 Metadata Files Created - 0 skipped!")) << out.str();
+}
+
 TEST_F(CliGenerateLookup, TheLookupsOptionsGoWithLookupAndLookupWithNameReading)
 {
     const struct {

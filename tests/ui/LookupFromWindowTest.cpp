@@ -114,3 +114,19 @@ TEST_F(LookupFromWindow, CancelDuringTheLookupWritesNothing)
     EXPECT_NE(std::string::npos, w.LogText().find("Generate cancelled during the TMDB lookup: nothing was written."))
         << w.LogText();
 }
+
+TEST_F(LookupFromWindow, WithoutAKeyTheRunWritesAsWithoutTheLookupAndTheLogSaysWhy)
+{
+    w.WriteIni("[Config]\r\nParseNames=true\r\nLookup=true\r\n[Settings]\r\nTargetDir=" + w.movies / "Shows" +
+               "\r\n");
+    EnvironmentScope noKey("REELMARK_TMDB_KEY", "");
+    w.Start();
+    w.Click(IDC_GENERATE);
+    EXPECT_EQ(0, tmdb.RequestCount());
+    EXPECT_TRUE(PathExists(w.movies / "Shows\\Heat (1995).mkv.txt"));
+    EXPECT_TRUE(PathExists(w.movies / "Shows\\The.Office.S01E01.mkv.txt"));
+    EXPECT_NE(std::string::npos, w.LogText().find("No TMDB key is set: nothing was looked up.")) << w.LogText();
+    // Nothing to choose from: the only box is the run's summary.
+    ASSERT_EQ(1u, w.prompt.messages.size());
+    EXPECT_EQ("Create Meta Files Success", w.prompt.messages[0].caption);
+}
