@@ -10,6 +10,7 @@
 #include "support/EnvironmentScope.h"
 #include "support/FakeTmdb.h"
 #include "support/MainWindowHarness.h"
+#include "ui/controls/ColorListBox.h"
 #include "ui/controls/RunProgressDlg.h"
 
 namespace {
@@ -37,6 +38,13 @@ protected:
         ::SendDlgItemMessageA(dialog.m_hWnd, list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE),
                            reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, list)));
+    }
+    std::string DetailOf(const std::string& movie) const
+    {
+        HWND list = w.Item(IDC_MOVIE_LIST);
+        const LRESULT index = ::SendMessageA(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(movie.c_str()));
+        const auto* box = static_cast<const CColorListBox*>(CWnd::FromHandlePermanent(list));
+        return box->DetailOf(static_cast<int>(index));
     }
     static std::string ListText(CDialog& dialog, int list, int index)
     {
@@ -80,6 +88,11 @@ TEST_F(LookupFromWindow, ShowsItsProgressWritesEachFilesValuesAndOffersTheCandid
     EXPECT_NE(std::string::npos, heat.find("vDirector : Mann|Michael\r\n")) << heat;
     const std::string office = ReadFileBytes(w.movies / "Shows\\The.Office.S01E01.mkv.txt");
     EXPECT_EQ(std::string::npos, office.find("Pilot")) << office;
+    // The list, refreshed after the run, says what TMDB gives from the
+    // cache, asking nothing.
+    EXPECT_EQ("movie | Heat | 1995\n11 values from TMDB", DetailOf("Heat (1995).mkv"));
+    EXPECT_EQ("episode | The Office | S01E01", DetailOf("The.Office.S01E01.mkv"));
+    EXPECT_EQ(3, tmdb.RequestCount());
 
     // The question, owned by the window, then the dialog.
     ASSERT_FALSE(w.prompt.messages.empty());

@@ -477,6 +477,19 @@ PlanValueLayer TmdbLayerOf(const LookupOutcome& outcome)
     return layer;
 }
 
+void LayCachedValuesOver(LibraryPlan& plan, TmdbSettings tmdb, const TmdbMatches& matches, TmdbCache& cache)
+{
+    tmdb.offline = true;
+    TmdbClient client(std::move(tmdb), &cache);
+    const LookupReport report = LookUpOnTmdb(LookupItemsOf(plan), client, matches);
+    for (size_t i = 0; i < plan.movies.size(); ++i) {
+        if (report.outcomes[i].state != State::Matched)
+            continue;
+        plan.movies[i].layers.push_back(TmdbLayerOf(report.outcomes[i]));
+        PlanAgainst(plan.movies[i], nullptr, OtherFiles::WholeTemplate);
+    }
+}
+
 TmdbFound FindOnTmdb(const std::string& text, TmdbClient& client)
 {
     TmdbFound found;

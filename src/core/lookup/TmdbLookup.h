@@ -13,7 +13,9 @@
 #include "core/lookup/TmdbAnswers.h"
 #include "core/pytivo/PyTivoValues.h"
 
+class TmdbCache;
 class TmdbClient;
+struct TmdbSettings;
 struct LibraryPlan;
 struct PlanValueLayer;
 
@@ -91,6 +93,13 @@ LookupReport LookUpOnTmdb(const std::vector<LookupItem>& items, TmdbClient& clie
 // key's items each on a line of their own), under the library's own files
 // (overOtherFiles false). No lines for a file without a match.
 PlanValueLayer TmdbLayerOf(const LookupOutcome& outcome);
+
+// The values the cache alone gives the plan's files (nothing is sent,
+// whatever tmdb says), laid under the library's own files as a
+// Generate with the lookup lays them, each movie's keys planned again
+// without other files (PlanAgainst): what a list of the files shows before
+// anything is looked up or written.
+void LayCachedValuesOver(LibraryPlan& plan, TmdbSettings tmdb, const TmdbMatches& matches, TmdbCache& cache);
 
 // What TMDB finds for a name ("Doctor Who (2005)": with its year), shows
 // and movies, for the user to choose from; why holds what went wrong.

@@ -326,16 +326,11 @@ void CReelmarkDlg::OnGenerate()
 
 bool CReelmarkDlg::LookUp(GenerateRequest& request, FileCommand& run, std::vector<UnmatchedTitle>& toChoose)
 {
-    const Settings& settings = CurrentSettings();
-    GenerateLookupSetup setup;
-    setup.tmdb = TmdbSettingsFor(settings, std::string(), false);
     std::vector<std::string> leftOut;
-    setup.matches = TmdbMatchesOf(settings, leftOut);
+    GenerateLookup lookup(LookupSetup(leftOut));
     for (const std::string& choice : leftOut)
         AddLogEntry("", LogSeverity::Warning, "The choice %s of the settings names no TMDB id; it is left out.",
                     choice.c_str());
-    setup.cacheFolder = UserCacheFolder();
-    GenerateLookup lookup(std::move(setup));
     const GenerateLookupResult result = lookup.Before(request, log_, [&run](const LookupProgress& progress) {
         return run.Next(progress.titlesDone, std::max(progress.titles, 1),
                         FormatText("Looking up on TMDB: %d requests, %d from the cache, %d unmatched",
@@ -347,6 +342,25 @@ bool CReelmarkDlg::LookUp(GenerateRequest& request, FileCommand& run, std::vecto
         return false;
     }
     toChoose = TitlesToChoose(result.unmatched);
+    return true;
+}
+
+GenerateLookupSetup CReelmarkDlg::LookupSetup(std::vector<std::string>& leftOut)
+{
+    const Settings& settings = CurrentSettings();
+    GenerateLookupSetup setup;
+    setup.tmdb = TmdbSettingsFor(settings, std::string(), false);
+    setup.matches = TmdbMatchesOf(settings, leftOut);
+    setup.cacheFolder = UserCacheFolder();
+    return setup;
+}
+
+bool CReelmarkDlg::CachedLookup(GenerateLookupSetup& setup)
+{
+    if (CurrentSettings().Lookup != "true")
+        return false;
+    std::vector<std::string> leftOut;  // told when Generate looks up
+    setup = LookupSetup(leftOut);
     return true;
 }
 

@@ -29,6 +29,7 @@
 
 struct GenerateRequest;
 struct UnmatchedTitle;
+struct GenerateLookupSetup;
 
 // The program's version, shown in the title and the about box.
 #include "core/settings/Version.h"
@@ -80,6 +81,9 @@ public:
     // unmatched with candidates. False when the user cancelled: nothing is
     // written.
     bool LookUp(GenerateRequest& request, FileCommand& run, std::vector<UnmatchedTitle>& toChoose);
+    // What a lookup needs, from the settings; leftOut gets the choices of
+    // [Matches] that name no TMDB id.
+    GenerateLookupSetup LookupSetup(std::vector<std::string>& leftOut);
     // After the run: asks whether to choose among the candidates, and
     // keeps the choices in the settings.
     void OfferChoices(const std::vector<UnmatchedTitle>& titles);
@@ -112,6 +116,7 @@ public:
     bool Recursive() const override { return movieList_.Recursive(); }
     MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
     bool WritesIntoMeta() const override { return settings_.Values().MetaFolder == "true"; }
+    bool CachedLookup(GenerateLookupSetup& setup) override;
     OtherFiles OtherFilesChoice() const override
     {
         return settings_.Values().WholeTemplate == "true" ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
