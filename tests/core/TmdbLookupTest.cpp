@@ -234,3 +234,31 @@ TEST(TmdbLookup, AMatchedFilesValuesBecomeTheLayerGenerateLaysUnderTheLibrarysOw
     // The ambiguous show's file gets nothing from TMDB.
     EXPECT_TRUE(TmdbLayerOf(report.outcomes[4]).lines.empty());
 }
+
+TEST(TmdbLookup, TheCacheAloneLaysItsValuesUnderAPlanAndAsksNothing)
+{
+    Lookup lookup;
+    std::vector<std::string> entries;
+    for (const char* entry : kLibrary)
+        entries.push_back(NativePath(entry));
+    MetadataTemplate metadata;
+    metadata.parseNames = true;
+    LibraryPlan plan = PlanLibrary(NativePath("\\srv\\tv"), entries, metadata);
+    TmdbCache cold(lookup.cacheFolder.Path());
+    LayCachedValuesOver(plan, lookup.Settings(), TmdbMatches(), cold);
+    EXPECT_EQ(0, lookup.tmdb.RequestCount());
+    for (const PlannedMovie& movie : plan.movies)
+        EXPECT_TRUE(movie.layers.empty()) << movie.entry;
+
+    lookup.Run();  // the cache is warm now
+    const int asked = lookup.tmdb.RequestCount();
+    TmdbCache warm(lookup.cacheFolder.Path());
+    LayCachedValuesOver(plan, lookup.Settings(), TmdbMatches(), warm);
+    EXPECT_EQ(asked, lookup.tmdb.RequestCount());
+    const PlannedMovie& rose = plan.movies[0];
+    ASSERT_EQ(1u, rose.layers.size());
+    EXPECT_EQ("TMDB", rose.layers[0].origin);
+    EXPECT_NE(std::string::npos, rose.text.find("episodeTitle : Rose\n")) << rose.text;
+    EXPECT_EQ("", LayersLine(plan.movies[4].keys));  // The Office: ambiguous, nothing from TMDB
+    EXPECT_NE("", LayersLine(rose.keys));
+}
