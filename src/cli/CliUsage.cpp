@@ -9,6 +9,7 @@ const char kShortUsage[] =
     "       reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                          [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                          [--rescan MINUTES] [--ini FILE]\n"
+    "       reelmark-cli settings [--ini FILE]\n"
     "see reelmark-cli --help\n";
 
 const char kUsage[] =
@@ -22,6 +23,7 @@ const char kUsage[] =
     "  reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                     [--rescan MINUTES] [--ini FILE]\n"
+    "  reelmark-cli settings [--ini FILE]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
     "generate  Writes a metadata file (the movie file's name plus \".txt\") for\n"

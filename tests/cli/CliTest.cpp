@@ -463,10 +463,15 @@ TEST_F(CliTest, SettingsItCannotUseTakeTheirDefaultsWithALogLine)
     EXPECT_NE(std::string::npos, text.find("starRating : x5\r\n")) << text;
     EXPECT_NE(std::string::npos, text.find("seriesId : SH994401\r\n")) << text;
     const std::vector<std::string> messages = Messages();
-    for (const char* line : {"<WARNING>The setting SeriesDesc holds a NUL byte; it takes its default \"(2012) My "
-                             "home Movies, stuff from the internet etc.\".",
-                             "<WARNING>The setting StarRating names no item of its list; it takes its default \"3 "
-                             "(***) stars\"."})
+    const std::string ini = dir / "reelmark.ini";
+    for (const std::string line :
+         {"<WARNING>The setting SeriesDesc in " + ini +
+              " holds a NUL byte; it takes its default \"(2012) My home Movies, stuff from the internet "
+              "etc.\".",
+          "<WARNING>The setting StarRating=lots in " + ini +
+              " is none of its values: \"1 (*) star\", \"2 (**) stars\", \"3 (***) stars\", \"4 (****) "
+              "stars\" (or the "
+              "start of one, such as \"3\"); it takes its default \"3 (***) stars\"."})
         EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), line)) << line;
 }
 

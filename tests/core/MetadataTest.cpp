@@ -247,3 +247,30 @@ TEST(AirDateOf, RealCalendarDatesYearMonthDayWrittenWithTwoDigitMonthsAndDays)
                             "2012-003-04", "2012--4", "2012-3-", "2012-3-4-5"})
         EXPECT_EQ("", AirDateOf(bad)) << bad;
 }
+
+TEST(RatingTables, AStoredTextNamesTheItemItIsTheNameOfBeforeOneItMerelyStarts)
+{
+    const struct {
+        const std::vector<std::string>& items;
+        const char* stored;
+        const char* item;
+    } cases[] = {
+        // "TV-Y" is the start of "TV-Y7 - Older Children", which stands first.
+        {TvRatings().items, "TV-Y", "TV-Y - All Children"},
+        {TvRatings().items, "tv-y", "TV-Y - All Children"},
+        {TvRatings().items, "TV-Y7", "TV-Y7 - Older Children"},
+        {TvRatings().items, "TV-14 - Parents Strongly Cautioned", "TV-14 - Parents Strongly Cautioned "},
+        {TvRatings().items, "TV-1", "TV-14 - Parents Strongly Cautioned "},
+        {MpaaRatings().items, "PG", "PG - Parental Guidance"},
+        {MpaaRatings().items, "PG-13", "PG-13 - Parents Strongly Cautioned"},
+        {MpaaRatings().items, "N", "NC-17 - No One 17"},
+        {StarRatings().items, "3", "3 (***) stars"},
+        {SeriesTypeItems(), "SH", "SH general TV shows"},
+    };
+    for (const auto& c : cases) {
+        const int found = FindComboItem(c.items, c.stored);
+        ASSERT_GE(found, 0) << c.stored;
+        EXPECT_EQ(c.item, c.items[found]) << c.stored;
+    }
+    EXPECT_EQ(-1, FindComboItem(TvRatings().items, "TV14"));
+}

@@ -46,9 +46,10 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& text, u
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error = nullptr,
                          WorkFolder* work = nullptr, ExistingFile existing = ExistingFile::Replace);
 
-// Why a file could not be written, for the user: the system's text, or for
-// a name longer than the file system allows (which systems report as a file
-// or folder that is not there) how long it is.
+// Why a file could not be written, for the user: the system's text (for a
+// refusal, with the user and the folder where the system tells them:
+// AccessRefusal), or for a name longer than the file system allows (which
+// systems report as a file or folder that is not there) how long it is.
 std::string WriteErrorText(const std::string& path, SystemError code);
 
 // The file's lines, decoded, without their line ends (CR LF or LF; a last

@@ -11,6 +11,7 @@
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
 #include "core/runs/WatchFollow.h"
+#include "platform/Access.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/StopSignal.h"
@@ -434,9 +435,14 @@ void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& s
     };
     const auto goDown = [&](SystemError error) {
         lose();
+        // A refusal names the user and the folder on the way.
+        const std::string refusal =
+            error == kErrorAccessDenied ? AccessRefusal(folder, false) : std::string();
         if (!down)
-            log.AddLogEntry("", LogSeverity::Warning, "Cannot watch %s, trying again every %g seconds: %s", folder,
-                            request.retrySeconds, SystemErrorLine(error).c_str());
+            log.AddLogEntry("", LogSeverity::Warning,
+                            "Cannot watch %s, trying again every %g seconds: %s%s%s", folder,
+                            request.retrySeconds, SystemErrorLine(error).c_str(), refusal.empty() ? "" : " ",
+                            refusal.c_str());
         down = true;
         checkAt = now() + request.retrySeconds;
     };
