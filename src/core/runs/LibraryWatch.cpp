@@ -11,7 +11,6 @@
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
 #include "core/runs/WatchFollow.h"
-#include "platform/Access.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/StopSignal.h"
@@ -20,8 +19,6 @@
 namespace {
 
 constexpr double kNever = 1e300;
-// The longest single wait: a clock that is far off never makes one endless.
-constexpr double kLongestWait = 3600;
 constexpr double kFileClockPerSecond = 1e7;
 
 std::string Join(const std::string& relative, const std::string& name)
@@ -117,6 +114,7 @@ bool LibraryWatch::Pass(double now, SystemError* error)
     }
     std::vector<std::string> settled;
     library_.clear();
+    unwatched_.clear();
     if (request_.recursive) {
         WalkFolderTree(request_.generate.folder, log_, [&](const WalkedFolder& walked) {
             TakeFolder(walked.relative, walked.index, now, &settled);
@@ -125,6 +123,7 @@ bool LibraryWatch::Pass(double now, SystemError* error)
     } else {
         TakeFolder(std::string(), FolderIndex(request_.generate.folder), now, &settled);
     }
+    ReportUnwatched();
     Write(std::move(settled));
     return true;
 }
@@ -133,7 +132,11 @@ void LibraryWatch::TakeFolder(const std::string& relative, const FolderIndex& in
                               std::vector<std::string>* settled)
 {
     const SystemError uncovered = watch_ ? watch_->Cover(relative) : 0;
-    if (uncovered != 0 && !coverWarned_) {
+    const WatchLimit limit = FolderWatch::LimitOf(uncovered);
+    if (!limit.name.empty()) {
+        limit_ = limit;
+        unwatched_.insert(relative);
+    } else if (uncovered != 0 && !coverWarned_) {
         coverWarned_ = true;
         log_.AddLogEntry("", LogSeverity::Warning,
                          "Could not watch the folder %s for changes (the full passes find its new movies): %s",
@@ -214,9 +217,10 @@ void LibraryWatch::Take(const FolderChange& change, double now)
         // describes every movie beside it.
         SourceChanged(Join(path, "default.txt"), now);
     }
-    if (info.isFolder && request_.recursive && !LeadsElsewhere(PathOf(path)))
+    if (info.isFolder && request_.recursive && !LeadsElsewhere(PathOf(path))) {
         LookThrough(path, now);
-    else if (info.exists && !info.isFolder && IsMovieFile(path))
+        ReportUnwatched();
+    } else if (info.exists && !info.isFolder && IsMovieFile(path))
         Wait(path, now);
     else if (info.exists && !info.isFolder)
         SourceChanged(path, now);
@@ -397,95 +401,20 @@ void LibraryWatch::Forget()
 {
     waiting_.clear();
     redo_.clear();
+    unwatched_.clear();
+    unwatchedSaid_ = 0;
 }
 
-std::vector<std::string> LibraryWatch::Waiting() const
+void LibraryWatch::ReportUnwatched()
 {
-    std::vector<std::string> entries;
-    for (const auto& [entry, movie] : waiting_)
-        entries.push_back(entry);
-    return entries;
-}
-
-void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
-              const std::function<double()>& clock)
-{
-    const double started = SteadySeconds();
-    const std::function<double()> now = clock ? clock : [started] { return SteadySeconds() - started; };
-    const char* folder = request.generate.folder.c_str();
-    FolderWatch watch;
-    LibraryWatch library(request, log, stop, &watch);
-    log.AddLogEntry("", LogSeverity::Information,
-                    "Watching %s%s for new movies: each gets its metadata file once unchanged for %g seconds%s.",
-                    folder, request.recursive ? " and the folders below it" : "", request.settleSeconds,
-                    request.passSeconds > 0
-                        ? FormatText("; a full pass every %g minutes", request.passSeconds / 60).c_str()
-                        : "");
-    bool up = false;
-    bool down = false;
-    // While watching, when the folder is looked at next: not every system
-    // tells that a watched folder went (a network share; Wine). While not,
-    // when watching it is tried again.
-    double checkAt = 0;
-    double passAt = kNever;
-    const auto lose = [&] {
-        watch.Stop();
-        library.Forget();
-        up = false;
-    };
-    const auto goDown = [&](SystemError error) {
-        lose();
-        // A refusal names the user and the folder on the way.
-        const std::string refusal =
-            error == kErrorAccessDenied ? AccessRefusal(folder, false) : std::string();
-        if (!down)
-            log.AddLogEntry("", LogSeverity::Warning,
-                            "Cannot watch %s, trying again every %g seconds: %s%s%s", folder,
-                            request.retrySeconds, SystemErrorLine(error).c_str(), refusal.empty() ? "" : " ",
-                            refusal.c_str());
-        down = true;
-        checkAt = now() + request.retrySeconds;
-    };
-    const auto pass = [&] {
-        // The subtree is watched for the ".meta" folder too; Take keeps to
-        // what counts.
-        SystemError error = up ? 0 : watch.Start(request.generate.folder, true);
-        if (error != 0 || !library.Pass(now(), &error))
-            return goDown(error);
-        if (down)
-            log.AddLogEntry("", LogSeverity::Information, "Watching %s again.", folder);
-        up = true;
-        down = false;
-        passAt = request.passSeconds > 0 ? now() + request.passSeconds : kNever;
-        checkAt = now() + request.retrySeconds;
-    };
-    while (!stop.Requested()) {
-        if (!up ? now() >= checkAt : now() >= passAt) {
-            pass();
-        } else if (now() >= checkAt) {
-            const SystemError error = CheckFolderReadable(request.generate.folder);
-            if (error != 0)
-                goDown(error);
-            else
-                checkAt = now() + request.retrySeconds;
-        }
-        if (up)
-            library.Settle(now());
-        const double until = (up ? std::min({library.NextSettle(), passAt, checkAt}) : checkAt) - now();
-        std::vector<FolderChange> changes;
-        watch.Wait(std::max(0.0, std::min(until, kLongestWait)), stop, changes);
-        for (const FolderChange& change : changes) {
-            if (change.kind == FolderChange::Kind::Gone) {
-                // Tried again at once: the retry says why it fails.
-                lose();
-                checkAt = now();
-                break;
-            }
-            if (change.kind == FolderChange::Kind::Lost)
-                passAt = now();
-            else
-                library.Take(change, now());
-        }
-    }
-    log.AddLogEntry("", LogSeverity::Information, "Stopped watching %s.", folder);
+    if (unwatched_.size() == unwatchedSaid_)
+        return;
+    if (unwatched_.empty())
+        log_.AddLogEntry("", LogSeverity::Information, "Every folder below %s is watched for changes again.",
+                         root_.c_str());
+    else
+        log_.AddLogEntry(
+            "", LogSeverity::Warning, "%s",
+            UnwatchedLine(limit_, unwatched_.size(), false, root_, request_.passSeconds).c_str());
+    unwatchedSaid_ = unwatched_.size();
 }

@@ -75,6 +75,9 @@ public:
     void Forget();
     // The movies that wait to settle, each as its path below the folder.
     std::vector<std::string> Waiting() const;
+    // Says, when it changed since it was last said, how many folders the
+    // system's limit leaves unwatched and that the full passes cover them.
+    void ReportUnwatched();
 
 private:
     struct Candidate {
@@ -118,12 +121,24 @@ private:
     // a run plans its files among them all (GenerateRequest::writeOnly).
     std::vector<std::string> library_;
     bool coverWarned_ = false;
+    // The folders below that the system's limit (limit_) leaves unwatched,
+    // and how many the log last said.
+    std::set<std::string> unwatched_;
+    WatchLimit limit_;
+    size_t unwatchedSaid_ = 0;
 };
+
+// The log line of folders that a limit of the system leaves unwatched:
+// which limit, how many folders (the folder itself when root), and that
+// the full passes every passSeconds find their new movies.
+std::string UnwatchedLine(const WatchLimit& limit, size_t folders, bool root, const std::string& folder,
+                          double passSeconds);
 
 // Runs the watch until stop is requested: watches the folder, makes a pass
 // at start and every passSeconds, writes movies as they settle, logs when
 // the folder goes or cannot be read (told by the system, or found so every
-// retrySeconds) and tries again every retrySeconds.
+// retrySeconds) and tries again every retrySeconds. A folder the system's
+// limit leaves unwatched is logged once and left to the full passes.
 // clock: seconds that only go forward (a steady clock when not given).
 void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
               const std::function<double()>& clock = nullptr);

@@ -59,6 +59,17 @@ inline bool BecomeUser(const char* name)
            setresuid(user->pw_uid, user->pw_uid, user->pw_uid) == 0;
 }
 
+// Writes the text over a file of the system's (/proc); false when refused.
+inline bool WriteProcFile(const char* path, const std::string& text)
+{
+    const int file = ::open(path, O_WRONLY);
+    const bool wrote =
+        file >= 0 && ::write(file, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    if (file >= 0)
+        ::close(file);
+    return wrote;
+}
+
 // In a child: a user namespace of its own in which it is root (as unshare
 // -U -r makes one), with withMounts a mount namespace too; false where the
 // system allows none.
