@@ -281,7 +281,8 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             if (request.written)
                 request.written->Record(write.metadataPath, EncodeText(WithCrLf(write.text)));
             tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
-        } else if (!listed && IsNameTaken(error)) {
+        } else if (!listed && IsNameTaken(error) && (!request.metaFolder || metaMade)) {
+            // A file of that name came meanwhile (not a file named ".meta").
             skip();
         } else {
             const std::string why = WriteErrorText(write.metadataPath, error);

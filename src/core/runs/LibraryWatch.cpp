@@ -19,6 +19,10 @@
 namespace {
 
 constexpr double kNever = 1e300;
+// A file that could not be written is tried again after a minute, then
+// after twice as long each time, at most every 15 minutes.
+constexpr double kFirstRetry = 60;
+constexpr double kLongestRetry = 15 * 60;
 constexpr double kFileClockPerSecond = 1e7;
 
 std::string Join(const std::string& relative, const std::string& name)
@@ -30,6 +34,13 @@ bool IsAtOrBelow(const std::string& path, const std::string& folder)
 {
     return path.compare(0, folder.size(), folder) == 0 &&
            (path.size() == folder.size() || path[folder.size()] == kSeparator);
+}
+
+// "1 minute", "15 minutes".
+std::string MinutesText(double seconds)
+{
+    const double minutes = seconds / 60;
+    return FormatText(minutes == 1 ? "%g minute" : "%g minutes", minutes);
 }
 
 // Whether a name on the path is a work folder's: what happens in one is the
@@ -124,7 +135,7 @@ bool LibraryWatch::Pass(double now, SystemError* error)
         TakeFolder(std::string(), FolderIndex(request_.generate.folder), now, &settled);
     }
     ReportUnwatched();
-    Write(std::move(settled));
+    Write(std::move(settled), now);
     return true;
 }
 
@@ -316,7 +327,7 @@ void LibraryWatch::Settle(double now)
             !TakeOverFile(folder, *index, metadata->Meta(), FileNameOf(entry, true)))
             missing.push_back(entry);
     }
-    Write(std::move(missing));
+    Write(std::move(missing), now);
     for (auto at = redo_.begin(); at != redo_.end() && !stop_.Requested();) {
         if (now < at->second + request_.settleSeconds) {
             ++at;
@@ -324,11 +335,78 @@ void LibraryWatch::Settle(double now)
         }
         const std::string entry = at->first;
         at = redo_.erase(at);
-        Redo(entry);
+        Redo(entry, now);
     }
+    Retry(now);
 }
 
-void LibraryWatch::Redo(const std::string& entry)
+void LibraryWatch::Retry(double now)
+{
+    if (failed_.empty())
+        retryAt_ = kNever;
+    if (now < retryAt_ || stop_.Requested())
+        return;
+    retrying_ = true;
+    // One first: while what stops them lasts (a full disk), one failure
+    // a try says so; once it is written, the others follow.
+    const std::map<std::string, bool> waiting = failed_;
+    const auto tryAgain = [&](const std::string& entry, bool redo) {
+        if (!InspectPath(PathOf(entry)).exists)
+            failed_.erase(entry);
+        else if (redo)
+            Redo(entry, now);
+        else
+            Write({entry}, now);
+    };
+    const std::string& first = waiting.begin()->first;
+    tryAgain(first, waiting.begin()->second);
+    const bool stillFails = failed_.count(first) > 0;
+    if (!stillFails) {
+        std::vector<std::string> others;
+        for (auto at = std::next(waiting.begin()); at != waiting.end(); ++at) {
+            if (at->second)
+                tryAgain(at->first, true);
+            else if (InspectPath(PathOf(at->first)).exists)
+                others.push_back(at->first);
+            else
+                failed_.erase(at->first);
+        }
+        Write(std::move(others), now);
+    }
+    retrying_ = false;
+    retryAt_ = kNever;
+    if (failed_.empty())
+        return;
+    retryDelay_ = stillFails ? std::min(2 * retryDelay_, kLongestRetry) : kFirstRetry;
+    retryAt_ = now + retryDelay_;
+    log_.AddLogEntry("", LogSeverity::Warning, "%zu metadata %s still cannot be written; trying again in %s.",
+                     failed_.size(), failed_.size() == 1 ? "file" : "files",
+                     MinutesText(retryDelay_).c_str());
+}
+
+void LibraryWatch::Run(const GenerateRequest& run, bool redo, double now)
+{
+    failedNow_.clear();
+    RunGenerate(run, log_);
+    for (const std::string& entry : failedNow_)
+        failed_[entry] = redo;
+    // A try again says itself when the next one comes.
+    if (failedNow_.empty() || retrying_)
+        return;
+    const char* files = failedNow_.size() == 1 ? "file" : "files";
+    if (retryAt_ != kNever) {
+        log_.AddLogEntry("", LogSeverity::Warning,
+                         "%zu metadata %s could not be written; trying again with the others that wait.",
+                         failedNow_.size(), files);
+        return;
+    }
+    retryDelay_ = kFirstRetry;
+    retryAt_ = now + retryDelay_;
+    log_.AddLogEntry("", LogSeverity::Warning, "%zu metadata %s could not be written; trying again in %s.",
+                     failedNow_.size(), files, MinutesText(retryDelay_).c_str());
+}
+
+void LibraryWatch::Redo(const std::string& entry, double now)
 {
     WrittenFiles* written = request_.generate.written;
     GenerateRequest run = LibraryRun({entry});
@@ -351,7 +429,7 @@ void LibraryWatch::Redo(const std::string& entry)
         log_.AddLogEntry("", LogSeverity::Information,
                          "Redoing %s: a file pyTivo reads came or changed beside its movie.",
                          plan.metadataPath.c_str());
-        RunGenerate(run, log_);
+        Run(run, true, now);
     }
 }
 
@@ -361,8 +439,13 @@ GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
     run.replaceExisting = false;
     run.progress = [this](int, const std::string&) { return !stop_.Requested(); };
     run.outcome = [this](const FileOutcome& outcome) {
+        const std::string entry = outcome.moviePath.substr(root_.size() + 1);
         if (outcome.result == FileResult::Skipped && outcome.reason == kNothingToAdd)
-            complete_.insert(outcome.moviePath.substr(root_.size() + 1));
+            complete_.insert(entry);
+        if (outcome.result == FileResult::Failed)
+            failedNow_.insert(entry);
+        else
+            failed_.erase(entry);
     };
     if (run.metadata.parseNames) {
         // What a name gives (a show's series ID, its spelling) depends on
@@ -379,12 +462,12 @@ GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
     return run;
 }
 
-void LibraryWatch::Write(std::vector<std::string> settled)
+void LibraryWatch::Write(std::vector<std::string> settled, double now)
 {
     if (settled.empty() || stop_.Requested())
         return;
     SortByFolder(settled);
-    RunGenerate(LibraryRun(std::move(settled)), log_);
+    Run(LibraryRun(std::move(settled)), false, now);
 }
 
 double LibraryWatch::NextSettle() const
@@ -394,13 +477,14 @@ double LibraryWatch::NextSettle() const
         next = std::min(next, movie.since + request_.settleSeconds);
     for (const auto& [entry, since] : redo_)
         next = std::min(next, since + request_.settleSeconds);
-    return next;
+    return failed_.empty() ? next : std::min(next, retryAt_);
 }
 
 void LibraryWatch::Forget()
 {
     waiting_.clear();
     redo_.clear();
+    failed_.clear();
     unwatched_.clear();
     unwatchedSaid_ = 0;
 }

@@ -66,7 +66,8 @@ public:
     // Looks at the movies whose time has come: one that changed waits
     // again, one that went is forgotten, and those that settled are written
     // in one run (a movie of the same episode whose file lies there without
-    // it handing it over first); the files to redo are redone.
+    // it handing it over first); the files to redo are redone; the files
+    // that could not be written are tried again when their time has come.
     void Settle(double now);
     // When Settle next has something to do; a huge time when nothing waits.
     double NextSettle() const;
@@ -91,14 +92,20 @@ private:
                     std::vector<std::string>* settled);
     void LookThrough(const std::string& relative, double now);
     void Wait(const std::string& entry, double now);
-    void Write(std::vector<std::string> settled);
+    void Write(std::vector<std::string> settled, double now);
+    // Runs GenerateRun: the movies whose files fail wait to be tried
+    // again (redo: files to redo), which the log says.
+    void Run(const GenerateRequest& run, bool redo, double now);
+    // Tries again the files that could not be written, once their time
+    // has come.
+    void Retry(double now);
     // Hands the files of movies gone from the folder to those of the same
     // episode that lack one (FollowUpgrade); true when movie got one.
     bool TakeOverFile(const std::string& relative, const FolderIndex& index, const FolderIndex* meta,
                       const std::string& movie);
     void SourceChanged(const std::string& path, double now);
     void MovieGone(const std::string& path, double now);
-    void Redo(const std::string& entry);
+    void Redo(const std::string& entry, double now);
     // The request of a run that plans among the whole library.
     GenerateRequest LibraryRun(std::vector<std::string> writeOnly);
     std::string PathOf(const std::string& entry) const;
@@ -114,6 +121,16 @@ private:
     // The movies whose file waits to be redone, with when a source of
     // theirs last came or changed.
     std::map<std::string, double> redo_;
+    // The movies whose file could not be written (a full disk, a folder
+    // the program may not write in), with whether it was a file to redo;
+    // tried again from retryAt_ on, the wait doubling from a minute up to
+    // 15 minutes while the first of them still fails. failedNow_: those of
+    // the run under way.
+    std::map<std::string, bool> failed_;
+    std::set<std::string> failedNow_;
+    double retryAt_ = 1e300;
+    double retryDelay_ = 0;
+    bool retrying_ = false;
     // The movies whose other files give every value: no file until one of
     // those changes.
     std::set<std::string> complete_;
