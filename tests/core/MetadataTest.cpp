@@ -128,8 +128,10 @@ TEST(FindComboItem, SelectsTheFirstItemBeginningWithTheStoredTextInAnyCase)
     EXPECT_EQ(-1, FindComboItem(StarRatings().items, ""));
     EXPECT_EQ(5, FindComboItem(TvRatings().items, "tv-14 - parents strongly cautioned"));
     EXPECT_EQ(-1, FindComboItem(TvRatings().items, "TV-14 - Parents Strongly Cautioned  "));
-    // "TV-Y7" comes before "TV-Y" in the list, so "TV-Y" alone picks it.
-    EXPECT_EQ(1, FindComboItem(TvRatings().items, "TV-Y"));
+    // "TV-Y7" comes before "TV-Y" in the list, but "TV-Y" is the name of
+    // "TV-Y - All Children" (as an administrator writes it in reelmark.ini).
+    EXPECT_EQ(2, FindComboItem(TvRatings().items, "TV-Y"));
+    EXPECT_EQ(1, FindComboItem(TvRatings().items, "TV-Y7"));
     EXPECT_EQ(1, FindComboItem(SeriesTypeItems(), "mv movies"));
     EXPECT_EQ(0, FindComboItem(SeriesTypeItems(), "SH"));
 }
@@ -260,6 +262,7 @@ TEST(RatingTables, AStoredTextNamesTheItemItIsTheNameOfBeforeOneItMerelyStarts)
         {TvRatings().items, "tv-y", "TV-Y - All Children"},
         {TvRatings().items, "TV-Y7", "TV-Y7 - Older Children"},
         {TvRatings().items, "TV-14 - Parents Strongly Cautioned", "TV-14 - Parents Strongly Cautioned "},
+        {TvRatings().items, "TV-14 - Parents Strongly Cautioned ", "TV-14 - Parents Strongly Cautioned "},
         {TvRatings().items, "TV-1", "TV-14 - Parents Strongly Cautioned "},
         {MpaaRatings().items, "PG", "PG - Parental Guidance"},
         {MpaaRatings().items, "PG-13", "PG-13 - Parents Strongly Cautioned"},

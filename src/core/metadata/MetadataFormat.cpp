@@ -130,8 +130,7 @@ int FindComboItem(const std::vector<std::string>& items, const std::string& stor
         return a.size() == b.size() && StartsWithIgnoringAsciiCase(a, b);
     };
     for (size_t i = 0; i < items.size(); ++i) {
-        if (same(TrimmedOf(items[i]), TrimmedOf(storedText)) ||
-            same(items[i].substr(0, items[i].find(" - ")), storedText))
+        if (same(items[i], storedText) || same(items[i].substr(0, items[i].find(" - ")), storedText))
             return static_cast<int>(i);
     }
     for (size_t i = 0; i < items.size(); ++i) {

@@ -283,66 +283,6 @@ SystemError NewFile::MoveTo(const std::string& path, bool replace)
     return 0;
 }
 
-AppendFile::~AppendFile()
-{
-    if (handle_)
-        CloseHandle(handle_);
-}
-
-SystemError AppendFile::Open(const std::string& path)
-{
-    HANDLE file =
-        CreateFileW(FilePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return GetLastError();
-    handle_ = file;
-    return 0;
-}
-
-bool AppendFile::IsOpen() const
-{
-    return handle_ != nullptr;
-}
-
-char AppendFile::LastByte()
-{
-    LARGE_INTEGER size = {};
-    LARGE_INTEGER last = {};
-    char byte = '\n';
-    DWORD got = 0;
-    if (GetFileSizeEx(handle_, &size) && size.QuadPart > 0) {
-        last.QuadPart = size.QuadPart - 1;
-        if (!SetFilePointerEx(handle_, last, nullptr, FILE_BEGIN) ||
-            !ReadFile(handle_, &byte, 1, &got, nullptr) || got != 1)
-            byte = '\n';
-    }
-    return byte;
-}
-
-SystemError AppendFile::Append(const std::string& bytes)
-{
-    LARGE_INTEGER end = {};
-    DWORD written = 0;
-    // Both offsets all ones: the write lands at the end as it is then, even
-    // when other programs append to the same file meanwhile.
-    OVERLAPPED atEnd = {};
-    atEnd.Offset = atEnd.OffsetHigh = 0xFFFFFFFF;
-    const bool wrote = GetFileSizeEx(handle_, &end) &&
-                       WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &atEnd);
-    const SystemError code = !wrote ? GetLastError() : written != bytes.size() ? ERROR_DISK_FULL : 0;
-    if (code == 0)
-        return 0;
-    // Whole pieces or nothing, unless another program's piece came after
-    // what went in (cutting would take that too).
-    LARGE_INTEGER now = {};
-    if (written > 0 && GetFileSizeEx(handle_, &now) && now.QuadPart == end.QuadPart + written) {
-        SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN);
-        SetEndOfFile(handle_);
-    }
-    return code;
-}
-
 SystemError MakeFolder(const std::string& path, bool hidden)
 {
     if (!CreateDirectoryW(FilePath(path).c_str(), nullptr))
