@@ -6,7 +6,7 @@
 #include "platform/SystemError.h"
 
 SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log,
-                                   std::vector<SettingSource>* sources)
+                                   std::vector<SettingSource>* sources, SystemError* error)
 {
     for (const SettingField& field : SettingFields())
         settings.*field.member = field.defaultValue;
@@ -14,9 +14,12 @@ SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& setting
         sources->assign(SettingFields().size(), SettingSource());
     CIniFile ini;
     std::vector<IniRecord> records;
-    unsigned long error = 0;
-    if (!ini.ReadRecords(iniPath, records, &error))
-        return IsNotFound(error) ? SettingsFileState::Missing : SettingsFileState::Unreadable;
+    SystemError code = 0;
+    if (!ini.ReadRecords(iniPath, records, &code)) {
+        if (error)
+            *error = code;
+        return IsNotFound(code) ? SettingsFileState::Missing : SettingsFileState::Unreadable;
+    }
     TakeSettingRecords(records, settings, log, iniPath, sources);
     for (const IniRecord* unknown : UnknownSettingKeys(records)) {
         log.AddLogEntry(
@@ -36,9 +39,10 @@ std::string SettingsFileOf(const CliArguments& arguments, const std::string& hom
 bool ReadCommandSettings(const CliArguments& arguments, const std::string& iniPath, Settings& settings,
                          ActivityLog& log, std::ostream& err, std::vector<SettingSource>* sources)
 {
-    switch (ReadSettingsFile(iniPath, settings, log, sources)) {
+    SystemError error = 0;
+    switch (ReadSettingsFile(iniPath, settings, log, sources, &error)) {
         case SettingsFileState::Unreadable:
-            err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
+            err << "reelmark-cli: cannot read the settings file " << iniPath << ": " << SystemErrorLine(error) << "\n";
             return false;
         case SettingsFileState::Missing:
             // A file named on the command line is meant to be there: a typing

@@ -7,22 +7,25 @@
 
 #include "core/metadata/MetadataFormat.h"
 #include "core/settings/Settings.h"
+#include "platform/SystemError.h"
 
 struct CliArguments;
 
 enum class SettingsFileState {
     Read,       // the file was read; keys it lacks keep their defaults
     Missing,    // there is no such file: every setting has its default
-    Unreadable  // the file exists but cannot be read (locked, a folder, no access)
+    Unreadable  // the file exists but cannot be read (locked, a folder, no access, a pipe or
+                // device, too large)
 };
 
 // Every setting from the file, a missing key taking its default as the
 // main window's start would add it, but without writing anything; a value
 // that cannot be used is logged with the values it takes and takes its
 // default, and a key of Reelmark's sections that names no setting is
-// logged. sources: where each value came from (TakeSettingRecords).
+// logged. sources: where each value came from (TakeSettingRecords). Why
+// the file could not be read in *error, when given.
 SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log,
-                                   std::vector<SettingSource>* sources = nullptr);
+                                   std::vector<SettingSource>* sources = nullptr, SystemError* error = nullptr);
 
 // The settings file of a command: --ini FILE, else reelmark.ini in the home
 // folder.
