@@ -15,9 +15,11 @@
 #include "core/pytivo/PyTivoView.h"
 #include "platform/HeldFolder.h"
 #include "platform/Paths.h"
+#include "platform/SystemError.h"
 #include "platform/Text.h"
 
 const char kNothingToAdd[] = "nothing to add: other files give every value";
+const char kMovieGone[] = "the movie is not there any more";
 
 namespace {
 
@@ -157,6 +159,16 @@ public:
     }
 
     WorkFolder* Work() { return work_.get(); }
+
+    // Whether the movie of that name is still a file of the folder at hand
+    // (once FolderFor held it): a movie renamed, moved or deleted since the
+    // folder was read gets no file under its old name. Where the system
+    // cannot tell, it counts as there.
+    bool HasMovie(const std::string& name) const
+    {
+        const PathInfo movie = chain_.Last().InspectEntry(name);
+        return movie.exists ? !movie.isFolder : !IsNotFound(movie.error);
+    }
 
 private:
     // Logs the folder that is left alone; the reason, led by its path.
@@ -349,6 +361,13 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         if (!folder) {
             ++result.failed;
             tell(write, FileResult::Failed, "Left alone: " + leftAlone);
+            return true;
+        }
+        if (!targets.HasMovie(FileNameOf(write.moviePath, true))) {
+            log.AddLogEntry("", LogSeverity::Warning, "The movie is not there any more. Skipping metadata file %d of %d: %s",
+                            i + 1, count, write.metadataPath.c_str());
+            ++result.skipped;
+            tell(write, FileResult::Skipped, kMovieGone);
             return true;
         }
         if (write.otherFiles)
