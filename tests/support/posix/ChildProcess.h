@@ -79,16 +79,8 @@ inline bool EnterOwnNamespace(bool withMounts)
     const gid_t gid = getgid();
     if (unshare(CLONE_NEWUSER | (withMounts ? CLONE_NEWNS : 0)) != 0)
         return false;
-    const auto write = [](const char* path, const std::string& text) {
-        const int file = ::open(path, O_WRONLY);
-        const bool wrote =
-            file >= 0 && ::write(file, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-        if (file >= 0)
-            ::close(file);
-        return wrote;
-    };
-    return write("/proc/self/setgroups", "deny") &&
-           write("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") &&
-           write("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1") &&
+    return WriteProcFile("/proc/self/setgroups", "deny") &&
+           WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") &&
+           WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1") &&
            (!withMounts || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0);
 }
