@@ -21,20 +21,6 @@
 
 namespace {
 
-// The settings file, read as generate reads it.
-bool ReadSettings(const CliArguments& arguments, Settings& settings, std::string& iniPath, ActivityLog& log,
-                  std::ostream& err)
-{
-    iniPath = arguments.iniFile.empty() ? HomeFolder() + kSeparator + kIniFileName : arguments.iniFile;
-    const SettingsFileState state = ReadSettingsFile(iniPath, settings, log);
-    if (state == SettingsFileState::Unreadable || (state == SettingsFileState::Missing && !arguments.iniFile.empty())) {
-        err << "reelmark-cli: cannot " << (state == SettingsFileState::Missing ? "find" : "read")
-            << " the settings file " << iniPath << "\n";
-        return false;
-    }
-    return true;
-}
-
 // The files of the command line, planned as Generate would plan them with
 // names read.
 struct LookedUpFiles {
@@ -235,9 +221,10 @@ int LookupCommand(const CliArguments& arguments, std::ostream& out, std::ostream
     ActivityLog log;
     log.SetListener([&err](const std::string& line) { err << line; });
     Settings settings;
-    std::string iniPath;
+    const std::string iniPath = SettingsFileOf(arguments, HomeFolder());
     GenerateLookupSetup setup;
-    if (!ReadSettings(arguments, settings, iniPath, log, err) || !PrepareTmdb(arguments, settings, iniPath, setup, err))
+    if (!ReadCommandSettings(arguments, iniPath, settings, log, err) ||
+        !PrepareTmdb(arguments, settings, iniPath, setup, err))
         return kExitUsage;
     if (setup.tmdb.key.empty() && !setup.tmdb.offline) {
         err << "reelmark-cli: no TMDB key: give one with --tmdb-key, REELMARK_TMDB_KEY or TmdbKey in [Config] of "

@@ -3,11 +3,12 @@
 #include <memory>
 
 #include "cli/CliArguments.h"
+#include "cli/CliCheck.h"
 #include "cli/CliCommon.h"
 #include "cli/CliLookup.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
-#include "cli/CliCheck.h"
+#include "cli/CliSettings.h"
 #include "cli/CliShow.h"
 #include "cli/CliUsage.h"
 #include "cli/CliWatch.h"
@@ -136,6 +137,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return ShowCommand(arguments, out, err);
         case CliCommand::Check:
             return CheckCommand(arguments, out, err);
+        case CliCommand::Settings:
+            return SettingsCommand(arguments, out, err);
         case CliCommand::Watch: {
             StopSignal stop;
             stop.TakeSystemRequests();

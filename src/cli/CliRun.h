@@ -23,12 +23,13 @@ public:
     CliRun(const CliRun&) = delete;
     CliRun& operator=(const CliRun&) = delete;
 
-    // Checks FOLDER and reads the settings (--ini FILE, else reelmark.ini in
-    // the home folder); fills the request's folder, series title, template
-    // and the options of the command line; with --lookup, the lookup's key,
-    // address, choices and cache. False, having said why on err, when the
-    // run cannot go on (exit code 2).
-    bool Prepare(const CliArguments& arguments, std::ostream& err);
+    // Checks FOLDER (with folderMayGo only makes it absolute) and reads the
+    // settings (--ini FILE, else reelmark.ini in the home folder); fills the
+    // request's folder, series title, template and the options of the
+    // command line; with --lookup, the lookup's key, address, choices and
+    // cache. False, having said why on err, when the run cannot go on (exit
+    // code 2).
+    bool Prepare(const CliArguments& arguments, std::ostream& err, bool folderMayGo = false);
 
     ActivityLog& Log() { return log_; }
     GenerateRequest& Request() { return request_; }

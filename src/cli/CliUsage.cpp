@@ -16,6 +16,7 @@ const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
     "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n"
     "                          [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n";
+const char kSettingsUsage[] = "usage: reelmark-cli settings [--ini FILE]\n";
 const char kLookupUsage[] =
     "usage: reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
     "                           [--match NAME=ID]... [--ini FILE] PATH...\n"
@@ -28,6 +29,7 @@ const char kCommandsUsage[] =
     "  show      shows what pyTivo sends the TiVo for movies\n"
     "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
     "  watch     keeps a folder's movies supplied with metadata files\n"
+    "  settings  shows the settings in effect and where each came from\n"
     "  lookup    shows what TMDB would give movies' metadata files\n";
 
 }  // namespace
@@ -45,6 +47,8 @@ std::string ShortUsage(CliCommand command)
             return std::string(kCheckUsage) + kSeeHelp;
         case CliCommand::Watch:
             return std::string(kWatchUsage) + kSeeHelp;
+        case CliCommand::Settings:
+            return std::string(kSettingsUsage) + kSeeHelp;
         case CliCommand::Lookup:
             return std::string(kLookupUsage) + kSeeHelp;
         case CliCommand::Help:
@@ -70,6 +74,7 @@ const char kUsage[] =
     "  reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
     "                      [--match NAME=ID]... [--ini FILE] PATH...\n"
     "  reelmark-cli lookup --candidates NAME [--json] [--offline] [--tmdb-key KEY]\n"
+    "  reelmark-cli settings [--ini FILE]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
     "generate  Writes a metadata file (the movie file's name plus \".txt\") for\n"
@@ -195,10 +200,13 @@ const char kUsage[] =
     "  --json      One JSON document: {\"problems\": [{\"where\": movie or file,\n"
     "              \"file\": the file it lies in, \"kind\": name, \"text\": words}],\n"
     "              \"totals\": {\"movies\": n, \"problems\": n, \"unreadFolders\": n}}.\n"
-    "watch     Keeps FOLDER supplied with metadata files until it is stopped\n"
-    "          (Ctrl+C or SIGTERM; on Windows also Ctrl+Break or closing the\n"
-    "          console): first one pass as generate makes it, then every movie\n"
-    "          that comes (copied, moved or renamed in) gets its metadata file\n"
+    "watch     Keeps FOLDER supplied with metadata files until it is stopped:\n"
+    "          the Linux program by Ctrl+C, SIGINT, SIGTERM or SIGHUP, the\n"
+    "          Windows one by Ctrl+C, Ctrl+Break or closing its console (under\n"
+    "          Wine, SIGINT (kill -INT) stops it as Ctrl+C does; SIGTERM ends\n"
+    "          it at once); then it ends within a second with exit code 0.\n"
+    "          First one pass as generate makes it, then every movie that\n"
+    "          comes (copied, moved or renamed in) gets its metadata file\n"
     "          once it has settled. A metadata file that is there is replaced\n"
     "          only while it is byte for byte what Reelmark wrote (its hash in\n"
     "          Reelmark.written): it is redone when a .nfo, a .properties, a\n"
@@ -211,16 +219,19 @@ const char kUsage[] =
     "          name. The system tells of new files (inotify; on Windows\n"
     "          ReadDirectoryChangesW); a full pass now and then finds what it\n"
     "          did not tell (network shares). A folder that goes or cannot be\n"
-    "          read is logged and tried again every 30 seconds. Every file\n"
-    "          written, redone, removed or renamed and every problem is a log\n"
-    "          line, as generate logs it. --recursive, --parse-names,\n"
-    "          --meta-folder, --fill-only, --whole-template, --ini and --lookup\n"
-    "          work as for generate (each run looks up the movies it writes;\n"
-    "          a show asked once answers its later episodes from the cache);\n"
+    "          read is logged and tried again every 30 seconds; a file that\n"
+    "          could not be written (a full disk) after 1 minute, then twice\n"
+    "          as long each time up to every 15 minutes. Every file written,\n"
+    "          redone, removed or renamed and every problem is a log line, as\n"
+    "          generate logs it. --recursive, --parse-names, --meta-folder,\n"
+    "          --fill-only, --whole-template, --ini and --lookup work as for\n"
+    "          generate (each run looks up the movies it writes; a show asked\n"
+    "          once answers its later episodes from the cache);\n"
     "          the settings are read once, at start.\n"
     "  --settle SECONDS  A new movie gets its file once its size and time\n"
-    "              have not changed for SECONDS (default 30) and it can be\n"
-    "              opened for reading: a movie still being copied gets none.\n"
+    "              have not changed for SECONDS (default 30; decimals too,\n"
+    "              as 0.5) and it can be opened for reading: a movie still\n"
+    "              being copied gets none.\n"
     "  --rescan MINUTES  The full pass over FOLDER comes every MINUTES\n"
     "              (default 60); 0: only the one at start.\n"
     "lookup    Shows what TMDB (themoviedb.org) would give each movie's metadata\n"

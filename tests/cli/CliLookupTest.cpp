@@ -155,3 +155,16 @@ TEST_F(CliLookup, WithoutAKeyNothingIsAskedAndTheCommandLineIsChecked)
     EXPECT_NE(std::string::npos, err.str().find("--match needs NAME=ID")) << err.str();
     EXPECT_EQ(0, tmdb.RequestCount());
 }
+
+TEST_F(CliLookup, TheSettingsCommandSaysAKeyIsSetAndNeverShowsIt)
+{
+    dir.WriteFile("reelmark.ini", std::string(" [Config]\r\n TmdbKey=") + kKey + "\r\n Lookup=true\r\n");
+    EXPECT_EQ(0, Run({"settings", "--ini", dir / "reelmark.ini"}));
+    EXPECT_NE(std::string::npos,
+              out.str().find("TmdbKey=(not shown)    # from the file; the key itself is never shown\n"))
+        << out.str();
+    EXPECT_NE(std::string::npos, out.str().find("Lookup=true    # from the file; the window's only, reelmark-cli "
+                                                "takes --lookup\n"))
+        << out.str();
+    EXPECT_EQ(std::string::npos, (out.str() + err.str()).find(kKey));
+}
