@@ -3,6 +3,9 @@
 # XML is read by Expat (src/platform/posix/Xml.cpp).
 find_package(EXPAT REQUIRED)
 target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
+# HTTP is libcurl's (src/platform/posix/Http.cpp): Debian's libcurl4-openssl-dev.
+find_package(CURL REQUIRED)
+target_link_libraries(reelmark_platform PUBLIC CURL::libcurl)
 
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
@@ -21,6 +24,10 @@ if(REELMARK_TESTS)
     target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
     gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
   endforeach()
+
+  # Not a test: TMDB on 127.0.0.1 for scripts/benchmark.sh.
+  add_executable(tmdb-fake-server EXCLUDE_FROM_ALL tests/bench/tmdb_fake_server.cpp)
+  target_link_libraries(tmdb-fake-server PRIVATE reelmark_test_base)
 
   # Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;
   # scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.

@@ -27,6 +27,8 @@ if(NOT REELMARK_XMLLITE)
   set(REELMARK_XMLLITE ${reelmark_xmllite_import})
 endif()
 target_link_libraries(reelmark_platform PUBLIC ${REELMARK_XMLLITE})
+# HTTP is the system's WinHTTP (src/platform/windows/Http.cpp).
+target_link_libraries(reelmark_platform PUBLIC winhttp)
 
 file(GLOB_RECURSE REELMARK_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(REMOVE_ITEM REELMARK_UI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/main/main.cpp)
@@ -85,6 +87,10 @@ set_target_properties(editor-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CM
 add_executable(library-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/library_screenshot.cpp ${REELMARK_RC})
 target_link_libraries(library-screenshot PRIVATE reelmark_ui)
 set_target_properties(library-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
+# Not a test: Generate with the lookup against the tests' TMDB, for scripts/screenshot-lookup.sh.
+add_executable(lookup-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/lookup_screenshot.cpp ${REELMARK_RC})
+target_link_libraries(lookup-screenshot PRIVATE reelmark_test_support)
+set_target_properties(lookup-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 
 # Figures for speed: scripts/benchmark.sh builds and runs it.
 add_executable(reelmark-bench EXCLUDE_FROM_ALL tests/bench/reelmark_bench.cpp)
@@ -134,6 +140,10 @@ set_tests_properties(ReelmarkSmoke.TheCommandLineProgramTakesAndPrintsEveryScrip
 add_test(NAME ReelmarkSmoke.FourCommandLineRunsAtOnceLogEveryLineWhole
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/log-appenders-test.sh wine ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(ReelmarkSmoke.FourCommandLineRunsAtOnceLogEveryLineWhole PROPERTIES TIMEOUT 90)
+# The Windows watch under Wine: SIGINT stops it cleanly, as the help says.
+add_test(NAME ReelmarkSmoke.TheWatchUnderWineStopsCleanlyAtSigint
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/wine-watch-stop-test.sh ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(ReelmarkSmoke.TheWatchUnderWineStopsCleanlyAtSigint PROPERTIES TIMEOUT 90)
 # The native reelmark-cli (./test.sh builds it first) writes what this one writes.
 set(REELMARK_NATIVE_CLI ${CMAKE_CURRENT_SOURCE_DIR}/build-native/reelmark-cli CACHE FILEPATH
   "The native reelmark-cli that the two-build test compares with")

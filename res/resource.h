@@ -133,6 +133,12 @@
 #define IDC_NAMES_NOTE 1154
 #define IDC_SETTINGS_FILL_ONLY 1155
 #define IDC_SETTINGS_WHOLE_TEMPLATE 1156
+#define IDC_SETTINGS_LOOKUP 1157
+#define IDC_SETTINGS_TMDB_KEY 1158
+// Choose on TMDB (231): the candidates of the titles a lookup left unmatched.
+#define IDD_TMDB_CHOOSE 231
+#define IDC_CHOOSE_TITLES 1160
+#define IDC_CHOOSE_CANDIDATES 1161
 
 // The Library window (250): every movie's plan in a grid, edited in place.
 #define IDD_LIBRARY 250

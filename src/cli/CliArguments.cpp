@@ -32,6 +32,10 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Watch;
     else if (lower == "check")
         command = CliCommand::Check;
+    else if (lower == "settings")
+        command = CliCommand::Settings;
+    else if (lower == "lookup")
+        command = CliCommand::Lookup;
     else
         return false;
     return true;
@@ -47,21 +51,37 @@ const Flag kFlags[] = {
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
     {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
+    {"--offline", &CliArguments::offline},       {"--lookup", &CliArguments::lookup},
 };
 
-// An option with a value: a text, or a whole number up to `most`.
+// An option with a value: a text, a whole number up to `most`, or a number
+// of seconds up to `most` that may have decimals ("2.5").
 struct ValueOption {
     const char* name;
     const char* needs;
     std::string CliArguments::*text;
     int CliArguments::*number;
+    double CliArguments::*seconds;
     int most;
 };
 const ValueOption kValueOptions[] = {
-    {"--ini", "the name of a settings file", &CliArguments::iniFile, nullptr, 0},
-    {"--settle", "a number of seconds from 0 to 86400", nullptr, &CliArguments::settleSeconds, 86400},
-    {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes, 10080},
+    {"--ini", "the name of a settings file", &CliArguments::iniFile, nullptr, nullptr, 0},
+    {"--settle", "a number of seconds from 0 to 86400", nullptr, nullptr, &CliArguments::settleSeconds,
+     86400},
+    {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes,
+     nullptr, 10080},
+    {"--tmdb-key", "a TMDB key", &CliArguments::tmdbKey, nullptr, nullptr, 0},
+    {"--candidates", "a name to look up", &CliArguments::candidates, nullptr, nullptr, 0},
 };
+
+// The option that may come several times, each with a "NAME=ID".
+const char kMatchOption[] = "--match";
+
+// The options of a lookup that generate and watch take with --lookup.
+bool IsLookupOption(const std::string& option)
+{
+    return option == "--offline" || option == "--tmdb-key" || option == kMatchOption;
+}
 
 // The options a command takes.
 bool Takes(CliCommand command, const std::string& option)
@@ -69,10 +89,16 @@ bool Takes(CliCommand command, const std::string& option)
     const bool watching = option == "--settle" || option == "--rescan";
     switch (command) {
         case CliCommand::Generate:
-            return !watching;
+            return !watching && option != "--candidates";
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
-                   option == "--ini" || option == "--fill-only" || option == "--whole-template";
+                   option == "--ini" || option == "--fill-only" || option == "--whole-template" ||
+                   option == "--lookup" || IsLookupOption(option);
+        case CliCommand::Lookup:
+            return option == "--recursive" || option == "--json" || option == "--ini" || option == "--candidates" ||
+                   IsLookupOption(option);
+        case CliCommand::Settings:
+            return option == "--ini";
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -81,7 +107,7 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "settings", "lookup"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -96,6 +122,17 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
         return "--json and --dry-run do not go together";
     if (parsed.fillOnly && parsed.wholeTemplate)
         return "--fill-only and --whole-template do not go together";
+    if (parsed.command != CliCommand::Lookup && !parsed.lookup) {
+        for (const std::string& option : valuesGiven) {
+            if (IsLookupOption(option))
+                return option + " goes with --lookup";
+        }
+        if (parsed.offline)
+            return "--offline goes with --lookup";
+    }
+    // TMDB is asked by the titles, shows and episodes the names give.
+    if (parsed.lookup && !parsed.parseNames)
+        return "--lookup needs --parse-names";
     return std::string();
 }
 
@@ -125,13 +162,26 @@ bool TakeValue(const ValueOption& option, const std::string& value, CliArguments
         parsed.*option.text = value;
         return true;
     }
-    const bool digits = !value.empty() && value.size() <= 6 && value.find_first_not_of("0123456789") == std::string::npos;
-    const int given = digits ? std::stoi(value) : -1;
-    if (given < 0 || given > option.most) {
+    // Whole digits, and for seconds a point and up to three decimals.
+    const size_t point = option.seconds ? value.find('.') : std::string::npos;
+    const std::string whole = value.substr(0, point);
+    const std::string decimals = point == std::string::npos ? std::string() : value.substr(point + 1);
+    const auto digits = [](const std::string& part) {
+        return part.find_first_not_of("0123456789") == std::string::npos;
+    };
+    const bool number =
+        !whole.empty() && whole.size() <= 6 && digits(whole) &&
+        (point == std::string::npos || (!decimals.empty() && decimals.size() <= 3 && digits(decimals)));
+    const int given = number ? std::stoi(whole) : -1;
+    const int thousandths = number ? std::stoi((decimals + "000").substr(0, 3)) : 0;
+    if (given < 0 || given > option.most || (given == option.most && thousandths > 0)) {
         error = std::string(option.name) + " needs " + option.needs + ", not \"" + value + "\"";
         return false;
     }
-    parsed.*option.number = given;
+    if (option.seconds)
+        parsed.*option.seconds = given + thousandths / 1000.0;
+    else
+        parsed.*option.number = given;
     return true;
 }
 
@@ -169,6 +219,13 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
                                                    [&arg](const Flag& f) { return arg == f.name; });
                    flag != std::end(kFlags)) {
             parsed.*flag->field = true;
+        } else if (arg == kMatchOption) {
+            if (i + 1 >= args.size() || args[i + 1].find('=') == std::string::npos) {
+                error = std::string(kMatchOption) + " needs NAME=ID (a TMDB id, \"tv/ID\" or \"movie/ID\")";
+                return false;
+            }
+            valuesGiven.push_back(arg);
+            parsed.matches.push_back(args[++i]);
         } else if (const ValueOption* option =
                        std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
                                     [&arg](const ValueOption& o) { return arg == o.name; });
@@ -198,8 +255,26 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = "unknown command: " + words[0];
         return false;
     }
-    const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check;
+    const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check ||
+                            parsed.command == CliCommand::Lookup;
+    if (parsed.command == CliCommand::Lookup && !parsed.candidates.empty()) {
+        // The candidates of a name: no files to look up.
+        if (words.size() > 1) {
+            error = "--candidates takes no PATH";
+            return false;
+        }
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
+    }
     const char* what = takesPaths ? "PATH" : "FOLDER";
+    if (parsed.command == CliCommand::Settings && words.size() > 1) {
+        error = "settings takes no FOLDER, only --ini FILE: \"" + words[1] + "\" is too many";
+        return false;
+    }
+    if (parsed.command == CliCommand::Settings) {
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
+    }
     if (words.size() < 2 || words[1].empty()) {
         error = std::string(what) + " is missing";
         return false;

@@ -2,10 +2,12 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
+#include "cli/CliLookup.h"
 #include "cli/CliTemplate.h"
 #include "core/settings/Settings.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
+#include "platform/Text.h"
 
 CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
     : home_(HomeFolder()),
@@ -16,30 +18,17 @@ CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
     request_.written = &written_;
 }
 
-bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
+bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err, bool folderMayGo)
 {
-    std::string folder;
-    if (!ResolveFolder(arguments.Folder(), folder, err))
+    std::string folder = FullPathOf(arguments.Folder());
+    // A watch waits for a folder it cannot reach yet (RunWatch says why):
+    // a service must not end, and be started again, over and over.
+    if (!folderMayGo && !ResolveFolder(arguments.Folder(), folder, err))
         return false;
-    const std::string iniPath = arguments.iniFile.empty() ? home_ + kSeparator + kIniFileName : arguments.iniFile;
     Settings settings;
-    SystemError error = 0;
-    switch (ReadSettingsFile(iniPath, settings, log_, &error)) {
-        case SettingsFileState::Unreadable:
-            err << "reelmark-cli: cannot read the settings file " << iniPath << ": " << SystemErrorLine(error) << "\n";
-            return false;
-        case SettingsFileState::Missing:
-            // A file named on the command line is meant to be there: a typing
-            // error must not write every file from the default template.
-            if (!arguments.iniFile.empty()) {
-                err << "reelmark-cli: cannot find the settings file " << iniPath << "\n";
-                return false;
-            }
-            err << "reelmark-cli: no settings file " << iniPath << "; every setting has its default\n";
-            break;
-        case SettingsFileState::Read:
-            break;
-    }
+    const std::string iniPath = SettingsFileOf(arguments, home_);
+    if (!ReadCommandSettings(arguments, iniPath, settings, log_, err))
+        return false;
     request_.folder = folder;
     // A drive root has no name of its own: the series title stays empty,
     // and an episode run is refused as the main window refuses it.
@@ -50,5 +39,11 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
     request_.metaFolder = arguments.metaFolder;
     const bool whole = arguments.wholeTemplate || (!arguments.fillOnly && settings.WholeTemplate == "true");
     request_.otherFiles = whole ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
+    if (arguments.lookup) {
+        GenerateLookupSetup setup;
+        if (!PrepareTmdb(arguments, settings, iniPath, setup, err))
+            return false;
+        lookup_ = std::make_unique<GenerateLookup>(std::move(setup));
+    }
     return true;
 }

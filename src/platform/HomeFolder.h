@@ -10,6 +10,12 @@
 // pickers and started programs must never move our files with).
 std::string HomeFolder();
 
+// The user's own folder for files the program can make again (answers of
+// online services): %LOCALAPPDATA%\Reelmark\cache on Windows,
+// $XDG_CACHE_HOME/reelmark else ~/.cache/reelmark elsewhere. Not made
+// here; empty when the system names no such place.
+std::string UserCacheFolder();
+
 #ifdef _WIN32
 // The name of the per-user folder inside the user's application data folder.
 extern const char kPerUserFolderName[];

@@ -341,22 +341,25 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         std::string usage;  // how the usage begins
         size_t lines;       // the usage's lines, "see reelmark-cli --help" included
     } bad[] = {
-        {{}, commands, 7},
-        {{"--json"}, commands, 7},
-        {{"copy", dir.Path()}, commands, 7},
-        {{"generate"}, generate, 3},
-        {{"generate", dir.Path(), "--force"}, generate, 3},
-        {{"--force", "generate", dir.Path()}, generate, 3},
-        {{"--ini", "x.ini", "--force", "Generate", dir.Path()}, generate, 3},
-        {{"generate", dir.Path(), "--ini"}, generate, 3},
-        {{"generate", "C:\\Garden", "Diary"}, generate, 3},
+        {{}, commands, 9},
+        {{"--json"}, commands, 9},
+        {{"copy", dir.Path()}, commands, 9},
+        {{"generate"}, generate, 4},
+        {{"generate", dir.Path(), "--force"}, generate, 4},
+        {{"--force", "generate", dir.Path()}, generate, 4},
+        {{"--ini", "x.ini", "--force", "Generate", dir.Path()}, generate, 4},
+        {{"generate", dir.Path(), "--ini"}, generate, 4},
+        {{"generate", "C:\\Garden", "Diary"}, generate, 4},
         {{"list", dir.Path(), "--replace"}, "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER", 2},
         {{"show", dir.Path(), "--dry-run"}, "usage: reelmark-cli show", 2},
         {{"show"}, "usage: reelmark-cli show", 2},
         {{"show", dir.Path(), "--replace"}, "usage: reelmark-cli show", 2},
         {{"show", dir.Path(), "--ini", "x.ini"}, "usage: reelmark-cli show", 2},
-        {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 3},
+        {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 4},
         {{"check", "--replace", dir.Path()}, "usage: reelmark-cli check", 2},
+        {{"lookup", "--replace", dir.Path()}, "usage: reelmark-cli lookup", 4},
+        {{"lookup", "--candidates", "Heat", dir.Path()}, "usage: reelmark-cli lookup", 4},
+        {{"settings", dir.Path()}, "usage: reelmark-cli settings [--ini FILE]", 2},
     };
     for (const auto& c : bad) {
         const std::string what = ::testing::PrintToString(c.args);
@@ -509,10 +512,15 @@ TEST_F(CliTest, SettingsItCannotUseTakeTheirDefaultsWithALogLine)
     EXPECT_NE(std::string::npos, text.find("starRating : x5\r\n")) << text;
     EXPECT_NE(std::string::npos, text.find("seriesId : SH994401\r\n")) << text;
     const std::vector<std::string> messages = Messages();
-    for (const char* line : {"<WARNING>The setting SeriesDesc holds a NUL byte; it takes its default \"(2012) My "
-                             "home Movies, stuff from the internet etc.\".",
-                             "<WARNING>The setting StarRating names no item of its list; it takes its default \"3 "
-                             "(***) stars\"."})
+    const std::string ini = dir / "reelmark.ini";
+    for (const std::string line :
+         {"<WARNING>The setting SeriesDesc in " + ini +
+              " holds a NUL byte; it takes its default \"(2012) My home Movies, stuff from the internet "
+              "etc.\".",
+          "<WARNING>The setting StarRating=lots in " + ini +
+              " is none of its values: \"1 (*) star\", \"2 (**) stars\", \"3 (***) stars\", \"4 (****) "
+              "stars\" (or the "
+              "start of one, such as \"3\"); it takes its default \"3 (***) stars\"."})
         EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), line)) << line;
 }
 

@@ -233,5 +233,6 @@ TEST(PlanEdits, GenerateWritesTheEditsAndNothingForAMovieThatWent)
     EXPECT_EQ(0u, ReadFileBytes(dir / "B.mpg.txt").find("title : Named By Hand\r\nseriesTitle : Named By Hand\r\n"));
     EXPECT_EQ(0u, ReadFileBytes(dir / "A.mpg.txt").find("title : A\r\n"));
     EXPECT_FALSE(PathExists(dir / "Gone.mpg.txt")) << "no metadata file for a movie that is not there";
-    EXPECT_NE(std::string::npos, log.Text().find("The movie is not there any more: " + (dir / "Gone.mpg")));
+    EXPECT_NE(std::string::npos,
+              log.Text().find("The movie is not there any more. Skipping metadata file 3 of 3: " + (dir / "Gone.mpg.txt")));
 }

@@ -16,9 +16,11 @@
 #include "core/pytivo/PyTivoView.h"
 #include "platform/HeldFolder.h"
 #include "platform/Paths.h"
+#include "platform/SystemError.h"
 #include "platform/Text.h"
 
 const char kNothingToAdd[] = "nothing to add: other files give every value";
+const char kMovieGone[] = "the movie is not there any more";
 
 namespace {
 
@@ -78,6 +80,7 @@ public:
         write.text = movie.text;
         write.keys = movie.keys;
         write.metadataPath = request.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
+        write.plan = LayersLine(write.keys);
         const FolderIndex* target = request.metaFolder ? Meta() : &Index();
         write.skipped = !request.replaceExisting && target && HasMetadata(*target, name);
         const OwnFile own = request.metaFolder ? OwnFile::InMeta : OwnFile::Beside;
@@ -92,10 +95,6 @@ public:
             write.otherFiles = true;
             write.plan = KeysLine(write.keys, write.moviePath);
         }
-        // A folder that could not be read says nothing of its movies: the
-        // write tells why.
-        const FolderEntry* listed = Index().Find(name);
-        write.movieGone = Index().ReadError() == 0 && (!listed || listed->isFolder);
         return write;
     }
 
@@ -162,6 +161,16 @@ public:
     }
 
     WorkFolder* Work() { return work_.get(); }
+
+    // Whether the movie of that name is still a file of the folder at hand
+    // (once FolderFor held it): a movie renamed, moved or deleted since the
+    // folder was read gets no file under its old name. Where the system
+    // cannot tell, it counts as there.
+    bool HasMovie(const std::string& name) const
+    {
+        const PathInfo movie = chain_.Last().InspectEntry(name);
+        return movie.exists ? !movie.isFolder : !IsNotFound(movie.error);
+    }
 
 private:
     // Logs the folder that is left alone; the reason, led by its path.
@@ -356,17 +365,14 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             tell(write, FileResult::Failed, "Left alone: " + leftAlone);
             return true;
         }
-        // Of a folder held, a movie its reading no longer shows gets nothing
-        // (a folder left alone has failed its movies above).
-        if (write.movieGone) {
-            log.AddLogEntry("", LogSeverity::Warning,
-                            "The movie is not there any more: %s\nNo metadata file is written for it.",
-                            write.moviePath.c_str());
+        if (!targets.HasMovie(FileNameOf(write.moviePath, true))) {
+            log.AddLogEntry("", LogSeverity::Warning, "The movie is not there any more. Skipping metadata file %d of %d: %s",
+                            i + 1, count, write.metadataPath.c_str());
             ++result.skipped;
-            tell(write, FileResult::Skipped, "the movie is not there any more");
+            tell(write, FileResult::Skipped, kMovieGone);
             return true;
         }
-        if (write.otherFiles)
+        if (!write.plan.empty())
             log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1, count,
                             write.plan.c_str(), write.metadataPath.c_str());
         else
@@ -390,6 +396,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                 request.written->Record(write.metadataPath, EncodeText(WithCrLf(write.text)));
             tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
         } else if (!listed && IsNameTaken(error)) {
+            // A file of that name came meanwhile (not a file named ".meta").
             skip();
         } else {
             const std::string why = WriteErrorText(write.metadataPath, error);

@@ -19,13 +19,17 @@ class WrittenFiles;
 enum class FileResult { Created, Replaced, Skipped, Failed };
 // The reason of a skip where the movie's other files give every value.
 extern const char kNothingToAdd[];
+// The reason of a skip where the movie went (renamed, moved or deleted)
+// after its folder was read: no file is written under its old name.
+extern const char kMovieGone[];
 struct FileOutcome {
     std::string moviePath;
     std::string metadataPath;
     FileResult result = FileResult::Created;
     std::string reason;  // why it failed, as the log says it; for a skip, why when it is not a file that is there
     // What the file does beside the movie's other files (PlanKeysLine);
-    // empty when no other file describes the movie.
+    // without them, what it takes from Reelmark's own sources (LayersLine:
+    // "6 values from TMDB"), or nothing.
     std::string plan;
 };
 
@@ -85,7 +89,9 @@ struct GenerateResult {
     std::string refusal;
     int created = 0;   // written, new or over an old file
     int replaced = 0;  // of those, written over an old file
-    int skipped = 0;  // a file was there, or the movie's other files left nothing to add
+    // A file was there, the movie's other files left nothing to add, or the
+    // movie went before its file was written (kMovieGone).
+    int skipped = 0;
     int failed = 0;
     int cancelled = 0;  // movies not started because the run was cancelled
 };
@@ -104,11 +110,9 @@ struct PlannedWrite {
     std::string metadataPath;  // beside the movie, or in its folder's ".meta"
     std::string text;          // as written (line feeds; the file has CR LF)
     bool skipped = false;      // a metadata file is there and is not to be replaced
-    // The movie is not in its folder's reading (deleted or renamed since the
-    // list was made): nothing is written for it.
-    bool movieGone = false;
     // The file's keys against the movie's other files (PlannedKeys.h), and
-    // what they do (PlanKeysLine); otherFiles: other files describe it.
+    // what they do (PlanKeysLine, else LayersLine); otherFiles: other files
+    // describe it.
     std::vector<PlannedKey> keys;
     bool otherFiles = false;
     std::string plan;

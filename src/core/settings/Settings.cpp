@@ -13,6 +13,9 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
         {"Config", "WholeTemplate", "false", &Settings::WholeTemplate, true},
+        {"Config", "Lookup", "false", &Settings::Lookup, true},
+        {"Config", "TmdbKey", "", &Settings::TmdbKey, true},
+        {"Config", "TmdbUrl", "", &Settings::TmdbUrl, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
         {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
         {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
@@ -56,6 +59,15 @@ const std::vector<std::string>* ComboItemsOf(std::string Settings::*member)
     return nullptr;
 }
 
+// The yes/no settings: exactly "true" or "false" (the window ticks its
+// box for "true" alone; every other text counts as false).
+bool IsYesNo(std::string Settings::*member)
+{
+    return member == &Settings::OverwriteMetadata || member == &Settings::ParseNames ||
+           member == &Settings::MetaFolder || member == &Settings::WholeTemplate ||
+           member == &Settings::IsEpisode || member == &Settings::Recursive;
+}
+
 const SettingField& FieldOf(std::string Settings::*member)
 {
     for (const SettingField& field : SettingFields()) {
@@ -65,29 +77,103 @@ const SettingField& FieldOf(std::string Settings::*member)
     return SettingFields().front();  // every member of kEnsureOrder is in the table
 }
 
+// Why the file's value of the setting cannot be used; nullptr when it can.
+// An empty yes/no value has always meant false.
+const char* ProblemOf(const SettingField& field, const std::string& value)
+{
+    if (value.find('\0') != std::string::npos)
+        return "holds a NUL byte";
+    const std::vector<std::string>* items = ComboItemsOf(field.member);
+    if ((items && FindComboItem(*items, value) < 0) ||
+        (IsYesNo(field.member) && !value.empty() && value != "true" && value != "false"))
+        return "is none of its values";
+    return nullptr;
+}
+
 }  // namespace
 
-void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log)
+const std::vector<std::string>* SettingItems(const SettingField& field)
 {
-    for (const SettingField& field : SettingFields()) {
+    return ComboItemsOf(field.member);
+}
+
+std::string AcceptedSettingValues(const SettingField& field)
+{
+    if (IsYesNo(field.member))
+        return "true or false";
+    const std::vector<std::string>* items = ComboItemsOf(field.member);
+    if (!items)
+        return "any text";
+    std::string text;
+    for (const std::string& item : *items)
+        text += (text.empty() ? "\"" : ", \"") + TrimmedOf(item) + "\"";
+    // Its first word names an item too ("TV-G", "3", "MV").
+    const std::string example =
+        std::string(field.defaultValue).substr(0, std::string(field.defaultValue).find(' '));
+    return text + " (or the start of one, such as \"" + example + "\")";
+}
+
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log,
+                        const std::string& iniPath, std::vector<SettingSource>* sources)
+{
+    if (sources)
+        sources->assign(SettingFields().size(), SettingSource());
+    for (size_t i = 0; i < SettingFields().size(); ++i) {
+        const SettingField& field = SettingFields()[i];
         const IniRecord* entry = FindIniEntry(records, field.section, field.key);
         if (!entry)
             continue;
-        const std::vector<std::string>* items = ComboItemsOf(field.member);
-        const char* problem = entry->value.find('\0') != std::string::npos ? "holds a NUL byte"
-                              : items && FindComboItem(*items, entry->value) < 0 ? "names no item of its list"
-                                                                                 : nullptr;
-        if (problem) {
-            log.AddLogEntry("", LogSeverity::Warning, "The setting %s %s; it takes its default \"%s\".",
-                            field.key, problem, field.defaultValue);
+        const char* problem = ProblemOf(field, entry->value);
+        if (sources)
+            (*sources)[i] = {problem ? SettingSource::From::Unusable : SettingSource::From::File,
+                             entry->value, entry->marker != ' '};
+        if (!problem || IsYesNo(field.member)) {
+            // A yes/no text other than "true" counts as false and stays as
+            // the user wrote it.
+            settings.*field.member = entry->value;
+            if (problem)
+                log.AddLogEntry("", LogSeverity::Warning,
+                                "The setting %s=%s in %s %s: %s; it counts as \"false\".", field.key,
+                                entry->value.c_str(), iniPath.c_str(), problem,
+                                AcceptedSettingValues(field).c_str());
+        } else if (entry->value.find('\0') != std::string::npos) {
+            log.AddLogEntry("", LogSeverity::Warning, "The setting %s in %s %s; it takes its default \"%s\".",
+                            field.key, iniPath.c_str(), problem, field.defaultValue);
             settings.*field.member = field.defaultValue;
         } else {
-            settings.*field.member = entry->value;
+            log.AddLogEntry("", LogSeverity::Warning,
+                            "The setting %s=%s in %s %s: %s; it takes its default \"%s\".", field.key,
+                            entry->value.c_str(), iniPath.c_str(), problem,
+                            AcceptedSettingValues(field).c_str(), field.defaultValue);
+            settings.*field.member = field.defaultValue;
         }
+    }
+    settings.Matches.clear();
+    for (const IniRecord& record : records) {
+        if (record.marker == ' ' && record.section == kMatchesSection && !record.key.empty())
+            settings.Matches.push_back({record.key, record.value});
     }
     const SettingField& id = FieldOf(&Settings::SeriesID);
     if (!FindIniEntry(records, id.section, id.key))
         settings.SeriesID = settings.SeriesType.substr(0, 2) + std::string(id.defaultValue).substr(2);
+}
+
+std::vector<const IniRecord*> UnknownSettingKeys(const std::vector<IniRecord>& records)
+{
+    std::vector<const IniRecord*> unknown;
+    for (const IniRecord& record : records) {
+        if (record.key.empty() || record.marker == kIniTrailerMarker)
+            continue;
+        bool known = false;
+        bool ours = false;
+        for (const SettingField& field : SettingFields()) {
+            ours = ours || record.section == field.section;
+            known = known || (record.section == field.section && record.key == field.key);
+        }
+        if (ours && !known)
+            unknown.push_back(&record);
+    }
+    return unknown;
 }
 
 void SettingsStore::ReportUnreadable()
@@ -122,7 +208,7 @@ void SettingsStore::LoadSettings()
         unreadable_ = true;
         return;
     }
-    TakeSettingRecords(records, settings_, log_);
+    TakeSettingRecords(records, settings_, log_, iniPath_);
     bool added = false;
     for (std::string Settings::*member : kEnsureOrder) {
         const SettingField& field = FieldOf(member);
@@ -159,6 +245,10 @@ void SettingsStore::SaveSettings()
                 FindIniEntry(records, field.section, field.key))
                 SetIniValue(records, field.key, value, field.section);
         }
+        // A new key goes right after its section's header: the last first
+        // keeps the file in the list's order.
+        for (auto match = settings_.Matches.rbegin(); match != settings_.Matches.rend(); ++match)
+            SetIniValue(records, match->first, match->second, kMatchesSection);
         ok = ini_.WriteRecords(iniPath_, records, &error);
     }
     if (!ok)

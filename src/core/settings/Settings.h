@@ -2,6 +2,7 @@
 // The settings the program remembers between runs, and their trip to and
 // from the INI file "reelmark.ini" in the program's home folder.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/log/ActivityLog.h"
@@ -23,6 +24,12 @@ struct Settings {
     // Where other files describe a movie, Generate writes the whole
     // template over them ("true"), or adds only what they lack ("false").
     std::string WholeTemplate;
+    // Generate looks titles and descriptions up on TMDB ("true"/"false").
+    std::string Lookup;
+    // The TMDB key (a v3 API key or a v4 read access token); never logged.
+    std::string TmdbKey;
+    // TMDB's address for a mirror or a test server; empty for TMDB's own.
+    std::string TmdbUrl;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;
@@ -42,7 +49,14 @@ struct Settings {
     // with ",max" when maximized); empty until the window was used.
     std::string LibraryColumns;
     std::string LibraryPlacement;
+
+    // Section "Matches": the TMDB id the user chose for a show or a movie
+    // ("Doctor Who (2005)" = "tv/57243"), in the file's order.
+    std::vector<std::pair<std::string, std::string>> Matches;
 };
+
+// The section of the TMDB ids the user chose.
+constexpr const char* kMatchesSection = "Matches";
 
 // One stored setting: where it lives in the INI file and its default.
 struct SettingField {
@@ -59,13 +73,43 @@ struct SettingField {
 // written to the file.
 const std::vector<SettingField>& SettingFields();
 
+// The items of a setting that names one of a list (a combo box's);
+// nullptr for the others.
+const std::vector<std::string>* SettingItems(const SettingField& field);
+// The values a setting takes, as a person reads them: the items of its
+// list (each also by its start, "TV-14"), true or false, or any text.
+std::string AcceptedSettingValues(const SettingField& field);
+
+// Where the value in effect of a setting came from.
+struct SettingSource {
+    enum class From {
+        Default,   // the file lacks the key (or there is no file)
+        File,      // the file's value
+        Unusable,  // the file's value cannot be used: the default stands
+    };
+    From from = From::Default;
+    std::string fileValue;  // what the file holds (File, Unusable)
+    // Its line starts with "#" or ";": read all the same, as the window
+    // always has.
+    bool commentedOut = false;
+};
+
 // Every setting the file's records hold replaces the value it has. A value
-// the program cannot use keeps the default, with a warning in the log: a
-// NUL byte (it would end up inside metadata files) or a combo box text that
-// names none of its items (it would write an empty rating and be saved
-// empty). A file without a series ID gives the series type's prefix to the
-// default one, so that a file of shows never gets a movie's ID.
-void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log);
+// the program cannot use keeps the default, with a warning in the log that
+// names the file (iniPath) and the values the setting takes: a NUL byte (it
+// would end up inside metadata files), a combo box text that names none of
+// its items (it would write an empty rating and be saved empty); a yes/no
+// setting that is neither "true" nor "false" keeps its text, which counts
+// as false, with a warning all the same (an empty one without). Every
+// active entry of [Matches] is a choice. A
+// file without a series ID gives the series type's prefix to the default
+// one, so that a file of shows never gets a movie's ID. sources, when
+// given, gets where each value came from, in the order of SettingFields().
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log,
+                        const std::string& iniPath, std::vector<SettingSource>* sources = nullptr);
+// The entries of the file's [Config] and [Settings] sections whose keys
+// name no setting ("TvRating " with a space before "=", "tvrating").
+std::vector<const IniRecord*> UnknownSettingKeys(const std::vector<IniRecord>& records);
 
 // The settings record with the INI file it is kept in; errors go to the log.
 // The file is read once at start and written once at close. A file that

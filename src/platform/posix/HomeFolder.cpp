@@ -1,5 +1,7 @@
 #include "platform/HomeFolder.h"
 
+#include "platform/Environment.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 // The folder the program is started in, as for a copy that is not installed
@@ -7,4 +9,16 @@
 std::string HomeFolder()
 {
     return FullPathOf(".");
+}
+
+// The XDG rule: $XDG_CACHE_HOME when it is an absolute path, else ~/.cache.
+std::string UserCacheFolder()
+{
+    const std::string cache = EnvironmentValue("XDG_CACHE_HOME");
+    if (!cache.empty() && cache[0] == '/')
+        return StripTrailingSeparator(cache) + "/reelmark";
+    const std::string home = EnvironmentValue("HOME");
+    if (home.empty() || home[0] != '/')
+        return std::string();
+    return StripTrailingSeparator(home) + "/.cache/reelmark";
 }

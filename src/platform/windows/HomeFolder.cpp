@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Environment.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -61,15 +62,7 @@ std::string ProgramFolder()
 // library, which the command-line program would otherwise have to load).
 std::string AppDataFolder()
 {
-    const DWORD needed = GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
-    if (needed == 0)
-        return std::string();
-    std::wstring folder(needed, L'\0');
-    const DWORD length = GetEnvironmentVariableW(L"APPDATA", &folder[0], needed);
-    if (length == 0 || length >= needed)
-        return std::string();
-    folder.resize(length);
-    return Narrow(folder);
+    return EnvironmentValue("APPDATA");
 }
 
 // Whether a new file can be made in the folder: tried with a file of our own
@@ -122,4 +115,12 @@ std::string HomeFolder()
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return current;
     return home;
+}
+
+std::string UserCacheFolder()
+{
+    const std::string local = EnvironmentValue("LOCALAPPDATA");
+    if (local.empty())
+        return std::string();
+    return StripTrailingSeparator(local) + "\\" + kPerUserFolderName + "\\cache";
 }

@@ -17,6 +17,9 @@ public:
     std::string pyTivoLocation;
     // The "Read titles, years and episode numbers from file names" box.
     int parseNames = BST_UNCHECKED;
+    // The "Look up titles and descriptions (TMDB)" box, and the TMDB key.
+    int lookup = BST_UNCHECKED;
+    std::string tmdbKey;
     // The "Write metadata files into the folder's .meta folder" box.
     int metaFolder = BST_UNCHECKED;
     // Where other files describe a movie: "Write the whole template over
@@ -36,7 +39,7 @@ private:
 struct Settings;
 
 // The Options command: runs the dialog modally, without a parent, on the
-// current settings; on OK stores the edited location, ParseNames,
-// MetaFolder and WholeTemplate and answers true, on Cancel leaves them untouched and answers
+// current settings; on OK stores the edited location, ParseNames, Lookup,
+// TmdbKey, MetaFolder and WholeTemplate and answers true, on Cancel leaves them untouched and answers
 // false.
 bool EditSetup(Settings& settings);
