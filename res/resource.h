@@ -124,6 +124,8 @@
 #define IDC_TIVO_FIELDS 1121
 #define IDC_TIVO_NOTES 1122
 #define IDC_TIVO_PROBLEMS 1123
+#define IDC_TIVO_ADDS_LABEL 1124
+#define IDC_TIVO_ADDS 1125
 #define ID_TIVO_VIEW 32790
 // Template fields and setup options (ids 1150-1199)
 #define IDC_GENRE 1150

@@ -14,8 +14,6 @@
 #include "core/folders/MovieScanner.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
-#include "core/lookup/TmdbCache.h"
-#include "core/runs/GenerateLookup.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "ui/controls/ListingProgress.h"
@@ -35,24 +33,18 @@ constexpr int kVisibleRows = 27;
 // own meanwhile: a library of 100,000 movies takes many seconds.
 constexpr int kPiece = 2000;
 
-// The plan of the movies' files (their lines alone, the list saying what
-// each file will say; with the lookup ticked composed whole, with what the
-// TMDB cache gives each laid under it), made on a thread of its own for a
-// big list while the window answers; nullopt when the fill was interrupted
+// The plan of the movies' files (with names read composed whole, as the
+// TMDB cache's values are laid over it, else their lines alone: the list
+// says what each file will say), made on a thread of its own for a big
+// list while the window answers; nullopt when the fill was interrupted
 // meanwhile.
 std::optional<LibraryPlan> PlanAnswering(const std::string& folder, std::vector<std::string> entries,
                                          const MetadataTemplate& metadata,
-                                         const std::optional<GenerateLookupSetup>& lookup,
                                          const std::function<bool()>& interrupted)
 {
     const bool big = entries.size() > static_cast<size_t>(kPiece);
-    auto make = [&folder, entries = std::move(entries), metadata, lookup] {
-        LibraryPlan plan = PlanLibrary(folder, entries, metadata, nullptr, lookup.has_value());
-        if (lookup) {
-            TmdbCache cache(lookup->cacheFolder);
-            LayCachedValuesOver(plan, lookup->tmdb, lookup->matches, cache);
-        }
-        return plan;
+    auto make = [&folder, entries = std::move(entries), metadata] {
+        return PlanLibrary(folder, entries, metadata, nullptr, metadata.parseNames);
     };
     if (!big)
         return make();
@@ -189,14 +181,11 @@ bool MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
     entries.reserve(movies.size());
     for (const MovieListing& movie : movies)
         entries.push_back(movie.name);
-    std::optional<GenerateLookupSetup> lookup;
-    GenerateLookupSetup setup;
-    if (metadata.parseNames && host_.CachedLookup(setup))
-        lookup = std::move(setup);
     std::optional<LibraryPlan> plan =
-        PlanAnswering(folder, std::move(entries), metadata, lookup, [this] { return Interrupted(); });
+        PlanAnswering(folder, std::move(entries), metadata, [this] { return Interrupted(); });
     if (!plan)
         return false;
+    host_.LayCachedLookupOver(*plan, metadata);
     anyOtherSources_ = std::any_of(movies.begin(), movies.end(), [](const MovieListing& movie) {
         return movie.otherSources;
     });
