@@ -2,7 +2,11 @@
 # core, platform and command-line tests, and with clang the fuzz targets.
 # XML is read by Expat (src/platform/posix/Xml.cpp).
 find_package(EXPAT REQUIRED)
-target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
+# The hash that proves a file the program's own (src/platform/posix/ContentHash.cpp).
+find_path(NETTLE_INCLUDE_DIR nettle/sha2.h REQUIRED)
+find_library(NETTLE_LIBRARY nettle REQUIRED)
+target_include_directories(reelmark_platform PRIVATE ${NETTLE_INCLUDE_DIR})
+target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT ${NETTLE_LIBRARY})
 
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
@@ -15,7 +19,8 @@ if(REELMARK_TESTS)
     file(GLOB area_tests CONFIGURE_DEPENDS tests/${area}/*.cpp)
     add_executable(test_${area} ${area_tests})
     target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
-    gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
+    gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES TIMEOUT 60 ENVIRONMENT "${REELMARK_TEST_ENVIRONMENT}")
   endforeach()
 
   # Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;

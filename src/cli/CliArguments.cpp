@@ -30,6 +30,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Show;
     else if (lower == "watch")
         command = CliCommand::Watch;
+    else if (lower == "undo")
+        command = CliCommand::Undo;
     else
         return false;
     return true;
@@ -44,6 +46,7 @@ const Flag kFlags[] = {
     {"--replace", &CliArguments::replace},       {"--recursive", &CliArguments::recursive},
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
+    {"--list", &CliArguments::list},
 };
 
 // An option with a value: a text, or a whole number up to `most`.
@@ -70,6 +73,8 @@ bool Takes(CliCommand command, const std::string& option)
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
                    option == "--ini";
+        case CliCommand::Undo:
+            return option == "--list" || option == "--dry-run" || option == "--ini";
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -78,7 +83,7 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "undo"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -91,6 +96,9 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
     // A dry run prints the files' texts, which a JSON answer does not hold.
     if (parsed.json && parsed.dryRun)
         return "--json and --dry-run do not go together";
+    // A list changes nothing and undoes no run.
+    if (parsed.list && (parsed.dryRun || !parsed.paths.empty()))
+        return parsed.dryRun ? "--list and --dry-run do not go together" : "--list takes no RUN";
     return std::string();
 }
 
@@ -174,6 +182,16 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         return false;
     }
     const char* what = parsed.command == CliCommand::Show ? "PATH" : "FOLDER";
+    if (parsed.command == CliCommand::Undo) {
+        // The run is named, or the last one is meant.
+        if (words.size() > 2) {
+            error = "too many arguments from \"" + words[2] + "\" on (undo takes one RUN)";
+            return false;
+        }
+        parsed.paths.assign(words.begin() + 1, words.end());
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
+    }
     if (words.size() < 2 || words[1].empty()) {
         error = std::string(what) + " is missing";
         return false;

@@ -7,6 +7,7 @@
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
 #include "cli/CliShow.h"
+#include "cli/CliUndo.h"
 #include "cli/CliUsage.h"
 #include "cli/CliWatch.h"
 #include "core/folders/FolderIndex.h"
@@ -120,6 +121,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return GenerateCommand(arguments, out, err);
         case CliCommand::Show:
             return ShowCommand(arguments, out, err);
+        case CliCommand::Undo:
+            return UndoCommand(arguments, out, err);
         case CliCommand::Watch: {
             StopSignal stop;
             stop.TakeSystemRequests();

@@ -13,13 +13,9 @@ CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
     log_.SetListener([this](const std::string& line) { sink_.OnLogLine(line); });
 }
 
-bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
+bool CliRun::ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err)
 {
-    std::string folder;
-    if (!ResolveFolder(arguments.Folder(), folder, err))
-        return false;
     const std::string iniPath = arguments.iniFile.empty() ? home_ + kSeparator + kIniFileName : arguments.iniFile;
-    Settings settings;
     switch (ReadSettingsFile(iniPath, settings, log_)) {
         case SettingsFileState::Unreadable:
             err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
@@ -36,6 +32,15 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
         case SettingsFileState::Read:
             break;
     }
+    return true;
+}
+
+bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
+{
+    std::string folder;
+    Settings settings;
+    if (!ResolveFolder(arguments.Folder(), folder, err) || !ReadSettings(arguments, settings, err))
+        return false;
     request_.folder = folder;
     // A drive root has no name of its own: the series title stays empty,
     // and an episode run is refused as the main window refuses it.
@@ -44,5 +49,7 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
     request_.metadata.parseNames = arguments.parseNames;
     request_.isEpisodeTicked = !request_.metadata.movieMode;
     request_.metaFolder = arguments.metaFolder;
+    // Every run keeps what it replaces, so that it can be undone.
+    request_.undoJournal = UndoJournalLimits(settings);
     return true;
 }

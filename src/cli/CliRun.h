@@ -11,6 +11,7 @@
 #include "core/runs/GenerateRun.h"
 
 struct CliArguments;
+struct Settings;
 
 class CliRun {
 public:
@@ -25,6 +26,10 @@ public:
     // and the options of the command line. False, having said why on err,
     // when the run cannot go on (exit code 2).
     bool Prepare(const CliArguments& arguments, std::ostream& err);
+    // Reads the settings (--ini FILE, else reelmark.ini in the home folder,
+    // which may be missing); false, having said why on err, when they
+    // cannot be read.
+    bool ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err);
 
     ActivityLog& Log() { return log_; }
     GenerateRequest& Request() { return request_; }

@@ -59,6 +59,11 @@ bool CanReadFile(const std::string& path, unsigned long long* size = nullptr);
 // the error code in *error.
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error = nullptr,
                    size_t most = SIZE_MAX);
+// The size bytes of the file from offset on; false with the error code in
+// *error when they cannot be read (kErrorFileNotFound when the file is
+// shorter).
+bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
+                  SystemError* error = nullptr);
 // True when the path is a folder on a drive the system knows.
 bool IsFolderOnDrive(const std::string& path);
 
@@ -105,6 +110,10 @@ public:
     char LastByte();
     // 0 or the error code.
     SystemError Append(const std::string& bytes);
+    // How many bytes the file holds.
+    unsigned long long Size();
+    // Forces every byte appended so far to the disk; 0 or the error code.
+    SystemError Flush();
 
 private:
 #ifdef _WIN32

@@ -73,3 +73,30 @@ public:
 private:
     std::string previous_;
 };
+
+// Sets a variable of the program's environment for a scope (empty: unset);
+// the value it had comes back after.
+class EnvironmentScope {
+public:
+    EnvironmentScope(const std::string& name, const std::string& value);
+    ~EnvironmentScope();
+    EnvironmentScope(const EnvironmentScope&) = delete;
+    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+
+private:
+    std::string name_;
+    std::string previous_;
+    bool wasSet_ = false;
+};
+
+// Makes the TempFolders made while it lives lie on a memory file system
+// where the machine has one (Linux's /dev/shm, Z:\dev\shm under Wine):
+// tests of a thousand files, each flushed to the disk, take seconds there
+// otherwise.
+class MemoryTempScope {
+public:
+    MemoryTempScope();
+
+private:
+    EnvironmentScope scope_;
+};

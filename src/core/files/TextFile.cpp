@@ -1,5 +1,6 @@
 #include "core/files/TextFile.h"
 
+#include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -71,7 +72,12 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsi
     // run; a replaced one must be whole on the disk before the old one goes.
     if (!folder.MakeTemporary([&](const std::string& name) { return file.Create(name, bytes, replace); }, code))
         return Fail(error, code);
+    // The journal of the run in force (if any) writes the step down, and
+    // keeps what it replaces, before the step is taken.
+    if (!JournalBeforeWrite(path, bytes, replace, code))
+        return Fail(error, code);
     code = file.MoveTo(path, replace);
+    JournalAfterStep(path, code == 0);
     return code == 0 || Fail(error, code);
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/folders/FolderIndex.h"
@@ -95,26 +96,66 @@ std::vector<bool> ChosenEntries(const GenerateRequest& request)
 }
 
 // Goes through the chosen movies folder by folder, each folder read once;
-// visit gets the number of chosen movies before this one.
-void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan, const std::vector<bool>& chosen,
-                         const std::function<bool(const EntryFolder&, const PlannedWrite&, int)>& visit)
+// visit gets a folder, what the run does there, and the number of chosen
+// movies before them.
+void ForEachPlannedFolder(
+    const GenerateRequest& request, const LibraryPlan& plan, const std::vector<bool>& chosen,
+    const std::function<bool(const EntryFolder&, const std::vector<PlannedWrite>&, int)>& visit)
 {
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
     std::unique_ptr<EntryFolder> at;
+    std::vector<PlannedWrite> writes;
     int done = 0;
+    const auto visitFolder = [&] {
+        const bool goOn = writes.empty() || visit(*at, writes, done);
+        done += static_cast<int>(writes.size());
+        writes.clear();
+        return goOn;
+    };
     for (size_t i = 0; i < plan.movies.size(); ++i) {
         if (!chosen[i])
             continue;
         const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
         const std::string movieFolder = relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
         if (!at || movieFolder != at->Path()) {
+            if (at && !visitFolder())
+                return;
             at.reset();
             at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr);
         }
-        if (!visit(*at, at->Plan(request, plan.movies[i]), done++))
-            return;
+        writes.push_back(at->Plan(request, plan.movies[i]));
     }
+    if (at)
+        visitFolder();
+}
+
+// The file of the folder's listing that the write replaces; nullptr when
+// it makes a new one.
+const FolderEntry* ListedTarget(const GenerateRequest& request, const EntryFolder& at, const PlannedWrite& write)
+{
+    const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
+    return target ? target->FindDetailed(FileNameOf(write.metadataPath, true)) : nullptr;
+}
+
+// How many files the journal keeps ahead with one flush.
+constexpr size_t kKeptAhead = 64;
+
+// Keeps the old bytes of the files that the writes from first on replace,
+// for the next kKeptAhead writes.
+void KeepAhead(const GenerateRequest& request, const EntryFolder& at, const std::vector<PlannedWrite>& writes,
+               size_t first)
+{
+    RunJournal* journal = JournalInForce();
+    if (!journal)
+        return;
+    std::vector<std::string> paths;
+    for (size_t i = first; i < writes.size() && i < first + kKeptAhead; ++i) {
+        const FolderEntry* listed = ListedTarget(request, at, writes[i]);
+        if (!writes[i].skipped && listed && !listed->readOnly)
+            paths.push_back(writes[i].metadataPath);
+    }
+    journal->KeepAhead(paths);
 }
 
 }  // namespace
@@ -169,10 +210,11 @@ std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::stri
     refusal = GenerateRefusal(request, plan);
     std::vector<PlannedWrite> writes;
     if (refusal.empty()) {
-        ForEachPlannedWrite(request, plan, ChosenEntries(request), [&](const EntryFolder&, const PlannedWrite& write, int) {
-            writes.push_back(write);
-            return true;
-        });
+        ForEachPlannedFolder(request, plan, ChosenEntries(request),
+                             [&](const EntryFolder&, const std::vector<PlannedWrite>& folderWrites, int) {
+                                 writes.insert(writes.end(), folderWrites.begin(), folderWrites.end());
+                                 return true;
+                             });
     }
     return writes;
 }
@@ -191,66 +233,90 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         return result;
     }
 
+    // The journal that lets the run be undone must be there before any file
+    // changes.
+    RunJournal journal;
+    std::string reason;
+    if (request.undoJournal &&
+        !journal.Begin(RunHeader{request.runName, StripTrailingSeparator(request.folder), std::string(), 0},
+                       *request.undoJournal,
+                       reason)) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s\nNothing was changed.", reason.c_str());
+        result.refused = true;
+        result.refusal = reason;
+        return result;
+    }
+    RunJournalScope journalInForce(&journal);
+
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
-    // The work folder of the folder at hand; its leftovers of runs cut
-    // short go when the folder comes up, and it goes before the next one.
-    std::unique_ptr<WorkFolder> work;
-    std::string workFolder;
-    bool metaMade = false;
     const auto tell = [&](const PlannedWrite& write, FileResult what, const std::string& reason) {
         if (request.outcome)
             request.outcome({write.moviePath, write.metadataPath, what, reason});
     };
-    ForEachPlannedWrite(request, plan, chosen, [&](const EntryFolder& at, const PlannedWrite& write, int i) {
-        if (request.progress && !request.progress(i, write.moviePath)) {
-            result.cancelled = count - i;
-            return false;
-        }
-        if (at.Path() != workFolder) {
-            work.reset();
-            work = std::make_unique<WorkFolder>(at.Path());
-            work->RemoveLeftovers(log);
-            workFolder = at.Path();
-            metaMade = at.Meta() != nullptr;
-        }
-        const auto skip = [&] {
-            log.AddLogEntry("", LogSeverity::Information, "File already exists! Skipping metadata file %d of %d: %s",
-                            i + 1, count, write.metadataPath.c_str());
-            ++result.skipped;
-            tell(write, FileResult::Skipped, std::string());
-        };
-        if (write.skipped) {
-            skip();
-            return true;
-        }
-        log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
-                        write.metadataPath.c_str());
-        if (!write.overriddenBy.empty())
-            log.AddLogEntry("", LogSeverity::Warning, "pyTivo reads %s after this file: its values win.",
-                            write.overriddenBy.c_str());
-        // What the listing showed is replaced (an empty file counts as none);
-        // a new file is made with a rename that refuses to replace, so one
-        // that appeared since the listing is skipped, never overwritten.
-        const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
-        const FolderEntry* listed = target ? target->FindDetailed(FileNameOf(write.metadataPath, true)) : nullptr;
-        SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
-        if (request.metaFolder && !metaMade && (error = MakeFolder(at.MetaPath(), false)) == 0)
-            metaMade = true;
-        if ((!request.metaFolder || metaMade) && (!listed || !listed->readOnly) &&
-            WriteTextFileAtomically(write.metadataPath, write.text, &error, work.get(),
-                                    listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
-            ++result.created;
-            result.replaced += listed ? 1 : 0;
-            tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
-        } else if (!listed && IsNameTaken(error)) {
-            skip();
-        } else {
-            const std::string why = WriteErrorText(write.metadataPath, error);
-            log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s", write.metadataPath.c_str(),
-                            why.c_str());
-            ++result.failed;
-            // The system's text ends its line; a reason stands on its own.
-            tell(write, FileResult::Failed, why.substr(0, why.find_last_not_of("\r\n") + 1));
+    ForEachPlannedFolder(request, plan, chosen, [&](const EntryFolder& at, const std::vector<PlannedWrite>& writes,
+                                                    int first) {
+        // The work folder of the folder at hand; its leftovers of runs cut
+        // short go when the folder comes up, and it goes before the next one.
+        WorkFolder work(at.Path());
+        work.RemoveLeftovers(log);
+        bool metaMade = at.Meta() != nullptr;
+        for (size_t j = 0; j < writes.size(); ++j) {
+            const PlannedWrite& write = writes[j];
+            const int i = first + static_cast<int>(j);
+            if (request.progress && !request.progress(i, write.moviePath)) {
+                result.cancelled = count - i;
+                return false;
+            }
+            if (j % kKeptAhead == 0)
+                KeepAhead(request, at, writes, j);
+            const auto skip = [&] {
+                log.AddLogEntry("", LogSeverity::Information,
+                                "File already exists! Skipping metadata file %d of %d: %s", i + 1, count,
+                                write.metadataPath.c_str());
+                ++result.skipped;
+                tell(write, FileResult::Skipped, std::string());
+            };
+            if (write.skipped) {
+                skip();
+                continue;
+            }
+            log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
+                            write.metadataPath.c_str());
+            if (!write.overriddenBy.empty())
+                log.AddLogEntry("", LogSeverity::Warning, "pyTivo reads %s after this file: its values win.",
+                                write.overriddenBy.c_str());
+            // What the listing showed is replaced (an empty file counts as
+            // none); a new file is made with a rename that refuses to
+            // replace, so one that appeared since the listing is skipped,
+            // never overwritten.
+            const FolderEntry* listed = ListedTarget(request, at, write);
+            SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
+            if (request.metaFolder && !metaMade && (error = MakeFolderOfRun(at.MetaPath())) == 0)
+                metaMade = true;
+            if ((!request.metaFolder || metaMade) && (!listed || !listed->readOnly) &&
+                WriteTextFileAtomically(write.metadataPath, write.text, &error, &work,
+                                        listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+                ++result.created;
+                result.replaced += listed ? 1 : 0;
+                tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
+            } else if (!listed && IsNameTaken(error)) {
+                skip();
+            } else {
+                const std::string why = journal.Broken() ? journal.Reason() : WriteErrorText(write.metadataPath, error);
+                log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s",
+                                write.metadataPath.c_str(), why.c_str());
+                ++result.failed;
+                // The system's text ends its line; a reason stands on its own.
+                tell(write, FileResult::Failed, why.substr(0, why.find_last_not_of("\r\n") + 1));
+            }
+            // Without its journal the run may change nothing more.
+            if (journal.Broken()) {
+                log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error,
+                                "%s\nThe run stopped: what it changed so far can be undone.",
+                                journal.Reason().c_str());
+                result.cancelled = count - i - 1;
+                return false;
+            }
         }
         return true;
     });

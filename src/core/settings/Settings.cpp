@@ -12,6 +12,9 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
+        {"Config", "DeleteForGood", "false", &Settings::DeleteForGood, true},
+        {"Config", "UndoDays", "30", &Settings::UndoDays, true},
+        {"Config", "UndoMegabytes", "500", &Settings::UndoMegabytes, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
         {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
         {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
@@ -53,6 +56,17 @@ const std::vector<std::string>* ComboItemsOf(std::string Settings::*member)
     return nullptr;
 }
 
+// The most a number setting may say; 0 for a text.
+int MostOf(std::string Settings::*member)
+{
+    return member == &Settings::UndoDays ? kMostUndoDays : member == &Settings::UndoMegabytes ? kMostUndoMegabytes : 0;
+}
+
+bool IsNumberUpTo(const std::string& text, int most)
+{
+    return IsAllDigits(text) && text.size() <= 7 && std::stoi(text) <= most;
+}
+
 const SettingField& FieldOf(std::string Settings::*member)
 {
     for (const SettingField& field : SettingFields()) {
@@ -71,8 +85,10 @@ void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& setting
         if (!entry)
             continue;
         const std::vector<std::string>* items = ComboItemsOf(field.member);
+        const int most = MostOf(field.member);
         const char* problem = entry->value.find('\0') != std::string::npos ? "holds a NUL byte"
                               : items && FindComboItem(*items, entry->value) < 0 ? "names no item of its list"
+                              : most > 0 && !IsNumberUpTo(entry->value, most)    ? "is no whole number in its range"
                                                                                  : nullptr;
         if (problem) {
             log.AddLogEntry("", LogSeverity::Warning, "The setting %s %s; it takes its default \"%s\".",
@@ -85,6 +101,18 @@ void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& setting
     const SettingField& id = FieldOf(&Settings::SeriesID);
     if (!FindIniEntry(records, id.section, id.key))
         settings.SeriesID = settings.SeriesType.substr(0, 2) + std::string(id.defaultValue).substr(2);
+}
+
+JournalLimits UndoJournalLimits(const Settings& settings)
+{
+    JournalLimits limits;
+    // The values were checked as they were read; a value set otherwise that
+    // is no number keeps the default.
+    if (IsNumberUpTo(settings.UndoDays, kMostUndoDays))
+        limits.days = std::stoi(settings.UndoDays);
+    if (IsNumberUpTo(settings.UndoMegabytes, kMostUndoMegabytes))
+        limits.bytes = static_cast<unsigned long long>(std::stoi(settings.UndoMegabytes)) << 20;
+    return limits;
 }
 
 void SettingsStore::ReportUnreadable()

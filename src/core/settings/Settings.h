@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files/RunManifest.h"
 #include "core/log/ActivityLog.h"
 #include "core/settings/IniFile.h"
 
@@ -20,6 +21,12 @@ struct Settings {
     std::string ParseNames;
     // Generate writes into each folder's ".meta" folder ("true"/"false").
     std::string MetaFolder;
+    // Delete Selected deletes for good instead of to the Recycle Bin.
+    std::string DeleteForGood;
+    // How long (days) and how much (MB) of the journals that undo runs are
+    // kept (whole numbers; 0 MB keeps none: runs cannot be undone).
+    std::string UndoDays;
+    std::string UndoMegabytes;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;
@@ -51,11 +58,19 @@ struct SettingField {
 // written to the file.
 const std::vector<SettingField>& SettingFields();
 
+// The limits of the runs' journals as the settings give them; none (0
+// bytes) when UndoMegabytes is 0.
+JournalLimits UndoJournalLimits(const Settings& settings);
+// The most the undo settings may say.
+constexpr int kMostUndoDays = 3650;
+constexpr int kMostUndoMegabytes = 1000000;
+
 // Every setting the file's records hold replaces the value it has. A value
 // the program cannot use keeps the default, with a warning in the log: a
 // NUL byte (it would end up inside metadata files) or a combo box text that
 // names none of its items (it would write an empty rating and be saved
-// empty). A file without a series ID gives the series type's prefix to the
+// empty), a number of the undo settings that is no whole number in its
+// range. A file without a series ID gives the series type's prefix to the
 // default one, so that a file of shows never gets a movie's ID.
 void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log);
 

@@ -185,6 +185,26 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     return code == 0;
 }
 
+bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
+                  SystemError* error)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    SystemError code = descriptor < 0 ? errno : 0;
+    bytes.assign(size, '\0');
+    for (size_t done = 0; code == 0 && done < size;) {
+        const ssize_t got = ::pread(descriptor, &bytes[done], size - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        code = got < 0 ? errno : got == 0 ? ENOENT : 0;
+        done += got > 0 ? static_cast<size_t>(got) : 0;
+    }
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (code && error)
+        *error = code;
+    return code == 0;
+}
+
 bool IsFolderOnDrive(const std::string& path)
 {
     return InspectPath(path).isFolder;
@@ -273,6 +293,17 @@ SystemError AppendFile::Append(const std::string& bytes)
     if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))
         static_cast<void>(::ftruncate(descriptor_, end));
     return code;
+}
+
+unsigned long long AppendFile::Size()
+{
+    struct stat status = {};
+    return fstat(descriptor_, &status) == 0 ? static_cast<unsigned long long>(status.st_size) : 0;
+}
+
+SystemError AppendFile::Flush()
+{
+    return ::fsync(descriptor_) == 0 ? 0 : errno;
 }
 
 SystemError MakeFolder(const std::string& path, bool)

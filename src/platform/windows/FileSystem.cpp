@@ -228,6 +228,32 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     return ok;
 }
 
+bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
+                  SystemError* error)
+{
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    SystemError code = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    LARGE_INTEGER start = {};
+    start.QuadPart = static_cast<LONGLONG>(offset);
+    if (code == 0 && !SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
+        code = GetLastError();
+    bytes.assign(size, '\0');
+    for (size_t done = 0; code == 0 && done < size;) {
+        DWORD got = 0;
+        const DWORD asked = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 30));
+        code = !ReadFile(file, &bytes[done], asked, &got, nullptr) ? GetLastError()
+               : got == 0                                           ? ERROR_FILE_NOT_FOUND
+                                                                    : 0;
+        done += got;
+    }
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (code && error)
+        *error = code;
+    return code == 0;
+}
+
 bool IsFolderOnDrive(const std::string& path)
 {
     const PathInfo info = InspectPath(path);
@@ -341,6 +367,17 @@ SystemError AppendFile::Append(const std::string& bytes)
         SetEndOfFile(handle_);
     }
     return code;
+}
+
+unsigned long long AppendFile::Size()
+{
+    LARGE_INTEGER size = {};
+    return GetFileSizeEx(handle_, &size) ? static_cast<unsigned long long>(size.QuadPart) : 0;
+}
+
+SystemError AppendFile::Flush()
+{
+    return FlushFileBuffers(handle_) ? 0 : GetLastError();
 }
 
 SystemError MakeFolder(const std::string& path, bool hidden)

@@ -61,15 +61,7 @@ std::string ProgramFolder()
 // library, which the command-line program would otherwise have to load).
 std::string AppDataFolder()
 {
-    const DWORD needed = GetEnvironmentVariableW(L"APPDATA", nullptr, 0);
-    if (needed == 0)
-        return std::string();
-    std::wstring folder(needed, L'\0');
-    const DWORD length = GetEnvironmentVariableW(L"APPDATA", &folder[0], needed);
-    if (length == 0 || length >= needed)
-        return std::string();
-    folder.resize(length);
-    return Narrow(folder);
+    return EnvironmentValue("APPDATA");
 }
 
 // Whether a new file can be made in the folder: tried with a file of our own
@@ -104,6 +96,26 @@ std::string ChooseHomeFolder(const std::string& currentFolder, const std::string
         !isInstalledCopy())
         return currentFolder;
     return StripTrailingSeparator(appDataFolder) + "\\" + kPerUserFolderName;
+}
+
+std::string EnvironmentValue(const char* name)
+{
+    const std::wstring wideName = Widen(name);
+    const DWORD needed = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+    if (needed == 0)
+        return std::string();
+    std::wstring value(needed, L'\0');
+    const DWORD length = GetEnvironmentVariableW(wideName.c_str(), &value[0], needed);
+    if (length == 0 || length >= needed)
+        return std::string();
+    value.resize(length);
+    return Narrow(value);
+}
+
+std::string UserStateFolder()
+{
+    const std::string local = EnvironmentValue("LOCALAPPDATA");
+    return local.empty() ? std::string() : StripTrailingSeparator(local) + "\\" + kPerUserFolderName;
 }
 
 std::string HomeFolder()

@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 
+#include "platform/HomeFolder.h"
 #include "platform/Text.h"
 
 namespace {
@@ -238,4 +239,26 @@ CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 CurrentDirectoryScope::~CurrentDirectoryScope()
 {
     SetCurrentDirectoryW(Widen(previous_).c_str());
+}
+
+EnvironmentScope::EnvironmentScope(const std::string& name, const std::string& value) : name_(name)
+{
+    wchar_t buffer[32768];
+    const DWORD length = GetEnvironmentVariableW(Widen(name).c_str(), buffer, 32768);
+    wasSet_ = length > 0 && length < 32768;
+    previous_ = wasSet_ ? Narrow(std::wstring(buffer, length)) : std::string();
+    SetEnvironmentVariableW(Widen(name).c_str(), value.empty() ? nullptr : Widen(value).c_str());
+}
+
+EnvironmentScope::~EnvironmentScope()
+{
+    SetEnvironmentVariableW(Widen(name_).c_str(), wasSet_ ? Widen(previous_).c_str() : nullptr);
+}
+
+MemoryTempScope::MemoryTempScope()
+    : scope_("TMP", GetFileAttributesW(L"Z:\\dev\\shm") & FILE_ATTRIBUTE_DIRECTORY &&
+                            GetFileAttributesW(L"Z:\\dev\\shm") != INVALID_FILE_ATTRIBUTES
+                        ? "Z:\\dev\\shm\\"
+                        : EnvironmentValue("TMP"))
+{
 }
