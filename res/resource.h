@@ -124,11 +124,16 @@
 #define IDC_TIVO_FIELDS 1121
 #define IDC_TIVO_NOTES 1122
 #define ID_TIVO_VIEW 32790
+#define ID_DELETE_FOR_GOOD 32791
+#define ID_UNDO_LAST_RUN 32792
 // Template fields and setup options (ids 1150-1199)
 #define IDC_GENRE 1150
 #define IDC_AIR_DATE 1151
 #define IDC_SETTINGS_PARSE_NAMES 1152
 #define IDC_SETTINGS_META_FOLDER 1153
+#define IDC_SETTINGS_DELETE_FOR_GOOD 1154
+#define IDC_SETTINGS_UNDO_DAYS 1155
+#define IDC_SETTINGS_UNDO_MEGABYTES 1156
 #define IDC_NAMES_NOTE 1154
 
 // Resource type of the combo boxes' initial items (the dialog-init format:

@@ -8,6 +8,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Text.h"
+#include "platform/windows/UnderWine.h"
 
 namespace {
 
@@ -16,14 +17,6 @@ unsigned long long TimeValue(const FILETIME& time)
     return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-
-// Wine opens a link to a file as that file and shows no reparse point for
-// it; only there must the name of what was opened tell.
-bool UnderWine()
-{
-    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return wine;
-}
 
 // The name the system gives what the handle holds ("\\??\\C:\\..."). Asked
 // of the kernel: Wine's GetFinalPathNameByHandleW stops at 260 characters.
@@ -61,6 +54,8 @@ Opened WhatIsOpen(HANDLE file, const std::string& path)
     if (GetFileInformationByHandleEx(file, FileAttributeTagInfo, &tag, sizeof(tag)) &&
         (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return Opened::Link;
+    // Wine opens a link to a file as that file and shows no reparse point
+    // for it; only there must the name of what was opened tell.
     if (!UnderWine())
         return Opened::Itself;
     // The entry itself lies in its folder under its own name; what a link

@@ -4,6 +4,7 @@
 
 #include "core/copy/SizeTexts.h"
 #include "core/files/TextFile.h"
+#include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
@@ -241,7 +242,7 @@ std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 }
 
 bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder)
+                      bool metaFolder, const JournalLimits& undo)
 {
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
@@ -256,18 +257,26 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
     const auto save = [&](const std::string& composed) {
         if (!MayWrite(log, moviePath, path, read))
             return false;
+        // The save is a run of its own that can be undone.
+        RunJournal journal;
+        std::string reason;
+        if (!journal.Begin(RunHeader{"Editor", ParentFolderOf(moviePath), std::string(), 0}, undo, reason)) {
+            log.AddLogEntry(kNotSaved, LogSeverity::Error, "%s\nThe file was not saved.", reason.c_str());
+            return false;
+        }
+        RunJournalScope journalInForce(&journal);
         // What saves that were cut short left in the folder goes first, as
         // a Generate there would remove it.
         WorkFolder work(ParentFolderOf(path));
         work.RemoveLeftovers(log);
         // A file that appears meanwhile is not written over.
         SystemError code = 0;
-        if ((inMeta && (code = MakeFolder(ParentFolderOf(path), false)) != 0) ||
+        if ((inMeta && (code = MakeFolderOfRun(ParentFolderOf(path))) != 0) ||
             !WriteTextFileAtomically(path, composed, &code, &work,
                                      ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
                                                                              : ExistingFile::Replace)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
-                            WriteErrorText(path, code).c_str());
+                            journal.Broken() ? journal.Reason().c_str() : WriteErrorText(path, code).c_str());
             return false;
         }
         log.AddLogEntry("", LogSeverity::Information, "Metadata file saved: %s", path.c_str());
@@ -297,6 +306,7 @@ void CReelmarkDlg::OnEditMetadata()
     // setting says so).
     SyncFromControls();
     const LibraryPlan plan = PlanLibrary(MovieFolder(), {name}, template_.CurrentTemplate());
-    if (EditMetadataFile(log_, moviePath, plan.movies.front().text, CurrentSettings().MetaFolder == "true"))
+    if (EditMetadataFile(log_, moviePath, plan.movies.front().text, CurrentSettings().MetaFolder == "true",
+                         UndoJournalLimits(CurrentSettings())))
         OnResetTree();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "core/files/RunManifest.h"
 #include "core/metadata/MetadataDocument.h"
 #include "ui/framework/Dialog.h"
 
@@ -36,9 +37,11 @@ private:
 // where it lies in the caption; a missing or empty file starts as the
 // template text. A read-only, unreadable or
 // unwritable file is reported through the log with a box, and nothing is
-// written; a saved file is logged. True when the file was saved.
+// written; a saved file is logged. Each save is a run with a journal
+// within the limits (RunJournal.h), so that it can be undone; one whose
+// journal cannot be written saves nothing. True when the file was saved.
 bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder = false);
+                      bool metaFolder = false, const JournalLimits& undo = JournalLimits());
 
 // The movie's metadata file that the editor edits: the one whose values
 // the TiVo shows, its folder's ".meta" file when there is one (pyTivo reads

@@ -125,6 +125,9 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnNotify(NM_CUSTOMDRAW, IDC_FOLDER_TREE, &D::OnTreeCustomDraw),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
         OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
+        OnCommand(ID_DELETE_FOR_GOOD, &D::OnDeleteForGood),
+        OnCommand(ID_UNDO_LAST_RUN, &D::OnUndoLastRun),
+        OnMessage(WM_VKEYTOITEM, &D::OnListKey),
         OnCommand(IDC_EDIT_META, &D::OnEditMetadata),
         OnCommand(ID_TIVO_VIEW, &D::OnTiVoView),
         OnControl(LBN_DBLCLK, IDC_MOVIE_LIST, &D::OnTiVoView),
@@ -263,6 +266,9 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
     enable(IDC_GENERATE, movieList_.GetCount() > 0 && !runningCommand_);
     enable(ID_COPY_MOVIES, !runningCommand_);
     enable(ID_TIVO_VIEW, movieList_.GetSelCount() == 1);
+    enable(IDC_DELETE_SELECTED, movieList_.GetSelCount() > 0 && !runningCommand_);
+    enable(ID_DELETE_FOR_GOOD, movieList_.GetSelCount() > 0 && !runningCommand_);
+    enable(ID_UNDO_LAST_RUN, !runningCommand_);
     enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
 }
@@ -296,6 +302,7 @@ void CReelmarkDlg::OnGenerate()
     request.folder = MovieFolder();
     request.entries = movieList_.Entries();
     template_.DescribeRun(request);
+    request.undoJournal = UndoJournalLimits(CurrentSettings());
     if (!MetaFilesMayWin(request))
         return;
     const int count = static_cast<int>(request.entries.size());

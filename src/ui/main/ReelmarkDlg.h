@@ -65,7 +65,12 @@ public:
     // Commands.
     void OnBrowseFolders();
     void OnGenerate();
+    // Delete Selected: to the Recycle Bin, unless the settings say for good.
     void OnDeleteSelected();
+    // Shift+Delete: for good, with its own questions.
+    void OnDeleteForGood();
+    // Undo Last Run: the last run's journal undone, after a question.
+    void OnUndoLastRun();
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
     // Asks before a Generate writes beside movies whose ".meta" file pyTivo
@@ -127,6 +132,9 @@ private:
     void OnClearSelect();
     void OnListSelChange();
     void OnRecursiveClick();
+    // Delete and Shift+Delete in the movie list.
+    LRESULT OnListKey(WPARAM, LPARAM);
+    void DeleteSelected(bool forGood);
 
     void OnClose();
     void MovieListFilled(int count) override;

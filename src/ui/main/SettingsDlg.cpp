@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "core/settings/Settings.h"
+#include "platform/Text.h"
 #include "resource.h"
 #include "ui/framework/Prompt.h"
 
@@ -21,6 +22,15 @@ FileDialogRequest PyTivoPickerRequest()
     return request;
 }
 
+// A number typed for an undo setting, taken when it is a whole number in
+// its range (a field that takes digits alone still takes a pasted text).
+void TakeUndoNumber(const std::string& typed, int most, std::string& setting)
+{
+    const std::string number = TrimmedOf(typed);
+    if (IsAllDigits(number) && number.size() <= 7 && std::stoi(number) <= most)
+        setting = std::to_string(std::stoi(number));
+}
+
 }  // namespace
 
 SettingsDlg::SettingsDlg(CWnd* parent) : CDialog(IDD_SETTINGS, parent) {}
@@ -31,6 +41,9 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
     dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
     dx.Check(IDC_SETTINGS_PARSE_NAMES, parseNames);
     dx.Check(IDC_SETTINGS_META_FOLDER, metaFolder);
+    dx.Check(IDC_SETTINGS_DELETE_FOR_GOOD, deleteForGood);
+    dx.Text(IDC_SETTINGS_UNDO_DAYS, undoDays);
+    dx.Text(IDC_SETTINGS_UNDO_MEGABYTES, undoMegabytes);
 }
 
 const MessageMap& SettingsDlg::GetMessageMap() const
@@ -58,10 +71,16 @@ bool EditSetup(Settings& settings)
     dialog.pyTivoLocation = settings.PythonLoc;
     dialog.parseNames = settings.ParseNames == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.metaFolder = settings.MetaFolder == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.deleteForGood = settings.DeleteForGood == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.undoDays = settings.UndoDays;
+    dialog.undoMegabytes = settings.UndoMegabytes;
     if (dialog.DoModal() != IDOK)
         return false;
     settings.PythonLoc = dialog.pyTivoLocation;
     settings.ParseNames = dialog.parseNames == BST_CHECKED ? "true" : "false";
     settings.MetaFolder = dialog.metaFolder == BST_CHECKED ? "true" : "false";
+    settings.DeleteForGood = dialog.deleteForGood == BST_CHECKED ? "true" : "false";
+    TakeUndoNumber(dialog.undoDays, kMostUndoDays, settings.UndoDays);
+    TakeUndoNumber(dialog.undoMegabytes, kMostUndoMegabytes, settings.UndoMegabytes);
     return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The "Setup Configure" dialog: where the pyTivo script lies, and whether
-// titles come from file names. The path may be typed or picked with a
+// The "Setup Configure" dialog: where the pyTivo script lies, whether
+// titles come from file names, where metadata files go, whether Delete
+// Selected deletes for good, and how much of what runs change is kept for
+// an undo. The path may be typed or picked with a
 // file-open picker; OK stores it as typed, with no check (an empty or wrong
 // path just leaves "Launch PyTivo" disabled).
 #include <string>
@@ -18,6 +20,11 @@ public:
     int parseNames = BST_UNCHECKED;
     // The "Write metadata files into the folder's .meta folder" box.
     int metaFolder = BST_UNCHECKED;
+    // The "Delete Selected deletes for good" box.
+    int deleteForGood = BST_UNCHECKED;
+    // How long and how much of what runs change is kept for an undo.
+    std::string undoDays;
+    std::string undoMegabytes;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -32,7 +39,8 @@ private:
 struct Settings;
 
 // The Options command: runs the dialog modally, without a parent, on the
-// current settings; on OK stores the edited location, ParseNames and
-// MetaFolder and answers true, on Cancel leaves them untouched and answers
-// false.
+// current settings; on OK stores the edited location, ParseNames,
+// MetaFolder, DeleteForGood and the undo numbers (a number out of its range
+// keeps the old one) and answers true, on Cancel leaves them untouched and
+// answers false.
 bool EditSetup(Settings& settings);
