@@ -11,6 +11,10 @@ target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT ${NETTLE_LIBRARY})
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
 
+# The bare read of tags that scripts/benchmark.sh sets show's figures beside.
+add_executable(bare-tags EXCLUDE_FROM_ALL tools/bench/bare-tags.cpp)
+target_link_libraries(bare-tags PRIVATE reelmark_taglib)
+
 if(REELMARK_TESTS)
   set(reelmark_test_libraries_core reelmark_test_base)
   set(reelmark_test_libraries_platform reelmark_test_base)
@@ -32,7 +36,10 @@ if(REELMARK_TESTS)
       # the sanitizers' runtime answers those reports in the other programs.
       target_compile_options(reelmark_platform PRIVATE -fsanitize=fuzzer-no-link)
       target_compile_options(reelmark_core PRIVATE -fsanitize=fuzzer-no-link)
+      target_compile_options(reelmark_taglib PRIVATE -fsanitize=fuzzer-no-link)
     endif()
+    # The tag reader starts from the tagged movies of the tests.
+    set(reelmark_fuzz_seeds_movie_tags ${CMAKE_CURRENT_SOURCE_DIR}/tests/data/tags)
     file(GLOB reelmark_fuzz_sources CONFIGURE_DEPENDS tests/fuzz/*.cpp)
     foreach(source ${reelmark_fuzz_sources})
       get_filename_component(name ${source} NAME_WE)
@@ -43,7 +50,7 @@ if(REELMARK_TESTS)
       file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name})
       add_test(NAME Fuzz.${name}
         COMMAND fuzz_${name} -max_total_time=${REELMARK_FUZZ_SECONDS} -print_final_stats=1
-                ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name}
+                ${CMAKE_CURRENT_BINARY_DIR}/fuzz/${name} ${reelmark_fuzz_seeds_${name}}
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/fuzz)
       set_tests_properties(Fuzz.${name} PROPERTIES TIMEOUT 120)
     endforeach()

@@ -3,19 +3,24 @@
 # the same file work (tools/bench/), under Wine, over a folder of MOVIES
 # movie files (default 1000) beside 500 sibling folders; then the copy run's
 # file work (MOVIES files of 32 KiB, and one file of BIG_MB MiB, default
-# 1024) and the command-line program's start. Each figure is the median of
-# ROUNDS runs (default 3), Reelmark and its baseline in turn, and the ratio
-# of the two. Figures for a person to read; nothing here passes or fails.
-# Usage: scripts/benchmark.sh [MOVIES] [ROUNDS] [BIG_MB]
+# 1024) and the command-line program's start; a library of 10,000 episodes;
+# and the tags inside MOVIES tagged .m4v movies and one 4 GB movie. Each
+# figure is the median of ROUNDS runs (default 3), Reelmark and its baseline
+# in turn, and the ratio of the two. Figures for a person to read; nothing
+# here passes or fails. PARTS (default all) picks some of the parts: files,
+# copy, library, tags, separated by commas.
+# Usage: scripts/benchmark.sh [MOVIES] [ROUNDS] [BIG_MB] [PARTS]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${REELMARK_BUILD:-$root/build}"
 movies=${1:-1000}
 rounds=${2:-3}
 big_mb=${3:-1024}
+parts=${4:-all}
+part() { [ "$parts" = all ] || [[ ",$parts," == *",$1,"* ]]; }
 source "$root/scripts/setup.sh"
 reelmark_build --target Reelmark reelmark-cli reelmark-bench reelmark-copy-bench bare-files bare-list bare-start \
-    bare-copy window-timer wine-keepalive
+    bare-copy bare-tags window-timer wine-keepalive
 source "$root/scripts/wine-env.sh" "$build"
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -84,6 +89,13 @@ window() {
 }
 
 cli="$build/reelmark-cli.exe"
+native="$root/build-native-release"
+native_build() {
+    [ -f "$native/CMakeCache.txt" ] || cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$native" -j "$(nproc)" --target reelmark-cli bare-tags >/dev/null
+}
+nothing() { :; }
+if part files; then
 echo "$movies movies, 500 sibling folders, median of $rounds; Reelmark, bare baseline, ratio"
 compare "generate, new files (bare: test + create)" metadata_none -- wine "$cli" generate "$(win "$folder")" \
     -- wine "$tools/bare-files.exe" create "$(win "$folder")"
@@ -97,8 +109,10 @@ metadata_none
 line=$(cd "$work/start" && wine "$tools/window-timer.exe" "Reelmark [ver" "$movies" --generate "$build/Reelmark.exe")
 echo "window during Generate, sampled every 100 ms: $(echo "$line" | cut -d' ' -f5-)"
 wine "$tools/reelmark-bench.exe" "$(win "$work/start")" 0 | grep -i settings
+fi
 
 # The copy run's file work: into an empty folder each time.
+if part copy; then
 copies="$work/copies"
 mkdir -p "$work/small" "$copies"
 head -c 32768 /dev/urandom >"$work/one.bin"
@@ -115,17 +129,18 @@ compare "copy one $big_mb MiB file (bare: CopyFileW)" fresh_copies -- \
 compare "copy one $big_mb MiB file (bare: Linux cp)" fresh_copies -- \
     wine "$tools/reelmark-copy-bench.exe" file "$(win "$work/Big.mpg")" "$(win "$copies")" \
     -- cp "$work/Big.mpg" "$copies/Big.mpg"
-nothing() { :; }
 compare "reelmark-cli --version (bare: trivial program)" nothing -- wine "$cli" --version \
     -- wine "$tools/bare-start.exe"
 peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 echo "peak memory: reelmark-cli --version $(peak wine "$cli" --version) KB," \
     "trivial program $(peak wine "$tools/bare-start.exe") KB"
+fi
 
 # A library of 10,000 episodes (20 shows, 5 season folders of 100 each),
 # each with its metadata file: what pyTivo reads of it (show) beside the
 # listing of it (list), and what reading the names costs a sub-folder
 # Generate, under Wine and natively (a release build of reelmark-cli).
+if part library; then
 library="$work/Library"
 for show in $(seq 1 20); do
     for season in 1 2 3 4 5; do
@@ -138,9 +153,7 @@ library_none() { find "$library" -name '*.txt' -delete; }
 library_all() {
     find "$library" -name '*.mkv' | while read -r movie; do printf 'title : x\r\n' >"$movie.txt"; done
 }
-native="$root/build-native-release"
-[ -f "$native/CMakeCache.txt" ] || cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$native" -j "$(nproc)" --target reelmark-cli >/dev/null
+native_build
 echo "a library of 10,000 episodes in 100 season folders, median of $rounds; Reelmark, yardstick, ratio"
 library_all
 compare "show --recursive (yardstick: list --recursive)" nothing -- wine "$cli" show --recursive "$(win "$library")" \
@@ -154,3 +167,44 @@ compare "generate --recursive --parse-names (yardstick: without)" library_none -
 compare "native generate --parse-names (yardstick: without)" library_none -- \
     "$native/reelmark-cli" generate --recursive --parse-names "$library" \
     -- "$native/reelmark-cli" generate --recursive "$library"
+fi
+
+# The tags inside movies: MOVIES tagged .m4v movies (the test library's
+# episode), what show costs beside list (which opens each movie too, for
+# its state) and beside a bare read of the same tags with TagLib alone;
+# then one 4 GB movie with its tags at the end, behind a sparse video box.
+if part tags; then
+tagged="$work/Tagged"
+mkdir -p "$tagged"
+for i in $(seq 1 "$movies"); do cp "$root/tests/data/tags/Episode.m4v" "$tagged/Episode $i.m4v"; done
+native_build
+echo "$movies tagged movies, median of $rounds; Reelmark, yardstick, ratio"
+compare "show (yardstick: list)" nothing -- wine "$cli" show "$(win "$tagged")" -- wine "$cli" list "$(win "$tagged")"
+compare "show (bare: TagLib reads the tags)" nothing -- wine "$cli" show "$(win "$tagged")" \
+    -- wine "$tools/bare-tags.exe" "$(win "$tagged")"
+compare "native show (yardstick: list)" nothing -- "$native/reelmark-cli" show "$tagged" \
+    -- "$native/reelmark-cli" list "$tagged"
+compare "native show (bare: TagLib reads the tags)" nothing -- "$native/reelmark-cli" show "$tagged" \
+    -- "$native/bare-tags" "$tagged"
+big="$work/Big"
+mkdir -p "$big"
+# ftyp, a 4 GiB video box that holds a hole, then moov with the tags.
+python3 - "$root/tests/data/tags/Episode.m4v" "$big/Big.m4v" <<'PY'
+import struct, sys
+data = open(sys.argv[1], 'rb').read()
+boxes, at = {}, 0
+while at + 8 <= len(data):
+    size, name = struct.unpack('>I4s', data[at:at + 8])
+    boxes[name] = data[at:at + size]
+    at += size
+with open(sys.argv[2], 'wb') as out:
+    out.write(boxes[b'ftyp'] + struct.pack('>I4sQ', 1, b'mdat', 16 + (4 << 30)))
+    out.seek(4 << 30, 1)
+    out.write(boxes[b'moov'])
+PY
+echo "one movie of $(du --apparent-size -h "$big/Big.m4v" | cut -f1) with its tags at the end, median of $rounds"
+compare "show of it (yardstick: list)" nothing -- wine "$cli" show "$(win "$big/Big.m4v")" \
+    -- wine "$cli" list "$(win "$big")"
+compare "native show of it (yardstick: list)" nothing -- "$native/reelmark-cli" show "$big/Big.m4v" \
+    -- "$native/reelmark-cli" list "$big"
+fi

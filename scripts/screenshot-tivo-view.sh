@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs Reelmark under Wine on a sample movie folder whose first movie has
 # every kind of source pyTivo reads (a Kodi .nfo, a default.txt above, its
-# own .txt and a .meta file that takes part of it over), opens What the
-# TiVo Shows on it, and saves a picture of the screen to
+# own .txt and a .meta file that takes part of it over) and some keys and
+# values pyTivo gets wrong, opens What the TiVo Shows on it (its Problems
+# part lists them), and saves a picture of the screen to
 # BUILD_DIR/screenshots/tivo-view.png.
 # Usage: scripts/screenshot-tivo-view.sh [BUILD_DIR] [SECONDS]
 # Without a DISPLAY it runs itself on a virtual screen. It ends the Wine
@@ -28,7 +29,7 @@ printf '%s\n' '<?xml version="1.0" encoding="UTF-8"?>' '<episodedetails>' '  <ti
     '  <mpaa>TV-PG</mpaa>' '  <genre>Science Fiction</genre>' '  <actor><name>Christopher Eccleston</name></actor>' \
     '  <actor><name>Billie Piper</name></actor>' '  <director>Keith Boak</director>' '</episodedetails>' \
     >"$folder/Doctor.Who.2005.S01E01.Rose.nfo"
-printf 'episodeTitle : Rose\r\ndescription : Rose meets the Doctor in a department store.\r\nvActor : Camille Coduri\r\n' \
+printf 'episodeTitle : Rose\r\ndescription : Rose meets the Doctor in a department store.\r\nvActor : Camille Coduri\r\nseriesID : SH0072\r\nepisodeNumber : 1x01\r\nstars : 4\r\n' \
     >"$folder/$movie.txt"
 printf 'description : When Rose Tyler meets the Doctor, her life changes for ever.\n' >"$folder/.meta/$movie.txt"
 

@@ -30,6 +30,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Show;
     else if (lower == "watch")
         command = CliCommand::Watch;
+    else if (lower == "check")
+        command = CliCommand::Check;
     else if (lower == "undo")
         command = CliCommand::Undo;
     else
@@ -83,7 +85,7 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "undo"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "undo"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -181,7 +183,6 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = "unknown command: " + words[0];
         return false;
     }
-    const char* what = parsed.command == CliCommand::Show ? "PATH" : "FOLDER";
     if (parsed.command == CliCommand::Undo) {
         // The run is named, or the last one is meant.
         if (words.size() > 2) {
@@ -192,11 +193,13 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = MisfitOption(parsed, valuesGiven);
         return error.empty();
     }
+    const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check;
+    const char* what = takesPaths ? "PATH" : "FOLDER";
     if (words.size() < 2 || words[1].empty()) {
         error = std::string(what) + " is missing";
         return false;
     }
-    if (words.size() > 2 && parsed.command != CliCommand::Show) {
+    if (words.size() > 2 && !takesPaths) {
         error = "too many arguments from \"" + words[2] + "\" on (put a FOLDER with spaces in double quotes)";
         return false;
     }

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Version, Generate, List, Show, Watch, Undo };
+enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Undo };
 
 struct CliArguments {
     CliCommand command = CliCommand::Help;
-    // generate, list and watch take one FOLDER; show takes one or more PATHs;
-    // undo takes its RUN or none.
+    // generate, list and watch take one FOLDER; show and check take one or
+    // more PATHs; undo takes its RUN or none.
     std::vector<std::string> paths;
     bool replace = false;     // generate: replace existing metadata files
     bool recursive = false;   // every command: the folders below too
@@ -17,7 +17,7 @@ struct CliArguments {
     bool dryRun = false;      // generate, undo: print what would be done, change nothing
     bool list = false;        // undo: print the runs that can be undone
     bool metaFolder = false;  // generate, watch: write into the folder's ".meta" folder
-    bool json = false;        // generate, list, show: one JSON document on standard output
+    bool json = false;        // generate, list, show, check: one JSON document on standard output
     std::string iniFile;      // generate, watch, undo: the settings file; empty for reelmark.ini in the home folder
     int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
     int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start

@@ -11,6 +11,8 @@ constexpr int kExitUsage = 2;
 // not be read. A scheduled task must learn that part of the library was
 // left out.
 constexpr int kExitIncomplete = 3;
+// check: the movies checked have problems pyTivo or the TiVo will get wrong.
+constexpr int kExitProblems = 4;
 
 // The folder as an absolute path (the scanner and the log want one, and a
 // relative "." has no name to take the series title from); false with a

@@ -6,6 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
+#include "cli/CliCheck.h"
 #include "cli/CliShow.h"
 #include "cli/CliUndo.h"
 #include "cli/CliUsage.h"
@@ -38,12 +39,17 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
         return unread > 0 ? kExitIncomplete : kExitSuccess;
     }
     int withMetadata = 0;
+    int elsewhere = 0;
     for (const MovieListing& movie : movies) {
         withMetadata += movie.hasMetadata ? 1 : 0;
-        out << (movie.hasMetadata ? "[meta] " : "[    ] ") << movie.name << "\n";
+        elsewhere += !movie.hasMetadata && movie.otherSources ? 1 : 0;
+        out << (movie.hasMetadata ? "[meta] " : movie.otherSources ? "[other] " : "[    ] ") << movie.name << "\n";
     }
     out << movies.size() << (movies.size() == 1 ? " movie file, " : " movie files, ") << withMetadata
-        << " with metadata\n";
+        << " with metadata";
+    if (elsewhere > 0)
+        out << ", " << elsewhere << " with metadata only in other files";
+    out << "\n";
     return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 
@@ -121,6 +127,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return GenerateCommand(arguments, out, err);
         case CliCommand::Show:
             return ShowCommand(arguments, out, err);
+        case CliCommand::Check:
+            return CheckCommand(arguments, out, err);
         case CliCommand::Undo:
             return UndoCommand(arguments, out, err);
         case CliCommand::Watch: {

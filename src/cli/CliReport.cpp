@@ -44,7 +44,8 @@ void PrintListJson(const std::string& folder, const std::vector<MovieListing>& m
     for (size_t i = 0; i < movies.size(); ++i) {
         withMetadata += movies[i].hasMetadata ? 1 : 0;
         out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movies[i].name)
-            << ", \"hasMetadata\": " << (movies[i].hasMetadata ? "true" : "false") << "}";
+            << ", \"hasMetadata\": " << (movies[i].hasMetadata ? "true" : "false")
+            << ", \"otherSources\": " << (movies[i].otherSources ? "true" : "false") << "}";
     }
     EndMovies(movies.empty(), out);
     out << ", \"totals\": {\"movies\": " << movies.size() << ", \"withMetadata\": " << withMetadata

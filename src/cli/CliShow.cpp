@@ -4,8 +4,9 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPaths.h"
 #include "cli/JsonText.h"
-#include "core/folders/FolderWalk.h"
+#include "core/folders/MovieScanner.h"
 #include "core/log/ActivityLog.h"
 #include "core/pytivo/PyTivoView.h"
 #include "platform/Paths.h"
@@ -16,32 +17,6 @@ struct ShownMovie {
     std::string path;
     PyTivoView view;
 };
-
-// Every movie of the folder, and of the folders below it when asked: one
-// reading of each folder, the shared sources read once for the whole run.
-void AddFolder(const std::string& folder, bool recursive, PyTivoRunCache& cache, ActivityLog& log,
-               int& unread, std::vector<ShownMovie>& shown)
-{
-    const auto addMovies = [&](const std::string& path, const FolderIndex& index) {
-        const PyTivoFolder sources(path, index);
-        for (const FolderEntry& entry : index.Entries()) {
-            if (!entry.isFolder && IsMovieFile(entry.name))
-                shown.push_back({path + kSeparator + entry.name, ReadPyTivoView(sources, entry, cache)});
-        }
-    };
-    const std::string root = StripTrailingSeparator(folder);
-    if (!recursive) {
-        addMovies(root, FolderIndex(folder));
-        return;
-    }
-    WalkFolderTree(
-        folder, log,
-        [&](const WalkedFolder& walked) {
-            addMovies(walked.relative.empty() ? root : root + kSeparator + walked.relative, walked.index);
-            return true;
-        },
-        &unread);
-}
 
 void PrintLines(const ShownMovie& movie, std::ostream& out)
 {
@@ -56,6 +31,8 @@ void PrintLines(const ShownMovie& movie, std::ostream& out)
     }
     for (const PyTivoProblem& problem : movie.view.problems)
         out << "  ! " << problem.path << ": " << problem.why << "\n";
+    for (const std::string& note : movie.view.notes)
+        out << "  note: " << note << "\n";
 }
 
 std::string JsonValue(const PyTivoValue& value)
@@ -90,13 +67,19 @@ void PrintJson(const std::vector<ShownMovie>& movies, std::ostream& out)
         for (size_t s = 0; s < view.filesRead.size(); ++s)
             out << (s ? ", " : "") << JsonString(view.filesRead[s]);
         out << "]";
-        // Only where something could not be read, so that the usual object
-        // holds just the three keys.
+        // Only where something could not be read or was left out, so that
+        // the usual object holds just the three keys.
         if (!view.problems.empty()) {
             out << ", \"problems\": [";
             for (size_t p = 0; p < view.problems.size(); ++p)
                 out << (p ? ", " : "") << "{\"path\": " << JsonString(view.problems[p].path)
                     << ", \"why\": " << JsonString(view.problems[p].why) << "}";
+            out << "]";
+        }
+        if (!view.notes.empty()) {
+            out << ", \"notes\": [";
+            for (size_t n = 0; n < view.notes.size(); ++n)
+                out << (n ? ", " : "") << JsonString(view.notes[n]);
             out << "]";
         }
         out << "}";
@@ -111,26 +94,20 @@ int ShowCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
     // Folders below that cannot be read are reported on the error stream.
     ActivityLog log;
     log.SetListener([&err](const std::string& line) { err << line; });
-    PyTivoRunCache cache;
+    PyTivoRunCache cache;  // the shared sources read once for the whole run
     std::vector<ShownMovie> shown;
-    int exitCode = kExitSuccess;
     int unread = 0;
-    for (const std::string& given : arguments.paths) {
-        std::string path;
-        bool isFolder = false;
-        if (!ResolvePath(given, path, isFolder, err)) {
-            exitCode = kExitUsage;
-            continue;
-        }
-        if (isFolder) {
-            AddFolder(path, arguments.recursive, cache, log, unread, shown);
-            continue;
-        }
-        const FolderIndex index(ParentFolderOf(path));
-        const FolderEntry* entry = index.Find(FileNameOf(path, true));
-        if (entry)
-            shown.push_back({path, ReadPyTivoView(PyTivoFolder(ParentFolderOf(path), index), *entry, cache)});
-    }
+    const int exitCode = VisitGivenPaths(
+        arguments, log, err, unread,
+        [&](const PyTivoFolder& folder) {
+            for (const FolderEntry& entry : folder.Index().Entries()) {
+                if (!entry.isFolder && IsMovieFile(entry.name))
+                    shown.push_back({folder.Path() + kSeparator + entry.name, ReadPyTivoView(folder, entry, cache)});
+            }
+        },
+        [&](const PyTivoFolder& folder, const FolderEntry& movie) {
+            shown.push_back({folder.Path() + kSeparator + movie.name, ReadPyTivoView(folder, movie, cache)});
+        });
     if (arguments.json) {
         PrintJson(shown, out);
     } else {

@@ -72,7 +72,7 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
 
     EXPECT_EQ(0, Run({"list", shows, "--json"}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true}\n], \"totals\": {\"movies\": 1, \"withMetadata\": 1, "
+                  ", \"hasMetadata\": true, \"otherSources\": false}\n], \"totals\": {\"movies\": 1, \"withMetadata\": 1, "
                   "\"unreadFolders\": 0}}\n",
               out.str());
 
@@ -81,8 +81,9 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
         GTEST_SKIP() << "no folder can be kept from this program here";
     EXPECT_EQ(3, Run({"list", "--recursive", "--json", shows}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true},\n {\"movie\": " + JsonString(dir / "Shows\\Dr Who\\a \"quoted\".mkv") +
-                  ", \"hasMetadata\": false}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
+                  ", \"hasMetadata\": true, \"otherSources\": false},\n {\"movie\": " +
+                  JsonString(dir / "Shows\\Dr Who\\a \"quoted\".mkv") +
+                  ", \"hasMetadata\": false, \"otherSources\": false}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
                   "\"unreadFolders\": 1}}\n",
               out.str());
     EXPECT_NE(std::string::npos, err.str().find("Could not read folder (skipped): " + (dir / "Shows\\Locked")));

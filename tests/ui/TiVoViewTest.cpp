@@ -11,6 +11,7 @@
 #include "resource.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ protected:
 
     // Opens the view with the command (the menu, or a double click) on the
     // movie; the rows and notes it showed.
-    bool Open(const std::string& movie, WPARAM command, std::vector<std::string>& rows, std::string& notes)
+    bool Open(const std::string& movie, WPARAM command, std::vector<std::string>& rows, std::string& notes,
+              std::string* problems = nullptr)
     {
         const LRESULT index = ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1,
                                              reinterpret_cast<LPARAM>(movie.c_str()));
@@ -51,6 +53,8 @@ protected:
             opened = true;
             rows = Rows(dialog);
             notes = dialog.GetDlgItemText(IDC_TIVO_NOTES);
+            if (problems)
+                *problems = dialog.GetDlgItemText(IDC_TIVO_PROBLEMS);
             dialog.EndDialog(IDCANCEL);
         };
         w.Dialog().SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(w.Item(IDC_MOVIE_LIST)));
@@ -153,4 +157,28 @@ TEST_F(TiVoView, TheMetaFolderSettingGenerateAsksWhereMetaWinsAndTheEditorEditsT
     EXPECT_EQ("title : Mine\r\n", ReadFileBytes(w.movies / "Lib\\.meta\\b.mpg.txt"));
     w.Close();
     EXPECT_NE(std::string::npos, w.IniText().find("MetaFolder=true\r\n"));
+}
+
+TEST_F(TiVoView, ATaggedMovieIsLightBlueItsTagsAreASourceAndItsProblemsAreListed)
+{
+    w.movies.WriteFile("Lib\\Episode.m4v", TestFileBytes("Episode.m4v"));
+    w.movies.WriteFile("Lib\\Other.mkv");
+    w.movies.WriteFile("Lib\\Other.mkv.txt", "episodetitle : Pilot\r\ntvRating : TV-14\r\n");
+    w.WriteIniForFolder(w.movies / "Lib");
+    w.Start();
+    EXPECT_EQ(RGB(176, 216, 248), ColourOf("Episode.m4v"));
+
+    std::vector<std::string> rows;
+    std::string notes;
+    std::string problems;
+    ASSERT_TRUE(Open("Episode.m4v", ID_TIVO_VIEW, rows, notes, &problems));
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ("Title | Tagged Show | tags in Episode.m4v", rows[0]);
+    EXPECT_EQ("Episode title | The Pilot | tags in Episode.m4v", rows[1]);
+    EXPECT_EQ("None: pyTivo sends the fields above as they are.\r\n", problems);
+
+    ASSERT_TRUE(Open("Other.mkv", ID_TIVO_VIEW, rows, notes, &problems));
+    EXPECT_EQ("! Other.mkv.txt: pyTivo does not use the key \"episodetitle\" (keys are case-sensitive); it was "
+              "probably meant to be \"episodeTitle\"\r\n",
+              problems);
 }

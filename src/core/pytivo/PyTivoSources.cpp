@@ -91,3 +91,15 @@ const PyTivoShowSource& PyTivoRunCache::Show(const std::string& path, const Fold
     show.values = ShowNfoValues(document, path, show.problems);
     return show;
 }
+
+const PyTivoTagReading* PyTivoRunCache::Tags(const std::string& moviePath, const std::string& movieName)
+{
+    const std::optional<MovieContainer> container = TagContainerOf(movieName);
+    if (!container)
+        return nullptr;
+    auto found = tags_.find(moviePath);
+    if (found == tags_.end())
+        found = tags_.emplace(moviePath, PyTivoTagValues(ReadMovieTags(moviePath, *container), *container, moviePath))
+                    .first;
+    return &found->second;
+}

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/folders/FolderIndex.h"
+#include "core/pytivo/PyTivoTags.h"
 #include "core/pytivo/PyTivoTextFile.h"
 #include "core/pytivo/PyTivoValues.h"
 #include "platform/Xml.h"
@@ -60,10 +61,16 @@ public:
     const PyTivoTextSource& SharedText(const std::string& path, const FolderEntry& entry);
     // A tvshow.nfo.
     const PyTivoShowSource& Show(const std::string& path, const FolderEntry& entry);
+    // What pyTivo makes of the tags inside the movie at the path, named
+    // movieName in its folder: the movie is opened once a run, and only
+    // when pyTivo reads tags from a movie of its extension (nullptr for
+    // the others).
+    const PyTivoTagReading* Tags(const std::string& moviePath, const std::string& movieName);
 
 private:
     std::unordered_map<std::string, std::unique_ptr<FolderIndex>> folders_;
     std::unordered_map<std::string, std::optional<FolderEntry>> lookedUp_;
     std::unordered_map<std::string, PyTivoTextSource> texts_;
     std::unordered_map<std::string, PyTivoShowSource> shows_;
+    std::unordered_map<std::string, PyTivoTagReading> tags_;
 };

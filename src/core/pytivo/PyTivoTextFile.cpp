@@ -19,12 +19,16 @@ std::string UpperAscii(std::string text)
 }
 
 // Adds the line's key and value when pyTivo would take them.
-void TakeLine(std::string line, char separator, std::vector<PyTivoTextLine>& lines)
+void TakeLine(std::string line, char separator, std::vector<PyTivoTextLine>& lines,
+              std::vector<std::string>* unkeyed)
 {
     if (line.compare(0, 3, kByteOrderMark) == 0)
         line.erase(0, 3);
     const size_t at = line.find(separator);
-    if (at == std::string::npos || PythonStripped(line).compare(0, 1, "#") == 0)
+    const std::string stripped = PythonStripped(line);
+    if (at == std::string::npos && unkeyed && !stripped.empty() && stripped[0] != '#')
+        unkeyed->push_back(line);
+    if (at == std::string::npos || stripped.compare(0, 1, "#") == 0)
         return;
     PyTivoTextLine taken{PythonStripped(line.substr(0, at)), PythonStripped(line.substr(at + 1))};
     if (!taken.key.empty() && !taken.value.empty())
@@ -34,7 +38,7 @@ void TakeLine(std::string line, char separator, std::vector<PyTivoTextLine>& lin
 }  // namespace
 
 bool ReadPyTivoTextLines(const std::string& bytes, char separator, std::vector<PyTivoTextLine>& lines,
-                         std::string& refusal)
+                         std::string& refusal, std::vector<std::string>* unkeyed)
 {
     lines.clear();
     if (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0) {
@@ -48,7 +52,7 @@ bool ReadPyTivoTextLines(const std::string& bytes, char separator, std::vector<P
     size_t start = 0;
     while (start < bytes.size()) {
         const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        TakeLine(bytes.substr(start, end - start), separator, lines);
+        TakeLine(bytes.substr(start, end - start), separator, lines, unkeyed);
         start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return true;

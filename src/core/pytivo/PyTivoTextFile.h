@@ -18,9 +18,11 @@ struct PyTivoTextLine {
 // is skipped; key and value are split at the first separator and stripped
 // of white space, and a line whose key or value is empty is skipped. False,
 // with why in refusal, for a file pyTivo cannot read: UTF-16 text, or any
-// other holding NUL bytes, whose values would break what pyTivo sends.
+// other holding NUL bytes, whose values would break what pyTivo sends. The
+// lines skipped for want of the separator (neither blank nor comments) go
+// to unkeyed when given.
 bool ReadPyTivoTextLines(const std::string& bytes, char separator, std::vector<PyTivoTextLine>& lines,
-                         std::string& refusal);
+                         std::string& refusal, std::vector<std::string>* unkeyed = nullptr);
 
 // Adds one file's lines to the values of the text files read before it: a
 // key that starts with "v" gains an item, any other takes the value. Keys

@@ -1,11 +1,13 @@
 #include "core/pytivo/PyTivoView.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/files/TextFile.h"
 #include "core/metadata/MetadataWriter.h"
 #include "core/pytivo/PyTivoNfo.h"
 #include "core/pytivo/PyTivoRatings.h"
+#include "core/pytivo/PyTivoTags.h"
 #include "core/pytivo/PythonRules.h"
 #include "platform/Paths.h"
 
@@ -47,6 +49,35 @@ const PyTivoShowSource* NearestShow(const PyTivoFolder& folder, PyTivoRunCache& 
             return &cache.Show(path = PathIn(above, name), *entry);
     }
     return nullptr;
+}
+
+// The tags inside the movie, over pyTivo's own values.
+void ReadTags(const std::string& path, const std::string& name, PyTivoRunCache& cache, PyTivoView& view)
+{
+    const PyTivoTagReading* tags = cache.Tags(path, name);
+    if (!tags)
+        return;
+    view.problems.insert(view.problems.end(), tags->problems.begin(), tags->problems.end());
+    if (tags->values.empty())
+        return;
+    Update(view.values, tags->values);
+    view.filesRead.push_back(TagSourceOf(path));
+}
+
+// pyTivo's video plugin applies the details inside a .TiVo or .wtv file
+// after everything read here.
+void NoteEmbeddedDetails(const std::string& name, PyTivoView& view)
+{
+    const std::string extension = name.substr(PythonStem(name).size());
+    const auto is = [&](const char* kind) {
+        return extension.size() == std::char_traits<char>::length(kind) &&
+               std::equal(extension.begin(), extension.end(), kind,
+                          [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    };
+    if (is(".tivo") || is(".wtv"))
+        view.notes.push_back("pyTivo applies the details inside this " + extension.substr(1) +
+                             " file after the files above, so they override what those say; Reelmark does not "
+                             "read them");
 }
 
 void ReadNfo(const PyTivoFolder& folder, const std::string& stem, PyTivoRunCache& cache, PyTivoView& view)
@@ -160,7 +191,8 @@ PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index) : path_(s
         meta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name));
 }
 
-bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache)
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
+                           bool tags)
 {
     const auto holds = [](const FolderEntry* entry) { return entry && !entry->isFolder && entry->size > 0; };
     const char kDefault[] = "default.txt";
@@ -177,14 +209,16 @@ bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieN
         if (holds(cache.EntryAbove(above, kDefault)))
             return true;
     }
-    return false;
+    // Last, as it opens the movie: tags that give pyTivo a value.
+    const PyTivoTagReading* reading = tags ? cache.Tags(PathIn(folder.Path(), movieName), movieName) : nullptr;
+    return reading && !reading->values.empty();
 }
 
 std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache)
 {
     std::vector<MovieListing> movies = MoviesIn(folder.Index());
     for (MovieListing& movie : movies)
-        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache);
+        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache, !movie.hasMetadata);
     return movies;
 }
 
@@ -202,13 +236,19 @@ PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& listed,
     const std::string stem = PythonStem(movie.name);
     view.values["title"] = TextValue(DecodeLine(stem), path);
     view.values["originalAirDate"] = TextValue(FileTimeText(movie.lastWrite), path);
+    ReadTags(path, movie.name, cache, view);
     ReadNfo(folder, stem, cache, view);
     ReadTexts(folder, movie, stem, cache, view);
+    NoteEmbeddedDetails(movie.name, view);
     // The video plugin sends the episode number as a whole number, 0 for
     // one that is none.
     const auto episode = view.values.find("episodeNumber");
-    if (episode != view.values.end() && episode->second.kind == PyTivoValue::Kind::Text)
-        episode->second.text = PythonIntText(episode->second.text).value_or("0");
+    if (episode != view.values.end() && episode->second.kind == PyTivoValue::Kind::Text) {
+        const std::optional<std::string> number = PythonIntText(episode->second.text);
+        if (!number)
+            view.episodeNumberWritten = episode->second.text;
+        episode->second.text = number.value_or("0");
+    }
     return view;
 }
 
@@ -301,6 +341,8 @@ std::vector<OverriddenValue> OverriddenOwnValues(const PyTivoFolder& folder, con
 
 std::string SourceNameFor(const std::string& source, const std::string& moviePath)
 {
+    if (IsTagSource(source))
+        return "tags in " + SourceNameFor(source.substr(TagSourceOf("").size()), moviePath);
     const std::string folder = ParentFolderOf(moviePath) + kSeparator;
     return source.compare(0, folder.size(), folder) == 0 ? source.substr(folder.size()) : source;
 }

@@ -5,9 +5,11 @@
 // (for an episode over the nearest tvshow.nfo), then the text files, later
 // ones winning: "Movie.properties", each folder's "default.txt" from the
 // disk's root down to the movie's folder, "Movie.mkv.txt", ".meta/
-// default.txt" and ".meta/Movie.mkv.txt". Tags inside the movie file and
-// .tivo files are left out. A source that cannot be read is named with
-// why, and the rest is read all the same.
+// default.txt" and ".meta/Movie.mkv.txt". Tags inside .mp4, .m4v, .mov,
+// .dvr-ms, .asf and .wmv movies come after pyTivo's own values and before
+// the .nfo (core/pytivo/PyTivoTags.h). The details inside .TiVo and .wtv
+// files, which pyTivo applies last, are not read: a note says so. A source
+// that cannot be read is named with why, and the rest is read all the same.
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,22 +40,33 @@ private:
 struct PyTivoView {
     PyTivoValues values;
     // The files read, in the order their values apply (a later one's win):
-    // the tvshow.nfo, the movie's .nfo, then the text files.
+    // the movie's tags (TagSourceOf), the tvshow.nfo, the movie's .nfo,
+    // then the text files.
     std::vector<std::string> filesRead;
     // What could not be read, or what pyTivo itself would stop on, and why.
     std::vector<PyTivoProblem> problems;
+    // What pyTivo reads that the view leaves out.
+    std::vector<std::string> notes;
+    // An episodeNumber as written where it is no whole number: pyTivo
+    // sends 0 for it.
+    std::string episodeNumberWritten;
 
     const PyTivoValue* Find(const std::string& key) const;
 };
 
 // Whether pyTivo finds metadata for the movie in a file other than the
 // "<movie>.txt" beside it: a .nfo or .properties file of its name, a
-// default.txt in its folder or any folder above, or a file of its ".meta"
-// folder that holds something. Told from the readings of the folders (those
-// above through the cache, once a run); no file is opened.
-bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache);
+// default.txt in its folder or any folder above, a file of its ".meta"
+// folder that holds something, or tags inside it that give pyTivo a value.
+// Told from the readings of the folders (those above through the cache,
+// once a run); a movie is opened, once a run, only when these say nothing,
+// pyTivo reads tags from a movie of its extension and tags is true.
+bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
+                           bool tags = true);
 
-// The movies of a folder reading with the state of their metadata.
+// The movies of a folder reading with the state of their metadata. A movie
+// with its own file is not opened for its tags: its own file colours it.
+
 std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRunCache& cache);
 
 // The view of a movie, an entry of the folder's reading. Files that other

@@ -45,8 +45,10 @@ void SetCell(HWND list, int row, int column, const std::string& text)
 
 }  // namespace
 
-CTiVoViewDlg::CTiVoViewDlg(std::string moviePath, std::vector<TiVoRow> rows, std::string notes)
-    : CDialog(IDD_TIVO_VIEW), moviePath_(std::move(moviePath)), rows_(std::move(rows)), notes_(std::move(notes))
+CTiVoViewDlg::CTiVoViewDlg(std::string moviePath, std::vector<TiVoRow> rows, std::string problems,
+                           std::string notes)
+    : CDialog(IDD_TIVO_VIEW), moviePath_(std::move(moviePath)), rows_(std::move(rows)),
+      problems_(std::move(problems)), notes_(std::move(notes))
 {
 }
 
@@ -69,8 +71,23 @@ BOOL CTiVoViewDlg::OnInitDialog()
         SetCell(list, row, 1, rows_[i].shown);
         SetCell(list, row, 2, SourceName(rows_[i].source, moviePath_));
     }
+    SetDlgItemText(IDC_TIVO_PROBLEMS, WithCrLf(problems_));
     SetDlgItemText(IDC_TIVO_NOTES, WithCrLf(notes_));
     return TRUE;
+}
+
+std::string TiVoViewProblems(const std::string& moviePath, const std::vector<TiVoProblem>& problems)
+{
+    if (problems.empty())
+        return "None: pyTivo sends the fields above as they are.\n";
+    std::string text;
+    for (const TiVoProblem& problem : problems) {
+        text += "! ";
+        if (problem.file != moviePath)
+            text += SourceName(problem.file, moviePath) + ": ";
+        text += problem.text + "\n";
+    }
+    return text;
 }
 
 std::string TiVoViewNotes(const std::string& moviePath, const PyTivoView& view,
@@ -87,6 +104,8 @@ std::string TiVoViewNotes(const std::string& moviePath, const PyTivoView& view,
         notes += "No file holds metadata for this movie: the TiVo shows pyTivo's own title and date.\n";
     for (const std::string& file : view.filesRead)
         notes += "Read: " + file + "\n";
+    for (const std::string& note : view.notes)
+        notes += "Note: " + note + ".\n";
     return notes;
 }
 
@@ -103,7 +122,9 @@ void ShowWhatTheTiVoShows(ActivityLog& log, const std::string& moviePath)
     const PyTivoFolder sources(folder, index);
     PyTivoRunCache cache;
     const PyTivoView view = ReadPyTivoView(sources, *movie, cache);
-    CTiVoViewDlg dialog(moviePath, RowsOf(view),
+    TiVoCheck check;
+    check.AddMovie(sources, *movie, cache);
+    CTiVoViewDlg dialog(moviePath, RowsOf(view), TiVoViewProblems(moviePath, check.Finish()),
                         TiVoViewNotes(moviePath, view, OverriddenOwnValues(sources, *movie, view)));
     dialog.DoModal();
 }
