@@ -71,7 +71,7 @@ bool Takes(CliCommand command, const std::string& option)
     const bool watching = option == "--settle" || option == "--rescan";
     switch (command) {
         case CliCommand::Generate:
-            return !watching;
+            return !watching && option != "--list";
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
                    option == "--ini";
