@@ -1,9 +1,11 @@
 // A run that replaces files, and an undo, killed (SIGKILL) at random
 // moments: every file is as it was or as the run writes it, every journal
 // is whole up to at most a torn last line, or absent, and a later undo
-// brings every file back. POSIX only: the program is forked and killed.
+// brings every file back. And a run whose journal fills its disk part way
+// stops there. POSIX only: the program is forked, killed and limited.
 #ifndef _WIN32
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -171,5 +173,47 @@ TEST_F(UndoKillTest, KilledRunsAndUndosLeaveEveryFileOldOrNewAndEveryJournalWhol
     }
     EXPECT_GE(kills, kKills);
     std::cout << kills << " kills; " << cutShort << " runs cut short\n";
+}
+
+TEST_F(UndoKillTest, ARunWhoseJournalCannotGrowStopsThereAndWhatItChangedCanBeUndone)
+{
+    // The journal's manifest may grow by ten steps after the old files of
+    // all the movies were kept ahead.
+    PutOldFiles();
+    const std::string hash(64, '0');
+    size_t most = ManifestLine({kManifestMark, kManifestVersion, "0", "Generate", request.folder, ""}).size();
+    size_t offset = 0;
+    for (int i = 0; i < kMovies; ++i) {
+        most += ManifestLine({"old", File(i), std::to_string(offset), std::to_string(olds[i].size()), hash}).size();
+        offset += olds[i].size();
+    }
+    most += 10 * ManifestLine({"replace", File(0), hash, hash}).size();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {most, most};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        ScriptedMessages quiet;
+        ActivityLog log;
+        const GenerateResult result = RunGenerate(request, log);
+        const bool said = log.Text().find("The undo journal cannot be written in") != std::string::npos;
+        _exit(said && result.cancelled > 0 && !result.refused ? result.created : 255);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    const int written = WEXITSTATUS(status);
+    ASSERT_LT(written, kMovies) << "the run stopped";
+    EXPECT_GE(written, 9) << "it wrote what its journal held";
+    ASSERT_GT(written, 0) << "after the files its journal held";
+    EXPECT_EQ(written, CheckFiles());
+    for (int i = written; i < kMovies; ++i)
+        EXPECT_EQ(olds[i], ReadFileBytes(File(i))) << "nothing after the stop";
+    ScriptedMessages quiet;
+    ActivityLog log;
+    const UndoResult undo = RunUndo(UndoOf(""), log);
+    EXPECT_EQ(written, undo.putBack);
+    EXPECT_EQ(0, CheckFiles());
 }
 #endif
