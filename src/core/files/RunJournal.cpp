@@ -183,19 +183,15 @@ bool RunJournal::KeepCurrent(const std::string& path, Kept& now, SystemError& er
     return true;
 }
 
-bool RunJournal::BeforeWrite(const std::string& path, const std::string& bytes, bool replace, SystemError& error)
+bool RunJournal::Refused(SystemError& error) const
 {
-    if (!IsOpen())
-        return true;
-    Kept now;
-    if (Broken()) {
+    if (Broken())
         error = brokenCode_;
-        return false;
-    }
-    if (replace && !KeepCurrent(path, now, error))
-        return false;
-    const std::string line = now.exists ? ManifestLine({"replace", path, now.hash, ContentHash(bytes)})
-                                        : ManifestLine({"create", path, ContentHash(bytes)});
+    return Broken();
+}
+
+bool RunJournal::WriteStep(const std::string& line, SystemError& error)
+{
     // The line need not reach the disk before the step: without it the undo
     // takes the file for one the run did not make, and leaves it.
     if (!WriteLine(line, false)) {
@@ -206,27 +202,34 @@ bool RunJournal::BeforeWrite(const std::string& path, const std::string& bytes, 
     return true;
 }
 
+bool RunJournal::BeforeWrite(const std::string& path, const std::string& bytes, bool replace, SystemError& error)
+{
+    if (!IsOpen())
+        return true;
+    if (Refused(error))
+        return false;
+    Kept now;
+    if (replace && !KeepCurrent(path, now, error))
+        return false;
+    return WriteStep(now.exists ? ManifestLine({"replace", path, now.hash, ContentHash(bytes)})
+                                : ManifestLine({"create", path, ContentHash(bytes)}),
+                     error);
+}
+
 bool RunJournal::BeforeRemove(const std::string& path, SystemError& error)
 {
     if (!IsOpen())
         return true;
-    Kept now;
-    if (Broken()) {
-        error = brokenCode_;
+    if (Refused(error))
         return false;
-    }
+    Kept now;
     if (!KeepCurrent(path, now, error))
         return false;
     if (!now.exists) {
         error = kErrorFileNotFound;
         return false;
     }
-    if (!WriteLine(ManifestLine({"remove", path, now.hash}), false)) {
-        error = brokenCode_;
-        return false;
-    }
-    ++steps_;
-    return true;
+    return WriteStep(ManifestLine({"remove", path, now.hash}), error);
 }
 
 void RunJournal::StepFailed(const std::string& path)

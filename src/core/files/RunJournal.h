@@ -85,6 +85,10 @@ private:
     bool KeepCurrent(const std::string& path, Kept& now, SystemError& error);
     // Writes a manifest line; flushed (with the old bytes) when asked.
     bool WriteLine(const std::string& line, bool flush);
+    // Whether the journal broke: no step may be taken (the error code then).
+    bool Refused(SystemError& error) const;
+    // Writes the line of a step and counts it; false with the error code.
+    bool WriteStep(const std::string& line, SystemError& error);
     void Break(const std::string& what, SystemError code);
     void Discard();
 
