@@ -136,6 +136,8 @@
 #define IDC_SETTINGS_UNDO_DAYS 1155
 #define IDC_SETTINGS_UNDO_MEGABYTES 1156
 #define IDC_NAMES_NOTE 1154
+#define IDC_SETTINGS_FILL_ONLY 1155
+#define IDC_SETTINGS_WHOLE_TEMPLATE 1156
 
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).

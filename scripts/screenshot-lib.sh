@@ -22,9 +22,11 @@ reelmark_tool() {
     program="$build/tools/$target.exe"
 }
 
-# reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID]
+# reelmark_shoot BUILD START_FOLDER OUTPUT.png [COMMAND_ID [KEY]]
+# KEY, when given, is pressed after the picture (xdotool's name: Escape
+# answers a box the command left open).
 reelmark_shoot() {
-    local build=$1 start=$2 output=$3 command=${4:-}
+    local build=$1 start=$2 output=$3 command=${4:-} key=${5:-}
     local root
     root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
     for file in Reelmark.exe tools/reelmark-probe.exe; do
@@ -64,6 +66,7 @@ reelmark_shoot() {
         echo "Reelmark's main window did not appear." >&2
         status=1
     fi
+    [ -n "$key" ] && xdotool key "$key"
     touch "$start/release"
     wait "$probe" || status=$?
     rm -f "$start/ready" "$start/release"

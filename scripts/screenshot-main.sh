@@ -3,12 +3,15 @@
 # names with "&", "é", other scripts and a long name, metadata files) and
 # saves a picture of the screen to BUILD_DIR/screenshots/main.png once the
 # splash has gone.
-# Usage: scripts/screenshot-main.sh [BUILD_DIR] [--recursive | --library]
+# Usage: scripts/screenshot-main.sh [BUILD_DIR] [--recursive | --library | --question]
 # With --recursive the movie folder is Movies itself with the sub-folder
 # tick set, and the picture is main-recursive.png. With --library it is a
 # mixed library (shows in season folders, Specials, a downloads folder of
 # several shows, Plex- and scene-style movies, a daily show, files of
-# Sonarr and Kodi) with the tick set and names read: main-library.png.
+# Sonarr and Kodi) with the tick set and names read: main-library.png, each
+# movie with its plan. With --question the same library with the whole
+# template chosen, and the question a Generate asks before it would hide
+# values of other files: main-question.png.
 # Without a DISPLAY it runs itself on a virtual screen. It ends the Wine
 # session of BUILD_DIR afterwards only when it started that session.
 set -eu
@@ -65,14 +68,27 @@ done
 printf 'title : Rose\r\n' >"$library/TV/Doctor Who/Season 1/Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv.txt"
 printf 'episodeTitle : The End of the World\n' \
     >"$library/TV/Doctor Who/Season 1/.meta/Doctor.Who.2005.S01E02.The.End.of.the.World.mkv.txt"
-printf '<movie><title>Heat</title><year>1995</year></movie>\n' >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+printf '<movie><title>Heat</title><year>1995</year><plot>A heist.</plot><mpaa>R</mpaa></movie>\n' \
+    >"$library/Movies/Heat (1995)/Heat (1995).nfo"
+printf '<episodedetails><title>Pilot</title><plot>A crash.</plot><aired>2011-04-17</aired></episodedetails>\n' \
+    >"$library/Downloads/game.of.thrones.s01e02.720p.nfo"
+printf 'description : Six friends in New York.\r\nseriesId : SH000123\r\n' >"$library/TV/Friends/default.txt"
 
 # The settings point at "Tom & Jerry" (ANSI text: "&" is plain ASCII).
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-if [ "$recursive" = --library ]; then
-    printf ' [Config]\r\n ParseNames=true\r\n [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Library\r\n Recursive=true\r\n' \
-        "$(windows_path "$library")" >"$work/start/reelmark.ini"
+command=
+key=
+if [ "$recursive" = --library ] || [ "$recursive" = --question ]; then
+    whole=
     picture=main-library.png
+    if [ "$recursive" = --question ]; then
+        whole=' WholeTemplate=true\r\n'
+        picture=main-question.png
+        command=1008  # Generate Meta File(s); Escape then answers Cancel
+        key=Escape
+    fi
+    printf " [Config]\r\n ParseNames=true\r\n$whole [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Library\r\n Recursive=true\r\n" \
+        "$(windows_path "$library")" >"$work/start/reelmark.ini"
 elif [ "$recursive" = --recursive ]; then
     printf ' [Settings]\r\n TargetDir=%s\r\n SeriesTitle=Movies\r\n Recursive=true\r\n' \
         "$(windows_path "$movies")" >"$work/start/reelmark.ini"
@@ -83,4 +99,4 @@ else
     picture=main.png
 fi
 
-reelmark_shoot "$build" "$work/start" "$build/screenshots/$picture"
+reelmark_shoot "$build" "$work/start" "$build/screenshots/$picture" "$command" "$key"

@@ -48,6 +48,7 @@ const Flag kFlags[] = {
     {"--replace", &CliArguments::replace},       {"--recursive", &CliArguments::recursive},
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
+    {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
     {"--list", &CliArguments::list},
 };
 
@@ -74,7 +75,7 @@ bool Takes(CliCommand command, const std::string& option)
             return !watching && option != "--list";
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
-                   option == "--ini";
+                   option == "--ini" || option == "--fill-only" || option == "--whole-template";
         case CliCommand::Undo:
             return option == "--list" || option == "--dry-run" || option == "--ini";
         default:
@@ -98,6 +99,8 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
     // A dry run prints the files' texts, which a JSON answer does not hold.
     if (parsed.json && parsed.dryRun)
         return "--json and --dry-run do not go together";
+    if (parsed.fillOnly && parsed.wholeTemplate)
+        return "--fill-only and --whole-template do not go together";
     // A list changes nothing and undoes no run.
     if (parsed.list && (parsed.dryRun || !parsed.paths.empty()))
         return parsed.dryRun ? "--list and --dry-run do not go together" : "--list takes no RUN";

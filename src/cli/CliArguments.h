@@ -18,6 +18,11 @@ struct CliArguments {
     bool list = false;        // undo: print the runs that can be undone
     bool metaFolder = false;  // generate, watch: write into the folder's ".meta" folder
     bool json = false;        // generate, list, show, check: one JSON document on standard output
+    // generate, watch: where other files describe a movie, add only what
+    // they lack, or write the whole template over them (neither: the
+    // settings file's choice).
+    bool fillOnly = false;
+    bool wholeTemplate = false;
     std::string iniFile;      // generate, watch, undo: the settings file; empty for reelmark.ini in the home folder
     int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
     int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start

@@ -64,13 +64,14 @@ int DryRun(const GenerateRequest& request, std::ostream& out, std::ostream& err)
         return kExitFailed;
     }
     for (const PlannedWrite& write : writes) {
-        if (write.skipped) {
-            out << "== skip " << write.metadataPath << " (a metadata file is there)\n";
+        if (write.skipped || write.NothingToAdd()) {
+            out << "== skip " << write.metadataPath
+                << (write.skipped ? " (a metadata file is there)\n" : " (" + std::string(kNothingToAdd) + ")\n");
             continue;
         }
         out << "== write " << write.metadataPath;
-        if (!write.overriddenBy.empty())
-            out << " (pyTivo reads " << write.overriddenBy << " after it: its values win)";
+        if (write.otherFiles)
+            out << " (" << write.plan << ")";
         out << "\n" << write.text;
     }
     return kExitSuccess;

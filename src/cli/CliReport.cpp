@@ -42,10 +42,12 @@ void PrintListJson(const std::string& folder, const std::vector<MovieListing>& m
     PrintHead(folder, out);
     int withMetadata = 0;
     for (size_t i = 0; i < movies.size(); ++i) {
-        withMetadata += movies[i].hasMetadata ? 1 : 0;
-        out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movies[i].name)
-            << ", \"hasMetadata\": " << (movies[i].hasMetadata ? "true" : "false")
-            << ", \"otherSources\": " << (movies[i].otherSources ? "true" : "false") << "}";
+        const MovieListing& movie = movies[i];
+        withMetadata += movie.hasMetadata ? 1 : 0;
+        out << (i ? ",\n " : "\n ") << "{\"movie\": " << JsonString(root + kSeparator + movie.name)
+            << ", \"hasMetadata\": " << (movie.hasMetadata ? "true" : "false")
+            << ", \"otherSources\": " << (movie.otherSources ? "true" : "false") << ", \"state\": \""
+            << (movie.hasMetadata ? "own" : movie.otherSources ? "other" : "none") << "\"}";
     }
     EndMovies(movies.empty(), out);
     out << ", \"totals\": {\"movies\": " << movies.size() << ", \"withMetadata\": " << withMetadata
@@ -62,8 +64,10 @@ void GenerateJson::Add(const FileOutcome& outcome)
     out_ << (first_ ? "\n " : ",\n ") << "{\"movie\": " << JsonString(outcome.moviePath)
          << ", \"metadataFile\": " << JsonString(outcome.metadataPath) << ", \"result\": \""
          << ResultName(outcome.result) << "\"";
-    if (outcome.result == FileResult::Failed)
+    if (outcome.result == FileResult::Failed || !outcome.reason.empty())
         out_ << ", \"reason\": " << JsonString(outcome.reason);
+    if (!outcome.plan.empty())
+        out_ << ", \"plan\": " << JsonString(outcome.plan);
     out_ << "}";
     first_ = false;
 }

@@ -3,11 +3,13 @@
 // on standard output, one entry per movie and the totals, in the style of
 // show --json. Paths are full paths.
 //
-//   list:     {"folder": F, "movies": [{"movie": P, "hasMetadata": B}, ...],
+//   list:     {"folder": F, "movies": [{"movie": P, "hasMetadata": B,
+//              "otherSources": B, "state": "own" | "other" | "none"}, ...],
 //              "totals": {"movies": N, "withMetadata": N, "unreadFolders": N}}
 //   generate: {"folder": F, "movies": [{"movie": P, "metadataFile": P,
 //              "result": "created" | "replaced" | "skipped" | "failed",
-//              "reason": T (failed only)}, ...],
+//              "reason": T (failed; a skip with nothing to add),
+//              "plan": T (other files describe the movie)}, ...],
 //              "refused": T (a refused run only),
 //              "totals": {"created": N, "replaced": N, "skipped": N,
 //              "failed": N, "unreadFolders": N}}

@@ -8,9 +8,12 @@
 #include "platform/Paths.h"
 
 CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
-    : home_(HomeFolder()), sink_(logOut, err, home_ + kSeparator + kLogFileName, flushEachLine)
+    : home_(HomeFolder()),
+      sink_(logOut, err, home_ + kSeparator + kLogFileName, flushEachLine),
+      written_(home_ + kSeparator + kWrittenFilesName)
 {
     log_.SetListener([this](const std::string& line) { sink_.OnLogLine(line); });
+    request_.written = &written_;
 }
 
 bool CliRun::ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err)
@@ -49,6 +52,8 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
     request_.metadata.parseNames = arguments.parseNames;
     request_.isEpisodeTicked = !request_.metadata.movieMode;
     request_.metaFolder = arguments.metaFolder;
+    const bool whole = arguments.wholeTemplate || (!arguments.fillOnly && settings.WholeTemplate == "true");
+    request_.otherFiles = whole ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
     // Every run keeps what it replaces, so that it can be undone.
     request_.undoJournal = UndoJournalLimits(settings);
     return true;

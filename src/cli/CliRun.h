@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/CliLogSink.h"
+#include "core/files/WrittenFiles.h"
 #include "core/log/ActivityLog.h"
 #include "core/log/UserMessage.h"
 #include "core/runs/GenerateRun.h"
@@ -41,5 +42,7 @@ private:
     // The summary a window shows in a box is only a log line here: a run by
     // a scheduled task must never wait for a click.
     MessageShowerScope quiet_{nullptr};
+    // The files the run writes, recorded beside the log (Reelmark.written).
+    WrittenFiles written_;
     GenerateRequest request_;
 };

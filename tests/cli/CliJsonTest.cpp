@@ -66,13 +66,17 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
 {
     dir.WriteFile("Shows\\b.mpg");
     dir.WriteFile("Shows\\b.mpg.txt", "title : b\r\n");
+    dir.WriteFile("Shows\\d.mpg");
     dir.WriteFile("Shows\\Dr Who\\a \"quoted\".mkv");
+    dir.WriteFile("Shows\\Dr Who\\default.txt", "description : Cars.\r\n");
     dir.WriteFile("Shows\\Locked\\c.mkv");
     const std::string shows = dir / "Shows";
 
+    // Its own metadata file, metadata only from other files, none.
     EXPECT_EQ(0, Run({"list", shows, "--json"}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true, \"otherSources\": false}\n], \"totals\": {\"movies\": 1, \"withMetadata\": 1, "
+                  ", \"hasMetadata\": true, \"otherSources\": false, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
+                  ", \"hasMetadata\": false, \"otherSources\": false, \"state\": \"none\"}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
                   "\"unreadFolders\": 0}}\n",
               out.str());
 
@@ -81,9 +85,10 @@ TEST_F(CliJson, ListAnswersWithEachMovieAndTheCounts)
         GTEST_SKIP() << "no folder can be kept from this program here";
     EXPECT_EQ(3, Run({"list", "--recursive", "--json", shows}));
     EXPECT_EQ("{\"folder\": " + JsonString(shows) + ", \"movies\": [\n {\"movie\": " + JsonString(dir / "Shows\\b.mpg") +
-                  ", \"hasMetadata\": true, \"otherSources\": false},\n {\"movie\": " +
+                  ", \"hasMetadata\": true, \"otherSources\": false, \"state\": \"own\"},\n {\"movie\": " + JsonString(dir / "Shows\\d.mpg") +
+                  ", \"hasMetadata\": false, \"otherSources\": false, \"state\": \"none\"},\n {\"movie\": " +
                   JsonString(dir / "Shows\\Dr Who\\a \"quoted\".mkv") +
-                  ", \"hasMetadata\": false, \"otherSources\": false}\n], \"totals\": {\"movies\": 2, \"withMetadata\": 1, "
+                  ", \"hasMetadata\": false, \"otherSources\": true, \"state\": \"other\"}\n], \"totals\": {\"movies\": 3, \"withMetadata\": 1, "
                   "\"unreadFolders\": 1}}\n",
               out.str());
     EXPECT_NE(std::string::npos, err.str().find("Could not read folder (skipped): " + (dir / "Shows\\Locked")));

@@ -113,7 +113,7 @@ TEST_F(CliShow, ADryRunPrintsWhatARealRunWritesByteForByteAndWritesNothing)
         EXPECT_EQ(WithCrLf(file.second), ReadFileBytes(file.first)) << file.first;
 }
 
-TEST_F(CliShow, TheMetaFolderTakesTheFilesAndAFileItOverridesIsWrittenWithAWarning)
+TEST_F(CliShow, TheMetaFolderTakesTheFilesAndAFileBesideLeavesTheirValuesToThem)
 {
     dir.WriteFile("Lib\\a.mpg");
     dir.WriteFile("Lib\\b.mpg");
@@ -125,19 +125,22 @@ TEST_F(CliShow, TheMetaFolderTakesTheFilesAndAFileItOverridesIsWrittenWithAWarni
     EXPECT_EQ("title : Sonarr's\n", ReadFileBytes(dir / "Lib\\.meta\\b.mpg.txt")) << "kept without --replace";
     EXPECT_FALSE(PathExists(dir / "Lib\\a.mpg.txt"));
 
-    // Beside the movie: the run writes, and says that pyTivo takes the
-    // ".meta" file's values over it (not for a movie without one).
+    // Beside the movies, pyTivo reads the ".meta" files after the file
+    // written: a key they set is left to them and the log line says so;
+    // a movie they describe whole gets no file.
     dir.WriteFile("Lib\\e.mpg");
     EXPECT_EQ(0, Run({"generate", dir / "Lib"}));
-    EXPECT_TRUE(PathExists(dir / "Lib\\b.mpg.txt"));
+    EXPECT_FALSE(PathExists(dir / "Lib\\a.mpg.txt"));
+    EXPECT_FALSE(PathExists(dir / "Lib\\c.mpg.txt"));
+    EXPECT_EQ(std::string::npos, ReadFileBytes(dir / "Lib\\b.mpg.txt").find("title :"));
+    EXPECT_EQ(0u, ReadFileBytes(dir / "Lib\\e.mpg.txt").find("title : e\r\n"));
     const std::vector<std::string> messages = Messages();
-    for (const char* movie : {"a", "b", "c"}) {
-        const std::string warning = "<WARNING>pyTivo reads " + (dir / ("Lib\\.meta\\" + std::string(movie) + ".mpg.txt")) +
-                                    " after this file: its values win.";
-        EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), warning)) << movie;
-    }
-    EXPECT_EQ(3, std::count_if(messages.begin(), messages.end(),
-                               [](const std::string& m) { return m.find("<WARNING>") == 0; }));
+    EXPECT_NE(messages.end(),
+              std::find(messages.begin(), messages.end(),
+                        "Creating metadata file 2 of 4 (adds 6 values, 1 value shown from " +
+                            NativePath(".meta\\b.mpg.txt") + "): " + (dir / "Lib\\b.mpg.txt")));
+    EXPECT_EQ(2, std::count_if(messages.begin(), messages.end(),
+                               [](const std::string& m) { return m.find("nothing to add") != std::string::npos; }));
 
     // A new folder of movies gets its ".meta" folder.
     dir.WriteFile("New\\d.mpg");

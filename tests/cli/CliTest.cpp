@@ -7,6 +7,7 @@
 #include "cli/CliProgram.h"
 #include "cli/CliUsage.h"
 #include "core/files/TextFile.h"
+#include "core/metadata/SeriesId.h"
 #include "core/settings/Version.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
@@ -276,6 +277,14 @@ TEST_F(CliTest, ListMarksMoviesWithMetadata)
                 (lines[0] == "[    ] Other.avi" && lines[1] == "[meta] Holiday.mpg"));
     EXPECT_EQ("2 movie files, 1 with metadata", lines[2]);
     EXPECT_FALSE(PathExists(dir / "Reelmark.log"));
+
+    // A movie that only other files pyTivo reads describe has a mark of its own.
+    dir.WriteFile("Films\\Other.nfo", "<movie><title>Other</title></movie>");
+    out.str("");
+    EXPECT_EQ(0, Run({"list", dir / "Films"}));
+    EXPECT_EQ((std::vector<std::string>{"[meta] Holiday.mpg", "[other] Other.avi",
+                                        "2 movie files, 1 with metadata, 1 with metadata only in other files"}),
+              Messages());
 }
 
 TEST_F(CliTest, AFolderThatCannotBeReadIsExitCodeTwo)
@@ -508,15 +517,15 @@ TEST_F(CliTest, ParseNamesAndTheOptionalTemplateLines)
               plain.find("episodeTitle : Show.Name.S02E05.The.Roses.720p.HDTV.x264-GRP\r\n"));
     EXPECT_EQ(std::string::npos, plain.find("episodeNumber"));
 
-    // The name's show wins over the folder's; one show in one folder keeps
-    // the template's ID and air date.
+    // The name's show wins over the folder's and gives the show's own ID;
+    // one show in one folder keeps the template's air date, and an episode
+    // with an air date has no movieYear, which pyTivo would send instead.
     EXPECT_EQ(0, Run({"generate", "--parse-names", dir / "Garden Diary", "--replace"}));
     EXPECT_EQ(
         "title : Show Name\r\n"
         "seriesTitle : Show Name\r\n"
         "episodeTitle : The Roses\r\n"
-        "seriesId : SH1\r\n"
-        "movieYear : 2012\r\n"
+        "seriesId : " + ShowSeriesId("SH", ShowKey("Show Name", 0), 0) + "\r\n"
         "description : (2012) My home Movies, stuff from the internet etc.\r\n"
         "isEpisode : true\r\n"
         "tvRating : x3\r\n"

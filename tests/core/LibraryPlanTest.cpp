@@ -94,7 +94,7 @@ TEST(PlanLibrary, EachFileOfALibraryIsWhatItsNameAndFoldersSay)
     const LibraryPlan plan = PlanLibrary(NativePath("D:\\Library\\TV"), entries, LibraryTemplate());
 
     ASSERT_EQ(entries.size(), plan.movies.size());
-    EXPECT_FALSE(plan.templateIdAndDate);
+    EXPECT_FALSE(plan.templateAirDate);
     for (size_t i = 0; i < entries.size(); ++i) {
         const auto& c = cases[i];
         const PlannedMovie& movie = plan.movies[i];
@@ -149,11 +149,22 @@ TEST(PlanLibrary, AShowKeepsItsIdInEveryRunAndItsBestSpellingInEach)
                     Entries({"x\\Game Of Thrones - 2x01 - North.avi", "y\\Friends.S01E01.mkv"}), metadata);
     EXPECT_EQ(first.movies[0].lines.seriesId, later.movies[0].lines.seriesId);
     EXPECT_NE(later.movies[0].lines.seriesId, later.movies[1].lines.seriesId);
-    // A remake is a show of its own.
-    const LibraryPlan remakes =
+    // A year alone makes no show of its own: one name with one year is one
+    // show; a remake beside its original is, and says its year.
+    const LibraryPlan year =
         PlanLibrary(NativePath("D:\\TV"),
                     Entries({"a\\Doctor.Who.S01E01.mkv", "b\\Doctor.Who.2005.S01E01.mkv"}), metadata);
+    EXPECT_EQ(year.movies[0].lines.seriesId, year.movies[1].lines.seriesId);
+    EXPECT_EQ("Doctor Who", year.movies[1].lines.seriesTitle);
+    const LibraryPlan remakes =
+        PlanLibrary(NativePath("D:\\TV"),
+                    Entries({"a\\Doctor.Who.1963.S01E01.mkv", "b\\Doctor.Who.2005.S01E01.mkv",
+                             "b\\Doctor.Who.S02E01.mkv"}),
+                    metadata);
     EXPECT_NE(remakes.movies[0].lines.seriesId, remakes.movies[1].lines.seriesId);
+    EXPECT_EQ("Doctor Who (1963)", remakes.movies[0].lines.seriesTitle);
+    EXPECT_EQ("Doctor Who (2005)", remakes.movies[1].lines.seriesTitle);
+    EXPECT_EQ("Doctor Who", remakes.movies[2].lines.seriesTitle) << "no year, no guess";
 }
 
 TEST(PlanLibrary, ShowsWhoseDigitsMeetArePartedTheSameWayInEveryRun)
@@ -183,7 +194,7 @@ TEST(PlanLibrary, ShowsWhoseDigitsMeetArePartedTheSameWayInEveryRun)
     EXPECT_EQ(plan.movies[1].lines.seriesId, reversed.movies[0].lines.seriesId);
 }
 
-TEST(PlanLibrary, OneFolderOfOneShowKeepsTheTemplatesIdAndAirDate)
+TEST(PlanLibrary, OneFolderOfOneShowKeepsTheTemplatesAirDateAndGetsTheShowsOwnId)
 {
     MetadataTemplate metadata = LibraryTemplate();
     metadata.movieMode = false;
@@ -191,9 +202,10 @@ TEST(PlanLibrary, OneFolderOfOneShowKeepsTheTemplatesIdAndAirDate)
     const std::string folder = NativePath("D:\\TV\\Garden Diary");
     LibraryPlan plan =
         PlanLibrary(folder, {"Week 01.avi", "Week 02.avi", "Garden Diary 2012-05-01.avi"}, metadata);
-    EXPECT_TRUE(plan.templateIdAndDate);
+    EXPECT_TRUE(plan.templateAirDate);
     for (const PlannedMovie& movie : plan.movies) {
-        EXPECT_EQ("SH991234", movie.lines.seriesId);
+        // The window's template ID is new at each start: a show keeps its own.
+        EXPECT_EQ(ShowSeriesId("SH", ShowKey("Garden Diary", 0), 0), movie.lines.seriesId);
         EXPECT_EQ("Garden Diary", movie.lines.seriesTitle);
     }
     EXPECT_EQ("2012-03-31", plan.movies[0].lines.originalAirDate);
@@ -201,27 +213,30 @@ TEST(PlanLibrary, OneFolderOfOneShowKeepsTheTemplatesIdAndAirDate)
 
     // Two shows in the folder, or two movies: each its own ID, no typed date.
     plan = PlanLibrary(folder, {"Week 01.avi", "Other.Show.S01E01.avi"}, metadata);
-    EXPECT_FALSE(plan.templateIdAndDate);
+    EXPECT_FALSE(plan.templateAirDate);
     EXPECT_EQ("", plan.movies[0].lines.originalAirDate);
     EXPECT_NE(plan.movies[0].lines.seriesId, plan.movies[1].lines.seriesId);
     plan = PlanLibrary(folder, {"Alien (1979).mkv", "Aliens (1986).mkv"}, metadata);
     EXPECT_TRUE(IsDrawnId(plan.movies[0].lines.seriesId, "MV"));
     EXPECT_NE(plan.movies[0].lines.seriesId, plan.movies[1].lines.seriesId);
     // One movie alone, and one show in two folders.
-    EXPECT_EQ("SH991234", PlanLibrary(folder, {"Alien (1979).mkv"}, metadata).movies[0].lines.seriesId);
+    EXPECT_EQ(ShowSeriesId("MV", ShowKey("Alien", 1979), 0),
+              PlanLibrary(folder, {"Alien (1979).mkv"}, metadata).movies[0].lines.seriesId);
     plan = PlanLibrary(folder, Entries({"Season 1\\Week 01.avi", "Season 2\\Week 01.avi"}), metadata);
-    EXPECT_FALSE(plan.templateIdAndDate);
+    EXPECT_FALSE(plan.templateAirDate);
     EXPECT_EQ("", plan.movies[0].lines.originalAirDate);
 }
 
-TEST(PlanLibrary, EpisodesOfATemplateOfAnotherSeriesTypeKeepItsLetters)
+TEST(PlanLibrary, EpisodesIdsStartWithShAndMoviesWithMvWhateverTheTemplatesType)
 {
-    MetadataTemplate metadata = LibraryTemplate();
-    metadata.seriesId = "SP990300";
-    const LibraryPlan plan = PlanLibrary(NativePath("D:\\Sport"),
-                                         Entries({"a\\Match.S01E01.mkv", "b\\Final (2014).mkv"}), metadata);
-    EXPECT_TRUE(IsDrawnId(plan.movies[0].lines.seriesId, "SP"));
-    EXPECT_TRUE(IsDrawnId(plan.movies[1].lines.seriesId, "MV"));
+    for (const char* id : {"SP990300", "MV994401", "SH990001"}) {
+        MetadataTemplate metadata = LibraryTemplate();
+        metadata.seriesId = id;
+        const LibraryPlan plan = PlanLibrary(NativePath("D:\\Sport"),
+                                             Entries({"a\\Match.S01E01.mkv", "b\\Final (2014).mkv"}), metadata);
+        EXPECT_TRUE(IsDrawnId(plan.movies[0].lines.seriesId, "SH")) << id;
+        EXPECT_TRUE(IsDrawnId(plan.movies[1].lines.seriesId, "MV")) << id;
+    }
 }
 
 TEST(PlanLibrary, WithoutNameReadingEveryFileIsTheTemplatesAsBefore)
@@ -235,7 +250,7 @@ TEST(PlanLibrary, WithoutNameReadingEveryFileIsTheTemplatesAsBefore)
         const std::vector<std::string> entries =
             Entries({"Doctor.Who.2005.S01E01.Rose.mkv", "Die Hard.1988.mkv", "Specials\\x.avi"});
         const LibraryPlan plan = PlanLibrary(folder + kSeparator, entries, metadata);
-        EXPECT_TRUE(plan.templateIdAndDate);
+        EXPECT_TRUE(plan.templateAirDate);
         for (const PlannedMovie& movie : plan.movies) {
             SCOPED_TRACE(movie.entry);
             MetadataTemplate folderTemplate = metadata;
@@ -247,4 +262,49 @@ TEST(PlanLibrary, WithoutNameReadingEveryFileIsTheTemplatesAsBefore)
         if (!movieMode)
             EXPECT_EQ(0u, plan.movies[2].text.find("title : Dr Who\n"));
     }
+}
+
+TEST(PlanLibrary, AShowHasOneIdInEveryRunAndTwoOnlyForOneNameWithTwoYears)
+{
+    TempFolder library;
+    for (const char* movie : {"TV\\Lost\\Season 1\\Lost.S01E01.mkv", "TV\\Lost\\Season 2\\Lost.S02E01.mkv",
+                              "TV\\Doctor Who (1963)\\Season 1\\Doctor.Who.S01E01.mkv",
+                              "TV\\Doctor Who (2005)\\Season 1\\Doctor.Who.S01E01.mkv",
+                              "TV\\Doctor Who (2005)\\Season 2\\S02E01.mkv",
+                              "TV\\Battlestar\\Battlestar_Galactica_S02E10.mkv",
+                              "TV\\Battlestar\\Battlestar Galactica (2003) - S01E01.mkv"})
+        library.WriteFile(movie);
+    const MetadataTemplate metadata = LibraryTemplate();
+    // Each run's series title is its folder's, as the window and reelmark-cli give it.
+    const auto idOf = [&](const std::string& folder, std::initializer_list<const char*> entries) {
+        MetadataTemplate run = metadata;
+        run.seriesTitle = SeriesTitleOfFolder(library / folder, std::string(), LastPathComponent(library / folder));
+        const LibraryPlan plan = PlanLibrary(library / folder, Entries(entries), run);
+        return std::make_pair(plan.movies.front().lines.seriesId, plan.movies.front().lines.seriesTitle);
+    };
+    const auto lost = idOf("TV", {"Lost\\Season 1\\Lost.S01E01.mkv", "Lost\\Season 2\\Lost.S02E01.mkv"});
+    EXPECT_EQ(ShowSeriesId("SH", ShowKey("Lost", 0), 0), lost.first);
+    EXPECT_EQ(lost, idOf("TV\\Lost", {"Season 1\\Lost.S01E01.mkv", "Season 2\\Lost.S02E01.mkv"}));
+    EXPECT_EQ(lost, idOf("TV\\Lost\\Season 2", {"Lost.S02E01.mkv"}));
+
+    // One name with two years: two shows, each with its year in its title,
+    // whether the run holds both or one season of one.
+    const auto whole = idOf("TV", {"Doctor Who (1963)\\Season 1\\Doctor.Who.S01E01.mkv",
+                                   "Doctor Who (2005)\\Season 1\\Doctor.Who.S01E01.mkv"});
+    const auto revived = idOf("TV\\Doctor Who (2005)\\Season 2", {"S02E01.mkv"});
+    EXPECT_EQ("Doctor Who (2005)", revived.second);
+    EXPECT_EQ(revived, idOf("TV\\Doctor Who (2005)", {"Season 1\\Doctor.Who.S01E01.mkv"}));
+    const auto classic = idOf("TV\\Doctor Who (1963)\\Season 1", {"Doctor.Who.S01E01.mkv"});
+    EXPECT_EQ("Doctor Who (1963)", classic.second);
+    EXPECT_NE(classic.first, revived.first);
+    EXPECT_EQ(classic.first, whole.first);
+
+    // One year of a name is one show with the names that lack it.
+    const LibraryPlan battlestar =
+        PlanLibrary(library / "TV\\Battlestar",
+                    Entries({"Battlestar_Galactica_S02E10.mkv", "Battlestar Galactica (2003) - S01E01.mkv"}), metadata);
+    EXPECT_EQ(battlestar.movies[0].lines.seriesId, battlestar.movies[1].lines.seriesId);
+    EXPECT_EQ("Battlestar Galactica", battlestar.movies[1].lines.seriesTitle);
+    EXPECT_EQ(battlestar.movies[0].lines.seriesId,
+              idOf("TV\\Battlestar", {"Battlestar Galactica (2003) - S01E01.mkv"}).first);
 }

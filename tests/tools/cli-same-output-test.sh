@@ -78,6 +78,7 @@ output=$(
     run show --recursive "$lib"
     run show --json "$lib/TV/Dr Who/Season 1"
     run generate "$lib" --recursive --parse-names --dry-run --ini "$work/episodes.ini"
+    run generate "$lib/TV/Dr Who" --recursive --parse-names --dry-run --whole-template --ini "$work/episodes.ini"
     run generate "$lib/TV/Dr Who/Season 1" --dry-run --ini "$work/movies.ini"
     run generate "$lib" --recursive --parse-names --json --ini "$work/episodes.ini"
     library_files

@@ -110,23 +110,13 @@ TEST_F(TiVoView, EachFieldWithItsFileAndWhatAMetaFileTakesOverFromTheUsersOwn)
     EXPECT_TRUE(w.prompt.messages.empty());
 }
 
-TEST_F(TiVoView, TheMetaFolderSettingGenerateAsksWhereMetaWinsAndTheEditorEditsTheFileThatWins)
+TEST_F(TiVoView, TheMetaFolderSettingWritesIntoMetaAndTheEditorEditsTheFileThatWins)
 {
     for (const char* movie : {"a.mpg", "b.mpg"})
         w.movies.WriteFile(std::string("Lib\\") + movie);
     w.movies.WriteFile("Lib\\.meta\\b.mpg.txt", "title : Sonarr's\r\n");
     w.WriteIniForFolder(w.movies / "Lib");
     w.Start();
-
-    // Beside the movies, while b's .meta file would win: asked first, and
-    // No (the default) writes nothing.
-    w.prompt.answers = {IDNO};
-    w.Click(IDC_GENERATE);
-    ASSERT_EQ(1u, w.prompt.messages.size());
-    EXPECT_EQ("Metadata Files In .meta Win", w.prompt.messages[0].caption);
-    EXPECT_EQ(0u, w.prompt.messages[0].text.find("1 of the movies have a file in their folder's .meta folder"));
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2), w.prompt.messages[0].type);
-    EXPECT_FALSE(PathExists(w.movies / "Lib\\a.mpg.txt"));
 
     // Tools > Options: write into .meta; the setting is kept.
     CDialog::ModalObserver() = [](CDialog& dialog) {

@@ -286,6 +286,12 @@ RunJournalScope::~RunJournalScope()
     tJournalInForce = previous_;
 }
 
+JournaledRun::JournaledRun(const RunHeader& header, const std::optional<JournalLimits>& limits)
+{
+    if (limits)
+        journal_.Begin(header, *limits, refusal_);
+}
+
 RunJournal* JournalInForce()
 {
     return tJournalInForce && tJournalInForce->IsOpen() ? tJournalInForce : nullptr;
@@ -318,4 +324,14 @@ SystemError MakeFolderOfRun(const std::string& path)
     if (code == 0 && !there && journal)
         journal->MadeFolder(path);
     return code;
+}
+
+SystemError RemoveFileOfRun(const std::string& path)
+{
+    SystemError error = 0;
+    if (!JournalBeforeRemove(path, error))
+        return error;
+    error = DeleteFileItself(path, false);
+    JournalAfterStep(path, error == 0);
+    return error;
 }

@@ -21,6 +21,7 @@
 // nothing when no journal is in force.
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,27 @@ private:
     RunJournal* previous_;
 };
 
+// A run with its journal, in force for the run's life: a writer that is a
+// run of its own begins one where it starts (a Generate, the watch's redo
+// or rename of a file).
+class JournaledRun {
+public:
+    // Begins the journal when limits are given (else the run keeps none).
+    JournaledRun(const RunHeader& header, const std::optional<JournalLimits>& limits);
+    JournaledRun(const JournaledRun&) = delete;
+    JournaledRun& operator=(const JournaledRun&) = delete;
+
+    // Why the journal cannot be written (the run must change nothing);
+    // empty when it can.
+    const std::string& Refusal() const { return refusal_; }
+    RunJournal& Journal() { return journal_; }
+
+private:
+    RunJournal journal_;
+    std::string refusal_;
+    RunJournalScope inForce_{&journal_};
+};
+
 // The journal in force for this thread; nullptr when none is.
 RunJournal* JournalInForce();
 
@@ -132,3 +154,6 @@ void JournalAfterStep(const std::string& path, bool done);
 // Makes a folder for the run's files (MakeFolder, not hidden) and writes
 // it down when the run made it; 0 or the error code.
 SystemError MakeFolderOfRun(const std::string& path);
+// Removes a file of the run (DeleteFileItself: never through a link, never
+// a read-only one) once the journal in force kept it; 0 or the error code.
+SystemError RemoveFileOfRun(const std::string& path);

@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "core/folders/FolderIndex.h"
 #include "core/folders/FolderWalk.h"
 #include "core/library/SeriesTitle.h"
 #include "core/metadata/SeriesId.h"
@@ -21,6 +22,7 @@ struct FolderFacts {
     std::string show;           // that title read as a name: "Doctor Who (2005)" is "Doctor Who"
     int showYear = 0;
     int season = kNoNumber;  // the folder is a season folder
+    std::string showFolder;  // the folder whose name gives that title
 };
 
 void ReadFolder(const std::string& root, const std::string& relative, const MetadataTemplate& metadata,
@@ -40,6 +42,8 @@ void ReadFolder(const std::string& root, const std::string& relative, const Meta
     }
     facts.season =
         SeasonOfFolderName(relative.empty() ? LastPathComponent(root) : FileNameOf(relative, true));
+    const std::string path = relative.empty() ? root : root + kSeparator + relative;
+    facts.showFolder = facts.season != kNoNumber ? ParentFolderOf(path) : path;
 }
 
 // "Pilot (Episodes 1-2)", "Episodes 1-2"; the title alone for one episode.
@@ -49,20 +53,6 @@ std::string RangeTitle(const std::string& title, int first, int last)
         return title;
     const std::string range = "Episodes " + std::to_string(first) + "-" + std::to_string(last);
     return title.empty() ? range : title + " (" + range + ")";
-}
-
-// The two letters of the template's series type, which its ID begins with;
-// episodes of a movie template are general TV shows.
-std::string EpisodeType(const MetadataTemplate& metadata)
-{
-    const std::string prefix = metadata.seriesId.substr(0, 2);
-    if (prefix.size() < 2 || prefix == kMovieType)
-        return kShowType;
-    for (const std::string& item : SeriesTypeItems()) {
-        if (item.compare(0, 2, prefix) == 0)
-            return prefix;
-    }
-    return kShowType;
 }
 
 // One movie as its name and its folder tell; showYear is the year that
@@ -94,7 +84,9 @@ PlannedMovie ReadMovie(const std::string& entry, const FolderFacts& facts, int& 
     }
     const bool named = name.kind == ParsedName::Kind::Episode && !name.title.empty();
     lines.title = lines.seriesTitle = named ? name.title : facts.show;
-    if (!named)
+    // A name without its show's year takes the year of the folder that
+    // names the same show: "Doctor Who (2005)\Doctor.Who.S01E01.mkv".
+    if (!named || (showYear == 0 && ShowKey(name.title, 0) == ShowKey(facts.show, 0)))
         showYear = facts.showYear;
     movie.season = name.season != kNoNumber ? name.season : facts.season;
     movie.episode = name.episode;
@@ -127,27 +119,69 @@ struct Show {
     std::string id;
 };
 
-// Gives every movie of a show the same spelling of its name and the same
-// series ID; the template's ID and air date where the plan keeps them.
-// keys: each movie's series type and ShowKey.
-void SettleShows(LibraryPlan& plan, const std::vector<std::string>& keys, const MetadataTemplate& metadata)
+// What makes a movie's show: its series type, its name and its year.
+struct ShowOf {
+    const char* type;
+    std::string name;  // its letters and digits (ShowKey without a year)
+    int year = 0;
+    std::string folder;  // the folder whose neighbours may hold its namesakes (episodes)
+};
+
+// The years a show's name carries in the library: those of the run's
+// episodes and those the names beside each dated show's folder give.
+std::map<std::string, std::set<int>> YearsOfShows(const std::vector<ShowOf>& shows)
 {
+    std::map<std::string, std::set<int>> years;
+    std::set<std::string> neighbours;
+    for (const ShowOf& show : shows) {
+        if (show.type != std::string(kShowType) || show.year == 0)
+            continue;
+        years[show.name].insert(show.year);
+        if (!show.folder.empty())
+            neighbours.insert(ParentFolderOf(show.folder));
+    }
+    for (const std::string& folder : neighbours) {
+        if (folder.empty())
+            continue;
+        const FolderIndex index(folder);
+        for (const FolderEntry& entry : index.Entries()) {
+            if (!entry.isFolder && !IsMovieFile(entry.name))
+                continue;
+            const ParsedName name = entry.isFolder ? ParseTitleText(entry.name) : ParseMovieName(entry.name);
+            const bool show = entry.isFolder ? name.kind != ParsedName::Kind::None : name.kind == ParsedName::Kind::Episode;
+            const std::string key = ShowKey(name.title, 0);
+            if (show && name.year != 0 && years.count(key))
+                years[key].insert(name.year);
+        }
+    }
+    return years;
+}
+
+// Gives every movie of a show the same spelling of its name and the same
+// series ID; the template's air date where the plan keeps it.
+void SettleShows(LibraryPlan& plan, const std::vector<ShowOf>& of, const MetadataTemplate& metadata)
+{
+    const std::map<std::string, std::set<int>> years = YearsOfShows(of);
+    std::vector<std::string> keys;
     std::map<std::string, Show> shows;
-    for (size_t i = 0; i < keys.size(); ++i) {
+    for (size_t i = 0; i < of.size(); ++i) {
+        // A year parts two shows of one name only where the library has both.
+        const auto dated = years.find(of[i].name);
+        const bool parted = of[i].type != std::string(kShowType) ||
+                            (of[i].year != 0 && dated != years.end() && dated->second.size() > 1);
+        keys.push_back(of[i].type + (parted && of[i].year != 0 ? of[i].name + std::to_string(of[i].year) : of[i].name));
+        std::string title = plan.movies[i].lines.seriesTitle;
+        if (parted && of[i].year != 0 && of[i].type == std::string(kShowType))
+            title += " (" + std::to_string(of[i].year) + ")";
         Show& show = shows[keys[i]];
-        const std::string& title = plan.movies[i].lines.seriesTitle;
         if (show.title.empty() || (!HasCapital(show.title) && HasCapital(title)))
             show.title = title;
     }
-    plan.templateIdAndDate = plan.templateIdAndDate && shows.size() <= 1;
+    plan.templateAirDate = plan.templateAirDate && shows.size() <= 1;
     // In the order of the keys, so that of two shows whose digits meet the
     // same one keeps them in every run that holds both.
     std::set<std::string> taken;
     for (auto& [key, show] : shows) {
-        if (plan.templateIdAndDate) {
-            show.id = metadata.seriesId;
-            continue;
-        }
         int attempt = 0;
         do {
             show.id = ShowSeriesId(key.substr(0, 2), key.substr(2), attempt++);
@@ -158,7 +192,7 @@ void SettleShows(LibraryPlan& plan, const std::vector<std::string>& keys, const 
         const Show& show = shows[keys[i]];
         lines.title = lines.seriesTitle = show.title;
         lines.seriesId = show.id;
-        if (!lines.movieLayout && plan.templateIdAndDate && lines.originalAirDate.empty())
+        if (!lines.movieLayout && plan.templateAirDate && lines.originalAirDate.empty())
             lines.originalAirDate = metadata.originalAirDate;
     }
 }
@@ -169,17 +203,16 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
                         const MetadataTemplate& metadata)
 {
     const std::string root = StripTrailingSeparator(folder);
-    const std::string episodeType = EpisodeType(metadata);
     LibraryPlan plan;
     plan.movies.reserve(entries.size());
-    std::vector<std::string> keys;
+    std::vector<ShowOf> shows;
     FolderFacts facts;
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string& entry = entries[i];
         const std::string relative = RelativeFolderOf(entry);
         if (i == 0 || relative != facts.relative) {
             if (i > 0)
-                plan.templateIdAndDate = false;  // a second folder
+                plan.templateAirDate = false;  // a second folder
             ReadFolder(root, relative, metadata, facts);
         }
         const std::string moviePath = root + kSeparator + entry;
@@ -187,8 +220,9 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
         if (metadata.parseNames) {
             int showYear = 0;
             movie = ReadMovie(entry, facts, showYear);
-            keys.push_back((movie.lines.movieLayout ? kMovieType : episodeType) +
-                           ShowKey(movie.lines.seriesTitle, showYear));
+            const bool episode = !movie.lines.movieLayout;
+            shows.push_back({episode ? kShowType : kMovieType, ShowKey(movie.lines.seriesTitle, 0), showYear,
+                             episode ? facts.showFolder : std::string()});
         } else {
             movie.lines = TemplateLines(facts.metadata, moviePath, std::string());
         }
@@ -197,30 +231,46 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
         plan.movies.push_back(std::move(movie));
     }
     if (metadata.parseNames)
-        SettleShows(plan, keys, metadata);
+        SettleShows(plan, shows, metadata);
     else
-        plan.templateIdAndDate = true;
-    for (PlannedMovie& movie : plan.movies)
-        movie.text = ComposeMetadata(metadata, movie.lines);
+        plan.templateAirDate = true;
+    for (PlannedMovie& movie : plan.movies) {
+        movie.composed = ComposeMetadataLines(metadata, movie.lines);
+        PlanAgainst(movie, nullptr, OtherFiles::WholeTemplate);
+    }
     return plan;
+}
+
+void PlanAgainst(PlannedMovie& movie, const PyTivoView* others, OtherFiles mode)
+{
+    movie.keys = PlanKeys(movie.composed, movie.layers, movie.lines.movieLayout, others, movie.moviePath, mode);
+    movie.text = WrittenText(movie.keys);
 }
 
 std::string PlanSummary(const PlannedMovie& movie)
 {
     const MovieLines& lines = movie.lines;
+    // A value another file gives instead is not what the file says.
+    const auto written = [&movie](const char* key, const std::string& value) {
+        for (const PlannedKey& planned : movie.keys) {
+            if (planned.key == key && !planned.written)
+                return std::string();
+        }
+        return value;
+    };
     std::vector<std::string> parts;
     if (lines.movieLayout) {
-        parts = {"movie", lines.title, lines.year};
+        parts = {"movie", written("seriesTitle", lines.title), written("movieYear", lines.year)};
     } else {
-        parts = {"episode", lines.seriesTitle};
-        if (movie.season != kNoNumber && movie.episode != kNoNumber) {
+        parts = {"episode", written("seriesTitle", lines.seriesTitle)};
+        if (movie.season != kNoNumber && movie.episode != kNoNumber && !written("episodeNumber", "x").empty()) {
             std::string number = FormatText("S%02dE%02d", movie.season, movie.episode);
             if (movie.lastEpisode != kNoNumber && movie.lastEpisode != movie.episode)
                 number += FormatText("-E%02d", movie.lastEpisode);
             parts.push_back(number);
         }
-        parts.push_back(lines.originalAirDate);
-        parts.push_back(lines.episodeTitle);
+        parts.push_back(written("originalAirDate", lines.originalAirDate));
+        parts.push_back(written("episodeTitle", lines.episodeTitle));
     }
     std::string summary;
     for (const std::string& part : parts) {
@@ -228,4 +278,9 @@ std::string PlanSummary(const PlannedMovie& movie)
             summary += (summary.empty() ? "" : " | ") + part;
     }
     return summary;
+}
+
+std::string PlanKeysLine(const PlannedMovie& movie)
+{
+    return KeysLine(movie.keys, movie.moviePath);
 }

@@ -152,28 +152,44 @@ MovieLines TemplateLines(const MetadataTemplate& metadata, const std::string& mo
     return lines;
 }
 
-std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& movie)
+std::string MetadataText(const std::vector<MetadataKeyLine>& lines)
 {
     std::string text;
-    text += Line("title", movie.title);
-    text += Line("seriesTitle", movie.seriesTitle);
-    text += Line("episodeTitle", movie.episodeTitle);
-    text += Line("seriesId", movie.seriesId);
-    text += Line("movieYear", movie.year);
-    text += Line("description", metadata.description);
-    text += Line("isEpisode", movie.isEpisode);
-    if (movie.movieLayout)
-        text += Line("mpaaRating", RatingCode(MpaaRatings(), metadata.mpaaRating));
-    else
-        text += Line("tvRating", RatingCode(TvRatings(), metadata.tvRating));
-    text += Line("starRating", RatingCode(StarRatings(), metadata.starRating));
-    if (!movie.episodeNumber.empty())
-        text += Line("episodeNumber", movie.episodeNumber);
-    if (!movie.movieLayout && IsAirDate(movie.originalAirDate))
-        text += Line("originalAirDate", AirDateOf(movie.originalAirDate) + "T00:00:00Z");
-    for (const std::string& genre : GenreList(metadata.genres))
-        text += Line("vProgramGenre", genre);
+    for (const MetadataKeyLine& line : lines)
+        text += Line(line.key.c_str(), line.value);
     return text;
+}
+
+std::vector<MetadataKeyLine> ComposeMetadataLines(const MetadataTemplate& metadata, const MovieLines& movie)
+{
+    const bool airDate = !movie.movieLayout && IsAirDate(movie.originalAirDate);
+    std::vector<MetadataKeyLine> lines = {
+        {"title", movie.title},
+        {"seriesTitle", movie.seriesTitle},
+        {"episodeTitle", movie.episodeTitle},
+        {"seriesId", movie.seriesId},
+    };
+    if (!airDate)
+        lines.push_back({"movieYear", movie.year});
+    lines.push_back({"description", metadata.description});
+    lines.push_back({"isEpisode", movie.isEpisode});
+    if (movie.movieLayout)
+        lines.push_back({"mpaaRating", RatingCode(MpaaRatings(), metadata.mpaaRating)});
+    else
+        lines.push_back({"tvRating", RatingCode(TvRatings(), metadata.tvRating)});
+    lines.push_back({"starRating", RatingCode(StarRatings(), metadata.starRating)});
+    if (!movie.episodeNumber.empty())
+        lines.push_back({"episodeNumber", movie.episodeNumber});
+    if (airDate)
+        lines.push_back({"originalAirDate", AirDateOf(movie.originalAirDate) + "T00:00:00Z"});
+    for (const std::string& genre : GenreList(metadata.genres))
+        lines.push_back({"vProgramGenre", genre});
+    return lines;
+}
+
+std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& movie)
+{
+    return MetadataText(ComposeMetadataLines(metadata, movie));
 }
 
 std::string ComposeMetadata(const MetadataTemplate& metadata, const std::string& moviePath,

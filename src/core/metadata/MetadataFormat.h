@@ -79,6 +79,14 @@ std::string MovieTitle(const std::string& moviePath, const std::string& titleOve
 // break in the value is written as a space, so the value keeps to its line.
 std::string MetadataLine(const std::string& key, const std::string& value);
 
+// One line of a metadata file: a key pyTivo reads and its value.
+struct MetadataKeyLine {
+    std::string key;
+    std::string value;
+};
+// The text of the lines, each "key : value" (MetadataLine).
+std::string MetadataText(const std::vector<MetadataKeyLine>& lines);
+
 // The template's lines for one movie, its names as they stand: the movie
 // layout carries the movie title as title and series title and an empty
 // episode title; the episode layout carries the template's series title,
@@ -86,14 +94,20 @@ std::string MetadataLine(const std::string& key, const std::string& value);
 MovieLines TemplateLines(const MetadataTemplate& metadata, const std::string& moviePath,
                          const std::string& titleOverride);
 
-// The metadata text for one movie, each line "key : value" ended by a line
-// feed; a line break in a value is written as a space. Nine lines, then
-// optional lines only when they have a value, so a template without them
-// gives the nine lines alone: episodeNumber, originalAirDate (episode
-// layout, a valid date, as YYYY-MM-DDT00:00:00Z) and one vProgramGenre line
-// per genre. The movie layout carries the MPAA rating, the episode layout
-// the TV rating. A rating without a selection is written with an empty
-// value, so the file never claims a rating the user did not choose.
+// The lines of the metadata file for one movie. Nine lines, then optional
+// lines only when they have a value, so a template without them gives the
+// nine lines alone: episodeNumber, originalAirDate (episode layout, a valid
+// date, as YYYY-MM-DDT00:00:00Z) and one vProgramGenre line per genre. The
+// movie layout carries the MPAA rating, the episode layout the TV rating. A
+// rating without a selection is written with an empty value, so the file
+// never claims a rating the user did not choose. A file that carries an air
+// date has no movieYear line: pyTivo's template sends the TiVo movieYear
+// instead of originalAirDate whenever it has one.
+std::vector<MetadataKeyLine> ComposeMetadataLines(const MetadataTemplate& metadata, const MovieLines& movie);
+
+// The metadata text for one movie: the text of its ComposeMetadataLines,
+// each line "key : value" ended by a line feed; a line break in a value is
+// written as a space.
 std::string ComposeMetadata(const MetadataTemplate& metadata, const MovieLines& movie);
 
 // The template's text for one movie: ComposeMetadata of its TemplateLines.

@@ -149,24 +149,32 @@ private:
     PyTivoValues values_;
 };
 
+// own: Reelmark's own file, left out; nullptr: none left out.
 void ReadTexts(const PyTivoFolder& folder, const FolderEntry& movie, const std::string& stem, PyTivoRunCache& cache,
-               PyTivoView& view)
+               const OwnFile* own, PyTivoView& view)
 {
     const char kDefault[] = "default.txt";
+    view.textsFrom = view.filesRead.size();
     TextReading texts(view);
     texts.TakeOwn(folder.Path(), folder.Index(), stem + ".properties", '=');
     const std::vector<std::string> above = FoldersAbove(folder.Path());
     for (auto it = above.rbegin(); it != above.rend(); ++it)
         texts.TakeShared(*it, cache.EntryAbove(*it, kDefault), cache);
     texts.TakeShared(folder.Path(), folder.Index().Find(kDefault), cache);
-    texts.TakeOwn(folder.Path(), folder.Index(), movie.name + ".txt", ':');
+    if (own && *own == OwnFile::Beside)
+        view.ownAt = view.filesRead.size();
+    else
+        texts.TakeOwn(folder.Path(), folder.Index(), movie.name + ".txt", ':');
     if (const FolderIndex* meta = folder.Meta()) {
         const std::string metaPath = PathIn(folder.Path(), kMetaFolderName);
         if (meta->ReadError() != 0)
             view.problems.push_back({metaPath, SystemErrorLine(meta->ReadError())});
         texts.TakeShared(metaPath, meta->Find(kDefault), cache);
-        texts.TakeOwn(metaPath, *meta, movie.name + ".txt", ':');
+        if (!own || *own != OwnFile::InMeta)
+            texts.TakeOwn(metaPath, *meta, movie.name + ".txt", ':');
     }
+    if (own && *own == OwnFile::InMeta)
+        view.ownAt = view.filesRead.size();
     texts.Finish();
 }
 
@@ -188,21 +196,27 @@ PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index) : path_(s
 {
     const FolderEntry* meta = index_.Find(kMetaFolderName);
     if (meta && meta->isFolder)
-        meta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name));
+        meta_ = (ownMeta_ = std::make_unique<FolderIndex>(PathIn(path_, meta->name))).get();
+}
+
+PyTivoFolder::PyTivoFolder(std::string path, const FolderIndex& index, const FolderIndex* meta)
+    : path_(std::move(path)), index_(index), meta_(meta)
+{
 }
 
 bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
-                           bool tags)
+                           OwnFile own, bool tags)
 {
     const auto holds = [](const FolderEntry* entry) { return entry && !entry->isFolder && entry->size > 0; };
     const char kDefault[] = "default.txt";
     const std::string stem = PythonStem(movieName);
     const FolderIndex& index = folder.Index();
     if (holds(index.FindDetailed(stem + ".nfo")) || holds(index.FindDetailed(stem + ".properties")) ||
-        holds(index.FindDetailed(kDefault)))
+        holds(index.FindDetailed(kDefault)) || (own == OwnFile::InMeta && holds(index.FindDetailed(movieName + ".txt"))))
         return true;
     if (const FolderIndex* meta = folder.Meta()) {
-        if (holds(meta->FindDetailed(movieName + ".txt")) || holds(meta->FindDetailed(kDefault)))
+        if ((own == OwnFile::Beside && holds(meta->FindDetailed(movieName + ".txt"))) ||
+            holds(meta->FindDetailed(kDefault)))
             return true;
     }
     for (const std::string& above : FoldersAbove(folder.Path())) {
@@ -218,7 +232,7 @@ std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRu
 {
     std::vector<MovieListing> movies = MoviesIn(folder.Index());
     for (MovieListing& movie : movies)
-        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache, !movie.hasMetadata);
+        movie.otherSources = HasOtherPyTivoSources(folder, movie.name, cache, OwnFile::Beside, !movie.hasMetadata);
     return movies;
 }
 
@@ -228,7 +242,21 @@ const PyTivoValue* PyTivoView::Find(const std::string& key) const
     return found == values.end() ? nullptr : &found->second;
 }
 
-PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& listed, PyTivoRunCache& cache)
+bool PyTivoView::ReadAfterOwn(const std::string& source) const
+{
+    const auto at = std::find(filesRead.begin(), filesRead.end(), source);
+    return at != filesRead.end() && static_cast<size_t>(at - filesRead.begin()) >= ownAt;
+}
+
+bool PyTivoView::IsTextSource(const std::string& source) const
+{
+    const auto at = std::find(filesRead.begin(), filesRead.end(), source);
+    return at != filesRead.end() && static_cast<size_t>(at - filesRead.begin()) >= textsFrom;
+}
+
+namespace {
+
+PyTivoView ReadView(const PyTivoFolder& folder, const FolderEntry& listed, PyTivoRunCache& cache, const OwnFile* own)
 {
     const FolderEntry& movie = folder.Index().Detailed(listed);  // its time gives pyTivo's date
     PyTivoView view;
@@ -238,7 +266,7 @@ PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& listed,
     view.values["originalAirDate"] = TextValue(FileTimeText(movie.lastWrite), path);
     ReadTags(path, movie.name, cache, view);
     ReadNfo(folder, stem, cache, view);
-    ReadTexts(folder, movie, stem, cache, view);
+    ReadTexts(folder, movie, stem, cache, own, view);
     NoteEmbeddedDetails(movie.name, view);
     // The video plugin sends the episode number as a whole number, 0 for
     // one that is none.
@@ -250,6 +278,19 @@ PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& listed,
         episode->second.text = number.value_or("0");
     }
     return view;
+}
+
+}  // namespace
+
+PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache)
+{
+    return ReadView(folder, movie, cache, nullptr);
+}
+
+PyTivoView ReadOtherSources(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache,
+                            OwnFile own)
+{
+    return ReadView(folder, movie, cache, &own);
 }
 
 TiVoShowing ShowingOf(const PyTivoView& view)

@@ -24,17 +24,25 @@ class PyTivoFolder {
 public:
     // index is the reading of the folder at path; it must outlive this.
     PyTivoFolder(std::string path, const FolderIndex& index);
+    // With the caller's reading of the ".meta" folder too (nullptr: none);
+    // it must outlive this.
+    PyTivoFolder(std::string path, const FolderIndex& index, const FolderIndex* meta);
 
     const std::string& Path() const { return path_; }
     const FolderIndex& Index() const { return index_; }
     // The reading of the ".meta" folder; nullptr when there is none.
-    const FolderIndex* Meta() const { return meta_.get(); }
+    const FolderIndex* Meta() const { return meta_; }
 
 private:
     std::string path_;
     const FolderIndex& index_;
-    std::unique_ptr<FolderIndex> meta_;
+    std::unique_ptr<FolderIndex> ownMeta_;
+    const FolderIndex* meta_ = nullptr;
 };
+
+// Which metadata file of a movie is Reelmark's own: the one Generate
+// writes, "<movie>.txt" beside it or in its folder's ".meta".
+enum class OwnFile { Beside, InMeta };
 
 // What pyTivo makes of one movie's sources.
 struct PyTivoView {
@@ -43,6 +51,13 @@ struct PyTivoView {
     // the movie's tags (TagSourceOf), the tvshow.nfo, the movie's .nfo,
     // then the text files.
     std::vector<std::string> filesRead;
+    // Where in filesRead the text files begin: a list value of a text file
+    // grows with the later text files' items, while one of a file before
+    // them is replaced by theirs.
+    size_t textsFrom = 0;
+    // In a view without Reelmark's own file (ReadOtherSources): how many of
+    // filesRead pyTivo reads before it; those after it win over it.
+    size_t ownAt = static_cast<size_t>(-1);
     // What could not be read, or what pyTivo itself would stop on, and why.
     std::vector<PyTivoProblem> problems;
     // What pyTivo reads that the view leaves out.
@@ -52,17 +67,22 @@ struct PyTivoView {
     std::string episodeNumberWritten;
 
     const PyTivoValue* Find(const std::string& key) const;
+    // Whether the file (one of filesRead) is read after Reelmark's own.
+    bool ReadAfterOwn(const std::string& source) const;
+    // Whether the file (one of filesRead) is one of the text files.
+    bool IsTextSource(const std::string& source) const;
 };
 
-// Whether pyTivo finds metadata for the movie in a file other than the
-// "<movie>.txt" beside it: a .nfo or .properties file of its name, a
+// Whether pyTivo finds metadata for the movie in a file other than
+// Reelmark's own (own): a .nfo or .properties file of its name, a
 // default.txt in its folder or any folder above, a file of its ".meta"
-// folder that holds something, or tags inside it that give pyTivo a value.
-// Told from the readings of the folders (those above through the cache,
-// once a run); a movie is opened, once a run, only when these say nothing,
-// pyTivo reads tags from a movie of its extension and tags is true.
+// folder that holds something, with own InMeta the "<movie>.txt" beside
+// it, or tags inside it that give pyTivo a value. Told from the readings
+// of the folders (those above through the cache, once a run); a movie is
+// opened, once a run, only when these say nothing, pyTivo reads tags from
+// a movie of its extension and tags is true.
 bool HasOtherPyTivoSources(const PyTivoFolder& folder, const std::string& movieName, PyTivoRunCache& cache,
-                           bool tags = true);
+                           OwnFile own = OwnFile::Beside, bool tags = true);
 
 // The movies of a folder reading with the state of their metadata. A movie
 // with its own file is not opened for its tags: its own file colours it.
@@ -72,6 +92,10 @@ std::vector<MovieListing> MoviesWithSources(const PyTivoFolder& folder, PyTivoRu
 // The view of a movie, an entry of the folder's reading. Files that other
 // movies share come from the cache, read once for the run.
 PyTivoView ReadPyTivoView(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache);
+// The same without Reelmark's own file: what the other files give the
+// movie, which the file Generate writes adds to.
+PyTivoView ReadOtherSources(const PyTivoFolder& folder, const FolderEntry& movie, PyTivoRunCache& cache,
+                            OwnFile own);
 
 // A rating as pyTivo sends it.
 struct TiVoRating {

@@ -7,12 +7,16 @@
 #include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
+#include "core/files/WrittenFiles.h"
 #include "core/folders/FolderIndex.h"
 #include "core/folders/FolderWalk.h"
 #include "core/folders/MovieScanner.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
+#include "core/pytivo/PyTivoView.h"
 #include "platform/Text.h"
+
+const char kNothingToAdd[] = "nothing to add: other files give every value";
 
 namespace {
 
@@ -51,6 +55,7 @@ public:
             own_ = std::make_unique<FolderIndex>(folder);
         index_ = listing ? listing : own_.get();
         meta_ = ReadMetaFolder(folder, *index_);
+        sources_ = std::make_unique<PyTivoFolder>(folder, *index_, meta_.get());
     }
     const std::string& Path() const { return path_; }
     std::string MetaPath() const { return path_ + kSeparator + kMetaFolderName; }
@@ -58,22 +63,29 @@ public:
     // The reading of ".meta"; nullptr when the folder has none.
     const FolderIndex* Meta() const { return meta_.get(); }
 
-    // What the run does for the movie of this folder.
-    PlannedWrite Plan(const GenerateRequest& request, const PlannedMovie& movie) const
+    // What the run does for the movie of this folder; cache: the files that
+    // many movies share, read once a run.
+    PlannedWrite Plan(const GenerateRequest& request, const PlannedMovie& movie, PyTivoRunCache& cache) const
     {
-        const std::string name = FileNameOf(movie.moviePath, true) + ".txt";
+        const std::string name = FileNameOf(movie.moviePath, true);
         PlannedWrite write;
         write.moviePath = movie.moviePath;
         write.text = movie.text;
+        write.keys = movie.keys;
         write.metadataPath = request.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
         const FolderIndex* target = request.metaFolder ? Meta() : &Index();
-        write.skipped = !request.replaceExisting && target && HasMetadata(*target, name.substr(0, name.size() - 4));
-        if (!request.metaFolder && Meta()) {
-            for (const std::string& over : {name, std::string("default.txt")}) {
-                const FolderEntry* entry = Meta()->FindDetailed(over);
-                if (write.overriddenBy.empty() && entry && !entry->isFolder && entry->size > 0)
-                    write.overriddenBy = MetaPath() + kSeparator + entry->name;
-            }
+        write.skipped = !request.replaceExisting && target && HasMetadata(*target, name);
+        const OwnFile own = request.metaFolder ? OwnFile::InMeta : OwnFile::Beside;
+        const FolderEntry* entry = write.skipped ? nullptr : Index().Find(name);
+        if (entry && HasOtherPyTivoSources(*sources_, entry->name, cache, own)) {
+            // Only a movie that other files describe has any read.
+            const PyTivoView others = ReadOtherSources(*sources_, *entry, cache, own);
+            PlannedMovie planned = movie;
+            PlanAgainst(planned, &others, request.otherFiles);
+            write.text = planned.text;
+            write.keys = std::move(planned.keys);
+            write.otherFiles = true;
+            write.plan = KeysLine(write.keys, write.moviePath);
         }
         return write;
     }
@@ -83,6 +95,7 @@ private:
     std::unique_ptr<FolderIndex> own_;
     const FolderIndex* index_;
     std::unique_ptr<FolderIndex> meta_;
+    std::unique_ptr<PyTivoFolder> sources_;
 };
 
 // Which of the planned movies the run does: all, or those of writeOnly.
@@ -105,6 +118,7 @@ void ForEachPlannedFolder(
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
     std::unique_ptr<EntryFolder> at;
+    PyTivoRunCache cache;
     std::vector<PlannedWrite> writes;
     int done = 0;
     const auto visitFolder = [&] {
@@ -124,7 +138,7 @@ void ForEachPlannedFolder(
             at.reset();
             at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr);
         }
-        writes.push_back(at->Plan(request, plan.movies[i]));
+        writes.push_back(at->Plan(request, plan.movies[i], cache));
     }
     if (at)
         visitFolder();
@@ -152,10 +166,24 @@ void KeepAhead(const GenerateRequest& request, const EntryFolder& at, const std:
     std::vector<std::string> paths;
     for (size_t i = first; i < writes.size() && i < first + kKeptAhead; ++i) {
         const FolderEntry* listed = ListedTarget(request, at, writes[i]);
-        if (!writes[i].skipped && listed && !listed->readOnly)
+        if (!writes[i].skipped && !writes[i].NothingToAdd() && listed && !listed->readOnly)
             paths.push_back(writes[i].metadataPath);
     }
     journal->KeepAhead(paths);
+}
+
+// The request's plan, with the values of Reelmark's own sources laid over
+// each movie (GenerateRequest::layOver).
+LibraryPlan PlanRequest(const GenerateRequest& request)
+{
+    LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    if (request.layOver) {
+        for (PlannedMovie& movie : plan.movies) {
+            request.layOver(movie);
+            PlanAgainst(movie, nullptr, request.otherFiles);
+        }
+    }
+    return plan;
 }
 
 }  // namespace
@@ -206,7 +234,7 @@ std::string GenerateRefusal(const GenerateRequest& request, const LibraryPlan& p
 
 std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::string& refusal)
 {
-    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const LibraryPlan plan = PlanRequest(request);
     refusal = GenerateRefusal(request, plan);
     std::vector<PlannedWrite> writes;
     if (refusal.empty()) {
@@ -224,7 +252,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     GenerateResult result;
     const std::vector<bool> chosen = ChosenEntries(request);
     const int count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
-    const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
+    const LibraryPlan plan = PlanRequest(request);
     const std::string refusal = GenerateRefusal(request, plan);
     if (!refusal.empty()) {
         log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s", refusal.c_str());
@@ -235,23 +263,21 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
 
     // The journal that lets the run be undone must be there before any file
     // changes.
-    RunJournal journal;
-    std::string reason;
-    if (request.undoJournal &&
-        !journal.Begin(RunHeader{request.runName, StripTrailingSeparator(request.folder), std::string(), 0},
-                       *request.undoJournal,
-                       reason)) {
-        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s\nNothing was changed.", reason.c_str());
+    JournaledRun journaled(RunHeader{request.runName, StripTrailingSeparator(request.folder), std::string(), 0},
+                           request.undoJournal);
+    if (!journaled.Refusal().empty()) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s\nNothing was changed.",
+                        journaled.Refusal().c_str());
         result.refused = true;
-        result.refusal = reason;
+        result.refusal = journaled.Refusal();
         return result;
     }
-    RunJournalScope journalInForce(&journal);
+    const RunJournal& journal = journaled.Journal();
 
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     const auto tell = [&](const PlannedWrite& write, FileResult what, const std::string& reason) {
         if (request.outcome)
-            request.outcome({write.moviePath, write.metadataPath, what, reason});
+            request.outcome({write.moviePath, write.metadataPath, what, reason, write.plan});
     };
     ForEachPlannedFolder(request, plan, chosen, [&](const EntryFolder& at, const std::vector<PlannedWrite>& writes,
                                                     int first) {
@@ -280,11 +306,20 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                 skip();
                 continue;
             }
-            log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
-                            write.metadataPath.c_str());
-            if (!write.overriddenBy.empty())
-                log.AddLogEntry("", LogSeverity::Warning, "pyTivo reads %s after this file: its values win.",
-                                write.overriddenBy.c_str());
+            if (write.NothingToAdd()) {
+                log.AddLogEntry("", LogSeverity::Information,
+                                "Other files give every value; nothing to add. Skipping metadata file %d of %d: %s",
+                                i + 1, count, write.metadataPath.c_str());
+                ++result.skipped;
+                tell(write, FileResult::Skipped, kNothingToAdd);
+                continue;
+            }
+            if (write.otherFiles)
+                log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1,
+                                count, write.plan.c_str(), write.metadataPath.c_str());
+            else
+                log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
+                                write.metadataPath.c_str());
             // What the listing showed is replaced (an empty file counts as
             // none); a new file is made with a rename that refuses to
             // replace, so one that appeared since the listing is skipped,
@@ -298,11 +333,14 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                                         listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
                 ++result.created;
                 result.replaced += listed ? 1 : 0;
+                if (request.written)
+                    request.written->Record(write.metadataPath, EncodeText(WithCrLf(write.text)));
                 tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
             } else if (!listed && IsNameTaken(error)) {
                 skip();
             } else {
-                const std::string why = journal.Broken() ? journal.Reason() : WriteErrorText(write.metadataPath, error);
+                const std::string why =
+                    journal.Broken() ? journal.Reason() : WriteErrorText(write.metadataPath, error);
                 log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s",
                                 write.metadataPath.c_str(), why.c_str());
                 ++result.failed;

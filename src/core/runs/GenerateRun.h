@@ -14,14 +14,20 @@
 
 class ActivityLog;
 class FolderIndex;
+class WrittenFiles;
 
 // What became of one movie's metadata file in a run.
 enum class FileResult { Created, Replaced, Skipped, Failed };
+// The reason of a skip where the movie's other files give every value.
+extern const char kNothingToAdd[];
 struct FileOutcome {
     std::string moviePath;
     std::string metadataPath;
     FileResult result = FileResult::Created;
-    std::string reason;  // why it failed, as the log says it
+    std::string reason;  // why it failed, as the log says it; for a skip, why when it is not a file that is there
+    // What the file does beside the movie's other files (PlanKeysLine);
+    // empty when no other file describes the movie.
+    std::string plan;
 };
 
 struct GenerateRequest {
@@ -33,6 +39,10 @@ struct GenerateRequest {
     // PlanLibrary(folder, entries, metadata) (core/LibraryPlan.h).
     std::vector<std::string> entries;
     bool replaceExisting = false;  // the Replace Existing Metadata box
+    // Where other files pyTivo reads describe a movie (a .nfo, a
+    // default.txt, ".meta" files): its file adds only what they lack, or
+    // holds the whole template over them.
+    OtherFiles otherFiles = OtherFiles::AddWhatTheyLack;
     bool isEpisodeTicked = false;  // the Is Episode box
     std::string seriesTitleText;   // the Series Title field
     MetadataTemplate metadata;     // used for every file
@@ -55,6 +65,15 @@ struct GenerateRequest {
     std::vector<std::string> writeOnly;
     // Told what became of each movie's metadata file, as the log tells it.
     std::function<void(const FileOutcome&)> outcome;
+    // Values of Reelmark's own sources beyond the template and the name (a
+    // lookup in an online database, the user's edits in a grid): called
+    // for each planned movie before its keys are decided against the other
+    // files, it adds PlanValueLayers to movie.layers (LibraryPlan.h).
+    std::function<void(PlannedMovie& movie)> layOver;
+    // Where each file written is recorded with the hash of its bytes, so
+    // that a later run can tell it from one somebody changed (nullptr: not
+    // recorded).
+    WrittenFiles* written = nullptr;
     // The run keeps a journal within these limits (core/files/RunJournal.h),
     // so that it can be undone, under the name runName; none when empty. A
     // journal that cannot be written refuses the run, or stops it.
@@ -68,7 +87,7 @@ struct GenerateResult {
     std::string refusal;
     int created = 0;   // written, new or over an old file
     int replaced = 0;  // of those, written over an old file
-    int skipped = 0;
+    int skipped = 0;  // a file was there, or the movie's other files left nothing to add
     int failed = 0;
     int cancelled = 0;  // movies not started because the run was cancelled
 };
@@ -87,9 +106,13 @@ struct PlannedWrite {
     std::string metadataPath;  // beside the movie, or in its folder's ".meta"
     std::string text;          // as written (line feeds; the file has CR LF)
     bool skipped = false;      // a metadata file is there and is not to be replaced
-    // Writing beside the movie, a file in its folder's ".meta" that pyTivo
-    // reads later and whose values win; empty when there is none.
-    std::string overriddenBy;
+    // The file's keys against the movie's other files (PlannedKeys.h), and
+    // what they do (PlanKeysLine); otherFiles: other files describe it.
+    std::vector<PlannedKey> keys;
+    bool otherFiles = false;
+    std::string plan;
+    // Other files give every value: no file is written.
+    bool NothingToAdd() const { return otherFiles && AddsNothing(keys); }
 };
 // The run planned, writing nothing (the same readings of each folder as the
 // run makes); refusal as GenerateRefusal gives it.
@@ -105,6 +128,9 @@ std::unique_ptr<FolderIndex> ReadMetaFolder(const std::string& folder, const Fol
 // exist is read from one listing of the folder (an empty file counts as
 // none); a new file is made with a rename that refuses to replace, so a
 // file that appears meanwhile is skipped, never overwritten without
-// replaceExisting. A file written beside a movie that a ".meta" file
-// overrides is written with a warning in the log.
+// replaceExisting. Where the folder readings show other files that
+// describe a movie, they are read (those many movies share once a run)
+// and its file is planned against them (PlanAgainst): the log line of its
+// file says what it adds, hides or leaves to a file read later, and a
+// movie they leave nothing to add to gets no file.
 GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log);

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include "core/files/RunJournal.h"
+#include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
+#include "core/files/WrittenFiles.h"
 #include "core/folders/FolderIndex.h"
 #include "core/folders/FolderWalk.h"
 #include "core/folders/MovieScanner.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
+#include "core/runs/WatchFollow.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/StopSignal.h"
@@ -77,6 +81,7 @@ public:
     {
     }
     bool Has(const std::string& movieName) const { return target_ && HasMetadata(*target_, movieName); }
+    const FolderIndex* Meta() const { return meta_.get(); }
 
 private:
     std::unique_ptr<FolderIndex> meta_;
@@ -95,6 +100,11 @@ LibraryWatch::~LibraryWatch() = default;
 std::string LibraryWatch::PathOf(const std::string& entry) const
 {
     return entry.empty() ? request_.generate.folder : root_ + kSeparator + entry;
+}
+
+std::string LibraryWatch::MetadataFileOf(const std::string& entry) const
+{
+    return request_.generate.metaFolder ? MetaFolderPathOf(PathOf(entry)) : MetadataPathOf(PathOf(entry));
 }
 
 bool LibraryWatch::Pass(double now, SystemError* error)
@@ -129,7 +139,13 @@ void LibraryWatch::TakeFolder(const std::string& relative, const FolderIndex& in
                          "Could not watch the folder %s for changes (the full passes find its new movies): %s",
                          PathOf(relative).c_str(), SystemErrorLine(uncovered).c_str());
     }
+    // Without the folders below, the folder's ".meta" is watched all the same.
+    const FolderEntry* meta = index.Find(kMetaFolderName);
+    if (watch_ && !request_.recursive && meta && meta->isFolder && !meta->isLink)
+        watch_->Cover(Join(relative, meta->name));
     const MetadataFiles metadata(PathOf(relative), index, request_.generate.metaFolder);
+    const bool filesWithoutMovies =
+        !MoviesGoneFromTheirFiles(index, metadata.Meta(), request_.generate.metaFolder).empty();
     const unsigned long long clock = FileClockNow();
     const auto settle = static_cast<unsigned long long>(request_.settleSeconds * kFileClockPerSecond);
     for (const FolderEntry& listed : index.Entries()) {
@@ -138,7 +154,8 @@ void LibraryWatch::TakeFolder(const std::string& relative, const FolderIndex& in
         const std::string movie = Join(relative, listed.name);
         if (settled)
             library_.push_back(movie);
-        if (metadata.Has(listed.name) || waiting_.count(movie))
+        if (metadata.Has(listed.name) || waiting_.count(movie) || complete_.count(movie) ||
+            (filesWithoutMovies && TakeOverFile(relative, index, metadata.Meta(), listed.name)))
             continue;
         // A pass trusts the file's own time: untouched that long, it has
         // settled (a copy that goes on keeps it new, or keeps it locked).
@@ -171,7 +188,10 @@ void LibraryWatch::Wait(const std::string& entry, double now)
 void LibraryWatch::Take(const FolderChange& change, double now)
 {
     const std::string& path = change.path;
-    if (path.empty() || InWorkFolder(path) || (!request_.recursive && path.find(kSeparator) != std::string::npos))
+    // Without the folders below, only the folder's own files and those of
+    // its ".meta" count.
+    const std::string folder = RelativeFolderOf(path);
+    if (path.empty() || InWorkFolder(path) || (!request_.recursive && !folder.empty() && folder != kMetaFolderName))
         return;
     if (change.kind == FolderChange::Kind::Removed) {
         for (auto at = waiting_.lower_bound(path); at != waiting_.end() && IsAtOrBelow(at->first, path);)
@@ -179,15 +199,83 @@ void LibraryWatch::Take(const FolderChange& change, double now)
         const std::string movie = MovieOfMetadataFile(path);
         if (!movie.empty())
             Wait(movie, now);
+        else if (IsMovieFile(path))
+            MovieGone(path, now);
         return;
     }
     if (change.kind != FolderChange::Kind::Written)
         return;
     const PathInfo info = InspectPath(PathOf(path));
+    const bool meta = info.isFolder && FileNameOf(path, true) == kMetaFolderName && !LeadsElsewhere(PathOf(path));
+    if (meta && !request_.recursive && watch_)
+        watch_->Cover(path);
+    if (meta) {
+        // A ".meta" folder that came may hold files already: its default.txt
+        // describes every movie beside it.
+        SourceChanged(Join(path, "default.txt"), now);
+    }
     if (info.isFolder && request_.recursive && !LeadsElsewhere(PathOf(path)))
         LookThrough(path, now);
     else if (info.exists && !info.isFolder && IsMovieFile(path))
         Wait(path, now);
+    else if (info.exists && !info.isFolder)
+        SourceChanged(path, now);
+}
+
+void LibraryWatch::SourceChanged(const std::string& path, double now)
+{
+    const std::string folder = RelativeFolderOf(path);
+    const bool inMeta = FileNameOf(folder, true) == kMetaFolderName;
+    // Reelmark's own files, above all, come by the thousand in a pass.
+    if (!MayDescribeMovies(FileNameOf(path, true), inMeta, request_.generate.metaFolder))
+        return;
+    const std::string movies = inMeta ? RelativeFolderOf(folder) : folder;
+    const FolderIndex index(PathOf(movies));
+    for (const std::string& movie :
+         MoviesDescribedBy(FileNameOf(path, true), inMeta, index, request_.generate.metaFolder)) {
+        // A movie that waits gets its file from the sources as they are then.
+        const std::string entry = Join(movies, movie);
+        if (complete_.erase(entry) > 0)
+            Wait(entry, now);
+        else if (!waiting_.count(entry))
+            redo_[entry] = now;
+    }
+}
+
+void LibraryWatch::MovieGone(const std::string& path, double now)
+{
+    const std::string folder = RelativeFolderOf(path);
+    const std::string gone = FileNameOf(path, true);
+    if (!SameEpisode(gone, gone))
+        return;  // only an episode has an upgrade; no folder read for any other
+    const FolderIndex index(PathOf(folder));
+    for (const MovieListing& movie : MoviesIn(index)) {
+        if (!SameEpisode(gone, movie.name))
+            continue;
+        const JournaledRun own = OwnRun();
+        if (!Refused(own))
+            FollowUpgrade(PathOf(folder), gone, movie.name, request_.generate.metaFolder, request_.generate.written,
+                          log_);
+        // A file that went with its movie leaves the new one to get its own.
+        const std::string entry = Join(folder, movie.name);
+        if (!waiting_.count(entry) && !InspectPath(MetadataFileOf(entry)).exists)
+            Wait(entry, now);
+    }
+}
+
+bool LibraryWatch::TakeOverFile(const std::string& relative, const FolderIndex& index, const FolderIndex* meta,
+                                const std::string& movie)
+{
+    const bool metaFolder = request_.generate.metaFolder;
+    for (const std::string& gone : MoviesGoneFromTheirFiles(index, meta, metaFolder)) {
+        if (!SameEpisode(gone, movie))
+            continue;
+        const JournaledRun own = OwnRun();
+        if (!Refused(own))
+            FollowUpgrade(PathOf(relative), gone, movie, metaFolder, request_.generate.written, log_);
+        return InspectPath(MetadataFileOf(Join(relative, movie))).exists;
+    }
+    return false;
 }
 
 void LibraryWatch::Settle(double now)
@@ -225,10 +313,84 @@ void LibraryWatch::Settle(double now)
             index = std::make_unique<FolderIndex>(PathOf(folder));
             metadata = std::make_unique<MetadataFiles>(PathOf(folder), *index, request_.generate.metaFolder);
         }
-        if (!metadata->Has(FileNameOf(entry, true)))
+        if (!metadata->Has(FileNameOf(entry, true)) &&
+            !TakeOverFile(folder, *index, metadata->Meta(), FileNameOf(entry, true)))
             missing.push_back(entry);
     }
     Write(std::move(missing));
+    for (auto at = redo_.begin(); at != redo_.end() && !stop_.Requested();) {
+        if (now < at->second + request_.settleSeconds) {
+            ++at;
+            continue;
+        }
+        const std::string entry = at->first;
+        at = redo_.erase(at);
+        Redo(entry);
+    }
+}
+
+void LibraryWatch::Redo(const std::string& entry)
+{
+    WrittenFiles* written = request_.generate.written;
+    GenerateRequest run = LibraryRun({entry});
+    run.replaceExisting = true;
+    std::string refusal;
+    const std::vector<PlannedWrite> plans = PlanGenerate(run, refusal);
+    std::string bytes;
+    // Only a file Reelmark wrote, as it wrote it, is Reelmark's to redo.
+    if (plans.size() != 1 || !ReadUnchangedOwnFile(plans[0].metadataPath, written, bytes))
+        return;
+    const PlannedWrite& plan = plans[0];
+    if (plan.NothingToAdd()) {
+        const JournaledRun own = OwnRun();
+        if (Refused(own) || RemoveFileOfRun(plan.metadataPath) != 0)
+            return;
+        written->Forget(plan.metadataPath);
+        log_.AddLogEntry("", LogSeverity::Information,
+                         "Removed %s: the files pyTivo reads beside its movie now give every value.",
+                         plan.metadataPath.c_str());
+    } else if (EncodeText(WithCrLf(plan.text)) != bytes) {
+        log_.AddLogEntry("", LogSeverity::Information,
+                         "Redoing %s: a file pyTivo reads came or changed beside its movie.",
+                         plan.metadataPath.c_str());
+        RunGenerate(run, log_);
+    }
+}
+
+JournaledRun LibraryWatch::OwnRun() const
+{
+    return JournaledRun(RunHeader{request_.generate.runName, root_, std::string(), 0}, request_.generate.undoJournal);
+}
+
+bool LibraryWatch::Refused(const JournaledRun& run)
+{
+    if (!run.Refusal().empty())
+        log_.AddLogEntry("", LogSeverity::Error, "%s\nThe file is left as it is.", run.Refusal().c_str());
+    return !run.Refusal().empty();
+}
+
+GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
+{
+    GenerateRequest run = request_.generate;
+    run.replaceExisting = false;
+    run.progress = [this](int, const std::string&) { return !stop_.Requested(); };
+    run.outcome = [this](const FileOutcome& outcome) {
+        if (outcome.result == FileResult::Skipped && outcome.reason == kNothingToAdd)
+            complete_.insert(outcome.moviePath.substr(root_.size() + 1));
+    };
+    if (run.metadata.parseNames) {
+        // What a name gives (a show's series ID, its spelling) depends on
+        // every file of the run: plan these among the whole library.
+        for (const std::string& entry : writeOnly) {
+            if (std::find(library_.begin(), library_.end(), entry) == library_.end())
+                library_.push_back(entry);
+        }
+        run.entries = library_;
+        run.writeOnly = std::move(writeOnly);
+    } else {
+        run.entries = std::move(writeOnly);
+    }
+    return run;
 }
 
 void LibraryWatch::Write(std::vector<std::string> settled)
@@ -236,22 +398,7 @@ void LibraryWatch::Write(std::vector<std::string> settled)
     if (settled.empty() || stop_.Requested())
         return;
     SortByFolder(settled);
-    GenerateRequest run = request_.generate;
-    run.replaceExisting = false;
-    run.progress = [this](int, const std::string&) { return !stop_.Requested(); };
-    if (run.metadata.parseNames) {
-        // What a name gives (a show's series ID, its spelling) depends on
-        // every file of the run: plan these among the whole library.
-        for (const std::string& entry : settled) {
-            if (std::find(library_.begin(), library_.end(), entry) == library_.end())
-                library_.push_back(entry);
-        }
-        run.entries = library_;
-        run.writeOnly = std::move(settled);
-    } else {
-        run.entries = std::move(settled);
-    }
-    RunGenerate(run, log_);
+    RunGenerate(LibraryRun(std::move(settled)), log_);
 }
 
 double LibraryWatch::NextSettle() const
@@ -259,12 +406,15 @@ double LibraryWatch::NextSettle() const
     double next = kNever;
     for (const auto& [entry, movie] : waiting_)
         next = std::min(next, movie.since + request_.settleSeconds);
+    for (const auto& [entry, since] : redo_)
+        next = std::min(next, since + request_.settleSeconds);
     return next;
 }
 
 void LibraryWatch::Forget()
 {
     waiting_.clear();
+    redo_.clear();
 }
 
 std::vector<std::string> LibraryWatch::Waiting() const
@@ -310,7 +460,9 @@ void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& s
         checkAt = now() + request.retrySeconds;
     };
     const auto pass = [&] {
-        SystemError error = up ? 0 : watch.Start(request.generate.folder, request.recursive);
+        // The subtree is watched for the ".meta" folder too; Take keeps to
+        // what counts.
+        SystemError error = up ? 0 : watch.Start(request.generate.folder, true);
         if (error != 0 || !library.Pass(now(), &error))
             return goDown(error);
         if (down)

@@ -1,10 +1,13 @@
 #pragma once
 // A movie folder kept supplied with metadata files while the program runs
 // (reelmark-cli watch): every movie that comes gets the file that generate
-// would write for it, once the movie has settled, and no file that is
-// there is ever replaced. The system tells of changes (FolderWatch); full
-// passes over the folder, at start and now and then, find what it did not
-// tell.
+// would write for it, once the movie has settled. A file there is replaced
+// only when Reelmark wrote it and nobody changed it since, and a source
+// pyTivo reads came or changed beside its movie (a download manager's .nfo
+// after its movie); on an upgrade (an episode's movie replaced by another
+// of the same episode) the old movie's file goes with it (WatchFollow.h).
+// The system tells of changes (FolderWatch); full passes over the folder,
+// at start and now and then, find what it did not tell.
 #include <functional>
 #include <map>
 #include <memory>
@@ -22,8 +25,9 @@ class StopSignal;
 struct WatchRequest {
     // The template and options of each run, as generate takes them: folder,
     // seriesTitleText, metadata (with parseNames), isEpisodeTicked and
-    // metaFolder. Entries, writeOnly and progress are the watch's own, and
-    // nothing is ever replaced.
+    // metaFolder, otherFiles, written (where files written are recorded:
+    // without it no file is ever taken for Reelmark's). Entries, writeOnly,
+    // progress and replaceExisting are the watch's own.
     GenerateRequest generate;
     bool recursive = false;  // the folders below too
     // A movie is written once its size and last-write time have not changed
@@ -39,6 +43,8 @@ struct WatchRequest {
 
 // Decides which movies to write and when. Times are seconds on the
 // caller's clock, which only ever goes forward.
+class JournaledRun;
+
 class LibraryWatch {
 public:
     // watch, when given, is asked to cover every folder a pass or a change
@@ -54,11 +60,15 @@ public:
     bool Pass(double now, SystemError* error = nullptr);
     // Takes what the system told (Written or Removed): a movie that came or
     // was written waits to settle from now on; a folder that came is looked
-    // through; a movie whose metadata file went waits to get it again.
+    // through; a movie whose metadata file went waits to get it again; the
+    // movies a source that came or changed describes wait to be redone once
+    // it has settled; a movie that went leaves its file to one of the same
+    // episode in its folder.
     void Take(const FolderChange& change, double now);
     // Looks at the movies whose time has come: one that changed waits
     // again, one that went is forgotten, and those that settled are written
-    // in one run.
+    // in one run (a movie of the same episode whose file lies there without
+    // it handing it over first); the files to redo are redone.
     void Settle(double now);
     // When Settle next has something to do; a huge time when nothing waits.
     double NextSettle() const;
@@ -81,7 +91,23 @@ private:
     void LookThrough(const std::string& relative, double now);
     void Wait(const std::string& entry, double now);
     void Write(std::vector<std::string> settled);
+    // Hands the files of movies gone from the folder to those of the same
+    // episode that lack one (FollowUpgrade); true when movie got one.
+    bool TakeOverFile(const std::string& relative, const FolderIndex& index, const FolderIndex* meta,
+                      const std::string& movie);
+    void SourceChanged(const std::string& path, double now);
+    void MovieGone(const std::string& path, double now);
+    void Redo(const std::string& entry);
+    // The request of a run that plans among the whole library.
+    GenerateRequest LibraryRun(std::vector<std::string> writeOnly);
+    // A change of the watch's own beyond a Generate (a redone file removed,
+    // an upgrade's file renamed) is a run that can be undone; Refused logs
+    // why one whose journal cannot be written changes nothing.
+    JournaledRun OwnRun() const;
+    bool Refused(const JournaledRun& run);
     std::string PathOf(const std::string& entry) const;
+    // The metadata file the run writes for the movie.
+    std::string MetadataFileOf(const std::string& entry) const;
 
     const WatchRequest& request_;
     ActivityLog& log_;
@@ -89,6 +115,12 @@ private:
     FolderWatch* watch_;
     std::string root_;
     std::map<std::string, Candidate> waiting_;
+    // The movies whose file waits to be redone, with when a source of
+    // theirs last came or changed.
+    std::map<std::string, double> redo_;
+    // The movies whose other files give every value: no file until one of
+    // those changes.
+    std::set<std::string> complete_;
     // Every movie of the last pass and those written since: with names read,
     // a run plans its files among them all (GenerateRequest::writeOnly).
     std::vector<std::string> library_;

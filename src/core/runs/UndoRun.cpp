@@ -135,12 +135,8 @@ private:
             ++result_.removed;
             return;
         }
-        SystemError error = 0;
-        if (!JournalBeforeRemove(path, error))
-            return Fail(path, "the undo journal cannot keep it", error);
         // Never through a link, never a read-only file: as the deletes do.
-        error = DeleteFileItself(path, false);
-        JournalAfterStep(path, error == 0);
+        const SystemError error = RemoveFileOfRun(path);
         if (error != 0)
             return Fail(path, "it cannot be removed", error);
         log_.AddLogEntry("", LogSeverity::Information, "Removed (the run made it): %s", path.c_str());

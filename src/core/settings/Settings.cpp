@@ -12,6 +12,7 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "OverwriteMetadata", "false", &Settings::OverwriteMetadata},
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
+        {"Config", "WholeTemplate", "false", &Settings::WholeTemplate, true},
         {"Config", "DeleteForGood", "false", &Settings::DeleteForGood, true},
         {"Config", "UndoDays", "30", &Settings::UndoDays, true},
         {"Config", "UndoMegabytes", "500", &Settings::UndoMegabytes, true},

@@ -21,6 +21,9 @@ struct Settings {
     std::string ParseNames;
     // Generate writes into each folder's ".meta" folder ("true"/"false").
     std::string MetaFolder;
+    // Where other files describe a movie, Generate writes the whole
+    // template over them ("true"), or adds only what they lack ("false").
+    std::string WholeTemplate;
     // Delete Selected deletes for good instead of to the Recycle Bin.
     std::string DeleteForGood;
     // How long (days) and how much (MB) of the journals that undo runs are

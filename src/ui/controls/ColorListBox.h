@@ -23,6 +23,8 @@ public:
     void Clear();
     // The lines an item's detail takes.
     static int DetailLines(const std::string& detail);
+    // The detail drawn below an item (empty when it has none).
+    const std::string& DetailOf(int index) const { return LookOf(static_cast<UINT>(index)).detail; }
 
     // Rows the list box shows without scrolling (set by the owner).
     void SetVisibleRows(int rows) { visibleRows_ = rows; }

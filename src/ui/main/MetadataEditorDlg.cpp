@@ -9,6 +9,7 @@
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
+#include "core/runs/GenerateRun.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -302,11 +303,20 @@ void CReelmarkDlg::OnEditMetadata()
     if (run.Refused() || name.empty())
         return;
     const std::string moviePath = AddTrailingSeparator(MovieFolder()) + name;
-    // A new file starts as Generate would write it (names read when the
-    // setting says so).
-    SyncFromControls();
-    const LibraryPlan plan = PlanLibrary(MovieFolder(), {name}, template_.CurrentTemplate());
-    if (EditMetadataFile(log_, moviePath, plan.movies.front().text, CurrentSettings().MetaFolder == "true",
+    // A new file starts as Generate would write it: names read when the
+    // setting says so, and beside other files that describe the movie only
+    // what they lack (unless the setting wants the whole template).
+    GenerateRequest request;
+    request.folder = MovieFolder();
+    request.entries = {name};
+    template_.DescribeRun(request);
+    request.replaceExisting = true;
+    std::string refusal;
+    const std::vector<PlannedWrite> planned = PlanGenerate(request, refusal);
+    const std::string text = planned.size() == 1
+                                 ? planned.front().text
+                                 : PlanLibrary(request.folder, request.entries, request.metadata).movies.front().text;
+    if (EditMetadataFile(log_, moviePath, text, CurrentSettings().MetaFolder == "true",
                          UndoJournalLimits(CurrentSettings())))
         OnResetTree();
 }

@@ -73,17 +73,21 @@ void MovieListPanel::Fill()
     const std::string folder = host_.MovieFolder();
     if (folder.empty() || fileFilters_.GetWindowText().empty())
         return;
-    // One reading of each folder tells which movies have metadata files.
+    // One reading of each folder tells which movies have metadata files,
+    // and which other files describe; those are read on the way.
+    const OwnFile own = host_.WritesIntoMeta() ? OwnFile::InMeta : OwnFile::Beside;
+    OtherSourceViews views(own);
     std::vector<MovieListing> movies;
-    if (!Recursive() || !ListBelow(folder, movies)) {
+    if (!Recursive() || !ListBelow(folder, movies, views)) {
         if (refillWanted_) {
             refillWanted_ = false;
             Fill();
             return;
         }
-        movies = ListMoviesWithMetadata(folder);
+        views = OtherSourceViews(own);
+        movies = ListMoviesWithMetadata(folder, &views);
     }
-    Show(folder, movies);
+    Show(folder, movies, views);
     const int n = static_cast<int>(movies.size());
     if (n > 0)
         list_.EnableWindow(TRUE);
@@ -94,15 +98,17 @@ void MovieListPanel::Fill()
     host_.MovieListFilled(n);
 }
 
-void MovieListPanel::Show(const std::string& folder, const std::vector<MovieListing>& movies)
+void MovieListPanel::Show(const std::string& folder, const std::vector<MovieListing>& movies,
+                          const OtherSourceViews& views)
 {
     const int n = static_cast<int>(movies.size());
-    // What each file will say, when names are read: the plan Generate writes.
+    // What each file will say, when names are read, and what it adds where
+    // other files describe the movie: the plan Generate writes.
     const MetadataTemplate metadata = host_.CurrentTemplate();
     std::vector<std::string> entries;
     for (const MovieListing& movie : movies)
         entries.push_back(movie.name);
-    const LibraryPlan plan = metadata.parseNames ? PlanLibrary(folder, entries, metadata) : LibraryPlan();
+    LibraryPlan plan = PlanLibrary(folder, entries, metadata);
     anyOtherSources_ = std::any_of(movies.begin(), movies.end(), [](const MovieListing& movie) {
         return movie.otherSources;
     });
@@ -117,8 +123,17 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
             shown[i] = FileNameOf(movies[i].name, true);
             details[i] = "in " + folderOf;
         }
-        if (!plan.movies.empty())
-            details[i] += (details[i].empty() ? "" : "\n") + PlanSummary(plan.movies[i]);
+        // Where other files describe the movie, what its file adds to them
+        // on a line of its own; any other file is the whole template.
+        PlannedMovie& planned = plan.movies[i];
+        const PyTivoView* others = views.Of(movies[i].name);
+        if (others)
+            PlanAgainst(planned, others, host_.OtherFilesChoice());
+        for (const std::string& line : {metadata.parseNames ? PlanSummary(planned) : std::string(),
+                                        others ? PlanKeysLine(planned) : std::string()}) {
+            if (!line.empty())
+                details[i] += (details[i].empty() ? "" : "\n") + line;
+        }
         const std::string& text = shown[i].empty() ? movies[i].name : shown[i];
         lines += 1 + (Widen(text).size() > kLongNameLength ? 1 : 0) + CColorListBox::DetailLines(details[i]);
     }
@@ -132,7 +147,7 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
     list_.Invalidate();
 }
 
-bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListing>& movies)
+bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListing>& movies, OtherSourceViews& views)
 {
     // Nothing may act on the entries of the folder shown before while the
     // walk lets messages through.
@@ -158,7 +173,7 @@ bool MovieListPanel::ListBelow(const std::string& folder, std::vector<MovieListi
             }
             return (!progress || progress->Next(at.topDone, at.relative)) && !refillWanted_;
         },
-        &stopped);
+        &stopped, nullptr, &views);
     walking_ = false;
     if (progress && windowWasEnabled)
         ::EnableWindow(window, TRUE);

@@ -2,12 +2,14 @@
 // The movie list panel of the main window: the movie files of the current
 // folder, yellow when they already have a metadata file, light blue when
 // only other files pyTivo reads hold their metadata, with their count. With
-// the sub-folder tick each shows its name with its folder below it, and
-// with names read what its file will say.
+// the sub-folder tick each shows its name with its folder below it, with
+// names read what its file will say, and where other files describe a
+// movie what its file would add to them ("adds 3 values").
 #include <string>
 #include <vector>
 
 #include "core/folders/FolderIndex.h"
+#include "core/library/PlannedKeys.h"
 #include "core/metadata/MetadataFormat.h"
 #include "ui/controls/ColorListBox.h"
 #include "ui/framework/Controls.h"
@@ -15,6 +17,7 @@
 
 class ActivityLog;
 class CDataExchange;
+class OtherSourceViews;
 
 // What the list needs from the window it sits in.
 class MovieListHost {
@@ -25,6 +28,10 @@ public:
     virtual void MovieListFilled(int count) = 0;
     // The template Generate would use now (with whether names are read).
     virtual MetadataTemplate CurrentTemplate() const = 0;
+    // Whether Generate writes into the folders' ".meta", and what it does
+    // where other files describe a movie.
+    virtual bool WritesIntoMeta() const = 0;
+    virtual OtherFiles OtherFilesChoice() const = 0;
 
 protected:
     ~MovieListHost() = default;
@@ -61,9 +68,9 @@ public:
 private:
     // The movies of the folder and below, walked with a progress window
     // once the walk takes a while; false when the walk was stopped.
-    bool ListBelow(const std::string& folder, std::vector<MovieListing>& movies);
-    // Puts the movies into the list, each with its look.
-    void Show(const std::string& folder, const std::vector<MovieListing>& movies);
+    bool ListBelow(const std::string& folder, std::vector<MovieListing>& movies, OtherSourceViews& views);
+    // Puts the movies into the list, each with its look and its plan.
+    void Show(const std::string& folder, const std::vector<MovieListing>& movies, const OtherSourceViews& views);
 
     MovieListHost& host_;
     ActivityLog& log_;

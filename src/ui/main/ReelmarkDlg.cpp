@@ -55,6 +55,7 @@ CReelmarkDlg::CReelmarkDlg(CWnd* parent)
       logPath_(homeFolder_ + "\\" + kLogFileName),
       logFile_(logPath_),
       settings_(log_, homeFolder_ + "\\" + kIniFileName),
+      writtenFiles_(homeFolder_ + "\\" + kWrittenFilesName),
       template_(settings_.Values(), {[this] { return MovieFolder(); },
                                      [this](const std::string& name) { SelectFolderNode(name); },
                                      [this] { RefreshCommandStates(); }}),
@@ -303,7 +304,8 @@ void CReelmarkDlg::OnGenerate()
     request.entries = movieList_.Entries();
     template_.DescribeRun(request);
     request.undoJournal = UndoJournalLimits(CurrentSettings());
-    if (!MetaFilesMayWin(request))
+    request.written = &writtenFiles_;
+    if (!AskAboutOtherFiles(request))
         return;
     const int count = static_cast<int>(request.entries.size());
     request.progress = [&run, count](int done, const std::string& moviePath) {
@@ -318,25 +320,38 @@ void CReelmarkDlg::OnGenerate()
         OnResetTree();
 }
 
-bool CReelmarkDlg::MetaFilesMayWin(const GenerateRequest& request)
+bool CReelmarkDlg::AskAboutOtherFiles(GenerateRequest& request)
 {
     // The planning reads every folder once more: only where the list showed
-    // metadata from other files can a ".meta" file win.
-    if (request.metaFolder || !movieList_.AnyOtherSources())
+    // metadata from other files can the whole template hide any of it.
+    if (request.otherFiles != OtherFiles::WholeTemplate || !movieList_.AnyOtherSources())
         return true;
     std::string refusal;
-    int overridden = 0;
-    for (const PlannedWrite& write : PlanGenerate(request, refusal))
-        overridden += !write.skipped && !write.overriddenBy.empty() ? 1 : 0;
-    if (overridden == 0)
+    int movies = 0;
+    int values = 0;
+    for (const PlannedWrite& write : PlanGenerate(request, refusal)) {
+        const int hidden = write.skipped ? 0 : CountKeys(write.keys).hides;
+        movies += hidden > 0 ? 1 : 0;
+        values += hidden;
+    }
+    if (movies == 0)
         return true;
-    return ThePrompt().ShowMessage(
-               WindowInUse(),
-               FormatText("%d of the movies have a file in their folder's .meta folder that pyTivo reads after "
-                          "the one Generate writes beside them:\nthe TiVo would show the .meta file's values.\n\n"
-                          "Write beside them all the same? (Tools > Options can make Generate write into .meta.)",
-                          overridden),
-               "Metadata Files In .meta Win", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    const int answer = ThePrompt().ShowMessage(
+        WindowInUse(),
+        FormatText("Other files pyTivo reads (a .nfo, a default.txt) describe %d of the movies. The whole "
+                   "template would hide %d of their values on the TiVo.\n\n"
+                   "Yes: add only what they lack\nNo: write the whole template over them\nCancel: write nothing",
+                   movies, values),
+        "Other Files Describe These Movies", MB_YESNOCANCEL | MB_ICONQUESTION);
+    const char* chosen = answer == IDYES  ? "add only what they lack"
+                         : answer == IDNO ? "write the whole template over them"
+                                          : "write nothing";
+    AddLogEntry("", LogSeverity::Information,
+                "The whole template would hide %d values of other files for %d movies; the answer: %s.", values,
+                movies, chosen);
+    if (answer == IDYES)
+        request.otherFiles = OtherFiles::AddWhatTheyLack;
+    return answer == IDYES || answer == IDNO;
 }
 
 void CReelmarkDlg::OnResetTree()
@@ -400,8 +415,12 @@ void CReelmarkDlg::FoldersChanged()
 
 void CReelmarkDlg::OnOptions()
 {
-    if (EditSetup(CurrentSettings()))
-        SyncFromControls();
+    if (!EditSetup(CurrentSettings()))
+        return;
+    SyncFromControls();
+    // The plan lines follow names read, the ".meta" folder and the choice
+    // for movies that other files describe.
+    FillMovieList();
 }
 
 void CReelmarkDlg::OnViewLog()

@@ -10,6 +10,7 @@
 
 #include "core/copy/CopyListEntry.h"
 #include "core/files/LogFileAppender.h"
+#include "core/files/WrittenFiles.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataFormat.h"
 #include "core/settings/Settings.h"
@@ -73,9 +74,10 @@ public:
     void OnUndoLastRun();
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
-    // Asks before a Generate writes beside movies whose ".meta" file pyTivo
-    // reads after it; false when the user keeps them.
-    bool MetaFilesMayWin(const GenerateRequest& request);
+    // Asks before a Generate that would hide values of other files (a
+    // .nfo, a default.txt) behind the whole template: add only what they
+    // lack, write whole files, or cancel (false); the answer is logged.
+    bool AskAboutOtherFiles(GenerateRequest& request);
     // What the TiVo Shows (the menu, or a double click on a movie).
     void OnTiVoView();
     void OnOptions();
@@ -104,6 +106,11 @@ public:
     std::string MovieFolder() const override { return GetDlgItemText(1003); }
     bool Recursive() const override { return movieList_.Recursive(); }
     MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
+    bool WritesIntoMeta() const override { return settings_.Values().MetaFolder == "true"; }
+    OtherFiles OtherFilesChoice() const override
+    {
+        return settings_.Values().WholeTemplate == "true" ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
+    }
     bool MovieMode() const { return template_.MovieMode(); }
     const CToolBar& ToolBar() const { return toolBar_; }
     CStatusLogDlg* StatusLog() { return statusLog_.get(); }
@@ -169,6 +176,8 @@ private:
     LogFileAppender logFile_;
     bool logAppendFailed_ = false;
     SettingsStore settings_;
+    // The files Generate writes, recorded so that a watch may redo them.
+    WrittenFiles writtenFiles_;
     TemplatePanel template_;
     std::unique_ptr<CStatusLogDlg> statusLog_;
     HelpFilePaths helpFiles_;

@@ -41,6 +41,9 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
     dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
     dx.Check(IDC_SETTINGS_PARSE_NAMES, parseNames);
     dx.Check(IDC_SETTINGS_META_FOLDER, metaFolder);
+    dx.Check(IDC_SETTINGS_WHOLE_TEMPLATE, wholeTemplate);
+    int fillOnly = wholeTemplate == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    dx.Check(IDC_SETTINGS_FILL_ONLY, fillOnly);
     dx.Check(IDC_SETTINGS_DELETE_FOR_GOOD, deleteForGood);
     dx.Text(IDC_SETTINGS_UNDO_DAYS, undoDays);
     dx.Text(IDC_SETTINGS_UNDO_MEGABYTES, undoMegabytes);
@@ -71,6 +74,7 @@ bool EditSetup(Settings& settings)
     dialog.pyTivoLocation = settings.PythonLoc;
     dialog.parseNames = settings.ParseNames == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.metaFolder = settings.MetaFolder == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.wholeTemplate = settings.WholeTemplate == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.deleteForGood = settings.DeleteForGood == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.undoDays = settings.UndoDays;
     dialog.undoMegabytes = settings.UndoMegabytes;
@@ -79,6 +83,7 @@ bool EditSetup(Settings& settings)
     settings.PythonLoc = dialog.pyTivoLocation;
     settings.ParseNames = dialog.parseNames == BST_CHECKED ? "true" : "false";
     settings.MetaFolder = dialog.metaFolder == BST_CHECKED ? "true" : "false";
+    settings.WholeTemplate = dialog.wholeTemplate == BST_CHECKED ? "true" : "false";
     settings.DeleteForGood = dialog.deleteForGood == BST_CHECKED ? "true" : "false";
     TakeUndoNumber(dialog.undoDays, kMostUndoDays, settings.UndoDays);
     TakeUndoNumber(dialog.undoMegabytes, kMostUndoMegabytes, settings.UndoMegabytes);

@@ -157,6 +157,8 @@ void TemplatePanel::DescribeRun(GenerateRequest& request)
     SyncFromControls();
     request.metadata = CurrentTemplate();
     request.metaFolder = settings_.MetaFolder == "true";
+    request.otherFiles =
+        settings_.WholeTemplate == "true" ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
 }
 
 void TemplatePanel::ComposeMetadata(const std::string& moviePath, const std::string& titleOverride)
