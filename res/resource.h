@@ -132,12 +132,12 @@
 #define IDC_AIR_DATE 1151
 #define IDC_SETTINGS_PARSE_NAMES 1152
 #define IDC_SETTINGS_META_FOLDER 1153
-#define IDC_SETTINGS_DELETE_FOR_GOOD 1154
-#define IDC_SETTINGS_UNDO_DAYS 1155
-#define IDC_SETTINGS_UNDO_MEGABYTES 1156
 #define IDC_NAMES_NOTE 1154
 #define IDC_SETTINGS_FILL_ONLY 1155
 #define IDC_SETTINGS_WHOLE_TEMPLATE 1156
+#define IDC_SETTINGS_DELETE_FOR_GOOD 1157
+#define IDC_SETTINGS_UNDO_DAYS 1158
+#define IDC_SETTINGS_UNDO_MEGABYTES 1159
 
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).

@@ -128,8 +128,9 @@ TEST(SettingsDlg, TheDeleteAndUndoSettingsShowAndStoreOnOkAndANumberOutOfRangeKe
         settings.DeleteForGood = "false";
         settings.UndoDays = "30";
         settings.UndoMegabytes = "500";
-        std::string shownDays, shownMegabytes;
+        std::string shownDays, shownMegabytes, fillOnly;
         RunOptions(settings, [&](CDialog& dialog) {
+            fillOnly = dialog.GetDlgItemText(IDC_SETTINGS_FILL_ONLY);
             shownDays = dialog.GetDlgItemText(IDC_SETTINGS_UNDO_DAYS);
             shownMegabytes = dialog.GetDlgItemText(IDC_SETTINGS_UNDO_MEGABYTES);
             ::CheckDlgButton(dialog.m_hWnd, IDC_SETTINGS_DELETE_FOR_GOOD, BST_CHECKED);
@@ -138,6 +139,7 @@ TEST(SettingsDlg, TheDeleteAndUndoSettingsShowAndStoreOnOkAndANumberOutOfRangeKe
             Click(dialog, IDOK);
         });
         SCOPED_TRACE(std::string(typed.days) + " / " + typed.megabytes);
+        EXPECT_EQ("Add only what they lack", fillOnly) << "every control of its own";
         EXPECT_EQ("30", shownDays);
         EXPECT_EQ("500", shownMegabytes);
         EXPECT_EQ("true", settings.DeleteForGood);
