@@ -17,8 +17,8 @@ bool IsNotFound(SystemError code);
 // The code of a name that is a link (or junction) where the program needs
 // a file or folder of its own; never followed.
 extern const SystemError kErrorLink;
-// The code of a file too big for what the program was to do with it.
-extern const SystemError kErrorTooBig;
+// The code of a file larger than the program reads for what it is.
+extern const SystemError kErrorTooLarge;
 // Another program holds the file or folder.
 bool IsInUse(SystemError code);
 // The code of the last call that failed on this thread.

@@ -145,7 +145,7 @@ TEST_F(RunJournalTest, KeepsNoFileBiggerThanAMetadataFileCanBe)
     SystemError error = 0;
     EXPECT_TRUE(journal.BeforeWrite(dir / "limit.txt", "new", true, error));
     EXPECT_FALSE(journal.BeforeWrite(dir / "over.txt", "new", true, error));
-    EXPECT_EQ(kErrorTooBig, error);
+    EXPECT_EQ(kErrorTooLarge, error);
     EXPECT_FALSE(journal.BeforeRemove(dir / "over.txt", error));
 }
 

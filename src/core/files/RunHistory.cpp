@@ -156,7 +156,7 @@ std::vector<RunRecord> ListRuns(const std::string& runsFolder, bool steps)
 bool ReadKeptBytes(const RunRecord& run, const KeptBytes& kept, std::string& bytes, SystemError& error)
 {
     if (kept.size > kMostKeptBytes) {
-        error = kErrorTooBig;
+        error = kErrorTooLarge;
         return false;
     }
     if (!ReadFilePart(run.folder + kSeparator + kOldBytesName, kept.offset, static_cast<size_t>(kept.size), bytes,

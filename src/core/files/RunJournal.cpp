@@ -155,7 +155,7 @@ bool RunJournal::KeepCurrent(const std::string& path, Kept& now, SystemError& er
         return false;
     }
     if (bytes.size() > kMostKeptBytes) {
-        error = kErrorTooBig;
+        error = kErrorTooLarge;
         return false;
     }
     now = Kept{ContentHash(bytes), true};

@@ -10,7 +10,7 @@ const SystemError kErrorAccessDenied = EACCES;
 const SystemError kErrorNameTaken = EEXIST;
 const SystemError kErrorInvalidName = EINVAL;
 const SystemError kErrorLink = ELOOP;
-const SystemError kErrorTooBig = EFBIG;
+const SystemError kErrorTooLarge = EFBIG;
 
 bool IsNameTaken(SystemError code)
 {

@@ -10,7 +10,7 @@ const SystemError kErrorAccessDenied = ERROR_ACCESS_DENIED;
 const SystemError kErrorNameTaken = ERROR_ALREADY_EXISTS;
 const SystemError kErrorInvalidName = ERROR_INVALID_NAME;
 const SystemError kErrorLink = ERROR_CANT_RESOLVE_FILENAME;
-const SystemError kErrorTooBig = ERROR_FILE_TOO_LARGE;
+const SystemError kErrorTooLarge = ERROR_FILE_TOO_LARGE;
 
 bool IsNameTaken(SystemError code)
 {
