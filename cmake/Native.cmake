@@ -61,6 +61,10 @@ if(REELMARK_TESTS)
   add_test(NAME CliOutput.SaysAndWritesWhatItDidBefore
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/cli-same-output-test.sh $<TARGET_FILE:reelmark-cli>)
 
+  # Four runs at once append to one Reelmark.log and lose or mix no line.
+  add_test(NAME CliLog.FourRunsAtOnceLogEveryLineWhole
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/log-appenders-test.sh native $<TARGET_FILE:reelmark-cli>)
+
   # The help file's command-line page and the README describe the options and
   # exit codes the program has.
   add_test(NAME Docs.HelpPageAndReadmeAgreeWithTheCommandLineProgram

@@ -15,12 +15,14 @@ reelmark_begin "$0" "$build" "$wait_seconds"
 
 reelmark_tool "$build" editor-screenshot
 
-# One episode with a metadata file that has every kind of line: known
-# fields, several actors, a rating code the items do not know, a comment
-# and keys the editor does not know.
+# One episode with a long name and a metadata file in .meta (the caption
+# says so and leaves out the middle of the name) that has every kind of
+# line: known fields, several actors, a rating code the items do not know,
+# a comment and keys the editor does not know.
 folder="$work/Movies/Garden Diary"
-mkdir -p "$folder"
-: >"$folder/Week 01.avi"
+movie="Garden Diary - 1x01 - Spring Beds and What the Frost Left of the Roses.avi"
+mkdir -p "$folder/.meta"
+: >"$folder/$movie"
 printf '%s\r\n' \
     "# checked against the TV guide" \
     "title : Garden Diary" \
@@ -40,7 +42,7 @@ printf '%s\r\n' \
     "vActor : Jones|Ann" \
     "vActor : Smith|Bob" \
     "vDirector : Lee|Kim" \
-    "displayMajorNumber : 9" >"$folder/Week 01.avi.txt"
+    "displayMajorNumber : 9" >"$folder/.meta/$movie.txt"
 
 to_windows() { winepath -w "$1" 2>/dev/null; }
 # shellcheck source=scripts/wine-env.sh

@@ -29,7 +29,7 @@ printf '%s\n' '<?xml version="1.0" encoding="UTF-8"?>' '<episodedetails>' '  <ti
     '  <mpaa>TV-PG</mpaa>' '  <genre>Science Fiction</genre>' '  <actor><name>Christopher Eccleston</name></actor>' \
     '  <actor><name>Billie Piper</name></actor>' '  <director>Keith Boak</director>' '</episodedetails>' \
     >"$folder/Doctor.Who.2005.S01E01.Rose.nfo"
-printf 'episodeTitle : Rose\r\ndescription : Rose meets the Doctor in a department store.\r\nvActor : Camille Coduri\r\nseriesID : SH0072\r\nepisodeNumber : 1x01\r\nstars : 4\r\n' \
+printf 'episodeTitle : Rose\r\ndescription : Rose meets the Doctor in a department store.\r\nvActor : Camille Coduri\r\nseriesID : SH0072\r\nepisodeNumber : 1x01\r\nstars : 4\r\ncallsign : BBC One\r\ndisplayMajorNumber : 101\r\n' \
     >"$folder/$movie.txt"
 printf 'description : When Rose Tyler meets the Doctor, her life changes for ever.\n' >"$folder/.meta/$movie.txt"
 

@@ -107,6 +107,25 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
     return std::string();
 }
 
+// The command the arguments name, found before anything else is checked, so
+// that wrong use of it can be answered with its usage; Help when none is
+// named or the word is no command.
+CliCommand GivenCommand(const std::vector<std::string>& args)
+{
+    CliCommand command = CliCommand::Help;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--")
+            return i + 1 < args.size() && CommandOf(args[i + 1], command) ? command : CliCommand::Help;
+        if (arg.size() < 2 || arg[0] != '-')
+            return CommandOf(arg, command) ? command : CliCommand::Help;
+        const bool takesValue = std::any_of(std::begin(kValueOptions), std::end(kValueOptions),
+                                            [&arg](const ValueOption& o) { return arg == o.name; });
+        i += takesValue ? 1 : 0;
+    }
+    return command;
+}
+
 // Takes the value of an option into its field; false with the reason.
 bool TakeValue(const ValueOption& option, const std::string& value, CliArguments& parsed, std::string& error)
 {
@@ -144,6 +163,7 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         }
     }
 
+    parsed.command = GivenCommand(args);
     std::vector<std::string> words;
     std::vector<std::string> valuesGiven;
     bool optionsEnded = false;

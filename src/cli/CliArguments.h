@@ -32,5 +32,6 @@ struct CliArguments {
 
 // Reads the arguments (without the program name). "--help" or "--version"
 // anywhere wins over everything else. False with a one-line reason in
-// error when the command line cannot be run.
+// error when the command line cannot be run; parsed.command is then the
+// command it names (Help when it names none).
 bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parsed, std::string& error);

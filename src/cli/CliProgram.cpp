@@ -54,8 +54,9 @@ int ListCommand(const CliArguments& arguments, std::ostream& out, std::ostream& 
 }
 
 // Prints what the run would write, writing nothing: each file's path, then
-// its text as the file would hold it (with line feeds).
-int DryRun(const GenerateRequest& request, std::ostream& out, std::ostream& err)
+// its text as the file would hold it (with line feeds). It ends as the real
+// run would: with 3 when folders below could not be read.
+int DryRun(const GenerateRequest& request, int unread, std::ostream& out, std::ostream& err)
 {
     std::string refusal;
     const std::vector<PlannedWrite> writes = PlanGenerate(request, refusal);
@@ -74,7 +75,7 @@ int DryRun(const GenerateRequest& request, std::ostream& out, std::ostream& err)
             out << " (" << write.plan << ")";
         out << "\n" << write.text;
     }
-    return kExitSuccess;
+    return unread > 0 ? kExitIncomplete : kExitSuccess;
 }
 
 int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err)
@@ -94,7 +95,7 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
     if (arguments.dryRun)
-        return DryRun(request, out, err);
+        return DryRun(request, unread, out, err);
     std::unique_ptr<GenerateJson> json;
     if (arguments.json) {
         json = std::make_unique<GenerateJson>(request.folder, out);
@@ -115,7 +116,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CliArguments arguments;
     std::string error;
     if (!ParseCliArguments(args, arguments, error)) {
-        err << "reelmark-cli: " << error << "\n" << kShortUsage;
+        err << "reelmark-cli: " << error << "\n" << ShortUsage(arguments.command);
         return kExitUsage;
     }
     switch (arguments.command) {

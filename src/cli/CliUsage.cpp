@@ -1,16 +1,53 @@
 #include "cli/CliUsage.h"
 
-const char kShortUsage[] =
+namespace {
+
+const char kSeeHelp[] = "see reelmark-cli --help\n";
+
+// Each command's own usage, as wrong use of it prints it.
+const char kGenerateUsage[] =
     "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--meta-folder]\n"
-    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n"
-    "       reelmark-cli list FOLDER [--recursive] [--json]\n"
-    "       reelmark-cli show [--json] [--recursive] PATH...\n"
-    "       reelmark-cli check [--json] [--recursive] PATH...\n"
-    "       reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
-    "                          [--fill-only | --whole-template] [--settle SECONDS]\n"
-    "                          [--rescan MINUTES] [--ini FILE]\n"
-    "       reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n"
-    "see reelmark-cli --help\n";
+    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n";
+const char kListUsage[] = "usage: reelmark-cli list FOLDER [--recursive] [--json]\n";
+const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] PATH...\n";
+const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] PATH...\n";
+const char kWatchUsage[] =
+    "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
+    "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n";
+const char kUndoUsage[] = "usage: reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n";
+// Without a command (or with one it does not know): the commands.
+const char kCommandsUsage[] =
+    "usage: reelmark-cli COMMAND ... | --help | --version\n"
+    "  generate  writes the metadata files of a folder's movies\n"
+    "  list      lists a folder's movies and which have a metadata file\n"
+    "  show      shows what pyTivo sends the TiVo for movies\n"
+    "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
+    "  watch     keeps a folder's movies supplied with metadata files\n"
+    "  undo      undoes the last run that changed metadata files\n";
+
+}  // namespace
+
+std::string ShortUsage(CliCommand command)
+{
+    switch (command) {
+        case CliCommand::Generate:
+            return std::string(kGenerateUsage) + kSeeHelp;
+        case CliCommand::List:
+            return std::string(kListUsage) + kSeeHelp;
+        case CliCommand::Show:
+            return std::string(kShowUsage) + kSeeHelp;
+        case CliCommand::Check:
+            return std::string(kCheckUsage) + kSeeHelp;
+        case CliCommand::Watch:
+            return std::string(kWatchUsage) + kSeeHelp;
+        case CliCommand::Undo:
+            return std::string(kUndoUsage) + kSeeHelp;
+        case CliCommand::Help:
+        case CliCommand::Version:
+            break;
+    }
+    return std::string(kCommandsUsage) + kSeeHelp;
+}
 
 const char kUsage[] =
     "Usage:\n"
@@ -178,6 +215,10 @@ const char kUsage[] =
     "\n"
     "Options may stand before or after FOLDER. Put a FOLDER with spaces in\n"
     "double quotes.\n"
+    "\n"
+    "A movie file is one whose extension is .mpg, .mpeg, .wmv, .avi, .mov,\n"
+    ".flv, .swf, .rmvb, .mkv, .m4v, .mp4 or .ts, whole and in any letter case\n"
+    "(.MPG counts; .mpg2, .tsv and .mp4a do not).\n"
     "\n"
     "Exit codes:\n"
     "  0  Every metadata file was written or skipped (also when FOLDER holds\n"

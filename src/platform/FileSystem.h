@@ -94,35 +94,6 @@ private:
 #endif
 };
 
-// A file kept open to append whole pieces to it: a piece that the disk
-// could not take whole is cut off again.
-class AppendFile {
-public:
-    AppendFile() = default;
-    ~AppendFile();
-    AppendFile(const AppendFile&) = delete;
-    AppendFile& operator=(const AppendFile&) = delete;
-
-    // Opens the file, made when missing; 0 or the error code.
-    SystemError Open(const std::string& path);
-    bool IsOpen() const;
-    // The last byte of the file; '\n' for an empty one.
-    char LastByte();
-    // 0 or the error code.
-    SystemError Append(const std::string& bytes);
-    // How many bytes the file holds.
-    unsigned long long Size();
-    // Forces every byte appended so far to the disk; 0 or the error code.
-    SystemError Flush();
-
-private:
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int descriptor_ = -1;
-#endif
-};
-
 // Makes a folder (hidden where the system has the notion); 0 also when a
 // folder is there already, else the error code.
 SystemError MakeFolder(const std::string& path, bool hidden);

@@ -147,3 +147,29 @@ TEST_F(CliShow, TheMetaFolderTakesTheFilesAndAFileBesideLeavesTheirValuesToThem)
     EXPECT_EQ(0, Run({"generate", "--meta-folder", dir / "New"}));
     EXPECT_TRUE(PathExists(dir / "New\\.meta\\d.mpg.txt"));
 }
+
+TEST_F(CliShow, OnlyAMetaFileThatHoldsSomethingIsSaidToWinOverTheFileWritten)
+{
+    // An empty file in .meta gives pyTivo nothing; the dry run and the run
+    // name only files that hold lines.
+    const struct {
+        const char* movie;
+        const char* metaFile;  // in Lib\.meta
+        const char* bytes;
+        bool wins;
+    } cases[] = {
+        {"a", "a.mpg.txt", "", false},
+        {"b", "b.mpg.txt", "title : Sonarr's\n", true},
+    };
+    for (const auto& c : cases) {
+        const std::string folder = std::string("Lib ") + c.movie;
+        dir.WriteFile(folder + "\\" + c.movie + ".mpg");
+        dir.WriteFile(folder + "\\.meta\\" + c.metaFile, c.bytes);
+        dir.WriteFile(folder + "\\.meta\\default.txt", "");
+        EXPECT_EQ(0, Run({"generate", "--dry-run", dir / folder}));
+        const std::string writeLine = out.str().substr(0, out.str().find('\n'));
+        EXPECT_EQ(c.wins, writeLine.find(NativePath(std::string(".meta\\") + c.metaFile)) != std::string::npos)
+            << writeLine;
+        EXPECT_EQ(std::string::npos, writeLine.find("default.txt")) << writeLine;
+    }
+}

@@ -148,6 +148,24 @@ TEST_F(CliTest, AFolderWithoutMoviesIsNothingToDo)
     EXPECT_EQ(expected, Messages());
 }
 
+TEST_F(CliTest, OnlyFilesWhoseWholeExtensionIsAMovieExtensionGetMetadataFiles)
+{
+    // Names whose extensions begin as movie extensions do: a spreadsheet, a
+    // script, a picture, a setting and an audio file lie among the movies.
+    const char* const others[] = {"notes.tsv", "app.tsx", "thumbs.avif", "x.tsconfig", "Movie.mp4a", "clip.mpg2"};
+    for (const char* name : others)
+        dir.WriteFile(std::string("Films\\") + name);
+    dir.WriteFile("Films\\Clip.MKV");
+    dir.WriteFile("Films\\Season 1\\show.Ts");
+    EXPECT_EQ(0, Run({"generate", "--recursive", dir / "Films"}));
+    EXPECT_TRUE(PathExists(dir / "Films\\Clip.MKV.txt"));
+    EXPECT_TRUE(PathExists(dir / "Films\\Season 1\\show.Ts.txt"));
+    for (const char* name : others)
+        EXPECT_FALSE(PathExists(dir / (std::string("Films\\") + name + ".txt"))) << name;
+    EXPECT_EQ(0, Run({"list", "--recursive", dir / "Films"}));
+    EXPECT_EQ("2 movie files, 2 with metadata", Messages().back());
+}
+
 TEST_F(CliTest, AMistypedSettingsFileStopsTheRunBeforeAnythingIsWritten)
 {
     dir.WriteFile("Films\\Holiday.mpg");
@@ -312,30 +330,51 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
     EXPECT_EQ(0u, out.str().find("Usage:"));
     EXPECT_NE(std::string::npos, out.str().find("Exit codes:"));
 
-    const std::vector<std::vector<std::string>> bad = {
-        {},
-        {"generate"},
-        {"generate", dir.Path(), "--force"},
-        {"generate", dir.Path(), "--ini"},
-        {"generate", "C:\\Garden", "Diary"},
-        {"copy", dir.Path()},
-        {"list", dir.Path(), "--replace"},
-        {"show", dir.Path(), "--dry-run"},
-        {"show"},
-        {"show", dir.Path(), "--replace"},
-        {"show", dir.Path(), "--ini", "x.ini"},
+    // What was wrong, then the usage of the command used and where the
+    // whole help is, as git answers: never the whole help, nor the usage of
+    // commands that were not used. Without a command (or with one it does
+    // not know), the list of commands.
+    const std::string generate = "usage: reelmark-cli generate FOLDER";
+    const std::string commands = "usage: reelmark-cli COMMAND";
+    const struct {
+        std::vector<std::string> args;
+        std::string usage;  // how the usage begins
+        size_t lines;       // the usage's lines, "see reelmark-cli --help" included
+    } bad[] = {
+        {{}, commands, 8},
+        {{"--json"}, commands, 8},
+        {{"copy", dir.Path()}, commands, 8},
+        {{"generate"}, generate, 3},
+        {{"generate", dir.Path(), "--force"}, generate, 3},
+        {{"--force", "generate", dir.Path()}, generate, 3},
+        {{"--ini", "x.ini", "--force", "Generate", dir.Path()}, generate, 3},
+        {{"generate", dir.Path(), "--ini"}, generate, 3},
+        {{"generate", "C:\\Garden", "Diary"}, generate, 3},
+        {{"list", dir.Path(), "--replace"}, "usage: reelmark-cli list FOLDER", 2},
+        {{"show", dir.Path(), "--dry-run"}, "usage: reelmark-cli show", 2},
+        {{"show"}, "usage: reelmark-cli show", 2},
+        {{"show", dir.Path(), "--replace"}, "usage: reelmark-cli show", 2},
+        {{"show", dir.Path(), "--ini", "x.ini"}, "usage: reelmark-cli show", 2},
+        {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 3},
+        {{"check", "--replace", dir.Path()}, "usage: reelmark-cli check", 2},
+        {{"undo", "--replace"}, "usage: reelmark-cli undo", 2},
     };
-    // What was wrong and the short usage, as git and cp answer: never the
-    // whole help.
-    const std::string shortUsage = kShortUsage;
-    for (const std::vector<std::string>& args : bad) {
-        EXPECT_EQ(2, Run(args)) << ::testing::PrintToString(args);
-        EXPECT_EQ(0u, err.str().find("reelmark-cli: ")) << ::testing::PrintToString(args);
-        EXPECT_EQ(1u + shortUsage.size(), err.str().size() - err.str().find('\n')) << err.str();
+    for (const auto& c : bad) {
+        const std::string what = ::testing::PrintToString(c.args);
+        EXPECT_EQ(2, Run(c.args)) << what;
+        const std::string text = err.str();
+        EXPECT_EQ(0u, text.find("reelmark-cli: ")) << what;
+        const std::string usage = text.substr(text.find('\n') + 1);
+        EXPECT_EQ(0u, usage.find(c.usage)) << what << "\n" << text;
+        EXPECT_EQ(c.lines, static_cast<size_t>(std::count(usage.begin(), usage.end(), '\n'))) << what << "\n" << text;
+        EXPECT_EQ(usage.size() - 24, usage.rfind("see reelmark-cli --help\n")) << what;
         EXPECT_EQ("", out.str());
     }
-    Run({"generate", dir.Path(), "--force"});
-    EXPECT_EQ("reelmark-cli: unknown option: --force\n" + shortUsage, err.str());
+    Run({"list", dir.Path(), "--force"});
+    EXPECT_EQ("reelmark-cli: unknown option: --force\n"
+              "usage: reelmark-cli list FOLDER [--recursive] [--json]\n"
+              "see reelmark-cli --help\n",
+              err.str());
 }
 
 TEST_F(CliTest, RecursiveListsAndGeneratesTheFoldersBelow)
@@ -406,17 +445,25 @@ TEST_F(CliTest, AFolderBelowThatCannotBeReadEndsTheRunWithItsOwnCode)
     ReadingDenied locked(dir / "Shows\\Locked");
     if (!locked.Denied())
         GTEST_SKIP() << "no folder can be kept from this program here";
-    for (const char* command : {"list", "generate"}) {
-        EXPECT_EQ(3, Run({command, "--recursive", dir / "Shows"})) << command;
+    // Every command that walks the folders ends so, a dry run as the real
+    // run does (a script that checks the dry run first must see it).
+    const std::vector<std::vector<std::string>> commands = {
+        {"list"}, {"list", "--json"}, {"show"}, {"show", "--json"}, {"generate", "--dry-run"}, {"generate"}};
+    for (std::vector<std::string> args : commands) {
+        const std::string command = args.front();
+        args.insert(args.end(), {"--recursive", dir / "Shows"});
+        EXPECT_EQ(3, Run(args)) << ::testing::PrintToString(args);
+        EXPECT_EQ(command == "generate" && args[1] != "--dry-run", PathExists(dir / "Shows\\Dr Who\\e1.mpg.txt"));
         // One stamped line that names the folder and why.
-        const std::string& log = std::string(command) == "list" ? err.str() : out.str();
+        const std::string& log = command == "generate" ? out.str() : err.str();
         const std::string warning = ": <WARNING>Could not read folder (skipped): " + (dir / "Shows\\Locked") + ": ";
         const size_t at = log.find(warning);
         ASSERT_NE(std::string::npos, at) << log;
         EXPECT_EQ(24u, at - (at == 0 ? 0 : log.rfind('\n', at) + 1)) << log;
         const size_t end = log.find('\n', at);
         const std::string next = log.substr(end + 1, log.find('\n', end + 1) - end - 1);
-        EXPECT_TRUE(next.empty() || (next.size() > 26 && next[10] == ',')) << "no unstamped line: " << log;
+        EXPECT_TRUE(next.empty() || next.compare(0, 3, "== ") == 0 || (next.size() > 26 && next[10] == ','))
+            << "no unstamped line: " << log;
     }
     EXPECT_TRUE(PathExists(dir / "Shows\\Dr Who\\e1.mpg.txt"));
     // A file that could not be written outweighs it.

@@ -36,6 +36,11 @@ TEST(CliWatchArguments, TheWatchTakesItsOwnOptionsAndNoOthers)
     ASSERT_TRUE(ParseCliArguments({"WATCH", "/srv/movies"}, parsed, error));
     EXPECT_EQ(30, parsed.settleSeconds);
     EXPECT_EQ(60, parsed.rescanMinutes);
+    // The documented maxima themselves are taken (one past them is not, below).
+    ASSERT_TRUE(ParseCliArguments({"watch", "/srv", "--settle", "86400", "--rescan", "10080"}, parsed, error))
+        << error;
+    EXPECT_EQ(86400, parsed.settleSeconds);
+    EXPECT_EQ(10080, parsed.rescanMinutes);
 
     const struct {
         std::vector<std::string> args;
@@ -49,6 +54,8 @@ TEST(CliWatchArguments, TheWatchTakesItsOwnOptionsAndNoOthers)
         {{"watch", "/srv", "--settle", "86401"}, "--settle needs a number of seconds from 0 to 86400, not \"86401\""},
         {{"watch", "/srv", "--settle", "1", "--settle", "2"}, "--settle is given more than once"},
         {{"watch", "/srv", "--rescan", "-5"}, "--rescan needs a number of minutes from 0 to 10080 (a week), not \"-5\""},
+        {{"watch", "/srv", "--rescan", "10081"},
+         "--rescan needs a number of minutes from 0 to 10080 (a week), not \"10081\""},
         {{"watch", "/srv", "/tv"}, "too many arguments from \"/tv\" on (put a FOLDER with spaces in double quotes)"},
         {{"generate", "/srv", "--settle", "5"}, "--settle does not belong to the generate command"},
         {{"list", "/srv", "--rescan", "5"}, "--rescan does not belong to the list command"},

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/files/LogFile.h"
+#include "core/files/LogFileAppender.h"
 #include "core/files/TextFile.h"
 #include "core/log/ActivityLog.h"
 #include "support/ScriptedMessages.h"
@@ -112,6 +115,47 @@ TEST(ActivityLog, LoadKeepsTheLast256NonEmptyLines)
     EXPECT_EQ(261u, lines.size());
     EXPECT_EQ(NumberedLines(45, 300, "\r\n"),
               ReadFileBytes(dir / "Reelmark.log").substr(0, NumberedLines(45, 300, "\r\n").size()));
+}
+
+TEST(LogFile, AtCloseItKeepsTheLast256OldLinesWithTextThenTheRunsLinesAndNoBlankLine)
+{
+    // The window's run appends its lines as they come; another program (a
+    // watch) may append its own meanwhile; then the window trims the file
+    // to as many lines as its log shows.
+    const struct {
+        int others;         // lines another program appends during the run
+        int firstOldKept;   // the first of the 300 old lines the file keeps
+    } cases[] = {{0, 45}, {3, 48}};
+    for (const auto& c : cases) {
+        TempFolder dir;
+        std::string text;
+        for (int i = 1; i <= 300; ++i)
+            text += "line " + std::to_string(i) + "\r\n" + (i % 8 == 0 ? "\r\n\r\n" : "") + (i % 50 == 0 ? "\n" : "");
+        dir.WriteFile("Reelmark.log", text);
+        ActivityLog log;
+        LoadLogFile(log, dir / "Reelmark.log");
+        LogFileAppender window(dir / "Reelmark.log");
+        LogFileAppender watch(dir / "Reelmark.log");
+        log.SetListener([&](const std::string& line) {
+            SystemError error = 0;
+            ASSERT_TRUE(window.Append(line, error));
+        });
+        std::string appended;
+        for (int i = 0; i < 5; ++i) {
+            log.AddLogEntry("", LogSeverity::Information, "run %d", i);
+            appended += log.Text().substr(log.Text().rfind('\n', log.Text().size() - 2) + 1);
+            if (i < c.others) {
+                SystemError error = 0;
+                ASSERT_TRUE(watch.Append("watch " + std::to_string(i) + "\n", error));
+                appended += "watch " + std::to_string(i) + "\n";
+            }
+        }
+        const size_t lines = static_cast<size_t>(std::count(log.Text().begin(), log.Text().end(), '\n'));
+        ASSERT_EQ(261u, lines);
+        ASSERT_TRUE(TrimLogFile(dir / "Reelmark.log", lines));
+        EXPECT_EQ(NumberedLines(c.firstOldKept, 300, "\r\n") + WithCrLf(appended), ReadFileBytes(dir / "Reelmark.log"))
+            << c.others;
+    }
 }
 
 TEST(ActivityLog, MissingFileLoadsNothingAndLastLineWithoutLineEndIsKept)

@@ -91,6 +91,28 @@ TEST_F(LibraryWatchTest, AMovieThatIsStillGrowingGetsItsFileOnlyOnceItHasSettled
     }
 }
 
+TEST_F(LibraryWatchTest, AMovieWhoseTimeAloneChangedBetweenTwoChecksWaitsAgain)
+{
+    // A copy that writes the bytes in place (or sets the time at its end)
+    // keeps the size; the time still tells it was written meanwhile.
+    for (const bool told : {true, false}) {
+        SCOPED_TRACE(told ? "told" : "not told");
+        const std::string movie = told ? "told.mkv" : "untold.mkv";
+        LibraryWatch watch(request, log, stop);
+        dir.WriteFile("Films\\" + movie, "same size");
+        ASSERT_TRUE(watch.Pass(0));
+        ASSERT_EQ(std::vector<std::string>{movie}, watch.Waiting());
+        SetLastWrite(dir / ("Films\\" + movie), 1331000100, 0);
+        if (told)
+            watch.Take(Written(movie), 10);
+        watch.Settle(told ? 10 : 30);
+        watch.Settle(39);
+        EXPECT_FALSE(HasMetadata(movie)) << "the time changed since the last look";
+        watch.Settle(told ? 40 : 60);
+        EXPECT_TRUE(HasMetadata(movie));
+    }
+}
+
 TEST_F(LibraryWatchTest, AMovieThatCannotBeOpenedWaitsUntilItCanBe)
 {
     // A copy on Windows holds its file locked until the last byte.

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/files/TextFile.h"
 #include "core/metadata/MetadataDocument.h"
-#include "core/metadata/MetadataWriter.h"
-#include "support/TempFolder.h"
 
 namespace {
 
@@ -37,7 +34,7 @@ const char kSmallFile[] =
 
 TEST(MetadataDocument, ShowsWhatPyTivoReadsAndKeepsEveryLineWhenNothingChanges)
 {
-    MetadataDocument document = MetadataDocument::FromText(kHandMadeFile);
+    MetadataDocument document(kHandMadeFile);
     EXPECT_EQ("Holiday 2012", document.Shown(F::Title)) << "the last line of a key is the one pyTivo keeps";
     EXPECT_EQ("Ann\nBob", document.Shown(F::Actor));
     EXPECT_EQ("2012-05-04", document.Shown(F::OriginalAirDate));
@@ -86,7 +83,7 @@ TEST(MetadataDocument, AChangedFieldTakesItsFirstLineANewOneGoesAtTheEndAndBadIn
         {F::OriginalAirDate, "2012-05-04T24:00:00Z", ""},
     };
     for (const auto& c : cases) {
-        MetadataDocument document = MetadataDocument::FromText(kSmallFile);
+        MetadataDocument document(kSmallFile);
         document.Edit(c.field, c.text);
         MetadataField where = F::Title;
         const std::string problem = document.Check(&where);
@@ -99,30 +96,37 @@ TEST(MetadataDocument, AChangedFieldTakesItsFirstLineANewOneGoesAtTheEndAndBadIn
     }
 }
 
-TEST(MetadataDocument, RoundTripKeepsTheEncodingRulesOfEveryWrite)
+TEST(MetadataDocument, UnchangedLinesKeepTheirBytesAndNewOnesTakeTheFilesLineEndAndCodePage)
 {
-    TempFolder dir;
-    const std::string movie = dir / "Caf\xc3\xa9.mpg";
     const struct {
         const char* bytes;     // the file as found
         const char* actor;     // typed by the user
         const char* expected;  // the file as saved
     } cases[] = {
+        // Bare line feeds stay, and the new line takes one.
+        {"title : A\nnote : x\n", "Ann", "title : A\nnote : x\nvActor : Ann\n"},
+        // Each line keeps its own end; new lines take the first line's.
+        {"title : A\nnote : x\r\nlast", "Ann", "title : A\nnote : x\r\nlast\nvActor : Ann\n"},
+        {"title : A\r\nnote : x\n", "Ann", "title : A\r\nnote : x\nvActor : Ann\r\n"},
+        // A changed field's new line takes the file's line end where its
+        // first line stood.
+        {"vActor : Bob\nnote : x\r\n", "Ann", "vActor : Ann\nnote : x\r\n"},
+        // Windows-1252 stays so; a new character it holds is written in it.
+        {"title : Caf\xe9\r\n", "Ren\xc3\xa9", "title : Caf\xe9\r\nvActor : Ren\xe9\r\n"},
         // A character beyond the code page makes the whole file UTF-8.
-        {"title : Caf\xe9\r\nnote : \xe9t\xe9\r\n", "\xe6\x9d\x8e",
-         "title : Caf\xc3\xa9\r\nnote : \xc3\xa9t\xc3\xa9\r\nvActor : \xe6\x9d\x8e\r\n"},
-        // Lines of both kinds read right one by one; a byte-order mark and
-        // bare line feeds go.
+        {"title : Caf\xe9\r\nnote : \xe9t\xe9\n", "\xe6\x9d\x8e",
+         "title : Caf\xc3\xa9\r\nnote : \xc3\xa9t\xc3\xa9\nvActor : \xe6\x9d\x8e\r\n"},
+        // A UTF-8 file takes UTF-8; its byte-order mark stays.
+        {"\xef\xbb\xbftitle : \xe6\x9d\x8e\n", "Ren\xc3\xa9",
+         "\xef\xbb\xbftitle : \xe6\x9d\x8e\nvActor : Ren\xc3\xa9\n"},
+        // Lines of both kinds keep their bytes.
         {"\xef\xbb\xbftitle : \xe6\x9d\x8e\nnote : \xe9t\xe9", "Ann",
-         "title : \xe6\x9d\x8e\r\nnote : \xc3\xa9t\xc3\xa9\r\nvActor : Ann\r\n"},
+         "\xef\xbb\xbftitle : \xe6\x9d\x8e\nnote : \xe9t\xe9\nvActor : Ann\n"},
     };
     for (const auto& c : cases) {
-        dir.WriteFile("Caf\xc3\xa9.mpg.txt", c.bytes);
-        std::vector<std::string> lines;
-        ASSERT_TRUE(ReadTextLines(MetadataPathOf(movie), lines));
-        MetadataDocument document(lines);
+        MetadataDocument document(c.bytes);
+        EXPECT_EQ(c.bytes, document.Compose()) << "nothing changed: " << c.bytes;
         document.Edit(F::Actor, c.actor);
-        ASSERT_TRUE(WriteMetadataFile(movie, document.Compose()));
-        EXPECT_EQ(c.expected, ReadFileBytes(MetadataPathOf(movie))) << c.bytes;
+        EXPECT_EQ(c.expected, document.Compose()) << c.bytes;
     }
 }

@@ -27,20 +27,37 @@ std::vector<std::string> Sorted(std::vector<std::string> items)
 
 }  // namespace
 
-TEST(IsMovieFile, JudgesTheFileNamesExtensionByPrefixInAnyCase)
+TEST(IsMovieFile, JudgesTheFileNamesWholeExtensionInAnyCase)
 {
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpg")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\Clip.MPG")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.Mp4")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpeg2")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.mpg2")));
-    EXPECT_TRUE(IsMovieFile(NativePath("C:\\Films\\clip.tsx")));
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\clip.mpg.txt")));
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\clip.mp")));
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films\\mpg")));
-    // A dot in a folder name does not make a name without one a movie.
-    EXPECT_FALSE(IsMovieFile(NativePath("C:\\Films.mov\\trailer")));
-    EXPECT_FALSE(IsMovieFile(""));
+    const struct {
+        const char* path;
+        bool movie;
+    } cases[] = {
+        {"C:\\Films\\clip.mpg", true},
+        {"C:\\Films\\Clip.MPG", true},
+        {"C:\\Films\\clip.Mp4", true},
+        {"C:\\Films\\clip.mpeg", true},
+        {"C:\\Films\\clip.Ts", true},
+        {"C:\\Films\\clip.rmvb", true},
+        // An extension that only begins as a movie extension does is none:
+        // Generate and the watch would write metadata files beside them.
+        {"C:\\Films\\notes.tsv", false},
+        {"C:\\Films\\app.tsx", false},
+        {"C:\\Films\\thumbs.avif", false},
+        {"C:\\Films\\x.tsconfig", false},
+        {"C:\\Films\\Movie.mp4a", false},
+        {"C:\\Films\\clip.mpeg2", false},
+        {"C:\\Films\\clip.mpg2", false},
+        {"C:\\Films\\clip.mpg.txt", false},
+        {"C:\\Films\\clip.mp", false},
+        {"C:\\Films\\clip.", false},
+        {"C:\\Films\\mpg", false},
+        // A dot in a folder name does not make a name without one a movie.
+        {"C:\\Films.mov\\trailer", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.movie, IsMovieFile(NativePath(c.path))) << c.path;
 }
 
 TEST(PathHelpers, SplitPathsAsTheirCallersExpect)
@@ -147,6 +164,38 @@ TEST(ReadSubFolders, CountsMoviesThoseWithMetadataFromAnySourceAndOrphans)
     // With the sub-folder tick the folders below count too.
     EXPECT_EQ((std::vector<long>{3, 2, 2}), counts(true)["Own"]);
     EXPECT_TRUE(ReadSubFolders("", false).empty());
+}
+
+TEST(OtherSources, AnEmptyFileGivesPyTivoNothingAndCountsAsNoneInTheListAndTheTree)
+{
+    // Each other file pyTivo reads for Season\M.mkv, empty and with a line:
+    // only the second makes the movie light blue and counts in its folder.
+    const char* const sources[] = {"Season\\default.txt",      "Season\\M.nfo",
+                                   "Season\\M.properties",     "Season\\.meta\\M.mkv.txt",
+                                   "Season\\.meta\\default.txt", "default.txt"};
+    TempFolder dir;
+    int number = 0;
+    std::map<std::string, bool> expected;
+    for (const char* source : sources) {
+        for (const bool empty : {true, false}) {
+            const std::string show = "Cases\\Show " + std::to_string(++number);
+            dir.WriteFile(show + "\\Season\\M.mkv", "movie");
+            dir.WriteFile(show + "\\" + source, empty ? "" : std::string(source).find(".nfo") != std::string::npos
+                                                                    ? "<movie><title>T</title></movie>"
+                                                                    : "title : T\n");
+            expected["Show " + std::to_string(number)] = !empty;
+        }
+    }
+    for (const auto& [show, holds] : expected) {
+        const std::vector<MovieListing> listed = ListMoviesWithMetadata(dir / ("Cases\\" + show + "\\Season"));
+        ASSERT_EQ(1u, listed.size()) << show;
+        EXPECT_FALSE(listed[0].hasMetadata) << show;
+        EXPECT_EQ(holds, listed[0].otherSources) << show << ": " << sources[(std::stoi(show.substr(5)) - 1) / 2];
+    }
+    for (const FolderNode& node : ReadSubFolders(dir / "Cases", true)) {
+        EXPECT_EQ(1, node.movieCount) << node.name;
+        EXPECT_EQ(expected[node.name] ? 1 : 0, node.metadataCount) << node.name;
+    }
 }
 
 TEST(ListSubFolders, GivesBareNamesOfAllSubFoldersOnly)

@@ -83,6 +83,9 @@ const NameCase kMovies[] = {
     {"映画 (2010).mp4", "映画", 2010},
     {"映画\u3000(2010).mp4", "映画", 2010},  // an ideographic space
     {"Alien³ (1992).mkv", "Alien³", 1992},
+    // The first and the last year read as a release year.
+    {"The Kiss (1900).mkv", "The Kiss", 1900},
+    {"Far Future (2099).mkv", "Far Future", 2099},
 };
 
 const NameCase kEpisodes[] = {
@@ -215,6 +218,9 @@ const struct {
     {"Some.Home.Video.mpg", "", "words only"},
     {"2001 A Space Odyssey.mkv", "", "a number first is a title, and no year follows"},
     {"Blade Runner 2049.mkv", "", "a year between spaces may belong to the title"},
+    // The TiVo would file these films as episode 1982 and 1999 of a show.
+    {"Blade Runner - 1982.mkv", "", "a year after a lone dash is no episode number"},
+    {"Holiday - 1999 (Final Cut).mpg", "", "the same, with words after it"},
     {"Movie Name 2012.mkv", "", "the same: the name cannot tell"},
     {"1917.mkv", "", "a year with no title before it is the title"},
     {"101 Dalmatians.mkv", "", "a number at the start without a dash is a title"},
@@ -222,6 +228,8 @@ const struct {
     {"The 4400.mkv", "", "4400 is no year"},
     {"Se7en.avi", "", "one word"},
     {"Birthday 1850.mpg", "", "years before 1900 are no release years"},
+    {"The Kiss (1899).mkv", "", "the year before the first one is none"},
+    {"Far Future (2100).mkv", "", "nor the year after the last one"},
     {"Wedding (12).mpg", "", "a number in brackets is no year"},
     {"Video 1920x1080.mp4", "", "a picture size, not season 1920"},
     {"Star Wars Episode 4.mkv", "", "\"Episode\" needs a season before it"},
@@ -296,6 +304,7 @@ TEST(ParseMovieName, OtherNamesAreOfNoKind)
         EXPECT_EQ(c.title, parsed.title) << c.fileName;
         EXPECT_EQ(0, parsed.year) << c.fileName;
         EXPECT_FALSE(parsed.airDate.IsSet()) << c.fileName;
+        EXPECT_EQ(kNoNumber, parsed.episode) << c.fileName;
     }
 }
 

@@ -131,6 +131,33 @@ TEST(PyTivoNfo, StarsYearsAndRatingsAsPyTivoMakesThem)
     }
 }
 
+TEST(PyTivoNfo, ASingleValueComesFromADirectChildAListFromAnyDepth)
+{
+    // pyTivo looks for a single value among the root's children alone,
+    // and for list items anywhere below it.
+    const struct {
+        const char* inside;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        // Kodi's newer ratings block holds a <rating> of its own: no star rating.
+        {"<ratings><rating name=\"imdb\" max=\"10\"><value>8.0</value></rating></ratings>", "starRating",
+         "(none)"},
+        {"<ratings><rating name=\"imdb\"><value>2.0</value></rating></ratings><rating>8</rating>", "starRating",
+         "6"},
+        {"<set><title>The Collection</title><overview>The set's plot</overview></set>", "title", "(none)"},
+        {"<set><title>The Collection</title></set><title>Heat</title>", "title", "Heat"},
+        // A movie's year is always sent, 0000 where the root has none.
+        {"<fileinfo><streamdetails><video><year>2020</year></video></streamdetails></fileinfo>", "movieYear",
+         "0000"},
+        {"<set><plot>The set's</plot></set><plot>The film's</plot>", "description", "The film's"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value, Text(MovieValues(Movie(c.inside)), c.key)) << c.inside;
+    const PyTivoValues nested = MovieValues(Movie("<tags><genre>Heist</genre></tags><genre>Crime</genre>"));
+    EXPECT_EQ("Heist@M.nfo|Crime@M.nfo|", Items(nested, "vGenre"));
+}
+
 TEST(PyTivoNfo, AnEpisodeOverItsShow)
 {
     const std::string showNfo = "<tvshow><title>Dr Who</title><showtitle>Doctor Who</showtitle>"

@@ -119,6 +119,31 @@ TEST_F(PyTivoViewTest, TheSourcesInPyTivosOrderLaterOnesWinning)
     EXPECT_EQ("", Problems(view));
 }
 
+TEST_F(PyTivoViewTest, OfDefaultFilesThatSetOneKeyTheNearestToTheMovieWins)
+{
+    // A library's default.txt, its show's, its season's: each later (nearer)
+    // one is read after the ones above it and takes the key over.
+    temp.WriteFile("default.txt", "seriesTitle : Library\ndescription : library's\n");
+    temp.WriteFile("Show\\default.txt", "seriesTitle : Show\n");
+    temp.WriteFile("Show\\Season 1\\default.txt", "seriesTitle : Season\n");
+    for (const char* folder : {"", "Show", "Show\\Season 1", "Show\\Season 1\\Extras"})
+        temp.WriteFile(std::string(folder) + (*folder ? "\\" : "") + "e.mkv", "movie");
+    const struct {
+        const char* folder;
+        const char* seriesTitle;
+    } cases[] = {
+        {"", "Library@default.txt"},
+        {"Show", "Show@Show\\default.txt"},
+        {"Show\\Season 1", "Season@Show\\Season 1\\default.txt"},
+        {"Show\\Season 1\\Extras", "Season@Show\\Season 1\\default.txt"},
+    };
+    for (const auto& c : cases) {
+        const PyTivoView view = View(c.folder, "e.mkv");
+        EXPECT_EQ(c.seriesTitle, ValueFrom(view, "seriesTitle")) << c.folder;
+        EXPECT_EQ("library's@default.txt", ValueFrom(view, "description")) << c.folder;
+    }
+}
+
 TEST_F(PyTivoViewTest, PyTivosOwnValuesAndTheEpisodeNumberAsSent)
 {
     temp.WriteFile("Some.Movie.mkv", "movie");
@@ -230,6 +255,36 @@ TEST_F(PyTivoViewTest, BadSourcesAreNamedAndTheRestIsRead)
     EXPECT_EQ("Own@Movies\\E.nfo", ValueFrom(episode, "episodeTitle"));
 }
 
+TEST_F(PyTivoViewTest, ASourceOfExactlyTheSizeLimitIsReadOneByteMoreIsNamed)
+{
+    const struct {
+        const char* file;  // beside the movie, in its folder
+        std::string start;
+        std::string end;
+    } sources[] = {
+        {"Movie.mkv.txt", "title : Big\n#", "\n"},
+        {"default.txt", "title : Big\n#", "\n"},
+        {".meta\\Movie.mkv.txt", "title : Big\n#", "\n"},
+        // (A plot, not a comment: Wine's XmlLite reads a long comment in
+        // time that grows with its square.)
+        {"Movie.nfo", "<movie><title>Big</title><plot>", "</plot></movie>"},
+    };
+    int folder = 0;
+    for (const auto& source : sources) {
+        for (const unsigned long long size : {kLargestPyTivoSource, kLargestPyTivoSource + 1}) {
+            const std::string at = "Case " + std::to_string(++folder);
+            const size_t padding = static_cast<size_t>(size) - source.start.size() - source.end.size();
+            temp.WriteFile(at + "\\Movie.mkv", "movie");
+            temp.WriteFile(at + "\\" + source.file, source.start + std::string(padding, 'x') + source.end);
+            const PyTivoView view = View(at, "Movie.mkv");
+            const bool read = size <= kLargestPyTivoSource;
+            EXPECT_EQ(read ? "Big@" + at + "\\" + source.file : "Movie@" + at + "\\Movie.mkv", ValueFrom(view, "title"))
+                << source.file << " of " << size << " bytes";
+            EXPECT_EQ(read ? "" : at + "\\" + source.file + "\n", Problems(view)) << source.file << " of " << size;
+        }
+    }
+}
+
 TEST(PyTivoShowing, WhatTheTiVoIsSent)
 {
     const auto view = [](std::initializer_list<std::pair<const char*, PyTivoValue>> values) {
@@ -271,6 +326,53 @@ TEST(PyTivoShowing, WhatTheTiVoIsSent)
 
     shown = ShowingOf(view({{"episodeTitle", text("Rose")}, {"isEpisode", text("False")}}));
     EXPECT_EQ("Rose", shown.episodeTitle) << "only \"false\" itself holds the episode title back";
+}
+
+TEST_F(PyTivoViewTest, EachRatingTablesEndsAndValuesPastThemAsTheViewNamesAndSendsThem)
+{
+    const struct {
+        const char* line;  // in the movie's own file
+        const char* sent;  // the number (or text) pyTivo sends
+        const char* row;   // the row the view shows; empty: none
+    } cases[] = {
+        // TV: 1 (Y7) to 7 (NR); every other number is sent with NR.
+        {"tvRating : TV-Y7", "1", "TV rating: TV-Y7"},
+        {"tvRating : x6", "6", "TV rating: TV-MA"},
+        {"tvRating : x7", "7", "TV rating: TV-NR"},
+        {"tvRating : 8", "8", "TV rating: TV-NR"},
+        {"tvRating : -1", "-1", "TV rating: TV-NR"},
+        // MPAA: 1 (G) to 8 (NR), with no 7.
+        {"mpaaRating : G", "1", "MPAA rating: G"},
+        {"mpaaRating : NC-17", "6", "MPAA rating: NC-17"},
+        {"mpaaRating : 7", "7", "MPAA rating: NR"},
+        {"mpaaRating : NR", "8", "MPAA rating: NR"},
+        {"mpaaRating : 9", "9", "MPAA rating: NR"},
+        {"mpaaRating : -3", "-3", "MPAA rating: NR"},
+        // Stars: 1 (1 star) to 7 (4 stars); past them the number alone.
+        {"starRating : 1", "1", "Star rating: 1 star"},
+        {"starRating : ****", "7", "Star rating: 4 stars"},
+        {"starRating : x7", "7", "Star rating: 4 stars"},
+        {"starRating : 8", "8", "Star rating: 8"},
+        {"starRating : -1", "-1", "Star rating: -1"},
+        // 0 is no rating: nothing is sent.
+        {"starRating : 0", "", ""},
+    };
+    temp.WriteFile("Films\\Movie.mkv", "movie");
+    for (const auto& c : cases) {
+        temp.WriteFile("Films\\Movie.mkv.txt", std::string(c.line) + "\n");
+        const PyTivoView view = View("Films", "Movie.mkv");
+        const TiVoShowing showing = ShowingOf(view);
+        const TiVoRating& rating = c.line[0] == 't' ? showing.tvRating : c.line[0] == 'm' ? showing.mpaaRating
+                                                                                          : showing.starRating;
+        EXPECT_EQ(*c.sent != 0, rating.sent) << c.line;
+        EXPECT_EQ(c.sent, rating.sent ? rating.value : "") << c.line;
+        std::string row;
+        for (const TiVoRow& shown : RowsOf(view)) {
+            if (shown.field.find("rating") != std::string::npos)
+                row = shown.field + ": " + shown.shown;
+        }
+        EXPECT_EQ(c.row, row) << c.line;
+    }
 }
 
 TEST_F(PyTivoViewTest, TheRowsTheTiVoShowsAndTheValuesOfTheOwnFileAMetaFileTakesOver)

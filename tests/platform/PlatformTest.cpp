@@ -2,6 +2,7 @@
 // new files that take their name in one step, and append-only files.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <ctime>
 #include <string>
 #include <thread>
@@ -9,6 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/SharedFile.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
 
@@ -81,45 +83,90 @@ TEST(PlatformFiles, ANewFileTakesItsNameOnlyWhenFreeUnlessItReplaces)
     EXPECT_EQ(std::vector<std::string>{"kept.txt"}, NamesInFolder(folder.Path()));
 }
 
-TEST(PlatformFiles, AnAppendFileKnowsItsLastByteAndAddsWholePieces)
+TEST(PlatformFiles, AnAppendFileEndsALineLeftCutAndAddsWholePieces)
 {
     TempFolder folder;
     folder.WriteFile("log.txt", "cut");
     AppendFile file;
     ASSERT_EQ(0u, file.Open(folder / "log.txt"));
-    EXPECT_EQ('t', file.LastByte());
-    EXPECT_EQ(0u, file.Append("\nwhole\n"));
-    EXPECT_EQ('\n', file.LastByte());
-    EXPECT_EQ("cut\nwhole\n", ReadFileBytes(folder / "log.txt"));
+    EXPECT_EQ(0u, file.Append("whole\r\n", "\r\n"));
+    EXPECT_EQ(0u, file.Append("next\r\n", "\r\n"));
+    EXPECT_EQ(0u, file.Append("piece", ""));
+    EXPECT_EQ(0u, file.Append("s\n", ""));
+    EXPECT_EQ("cut\r\nwhole\r\nnext\r\npieces\n", ReadFileBytes(folder / "log.txt"));
 
     AppendFile fresh;
     ASSERT_EQ(0u, fresh.Open(folder / "new.txt"));
-    EXPECT_EQ('\n', fresh.LastByte());  // an empty file ends no line
+    EXPECT_EQ(0u, fresh.Append("first\r\n", "\r\n"));  // an empty file ends no line
+    EXPECT_EQ("first\r\n", ReadFileBytes(folder / "new.txt"));
 }
 
-// Wine writes at the end of a file in two steps (where the end is, then the
-// bytes there), so its appends can cross; Windows itself appends in one.
-#ifndef _WIN32
-TEST(PlatformFiles, ProgramsThatAppendToOneFileAtOnceLoseNoPiece)
+TEST(PlatformFiles, ProgramsThatAppendToOneFileAtOnceLoseNoPieceWhileItIsRewrittenInPlace)
 {
-    // Two watches and a scheduled generate share one Reelmark.log.
+    // Two watches and a scheduled generate share one Reelmark.log, and the
+    // window trims it now and then; each appender holds the file open.
     TempFolder folder;
-    constexpr int kPieces = 20000;
+    constexpr int kPieces = 2000;
+    constexpr int kRewrites = 200;
+    std::atomic<int> rewrites{0};
+    std::atomic<size_t> appended{0};
     const auto append = [&](char mark) {
         AppendFile file;
         ASSERT_EQ(0u, file.Open(folder / "shared.log"));
-        for (int i = 0; i < kPieces; ++i)
-            ASSERT_EQ(0u, file.Append(std::string(20, mark) + "\n"));
+        // Until the rewrites have had their chance to cross the pieces.
+        for (int i = 0; i < kPieces || rewrites < kRewrites; ++i, ++appended)
+            ASSERT_EQ(0u, file.Append(std::string(20, mark) + "\n", "\n"));
     };
     std::thread other(append, 'b');
+    std::thread third(append, 'c');
+    // Rewrites that keep every byte: a piece that went in after the old
+    // bytes were read would be lost.
+    std::atomic<bool> done{false};
+    std::thread rewriter([&] {
+        while (!done) {
+            EXPECT_EQ(0u, RewriteSharedFile(folder / "shared.log", true, [](const std::string& bytes, std::string& now) {
+                          now = bytes;
+                          return true;
+                      }));
+            ++rewrites;
+        }
+    });
     append('a');
     other.join();
+    third.join();
+    done = true;
+    rewriter.join();
     const std::string bytes = ReadFileBytes(folder / "shared.log");
-    EXPECT_EQ(2u * kPieces * 21, bytes.size());
-    EXPECT_EQ(std::string::npos, bytes.find("ab"));
-    EXPECT_EQ(std::string::npos, bytes.find("ba"));
+    EXPECT_EQ(appended * 21, bytes.size());
+    for (size_t at = 0; at + 21 <= bytes.size(); at += 21)
+        ASSERT_EQ(std::string(20, bytes[at]) + "\n", bytes.substr(at, 21)) << "at " << at;
 }
-#endif
+
+TEST(PlatformFiles, ARewriteKeepsTheFileThatProgramsHoldAndMakesOneOnlyWhenAsked)
+{
+    TempFolder folder;
+    const auto keepLast = [](const std::string& bytes, std::string& now) {
+        now = bytes.substr(bytes.find('\n') + 1);
+        return true;
+    };
+    EXPECT_TRUE(IsNotFound(RewriteSharedFile(folder / "none.log", false, keepLast)));
+    EXPECT_FALSE(PathExists(folder / "none.log"));
+    EXPECT_EQ(0u, RewriteSharedFile(folder / "made.log", true, [](const std::string& bytes, std::string& now) {
+                  now = bytes + "made\n";
+                  return true;
+              }));
+    EXPECT_EQ("made\n", ReadFileBytes(folder / "made.log"));
+
+    folder.WriteFile("held.log", "old\nkept\n");
+    AppendFile holder;
+    ASSERT_EQ(0u, holder.Open(folder / "held.log"));
+    EXPECT_EQ(0u, RewriteSharedFile(folder / "held.log", false, keepLast));
+    EXPECT_EQ(0u, holder.Append("after\n", "\n"));
+    EXPECT_EQ("kept\nafter\n", ReadFileBytes(folder / "held.log"));
+    // Asked to leave it: nothing is written.
+    EXPECT_EQ(0u, RewriteSharedFile(folder / "held.log", false, [](const std::string&, std::string&) { return false; }));
+    EXPECT_EQ("kept\nafter\n", ReadFileBytes(folder / "held.log"));
+}
 
 TEST(PlatformFiles, ListingsAndInspectionsTellMissingFromUnreadable)
 {

@@ -11,6 +11,7 @@
 #include "platform/FileSystem.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
+#include "platform/SharedFile.h"
 #include "support/TempFolder.h"
 #ifdef _WIN32
 #include "platform/Trash.h"

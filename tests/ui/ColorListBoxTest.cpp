@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "platform/Text.h"
 #include "ui/controls/ColorListBox.h"
 #include "ui/controls/ItemTextLines.h"
 #include "ui/WindowTestKit.h"
 
 namespace {
-
-std::vector<std::size_t> Starts(const std::vector<ItemLinePart>& parts)
-{
-    std::vector<std::size_t> starts;
-    for (const auto& part : parts)
-        starts.push_back(part.start);
-    return starts;
-}
 
 const COLORREF Yellow = RGB(225, 225, 51);
 
@@ -52,28 +45,41 @@ protected:
 
 }  // namespace
 
-TEST(ItemTextLines, LongTextsAreLengthenedForMeasuringByTheScrollingRule)
+TEST(ItemTextLines, LinesEndWhereAWordOfAFileNameEndsAndCoverTheWholeText)
 {
-    const std::string forty(40, 'x');
-    EXPECT_EQ(forty + std::string(10, ' '), LengthenForMeasure(forty, true));
-    EXPECT_EQ(forty, LengthenForMeasure(forty, false));
-    EXPECT_EQ(std::string(39, 'x'), LengthenForMeasure(std::string(39, 'x'), true));
-    EXPECT_EQ(std::string(43, 'x'), LengthenForMeasure(std::string(43, 'x'), false));
-    EXPECT_EQ(std::string(44, 'x') + std::string(10, ' '), LengthenForMeasure(std::string(44, 'x'), false));
-}
-
-TEST(ItemTextLines, LinesBeginFortyCharactersApart)
-{
-    EXPECT_EQ((std::vector<std::size_t>{0, 39, 79}), Starts(SplitItemLines(130, 3, true)));
-    EXPECT_EQ((std::vector<std::size_t>{0, 43, 83}), Starts(SplitItemLines(130, 3, false)));
-    EXPECT_EQ(39u, SplitItemLines(130, 3, true)[0].count);
-    // No part reaches past the text, however many lines the item has.
-    for (std::size_t length : {0u, 10u, 45u, 85u, 121u})
-        for (const auto& part : SplitItemLines(length, 6, true))
-            EXPECT_LE(part.start + part.count, length);
-    const auto tail = SplitItemLines(100, 3, true);
-    EXPECT_EQ(79u, tail[2].start);
-    EXPECT_EQ(21u, tail[2].count);
+    const struct {
+        std::wstring text;
+        std::size_t perLine;
+        std::vector<std::wstring> lines;
+    } cases[] = {
+        {L"Doctor.Who.2005.S01E01.Rose.720p.HDTV.x264-GRP.mkv", 40,
+         {L"Doctor.Who.2005.S01E01.Rose.720p.HDTV.", L"x264-GRP.mkv"}},
+        {L"A very long movie file name that needs a second display line.mpg", 40,
+         {L"A very long movie file name that needs a ", L"second display line.mpg"}},
+        {L"episode | Doctor Who | S01E02 | The End of the World", 38,
+         {L"episode | Doctor Who | S01E02 | The ", L"End of the World"}},
+        {L"Friends_S01E01E02_The_One", 10, {L"Friends_", L"S01E01E02_", L"The_One"}},
+        // A word wider than a line is cut where the line ends.
+        {std::wstring(50, L'x'), 40, {std::wstring(40, L'x'), std::wstring(10, L'x')}},
+        // At the room's exact width one line; one character more, two.
+        {std::wstring(40, L'x'), 40, {std::wstring(40, L'x')}},
+        {L"abc def", 7, {L"abc def"}},
+        {L"abc defg", 7, {L"abc ", L"defg"}},
+        {L"", 40, {L""}},
+        {L"abc", 0, {L"a", L"b", L"c"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::wstring> lines;
+        std::size_t next = 0;
+        for (const ItemLinePart& part : WrapItemText(c.text, [&](std::size_t) { return c.perLine; })) {
+            EXPECT_EQ(next, part.start);
+            next = part.start + part.count;
+            lines.push_back(c.text.substr(part.start, part.count));
+        }
+        EXPECT_EQ(c.text.size(), next) << "the whole text, nothing past it";
+        EXPECT_EQ(c.lines, lines) << Narrow(c.text);
+        EXPECT_EQ(static_cast<int>(c.lines.size()), ItemLinesAt(c.text, c.perLine));
+    }
 }
 
 TEST_F(ColorListBoxTest, InsertsColouredItemsAndMeasuresLongOnesTaller)
@@ -125,6 +131,24 @@ TEST_F(ColorListBoxTest, TallItemsShowTheirTextOnEveryLine)
     PixelCanvas canvas(Width, 3 * line);
     DrawItem(canvas, ODA_DRAWENTIRE, 0, 3 * line);
     for (int k = 0; k < 3; ++k) {
+        const CRect band(0, k * line, Width, (k + 1) * line);
+        EXPECT_LT(canvas.Count(Yellow, band), Width * line) << "line " << k;
+    }
+}
+
+TEST_F(ColorListBoxTest, ALongDetailWrapsOntoFurtherLinesInsteadOfBeingCut)
+{
+    // An episode's title in what its file will say: the whole of it shows.
+    const std::string detail = "in TV\\Doctor Who\\Season 1\nepisode | Doctor Who | S01E02 | "
+                               "The End of the World, and the Long Way Home Through the Stars";
+    box.InsertColoredString("Doctor.Who.S01E02.mkv", Yellow, 0, "", detail);
+    const int line = box.LineHeight();
+    const int height = box.GetItemHeight(0);
+    EXPECT_GE(height, 4 * line);
+    // Each of its lines is drawn: no band of the item is left empty.
+    PixelCanvas canvas(Width, height);
+    DrawItem(canvas, ODA_DRAWENTIRE, 0, height);
+    for (int k = 0; k < height / line; ++k) {
         const CRect band(0, k * line, Width, (k + 1) * line);
         EXPECT_LT(canvas.Count(Yellow, band), Width * line) << "line " << k;
     }

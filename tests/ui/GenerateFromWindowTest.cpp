@@ -5,7 +5,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 #include "core/files/LogFileAppender.h"
 #include "core/files/TextFile.h"
@@ -144,11 +146,11 @@ TEST_F(GenerateFromWindow, CreatesThenSkipsThenReplacesEveryEntry)
 
 TEST_F(GenerateFromWindow, TheLogFileRecordsEachLineAsItHappensAndIsWrittenWholeAtClose)
 {
-    // What an earlier run left: more lines than a run carries over, the
-    // last one cut by a crash.
+    // What an earlier run left: more lines than a run carries over, blank
+    // ones among them (an editor's), the last one cut by a crash.
     std::string earlier;
     for (int i = 0; i < 300; ++i)
-        earlier += "Mon Dec  7,2026 10:00:00: earlier line " + std::to_string(i) + "\r\n";
+        earlier += "Mon Dec  7,2026 10:00:00: earlier line " + std::to_string(i) + "\r\n" + (i % 10 ? "" : "\r\n");
     w.start.WriteFile("Reelmark.log", earlier + "Mon Dec  7,2026 10:00:01: cut");
     w.Start();
     w.Click(1008);
@@ -157,14 +159,16 @@ TEST_F(GenerateFromWindow, TheLogFileRecordsEachLineAsItHappensAndIsWrittenWhole
     // each on a line of its own.
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadTextLines(w.start / "Reelmark.log", lines));
-    EXPECT_EQ(302u + LogMessages(w.LogText()).size() - 257u, lines.size());
-    EXPECT_EQ("Mon Dec  7,2026 10:00:01: cut", lines[300]);
+    EXPECT_EQ(332u + LogMessages(w.LogText()).size() - 257u, lines.size());
+    EXPECT_EQ("Mon Dec  7,2026 10:00:01: cut", lines[330]);
     std::string appended;
-    for (size_t i = 301; i < lines.size(); ++i)
+    for (size_t i = 331; i < lines.size(); ++i)
         appended += lines[i] + "\n";
     const std::vector<std::string> messages = LogMessages(appended);
     EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), "3 Metadata Files Created - 0 skipped!"));
 
+    // After it: the last 256 old lines with text, then the run's, and no
+    // blank line.
     w.Close();
     ASSERT_TRUE(ReadTextLines(w.start / "Reelmark.log", lines));
     EXPECT_EQ(w.LogText(), [&] {
@@ -190,6 +194,48 @@ TEST_F(GenerateFromWindow, LinesAnotherProgramAddsToTheLogWhileTheWindowIsOpenSt
     const std::string file = ReadFileBytes(w.start / "Reelmark.log");
     EXPECT_NE(std::string::npos, file.find("written by a watch\r\n"));
     EXPECT_NE(std::string::npos, file.find("3 Metadata Files Created - 0 skipped!\r\n"));
+}
+
+TEST_F(GenerateFromWindow, AWatchThatWritesTheLogWhileTheWindowClosesLosesNoLineAndGetsNoBox)
+{
+    // A watch holds Reelmark.log open and writes it before, while and after
+    // the window closes; the file keeps being the one it writes into.
+    w.Start();
+    LogFileAppender watch(w.start / "Reelmark.log");
+    std::atomic<bool> closed{false};
+    std::atomic<int> written{0};
+    std::thread writer([&] {
+        SystemError error = 0;
+        int last = -1;  // 50 lines after the window has closed
+        for (int i = 0; last < 0 || i < last; ++i) {
+            if (closed && last < 0)
+                last = i + 50;
+            ASSERT_TRUE(watch.Append("Mon Dec  7,2026 10:00:00: watch line " + std::to_string(i) + "\n", error));
+            written = i + 1;
+        }
+    });
+    while (written < 20)
+        std::this_thread::yield();
+    w.Click(1008);
+    const size_t boxes = w.prompt.messages.size();
+    w.Close();
+    closed = true;
+    writer.join();
+
+    EXPECT_EQ(boxes, w.prompt.messages.size()) << w.prompt.messages.back().caption;
+    const std::string file = ReadFileBytes(w.start / "Reelmark.log");
+    // The trim keeps the file's last lines (the watch's count among them):
+    // from the first of its lines that stayed on, every one is there, and
+    // all that it wrote after the window closed.
+    const auto has = [&file](int i) { return file.find(": watch line " + std::to_string(i) + "\r\n") != std::string::npos; };
+    int first = 0;
+    while (first < written && !has(first))
+        ++first;
+    EXPECT_LE(first, written - 50);
+    for (int i = first; i < written; ++i)
+        ASSERT_TRUE(has(i)) << i << " of " << written;
+    EXPECT_NE(std::string::npos, file.find("3 Metadata Files Created - 0 skipped!\r\n"));
+    EXPECT_EQ(std::string::npos, file.find("\r\n\r\n"));
 }
 
 TEST_F(GenerateFromWindow, TheToolbarCommandSkipsTheTwoExistingFiles)

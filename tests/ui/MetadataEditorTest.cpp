@@ -121,6 +121,39 @@ TEST_F(MetadataEditor, CancelKeepsTheFileAndRefusedInputKeepsTheEditorOpen)
     EXPECT_EQ("title : Caf\xe9\r\nx-note\r\nepisodeNumber : 4\r\nmpaaRating : N7\r\n", ReadFileBytes(path));
 }
 
+TEST_F(MetadataEditor, ASaveKeepsEachUnchangedLineByteForByteWithItsLineEnd)
+{
+    // Written on Linux (bare line feeds), one line by Notepad, a last line
+    // without its end, a name in Windows-1252.
+    const std::string file = "title : Caf\xe9\nx-note\r\nepisodeNumber : 1\n# end";
+    w.movies.WriteFile("Films\\A.mpg.txt", file);
+    StartWith({"A.mpg"});
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) { Click(dialog, IDOK); }));
+    EXPECT_EQ(file, ReadFileBytes(MetadataPath("A.mpg"))) << "nothing changed";
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_EDITOR_EPISODE_NUMBER, "2");
+        dialog.SetDlgItemText(IDC_EDITOR_ACTORS, "Ren\xc3\xa9");
+        Click(dialog, IDOK);
+    }));
+    EXPECT_EQ("title : Caf\xe9\nx-note\r\nepisodeNumber : 2\n# end\nvActor : Ren\xe9\n",
+              ReadFileBytes(MetadataPath("A.mpg")));
+}
+
+TEST_F(MetadataEditor, ALongNameLeavesOutItsMiddleSoTheCaptionKeepsItsEndAndWhereTheFileLies)
+{
+    const std::string movie = "Show Name - 1x02 - A Rather Long Episode Title That Goes On and On.mkv";
+    w.movies.WriteFile("Films\\.meta\\" + movie + ".txt", "title : Kept\r\n");
+    StartWith({movie});
+    std::string caption;
+    ASSERT_TRUE(Edit(movie, [&](CDialog& dialog) {
+        caption = dialog.GetWindowText();
+        Click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(0u, caption.find("Edit Metadata - .meta\\Show Name - ")) << caption;
+    EXPECT_EQ(caption.size() - 31, caption.rfind(".mkv.txt (pyTivo reads it last)")) << caption;
+    EXPECT_NE(std::string::npos, caption.find("...")) << caption;
+}
+
 TEST_F(MetadataEditor, AReadOnlyFileIsNotOpenedAndAFailedSaveKeepsTheEditorOpen)
 {
     w.movies.WriteFile("Films\\Kept.mpg.txt", "title : Kept\r\n");
@@ -262,4 +295,30 @@ TEST_F(MetadataEditor, EachSaveIsARunThatUndoLastRunTakesBack)
     EXPECT_EQ(0u, w.prompt.messages[0].text.find("Undo the last run?\n\nEditor, ")) << w.prompt.messages[0].text;
     EXPECT_NE(std::string::npos, w.prompt.messages[0].text.find(": 1 file replaced\n"));
     EXPECT_EQ("title : Hand made\r\n", ReadFileBytes(MetadataPath("A.mpg")));
+}
+
+TEST_F(MetadataEditor, WhatASaveCutShortLeftGoesWhenTheWindowStartsAndWhenTheEditorOpens)
+{
+    // A save cut short (a crash, a power cut) leaves its work folder with
+    // the temporary file in it, beside the movie or in .meta.
+    const auto leaveSaveBehind = [&](const std::string& folder) {
+        w.movies.WriteFile(folder + "\\~reelmark-77-1.tmp\\3", "cut short");
+        AgeFile(w.movies / (folder + "\\~reelmark-77-1.tmp\\3"));
+    };
+    leaveSaveBehind("Films");
+    leaveSaveBehind("Films\\.meta");
+    // A user's file that only bears the names is no proof and stays.
+    w.movies.WriteFile("Films\\~reelmark-78-1.tmp\\notes.doc", "the user's");
+    StartWith({"A.mpg"});
+    EXPECT_EQ((std::vector<std::string>{".meta", "A.mpg", "~reelmark-78-1.tmp"}), NamesInFolder(w.movies / "Films"));
+    EXPECT_TRUE(NamesInFolder(w.movies / "Films\\.meta").empty());
+
+    leaveSaveBehind("Films");
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) {
+        EXPECT_EQ((std::vector<std::string>{".meta", "A.mpg", "~reelmark-78-1.tmp"}),
+                  NamesInFolder(w.movies / "Films"))
+            << "gone before the editor shows";
+        Click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ("the user's", ReadFileBytes(w.movies / "Films\\~reelmark-78-1.tmp\\notes.doc"));
 }

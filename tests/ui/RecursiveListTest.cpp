@@ -167,4 +167,18 @@ TEST_F(RecursiveList, EachMovieShowsItsNameWithItsFolderApartAndWhatItsFileWillS
     EXPECT_EQ(3 * line, height(rose));
     // The window says what the template no longer stamps on every file.
     EXPECT_TRUE(::GetWindowLongW(w.Item(IDC_NAMES_NOTE), GWL_STYLE) & WS_VISIBLE);
+
+    // Setup > Options: the names setting turned off and on again shows in
+    // the list at once, as in the note.
+    for (const UINT tick : {BST_UNCHECKED, BST_CHECKED}) {
+        CDialog::ModalObserver() = [tick](CDialog& dialog) {
+            ::CheckDlgButton(dialog.m_hWnd, IDC_SETTINGS_PARSE_NAMES, tick);
+            dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(dialog.GetDlgItem(IDOK)));
+        };
+        w.Click(ID_OPTIONS);
+        CDialog::ModalObserver() = nullptr;
+        EXPECT_EQ((tick == BST_CHECKED ? 3 : 2) * line, height(rose)) << tick;
+        EXPECT_EQ(tick == BST_CHECKED, (::GetWindowLongW(w.Item(IDC_NAMES_NOTE), GWL_STYLE) & WS_VISIBLE) != 0);
+    }
 }

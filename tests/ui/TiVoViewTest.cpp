@@ -52,6 +52,7 @@ protected:
         CDialog::ModalObserver() = [&](CDialog& dialog) {
             opened = true;
             rows = Rows(dialog);
+            fromCut = FromCellsCut(dialog);
             notes = dialog.GetDlgItemText(IDC_TIVO_NOTES);
             if (problems)
                 *problems = dialog.GetDlgItemText(IDC_TIVO_PROBLEMS);
@@ -69,7 +70,27 @@ protected:
         return static_cast<COLORREF>(::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_GETITEMDATA, index, 0));
     }
 
+    // How many cells of the From column are wider than the column, so that
+    // the list cuts their ends.
+    static int FromCellsCut(CDialog& dialog)
+    {
+        HWND list = dialog.GetDlgItem(IDC_TIVO_FIELDS);
+        const LRESULT width = ::SendMessageW(list, LVM_GETCOLUMNWIDTH, 2, 0);
+        int cut = 0;
+        for (int row = 0, n = ListView_GetItemCount(list); row < n; ++row) {
+            wchar_t text[512] = {};
+            LVITEMW item = {};
+            item.iSubItem = 2;
+            item.pszText = text;
+            item.cchTextMax = 512;
+            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            cut += ::SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)) + 12 > width;
+        }
+        return cut;
+    }
+
     MainWindowHarness w;
+    int fromCut = 0;
 };
 
 }  // namespace
@@ -96,7 +117,11 @@ TEST_F(TiVoView, EachFieldWithItsFileAndWhatAMetaFileTakesOverFromTheUsersOwn)
     std::string notes;
     ASSERT_TRUE(Open("e1.mkv", ID_TIVO_VIEW, rows, notes));
     ASSERT_GE(rows.size(), 4u);
-    EXPECT_EQ("Title | The Show | " + (w.movies / "Show\\default.txt"), rows[0]);
+    // A file outside the movie's folder by its whole path, its middle left
+    // out where the column is too narrow.
+    const std::string above = w.movies / "Show\\default.txt";
+    EXPECT_EQ(0u, rows[0].find("Title | The Show | " + above.substr(0, 3))) << rows[0];
+    EXPECT_EQ(rows[0].size() - 12, rows[0].rfind("\\default.txt")) << rows[0];
     EXPECT_EQ("Episode title | Pilot | e1.mkv.txt", rows[1]);
     EXPECT_EQ("Description | Sonarr's | .meta\\e1.mkv.txt", rows[3]);
     EXPECT_EQ(0u, notes.find("Not shown: description \"Mine\" of e1.mkv.txt. .meta\\e1.mkv.txt is read after it "
@@ -171,4 +196,43 @@ TEST_F(TiVoView, ATaggedMovieIsLightBlueItsTagsAreASourceAndItsProblemsAreListed
     EXPECT_EQ("! Other.mkv.txt: pyTivo does not use the key \"episodetitle\" (keys are case-sensitive); it was "
               "probably meant to be \"episodeTitle\"\r\n",
               problems);
+}
+
+TEST_F(TiVoView, TheFromColumnTellsFilesWithLongNamesApartAndTheChannelShowsAsShowPrintsIt)
+{
+    const std::string stem = "Show Name - 1x02 - A Rather Long Episode Title That Goes On";
+    w.movies.WriteFile("Show\\" + stem + ".mkv");
+    w.movies.WriteFile("Show\\" + stem + ".nfo",
+                       "<episodedetails><title>From the nfo</title><plot>Plot</plot></episodedetails>");
+    w.movies.WriteFile("Show\\" + stem + ".mkv.txt",
+                       "episodeTitle : Mine\r\ncallsign : KQED\r\ndisplayMajorNumber : 9\r\n"
+                       "displayMinorNumber : 1\r\nepisodeNumber : 102\r\nisEpisode : false\r\n");
+    w.WriteIniForFolder(w.movies / "Show");
+    w.Start();
+    std::vector<std::string> rows;
+    std::string notes;
+    ASSERT_TRUE(Open(stem + ".mkv", ID_TIVO_VIEW, rows, notes));
+    const auto row = [&rows](const std::string& field) {
+        for (const std::string& line : rows) {
+            if (line.compare(0, field.size() + 3, field + " | ") == 0)
+                return line;
+        }
+        return std::string();
+    };
+    const auto from = [](const std::string& line) { return line.substr(line.rfind(" | ") + 3); };
+    // The two files' names differ only at their ends, which both show.
+    const std::string nfo = from(row("Description"));
+    const std::string own = from(row("Call sign"));
+    EXPECT_NE(nfo, own);
+    EXPECT_EQ(nfo.size() - 4, nfo.rfind(".nfo")) << nfo;
+    EXPECT_EQ(own.size() - 8, own.rfind(".mkv.txt")) << own;
+    EXPECT_EQ(0u, own.find("Show Name")) << own;
+    EXPECT_EQ(0, fromCut) << "the list view would cut their ends";
+    // The channel, as reelmark-cli show lists it; the episode number is
+    // sent for a movie too.
+    EXPECT_EQ("Call sign | KQED", row("Call sign").substr(0, 16));
+    EXPECT_EQ("Channel number | 9", row("Channel number").substr(0, 18));
+    EXPECT_EQ("Sub-channel number | 1", row("Sub-channel number").substr(0, 22));
+    EXPECT_EQ("Episode number | 102", row("Episode number").substr(0, 20));
+    EXPECT_EQ("", row("Episode title")) << "not sent for a movie";
 }

@@ -11,12 +11,16 @@ class ActivityLog;
 // missing or unreadable file adds nothing.
 void LoadLogFile(ActivityLog& log, const std::string& path);
 
-// Replaces the file with the log text; false with the system's error code
-// in *error when it cannot be written (the file then stays as it was).
+// Writes the log text over the file, in place, so that programs that hold
+// it open keep writing into it (platform/SharedFile.h); made when missing.
+// False with the system's error code in *error when it cannot be written.
 bool SaveLogFile(const ActivityLog& log, const std::string& path, unsigned long* error = nullptr);
 
-// Keeps the last `keep` lines of the log file as it is now, so that what
-// other programs appended meanwhile (reelmark-cli, a watch) stays; the file
-// is written (whole, in one step) only when it holds more. False with the
-// system's error code when it cannot be read or written.
+// Keeps the last `keep` lines that hold text of the log file as it is now,
+// so that what other programs appended meanwhile (reelmark-cli, a watch)
+// stays and counts as lines of the log; blank lines go. The file is
+// rewritten in place, and only when something goes: programs that hold it
+// open keep writing into it, and what they write meanwhile waits for the
+// rewrite and follows it. False with the system's error code when it cannot
+// be read or written (a missing file included).
 bool TrimLogFile(const std::string& path, size_t keep, unsigned long* error = nullptr);

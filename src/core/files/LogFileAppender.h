@@ -2,7 +2,9 @@
 // The log file written as the lines come: a run that is cut short (a crash,
 // a power cut) keeps the record of what it did. Lines are appended whole or
 // not at all (a full disk), with CR LF and the text files' code page rule,
-// and a line that an earlier run left cut is ended first.
+// and a line that a program left cut is ended first. Other programs append
+// to the same file meanwhile, and the window trims it in place
+// (platform/SharedFile.h): nothing of theirs or of this is lost.
 #include <memory>
 #include <string>
 
@@ -21,13 +23,10 @@ public:
     // Appends the lines (line feeds in memory); false with the system's
     // error code. The file is opened at the first lines and kept open.
     bool Append(const std::string& lines, SystemError& error);
-    // Lets go of the file, so that it can be replaced whole; the next lines
-    // open it again.
+    // Lets go of the file; the next lines open it again.
     void Close();
 
 private:
-    bool Open(SystemError& error);
-
     std::string path_;
     std::unique_ptr<AppendFile> file_;
 };

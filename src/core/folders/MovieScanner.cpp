@@ -17,9 +17,11 @@ const std::vector<std::string>& MovieExtensions()
 
 bool IsMovieFile(const std::string& path)
 {
+    // The whole extension: "notes.tsv", "app.tsx" and "Movie.mp4a" are no
+    // movies, though their extensions begin as movie extensions do.
     const std::string extension = ExtensionOf(FileNameOf(path, true));
     for (const std::string& movie : MovieExtensions()) {
-        if (StartsWithIgnoringAsciiCase(extension, movie))
+        if (extension.size() == movie.size() && StartsWithIgnoringAsciiCase(extension, movie))
             return true;
     }
     return false;

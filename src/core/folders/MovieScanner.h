@@ -1,9 +1,9 @@
 #pragma once
-// Which files are movie files, walks and counts of a folder's movie files,
-// and the small path helpers the rest of the program shares. Nothing is
-// cached: every call asks the file system afresh. Paths are absolute paths
-// in UTF-8 with the system's separator, of any length; the walks never
-// return a path that ends in a separator.
+// Which files are movie files (by their whole extension), a folder's
+// sub-folders, and the small helpers the rest of the program shares around
+// them. Nothing is cached: every call asks the file system afresh. Paths
+// are absolute paths in UTF-8 with the system's separator, of any length.
+// The walks over a folder are FolderIndex and FolderWalk.
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,15 +11,16 @@
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
-// The movie extensions, in the order the movie test tries them.
+// The movie extensions, dot included, in lower case.
 const std::vector<std::string>& MovieExtensions();
 
 // The fixed filter text the main window shows (display only).
 extern const char kMovieFileFilterText[];
 
-// True when the extension of the path's file name begins with one of the
-// movie extensions, regardless of letter case (".mpg", ".MPG", ".mpg2" and
-// ".tsx" are all movies; a dot in a folder name does not count).
+// True when the extension of the path's file name is one of the movie
+// extensions, whole and in any letter case (".mpg" and ".MPG" are movies,
+// ".mpg2", ".tsx" and ".mp4a" are not; a dot in a folder name does not
+// count).
 bool IsMovieFile(const std::string& path);
 
 // Appends the bare name of every sub-folder ("." and ".." and the program's

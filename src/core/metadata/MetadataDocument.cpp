@@ -1,8 +1,18 @@
 #include "core/metadata/MetadataDocument.h"
 
+#include <algorithm>
+
+#include "core/files/TextFile.h"
 #include "platform/Text.h"
 
 namespace {
+
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
+// Whether the bytes hold a character beyond ASCII.
+bool HasHighBytes(const std::string& bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; });
+}
 
 const char* const kKeys[kMetadataFieldCount] = {
     "title",      "seriesTitle", "episodeTitle",  "episodeNumber", "originalAirDate",
@@ -81,23 +91,44 @@ int RatingPosition(const RatingTable& table, const std::string& code)
     return -1;
 }
 
-MetadataDocument::MetadataDocument(std::vector<std::string> lines) : lines_(std::move(lines))
+MetadataDocument::MetadataDocument(const std::string& bytes)
 {
-    for (const std::string& line : lines_) {
-        int owner = -1;
-        const size_t colon = line.find(':');
-        const std::string key = colon == std::string::npos ? std::string() : Trim(line.substr(0, colon));
-        for (int field = 0; field < kMetadataFieldCount && owner < 0; ++field)
-            owner = key == kKeys[field] ? field : -1;
-        owner_.push_back(owner);
-        if (owner < 0)
+    size_t start = bytes.compare(0, 3, kUtf8Mark) == 0 ? 3 : 0;
+    mark_ = bytes.substr(0, start);
+    // A file that is UTF-8 as a whole (plain ASCII above all) needs no
+    // decoding line by line.
+    const bool utf8 = IsUtf8(bytes);
+    encoding_ = !utf8                                       ? Encoding::Windows1252
+                : !mark_.empty() || HasHighBytes(bytes) ? Encoding::Utf8
+                                                        : Encoding::Ascii;
+    while (start < bytes.size()) {
+        const size_t feed = bytes.find('\n', start);
+        const size_t next = feed == std::string::npos ? bytes.size() : feed + 1;
+        size_t stop = feed == std::string::npos ? bytes.size() : feed;
+        if (feed != std::string::npos && stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        Line line{bytes.substr(start, stop - start), bytes.substr(stop, next - stop), std::string(), -1};
+        line.text = utf8 ? line.bytes : DecodeLine(line.bytes);
+        if (end_.empty())
+            end_ = line.end;
+        lines_.push_back(std::move(line));
+        start = next;
+    }
+    if (end_.empty())
+        end_ = "\r\n";
+    for (Line& line : lines_) {
+        const size_t colon = line.text.find(':');
+        const std::string key = colon == std::string::npos ? std::string() : Trim(line.text.substr(0, colon));
+        for (int field = 0; field < kMetadataFieldCount && line.owner < 0; ++field)
+            line.owner = key == kKeys[field] ? field : -1;
+        if (line.owner < 0)
             continue;
-        const std::string value = Trim(line.substr(colon + 1));
-        std::string& shown = shown_[owner];
-        if (IsMultiValue(static_cast<MetadataField>(owner))) {
+        const std::string value = Trim(line.text.substr(colon + 1));
+        std::string& shown = shown_[line.owner];
+        if (IsMultiValue(static_cast<MetadataField>(line.owner))) {
             if (!value.empty())
                 shown += (shown.empty() ? "" : "\n") + value;
-        } else if (owner == Index(MetadataField::OriginalAirDate) && IsAirTime(value) &&
+        } else if (line.owner == Index(MetadataField::OriginalAirDate) && IsAirTime(value) &&
                    value.compare(10, std::string::npos, kMidnight) == 0) {
             shown = value.substr(0, 10);
         } else {
@@ -107,26 +138,12 @@ MetadataDocument::MetadataDocument(std::vector<std::string> lines) : lines_(std:
     edited_ = shown_;
 }
 
-MetadataDocument MetadataDocument::FromText(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return MetadataDocument(std::move(lines));
-}
-
 std::string MetadataDocument::OtherLines() const
 {
     std::string text;
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        if (owner_[i] < 0)
-            text += lines_[i] + "\n";
+    for (const Line& line : lines_) {
+        if (line.owner < 0)
+            text += line.text + "\n";
     }
     return text;
 }
@@ -169,24 +186,54 @@ std::string MetadataDocument::FieldLines(int field) const
     return value.empty() ? std::string() : MetadataLine(key, value);
 }
 
-std::string MetadataDocument::Compose() const
+std::string MetadataDocument::ComposeIn(bool utf8, bool& fits) const
 {
+    const bool recode = utf8 && encoding_ == Encoding::Windows1252;
+    // Lines written anew: in the file's code page, with its line end.
+    const auto fresh = [&](const std::string& text) {
+        std::string bytes;
+        if (recode || encoding_ == Encoding::Utf8)
+            bytes = text;
+        else if (encoding_ == Encoding::Ascii)
+            bytes = EncodeText(text);
+        else if (!ToWindows1252(text, bytes))
+            fits = false;
+        std::string ended;
+        for (char c : bytes)
+            ended += c == '\n' ? end_ : std::string(1, c);
+        return ended;
+    };
+    std::string out = mark_;
+    bool open = false;  // the last line so far has no line end
+    const auto add = [&](const std::string& bytes) {
+        if (bytes.empty())
+            return;
+        out += (open ? end_ : "") + bytes;
+        open = bytes.back() != '\n';
+    };
     std::array<bool, kMetadataFieldCount> written = {};
-    std::string text;
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const int field = owner_[i];
-        if (field < 0 || !Changed(field)) {
-            text += lines_[i] + "\n";
-        } else if (!written[field]) {
+    for (const Line& line : lines_) {
+        if (line.owner < 0 || !Changed(line.owner)) {
+            add((recode ? line.text : line.bytes) + line.end);
+        } else if (!written[line.owner]) {
             // A changed field takes the place of its first line; its other
             // lines go.
-            text += FieldLines(field);
-            written[field] = true;
+            add(fresh(FieldLines(line.owner)));
+            written[line.owner] = true;
         }
     }
     for (int field = 0; field < kMetadataFieldCount; ++field) {
         if (!written[field] && Changed(field))
-            text += FieldLines(field);
+            add(fresh(FieldLines(field)));
     }
-    return text;
+    return out;
+}
+
+std::string MetadataDocument::Compose() const
+{
+    // A new character that the file's code page has no place for turns the
+    // whole file UTF-8: one file, one code page.
+    bool fits = true;
+    const std::string bytes = ComposeIn(false, fits);
+    return fits ? bytes : ComposeIn(true, fits);
 }

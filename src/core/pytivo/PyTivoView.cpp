@@ -313,6 +313,9 @@ TiVoShowing ShowingOf(const PyTivoView& view)
     showing.tvRating = RatingSent(view, PyTivoRating::Tv);
     showing.mpaaRating = RatingSent(view, PyTivoRating::Mpaa);
     showing.starRating = RatingSent(view, PyTivoRating::Star);
+    showing.callsign = text("callsign");
+    showing.displayMajorNumber = text("displayMajorNumber");
+    showing.displayMinorNumber = text("displayMinorNumber");
     return showing;
 }
 
@@ -334,6 +337,9 @@ std::vector<TiVoRow> RowsOf(const PyTivoView& view)
     add(showing.dateKey == "movieYear" ? "Year" : "Air date", showing.date, showing.dateKey);
     add("Description", showing.description, "description");
     add("Series ID", showing.seriesId, "seriesId");
+    add("Call sign", showing.callsign, "callsign");
+    add("Channel number", showing.displayMajorNumber, "displayMajorNumber");
+    add("Sub-channel number", showing.displayMinorNumber, "displayMinorNumber");
     const std::pair<const char*, const TiVoRating*> ratings[] = {
         {"TV rating", &showing.tvRating}, {"MPAA rating", &showing.mpaaRating}, {"Star rating", &showing.starRating}};
     // In the words a TiVo screen uses: "TV-14", "PG-13", "3.5 stars".
@@ -341,9 +347,9 @@ std::vector<TiVoRow> RowsOf(const PyTivoView& view)
     const char* const suffixes[] = {"", "", " stars"};
     for (size_t i = 0; i < 3; ++i) {
         const TiVoRating& rating = *ratings[i].second;
+        const std::string suffix = rating.name == "1" && i == 2 ? " star" : suffixes[i];
         if (rating.sent)
-            add(ratings[i].first,
-                rating.name.empty() ? rating.value : prefixes[i] + rating.name + suffixes[i],
+            add(ratings[i].first, rating.name.empty() ? rating.value : prefixes[i] + rating.name + suffix,
                 RatingKey(static_cast<PyTivoRating>(i)));
     }
     const std::pair<const char*, const char*> lists[] = {

@@ -122,6 +122,11 @@ struct TiVoShowing {
     TiVoRating tvRating;
     TiVoRating mpaaRating;
     TiVoRating starRating;
+    // The channel the recording came from; empty when no source sets it
+    // (pyTivo then sends no call sign and 0 for the numbers).
+    std::string callsign;
+    std::string displayMajorNumber;
+    std::string displayMinorNumber;
 };
 TiVoShowing ShowingOf(const PyTivoView& view);
 

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "platform/Paths.h"
+#include "platform/posix/Descriptors.h"
 
 namespace {
 
@@ -21,9 +22,9 @@ unsigned long long TimeValue(const struct timespec& time)
     return static_cast<unsigned long long>(time.tv_sec) * 10000000ULL + time.tv_nsec / 100;
 }
 
-// Writes every byte; false when the system took fewer (errno says why, if
-// it said; how many it took in *written, when given).
-bool WriteAll(int descriptor, const std::string& bytes, size_t* written = nullptr)
+}  // namespace
+
+bool WriteAll(int descriptor, const std::string& bytes, size_t* written)
 {
     size_t done = 0;
     if (written)
@@ -40,8 +41,6 @@ bool WriteAll(int descriptor, const std::string& bytes, size_t* written = nullpt
     }
     return true;
 }
-
-}  // namespace
 
 namespace {
 
@@ -249,61 +248,6 @@ SystemError NewFile::MoveTo(const std::string& path, bool replace)
     }
     named_ = true;
     return 0;
-}
-
-AppendFile::~AppendFile()
-{
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
-}
-
-SystemError AppendFile::Open(const std::string& path)
-{
-    // Every write lands at the end as it is then, even when other programs
-    // append to the same file meanwhile (a log that several share).
-    descriptor_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    return descriptor_ < 0 ? errno : 0;
-}
-
-bool AppendFile::IsOpen() const
-{
-    return descriptor_ >= 0;
-}
-
-char AppendFile::LastByte()
-{
-    char byte = '\n';
-    const off_t size = ::lseek(descriptor_, 0, SEEK_END);
-    if (size > 0 && ::pread(descriptor_, &byte, 1, size - 1) != 1)
-        byte = '\n';
-    return byte;
-}
-
-SystemError AppendFile::Append(const std::string& bytes)
-{
-    const off_t end = ::lseek(descriptor_, 0, SEEK_END);
-    errno = 0;
-    size_t done = 0;
-    if (WriteAll(descriptor_, bytes, &done))
-        return 0;
-    const SystemError code = errno ? errno : ENOSPC;
-    // Whole pieces or nothing: what went in before the failure goes,
-    // unless another program's piece came after it (then cutting would
-    // take that too).
-    if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))
-        static_cast<void>(::ftruncate(descriptor_, end));
-    return code;
-}
-
-unsigned long long AppendFile::Size()
-{
-    struct stat status = {};
-    return fstat(descriptor_, &status) == 0 ? static_cast<unsigned long long>(status.st_size) : 0;
-}
-
-SystemError AppendFile::Flush()
-{
-    return ::fsync(descriptor_) == 0 ? 0 : errno;
 }
 
 SystemError MakeFolder(const std::string& path, bool)

@@ -6,6 +6,22 @@
 #include "ui/controls/ItemTextLines.h"
 #include "ui/framework/Gdi.h"
 
+namespace {
+
+// The lines of an item's detail; none for an empty one.
+std::vector<std::wstring> DetailLinesOf(const std::string& detail)
+{
+    std::vector<std::wstring> lines;
+    for (size_t start = 0; !detail.empty() && start <= detail.size();) {
+        const size_t end = std::min(detail.find('\n', start), detail.size());
+        lines.push_back(Widen(detail.substr(start, end - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
 int CColorListBox::InsertColoredString(const std::string& text, COLORREF color, int index,
                                        const std::string& shown, const std::string& detail)
 {
@@ -26,9 +42,13 @@ void CColorListBox::Clear()
     looks_.clear();
 }
 
-int CColorListBox::DetailLines(const std::string& detail)
+int CColorListBox::EstimatedLines(const std::string& text, const std::string& detail)
 {
-    return detail.empty() ? 0 : 1 + static_cast<int>(std::count(detail.begin(), detail.end(), '\n'));
+    constexpr std::size_t kCharactersPerLine = 40;
+    int lines = ItemLinesAt(Widen(text), kCharactersPerLine);
+    for (const std::wstring& line : DetailLinesOf(detail))
+        lines += ItemLinesAt(line, kCharactersPerLine - 2);
+    return lines;
 }
 
 const CColorListBox::Look& CColorListBox::LookOf(UINT item) const
@@ -56,6 +76,44 @@ bool CColorListBox::OnChildNotify(UINT msg, WPARAM, LPARAM lp, LRESULT* result)
     return true;
 }
 
+int CColorListBox::TextRoom() const
+{
+    // When the list scrolls, its scroll bar takes room from every item, also
+    // from those measured before the bar showed.
+    const RECT client = GetClientRect();
+    const int bar = ::GetSystemMetrics(SM_CXVSCROLL);
+    const bool barShown = (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VSCROLL) != 0;
+    const int room = static_cast<int>(client.right - client.left) + (barShown ? bar : 0) - (ListScrolls() ? bar : 0);
+    return std::max(room, 1);
+}
+
+std::vector<CColorListBox::DrawnLine> CColorListBox::ItemLines(HDC dc, UINT item)
+{
+    const int room = TextRoom();
+    std::vector<DrawnLine> lines;
+    // Lines are cut between characters, not between the bytes of one; a
+    // name in a script the list font lacks is measured and drawn in a font
+    // that has it.
+    const auto add = [&](const std::wstring& text, bool detail) {
+        const std::wstring indent = detail ? L"  " : L"";
+        CSelectObject font(dc, fallback_.FontFor(dc, GetFont(), indent + text));
+        SIZE indentSize = {};
+        ::GetTextExtentPoint32W(dc, indent.c_str(), static_cast<int>(indent.size()), &indentSize);
+        for (const ItemLinePart& part : WrapItemText(text, [&](std::size_t start) {
+                 INT fit = 0;
+                 SIZE size = {};
+                 ::GetTextExtentExPointW(dc, text.c_str() + start, static_cast<int>(text.size() - start),
+                                         room - indentSize.cx, &fit, nullptr, &size);
+                 return static_cast<std::size_t>(fit);
+             }))
+            lines.push_back({indent + text.substr(part.start, part.count), detail});
+    };
+    add(Widen(ShownText(item)), false);
+    for (const std::wstring& line : DetailLinesOf(LookOf(item).detail))
+        add(line, true);
+    return lines;
+}
+
 void CColorListBox::MeasureItem(MEASUREITEMSTRUCT& item)
 {
     // A DC of its own rather than a paint DC: measuring must not validate
@@ -64,17 +122,12 @@ void CColorListBox::MeasureItem(MEASUREITEMSTRUCT& item)
     if (!measureDc_.m_hDC)
         measureDc_.CreateCompatibleDC(nullptr);
     CDC& dc = measureDc_;
-    std::string text = LengthenForMeasure(ShownText(item.itemID), ListScrolls());
-    RECT itemRect = GetClientRect();
-    itemRect.bottom = itemRect.top;
     if (lineHeight_ == 0) {
-        RECT probe = itemRect;
+        RECT probe = GetClientRect();
+        probe.bottom = probe.top;
         lineHeight_ = dc.DrawText("   ", &probe, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    RECT measured = itemRect;
-    item.itemHeight =
-        static_cast<UINT>(dc.DrawText(text, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX) +
-                          DetailLines(LookOf(item.itemID).detail) * lineHeight_);
+    item.itemHeight = static_cast<UINT>(ItemLines(dc, item.itemID).size() * lineHeight_);
 }
 
 void CColorListBox::DrawItem(const DRAWITEMSTRUCT& item)
@@ -83,69 +136,37 @@ void CColorListBox::DrawItem(const DRAWITEMSTRUCT& item)
         return;
     CDC dc(item.hDC);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const std::string text = ShownText(item.itemID);
-    const std::string& detail = LookOf(item.itemID).detail;
-    // The text takes the item's height but for its detail lines.
-    RECT textRect = item.rcItem;
-    textRect.bottom -= DetailLines(detail) * lineHeight_;
     if (selected && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
         COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
         dc.FillSolidRect(item.rcItem, highlight);
         COLORREF previousText = dc.SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
         COLORREF previousBack = dc.SetBkColor(highlight);
-        DrawItemText(dc, text, textRect);
-        DrawDetail(dc, detail, item.rcItem, true);
+        DrawLines(dc, ItemLines(dc, item.itemID), item.rcItem, true);
         dc.SetTextColor(previousText);
         dc.SetBkColor(previousBack);
     } else if ((item.itemAction & ODA_DRAWENTIRE) || (!selected && (item.itemAction & ODA_SELECT))) {
         COLORREF color = static_cast<COLORREF>(item.itemData);
         dc.SetBkColor(color);
         dc.FillSolidRect(item.rcItem, color);
-        DrawItemText(dc, text, textRect);
-        DrawDetail(dc, detail, item.rcItem, false);
+        DrawLines(dc, ItemLines(dc, item.itemID), item.rcItem, false);
     }
 }
 
-void CColorListBox::DrawDetail(HDC dc, const std::string& detail, RECT rect, bool selected)
+void CColorListBox::DrawLines(HDC dc, const std::vector<DrawnLine>& lines, const RECT& rect, bool selected)
 {
-    const int lines = DetailLines(detail);
-    if (lines == 0 || lineHeight_ <= 0)
-        return;
-    const COLORREF previous = selected ? ::GetTextColor(dc) : ::SetTextColor(dc, RGB(90, 90, 90));
-    size_t start = 0;
-    for (int k = 0; k < lines; ++k) {
-        const size_t end = std::min(detail.find('\n', start), detail.size());
-        const std::wstring line = L"  " + Widen(detail.substr(start, end - start));
-        start = end + 1;
-        RECT lineRect = rect;
-        lineRect.top = rect.bottom - (lines - k) * lineHeight_;
-        lineRect.bottom = lineRect.top + lineHeight_;
-        CSelectObject font(dc, fallback_.FontFor(dc, GetFont(), line));
-        ::DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &lineRect,
-                    DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-    ::SetTextColor(dc, previous);
-}
-
-void CColorListBox::DrawItemText(HDC dc, const std::string& text, const RECT& rect)
-{
-    const int itemHeight = rect.bottom - rect.top;
-    // Lines are cut between characters, not between the bytes of one; a
-    // name in a script the list font lacks is drawn in a font that has it.
-    const std::wstring wide = Widen(text);
-    CSelectObject font(dc, fallback_.FontFor(dc, GetFont(), wide));
-    if (lineHeight_ <= 0 || itemHeight <= lineHeight_) {
-        RECT whole = rect;
-        ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &whole, DT_SINGLELINE | DT_NOPREFIX);
-        return;
-    }
-    const int lines = itemHeight / lineHeight_;
-    const auto parts = SplitItemLines(wide.size(), lines, ListScrolls());
-    for (int k = 0; k < lines; ++k) {
+    const int height = lineHeight_ > 0 ? lineHeight_ : static_cast<int>(rect.bottom - rect.top);
+    for (size_t k = 0; k < lines.size(); ++k) {
         RECT line = rect;
-        line.top = rect.top + k * lineHeight_;
-        line.bottom = line.top + lineHeight_;
-        ::DrawTextW(dc, wide.c_str() + parts[k].start, static_cast<int>(parts[k].count), &line,
+        line.top = rect.top + static_cast<int>(k) * height;
+        line.bottom = std::min<LONG>(line.top + height, rect.bottom);
+        if (line.top >= rect.bottom)
+            break;
+        // Detail lines are grey, but on the highlight of a selected item.
+        const COLORREF previous = lines[k].detail && !selected ? ::SetTextColor(dc, RGB(90, 90, 90)) : CLR_INVALID;
+        CSelectObject font(dc, fallback_.FontFor(dc, GetFont(), lines[k].text));
+        ::DrawTextW(dc, lines[k].text.c_str(), static_cast<int>(lines[k].text.size()), &line,
                     DT_SINGLELINE | DT_NOPREFIX);
+        if (previous != CLR_INVALID)
+            ::SetTextColor(dc, previous);
     }
 }

@@ -15,22 +15,24 @@ public:
     // Inserts the text at the index and gives it the background colour;
     // returns the index the list box gave it (LB_ERR on failure). shown,
     // when not empty, is drawn instead of the text; detail is drawn below
-    // it in grey, a line for each line it has, each cut with "..." where it
-    // is too long, never wrapped in the middle of a word.
+    // it in grey and indented, each of its lines on lines of its own. Text
+    // and detail wrap where a word of a file name ends (ItemTextLines.h).
     int InsertColoredString(const std::string& text, COLORREF color, int index, const std::string& shown = "",
                             const std::string& detail = "");
     // Empties the list.
     void Clear();
-    // The lines an item's detail takes.
-    static int DetailLines(const std::string& detail);
+    // About how many text lines an item of this text and detail takes (at
+    // forty characters a line), for SetLineCount.
+    static int EstimatedLines(const std::string& text, const std::string& detail);
     // The detail drawn below an item (empty when it has none).
     const std::string& DetailOf(int index) const { return LookOf(static_cast<UINT>(index)).detail; }
 
     // Rows the list box shows without scrolling (set by the owner).
     void SetVisibleRows(int rows) { visibleRows_ = rows; }
     int VisibleRows() const { return visibleRows_; }
-    // Display lines the items need: items plus one for every item longer
-    // than 40 characters (set by the owner before each fill).
+    // Display lines the items need (set by the owner before each fill, from
+    // EstimatedLines): when they are more than the visible rows, the items
+    // are wrapped to the room the scroll bar leaves.
     void SetLineCount(int lines) { lineCount_ = lines; }
     int LineCount() const { return lineCount_; }
     // Height of one text line, learnt at the first item measurement (0 before).
@@ -44,8 +46,16 @@ protected:
 
 private:
     bool ListScrolls() const { return visibleRows_ < lineCount_; }
-    void DrawItemText(HDC dc, const std::string& text, const RECT& rect);
-    void DrawDetail(HDC dc, const std::string& detail, RECT rect, bool selected);
+    // The width a line of text may take.
+    int TextRoom() const;
+    // The item's lines as they are drawn: its text, then each detail line
+    // (indented) wrapped to the room.
+    struct DrawnLine {
+        std::wstring text;
+        bool detail;
+    };
+    std::vector<DrawnLine> ItemLines(HDC dc, UINT item);
+    void DrawLines(HDC dc, const std::vector<DrawnLine>& lines, const RECT& rect, bool selected);
 
     struct Look {
         std::string shown;

@@ -4,35 +4,40 @@
 
 namespace {
 
-const std::size_t CharactersPerLine = 40;
+bool EndsAWord(wchar_t c)
+{
+    return c == L' ' || c == L'.' || c == L'-' || c == L'_' || c == L',' || c == L'|' || c == L'/' ||
+           c == L'\\' || c == L')' || c == L']';
+}
 
 }  // namespace
 
-std::string LengthenForMeasure(const std::string& text, bool listScrolls)
-{
-    bool isLong = listScrolls ? text.size() >= 40 : text.size() > 43;
-    return isLong ? text + std::string(10, ' ') : text;
-}
-
-int FirstLineLength(bool listScrolls)
-{
-    return listScrolls ? 40 : 44;
-}
-
-std::vector<ItemLinePart> SplitItemLines(std::size_t textLength, int lines, bool listScrolls)
+std::vector<ItemLinePart> WrapItemText(const std::wstring& text,
+                                       const std::function<std::size_t(std::size_t start)>& fitting)
 {
     std::vector<ItemLinePart> parts;
     std::size_t start = 0;
-    std::size_t count = static_cast<std::size_t>(FirstLineLength(listScrolls)) - 1;
-    for (int line = 0; line < lines; ++line) {
-        std::size_t first = std::min(start, textLength);
-        parts.push_back({first, std::min(count, textLength - first)});
-        // Each further line begins where the previous count ended.
-        start = count;
-        if (count + CharactersPerLine < textLength)
-            count += CharactersPerLine;
-        else
-            count = textLength > count ? textLength - count : 0;
-    }
+    do {
+        const std::size_t room = std::max<std::size_t>(1, fitting(start));
+        std::size_t count = std::min(room, text.size() - start);
+        if (start + count < text.size() && text[start + count] != L' ') {
+            // Back to the last mark within the room that ends a word.
+            std::size_t end = count;
+            while (end > 0 && !EndsAWord(text[start + end - 1]))
+                --end;
+            if (end > 0)
+                count = end;
+        }
+        // Spaces that would begin the next line end this one instead.
+        while (start + count < text.size() && text[start + count] == L' ')
+            ++count;
+        parts.push_back({start, count});
+        start += count;
+    } while (start < text.size());
     return parts;
+}
+
+int ItemLinesAt(const std::wstring& text, std::size_t perLine)
+{
+    return static_cast<int>(WrapItemText(text, [perLine](std::size_t) { return perLine; }).size());
 }

@@ -1,26 +1,26 @@
 #pragma once
-// How the colour list box wraps a long item over several text lines. Items
-// are wrapped at about forty characters; when the list scrolls, its
-// vertical scroll bar takes room and the lines are cut a little sooner.
+// How the colour list box wraps a long item over several text lines: at the
+// marks that part the words of a file name, so that a word is cut only
+// where it alone is wider than the list.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
-// The text whose height the item gets: long texts get ten spaces more, so
-// that a word wrapped onto a further line still has room.
-std::string LengthenForMeasure(const std::string& text, bool listScrolls);
-
-// Characters of the first line: 40 while the list scrolls, else 44.
-int FirstLineLength(bool listScrolls);
-
-// The part of the text shown on one line; the line shows as much of it as
-// the item's width allows.
+// The part of the text shown on one line.
 struct ItemLinePart {
     std::size_t start;
     std::size_t count;
 };
 
-// Parts of a text of that length for an item of `lines` lines (at least 2):
-// the lines begin at 0, L - 1, L + 39, L + 79, ... (L = FirstLineLength)
-// as long as the text reaches that far.
-std::vector<ItemLinePart> SplitItemLines(std::size_t textLength, int lines, bool listScrolls);
+// The lines of the text wrapped to the room of a line: fitting(start) tells
+// how many characters from start fit on one line. A line ends after a
+// space or a mark that parts words in file names (. - _ , | / \ ) ]) where
+// one lies within its room; a word is cut only where it alone is wider
+// than a line. Every line takes at least one character; an empty text is
+// one empty line.
+std::vector<ItemLinePart> WrapItemText(const std::wstring& text,
+                                       const std::function<std::size_t(std::size_t start)>& fitting);
+
+// The lines of the text when a line holds `perLine` characters.
+int ItemLinesAt(const std::wstring& text, std::size_t perLine);

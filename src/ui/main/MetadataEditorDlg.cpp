@@ -16,6 +16,7 @@
 #include "platform/SystemError.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/FitText.h"
 #include "ui/framework/Prompt.h"
 #include "ui/main/ReelmarkDlg.h"
 
@@ -59,11 +60,12 @@ bool IsTrue(const std::string& text)
 
 }  // namespace
 
-CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
+CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
                                        std::function<bool(const std::string&)> save)
     : CDialog(IDD_METADATA_EDITOR),
       document_(document),
       fileName_(std::move(fileName)),
+      note_(std::move(note)),
       save_(std::move(save))
 {
 }
@@ -71,7 +73,9 @@ CMetadataEditorDlg::CMetadataEditorDlg(MetadataDocument& document, std::string f
 BOOL CMetadataEditorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText("Edit Metadata - " + fileName_);
+    // The note whole, the name's middle left out where the title bar is
+    // too narrow for all of it: its start and its ending tell the file.
+    SetWindowText(CaptionToFit(m_hWnd, "Edit Metadata - ", fileName_, note_.empty() ? "" : " (" + note_ + ")"));
     // The rating combo boxes carry the main window's ids and take its items.
     ExecuteDlgInit(m_hWnd, IDD_REELMARK);
     for (const TextControl& control : kTextControls)
@@ -199,7 +203,7 @@ bool TextToEdit(ActivityLog& log, const std::string& path, FileOnDisk& state, st
                                            "Windows-1252 where that holds every character)?",
                                     "Metadata File In UTF-16", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
             return false;
-        text = FromUtf16Text(text);
+        text = EncodeText(FromUtf16Text(text));
     }
     if (text.find('\0') != std::string::npos) {
         log.AddLogEntry(kNotOpened, LogSeverity::Warning,
@@ -236,6 +240,16 @@ bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string&
 
 }  // namespace
 
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder)
+{
+    if (folder.empty())
+        return;
+    WorkFolder(folder).RemoveLeftovers(log);
+    const std::string meta = AddTrailingSeparator(folder) + kMetaFolderName;
+    if (ClassifyPath(meta) == PathKind::Folder)
+        WorkFolder(meta).RemoveLeftovers(log);
+}
+
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 {
     const std::string meta = MetaFolderPathOf(moviePath);
@@ -247,14 +261,16 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
 {
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
+    // What an earlier save that was cut short left goes when the editor
+    // opens, not only at the next save.
+    RemoveSaveLeftovers(log, ParentFolderOf(moviePath));
     FileOnDisk read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
         return false;
-    std::vector<std::string> lines = SplitTextLines(text);
-    // An empty file gives pyTivo nothing: it starts as a new one does.
-    MetadataDocument document =
-        lines.empty() ? MetadataDocument::FromText(templateText) : MetadataDocument(std::move(lines));
+    // An empty file gives pyTivo nothing: it starts as a new one does, as
+    // Generate would write it.
+    MetadataDocument document(SplitTextLines(text).empty() ? EncodeText(WithCrLf(templateText)) : text);
     const auto save = [&](const std::string& composed) {
         if (!MayWrite(log, moviePath, path, read))
             return false;
@@ -273,9 +289,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         // A file that appears meanwhile is not written over.
         SystemError code = 0;
         if ((inMeta && (code = MakeFolderOfRun(ParentFolderOf(path))) != 0) ||
-            !WriteTextFileAtomically(path, composed, &code, &work,
-                                     ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
-                                                                             : ExistingFile::Replace)) {
+            !WriteFileAtomically(path, composed, &code, &work,
+                                 ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
+                                                                         : ExistingFile::Replace)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             journal.Broken() ? journal.Reason().c_str() : WriteErrorText(path, code).c_str());
             return false;
@@ -284,10 +300,9 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
         return true;
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
-    const std::string name = inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) +
-                                          " (pyTivo reads it last)"
-                                    : FileNameOf(path, true);
-    CMetadataEditorDlg dialog(document, name, save);
+    const std::string name =
+        inMeta ? std::string(kMetaFolderName) + kSeparator + FileNameOf(path, true) : FileNameOf(path, true);
+    CMetadataEditorDlg dialog(document, name, inMeta ? "pyTivo reads it last" : "", save);
     return dialog.DoModal() == IDOK;
 }
 

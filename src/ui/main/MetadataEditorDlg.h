@@ -14,10 +14,11 @@ class ActivityLog;
 
 class CMetadataEditorDlg : public CDialog {
 public:
-    // save: writes the composed text; false keeps the dialog open. The
-    // dialog is owned by the window in use.
-    CMetadataEditorDlg(MetadataDocument& document, std::string fileName,
-                       std::function<bool(const std::string& text)> save);
+    // The caption names the file and adds the note in brackets (none when
+    // empty). save: writes the composed bytes; false keeps the dialog open.
+    // The dialog is owned by the window in use.
+    CMetadataEditorDlg(MetadataDocument& document, std::string fileName, std::string note,
+                       std::function<bool(const std::string& bytes)> save);
 
 protected:
     BOOL OnInitDialog() override;
@@ -30,6 +31,7 @@ private:
 
     MetadataDocument& document_;
     std::string fileName_;
+    std::string note_;
     std::function<bool(const std::string&)> save_;
 };
 
@@ -42,6 +44,11 @@ private:
 // journal cannot be written saves nothing. True when the file was saved.
 bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
                       bool metaFolder = false, const JournalLimits& undo = JournalLimits());
+
+// Removes what editor saves that were cut short left in the movie folder
+// and its ".meta" folder, as far as it is proven the program's own
+// (WorkFolder::RemoveLeftovers); each removal is logged.
+void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder);
 
 // The movie's metadata file that the editor edits: the one whose values
 // the TiVo shows, its folder's ".meta" file when there is one (pyTivo reads

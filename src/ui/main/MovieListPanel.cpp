@@ -31,8 +31,6 @@ COLORREF ColourOf(const MovieListing& movie)
 {
     return movie.hasMetadata ? kHasMetadataColor : movie.otherSources ? kOtherSourcesColor : kNoMetadataColor;
 }
-// Names longer than this take a second display line.
-constexpr size_t kLongNameLength = 40;
 constexpr int kVisibleRows = 27;
 // A walk of sub-folders that takes longer than this shows its progress.
 constexpr DWORD kProgressDelay = 300;
@@ -135,7 +133,7 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
                 details[i] += (details[i].empty() ? "" : "\n") + line;
         }
         const std::string& text = shown[i].empty() ? movies[i].name : shown[i];
-        lines += 1 + (Widen(text).size() > kLongNameLength ? 1 : 0) + CColorListBox::DetailLines(details[i]);
+        lines += CColorListBox::EstimatedLines(text, details[i]);
     }
     list_.SetRedraw(FALSE);
     list_.Clear();

@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "ui/copy/CopyMoviesToFolderDlg.h"
 #include "ui/framework/Prompt.h"
+#include "ui/main/MetadataEditorDlg.h"
 #include "ui/main/OutsidePrograms.h"
 #include "ui/main/SettingsDlg.h"
 
@@ -186,6 +187,9 @@ BOOL CReelmarkDlg::OnInitDialog()
     FillControlsFromSettings();
     movieList_.Init();
     movieList_.SetRecursive(CurrentSettings().Recursive == "true");
+    // What an editor save that was cut short left in the movie folder (or
+    // its .meta), as far as it is proven the program's own.
+    RemoveSaveLeftovers(log_, MovieFolder());
 
     template_.TakeLayoutFromSeriesType();
     template_.RefreshPreview();
@@ -496,9 +500,10 @@ void CReelmarkDlg::OnClose()
     unsigned long error = 0;
     logFile_.Close();
     // The file holds every line as it came, and the lines of other programs
-    // that write it meanwhile: it keeps its last ones, as many as the log
-    // shows. When a line could not be added, the user erased the log, or
-    // the file has gone, it is written whole.
+    // that write it meanwhile: it keeps its last ones that hold text, as
+    // many as the log shows. When a line could not be added, the user erased
+    // the log, or the file has gone, it is written whole. Either way in
+    // place, so that a watch that holds the file keeps writing into it.
     const size_t lines = static_cast<size_t>(std::count(log_.Text().begin(), log_.Text().end(), '\n'));
     const bool kept = !logAppendFailed_ && !log_.Replaced() &&
                       TrimLogFile(logPath_, std::max<size_t>(lines, kLogLinesKept));

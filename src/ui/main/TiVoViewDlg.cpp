@@ -9,9 +9,13 @@
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "resource.h"
+#include "ui/controls/FitText.h"
 #include "ui/main/ReelmarkDlg.h"
 
 namespace {
+
+// The room a list view cell leaves around its text, in pixels.
+constexpr int kCellMargin = 14;
 
 // A file as the dialog names it; the movie file itself stands for pyTivo's
 // own values (the title from its name, the date from its time).
@@ -65,11 +69,18 @@ BOOL CTiVoViewDlg::OnInitDialog()
     AddColumn(list, 0, "Field", width * 16 / 100);
     AddColumn(list, 1, "The TiVo shows", width * 46 / 100);
     AddColumn(list, 2, "From", width * 38 / 100);
+    // A name too long for its column loses its middle, not its end: the
+    // ends tell "Show - 1x02 - Title.nfo" from "Show - 1x02 - Title.mkv.txt".
+    const int fromWidth = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 2, 0)) - kCellMargin;
+    const auto fitsFrom = [list, fromWidth](const std::string& text) {
+        const std::wstring wide = Widen(text);
+        return ::SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide.c_str())) <= fromWidth;
+    };
     for (size_t i = 0; i < rows_.size(); ++i) {
         const int row = static_cast<int>(i);
         SetCell(list, row, 0, rows_[i].field);
         SetCell(list, row, 1, rows_[i].shown);
-        SetCell(list, row, 2, SourceName(rows_[i].source, moviePath_));
+        SetCell(list, row, 2, ElideMiddleToFit(SourceName(rows_[i].source, moviePath_), fitsFrom));
     }
     SetDlgItemText(IDC_TIVO_PROBLEMS, WithCrLf(problems_));
     SetDlgItemText(IDC_TIVO_NOTES, WithCrLf(notes_));
