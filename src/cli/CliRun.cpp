@@ -19,9 +19,10 @@ CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
 bool CliRun::ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err)
 {
     const std::string iniPath = arguments.iniFile.empty() ? home_ + kSeparator + kIniFileName : arguments.iniFile;
-    switch (ReadSettingsFile(iniPath, settings, log_)) {
+    SystemError error = 0;
+    switch (ReadSettingsFile(iniPath, settings, log_, &error)) {
         case SettingsFileState::Unreadable:
-            err << "reelmark-cli: cannot read the settings file " << iniPath << "\n";
+            err << "reelmark-cli: cannot read the settings file " << iniPath << ": " << SystemErrorLine(error) << "\n";
             return false;
         case SettingsFileState::Missing:
             // A file named on the command line is meant to be there: a typing

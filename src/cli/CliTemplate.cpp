@@ -5,15 +5,19 @@
 #include "core/settings/IniFile.h"
 #include "platform/SystemError.h"
 
-SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log)
+SettingsFileState ReadSettingsFile(const std::string& iniPath, Settings& settings, ActivityLog& log,
+                                   SystemError* error)
 {
     for (const SettingField& field : SettingFields())
         settings.*field.member = field.defaultValue;
     CIniFile ini;
     std::vector<IniRecord> records;
-    unsigned long error = 0;
-    if (!ini.ReadRecords(iniPath, records, &error))
-        return IsNotFound(error) ? SettingsFileState::Missing : SettingsFileState::Unreadable;
+    SystemError code = 0;
+    if (!ini.ReadRecords(iniPath, records, &code)) {
+        if (error)
+            *error = code;
+        return IsNotFound(code) ? SettingsFileState::Missing : SettingsFileState::Unreadable;
+    }
     TakeSettingRecords(records, settings, log);
     return SettingsFileState::Read;
 }

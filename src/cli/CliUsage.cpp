@@ -8,9 +8,9 @@ const char kSeeHelp[] = "see reelmark-cli --help\n";
 const char kGenerateUsage[] =
     "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--meta-folder]\n"
     "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n";
-const char kListUsage[] = "usage: reelmark-cli list FOLDER [--recursive] [--json]\n";
-const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] PATH...\n";
-const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] PATH...\n";
+const char kListUsage[] = "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER\n";
+const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] [--] PATH...\n";
+const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] [--] PATH...\n";
 const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
     "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n";
@@ -54,9 +54,9 @@ const char kUsage[] =
     "  reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive]\n"
     "                        [--meta-folder] [--fill-only | --whole-template]\n"
     "                        [--dry-run | --json] [--ini FILE]\n"
-    "  reelmark-cli list FOLDER [--recursive] [--json]\n"
-    "  reelmark-cli show [--json] [--recursive] PATH...\n"
-    "  reelmark-cli check [--json] [--recursive] PATH...\n"
+    "  reelmark-cli list [--recursive] [--json] [--] FOLDER\n"
+    "  reelmark-cli show [--json] [--recursive] [--] PATH...\n"
+    "  reelmark-cli check [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                     [--rescan MINUTES] [--ini FILE]\n"
@@ -121,11 +121,15 @@ const char kUsage[] =
     "              files describe the movie)}], \"refused\": why (a refused run\n"
     "              only),\n"
     "              \"totals\": {\"created\": n, \"replaced\": n, \"skipped\": n,\n"
-    "              \"failed\": n, \"unreadFolders\": n}}.\n"
+    "              \"failed\": n, \"unreadFolders\": n}}. In every JSON answer\n"
+    "              a name that is not UTF-8 keeps each byte that is none as\n"
+    "              \"\\udcNN\" (NN the byte in hexadecimal), as Python's\n"
+    "              \"surrogateescape\" reads it back.\n"
     "  --ini FILE  Reads the template from FILE instead of reelmark.ini in the\n"
     "              current folder. The file is only read, never changed.\n"
     "              Without reelmark.ini every setting has its default; a FILE\n"
-    "              that does not exist stops the run.\n"
+    "              that does not exist stops the run, as does one that is no\n"
+    "              regular file (a device) or holds over 1 MiB.\n"
     "list      Shows the movie files in FOLDER in name order, \"[meta]\" before\n"
     "          those that have a metadata file, \"[other]\" before those whose\n"
     "          metadata pyTivo finds only in other files (a .nfo, a default.txt,\n"
@@ -214,7 +218,24 @@ const char kUsage[] =
     "  --ini FILE  Reads UndoDays and UndoMegabytes from FILE.\n"
     "\n"
     "Options may stand before or after FOLDER. Put a FOLDER with spaces in\n"
-    "double quotes.\n"
+    "double quotes. After \"--\" every word is a FOLDER or PATH, even one that\n"
+    "starts with \"-\" (reelmark-cli show --json -- *).\n"
+    "\n"
+    "Writes, removals and reads:\n"
+    "  Reelmark writes only inside FOLDER: every file is made within the\n"
+    "  folders it holds open from FOLDER down, each opened within the one\n"
+    "  above without following a link, so a folder swapped for a link during\n"
+    "  a run gets nothing. A .meta or a folder below that is a link (or a\n"
+    "  junction, a file, a link that leads nowhere) gets nothing: one log line\n"
+    "  \"Left alone: ...\" says why, and its movies fail (exit code 1).\n"
+    "  It removes only what it can prove it made: its own hidden work folder\n"
+    "  (~reelmark-PROCESS-NUMBER.tmp) and the files it made there; the work\n"
+    "  folder of a run that was cut short only when it holds Reelmark's\n"
+    "  marker, and each removal is a log line. A file of yours named like\n"
+    "  Reelmark's is kept and named once in the log.\n"
+    "  It reads only regular files and never waits on one: a pipe or a device\n"
+    "  named like a source, a movie or the settings file is \"Not a file\",\n"
+    "  named and left out.\n"
     "\n"
     "A movie file is one whose extension is .mpg, .mpeg, .wmv, .avi, .mov,\n"
     ".flv, .swf, .rmvb, .mkv, .m4v, .mp4 or .ts, whole and in any letter case\n"

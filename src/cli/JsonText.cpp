@@ -6,10 +6,24 @@
 
 std::string JsonString(const std::string& text)
 {
-    const std::string utf8 = IsUtf8(text) ? text : FromUtf16(ToUtf16(text));
     std::string json = "\"";
-    for (const char c : utf8) {
-        switch (c) {
+    char escaped[8];
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8SequenceLength(text, i);
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (length == 0) {
+            std::snprintf(escaped, sizeof(escaped), "\\udc%02x", byte);
+            json += escaped;
+            ++i;
+            continue;
+        }
+        if (length > 1) {
+            json.append(text, i, length);
+            i += length;
+            continue;
+        }
+        ++i;
+        switch (byte) {
             case '"':
                 json += "\\\"";
                 break;
@@ -26,12 +40,11 @@ std::string JsonString(const std::string& text)
                 json += "\\t";
                 break;
             default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof(escaped), "\\u%04x", static_cast<unsigned char>(c));
+                if (byte < 0x20) {
+                    std::snprintf(escaped, sizeof(escaped), "\\u%04x", byte);
                     json += escaped;
                 } else {
-                    json += c;
+                    json += static_cast<char>(byte);
                 }
         }
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/HeldFolder.h"
 #include "platform/SystemError.h"
 
 // What a path names; for Unreadable the system's error code in *error.
@@ -38,35 +39,34 @@ int64_t GetFileSize64(const std::string& path);
 // file's size.
 using CopyProgressCall = std::function<void(uint64_t copied, uint64_t size)>;
 
-// A copy of a file made under a temporary name, then given its own. The
-// new file stays open between the two steps, so the rename needs no second
-// opening (under Wine each opening of a name costs a lookup).
+// A copy of a file made under a temporary name in a held folder, then given
+// its own in another (platform/HeldFolder.h). The new file stays open
+// between the two steps, so the rename needs no second opening (under Wine
+// each opening of a name costs a lookup).
 class FileCopy {
 public:
     FileCopy() = default;
     // Removes the temporary file if it never got its name.
-    ~FileCopy();
+    ~FileCopy() = default;
     FileCopy(const FileCopy&) = delete;
     FileCopy& operator=(const FileCopy&) = delete;
 
     // Copies the source's bytes, last-write time and read-only mark to a
-    // new file at temporary, which must not exist yet (a taken name fails
-    // with a code that IsNameTaken accepts and is left alone). A copy that
-    // fails removes what it wrote.
-    bool Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
-              SystemError& error);
-    // Gives the copy the target's name in the same volume. Without replace a
-    // name that is taken, even one taken a moment before, fails with a code
-    // that IsNameTaken accepts, and the copy keeps its temporary name.
-    bool Rename(const std::string& target, bool replace, SystemError& error);
+    // new file of that name in the folder (which must outlive the copy),
+    // which must not exist yet (a taken name fails with a code that
+    // IsNameTaken accepts and is left alone). Only a regular file is copied
+    // (kErrorNotAFile), and its opening never waits. A copy that fails
+    // removes what it wrote.
+    bool Make(const std::string& source, const HeldFolder& folder, const std::string& name,
+              const CopyProgressCall& progress, SystemError& error);
+    // Gives the copy its name in the folder, on the same volume. Without
+    // replace a name that is taken, even one taken a moment before, fails
+    // with a code that IsNameTaken accepts, and the copy keeps its
+    // temporary name.
+    bool Rename(const HeldFolder& folder, const std::string& name, bool replace, SystemError& error);
 
 private:
-    void Discard();
-
-    std::string path_;  // where the copy is now; empty once named
-#ifdef _WIN32
-    void* handle_ = nullptr;  // the open copy
-#endif
+    NewFile file_;
 };
 
 // Takes the read-only mark off a file, so that it can be removed.

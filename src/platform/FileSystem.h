@@ -17,6 +17,9 @@ struct FolderEntry {
     bool readOnly = false;
     // A link or junction: a walk does not follow it (it may lead back up).
     bool isLink = false;
+    // Neither a file nor a folder: a pipe, a device or a socket, which is
+    // never read nor replaced. (Wine lists these as files.)
+    bool isOther = false;
     // When it was last written, in FileClockNow() units.
     unsigned long long lastWrite = 0;
     // size, readOnly and lastWrite are known. False only for the entries a
@@ -54,9 +57,12 @@ PathInfo InspectPath(const std::string& path);
 
 // True when the file can be opened for reading (false for a folder, a
 // missing file or a file another program holds locked); its size in *size.
-bool CanReadFile(const std::string& path, unsigned long long* size = nullptr);
+// Only a regular file can: a pipe, a device or a socket is kErrorNotAFile
+// in *error, found so without waiting for any other program.
+bool CanReadFile(const std::string& path, unsigned long long* size = nullptr, SystemError* error = nullptr);
 // The whole file, or its first `most` bytes when it holds more; false with
-// the error code in *error.
+// the error code in *error. Only a regular file is read, and nothing waits:
+// a pipe, a device or a socket is kErrorNotAFile.
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error = nullptr,
                    size_t most = SIZE_MAX);
 // The size bytes of the file from offset on; false with the error code in
@@ -66,33 +72,6 @@ bool ReadFilePart(const std::string& path, unsigned long long offset, size_t siz
                   SystemError* error = nullptr);
 // True when the path is a folder on a drive the system knows.
 bool IsFolderOnDrive(const std::string& path);
-
-// A file made new, written, and then given its final name in one step.
-class NewFile {
-public:
-    NewFile() = default;
-    // Closes the file; one that never took its final name is deleted.
-    ~NewFile();
-    NewFile(const NewFile&) = delete;
-    NewFile& operator=(const NewFile&) = delete;
-
-    // Makes the file at path with the bytes in it, forced to the disk when
-    // asked; 0 or the error code (IsNameTaken when the name is taken). Nothing
-    // is left at path on failure.
-    SystemError Create(const std::string& path, const std::string& bytes, bool flush);
-    // Gives the file the final name; a file there is replaced only when
-    // asked. 0 or the error code; on failure the file is deleted.
-    SystemError MoveTo(const std::string& path, bool replace);
-
-private:
-    std::string path_;
-    bool named_ = false;
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int descriptor_ = -1;
-#endif
-};
 
 // Makes a folder (hidden where the system has the notion); 0 also when a
 // folder is there already, else the error code.
@@ -111,47 +90,6 @@ SystemError RemoveFolderItself(const std::string& path);
 // something elsewhere (Wine shows a link to a file as that file). Looked at
 // without following it; false when nothing is there.
 bool LeadsElsewhere(const std::string& path);
-
-// A folder the program made for its own files, or found and took over, held
-// open while the program works in it: it is a real folder, not a link or a
-// junction, and nobody can put anything else in its place meanwhile. A
-// folder that another program holds so is in use (IsInUse) and stays its.
-class HeldFolder {
-public:
-    HeldFolder() = default;
-    // Lets go of the folder; it stays on the disk.
-    ~HeldFolder();
-    HeldFolder(const HeldFolder&) = delete;
-    HeldFolder& operator=(const HeldFolder&) = delete;
-
-    // Makes a new folder (hidden where the system has the notion) and holds
-    // it; fails (IsNameTaken) when anything at all holds the name.
-    SystemError Make(const std::string& path, bool hidden);
-    // Holds the folder that is at the path: kErrorLink for a link or
-    // junction, the system's code for a file or nothing, IsInUse when
-    // another program holds it.
-    SystemError Open(const std::string& path);
-    bool IsOpen() const;
-    const std::string& Path() const { return path_; }
-
-    // Every entry of the folder, as ForEachFolderEntry gives them.
-    bool ForEachEntry(const std::function<void(const FolderEntry&)>& visit) const;
-    // Deletes a file of the folder, a read-only one too; a link goes itself
-    // or stays (never what it leads to). 0 or the error code.
-    SystemError DeleteEntry(const std::string& name) const;
-    // Removes the folder when it is empty, and lets go of it either way.
-    void RemoveIfEmpty();
-
-private:
-    void Close();
-
-    std::string path_;
-#ifdef _WIN32
-    void* handle_ = nullptr;
-#else
-    int descriptor_ = -1;
-#endif
-};
 
 // The clock of FolderEntry::lastWrite.
 unsigned long long FileClockNow();

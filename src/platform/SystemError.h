@@ -17,6 +17,9 @@ bool IsNotFound(SystemError code);
 // The code of a name that is a link (or junction) where the program needs
 // a file or folder of its own; never followed.
 extern const SystemError kErrorLink;
+// The code of a name that is no regular file where the program reads one:
+// a pipe, a device or a socket, which could keep a reader waiting for ever.
+extern const SystemError kErrorNotAFile;
 // The code of a file larger than the program reads for what it is.
 extern const SystemError kErrorTooLarge;
 // Another program holds the file or folder.

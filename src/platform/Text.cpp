@@ -119,6 +119,18 @@ bool IsUtf8(const std::string& bytes)
     return true;
 }
 
+size_t Utf8SequenceLength(const std::string& bytes, size_t at)
+{
+    size_t next = at;
+    return at < bytes.size() && NextCodePoint(bytes, next) != kInvalid ? next - at : 0;
+}
+
+char32_t NextCharacter(const std::string& bytes, size_t& at)
+{
+    const char32_t c = NextCodePoint(bytes, at);
+    return c == kInvalid ? 0xFFFD : c;
+}
+
 std::u16string ToUtf16(const std::string& utf8)
 {
     std::u16string out;

@@ -23,6 +23,12 @@ std::string TrimmedOf(const std::string& text, const char* characters = " \t");
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing above U+10FFFF).
 bool IsUtf8(const std::string& bytes);
+// The number of bytes of the well-formed UTF-8 sequence that starts at
+// bytes[at]; 0 when that byte starts none.
+size_t Utf8SequenceLength(const std::string& bytes, size_t at);
+// The character that starts at bytes[at], moving at past it; U+FFFD (and at
+// one byte on) for a byte that starts no well-formed sequence.
+char32_t NextCharacter(const std::string& bytes, size_t& at);
 
 // UTF-8 as UTF-16 (a byte that is no UTF-8 becomes U+FFFD) and back.
 std::u16string ToUtf16(const std::string& utf8);

@@ -350,7 +350,7 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {{"--ini", "x.ini", "--force", "Generate", dir.Path()}, generate, 3},
         {{"generate", dir.Path(), "--ini"}, generate, 3},
         {{"generate", "C:\\Garden", "Diary"}, generate, 3},
-        {{"list", dir.Path(), "--replace"}, "usage: reelmark-cli list FOLDER", 2},
+        {{"list", dir.Path(), "--replace"}, "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER", 2},
         {{"show", dir.Path(), "--dry-run"}, "usage: reelmark-cli show", 2},
         {{"show"}, "usage: reelmark-cli show", 2},
         {{"show", dir.Path(), "--replace"}, "usage: reelmark-cli show", 2},
@@ -372,7 +372,7 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
     }
     Run({"list", dir.Path(), "--force"});
     EXPECT_EQ("reelmark-cli: unknown option: --force\n"
-              "usage: reelmark-cli list FOLDER [--recursive] [--json]\n"
+              "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER\n"
               "see reelmark-cli --help\n",
               err.str());
 }

@@ -529,3 +529,23 @@ TEST(FileOpEngineCopy, ANameTakenByAFolderIsAnErrorNotACopyBesideIt)
     EXPECT_TRUE(IsNameTaken(engine.ErrorCode())) << engine.ErrorCode();
     EXPECT_EQ(std::vector<std::string>{"X.mpg"}, FilesIn(temp / "dst"));
 }
+
+TEST(FileOpEngineCopy, AFolderOfTheTargetThatIsALinkGetsNothing)
+{
+    // A folder copy into a target whose folder of that name, or one below
+    // it, is a link to another place: nothing is written through the link.
+    for (const char* linked : {"Backup\\Kids", "Backup\\Kids\\Extras"}) {
+        SCOPED_TRACE(linked);
+        TempFolder temp;
+        temp.WriteFile("Movies\\Kids\\a.mpg", "a");
+        temp.WriteFile("Movies\\Kids\\Extras\\b.mpg", "b");
+        temp.MakeFolder(std::string(linked) == "Backup\\Kids" ? "Backup" : "Backup\\Kids");
+        temp.MakeFolder("elsewhere");
+        if (!MakeLink(temp / linked, temp / "elsewhere"))
+            GTEST_SKIP() << "no symbolic links here";
+        CFileOpEngine engine;
+        EXPECT_FALSE(engine.CopyItem(temp / "Movies\\Kids", temp / "Backup"));
+        EXPECT_EQ(kErrorLink, engine.ErrorCode()) << engine.ErrorText();
+        EXPECT_EQ(std::vector<std::string>{}, NamesInFolder(temp / "elsewhere"));
+    }
+}

@@ -127,6 +127,11 @@ TEST_F(FolderWalkTree, ALinkBackUpTheTreeIsNotFollowed)
     if (!MakeLink(dir / "Dr Who\\Season 1\\back to top", dir.Path()))
         GTEST_SKIP() << "no symbolic links here";
     EXPECT_EQ(3u, ListMoviesBelow(dir.Path(), log).size());
+    // Said once, not at every walk.
+    EXPECT_EQ(3u, ListMoviesBelow(dir.Path(), log).size());
+    const std::string line = "Left out, a link is not followed: " + (dir / "Dr Who\\Season 1\\back to top") + "\n";
+    EXPECT_NE(std::string::npos, log.Text().find(line)) << log.Text();
+    EXPECT_EQ(log.Text().find("Left out"), log.Text().rfind("Left out")) << log.Text();
 }
 
 TEST_F(FolderWalkTree, AFolderThatCannotBeReadIsLoggedAndSkipped)

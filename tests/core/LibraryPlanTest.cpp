@@ -308,3 +308,29 @@ TEST(PlanLibrary, AShowHasOneIdInEveryRunAndTwoOnlyForOneNameWithTwoYears)
     EXPECT_EQ(battlestar.movies[0].lines.seriesId,
               idOf("TV\\Battlestar", {"Battlestar Galactica (2003) - S01E01.mkv"}).first);
 }
+
+TEST(PlanLibrary, ANameOfPunctuationOrOfCharactersThatShowNothingKeepsItsOwnTitle)
+{
+    // Each is a movie of its own, not one show of every name without
+    // letters; what shows nothing is no part of a title.
+    const LibraryPlan plan = PlanLibrary("D:\\TV", Entries({"!!!.mkv", "- - -.mkv", "...mkv",
+                                                            "\xE2\x80\xAE\xE2\x80\x8B.mkv",
+                                                            "Home\xC2\xA0Video\xEF\xBB\xBF.mkv"}),
+                                         LibraryTemplate());
+    const struct {
+        const char* entry;
+        const char* title;
+    } cases[] = {{"!!!.mkv", "!!!"},
+                 {"- - -.mkv", "- - -"},
+                 {"...mkv", ".."},
+                 {"\xE2\x80\xAE\xE2\x80\x8B.mkv", "\xE2\x80\xAE\xE2\x80\x8B"},  // nothing but those: the name as it is
+                 {"Home\xC2\xA0Video\xEF\xBB\xBF.mkv", "Home Video"}};
+    std::set<std::string> ids;
+    for (const auto& c : cases) {
+        const PlannedMovie& movie = Find(plan, c.entry);
+        EXPECT_EQ(c.title, movie.lines.title) << c.entry;
+        EXPECT_TRUE(movie.lines.movieLayout) << c.entry;
+        ids.insert(movie.lines.seriesId);
+    }
+    EXPECT_EQ(std::size(cases), ids.size()) << "each its own series ID";
+}

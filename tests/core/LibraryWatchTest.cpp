@@ -133,6 +133,31 @@ TEST_F(LibraryWatchTest, AMovieThatCannotBeOpenedWaitsUntilItCanBe)
     EXPECT_TRUE(HasMetadata("locked.mkv"));
 }
 
+TEST_F(LibraryWatchTest, APipeNamedLikeAMovieIsToldOnceAndTheOthersGetTheirFiles)
+{
+    // Opened to see whether it can be read, a pipe would keep the watch
+    // waiting for a writer for ever.
+    WriteOld("A.mkv");
+    WriteOld("C.mkv");
+    if (!MakeFifo(dir / "Films\\B.mkv"))
+        GTEST_SKIP() << "no named pipes here";
+    LibraryWatch watch(request, log, stop);
+    ASSERT_TRUE(watch.Pass(0));
+    EXPECT_TRUE(HasMetadata("A.mkv"));
+    EXPECT_TRUE(HasMetadata("C.mkv"));
+    for (const double now : {30.0, 60.0, 90.0})
+        watch.Settle(now);
+    dir.WriteFile("Films\\D.mkv", "new");
+    watch.Take(Written("D.mkv"), 100);
+    watch.Settle(130);
+    EXPECT_TRUE(HasMetadata("D.mkv"));
+    EXPECT_FALSE(HasMetadata("B.mkv"));
+    EXPECT_EQ(std::vector<std::string>{}, watch.Waiting());
+    const std::string told = "Not a file, left out: " + (dir / "Films\\B.mkv") + "\n";
+    EXPECT_NE(std::string::npos, Lines().find(told)) << Lines();
+    EXPECT_EQ(Lines().find("Not a file"), Lines().rfind("Not a file")) << "told once";
+}
+
 TEST_F(LibraryWatchTest, TheStartPassWritesWhatGenerateWritesAndNewMoviesWaitTheirTime)
 {
     WriteOld("Old.mkv");

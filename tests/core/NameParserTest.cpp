@@ -126,6 +126,13 @@ const NameCase kEpisodes[] = {
     // Seasons named by the year.
     {"Show.S2012E05.mkv", "Show", 0, 2012, 5, 5, ""},
     {"WWE.Raw.S2024E10.720p.mkv", "WWE Raw", 0, 2024, 10, 10, ""},
+    {"Show.S1900E01.mkv", "Show", 0, 1900, 1, 1, ""},  // the first year a season may be
+    {"Show.S2100E01.mkv", "Show", 0, 2100, 1, 1, ""},  // and the last
+    // Characters that show nothing are no part of the name; a space that
+    // does not break is a space.
+    {"Show.\u202EName.S01E02.mkv", "Show Name", 0, 1, 2, 2, ""},
+    {"\uFEFFShow\u200B Name - 1x02 - \u2066Pilot\u2069.avi", "Show Name", 0, 1, 2, 2, "Pilot"},
+    {"Show\u00A0Name\u202FS01E02.mkv", "Show Name", 0, 1, 2, 2, ""},
     // Cross form ("1x02"), as Kodi and older libraries write it.
     {"Show Name - 1x02 - Episode Title.avi", "Show Name", 0, 1, 2, 2, "Episode Title"},
     {"Show Name - 01x05 - Pilot.mpg", "Show Name", 0, 1, 5, 5, "Pilot"},
@@ -254,6 +261,11 @@ const struct {
     {"Some.Movie.720p.HDTV.x264.mkv", "Some Movie", "release tags without a year: a movie or a recording"},
     {"Home Video WEBRip.mp4", "Home Video", "the same"},
     {"Movie.Name.1080p.2012.mkv", "Movie Name", "a year after the tags is not read"},
+    {"Show.S1899E05.mkv", "", "four digits of a season that is no year from 1900 to 2100"},
+    {"Show.S2101E05.mkv", "", "the same"},
+    {"Show.S1234E05.mkv", "", "the same"},
+    {"Show.S0012E05.mkv", "", "the same"},
+    {"Show Season 1234 Episode 5.mkv", "", "the same in words"},
 };
 
 // Every row of the table reads as the kind with the values it names.

@@ -9,6 +9,7 @@
 #include "core/files/TextFile.h"
 #include "platform/ContentHash.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "support/TempFolder.h"
 
@@ -235,8 +236,10 @@ TEST_F(RunJournalTest, PrunesOldestFirstBeyondTheSizeAndNeverARunInUseOrAForeign
 
     // The oldest is held by a run under way, and one holds a file of its own.
     {
+        HeldFolder runs;
         HeldFolder held;
-        ASSERT_EQ(0u, held.Open(Runs() + kSeparator + second));
+        ASSERT_EQ(0u, runs.OpenChosen(Runs()));
+        ASSERT_EQ(0u, held.OpenIn(runs, second, HeldFolder::Hold::Own));
         PruneRuns(Runs(), JournalLimits{30, 1}, now);
     }
     EXPECT_EQ((std::vector<std::string>{second}), RunIds());
@@ -255,8 +258,10 @@ TEST_F(RunJournalTest, WritesGoIntoTheJournalInForceOnly)
     {
         RunJournalScope scope(&journal);
         ASSERT_TRUE(WriteTextFileAtomically(dir / "a.txt", "inside"));
-        ASSERT_TRUE(WriteTextFileAtomically(dir / "b.txt", "made", nullptr, nullptr, ExistingFile::Keep));
-        EXPECT_FALSE(WriteTextFileAtomically(dir / "b.txt", "again", nullptr, nullptr, ExistingFile::Keep));
+        HeldFolder folder;
+        ASSERT_EQ(0u, folder.OpenChosen(dir.Path()));
+        ASSERT_TRUE(WriteTextFileAtomically(folder, "b.txt", "made", nullptr, nullptr, ExistingFile::Keep));
+        EXPECT_FALSE(WriteTextFileAtomically(folder, "b.txt", "again", nullptr, nullptr, ExistingFile::Keep));
         ASSERT_EQ(0u, MakeFolderOfRun(dir / ".meta"));
         ASSERT_EQ(0u, MakeFolderOfRun(dir / ".meta")) << "there already: not the run's";
     }

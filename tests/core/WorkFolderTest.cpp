@@ -1,12 +1,14 @@
 // The program's temporary files: short names in a hidden work folder of its
 // own, and the leftovers of runs that were cut short, removed only where the
-// program can prove it made them.
+// program can prove it made them (its marker), never by their names.
 #include <gtest/gtest.h>
 
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/log/ActivityLog.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
+#include "platform/Paths.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -38,7 +40,7 @@ std::string OwnWorkFolderName(WorkFolder& work, const std::string& folder)
     std::string name;
     SystemError error = 0;
     work.MakeTemporary(
-        [&](const std::string&) {
+        [&](const HeldFolder&, const std::string&) {
             for (const std::string& entry : NamesInFolder(folder))
                 name = IsWorkFolderName(entry) ? entry : name;
             return kErrorAccessDenied;
@@ -49,40 +51,71 @@ std::string OwnWorkFolderName(WorkFolder& work, const std::string& folder)
 
 }  // namespace
 
-TEST(WorkFolder, ALaterRunRemovesOnlyTheOldLeftoversOfTheProgramsOwnPatterns)
+// A work folder as a run leaves it when it is cut short: its marker and
+// temporary files.
+void LeaveWorkFolder(const TempFolder& folder, const std::string& name, const std::vector<std::string>& files)
+{
+    folder.WriteFile(name + "\\marker", WorkFolderMarker(name));
+    for (const std::string& file : files)
+        folder.WriteFile(name + "\\" + file, "cut short");
+}
+
+TEST(WorkFolder, ALaterRunRemovesOnlyWhatItsMarkerProvesTheProgramsOwn)
 {
     TempFolder folder;
-    const std::vector<std::string> leftovers = {"~reelmark-1f0-3.tmp\\1", "~reelmark-1f0-3.tmp\\2a",
-                                                "Holiday.mpg.txt.reelmark-new", "~reelmark12.tmp"};
+    LeaveWorkFolder(folder, "~reelmark-1f0-3.tmp", {"1", "2a"});
+    // Marked, but with a file of somebody else's in it: only the program's
+    // own files go, the folder and its marker stay.
+    LeaveWorkFolder(folder, "~reelmark-1f0-4.tmp", {"5"});
+    folder.WriteFile("~reelmark-1f0-4.tmp\\notes.doc", "the user's");
+    // Named like the program's, but nothing proves them its own: a folder
+    // without the marker (or with a marker of another folder), and the
+    // loose temporary files of earlier versions.
     const std::vector<std::string> kept = {"Holiday.mpg", "Holiday.mpg.txt", "~reelmarkX.tmp",
-                                           "notes.reelmark-new.txt", "~reelmark-7-1.tmp\\notes.doc",
-                                           "~reelmark.tmp\\1f0-3"};
-    for (const std::string& name : leftovers)
-        folder.WriteFile(name, "cut short");
+                                           "notes.reelmark-new.txt", "~reelmark-7-1.tmp\\1",
+                                           "~reelmark-7-2.tmp\\marker", "~reelmark.tmp\\1f0-3",
+                                           "Holiday.mpg.txt.reelmark-new", "~reelmark12.tmp"};
     for (const std::string& name : kept)
         folder.WriteFile(name, "the user's");
-    for (const std::string& name : leftovers)
-        AgeFile(folder / name);
-    AgeFile(folder / "~reelmark-7-1.tmp\\notes.doc");
-    AgeFile(folder / "~reelmark.tmp\\1f0-3");
+    folder.WriteFile("~reelmark-7-2.tmp\\marker", WorkFolderMarker("~reelmark-1f0-3.tmp"));
+    folder.WriteFile("~reelmark-7-2.tmp\\3", "the user's");
 
-    WorkFolder work(folder.Path());
-    // Written after this run began: not a leftover.
-    folder.WriteFile("~reelmark-7-1.tmp\\2", "a run's that goes on");
     ActivityLog log;
-    work.RemoveLeftovers(log);
+    WorkFolder(folder.Path()).RemoveLeftovers(log);
 
-    for (const std::string& name : leftovers)
-        EXPECT_FALSE(PathExists(folder / name)) << name;
     EXPECT_FALSE(PathExists(folder / "~reelmark-1f0-3.tmp"));
+    // Its marker stays with the file of another's: the folder is still its.
+    EXPECT_EQ((std::vector<std::string>{"marker", "notes.doc"}), NamesInFolder(folder / "~reelmark-1f0-4.tmp"));
     for (const std::string& name : kept)
         EXPECT_TRUE(PathExists(folder / name)) << name;
-    EXPECT_TRUE(PathExists(folder / "~reelmark-7-1.tmp\\2"));
-    // What bears the program's names but is not its own is named, once each.
+    EXPECT_TRUE(PathExists(folder / "~reelmark-7-2.tmp\\3"));
+    // Each removal is a line with its path; what bears the program's names
+    // but is not its own is named once.
     const std::string& text = log.Text();
-    for (const char* name : {"~reelmark-7-1.tmp\\notes.doc", "~reelmark.tmp"})
-        EXPECT_NE(std::string::npos, text.find("Reelmark did not make it: " + (folder / name) + "\n")) << text;
-    EXPECT_EQ(2, std::count(text.begin(), text.end(), '\n')) << text;
+    for (const char* name : {"~reelmark-1f0-3.tmp\\1", "~reelmark-1f0-3.tmp\\2a", "~reelmark-1f0-3.tmp\\marker",
+                             "~reelmark-1f0-3.tmp", "~reelmark-1f0-4.tmp\\5"})
+        EXPECT_NE(std::string::npos, text.find("run cut short left: " + (folder / name) + "\n")) << name;
+    for (const char* name : {"~reelmark-1f0-4.tmp\\notes.doc", "~reelmark-7-1.tmp", "~reelmark-7-2.tmp",
+                             "~reelmark.tmp", "Holiday.mpg.txt.reelmark-new", "~reelmark12.tmp"})
+        EXPECT_NE(std::string::npos, text.find("Reelmark did not make it: " + (folder / name) + "\n")) << name;
+    EXPECT_EQ(11, std::count(text.begin(), text.end(), '\n')) << text;
+
+    // A later run in the same program names them no more.
+    WorkFolder(folder.Path()).RemoveLeftovers(log);
+    EXPECT_EQ(text, log.Text());
+}
+
+TEST(WorkFolder, AMarkerProvesOnlyItsOwnFolder)
+{
+    const std::string marker = WorkFolderMarker("~reelmark-1-2.tmp");
+    EXPECT_TRUE(IsWorkFolderMarker(marker, "~reelmark-1-2.tmp"));
+    EXPECT_FALSE(IsWorkFolderMarker(marker, "~reelmark-1-3.tmp"));
+    EXPECT_NE(marker, WorkFolderMarker("~reelmark-1-2.tmp"));  // a fresh token each time
+    std::string changed = marker;
+    changed[25] = changed[25] == 'a' ? 'b' : 'a';
+    EXPECT_FALSE(IsWorkFolderMarker(changed, "~reelmark-1-2.tmp"));
+    EXPECT_FALSE(IsWorkFolderMarker(marker + "x", "~reelmark-1-2.tmp"));
+    EXPECT_FALSE(IsWorkFolderMarker("", "~reelmark-1-2.tmp"));
 }
 
 TEST(WorkFolder, LinksThatBearItsNamesAreNeverFollowedNorRemoved)
@@ -103,7 +136,7 @@ TEST(WorkFolder, LinksThatBearItsNamesAreNeverFollowedNorRemoved)
             GTEST_SKIP() << "no symbolic links here";
     }
     temp.WriteFile("M\\~reelmark-2b-1.tmp\\9");
-    AgeFile(temp / "M\\~reelmark-2b-1.tmp\\9");
+    temp.WriteFile("M\\~reelmark-2b-1.tmp\\marker", WorkFolderMarker("~reelmark-2b-1.tmp"));
     if (!MakeLink(temp / "M\\~reelmark-2b-1.tmp\\5", temp / "outside\\1"))
         GTEST_SKIP() << "no symbolic links here";
 
@@ -161,9 +194,9 @@ TEST(WorkFolder, AFolderThatARunningRunHoldsIsLeftToIt)
     std::string temporary;
     SystemError error = 0;
     ASSERT_TRUE(running.MakeTemporary(
-        [&](const std::string& path) {
-            temporary = path;
-            return copy.Create(path, "bytes", false);
+        [&](const HeldFolder& at, const std::string& name) {
+            temporary = at.Path() + NativePath("\\") + name;
+            return copy.Create(at, name, "bytes", false);
         },
         error));
     AgeFile(temporary);
@@ -179,9 +212,11 @@ TEST(WorkFolder, AtomicWritesLeaveNothingButTheFileAndCleanUpAfterThemselves)
 {
     TempFolder folder;
     {
-        WorkFolder work(folder.Path());
+        HeldFolder held;
+        ASSERT_EQ(0u, held.OpenChosen(folder.Path()));
+        WorkFolder work(held);
         for (const char* name : {"a.mpg.txt", "b.mpg.txt"})
-            ASSERT_TRUE(WriteTextFileAtomically(folder / name, "text\n", nullptr, &work));
+            ASSERT_TRUE(WriteTextFileAtomically(held, name, "text\n", nullptr, &work));
     }
     ASSERT_TRUE(WriteTextFileAtomically(folder / "c.mpg.txt", "text\n"));
     EXPECT_EQ((std::vector<std::string>{"a.mpg.txt", "b.mpg.txt", "c.mpg.txt"}),

@@ -1,5 +1,5 @@
 // The platform layer on the system at hand: text conversions, full paths,
-// new files that take their name in one step, and append-only files.
+// and append-only files.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -60,27 +60,6 @@ TEST(PlatformPaths, FullPathsHaveNoTrailingSeparatorAndNoDots)
     EXPECT_EQ(FullPathOf(folder / "a"), FullPathOf("."));
     EXPECT_EQ(FullPathOf(folder / "a\\b"), FullPathOf(NativePath("b\\..\\b")));
     EXPECT_NE(kSeparator, FullPathOf(".").back());
-}
-
-TEST(PlatformFiles, ANewFileTakesItsNameOnlyWhenFreeUnlessItReplaces)
-{
-    TempFolder folder;
-    folder.WriteFile("kept.txt", "old");
-    {
-        NewFile file;
-        ASSERT_EQ(0u, file.Create(folder / "one.tmp", "new", false));
-        EXPECT_TRUE(IsNameTaken(file.MoveTo(folder / "kept.txt", false)));
-    }  // the file that never took its name goes
-    EXPECT_EQ("old", ReadFileBytes(folder / "kept.txt"));
-    EXPECT_FALSE(PathExists(folder / "one.tmp"));
-    {
-        NewFile file;
-        ASSERT_EQ(0u, file.Create(folder / "two.tmp", "new", true));
-        EXPECT_TRUE(IsNameTaken(NewFile().Create(folder / "two.tmp", "x", false)));
-        EXPECT_EQ(0u, file.MoveTo(folder / "kept.txt", true));
-    }
-    EXPECT_EQ("new", ReadFileBytes(folder / "kept.txt"));
-    EXPECT_EQ(std::vector<std::string>{"kept.txt"}, NamesInFolder(folder.Path()));
 }
 
 TEST(PlatformFiles, AnAppendFileEndsALineLeftCutAndAddsWholePieces)

@@ -121,6 +121,36 @@ TEST(Xml, AFaultyDocumentSaysWhereAndWhatKindOfFault)
         EXPECT_EQ(c.kind, reader.Error().kind) << c.document;
         EXPECT_EQ(c.line ? c.line : reader.Error().line, reader.Error().line) << c.document;
         EXPECT_FALSE(reader.Error().text.empty()) << c.document;
+        // In words, never a bare code ("Unknown error 3222072961").
+        EXPECT_EQ(std::string::npos, reader.Error().text.find("Unknown error")) << c.document;
+    }
+}
+
+TEST(Xml, EachFaultIsNamedInWords)
+{
+    std::string deep;
+    for (int i = 0; i < 300; ++i)
+        deep += "<a>";
+    const struct {
+        std::string document;
+        const char* words;
+    } cases[] = {
+        {"<a><b>", "ended early"},
+        {deep, "nested too deeply"},
+        {"<a></b>", "mismatched tag"},
+    };
+    for (const auto& c : cases) {
+        XmlReader reader(c.document);
+        while (reader.Next()) {
+        }
+#ifdef _WIN32
+        EXPECT_NE(std::string::npos, reader.Error().text.find(c.words)) << c.words << ": " << reader.Error().text;
+#else
+        // Expat has its own words for each: "unclosed token", "no element
+        // found"; it takes any depth.
+        if (c.document != deep)
+            EXPECT_FALSE(reader.Error().text.empty()) << c.document;
+#endif
     }
 }
 

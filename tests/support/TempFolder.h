@@ -44,8 +44,18 @@ void AgeFile(const std::string& path);
 // UTC and the hundreds of nanoseconds after them.
 void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNanoseconds);
 
-// Makes a symbolic link to a file or folder; false where the system cannot.
+// Makes a symbolic link to a file or folder (that need not be there);
+// false where the system cannot.
 bool MakeLink(const std::string& link, const std::string& target);
+// Makes a junction (a folder's mount point) to the folder target; false
+// where the system cannot.
+bool MakeJunction(const std::string& link, const std::string& target);
+// Renames the folder to aside and puts a link to target in its place, as
+// another program of the system would: past the handles this program holds,
+// which Wine's own rename respects. False where the system cannot.
+bool SwapForLink(const std::string& folder, const std::string& aside, const std::string& target);
+// Makes a named pipe (FIFO) at the path; false where the system has none.
+bool MakeFifo(const std::string& path);
 
 // Makes a folder that this program cannot read, for a scope: no permissions,
 // and for a program run as root none of the capabilities that read past

@@ -30,6 +30,13 @@ missing=$(comm -23 <(options <<<"$help") <(options <<<"$manual"))
 [ -z "$missing" ] || fail "the manual page lacks options of --help: $(tr '\n' ' ' <<<"$missing")"
 codes_manual=$(sed -n '/^\.SH "EXIT STATUS"/,/^\.SH /p' <<<"$manual" | sed -n 's/^\.B \([0-9]\)$/\1/p' | sort -u)
 [ "$codes_help" = "$codes_manual" ] || fail "exit codes of --help ($codes_help) and the manual page ($codes_manual) differ"
+# "--" before the paths of list, show and check, in all three.
+for command in list show check; do
+    grep -q -- "^  reelmark-cli $command .*\[--\]" <<<"$help" || fail "--help does not give $command [--]"
+    grep -q -- "reelmark-cli $command \[--\]" "$page" || fail "cli.html does not give $command [--]"
+    sed -n "/^\.B reelmark-cli $command\$/,/^\.br/p" <<<"$manual" | grep -q -- '^\.RB \[ -- \]$' ||
+        fail "the manual page does not give $command [--]"
+done
 for command in $(sed -n 's/^  reelmark-cli \([a-z][a-z]*\) .*/\1/p' <<<"$help"); do
     grep -q "^\.B $command\$" <<<"$manual" || fail "the manual page does not describe the $command command"
 done

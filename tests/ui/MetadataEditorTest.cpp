@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/files/WorkFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "resource.h"
@@ -273,7 +274,7 @@ TEST_F(MetadataEditor, FilesItCannotShowAreRefusedOrConvertedNeverWrittenInMixed
 TEST_F(MetadataEditor, ASaveRemovesWhatSavesThatWereCutShortLeftInTheFolder)
 {
     w.movies.WriteFile("Films\\~reelmark-77-1.tmp\\3", "cut short");
-    AgeFile(w.movies / "Films\\~reelmark-77-1.tmp\\3");
+    w.movies.WriteFile("Films\\~reelmark-77-1.tmp\\marker", WorkFolderMarker("~reelmark-77-1.tmp"));
     StartWith({"A.mpg"});
     ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) { Click(dialog, IDOK); }));
     EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt"}), NamesInFolder(w.movies / "Films"));
@@ -300,9 +301,10 @@ TEST_F(MetadataEditor, EachSaveIsARunThatUndoLastRunTakesBack)
 TEST_F(MetadataEditor, WhatASaveCutShortLeftGoesWhenTheWindowStartsAndWhenTheEditorOpens)
 {
     // A save cut short (a crash, a power cut) leaves its work folder with
-    // the temporary file in it, beside the movie or in .meta.
+    // the temporary file and its marker in it, beside the movie or in .meta.
     const auto leaveSaveBehind = [&](const std::string& folder) {
         w.movies.WriteFile(folder + "\\~reelmark-77-1.tmp\\3", "cut short");
+        w.movies.WriteFile(folder + "\\~reelmark-77-1.tmp\\marker", WorkFolderMarker("~reelmark-77-1.tmp"));
         AgeFile(w.movies / (folder + "\\~reelmark-77-1.tmp\\3"));
     };
     leaveSaveBehind("Films");

@@ -236,3 +236,37 @@ TEST_F(TiVoView, TheFromColumnTellsFilesWithLongNamesApartAndTheChannelShowsAsSh
     EXPECT_EQ("Episode number | 102", row("Episode number").substr(0, 20));
     EXPECT_EQ("", row("Episode title")) << "not sent for a movie";
 }
+
+TEST_F(TiVoView, ALinkedMetaFolderIsShownButNeitherGenerateNorTheEditorWritesThroughIt)
+{
+    w.movies.WriteFile("Lib\\a.mpg");
+    w.movies.WriteFile("Lib\\b.mpg");
+    w.movies.WriteFile("Elsewhere\\b.mpg.txt", "title : Theirs\r\n");
+    if (!MakeLink(w.movies / "Lib\\.meta", w.movies / "Elsewhere"))
+        GTEST_SKIP() << "no symbolic links here";
+    w.WriteIniForFolder(w.movies / "Lib", "[Config]\r\nMetaFolder=true\r\n");
+    w.Start();
+
+    w.Click(IDC_GENERATE);
+    EXPECT_EQ(std::vector<std::string>{"b.mpg.txt"}, NamesInFolder(w.movies / "Elsewhere"));
+    EXPECT_NE(std::string::npos, w.LogText().find("<WARNING>Left alone: " + (w.movies / "Lib\\.meta") +
+                                                  ": a link to another place; nothing is written through a link\n"))
+        << w.LogText();
+
+    // The editor shows the file pyTivo reads there, and its Save is refused.
+    const LRESULT index =
+        ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("b.mpg"));
+    w.SelectListEntries({static_cast<int>(index)});
+    std::string title;
+    CDialog::ModalObserver() = [&](CDialog& dialog) {
+        title = dialog.GetDlgItemText(IDC_EDITOR_TITLE);
+        dialog.SetDlgItemText(IDC_EDITOR_TITLE, "Mine");
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    };
+    w.Click(IDC_EDIT_META);
+    CDialog::ModalObserver() = nullptr;
+    EXPECT_EQ("Theirs", title);
+    EXPECT_EQ("title : Theirs\r\n", ReadFileBytes(w.movies / "Elsewhere\\b.mpg.txt"));
+    EXPECT_EQ(std::vector<std::string>{"b.mpg.txt"}, NamesInFolder(w.movies / "Elsewhere"));
+}

@@ -8,6 +8,7 @@
 #include "core/files/WorkFolder.h"
 #include "core/folders/MovieScanner.h"
 #include "core/log/UserMessage.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -89,8 +90,34 @@ CFileOpEngine::Names& CFileOpEngine::NamesIn(const std::string& folder)
     for (const FolderEntry& entry : EntriesOf(folder))
         names_.emplace(entry.name, entry.isFolder);
     listedFolder_ = folder;
-    work_.reset(new WorkFolder(WithoutTrailingSeparators(folder)));
+    held_ = std::make_unique<HeldFolderChain>();
+    heldError_ = HoldFolder(*held_, folder);
+    work_ = std::make_unique<WorkFolder>(held_->Last());
     return names_;
+}
+
+SystemError CFileOpEngine::HoldFolder(HeldFolderChain& chain, const std::string& folder) const
+{
+    const std::string root = WithoutTrailingSeparators(copyRoot_);
+    const std::string path = WithoutTrailingSeparators(folder);
+    if (!root.empty() && path.size() > root.size() + 1 && path[root.size()] == kSeparator &&
+        SameFolder(path.substr(0, root.size()), root)) {
+        const SystemError code = chain.OpenChosen(root);
+        return code != 0 ? code : chain.Reach(path.substr(root.size() + 1));
+    }
+    return chain.OpenChosen(path);
+}
+
+void CFileOpEngine::MakeTargetFolder(const std::string& folder) const
+{
+    const std::string path = WithoutTrailingSeparators(folder);
+    HeldFolderChain chain;
+    HeldFolder made;
+    SystemError code = HoldFolder(chain, ParentFolderOf(path));
+    if (code == 0)
+        code = made.OpenOrMakeIn(chain.Last(), LastPathComponent(path));
+    if (code != 0)
+        throw CFExeption(code);
 }
 
 bool CFileOpEngine::HoldsFile(const std::string& path)
@@ -128,6 +155,7 @@ bool CFileOpEngine::CopyItem(const std::string& source, const std::string& desti
         descentBudget_ = CountSeparators(into) - CountSeparators(outer);
 
     bool result = true;
+    copyRoot_ = destination;
     try {
         CopyDispatch(source, from, destination);
     } catch (const CFExeption& error) {
@@ -135,6 +163,7 @@ bool CFileOpEngine::CopyItem(const std::string& source, const std::string& desti
         result = false;
     }
     descentBudget_ = -1;
+    copyRoot_.clear();
     return result;
 }
 
@@ -175,8 +204,7 @@ void CFileOpEngine::CopyFolder(const std::string& source, const std::string& des
         throw CFExeption(source + " not found");
     // The copy goes into a folder of the source's own name.
     const std::string target = AddTrailingSeparator(destination) + LastPathComponent(folder) + kSeparator;
-    if (const SystemError code = MakeFolder(target, false))
-        throw CFExeption(code);
+    MakeTargetFolder(target);
     CopyFolderContents(folder, target);
 }
 
@@ -193,8 +221,7 @@ void CFileOpEngine::CopyFolderContents(const std::string& folder, const std::str
         if (descentBudget_ == 0 || entry.isLink || IsWorkFolderName(entry.name))
             continue;
         const std::string subFolder = destination + entry.name + kSeparator;
-        if (const SystemError code = MakeFolder(subFolder, false))
-            throw CFExeption(code);
+        MakeTargetFolder(subFolder);
         if (descentBudget_ > 0)
             --descentBudget_;
         CopyFolderContents(path, subFolder);
@@ -235,16 +262,18 @@ void CFileOpEngine::CopyOneFile(const std::string& source, std::string target)
     const size_t nameStart = FileNameStart(target);
     Names& names = NamesIn(target.substr(0, nameStart));
     bool replace = SettleTarget(target, names);
+    if (heldError_ != 0)
+        throw CFExeption(heldError_);
     FileCopy copy;
     SystemError code = 0;
     if (!work_->MakeTemporary(
-            [this, &source, &copy](const std::string& path) -> SystemError {
+            [this, &source, &copy](const HeldFolder& work, const std::string& name) -> SystemError {
                 SystemError error = 0;
-                return copy.Make(source, path, whileCopying_, error) ? 0 : error;
+                return copy.Make(source, work, name, whileCopying_, error) ? 0 : error;
             },
             code))
         throw CFExeption(code);
-    while (!copy.Rename(target, replace, code)) {
+    while (!copy.Rename(work_->Folder(), target.substr(nameStart), replace, code)) {
         // A name taken after the folder was read: settled again, once.
         if (replace || !IsNameTaken(code) || !names.emplace(target.substr(nameStart), false).second)
             throw CFExeption(code);

@@ -11,7 +11,10 @@
 // name with a rename that never replaces unless told to (a name that
 // appears after the listing is found there). Under Wine every test of a
 // name that does not exist reads the whole folder, so a copy run into a big
-// folder costs one such lookup per file: the rename's.
+// folder costs one such lookup per file: the rename's. The copies are made
+// within the held target folder (platform/HeldFolder.h): a folder below the
+// destination is opened within the one above, never through a link, so a
+// folder swapped for a link meanwhile gets nothing.
 #include <map>
 #include <memory>
 #include <string>
@@ -77,8 +80,14 @@ private:
     void RefuseUnsafePath(const std::string& path) const;
     // Each name of a folder, and whether a folder holds it.
     using Names = std::map<std::string, bool, NameLess>;
-    // The names in the folder (ending in a separator), read once.
+    // The names in the folder (ending in a separator), read once; the
+    // folder is held for the copies into it.
     Names& NamesIn(const std::string& folder);
+    // Holds the folder: below the destination the user chose, each folder
+    // within the one above and never through a link; else as named.
+    SystemError HoldFolder(HeldFolderChain& chain, const std::string& folder) const;
+    // Makes a folder of the copy (0 also when it is there), not through a link.
+    void MakeTargetFolder(const std::string& folder) const;
     // Moves target to the first name of the copy-name rule that is free, or
     // keeps it when an existing file is to be replaced (true then). Raises
     // when a folder holds the name or a read-only file would be replaced.
@@ -100,8 +109,13 @@ private:
     int descentBudget_;
     std::string keptFolder_;
     CopyProgressCall whileCopying_;
-    // The folder last copied into, its names and its work folder.
+    // The destination of the copy under way.
+    std::string copyRoot_;
+    // The folder last copied into, its names, the folders held down to it
+    // (or why it could not be held) and its work folder.
     std::string listedFolder_;
     Names names_;
+    std::unique_ptr<HeldFolderChain> held_;
+    SystemError heldError_ = 0;
     std::unique_ptr<WorkFolder> work_;
 };

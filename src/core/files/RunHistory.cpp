@@ -4,6 +4,7 @@
 
 #include "platform/ContentHash.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -73,13 +74,22 @@ unsigned long long SizeOfRun(const std::string& runFolder)
     return bytes;
 }
 
+// Holds a run's folder as its own (IsInUse when a run still holds it);
+// never through a link.
+SystemError HoldRun(const std::string& runFolder, HeldFolder& held)
+{
+    HeldFolder runs;
+    const SystemError code = runs.OpenChosen(ParentFolderOf(runFolder));
+    return code != 0 ? code : held.OpenIn(runs, LastPathComponent(runFolder), HeldFolder::Hold::Own);
+}
+
 // Removes a run's folder and its files, unless a program holds it or it
 // holds anything else.
 void RemoveRun(const std::string& runFolder)
 {
     HeldFolder held;
     bool onlyRunFiles = true;
-    if (held.Open(runFolder) != 0 ||
+    if (HoldRun(runFolder, held) != 0 ||
         !held.ForEachEntry([&](const FolderEntry& entry) { onlyRunFiles = onlyRunFiles && IsRunFile(entry); }) ||
         !onlyRunFiles)
         return;
@@ -172,7 +182,7 @@ bool ReadKeptBytes(const RunRecord& run, const KeptBytes& kept, std::string& byt
 bool RunInUse(const RunRecord& run)
 {
     HeldFolder held;
-    return IsInUse(held.Open(run.folder));
+    return IsInUse(HoldRun(run.folder, held));
 }
 
 void PruneRuns(const std::string& runsFolder, const JournalLimits& limits, unsigned long long now)

@@ -2,6 +2,7 @@
 
 #include "core/files/RunHistory.h"
 #include "platform/ContentHash.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -54,10 +55,13 @@ bool RunJournal::Begin(RunHeader header, const JournalLimits& limits, std::strin
         header.started = FileClockNow();
     PruneRuns(runsFolder, limits, header.started);
     SystemError code = MakeFolders(runsFolder);
+    HeldFolder runs;
+    if (code == 0)
+        code = runs.OpenChosen(runsFolder);
     auto held = std::make_unique<HeldFolder>();
     for (int count = 1; code == 0; ++count) {
         id_ = RunNameOf(header.started, count);
-        code = held->Make(runsFolder + kSeparator + id_, false);
+        code = held->MakeIn(runs, id_, false);
         if (!IsNameTaken(code) || count > 100)
             break;
         code = 0;

@@ -27,6 +27,7 @@
 
 #include "core/files/RunManifest.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/SharedFile.h"
 
 class RunJournal {

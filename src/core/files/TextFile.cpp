@@ -1,8 +1,11 @@
 #include "core/files/TextFile.h"
 
+#include <memory>
+
 #include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -49,43 +52,64 @@ bool Fail(unsigned long* error, unsigned long code)
 
 }  // namespace
 
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error,
-                             WorkFolder* work, ExistingFile existing)
+bool WriteTextFileAtomically(const HeldFolder& folder, const std::string& name, const std::string& text,
+                             SystemError* error, WorkFolder* work, ExistingFile existing)
 {
-    return WriteFileAtomically(path, EncodeText(WithCrLf(text)), error, work, existing);
+    return WriteFileAtomically(folder, name, EncodeText(WithCrLf(text)), error, work, existing);
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error,
-                         WorkFolder* work, ExistingFile existing)
+bool WriteFileAtomically(const HeldFolder& folder, const std::string& name, const std::string& bytes,
+                         SystemError* error, WorkFolder* work, ExistingFile existing)
 {
     const bool replace = existing != ExistingFile::Keep;
     // A read-only file is the user's way of keeping it. Replacing the file
     // whole gets past the attribute on some systems, so it is refused here
     // as an open for writing would be.
-    if (existing == ExistingFile::Replace && InspectPath(path).readOnly)
+    if (existing == ExistingFile::Replace && folder.InspectEntry(name).readOnly)
         return Fail(error, kErrorAccessDenied);
-    WorkFolder own(ParentFolderOf(path));
-    WorkFolder& folder = work ? *work : own;
+    std::unique_ptr<WorkFolder> own;
+    if (!work)
+        own = std::make_unique<WorkFolder>(folder);
     SystemError code = 0;
     NewFile file;
     // A new file that is lost to a power cut is written again by the next
     // run; a replaced one must be whole on the disk before the old one goes.
-    if (!folder.MakeTemporary([&](const std::string& name) { return file.Create(name, bytes, replace); }, code))
+    if (!(work ? *work : *own).MakeTemporary(
+            [&](const HeldFolder& at, const std::string& temporary) {
+                return file.Create(at, temporary, bytes, replace);
+            },
+            code))
         return Fail(error, code);
     // The journal of the run in force (if any) writes the step down, and
     // keeps what it replaces, before the step is taken.
+    const std::string path = folder.Path() + kSeparator + name;
     if (!JournalBeforeWrite(path, bytes, replace, code))
         return Fail(error, code);
-    code = file.MoveTo(path, replace);
+    code = file.MoveTo(folder, name, replace);
     JournalAfterStep(path, code == 0);
     return code == 0 || Fail(error, code);
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error)
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, SystemError* error)
+{
+    return WriteFileAtomically(path, EncodeText(WithCrLf(text)), error);
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, SystemError* error)
+{
+    HeldFolder folder;
+    const SystemError code = folder.OpenChosen(ParentFolderOf(path));
+    return code == 0 ? WriteFileAtomically(folder, FileNameOf(path, true), bytes, error) : Fail(error, code);
+}
+
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error, size_t most)
 {
     std::string content;
-    if (!ReadWholeFile(path, content, error))
+    // One byte more than allowed tells a file that is too large.
+    if (!ReadWholeFile(path, content, error, most == SIZE_MAX ? most : most + 1))
         return false;
+    if (content.size() > most)
+        return Fail(error, kErrorTooLarge);
     lines = SplitTextLines(content);
     return true;
 }

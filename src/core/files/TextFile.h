@@ -3,11 +3,13 @@
 // disk. Text in memory is UTF-8; on disk a file is Windows-1252 when that
 // code page holds every character of it (so files stay byte for byte as
 // earlier versions wrote them), else UTF-8, never with a byte-order mark.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/SystemError.h"
 
+class HeldFolder;
 class WorkFolder;
 
 // The text with every line feed written as CR LF, as the files hold it.
@@ -36,15 +38,24 @@ enum class ExistingFile {
     Keep,
 };
 
-// Writes the file in one step: the text goes to a temporary file (in the
-// work folder given, or in one of its own), which then takes the file's
-// name. On any failure an old file stays as it was and no partial file is
-// left; false with the system's error code in *error (when given).
-bool WriteTextFileAtomically(const std::string& path, const std::string& text, unsigned long* error = nullptr,
-                             WorkFolder* work = nullptr, ExistingFile existing = ExistingFile::Replace);
+// Writes the file of that name in the held folder in one step: the text
+// goes to a temporary file (in the work folder given, which must be one for
+// this folder or its parent, or in one of its own), which then takes the
+// file's name within the held folder. On any failure an old file stays as
+// it was and no partial file is left; false with the system's error code
+// in *error (when given).
+bool WriteTextFileAtomically(const HeldFolder& folder, const std::string& name, const std::string& text,
+                             SystemError* error = nullptr, WorkFolder* work = nullptr,
+                             ExistingFile existing = ExistingFile::Replace);
 // The same for bytes written exactly as given.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, unsigned long* error = nullptr,
-                         WorkFolder* work = nullptr, ExistingFile existing = ExistingFile::Replace);
+bool WriteFileAtomically(const HeldFolder& folder, const std::string& name, const std::string& bytes,
+                         SystemError* error = nullptr, WorkFolder* work = nullptr,
+                         ExistingFile existing = ExistingFile::Replace);
+// The same for a file of the program's own folder named by its path (the
+// settings, the log): the folder of the path is held as the user's, the
+// links of its path followed.
+bool WriteTextFileAtomically(const std::string& path, const std::string& text, SystemError* error = nullptr);
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, SystemError* error = nullptr);
 
 // Why a file could not be written, for the user: the system's text, or for
 // a name longer than the file system allows (which systems report as a file
@@ -54,8 +65,11 @@ std::string WriteErrorText(const std::string& path, SystemError code);
 // The file's lines, decoded, without their line ends (CR LF or LF; a last
 // line without a line end counts too; a leading UTF-8 byte-order mark is
 // dropped); false with the system's error code in *error (when given) when
-// the file cannot be read.
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr);
+// the file cannot be read, or kErrorTooLarge when it holds more than most
+// bytes. Only a regular file is read, and nothing waits (platform
+// ReadWholeFile).
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines, unsigned long* error = nullptr,
+                   size_t most = SIZE_MAX);
 // The same for a file's bytes at hand.
 std::vector<std::string> SplitTextLines(const std::string& content);
 

@@ -7,10 +7,15 @@
 // path is what must fit the system's limits; the temporary one is short.
 //
 // Each run makes a work folder of its own under a name nobody else uses
-// ("~reelmark-<process>-<number>.tmp"), made so that anything already of
-// that name makes it pick another, and holds it while it works, so that no
-// link or other folder can take its place. The program removes only what it
-// can prove it made: its own folders' temporary files, never through a link.
+// ("~reelmark-<process>-<number>.tmp") within the held folder it works in
+// (platform/HeldFolder.h), made so that anything already of that name makes
+// it pick another, holds it while it works, so that no link or other folder
+// can take its place, and writes its marker into it: a small file with a
+// random token and a check of it that a person would not write by accident.
+// The program removes only what it can prove it made: in a work folder that
+// a run cut short left, only when the marker is there, and only the entries
+// the program writes there; never anything by its name alone, never through
+// a link. Every removal is a line in the log.
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,39 +30,55 @@ class HeldFolder;
 // Walks over the movie folders never enter one.
 bool IsWorkFolderName(const std::string& name);
 
+// The marker of a work folder of that name: what the program writes into it.
+std::string WorkFolderMarker(const std::string& folderName);
+// Whether the bytes are the marker the program wrote into a work folder of
+// that name.
+bool IsWorkFolderMarker(const std::string& bytes, const std::string& folderName);
+
 class WorkFolder {
 public:
-    // The work folder inside folder; nothing is made on disk before the
-    // first temporary file.
+    // The work folder inside the held folder, which must outlive this;
+    // nothing is made on disk before the first temporary file.
+    explicit WorkFolder(const HeldFolder& folder);
+    // The same inside the folder at the path, held as the user's (the
+    // links of its path followed): the home folder, a copy's target.
     explicit WorkFolder(const std::string& folder);
     // Removes the work folder once it is empty.
     ~WorkFolder();
     WorkFolder(const WorkFolder&) = delete;
     WorkFolder& operator=(const WorkFolder&) = delete;
 
-    // Makes a fresh temporary file: make is called with a new path and
-    // answers 0 once it has made the file there, else the system's error
-    // code; a name that is taken already is passed over. True once made;
-    // false with the error code in error (never a code that says a name is
-    // taken: the name the caller needs is not the one that failed).
-    bool MakeTemporary(const std::function<SystemError(const std::string& path)>& make, SystemError& error);
+    // The folder the temporary files are meant for.
+    const HeldFolder& Folder() const { return *folder_; }
 
-    // Removes what runs that were cut short left behind in the folder: the
-    // temporary files in work folders of this version's pattern that no
-    // running program holds, and the temporary files of earlier versions
-    // beside the movies ("<name>.reelmark-new", "~reelmark<n>.tmp"), but
-    // only those last written before this object was made. A link is never
-    // followed; an entry that bears the program's names but cannot be proved
-    // its own (a link, a file where a folder should be, a foreign file in a
-    // work folder, the fixed work folder of earlier versions) is left alone
-    // and named in the log, one warning line each.
+    // Makes a fresh temporary file: make is called with the work folder and
+    // a new name in it and answers 0 once it has made the file there, else
+    // the system's error code; a name that is taken already is passed over.
+    // True once made; false with the error code in error (never a code that
+    // says a name is taken: the name the caller needs is not the one that
+    // failed).
+    bool MakeTemporary(const std::function<SystemError(const HeldFolder& work, const std::string& name)>& make,
+                       SystemError& error);
+
+    // Removes what runs that were cut short left behind in the folder: in
+    // work folders of this version's pattern that no running program holds
+    // and that hold the program's marker, the temporary files and the
+    // marker, then the folder when nothing else is in it; each removal is a
+    // line in the log. A link is never followed. Whatever else bears the
+    // program's names (a work folder without its marker, a file of another
+    // in one, a link, the fixed work folder and the temporary files of
+    // earlier versions beside the movies, "<name>.reelmark-new",
+    // "~reelmark<n>.tmp") is left alone and named in the log, once while
+    // the program runs.
     void RemoveLeftovers(ActivityLog& log) const;
 
 private:
-    // Makes this run's work folder; 0 or the error code.
+    // Makes this run's work folder, with its marker; 0 or the error code.
     SystemError MakeOwnFolder();
 
-    std::string folder_;
+    std::unique_ptr<HeldFolder> own_;  // the folder given by its path
+    const HeldFolder* folder_;
+    SystemError folderError_ = 0;  // why the folder given by its path could not be held
     std::unique_ptr<HeldFolder> work_;
-    unsigned long long made_;  // when this object was made (FileClockNow units)
 };

@@ -62,7 +62,8 @@ const FolderEntry& FolderIndex::Detailed(const FolderEntry& entry) const
 bool HasMetadata(const FolderIndex& folder, const std::string& movieName)
 {
     const FolderEntry* metadata = folder.FindDetailed(movieName + ".txt");
-    return metadata && !metadata->isFolder && metadata->size > 0;
+    // A pipe or device of that name holds it too: it is never replaced.
+    return metadata && !metadata->isFolder && (metadata->size > 0 || metadata->isOther);
 }
 
 std::vector<MovieListing> MoviesIn(const FolderIndex& index)

@@ -41,7 +41,8 @@ private:
 
 // Whether the movie has a metadata file that pyTivo can read anything from:
 // a file of the movie's name plus ".txt" that is not empty (a new file that
-// a power cut left empty is written again by the next Generate).
+// a power cut left empty is written again by the next Generate), or a
+// pipe, device or socket of that name, which a run never replaces.
 bool HasMetadata(const FolderIndex& folder, const std::string& movieName);
 
 // The movie files of the folder in the order names are shown, each with whether

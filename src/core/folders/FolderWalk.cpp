@@ -54,8 +54,14 @@ bool WalkFolderTree(const std::string& folder, ActivityLog& log,
         // Sub-folders go on the stack last first, so the first is read next.
         const size_t mark = pending.size();
         for (const FolderEntry& entry : index.Entries()) {
-            if (WalkEntersFolder(entry))
+            if (WalkEntersFolder(entry)) {
                 pending.push_back({RelativePathOf(at.relative, entry.name), at.topDone});
+            } else if (entry.isFolder && entry.isLink) {
+                // Told once while the program runs, not at every walk.
+                const std::string link = root + kSeparator + RelativePathOf(at.relative, entry.name);
+                if (log.FirstTime("left out " + link))
+                    log.AddLogEntry("", LogSeverity::Warning, "Left out, a link is not followed: %s", link.c_str());
+            }
         }
         if (at.relative.empty()) {
             topTotal = static_cast<int>(pending.size() - mark);

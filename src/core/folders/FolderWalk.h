@@ -28,7 +28,8 @@ struct WalkedFolder {
 
 // Visits the folder and every folder below it, a folder before its
 // sub-folders and these in name order (depth first). A sub-folder that
-// cannot be read is logged, counted in *unread (when given) and skipped.
+// cannot be read is logged, counted in *unread (when given) and skipped; a
+// linked one is left out and logged once while the program runs.
 // visit returns false to stop the walk; the result is false then.
 bool WalkFolderTree(const std::string& folder, ActivityLog& log,
                     const std::function<bool(const WalkedFolder&)>& visit, int* unread = nullptr);

@@ -5,6 +5,7 @@
 
 #include "core/folders/FolderIndex.h"
 #include "core/folders/FolderWalk.h"
+#include "core/library/NameParser.h"
 #include "core/library/SeriesTitle.h"
 #include "core/metadata/SeriesId.h"
 #include "platform/Paths.h"
@@ -38,6 +39,8 @@ void ReadFolder(const std::string& root, const std::string& relative, const Meta
         if (name.kind != ParsedName::Kind::None && !name.title.empty()) {
             facts.show = name.title;
             facts.showYear = name.year;
+        } else if (!TitleTextOf(facts.show).empty()) {
+            facts.show = TitleTextOf(facts.show);
         }
     }
     facts.season =
@@ -61,8 +64,12 @@ PlannedMovie ReadMovie(const std::string& entry, const FolderFacts& facts, int& 
 {
     PlannedMovie movie;
     const ParsedName name = ParseMovieName(FileNameOf(entry, true));
-    // A name of no kind keeps its words before release tags, else all of it.
-    const std::string ownTitle = !name.title.empty() ? name.title : FileNameOf(entry, false);
+    // A name of no kind keeps its words before release tags, else all of it
+    // (without the characters that show nothing); one of those alone, or of
+    // dashes alone, keeps the file's name.
+    const std::string fileName = FileNameOf(entry, false);
+    const std::string readable = TitleTextOf(fileName);
+    const std::string ownTitle = !name.title.empty() ? name.title : !readable.empty() ? readable : fileName;
     bool episode = name.kind == ParsedName::Kind::Episode;
     if (name.kind != ParsedName::Kind::None) {
         movie.kindFrom = KindSource::Name;
@@ -221,8 +228,11 @@ LibraryPlan PlanLibrary(const std::string& folder, const std::vector<std::string
             int showYear = 0;
             movie = ReadMovie(entry, facts, showYear);
             const bool episode = !movie.lines.movieLayout;
-            shows.push_back({episode ? kShowType : kMovieType, ShowKey(movie.lines.seriesTitle, 0), showYear,
-                             episode ? facts.showFolder : std::string()});
+            // A title of punctuation alone has no letters to key it by: it
+            // is a show of its own, not one with every other such name.
+            const std::string key = ShowKey(movie.lines.seriesTitle, 0);
+            shows.push_back({episode ? kShowType : kMovieType, key.empty() ? "\x01" + movie.lines.seriesTitle : key,
+                             showYear, episode ? facts.showFolder : std::string()});
         } else {
             movie.lines = TemplateLines(facts.metadata, moviePath, std::string());
         }

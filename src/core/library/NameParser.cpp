@@ -10,6 +10,30 @@ using namespace name_words;
 
 namespace {
 
+// A season of four digits is the year a daily or yearly show numbers its
+// seasons by ("S2012E05"); any other four digits are no season.
+bool IsSeasonYear(int season)
+{
+    return season >= 1900 && season <= 2100;
+}
+
+// Characters that show nothing but may turn a title round or hide in it:
+// control characters, the soft hyphen, zero-width spaces, marks and
+// overrides of writing direction, word joiners, the byte-order mark. (The
+// zero-width joiners stay: scripts and emoji need them.)
+bool IsInvisible(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || c == 0x180E || c == 0x200B || c == 0x200E ||
+           c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x2064) ||
+           (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
+}
+
+// Spaces that do not break a line, and the typographic spaces.
+bool IsSpaceThatBinds(char32_t c)
+{
+    return c == 0xA0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F;
+}
+
 // Where the name says which episode it is: tokens [at, end).
 struct Mark {
     size_t at = 0;
@@ -63,7 +87,7 @@ bool ReadSeasonEpisode(const std::string& text, Mark& mark)
     if (text.size() < 4 || Lower(text[0]) != 's')
         return false;
     const size_t digits = ReadDigits(text, i, season);
-    if (digits == 0 || digits == 3 || digits > 4)
+    if (digits == 0 || digits == 3 || digits > 4 || (digits == 4 && !IsSeasonYear(season)))
         return false;
     mark.season = season;
     return ReadEpisodes(text, i, 1, mark);
@@ -122,7 +146,7 @@ bool ReadSeasonMark(const Tokens& tokens, size_t i, Mark& mark)
         season = SeasonOfFolderName(text + ' ' + tokens[next].text);
         ++next;
     }
-    if (season == kNoNumber)
+    if (season == kNoNumber || (season >= 1000 && !IsSeasonYear(season)))
         return false;
     mark.season = season;
     if (next < tokens.size() && IsDash(tokens[next].text))
@@ -318,8 +342,24 @@ void ReadMovie(const Tokens& tokens, ParsedName& parsed)
 
 }  // namespace
 
-ParsedName ParseTitleText(const std::string& name)
+std::string TitleTextOf(const std::string& name)
 {
+    std::string text;
+    text.reserve(name.size());
+    for (size_t at = 0; at < name.size();) {
+        const size_t start = at;
+        const char32_t c = NextCharacter(name, at);
+        if (IsSpaceThatBinds(c) || c == U'\t')
+            text += ' ';
+        else if (!IsInvisible(c))
+            text.append(name, start, at - start);
+    }
+    return TrimmedOf(text, " ");
+}
+
+ParsedName ParseTitleText(const std::string& rawName)
+{
+    const std::string name = TitleTextOf(rawName);
     ParsedName parsed;
     const Tokens tokens = Split(name);
     if (tokens.empty() || IsCameraName(tokens))

@@ -33,7 +33,20 @@ struct ParsedName {
 };
 
 // fileName: a file name with its extension (the last one is ignored).
+// Characters that show nothing (control characters, zero-width spaces,
+// marks and overrides of writing direction, byte-order marks) are no part
+// of a name read, and no-break spaces are spaces (TitleTextOf). A season
+// of four digits is one only as a year from 1900 to 2100 ("S2012E05").
 ParsedName ParseMovieName(const std::string& fileName);
+
+// The name as a title is read from it: without the characters that show
+// nothing but may turn a title round or hide in it (control characters,
+// the soft hyphen, zero-width spaces, marks and overrides of writing
+// direction, word joiners, byte-order marks; the zero-width joiners stay,
+// as scripts and emoji need them), with no-break and typographic spaces as
+// spaces, trimmed.
+std::string TitleTextOf(const std::string& name);
+
 
 // The same for a name without extension, such as a folder's.
 ParsedName ParseTitleText(const std::string& name);

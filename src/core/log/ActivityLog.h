@@ -8,6 +8,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 enum class LogSeverity { Information, Warning, Error };
@@ -54,6 +55,12 @@ public:
     {
         listener_ = std::move(listener);
     }
+    // True the first time it is asked with the key, false after: a state
+    // that stays (a link that walks leave out, a file that bears the
+    // program's names but is not its own) is told once while the program
+    // runs, not at every run over its folder.
+    bool FirstTime(const std::string& key) { return told_.insert(key).second; }
+
     // Replaces the clock (tests).
     void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
 
@@ -66,4 +73,5 @@ private:
     bool replaced_ = false;
     std::function<void(const std::string&)> listener_;
     std::function<std::time_t()> clock_;
+    std::unordered_set<std::string> told_;
 };

@@ -14,8 +14,7 @@ std::string MetaFolderPathOf(const std::string& moviePath)
            ".txt";
 }
 
-bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error,
-                       WorkFolder* work, ExistingFile existing)
+bool WriteMetadataFile(const std::string& moviePath, const std::string& text, SystemError* error)
 {
-    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error, work, existing);
+    return WriteTextFileAtomically(MetadataPathOf(moviePath), text, error);
 }

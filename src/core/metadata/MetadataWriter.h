@@ -4,8 +4,6 @@
 
 #include "core/files/TextFile.h"
 
-class WorkFolder;
-
 // The metadata file of a movie: its full path with ".txt" appended.
 std::string MetadataPathOf(const std::string& moviePath);
 
@@ -19,8 +17,6 @@ std::string MetaFolderPathOf(const std::string& moviePath);
 // CR LF line ends, no byte-order mark (Windows-1252 when it holds the text,
 // else UTF-8). The file is written in one step: a failed write leaves an
 // existing file as it was and no partial file behind; a read-only file is
-// never replaced, and with ExistingFile::Keep no file is. False with the
-// system's error code in *error. A run over many movies of one folder
-// passes its work folder for the temporary files.
-bool WriteMetadataFile(const std::string& moviePath, const std::string& text, unsigned long* error = nullptr,
-                       WorkFolder* work = nullptr, ExistingFile existing = ExistingFile::Replace);
+// never replaced. False with the system's error code in *error. (A run
+// writes within the folders it holds: WriteTextFileAtomically.)
+bool WriteMetadataFile(const std::string& moviePath, const std::string& text, SystemError* error = nullptr);

@@ -14,6 +14,8 @@
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
 #include "core/pytivo/PyTivoView.h"
+#include "platform/HeldFolder.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 const char kNothingToAdd[] = "nothing to add: other files give every value";
@@ -49,7 +51,8 @@ void ReportSummary(const GenerateResult& result, int count, ActivityLog& log)
 // folder stand together in a list that the walk made).
 class EntryFolder {
 public:
-    EntryFolder(const std::string& folder, const FolderIndex* listing) : path_(folder)
+    EntryFolder(const std::string& folder, const std::string& relative, const FolderIndex* listing)
+        : path_(folder), relative_(relative)
     {
         if (!listing)
             own_ = std::make_unique<FolderIndex>(folder);
@@ -58,6 +61,8 @@ public:
         sources_ = std::make_unique<PyTivoFolder>(folder, *index_, meta_.get());
     }
     const std::string& Path() const { return path_; }
+    // Its path below the movie folder ("" for the movie folder itself).
+    const std::string& Relative() const { return relative_; }
     std::string MetaPath() const { return path_ + kSeparator + kMetaFolderName; }
     const FolderIndex& Index() const { return *index_; }
     // The reading of ".meta"; nullptr when the folder has none.
@@ -92,10 +97,96 @@ public:
 
 private:
     std::string path_;
+    std::string relative_;
     std::unique_ptr<FolderIndex> own_;
     const FolderIndex* index_;
     std::unique_ptr<FolderIndex> meta_;
     std::unique_ptr<PyTivoFolder> sources_;
+};
+
+// Where a run writes: the folders held from the movie folder down, each
+// opened within the one above and never through a link (platform/
+// HeldFolder.h), and the work folder and ".meta" of the folder at hand.
+// Whatever is renamed or swapped for a link meanwhile, a file lands in the
+// folder held, or nowhere.
+class HeldTargets {
+public:
+    HeldTargets(const GenerateRequest& request, ActivityLog& log) : log_(log), metaFolder_(request.metaFolder)
+    {
+        chosen_ = chain_.OpenChosen(request.folder);
+    }
+
+    // Holds the folder of the entries at hand; what runs cut short left in
+    // it goes. A folder on the way that is a link (or no folder) is left
+    // alone, with one line in the log.
+    void Enter(const EntryFolder& at)
+    {
+        // The work folder goes before the folder it lies in is let go.
+        work_.reset();
+        meta_.reset();
+        leftAlone_.clear();
+        metaLeftAlone_.clear();
+        const SystemError code = chosen_ != 0 ? chosen_ : chain_.Reach(at.Relative());
+        if (code != 0) {
+            leftAlone_ = LeaveAlone(chosen_ != 0 ? at.Path() : chain_.FailedAt(), code);
+            return;
+        }
+        work_ = std::make_unique<WorkFolder>(chain_.Last());
+        work_->RemoveLeftovers(log_);
+    }
+
+    // The held folder the metadata files of the folder at hand go into:
+    // the folder itself, or its ".meta", made when first needed. nullptr
+    // with why in leftAlone when it is left alone.
+    const HeldFolder* FolderFor(const EntryFolder& at, std::string& leftAlone)
+    {
+        leftAlone = !leftAlone_.empty() ? leftAlone_ : metaLeftAlone_;
+        if (!leftAlone.empty())
+            return nullptr;
+        if (!metaFolder_)
+            return &chain_.Last();
+        if (!meta_) {
+            auto meta = std::make_unique<HeldFolder>();
+            const bool there = chain_.Last().InspectEntry(kMetaFolderName).exists;
+            const SystemError code = meta->OpenOrMakeIn(chain_.Last(), kMetaFolderName);
+            if (code != 0) {
+                leftAlone = metaLeftAlone_ = LeaveAlone(at.MetaPath(), code);
+                return nullptr;
+            }
+            // A folder the run made goes with the run's undo.
+            RunJournal* journal = JournalInForce();
+            if (!there && journal)
+                journal->MadeFolder(at.MetaPath());
+            meta_ = std::move(meta);
+        }
+        return meta_.get();
+    }
+
+    WorkFolder* Work() { return work_.get(); }
+
+private:
+    // Logs the folder that is left alone; the reason, led by its path.
+    std::string LeaveAlone(const std::string& path, SystemError code)
+    {
+        std::string why = SystemErrorLine(code);
+        const PathInfo entry = chosen_ == 0 ? chain_.Last().InspectEntry(LastPathComponent(path)) : PathInfo();
+        if (code == kErrorLink)
+            why = "a link to another place; nothing is written through a link";
+        else if (entry.exists && !entry.isFolder)
+            why = "a file, not a folder";
+        const std::string line = path + ": " + why;
+        log_.AddLogEntry("", LogSeverity::Warning, "Left alone: %s", line.c_str());
+        return line;
+    }
+
+    ActivityLog& log_;
+    bool metaFolder_;
+    HeldFolderChain chain_;
+    SystemError chosen_ = 0;
+    std::unique_ptr<WorkFolder> work_;
+    std::unique_ptr<HeldFolder> meta_;
+    std::string leftAlone_;
+    std::string metaLeftAlone_;
 };
 
 // Which of the planned movies the run does: all, or those of writeOnly.
@@ -136,7 +227,8 @@ void ForEachPlannedFolder(
             if (at && !visitFolder())
                 return;
             at.reset();
-            at = std::make_unique<EntryFolder>(movieFolder, relativeFolder.empty() ? request.listing : nullptr);
+            at = std::make_unique<EntryFolder>(movieFolder, relativeFolder,
+                                               relativeFolder.empty() ? request.listing : nullptr);
         }
         writes.push_back(at->Plan(request, plan.movies[i], cache));
     }
@@ -150,6 +242,13 @@ const FolderEntry* ListedTarget(const GenerateRequest& request, const EntryFolde
 {
     const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
     return target ? target->FindDetailed(FileNameOf(write.metadataPath, true)) : nullptr;
+}
+
+// Whether a listed file may be replaced: a read-only file is the user's way
+// of keeping it, and a pipe or a device is never replaced.
+bool Replaceable(const FolderEntry& listed)
+{
+    return !listed.readOnly && !listed.isOther;
 }
 
 // How many files the journal keeps ahead with one flush.
@@ -166,7 +265,7 @@ void KeepAhead(const GenerateRequest& request, const EntryFolder& at, const std:
     std::vector<std::string> paths;
     for (size_t i = first; i < writes.size() && i < first + kKeptAhead; ++i) {
         const FolderEntry* listed = ListedTarget(request, at, writes[i]);
-        if (!writes[i].skipped && !writes[i].NothingToAdd() && listed && !listed->readOnly)
+        if (!writes[i].skipped && !writes[i].NothingToAdd() && listed && Replaceable(*listed))
             paths.push_back(writes[i].metadataPath);
     }
     journal->KeepAhead(paths);
@@ -275,17 +374,14 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
     const RunJournal& journal = journaled.Journal();
 
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
+    HeldTargets targets(request, log);
     const auto tell = [&](const PlannedWrite& write, FileResult what, const std::string& reason) {
         if (request.outcome)
             request.outcome({write.moviePath, write.metadataPath, what, reason, write.plan});
     };
     ForEachPlannedFolder(request, plan, chosen, [&](const EntryFolder& at, const std::vector<PlannedWrite>& writes,
                                                     int first) {
-        // The work folder of the folder at hand; its leftovers of runs cut
-        // short go when the folder comes up, and it goes before the next one.
-        WorkFolder work(at.Path());
-        work.RemoveLeftovers(log);
-        bool metaMade = at.Meta() != nullptr;
+        targets.Enter(at);
         for (size_t j = 0; j < writes.size(); ++j) {
             const PlannedWrite& write = writes[j];
             const int i = first + static_cast<int>(j);
@@ -314,6 +410,14 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                 tell(write, FileResult::Skipped, kNothingToAdd);
                 continue;
             }
+            // A folder that is left alone was told once; its movies fail.
+            std::string leftAlone;
+            const HeldFolder* folder = targets.FolderFor(at, leftAlone);
+            if (!folder) {
+                ++result.failed;
+                tell(write, FileResult::Failed, "Left alone: " + leftAlone);
+                continue;
+            }
             if (write.otherFiles)
                 log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1,
                                 count, write.plan.c_str(), write.metadataPath.c_str());
@@ -325,12 +429,12 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
             // replace, so one that appeared since the listing is skipped,
             // never overwritten.
             const FolderEntry* listed = ListedTarget(request, at, write);
-            SystemError error = kErrorAccessDenied;  // a read-only file is the user's way of keeping it
-            if (request.metaFolder && !metaMade && (error = MakeFolderOfRun(at.MetaPath())) == 0)
-                metaMade = true;
-            if ((!request.metaFolder || metaMade) && (!listed || !listed->readOnly) &&
-                WriteTextFileAtomically(write.metadataPath, write.text, &error, &work,
-                                        listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+            // A read-only file is the user's way of keeping it; a pipe or a
+            // device is never replaced.
+            SystemError error = listed && listed->isOther ? kErrorNotAFile : kErrorAccessDenied;
+            if ((!listed || Replaceable(*listed)) &&
+                WriteTextFileAtomically(*folder, FileNameOf(write.metadataPath, true), write.text, &error,
+                                        targets.Work(), listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
                 ++result.created;
                 result.replaced += listed ? 1 : 0;
                 if (request.written)

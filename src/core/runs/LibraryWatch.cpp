@@ -183,6 +183,22 @@ void LibraryWatch::Wait(const std::string& entry, double now)
         waiting_[entry] = {info.size, info.lastWrite, now};
     else
         waiting_.erase(entry);
+    // Wine cannot even look at a pipe or a device.
+    SystemError unreadable = 0;
+    if (!info.exists && !IsNotFound(info.error) && !CanReadFile(PathOf(entry), nullptr, &unreadable))
+        LeaveOut(entry, unreadable);
+}
+
+bool LibraryWatch::LeaveOut(const std::string& entry, SystemError unreadable)
+{
+    if (unreadable != kErrorNotAFile)
+        return false;
+    // Opened without waiting: a pipe or a device named like a movie is no
+    // movie, told once while the watch runs.
+    const std::string path = PathOf(entry);
+    if (log_.FirstTime("not a file " + path))
+        log_.AddLogEntry("", LogSeverity::Warning, "Not a file, left out: %s", path.c_str());
+    return true;
 }
 
 void LibraryWatch::Take(const FolderChange& change, double now)
@@ -254,8 +270,8 @@ void LibraryWatch::MovieGone(const std::string& path, double now)
             continue;
         const JournaledRun own = OwnRun();
         if (!Refused(own))
-            FollowUpgrade(PathOf(folder), gone, movie.name, request_.generate.metaFolder, request_.generate.written,
-                          log_);
+            FollowUpgrade(request_.generate.folder, folder, gone, movie.name, request_.generate.metaFolder,
+                          request_.generate.written, log_);
         // A file that went with its movie leaves the new one to get its own.
         const std::string entry = Join(folder, movie.name);
         if (!waiting_.count(entry) && !InspectPath(MetadataFileOf(entry)).exists)
@@ -272,7 +288,8 @@ bool LibraryWatch::TakeOverFile(const std::string& relative, const FolderIndex& 
             continue;
         const JournaledRun own = OwnRun();
         if (!Refused(own))
-            FollowUpgrade(PathOf(relative), gone, movie, metaFolder, request_.generate.written, log_);
+            FollowUpgrade(request_.generate.folder, relative, gone, movie, metaFolder, request_.generate.written,
+                          log_);
         return InspectPath(MetadataFileOf(Join(relative, movie))).exists;
     }
     return false;
@@ -289,9 +306,15 @@ void LibraryWatch::Settle(double now)
         }
         const std::string path = PathOf(at->first);
         const PathInfo info = InspectPath(path);
+        SystemError unreadable = 0;
+        const bool same = info.size == movie.size && info.lastWrite == movie.lastWrite;
         if (!info.exists || info.isFolder) {
             at = waiting_.erase(at);
-        } else if (info.size != movie.size || info.lastWrite != movie.lastWrite || !CanReadFile(path)) {
+        } else if (!same || !CanReadFile(path, nullptr, &unreadable)) {
+            if (same && LeaveOut(at->first, unreadable)) {
+                at = waiting_.erase(at);
+                continue;
+            }
             movie = {info.size, info.lastWrite, now};
             ++at;
         } else {

@@ -90,6 +90,9 @@ private:
                     std::vector<std::string>* settled);
     void LookThrough(const std::string& relative, double now);
     void Wait(const std::string& entry, double now);
+    // True, telling it once, when the movie cannot be read because it is
+    // no file (a pipe, a device): it is left out.
+    bool LeaveOut(const std::string& entry, SystemError unreadable);
     void Write(std::vector<std::string> settled);
     // Hands the files of movies gone from the folder to those of the same
     // episode that lack one (FollowUpgrade); true when movie got one.

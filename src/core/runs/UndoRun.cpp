@@ -10,6 +10,7 @@
 #include "core/log/ActivityLog.h"
 #include "platform/ContentHash.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -151,22 +152,39 @@ private:
             return;
         }
         const std::string folder = ParentFolderOf(path);
-        if (!work_ || workIn_ != folder) {
+        if (workIn_ != folder || !held_) {
             work_.reset();
-            work_ = std::make_unique<WorkFolder>(folder);
+            held_ = std::make_unique<HeldFolderChain>();
+            heldError_ = HoldFolder(folder, *held_);
+            if (heldError_ == 0)
+                work_ = std::make_unique<WorkFolder>(held_->Last());
             workIn_ = folder;
         }
-        SystemError error = 0;
-        if (!WriteFileAtomically(path, bytes, &error, work_.get(), over ? ExistingFile::Replace : ExistingFile::Keep))
+        SystemError error = heldError_;
+        if (error != 0 || !WriteFileAtomically(held_->Last(), FileNameOf(path, true), bytes, &error, work_.get(),
+                                               over ? ExistingFile::Replace : ExistingFile::Keep))
             return Fail(path, "it cannot be written", error);
         log_.AddLogEntry("", LogSeverity::Information, "Put back: %s", path.c_str());
         ++result_.putBack;
+    }
+
+    // Holds the folder a file goes back into: from the run's folder down
+    // when it lies below it, as the run wrote there, never through a link.
+    SystemError HoldFolder(const std::string& folder, HeldFolderChain& chain) const
+    {
+        const std::string top = StripTrailingSeparator(run_.header.folder);
+        const bool below = !top.empty() && folder.size() > top.size() && folder.compare(0, top.size(), top) == 0 &&
+                           folder[top.size()] == kSeparator;
+        const SystemError code = chain.OpenChosen(below ? top : folder);
+        return code != 0 || !below ? code : chain.Reach(folder.substr(top.size() + 1));
     }
 
     const RunRecord& run_;
     bool dryRun_;
     ActivityLog& log_;
     UndoResult& result_;
+    std::unique_ptr<HeldFolderChain> held_;
+    SystemError heldError_ = 0;
     std::unique_ptr<WorkFolder> work_;
     std::string workIn_;
 };

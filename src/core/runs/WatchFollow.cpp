@@ -11,6 +11,7 @@
 #include "core/pytivo/PyTivoSources.h"
 #include "core/pytivo/PythonRules.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -111,9 +112,10 @@ std::vector<std::string> MoviesGoneFromTheirFiles(const FolderIndex& index, cons
     return gone;
 }
 
-void FollowUpgrade(const std::string& folder, const std::string& oldMovie, const std::string& newMovie,
-                   bool metaFolder, WrittenFiles* written, ActivityLog& log)
+void FollowUpgrade(const std::string& root, const std::string& relative, const std::string& oldMovie,
+                   const std::string& newMovie, bool metaFolder, WrittenFiles* written, ActivityLog& log)
 {
+    const std::string folder = relative.empty() ? StripTrailingSeparator(root) : AddTrailingSeparator(root) + relative;
     const auto fileOf = [&](const std::string& movie) {
         const std::string path = folder + kSeparator + movie;
         return metaFolder ? MetaFolderPathOf(path) : MetadataPathOf(path);
@@ -144,9 +146,17 @@ void FollowUpgrade(const std::string& folder, const std::string& oldMovie, const
     }
     if (there.exists)
         written->Forget(newFile);
-    // Its bytes under the new name first: a run cut short leaves two, never none.
-    SystemError error = 0;
-    if (!WriteFileAtomically(newFile, bytes, &error, nullptr, ExistingFile::Keep)) {
+    // Its bytes under the new name first: a run cut short leaves two, never
+    // none; within the folders held from the watched one down.
+    HeldFolderChain chain;
+    HeldFolder meta;
+    SystemError error = chain.OpenChosen(root);
+    if (error == 0)
+        error = chain.Reach(relative);
+    if (error == 0 && metaFolder)
+        error = meta.OpenIn(chain.Last(), kMetaFolderName);
+    if (error != 0 || !WriteFileAtomically(metaFolder ? meta : chain.Last(), FileNameOf(newFile, true), bytes, &error,
+                                           nullptr, ExistingFile::Keep)) {
         log.AddLogEntry("", LogSeverity::Error, "Could not rename %s to %s: %s", oldFile.c_str(), newFile.c_str(),
                         SystemErrorLine(error).c_str());
         return;

@@ -43,11 +43,13 @@ std::vector<std::string> MoviesGoneFromTheirFiles(const FolderIndex& index, cons
 // file too large to be metadata, or none.
 bool ReadUnchangedOwnFile(const std::string& path, WrittenFiles* written, std::string& bytes);
 
-// An upgrade in folder: newMovie took the place of oldMovie, which is gone.
-// oldMovie's metadata file is removed when Reelmark wrote it and nobody
-// changed it (the new movie then gets a file of its own), else it takes
-// newMovie's name, over a file Reelmark wrote there but never over any
-// other. Each step is logged; a file that leads elsewhere (a link) is left
-// alone.
-void FollowUpgrade(const std::string& folder, const std::string& oldMovie, const std::string& newMovie,
-                   bool metaFolder, WrittenFiles* written, ActivityLog& log);
+// An upgrade in the folder at relative below the watched one (root):
+// newMovie took the place of oldMovie, which is gone. oldMovie's metadata
+// file is removed when Reelmark wrote it and nobody changed it (the new
+// movie then gets a file of its own), else it takes newMovie's name, over a
+// file Reelmark wrote there but never over any other, written within the
+// folders held from root down (a folder or .meta that is a link gets
+// nothing). Each step is logged; a file that leads elsewhere (a link) is
+// left alone.
+void FollowUpgrade(const std::string& root, const std::string& relative, const std::string& oldMovie,
+                   const std::string& newMovie, bool metaFolder, WrittenFiles* written, ActivityLog& log);

@@ -188,7 +188,7 @@ bool CIniFile::ReadRecords(const std::string& fileName, std::vector<IniRecord>& 
                            unsigned long* error) const
 {
     std::vector<std::string> lines;
-    if (!ReadTextLines(fileName, lines, error))
+    if (!ReadTextLines(fileName, lines, error, kLargestIniFile))
         return false;
     records = ParseIniLines(lines);
     return true;

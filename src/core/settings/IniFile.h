@@ -73,6 +73,9 @@ bool HasIniSection(const std::vector<IniRecord>& records, const std::string& sec
 void SetIniValue(std::vector<IniRecord>& records, const std::string& key, const std::string& value,
                  const std::string& section);
 
+// The largest settings file read: the program's own are a few kilobytes.
+constexpr size_t kLargestIniFile = 1 << 20;
+
 class CIniFile {
 public:
     enum TrimSide { kTrimBoth = 0, kTrimStart = 1, kTrimEnd = 2 };
@@ -80,7 +83,9 @@ public:
     virtual ~CIniFile() = default;
 
     // Replaces the list with the file's entries; false (list untouched) when
-    // the file cannot be read, with the system's error code in *error.
+    // the file cannot be read, with the system's error code in *error: a
+    // pipe or a device is no settings file (kErrorNotAFile), nor is a file
+    // over kLargestIniFile bytes (kErrorTooLarge).
     bool ReadRecords(const std::string& fileName, std::vector<IniRecord>& records,
                      unsigned long* error = nullptr) const;
     // Replaces the file with the entries in one step; false when it cannot

@@ -1,5 +1,5 @@
 #ifndef _GNU_SOURCE
-#define _GNU_SOURCE  // renameat2 and copy_file_range
+#define _GNU_SOURCE  // copy_file_range
 #endif
 #include "platform/FileCopy.h"
 
@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <sys/stat.h>
 #include <vector>
+
+#include "platform/posix/Descriptors.h"
 
 namespace {
 
@@ -109,62 +111,33 @@ std::string VolumeRootOf(const std::string& path)
     }
 }
 
-FileCopy::~FileCopy()
+bool FileCopy::Make(const std::string& source, const HeldFolder& folder, const std::string& name,
+                    const CopyProgressCall& progress, SystemError& error)
 {
-    Discard();
-}
-
-void FileCopy::Discard()
-{
-    if (!path_.empty())
-        unlink(path_.c_str());
-    path_.clear();
-}
-
-bool FileCopy::Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
-                    SystemError& error)
-{
-    Discard();
-    const Descriptor from{open(source.c_str(), O_RDONLY | O_CLOEXEC)};
+    file_.Discard();
     struct stat about;
-    if (!Succeeded(from.fd >= 0 && fstat(from.fd, &about) == 0, error))
+    const Descriptor from{OpenRegularFile(AT_FDCWD, source, true, error, &about)};
+    if (from.fd < 0)
         return false;
+    // The descriptor read without waiting only to be opened.
+    fcntl(from.fd, F_SETFL, fcntl(from.fd, F_GETFL) & ~O_NONBLOCK);
     posix_fadvise(from.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    Descriptor to{open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
-    if (!Succeeded(to.fd >= 0, error))
+    if ((error = file_.Make(folder, name)) != 0)
         return false;
-    path_ = temporary;
+    const int to = file_.Handle();
     const struct timespec times[2] = {about.st_atim, about.st_mtim};
-    const bool made = Succeeded(CopyBytes(from.fd, to.fd, static_cast<uint64_t>(about.st_size), progress) &&
-                                    futimens(to.fd, times) == 0 &&
-                                    fchmod(to.fd, about.st_mode & 07777) == 0 && close(to.fd) == 0,
+    const bool made = Succeeded(CopyBytes(from.fd, to, static_cast<uint64_t>(about.st_size), progress) &&
+                                    futimens(to, times) == 0 && fchmod(to, about.st_mode & 07777) == 0,
                                 error);
-    to.fd = -1;
     if (!made)
-        Discard();
+        file_.Discard();
     return made;
 }
 
-bool FileCopy::Rename(const std::string& target, bool replace, SystemError& error)
+bool FileCopy::Rename(const HeldFolder& folder, const std::string& name, bool replace, SystemError& error)
 {
-    if (path_.empty()) {
-        error = ENOENT;
-        return false;
-    }
-    if (replace) {
-        if (!Succeeded(rename(path_.c_str(), target.c_str()) == 0, error))
-            return false;
-    } else if (renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
-        if (errno != EINVAL && errno != ENOSYS)
-            return Succeeded(false, error);
-        // A file system without the no-replace rename: a second name, which
-        // fails on a taken one, then the first name goes.
-        if (!Succeeded(link(path_.c_str(), target.c_str()) == 0, error))
-            return false;
-        unlink(path_.c_str());
-    }
-    path_.clear();
-    return true;
+    error = file_.MoveTo(folder, name, replace);
+    return error == 0;
 }
 
 bool MakeWritable(const std::string& path)

@@ -14,15 +14,11 @@
 #include "platform/Paths.h"
 #include "platform/posix/Descriptors.h"
 
-namespace {
-
 unsigned long long TimeValue(const struct timespec& time)
 {
     // Hundreds of nanoseconds, as on Windows, so that both count alike.
     return static_cast<unsigned long long>(time.tv_sec) * 10000000ULL + time.tv_nsec / 100;
 }
-
-}  // namespace
 
 bool WriteAll(int descriptor, const std::string& bytes, size_t* written)
 {
@@ -42,11 +38,6 @@ bool WriteAll(int descriptor, const std::string& bytes, size_t* written)
     return true;
 }
 
-namespace {
-
-// The entries of an open folder; each one's facts come from the folder's
-// descriptor, so that no path is looked up again.
-// The details of a file or folder that is no link, from its own look.
 void TakeDetails(const struct stat& status, FolderEntry& entry)
 {
     entry.size = entry.isFolder ? 0 : static_cast<unsigned long long>(status.st_size);
@@ -56,7 +47,7 @@ void TakeDetails(const struct stat& status, FolderEntry& entry)
 }
 
 void VisitEntries(DIR* directory, const std::string& pattern,
-                  const std::function<void(const FolderEntry&)>& visit, bool kindsOnly = false)
+                  const std::function<void(const FolderEntry&)>& visit, bool kindsOnly)
 {
     // "*.*" is Windows' way of saying every name.
     const std::string match = pattern.empty() || pattern == "*.*" ? "*" : pattern;
@@ -85,13 +76,58 @@ void VisitEntries(DIR* directory, const std::string& pattern,
         if (entry.isLink && fstatat(folder, name.c_str(), &target, 0) != 0)
             target = own;
         entry.isFolder = S_ISDIR(target.st_mode);
+        entry.isOther = !entry.isFolder && !S_ISREG(target.st_mode) && !S_ISLNK(target.st_mode);
         TakeDetails(target, entry);
         visit(entry);
     }
     closedir(directory);
 }
 
-}  // namespace
+int OpenRegularFile(int folder, const std::string& name, bool followLink, SystemError& error, struct stat* status,
+                    int access)
+{
+    // Without O_NONBLOCK the opening of a pipe waits for a writer, for ever
+    // if none comes; a regular file reads and writes the same either way.
+    const int descriptor = ::openat(folder, name.c_str(),
+                                    access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW), 0644);
+    if (descriptor < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat own = {};
+    if (fstat(descriptor, &own) != 0 || !S_ISREG(own.st_mode)) {
+        error = S_ISDIR(own.st_mode) ? EISDIR : kErrorNotAFile;
+        ::close(descriptor);
+        return -1;
+    }
+    if (status)
+        *status = own;
+    return descriptor;
+}
+
+bool ReadOpenFile(int descriptor, std::string& bytes, size_t most, SystemError& error)
+{
+    bytes.clear();
+    char buffer[65536];
+    ssize_t got = 0;
+    // A regular file gives what it holds to each read until its end: a
+    // shorter piece than asked for is the end, with no further call to see
+    // it (a run reads thousands of small metadata files).
+    while (bytes.size() < most) {
+        const size_t asked = std::min(sizeof(buffer), most - bytes.size());
+        got = ::read(descriptor, buffer, asked);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(got));
+        if (static_cast<size_t>(got) < asked)
+            break;
+    }
+    if (got < 0)
+        error = errno;
+    return got >= 0;
+}
 
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
                         const std::string& pattern, SystemError* error, bool kindsOnly)
@@ -138,14 +174,16 @@ PathInfo InspectPath(const std::string& path)
     return info;
 }
 
-bool CanReadFile(const std::string& path, unsigned long long* size)
+bool CanReadFile(const std::string& path, unsigned long long* size, SystemError* error)
 {
+    SystemError code = ENOENT;
     struct stat status = {};
-    if (path.empty() || stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
+    const int descriptor = path.empty() ? -1 : OpenRegularFile(AT_FDCWD, path, true, code, &status);
+    if (descriptor < 0) {
+        if (error)
+            *error = code;
         return false;
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        return false;
+    }
     ::close(descriptor);
     if (size)
         *size = static_cast<unsigned long long>(status.st_size);
@@ -154,34 +192,14 @@ bool CanReadFile(const std::string& path, unsigned long long* size)
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error, size_t most)
 {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        if (error)
-            *error = errno;
-        return false;
-    }
-    bytes.clear();
-    char buffer[65536];
-    ssize_t got = 0;
-    // A regular file gives what it holds to each read until its end: a
-    // shorter piece than asked for is the end, with no further call to see
-    // it (a run reads thousands of small metadata files).
-    while (bytes.size() < most) {
-        const size_t asked = std::min(sizeof(buffer), most - bytes.size());
-        got = ::read(descriptor, buffer, asked);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        bytes.append(buffer, static_cast<size_t>(got));
-        if (static_cast<size_t>(got) < asked)
-            break;
-    }
-    const SystemError code = got < 0 ? errno : 0;
-    ::close(descriptor);
-    if (code && error)
+    SystemError code = ENOENT;
+    const int descriptor = path.empty() ? -1 : OpenRegularFile(AT_FDCWD, path, true, code);
+    const bool read = descriptor >= 0 && ReadOpenFile(descriptor, bytes, most, code);
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (!read && error)
         *error = code;
-    return code == 0;
+    return read;
 }
 
 bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
@@ -209,47 +227,6 @@ bool IsFolderOnDrive(const std::string& path)
     return InspectPath(path).isFolder;
 }
 
-NewFile::~NewFile()
-{
-    if (descriptor_ < 0)
-        return;
-    ::close(descriptor_);
-    if (!named_)
-        ::unlink(path_.c_str());
-}
-
-SystemError NewFile::Create(const std::string& path, const std::string& bytes, bool flush)
-{
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (descriptor < 0)
-        return errno;
-    if (!WriteAll(descriptor, bytes) || (flush && ::fsync(descriptor) != 0)) {
-        const SystemError code = errno ? errno : ENOSPC;
-        ::close(descriptor);
-        ::unlink(path.c_str());
-        return code;
-    }
-    descriptor_ = descriptor;
-    path_ = path;
-    return 0;
-}
-
-SystemError NewFile::MoveTo(const std::string& path, bool replace)
-{
-    if (replace) {
-        if (::rename(path_.c_str(), path.c_str()) != 0)
-            return errno;
-    } else {
-        // A hard link fails when the name is taken, so a file that appeared
-        // meanwhile is never replaced.
-        if (::link(path_.c_str(), path.c_str()) != 0)
-            return errno;
-        ::unlink(path_.c_str());
-    }
-    named_ = true;
-    return 0;
-}
-
 SystemError MakeFolder(const std::string& path, bool)
 {
     if (::mkdir(path.c_str(), 0755) == 0)
@@ -274,82 +251,6 @@ bool LeadsElsewhere(const std::string& path)
 {
     struct stat own = {};
     return lstat(path.c_str(), &own) == 0 && S_ISLNK(own.st_mode);
-}
-
-HeldFolder::~HeldFolder()
-{
-    Close();
-}
-
-void HeldFolder::Close()
-{
-    // Closing the descriptor also ends the lock on the folder.
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
-    descriptor_ = -1;
-}
-
-SystemError HeldFolder::Make(const std::string& path, bool)
-{
-    // mkdir fails for any name that is taken, a link included.
-    if (::mkdir(path.c_str(), 0700) != 0)
-        return errno;
-    return Open(path);
-}
-
-SystemError HeldFolder::Open(const std::string& path)
-{
-    Close();
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (descriptor < 0)
-        return LeadsElsewhere(path) ? kErrorLink : errno;
-    // An exclusive lock says that a program works in the folder: another
-    // one that finds it then leaves it alone.
-    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-        const SystemError code = errno;
-        ::close(descriptor);
-        return code;
-    }
-    descriptor_ = descriptor;
-    path_ = path;
-    return 0;
-}
-
-bool HeldFolder::IsOpen() const
-{
-    return descriptor_ >= 0;
-}
-
-bool HeldFolder::ForEachEntry(const std::function<void(const FolderEntry&)>& visit) const
-{
-    const int copy = descriptor_ < 0 ? -1 : ::dup(descriptor_);
-    DIR* directory = copy < 0 ? nullptr : fdopendir(copy);
-    if (!directory) {
-        if (copy >= 0)
-            ::close(copy);
-        return false;
-    }
-    rewinddir(directory);
-    VisitEntries(directory, "*", visit);
-    return true;
-}
-
-SystemError HeldFolder::DeleteEntry(const std::string& name) const
-{
-    // Relative to the held folder: whatever its path leads to meanwhile.
-    return ::unlinkat(descriptor_, name.c_str(), 0) == 0 ? 0 : errno;
-}
-
-void HeldFolder::RemoveIfEmpty()
-{
-    // Removed by its path only while the path still names the held folder.
-    struct stat held = {};
-    struct stat named = {};
-    if (descriptor_ >= 0 && fstat(descriptor_, &held) == 0 &&
-        fstatat(AT_FDCWD, path_.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && held.st_dev == named.st_dev &&
-        held.st_ino == named.st_ino)
-        ::rmdir(path_.c_str());
-    Close();
 }
 
 unsigned long long FileClockNow()

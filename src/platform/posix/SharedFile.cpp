@@ -58,9 +58,15 @@ SystemError AppendFile::Open(const std::string& path)
 {
     // Every write lands at the end as it is then, even when other programs
     // append to the same file meanwhile.
-    descriptor_ = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Only a regular file, opened without waiting: a pipe would keep the
+    // program waiting once full.
+    SystemError code = 0;
+    const int descriptor = OpenRegularFile(AT_FDCWD, path, true, code, nullptr, O_RDWR | O_APPEND | O_CREAT);
+    if (descriptor < 0)
+        return code;
+    descriptor_ = descriptor;
     path_ = path;
-    return descriptor_ < 0 ? errno : 0;
+    return 0;
 }
 
 bool AppendFile::IsOpen() const
@@ -101,10 +107,10 @@ SystemError AppendFile::Flush()
 SystemError RewriteSharedFile(const std::string& path, bool make,
                               const std::function<bool(const std::string& bytes, std::string& now)>& rewrite)
 {
-    const int descriptor = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (make ? O_CREAT : 0), 0644);
-    if (descriptor < 0)
-        return errno;
     SystemError code = 0;
+    const int descriptor = OpenRegularFile(AT_FDCWD, path, true, code, nullptr, O_RDWR | (make ? O_CREAT : 0));
+    if (descriptor < 0)
+        return code;
     {
         const WriteLock lock(descriptor);
         std::string bytes;

@@ -9,8 +9,9 @@ const SystemError kErrorFileNotFound = ENOENT;
 const SystemError kErrorAccessDenied = EACCES;
 const SystemError kErrorNameTaken = EEXIST;
 const SystemError kErrorInvalidName = EINVAL;
-const SystemError kErrorLink = ELOOP;
+const SystemError kErrorNotAFile = ENXIO;
 const SystemError kErrorTooLarge = EFBIG;
+const SystemError kErrorLink = ELOOP;
 
 bool IsNameTaken(SystemError code)
 {
@@ -36,5 +37,9 @@ std::string SystemErrorText(SystemError code)
 {
     if (code == kErrorLink)
         return std::string(kLinkText) + "\n";
+    if (code == kErrorNotAFile)
+        return std::string(kNotAFileText) + "\n";
+    if (code == kErrorTooLarge)
+        return std::string(kTooLargeText) + "\n";
     return std::string(std::strerror(static_cast<int>(code))) + ".\n";
 }

@@ -8,6 +8,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Text.h"
+#include "platform/windows/Handles.h"
 
 namespace {
 
@@ -92,31 +93,10 @@ std::string VolumeRootOf(const std::string& path)
     return PlainPath(root.data());
 }
 
-FileCopy::~FileCopy()
+bool FileCopy::Make(const std::string& source, const HeldFolder& folder, const std::string& name,
+                    const CopyProgressCall& progress, SystemError& error)
 {
-    Discard();
-}
-
-void FileCopy::Discard()
-{
-    if (handle_) {
-        // Deleted as it closes; the read-only mark, which would stop that,
-        // goes first.
-        FILE_BASIC_INFO plain = {};
-        plain.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-        SetFileInformationByHandle(handle_, FileBasicInfo, &plain, sizeof(plain));
-        FILE_DISPOSITION_INFO dispose = {TRUE};
-        SetFileInformationByHandle(handle_, FileDispositionInfo, &dispose, sizeof(dispose));
-        CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-    path_.clear();
-}
-
-bool FileCopy::Make(const std::string& source, const std::string& temporary, const CopyProgressCall& progress,
-                    SystemError& error)
-{
-    Discard();
+    file_.Discard();
     // No FILE_FLAG_SEQUENTIAL_SCAN: it measured slower under Wine.
     FileHandle from(CreateFileW(FilePath(source).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, 0, nullptr));
@@ -130,14 +110,9 @@ bool FileCopy::Make(const std::string& source, const std::string& temporary, con
         error = GetLastError();
         return false;
     }
-    HANDLE to = CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (to == INVALID_HANDLE_VALUE) {
-        error = GetLastError();
+    if ((error = CheckRegularFile(from.get())) != 0 || (error = file_.Make(folder, name)) != 0)
         return false;
-    }
-    handle_ = to;
-    path_ = temporary;
+    HANDLE to = file_.Handle();
     FILETIME written;
     written.dwLowDateTime = about.LastWriteTime.LowPart;
     written.dwHighDateTime = static_cast<DWORD>(about.LastWriteTime.HighPart);
@@ -149,32 +124,14 @@ bool FileCopy::Make(const std::string& source, const std::string& temporary, con
         made = Succeeded(SetFileInformationByHandle(to, FileBasicInfo, &mark, sizeof(mark)), error);
     }
     if (!made)
-        Discard();
+        file_.Discard();
     return made;
 }
 
-bool FileCopy::Rename(const std::string& target, bool replace, SystemError& error)
+bool FileCopy::Rename(const HeldFolder& folder, const std::string& name, bool replace, SystemError& error)
 {
-    // The name in the system's own form ("\??\C:\..."), which the rename
-    // of an open file takes.
-    std::wstring name = FilePath(target);
-    if (name.compare(0, 4, L"\\\\?\\") == 0)
-        name[1] = L'?';
-    const DWORD nameBytes = static_cast<DWORD>(name.size() * sizeof(wchar_t));
-    std::vector<char> request(sizeof(FILE_RENAME_INFO) + nameBytes);
-    FILE_RENAME_INFO* rename = reinterpret_cast<FILE_RENAME_INFO*>(request.data());
-    rename->ReplaceIfExists = replace;
-    rename->RootDirectory = nullptr;
-    rename->FileNameLength = nameBytes;
-    std::copy(name.begin(), name.end(), rename->FileName);
-    if (!handle_ || !Succeeded(SetFileInformationByHandle(handle_, FileRenameInfo, rename,
-                                                          static_cast<DWORD>(request.size())),
-                               error))
-        return false;
-    CloseHandle(handle_);
-    handle_ = nullptr;
-    path_.clear();
-    return true;
+    error = file_.MoveTo(folder, name, replace);
+    return error == 0;
 }
 
 bool MakeWritable(const std::string& path)

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/Text.h"
+#include "platform/windows/Handles.h"
 
 namespace {
 
@@ -90,6 +91,11 @@ SystemError AppendFile::Open(const std::string& path)
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return GetLastError();
+    // Only a regular file: a pipe would keep the program waiting once full.
+    if (const SystemError code = CheckRegularFile(file)) {
+        CloseHandle(file);
+        return code;
+    }
     handle_ = file;
     path_ = path;
     return 0;
@@ -149,7 +155,11 @@ SystemError RewriteSharedFile(const std::string& path, bool make,
                               nullptr, make ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return GetLastError();
-    SystemError code = 0;
+    SystemError code = CheckRegularFile(file);
+    if (code != 0) {
+        CloseHandle(file);
+        return code;
+    }
     {
         const WriteLock lock(file);
         std::string bytes;

@@ -9,8 +9,9 @@ const SystemError kErrorFileNotFound = ERROR_FILE_NOT_FOUND;
 const SystemError kErrorAccessDenied = ERROR_ACCESS_DENIED;
 const SystemError kErrorNameTaken = ERROR_ALREADY_EXISTS;
 const SystemError kErrorInvalidName = ERROR_INVALID_NAME;
-const SystemError kErrorLink = ERROR_CANT_RESOLVE_FILENAME;
+const SystemError kErrorNotAFile = ERROR_BAD_FILE_TYPE;
 const SystemError kErrorTooLarge = ERROR_FILE_TOO_LARGE;
+const SystemError kErrorLink = ERROR_CANT_RESOLVE_FILENAME;
 
 bool IsNameTaken(SystemError code)
 {
@@ -36,6 +37,10 @@ std::string SystemErrorText(SystemError code)
 {
     if (code == kErrorLink)
         return std::string(kLinkText) + "\r\n";
+    if (code == kErrorNotAFile)
+        return std::string(kNotAFileText) + "\r\n";
+    if (code == kErrorTooLarge)
+        return std::string(kTooLargeText) + "\r\n";
     wchar_t* buffer = nullptr;
     DWORD length = FormatMessageW(
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER, nullptr,

@@ -11,7 +11,7 @@
 
 #include "platform/HomeFolder.h"
 #include "platform/Text.h"
-#include "platform/windows/UnderWine.h"
+#include "platform/windows/Handles.h"
 
 namespace {
 

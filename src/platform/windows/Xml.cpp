@@ -58,6 +58,52 @@ bool IsInvalidToken(HRESULT result)
            code == WC_E_SYNTAX;
 }
 
+// XmlLite's refusals in words, as Expat, which pyTivo's parser is, words
+// most of them: the system has no text for these codes ("Unknown error
+// 3222072961").
+std::string FaultText(HRESULT result)
+{
+    switch (static_cast<unsigned long>(result)) {
+        case MX_E_INPUTEND:
+            return "the document ended early (an element or a mark left open)";
+        case SC_E_MAXELEMENTDEPTH:
+            return "elements nested too deeply";
+        case SC_E_MAXENTITYEXPANSION:
+            return "entities that expand too far";
+        case MX_E_ENCODING:
+        case MX_E_ENCODINGSWITCH:
+        case MX_E_ENCODINGSIGNATURE:
+        case WC_E_ENCNAME:
+        case XML_E_INVALIDENCODING:
+            return "unknown encoding";
+        case WC_E_ELEMENTMATCH:
+            return "mismatched tag";
+        case WC_E_UNDECLAREDENTITY:
+            return "undefined entity";
+        case NC_E_UNDECLAREDPREFIX:
+            return "unbound prefix";
+        case WC_E_UNIQUEATTRIBUTE:
+            return "duplicate attribute";
+        case WC_E_ROOTELEMENT:
+            return "junk after document element";
+        case WC_E_DTDPROHIBITED:
+        case WC_E_DECLDOCTYPE:
+        case WC_E_DECLELEMENT:
+        case WC_E_DECLENTITY:
+        case WC_E_DECLATTLIST:
+        case WC_E_DECLNOTATION:
+            return "a document type declaration, which is not read";
+        default:
+            break;
+    }
+    if (IsInvalidToken(result))
+        return "not well-formed (invalid token)";
+    // The rest of XmlLite's codes all say the text is no well-formed XML.
+    if ((static_cast<unsigned long>(result) & 0xFFFFF000UL) == 0xC00CE000UL)
+        return FormatText("not well-formed (XmlLite's code 0x%08lX)", static_cast<unsigned long>(result));
+    return SystemErrorLine(static_cast<SystemError>(result));
+}
+
 }  // namespace
 
 struct XmlParse {
@@ -156,7 +202,7 @@ XmlReader::XmlReader(const std::string& document)
             source->GetLineNumber(&line);
         error_.kind = IsInvalidToken(result) ? XmlFault::Kind::InvalidToken : XmlFault::Kind::Other;
         error_.line = line ? line : 1;  // lines count from 1, also where nothing was read
-        error_.text = SystemErrorLine(static_cast<SystemError>(result));
+        error_.text = FaultText(result);
     } else if (std::none_of(nodes_.begin(), nodes_.end(), element)) {
         // Bytes without an element are no document, as Expat has it.
         error_ = {XmlFault::Kind::Other, 1, "no element found"};

@@ -2,16 +2,20 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "core/copy/SizeTexts.h"
 #include "core/files/TextFile.h"
 #include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
+#include "core/folders/FolderWalk.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
 #include "core/metadata/MetadataWriter.h"
 #include "core/runs/GenerateRun.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
+#include "platform/HeldFolder.h"
 #include "platform/Paths.h"
 #include "platform/SystemError.h"
 #include "platform/Text.h"
@@ -238,16 +242,29 @@ bool MayWrite(ActivityLog& log, const std::string& moviePath, const std::string&
                                    "Metadata File Changed", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
+// Holds the folders from the movie folder down to the entry's.
+SystemError HoldFolderOf(HeldFolderChain& chain, const std::string& movieFolder, const std::string& entry)
+{
+    const SystemError code = chain.OpenChosen(movieFolder);
+    return code != 0 ? code : chain.Reach(RelativeFolderOf(entry));
+}
+
 }  // namespace
+
+void RemoveSaveLeftovers(ActivityLog& log, const HeldFolder& folder)
+{
+    WorkFolder(folder).RemoveLeftovers(log);
+    // A ".meta" that is a link is not entered.
+    HeldFolder meta;
+    if (meta.OpenIn(folder, kMetaFolderName) == 0)
+        WorkFolder(meta).RemoveLeftovers(log);
+}
 
 void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder)
 {
-    if (folder.empty())
-        return;
-    WorkFolder(folder).RemoveLeftovers(log);
-    const std::string meta = AddTrailingSeparator(folder) + kMetaFolderName;
-    if (ClassifyPath(meta) == PathKind::Folder)
-        WorkFolder(meta).RemoveLeftovers(log);
+    HeldFolder held;
+    if (!folder.empty() && held.OpenChosen(folder) == 0)
+        RemoveSaveLeftovers(log, held);
 }
 
 std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
@@ -256,14 +273,17 @@ std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
     return metaFolder || ClassifyPath(meta) == PathKind::File ? meta : MetadataPathOf(moviePath);
 }
 
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder, const JournalLimits& undo)
+bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                      const std::string& templateText, bool metaFolder, const JournalLimits& undo)
 {
+    const std::string moviePath = AddTrailingSeparator(movieFolder) + entry;
     const std::string path = EditedFileOf(moviePath, metaFolder);
     const bool inMeta = path != MetadataPathOf(moviePath);
     // What an earlier save that was cut short left goes when the editor
     // opens, not only at the next save.
-    RemoveSaveLeftovers(log, ParentFolderOf(moviePath));
+    HeldFolderChain opened;
+    if (HoldFolderOf(opened, movieFolder, entry) == 0)
+        RemoveSaveLeftovers(log, opened.Last());
     FileOnDisk read;
     std::string text;
     if (!TextToEdit(log, path, read, text))
@@ -282,16 +302,30 @@ bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std:
             return false;
         }
         RunJournalScope journalInForce(&journal);
+        // Within the folders held from the movie folder down: a folder on
+        // the way, or a ".meta", that is a link gets nothing.
+        HeldFolderChain chain;
+        HeldFolder meta;
+        SystemError code = HoldFolderOf(chain, movieFolder, entry);
+        if (code == 0 && inMeta) {
+            const bool there = chain.Last().InspectEntry(kMetaFolderName).exists;
+            code = meta.OpenOrMakeIn(chain.Last(), kMetaFolderName);
+            if (code == 0 && !there)
+                journal.MadeFolder(ParentFolderOf(path));
+        }
+        const HeldFolder& folder = inMeta ? meta : chain.Last();
+        const std::string name = FileNameOf(path, true);
         // What saves that were cut short left in the folder goes first, as
         // a Generate there would remove it.
-        WorkFolder work(ParentFolderOf(path));
-        work.RemoveLeftovers(log);
+        std::unique_ptr<WorkFolder> work;
+        if (code == 0) {
+            work = std::make_unique<WorkFolder>(chain.Last());
+            work->RemoveLeftovers(log);
+        }
         // A file that appears meanwhile is not written over.
-        SystemError code = 0;
-        if ((inMeta && (code = MakeFolderOfRun(ParentFolderOf(path))) != 0) ||
-            !WriteFileAtomically(path, composed, &code, &work,
-                                 ClassifyPath(path) == PathKind::Missing ? ExistingFile::Keep
-                                                                         : ExistingFile::Replace)) {
+        if (code != 0 ||
+            !WriteFileAtomically(folder, name, composed, &code, work.get(),
+                                 folder.InspectEntry(name).exists ? ExistingFile::Replace : ExistingFile::Keep)) {
             log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
                             journal.Broken() ? journal.Reason().c_str() : WriteErrorText(path, code).c_str());
             return false;
@@ -317,7 +351,6 @@ void CReelmarkDlg::OnEditMetadata()
     FileCommand run(*this, "Saving metadata file");
     if (run.Refused() || name.empty())
         return;
-    const std::string moviePath = AddTrailingSeparator(MovieFolder()) + name;
     // A new file starts as Generate would write it: names read when the
     // setting says so, and beside other files that describe the movie only
     // what they lack (unless the setting wants the whole template).
@@ -331,7 +364,7 @@ void CReelmarkDlg::OnEditMetadata()
     const std::string text = planned.size() == 1
                                  ? planned.front().text
                                  : PlanLibrary(request.folder, request.entries, request.metadata).movies.front().text;
-    if (EditMetadataFile(log_, moviePath, text, CurrentSettings().MetaFolder == "true",
+    if (EditMetadataFile(log_, MovieFolder(), name, text, CurrentSettings().MetaFolder == "true",
                          UndoJournalLimits(CurrentSettings())))
         OnResetTree();
 }

@@ -11,6 +11,7 @@
 #include "ui/framework/Dialog.h"
 
 class ActivityLog;
+class HeldFolder;
 
 class CMetadataEditorDlg : public CDialog {
 public:
@@ -42,12 +43,19 @@ private:
 // written; a saved file is logged. Each save is a run with a journal
 // within the limits (RunJournal.h), so that it can be undone; one whose
 // journal cannot be written saves nothing. True when the file was saved.
-bool EditMetadataFile(ActivityLog& log, const std::string& moviePath, const std::string& templateText,
-                      bool metaFolder = false, const JournalLimits& undo = JournalLimits());
+// The movie is the entry (a path below the movie folder); the file is
+// written within the folders held from the movie folder down, never
+// through a link (platform/HeldFolder.h).
+bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
+                      const std::string& templateText, bool metaFolder = false,
+                      const JournalLimits& undo = JournalLimits());
 
 // Removes what editor saves that were cut short left in the movie folder
 // and its ".meta" folder, as far as it is proven the program's own
 // (WorkFolder::RemoveLeftovers); each removal is logged.
+// A ".meta" that is a link is not entered.
+void RemoveSaveLeftovers(ActivityLog& log, const HeldFolder& folder);
+// The same for the folder the user chose, by its path.
 void RemoveSaveLeftovers(ActivityLog& log, const std::string& folder);
 
 // The movie's metadata file that the editor edits: the one whose values

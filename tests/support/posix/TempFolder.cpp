@@ -100,6 +100,22 @@ bool MakeLink(const std::string& link, const std::string& target)
     return ::symlink(target.c_str(), link.c_str()) == 0;
 }
 
+bool SwapForLink(const std::string& folder, const std::string& aside, const std::string& target)
+{
+    return ::rename(folder.c_str(), aside.c_str()) == 0 && ::symlink(target.c_str(), folder.c_str()) == 0;
+}
+
+// Junctions are Windows' own.
+bool MakeJunction(const std::string&, const std::string&)
+{
+    return false;
+}
+
+bool MakeFifo(const std::string& path)
+{
+    return ::mkfifo(path.c_str(), 0644) == 0;
+}
+
 namespace {
 
 #ifdef __linux__

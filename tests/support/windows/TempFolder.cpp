@@ -3,10 +3,13 @@
 #include "support/TempFolder.h"
 
 #include <windows.h>
+#include <winioctl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <sstream>
+#include <vector>
 
 #include "platform/HomeFolder.h"
 #include "platform/Text.h"
@@ -208,18 +211,99 @@ void SetLastWrite(const std::string& path, long long seconds, unsigned hundredNa
                            116444736000000000ULL);
 }
 
+namespace {
+
+// Runs a shell script of the system under Wine and waits (up to ten
+// seconds) until it has run: it leaves a file of its own when done, as Wine
+// tells no exit code. False when it did not run.
+bool RunUnixScript(const std::string& script, const TempFolder& scratch)
+{
+    static int number = 0;
+    const std::string done = scratch / ("script-done-" + std::to_string(++number));
+    const std::string line = "/bin/sh -c " + Quoted(script + " && touch '" + UnixPath(done) + "'");
+    const bool ran = RunUnixProgram(line, [&] { return GetFileAttributesW(FilePath(done).c_str()) != INVALID_FILE_ATTRIBUTES; });
+    DeleteFileW(FilePath(done).c_str());
+    return ran;
+}
+
+// The path in single quotes for the shell.
+std::string ShellPath(const std::string& path)
+{
+    return "'" + UnixPath(path) + "'";
+}
+
+}  // namespace
+
 bool MakeLink(const std::string& link, const std::string& target)
 {
-    // Wine answers CreateSymbolicLinkW without making anything.
-    if (WineUnixName())
-        return RunUnixProgram("/bin/ln -s " + Quoted(UnixPath(target)) + " " + Quoted(UnixPath(link)),
-                              [&] { return GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES; });
+    // Wine answers CreateSymbolicLinkW without making anything; the target
+    // need not be there, so a script tells when it is done.
+    if (WineUnixName()) {
+        static const TempFolder scratch;
+        return RunUnixScript("ln -s " + ShellPath(target) + " " + ShellPath(link), scratch);
+    }
     const DWORD attributes = GetFileAttributesW(FilePath(target).c_str());
     const DWORD flags = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
                             ? SYMBOLIC_LINK_FLAG_DIRECTORY
                             : 0;
     return CreateSymbolicLinkW(FilePath(link).c_str(), FilePath(target).c_str(), flags) &&
            GetFileAttributesW(FilePath(link).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool SwapForLink(const std::string& folder, const std::string& aside, const std::string& target)
+{
+    if (!WineUnixName())
+        return false;
+    static const TempFolder scratch;
+    return RunUnixScript("mv " + ShellPath(folder) + " " + ShellPath(aside) + " && ln -s " + ShellPath(target) + " " +
+                             ShellPath(folder),
+                         scratch);
+}
+
+bool MakeJunction(const std::string& link, const std::string& target)
+{
+    // A mount point's data: the target as the system names it ("\\??\\C:\\...")
+    // and as the user reads it, each ended by a NUL.
+    std::wstring path = FilePath(target);
+    if (path.rfind(L"\\\\?\\", 0) == 0)
+        path.erase(0, 4);
+    const std::wstring substitute = L"\\??\\" + path;
+    std::vector<WCHAR> names(substitute.begin(), substitute.end());
+    names.push_back(0);
+    names.insert(names.end(), path.begin(), path.end());
+    names.push_back(0);
+    const WORD substituteBytes = static_cast<WORD>(substitute.size() * sizeof(WCHAR));
+    const WORD printBytes = static_cast<WORD>(path.size() * sizeof(WCHAR));
+    const WORD fields[] = {0, substituteBytes, static_cast<WORD>(substituteBytes + sizeof(WCHAR)), printBytes};
+    const WORD dataBytes = static_cast<WORD>(sizeof(fields) + names.size() * sizeof(WCHAR));
+    std::vector<BYTE> buffer(8 + dataBytes);
+    const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
+    memcpy(buffer.data(), &tag, 4);
+    memcpy(buffer.data() + 4, &dataBytes, 2);
+    memcpy(buffer.data() + 8, fields, sizeof(fields));
+    memcpy(buffer.data() + 8 + sizeof(fields), names.data(), names.size() * sizeof(WCHAR));
+
+    if (!CreateDirectoryW(FilePath(link).c_str(), nullptr))
+        return false;
+    HANDLE folder = CreateFileW(FilePath(link).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    DWORD returned = 0;
+    const bool made = folder != INVALID_HANDLE_VALUE &&
+                      DeviceIoControl(folder, FSCTL_SET_REPARSE_POINT, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                      nullptr, 0, &returned, nullptr);
+    if (folder != INVALID_HANDLE_VALUE)
+        CloseHandle(folder);
+    const DWORD attributes = GetFileAttributesW(FilePath(link).c_str());
+    if (made && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return true;
+    RemoveDirectoryW(FilePath(link).c_str());
+    return false;
+}
+
+bool MakeFifo(const std::string& path)
+{
+    static const TempFolder scratch;
+    return WineUnixName() && RunUnixScript("mkfifo " + ShellPath(path), scratch);
 }
 
 // Wine maps a folder's rights to the system's permissions, which its tests,
