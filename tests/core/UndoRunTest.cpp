@@ -8,6 +8,7 @@
 #include "core/runs/GenerateRun.h"
 #include "core/runs/UndoRun.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempFolder.h"
 
@@ -168,6 +169,34 @@ TEST_F(UndoRunTest, LeavesAloneWhatWasChangedRemovedMarkedReadOnlyOrMadeALinkSin
         EXPECT_TRUE(Logged("Left alone (it is a link now): " + Film("link.mpg.txt")));
     }
     SetReadOnly(Film("readonly.mpg.txt"), false);
+}
+
+TEST_F(UndoRunTest, ChangesNothingThroughAFolderSwappedForALinkSinceTheRun)
+{
+    // One run replaced Films/Sub/a.mpg.txt, another made .meta/a.mpg.txt in
+    // Films/Meta; since then both folders were moved elsewhere and links to
+    // them put in their place. The files there are still as the runs left
+    // them, yet the undos neither write nor remove through a link.
+    dir.WriteFile("Films\\Sub\\a.mpg");
+    dir.WriteFile("Films\\Sub\\a.mpg.txt", "old");
+    dir.WriteFile("Films\\Meta\\a.mpg");
+    Generate({std::string("Sub") + kSeparator + "a.mpg"});
+    Generate({std::string("Meta") + kSeparator + "a.mpg"}, true);
+    const std::string written = ReadFileBytes(Film("Sub\\a.mpg.txt"));
+    ASSERT_NE("old", written);
+    const std::string made = ReadFileBytes(Film("Meta\\.meta\\a.mpg.txt"));
+    ASSERT_FALSE(made.empty());
+    if (!SwapForLink(Film("Sub"), dir / "Aside", dir / "Aside") ||
+        !SwapForLink(Film("Meta\\.meta"), dir / "AsideMeta", dir / "AsideMeta"))
+        GTEST_SKIP() << "no links here";
+
+    for (const RunRecord& run : ListRuns(dir / "runs")) {
+        const UndoResult result = Undo(run.id);
+        EXPECT_EQ(0, result.putBack + result.removed) << run.id;
+        EXPECT_EQ(1, result.failed + result.leftAlone) << run.id;
+    }
+    EXPECT_EQ(written, ReadFileBytes(dir / "Aside\\a.mpg.txt")) << "never written through a link";
+    EXPECT_EQ(made, ReadFileBytes(dir / "AsideMeta\\a.mpg.txt")) << "never removed through a link";
 }
 
 TEST_F(UndoRunTest, TheMetaFolderARunMadeGoesWithItsFilesAndComesBackWithTheirUndo)

@@ -1,5 +1,7 @@
 #include "core/files/RunJournal.h"
 
+#include <functional>
+
 #include "core/files/RunHistory.h"
 #include "platform/ContentHash.h"
 #include "platform/HeldFolder.h"
@@ -330,12 +332,26 @@ SystemError MakeFolderOfRun(const std::string& path)
     return code;
 }
 
-SystemError RemoveFileOfRun(const std::string& path)
+namespace {
+
+SystemError RemoveJournaled(const std::string& path, const std::function<SystemError()>& remove)
 {
     SystemError error = 0;
     if (!JournalBeforeRemove(path, error))
         return error;
-    error = DeleteFileItself(path, false);
+    error = remove();
     JournalAfterStep(path, error == 0);
     return error;
+}
+
+}  // namespace
+
+SystemError RemoveFileOfRun(const std::string& path)
+{
+    return RemoveJournaled(path, [&] { return DeleteFileItself(path, false); });
+}
+
+SystemError RemoveFileOfRun(const HeldFolder& folder, const std::string& name)
+{
+    return RemoveJournaled(folder.Path() + kSeparator + name, [&] { return folder.DeleteEntry(name); });
 }

@@ -159,3 +159,6 @@ SystemError MakeFolderOfRun(const std::string& path);
 // Removes a file of the run (DeleteFileItself: never through a link, never
 // a read-only one) once the journal in force kept it; 0 or the error code.
 SystemError RemoveFileOfRun(const std::string& path);
+// The same for a file of a held folder (HeldFolder::DeleteEntry: the folder
+// held, never one a link leads to).
+SystemError RemoveFileOfRun(const HeldFolder& folder, const std::string& name);

@@ -137,7 +137,10 @@ private:
             return;
         }
         // Never through a link, never a read-only file: as the deletes do.
-        const SystemError error = RemoveFileOfRun(path);
+        SystemError error = 0;
+        const HeldFolder* folder = FolderOf(path, error);
+        if (folder)
+            error = RemoveFileOfRun(*folder, FileNameOf(path, true));
         if (error != 0)
             return Fail(path, "it cannot be removed", error);
         log_.AddLogEntry("", LogSeverity::Information, "Removed (the run made it): %s", path.c_str());
@@ -151,32 +154,36 @@ private:
             ++result_.putBack;
             return;
         }
-        const std::string folder = ParentFolderOf(path);
-        if (workIn_ != folder || !held_) {
-            work_.reset();
-            held_ = std::make_unique<HeldFolderChain>();
-            heldError_ = HoldFolder(folder, *held_);
-            if (heldError_ == 0)
-                work_ = std::make_unique<WorkFolder>(held_->Last());
-            workIn_ = folder;
-        }
-        SystemError error = heldError_;
-        if (error != 0 || !WriteFileAtomically(held_->Last(), FileNameOf(path, true), bytes, &error, work_.get(),
-                                               over ? ExistingFile::Replace : ExistingFile::Keep))
+        SystemError error = 0;
+        const HeldFolder* folder = FolderOf(path, error);
+        if (!folder || !WriteFileAtomically(*folder, FileNameOf(path, true), bytes, &error, work_.get(),
+                                            over ? ExistingFile::Replace : ExistingFile::Keep))
             return Fail(path, "it cannot be written", error);
         log_.AddLogEntry("", LogSeverity::Information, "Put back: %s", path.c_str());
         ++result_.putBack;
     }
 
-    // Holds the folder a file goes back into: from the run's folder down
-    // when it lies below it, as the run wrote there, never through a link.
-    SystemError HoldFolder(const std::string& folder, HeldFolderChain& chain) const
+    // The folder of the file, held from the run's folder down when it lies
+    // below it, as the run wrote there: never through a link (and its work
+    // folder with it). nullptr with the error code when it cannot be held.
+    const HeldFolder* FolderOf(const std::string& path, SystemError& error)
     {
-        const std::string top = StripTrailingSeparator(run_.header.folder);
-        const bool below = !top.empty() && folder.size() > top.size() && folder.compare(0, top.size(), top) == 0 &&
-                           folder[top.size()] == kSeparator;
-        const SystemError code = chain.OpenChosen(below ? top : folder);
-        return code != 0 || !below ? code : chain.Reach(folder.substr(top.size() + 1));
+        const std::string folder = ParentFolderOf(path);
+        if (workIn_ != folder || !held_) {
+            work_.reset();
+            held_ = std::make_unique<HeldFolderChain>();
+            const std::string top = StripTrailingSeparator(run_.header.folder);
+            const bool below = !top.empty() && folder.size() > top.size() &&
+                               folder.compare(0, top.size(), top) == 0 && folder[top.size()] == kSeparator;
+            heldError_ = held_->OpenChosen(below ? top : folder);
+            if (heldError_ == 0 && below)
+                heldError_ = held_->Reach(folder.substr(top.size() + 1));
+            if (heldError_ == 0)
+                work_ = std::make_unique<WorkFolder>(held_->Last());
+            workIn_ = folder;
+        }
+        error = heldError_;
+        return heldError_ == 0 ? &held_->Last() : nullptr;
     }
 
     const RunRecord& run_;
