@@ -279,26 +279,30 @@ UndoResult RunUndo(const UndoRequest& request, ActivityLog& log)
     const std::vector<FileChange> changes = ChangesOf(*run);
     const int count = static_cast<int>(changes.size());
     UndoFolders(*run, false, request.dryRun);
-    FileUndo undo(*run, request.dryRun, log, result);
-    for (int i = 0; i < count; ++i) {
-        if (request.progress && !request.progress(i, count, changes[i].path)) {
-            result.cancelled = count - i;
-            break;
-        }
-        // What an undo writes over is kept for its own undo, many at once.
-        if (JournalInForce() && i % 64 == 0) {
-            std::vector<std::string> ahead;
-            for (int j = i; j < count && j < i + 64; ++j) {
-                if (FileUndo::Overwrites(changes[j]))
-                    ahead.push_back(changes[j].path);
+    {
+        // The undo lets go of the folders it holds before the folders the
+        // run made go: Windows removes no folder that is held.
+        FileUndo undo(*run, request.dryRun, log, result);
+        for (int i = 0; i < count; ++i) {
+            if (request.progress && !request.progress(i, count, changes[i].path)) {
+                result.cancelled = count - i;
+                break;
             }
-            journal.KeepAhead(ahead);
-        }
-        undo.Undo(changes[i]);
-        if (journal.Broken()) {
-            log.AddLogEntry(kUndoCaption, LogSeverity::Error, "%s\nThe undo stopped.", journal.Reason().c_str());
-            result.cancelled = count - i - 1;
-            break;
+            // What an undo writes over is kept for its own undo, many at once.
+            if (JournalInForce() && i % 64 == 0) {
+                std::vector<std::string> ahead;
+                for (int j = i; j < count && j < i + 64; ++j) {
+                    if (FileUndo::Overwrites(changes[j]))
+                        ahead.push_back(changes[j].path);
+                }
+                journal.KeepAhead(ahead);
+            }
+            undo.Undo(changes[i]);
+            if (journal.Broken()) {
+                log.AddLogEntry(kUndoCaption, LogSeverity::Error, "%s\nThe undo stopped.", journal.Reason().c_str());
+                result.cancelled = count - i - 1;
+                break;
+            }
         }
     }
     UndoFolders(*run, true, request.dryRun || result.cancelled > 0);
