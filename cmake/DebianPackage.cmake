@@ -1,8 +1,9 @@
 # The Debian package of the native build (cmake --build build-native --target
 # package, CPack DEB): reelmark-cli_<version>_<arch>.deb with the program in
-# /usr/bin, its manual page, a systemd unit template that runs
-# `reelmark-cli watch` for one library (installed, never enabled) and the
-# changelog and copyright Debian asks of every package. Only the native
+# /usr/bin, its manual pages (reelmark-cli(1) and the settings file's
+# reelmark.ini(5)), an example settings file, a systemd unit template that
+# runs `reelmark-cli watch` for one library (installed, never enabled) and
+# the changelog and copyright Debian asks of every package. Only the native
 # build includes this file; the Windows build packs with Packaging.cmake.
 if(REELMARK_SANITIZE OR NOT CMAKE_BUILD_TYPE STREQUAL "Release")
   message(STATUS "The package of this ${CMAKE_BUILD_TYPE} build would hold a program for tests: "
@@ -14,6 +15,7 @@ set(reelmark_deb ${CMAKE_CURRENT_BINARY_DIR}/deb)
 # the same byte for byte.
 string(TIMESTAMP REELMARK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(res/package/reelmark-cli.1.in ${reelmark_deb}/reelmark-cli.1 @ONLY)
+configure_file(res/package/reelmark.ini.5.in ${reelmark_deb}/reelmark.ini.5 @ONLY)
 configure_file(res/package/changelog.in ${reelmark_deb}/changelog @ONLY)
 # The licence in Debian's machine-readable form: its text below the
 # copyright line, each line indented, an empty line as " .".
@@ -31,7 +33,7 @@ file(WRITE ${reelmark_deb}/copyright.new
 configure_file(${reelmark_deb}/copyright.new ${reelmark_deb}/copyright COPYONLY)
 
 # gzip -n: no name or time inside, so the same sources make the same files.
-foreach(document reelmark-cli.1 changelog)
+foreach(document reelmark-cli.1 reelmark.ini.5 changelog)
   add_custom_command(OUTPUT ${reelmark_deb}/${document}.gz
     COMMAND gzip -9n -c ${document} > ${document}.gz
     DEPENDS ${reelmark_deb}/${document}
@@ -42,6 +44,8 @@ add_custom_target(reelmark_deb_documents ALL DEPENDS ${reelmark_deb_documents})
 
 install(TARGETS reelmark-cli RUNTIME DESTINATION bin)
 install(FILES ${reelmark_deb}/reelmark-cli.1.gz DESTINATION share/man/man1)
+install(FILES ${reelmark_deb}/reelmark.ini.5.gz DESTINATION share/man/man5)
+install(FILES res/package/reelmark.ini DESTINATION share/doc/reelmark-cli/examples)
 install(FILES ${reelmark_deb}/changelog.gz ${reelmark_deb}/copyright DESTINATION share/doc/reelmark-cli)
 install(FILES res/package/reelmark-watch@.service DESTINATION lib/systemd/system)
 

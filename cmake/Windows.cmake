@@ -121,6 +121,10 @@ set_tests_properties(ReelmarkSmoke.TheCommandLineProgramTakesAndPrintsEveryScrip
 add_test(NAME ReelmarkSmoke.FourCommandLineRunsAtOnceLogEveryLineWhole
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/log-appenders-test.sh wine ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(ReelmarkSmoke.FourCommandLineRunsAtOnceLogEveryLineWhole PROPERTIES TIMEOUT 90)
+# The Windows watch under Wine: SIGINT stops it cleanly, as the help says.
+add_test(NAME ReelmarkSmoke.TheWatchUnderWineStopsCleanlyAtSigint
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/wine-watch-stop-test.sh ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(ReelmarkSmoke.TheWatchUnderWineStopsCleanlyAtSigint PROPERTIES TIMEOUT 90)
 # The native reelmark-cli (./test.sh builds it first) writes what this one writes.
 set(REELMARK_NATIVE_CLI ${CMAKE_CURRENT_SOURCE_DIR}/build-native/reelmark-cli CACHE FILEPATH
   "The native reelmark-cli that the two-build test compares with")

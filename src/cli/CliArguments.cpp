@@ -34,6 +34,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Check;
     else if (lower == "undo")
         command = CliCommand::Undo;
+    else if (lower == "settings")
+        command = CliCommand::Settings;
     else
         return false;
     return true;
@@ -52,18 +54,22 @@ const Flag kFlags[] = {
     {"--list", &CliArguments::list},
 };
 
-// An option with a value: a text, or a whole number up to `most`.
+// An option with a value: a text, a whole number up to `most`, or a number
+// of seconds up to `most` that may have decimals ("2.5").
 struct ValueOption {
     const char* name;
     const char* needs;
     std::string CliArguments::*text;
     int CliArguments::*number;
+    double CliArguments::*seconds;
     int most;
 };
 const ValueOption kValueOptions[] = {
-    {"--ini", "the name of a settings file", &CliArguments::iniFile, nullptr, 0},
-    {"--settle", "a number of seconds from 0 to 86400", nullptr, &CliArguments::settleSeconds, 86400},
-    {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes, 10080},
+    {"--ini", "the name of a settings file", &CliArguments::iniFile, nullptr, nullptr, 0},
+    {"--settle", "a number of seconds from 0 to 86400", nullptr, nullptr, &CliArguments::settleSeconds,
+     86400},
+    {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes,
+     nullptr, 10080},
 };
 
 // The options a command takes.
@@ -78,6 +84,8 @@ bool Takes(CliCommand command, const std::string& option)
                    option == "--ini" || option == "--fill-only" || option == "--whole-template";
         case CliCommand::Undo:
             return option == "--list" || option == "--dry-run" || option == "--ini";
+        case CliCommand::Settings:
+            return option == "--ini";
         default:
             return option == "--recursive" || option == "--json";
     }
@@ -86,7 +94,7 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "undo"};
+    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "undo", "settings"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -133,13 +141,26 @@ bool TakeValue(const ValueOption& option, const std::string& value, CliArguments
         parsed.*option.text = value;
         return true;
     }
-    const bool digits = !value.empty() && value.size() <= 6 && value.find_first_not_of("0123456789") == std::string::npos;
-    const int given = digits ? std::stoi(value) : -1;
-    if (given < 0 || given > option.most) {
+    // Whole digits, and for seconds a point and up to three decimals.
+    const size_t point = option.seconds ? value.find('.') : std::string::npos;
+    const std::string whole = value.substr(0, point);
+    const std::string decimals = point == std::string::npos ? std::string() : value.substr(point + 1);
+    const auto digits = [](const std::string& part) {
+        return part.find_first_not_of("0123456789") == std::string::npos;
+    };
+    const bool number =
+        !whole.empty() && whole.size() <= 6 && digits(whole) &&
+        (point == std::string::npos || (!decimals.empty() && decimals.size() <= 3 && digits(decimals)));
+    const int given = number ? std::stoi(whole) : -1;
+    const int thousandths = number ? std::stoi((decimals + "000").substr(0, 3)) : 0;
+    if (given < 0 || given > option.most || (given == option.most && thousandths > 0)) {
         error = std::string(option.name) + " needs " + option.needs + ", not \"" + value + "\"";
         return false;
     }
-    parsed.*option.number = given;
+    if (option.seconds)
+        parsed.*option.seconds = given + thousandths / 1000.0;
+    else
+        parsed.*option.number = given;
     return true;
 }
 
@@ -218,6 +239,14 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
     }
     const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check;
     const char* what = takesPaths ? "PATH" : "FOLDER";
+    if (parsed.command == CliCommand::Settings && words.size() > 1) {
+        error = "settings takes no FOLDER, only --ini FILE: \"" + words[1] + "\" is too many";
+        return false;
+    }
+    if (parsed.command == CliCommand::Settings) {
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
+    }
     if (words.size() < 2 || words[1].empty()) {
         error = std::string(what) + " is missing";
         return false;

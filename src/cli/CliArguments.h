@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Undo };
+enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Undo, Settings };
 
 struct CliArguments {
     CliCommand command = CliCommand::Help;
     // generate, list and watch take one FOLDER; show and check take one or
-    // more PATHs; undo takes its RUN or none.
+    // more PATHs; undo takes its RUN or none; settings takes none.
     std::vector<std::string> paths;
     bool replace = false;     // generate: replace existing metadata files
     bool recursive = false;   // every command: the folders below too
@@ -23,9 +23,11 @@ struct CliArguments {
     // settings file's choice).
     bool fillOnly = false;
     bool wholeTemplate = false;
-    std::string iniFile;      // generate, watch, undo: the settings file; empty for reelmark.ini in the home folder
-    int settleSeconds = 30;   // watch: how long a new movie must stay unchanged
-    int rescanMinutes = 60;   // watch: between full passes over FOLDER; 0 only at start
+    // generate, watch, undo, settings: the settings file; empty for
+    // reelmark.ini in the home folder.
+    std::string iniFile;
+    double settleSeconds = 30;  // watch: how long a new movie must stay unchanged (decimals too)
+    int rescanMinutes = 60;     // watch: between full passes over FOLDER; 0 only at start
 
     const std::string& Folder() const { return paths.front(); }
 };

@@ -1,8 +1,21 @@
 #include "cli/CliCommon.h"
 
+#include "platform/Access.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
+
+namespace {
+
+// The system's words, and for a refusal which user may not enter or read
+// which folder.
+std::string WhyRefused(const std::string& folder, SystemError code)
+{
+    const std::string refusal = code == kErrorAccessDenied ? AccessRefusal(folder, false) : std::string();
+    return SystemErrorLine(code) + (refusal.empty() ? "" : " " + refusal);
+}
+
+}  // namespace
 
 bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& err)
 {
@@ -11,6 +24,11 @@ bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& 
     const std::string stripped = StripTrailingSeparator(folder);
     const bool root = stripped.empty() || (stripped.size() == 2 && stripped.back() == ':');
     const PathInfo info = InspectPath(root ? stripped + kSeparator : stripped);
+    if (!info.exists && info.error == kErrorAccessDenied) {
+        err << "reelmark-cli: cannot read the folder " << given << ": " << WhyRefused(folder, info.error)
+            << "\n";
+        return false;
+    }
     if (!info.exists) {
         err << "reelmark-cli: cannot find the folder " << given << ": " << SystemErrorLine(info.error)
             << "\n";
@@ -22,7 +40,7 @@ bool ResolveFolder(const std::string& given, std::string& folder, std::ostream& 
     }
     const SystemError code = CheckFolderReadable(root ? stripped + kSeparator : stripped);
     if (code != 0) {
-        err << "reelmark-cli: cannot read the folder " << given << ": " << SystemErrorLine(code) << "\n";
+        err << "reelmark-cli: cannot read the folder " << given << ": " << WhyRefused(folder, code) << "\n";
         return false;
     }
     return true;

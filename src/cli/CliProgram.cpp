@@ -3,10 +3,11 @@
 #include <memory>
 
 #include "cli/CliArguments.h"
+#include "cli/CliCheck.h"
 #include "cli/CliCommon.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
-#include "cli/CliCheck.h"
+#include "cli/CliSettings.h"
 #include "cli/CliShow.h"
 #include "cli/CliUndo.h"
 #include "cli/CliUsage.h"
@@ -133,6 +134,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return CheckCommand(arguments, out, err);
         case CliCommand::Undo:
             return UndoCommand(arguments, out, err);
+        case CliCommand::Settings:
+            return SettingsCommand(arguments, out, err);
         case CliCommand::Watch: {
             StopSignal stop;
             stop.TakeSystemRequests();

@@ -6,6 +6,7 @@
 #include "core/settings/Settings.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
+#include "platform/Text.h"
 
 CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
     : home_(HomeFolder()),
@@ -18,32 +19,18 @@ CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
 
 bool CliRun::ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err)
 {
-    const std::string iniPath = arguments.iniFile.empty() ? home_ + kSeparator + kIniFileName : arguments.iniFile;
-    SystemError error = 0;
-    switch (ReadSettingsFile(iniPath, settings, log_, &error)) {
-        case SettingsFileState::Unreadable:
-            err << "reelmark-cli: cannot read the settings file " << iniPath << ": " << SystemErrorLine(error) << "\n";
-            return false;
-        case SettingsFileState::Missing:
-            // A file named on the command line is meant to be there: a typing
-            // error must not write every file from the default template.
-            if (!arguments.iniFile.empty()) {
-                err << "reelmark-cli: cannot find the settings file " << iniPath << "\n";
-                return false;
-            }
-            err << "reelmark-cli: no settings file " << iniPath << "; every setting has its default\n";
-            break;
-        case SettingsFileState::Read:
-            break;
-    }
-    return true;
+    return ReadCommandSettings(arguments, SettingsFileOf(arguments, home_), settings, log_, err);
 }
 
-bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err)
+bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err, bool folderMayGo)
 {
-    std::string folder;
+    std::string folder = FullPathOf(arguments.Folder());
+    // A watch waits for a folder it cannot reach yet (RunWatch says why):
+    // a service must not end, and be started again, over and over.
+    if (!folderMayGo && !ResolveFolder(arguments.Folder(), folder, err))
+        return false;
     Settings settings;
-    if (!ResolveFolder(arguments.Folder(), folder, err) || !ReadSettings(arguments, settings, err))
+    if (!ReadSettings(arguments, settings, err))
         return false;
     request_.folder = folder;
     // A drive root has no name of its own: the series title stays empty,

@@ -22,11 +22,11 @@ public:
     CliRun(const CliRun&) = delete;
     CliRun& operator=(const CliRun&) = delete;
 
-    // Checks FOLDER and reads the settings (--ini FILE, else reelmark.ini in
-    // the home folder); fills the request's folder, series title, template
-    // and the options of the command line. False, having said why on err,
-    // when the run cannot go on (exit code 2).
-    bool Prepare(const CliArguments& arguments, std::ostream& err);
+    // Checks FOLDER (with folderMayGo only makes it absolute) and reads the
+    // settings (ReadSettings); fills the request's folder, series title,
+    // template and the options of the command line. False, having said why
+    // on err, when the run cannot go on (exit code 2).
+    bool Prepare(const CliArguments& arguments, std::ostream& err, bool folderMayGo = false);
     // Reads the settings (--ini FILE, else reelmark.ini in the home folder,
     // which may be missing); false, having said why on err, when they
     // cannot be read.

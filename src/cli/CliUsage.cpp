@@ -15,6 +15,7 @@ const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
     "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n";
 const char kUndoUsage[] = "usage: reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n";
+const char kSettingsUsage[] = "usage: reelmark-cli settings [--ini FILE]\n";
 // Without a command (or with one it does not know): the commands.
 const char kCommandsUsage[] =
     "usage: reelmark-cli COMMAND ... | --help | --version\n"
@@ -23,7 +24,8 @@ const char kCommandsUsage[] =
     "  show      shows what pyTivo sends the TiVo for movies\n"
     "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
     "  watch     keeps a folder's movies supplied with metadata files\n"
-    "  undo      undoes the last run that changed metadata files\n";
+    "  undo      undoes the last run that changed metadata files\n"
+    "  settings  shows the settings in effect and where each came from\n";
 
 }  // namespace
 
@@ -42,6 +44,8 @@ std::string ShortUsage(CliCommand command)
             return std::string(kWatchUsage) + kSeeHelp;
         case CliCommand::Undo:
             return std::string(kUndoUsage) + kSeeHelp;
+        case CliCommand::Settings:
+            return std::string(kSettingsUsage) + kSeeHelp;
         case CliCommand::Help:
         case CliCommand::Version:
             break;
@@ -61,6 +65,7 @@ const char kUsage[] =
     "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                     [--rescan MINUTES] [--ini FILE]\n"
     "  reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n"
+    "  reelmark-cli settings [--ini FILE]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
     "generate  Writes a metadata file (the movie file's name plus \".txt\") for\n"
@@ -173,10 +178,13 @@ const char kUsage[] =
     "  --json      One JSON document: {\"problems\": [{\"where\": movie or file,\n"
     "              \"file\": the file it lies in, \"kind\": name, \"text\": words}],\n"
     "              \"totals\": {\"movies\": n, \"problems\": n, \"unreadFolders\": n}}.\n"
-    "watch     Keeps FOLDER supplied with metadata files until it is stopped\n"
-    "          (Ctrl+C or SIGTERM; on Windows also Ctrl+Break or closing the\n"
-    "          console): first one pass as generate makes it, then every movie\n"
-    "          that comes (copied, moved or renamed in) gets its metadata file\n"
+    "watch     Keeps FOLDER supplied with metadata files until it is stopped:\n"
+    "          the Linux program by Ctrl+C, SIGINT, SIGTERM or SIGHUP, the\n"
+    "          Windows one by Ctrl+C, Ctrl+Break or closing its console (under\n"
+    "          Wine, SIGINT (kill -INT) stops it as Ctrl+C does; SIGTERM ends\n"
+    "          it at once); then it ends within a second with exit code 0.\n"
+    "          First one pass as generate makes it, then every movie that\n"
+    "          comes (copied, moved or renamed in) gets its metadata file\n"
     "          once it has settled. A metadata file that is there is replaced\n"
     "          only while it is byte for byte what Reelmark wrote (its hash in\n"
     "          Reelmark.written): it is redone when a .nfo, a .properties, a\n"
@@ -189,14 +197,17 @@ const char kUsage[] =
     "          name. The system tells of new files (inotify; on Windows\n"
     "          ReadDirectoryChangesW); a full pass now and then finds what it\n"
     "          did not tell (network shares). A folder that goes or cannot be\n"
-    "          read is logged and tried again every 30 seconds. Every file\n"
-    "          written, redone, removed or renamed and every problem is a log\n"
-    "          line, as generate logs it. --recursive, --parse-names,\n"
-    "          --meta-folder, --fill-only, --whole-template and --ini work as\n"
-    "          for generate; the settings are read once, at start.\n"
+    "          read is logged and tried again every 30 seconds; a file that\n"
+    "          could not be written (a full disk) after 1 minute, then twice\n"
+    "          as long each time up to every 15 minutes. Every file written,\n"
+    "          redone, removed or renamed and every problem is a log line, as\n"
+    "          generate logs it. --recursive, --parse-names, --meta-folder,\n"
+    "          --fill-only, --whole-template and --ini work as for generate;\n"
+    "          the settings are read once, at start.\n"
     "  --settle SECONDS  A new movie gets its file once its size and time\n"
-    "              have not changed for SECONDS (default 30) and it can be\n"
-    "              opened for reading: a movie still being copied gets none.\n"
+    "              have not changed for SECONDS (default 30; decimals too,\n"
+    "              as 0.5) and it can be opened for reading: a movie still\n"
+    "              being copied gets none.\n"
     "  --rescan MINUTES  The full pass over FOLDER comes every MINUTES\n"
     "              (default 60); 0: only the one at start.\n"
     "undo      Undoes the last run that changed metadata files (generate,\n"

@@ -9,7 +9,7 @@ int WatchCommand(const CliArguments& arguments, std::ostream& out, std::ostream&
 {
     // Lines reach the service manager's log as they come, not hours later.
     CliRun run(out, err, true);
-    if (!run.Prepare(arguments, err))
+    if (!run.Prepare(arguments, err, true))
         return kExitUsage;
     WatchRequest request;
     request.generate = run.Request();

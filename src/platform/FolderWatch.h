@@ -27,6 +27,13 @@ struct FolderChange {
     std::string path;
 };
 
+// A limit of the system's that a watch ran into, as an administrator
+// raises it.
+struct WatchLimit {
+    std::string name;      // "fs.inotify.max_user_watches"; empty: the error is no limit
+    long long value = -1;  // its value here; -1 when it cannot be read
+};
+
 class FolderWatch {
 public:
     FolderWatch();
@@ -47,6 +54,11 @@ public:
     // already. 0 or the error code (the system's number of watches is used
     // up, the folder went). Links are never followed.
     SystemError Cover(const std::string& relative);
+    // The limit an error of Start or Cover means: the number of folders
+    // one user may watch (natively fs.inotify.max_user_watches, and in a
+    // user namespace the lower user.max_inotify_watches) or of watches
+    // that user may have (fs.inotify.max_user_instances). None on Windows.
+    static WatchLimit LimitOf(SystemError error);
     // Waits until changes come, the seconds have passed or stop is
     // requested; appends what changed in the order the system told it.
     void Wait(double seconds, const StopSignal& stop, std::vector<FolderChange>& changes);

@@ -341,9 +341,9 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         std::string usage;  // how the usage begins
         size_t lines;       // the usage's lines, "see reelmark-cli --help" included
     } bad[] = {
-        {{}, commands, 8},
-        {{"--json"}, commands, 8},
-        {{"copy", dir.Path()}, commands, 8},
+        {{}, commands, 9},
+        {{"--json"}, commands, 9},
+        {{"copy", dir.Path()}, commands, 9},
         {{"generate"}, generate, 3},
         {{"generate", dir.Path(), "--force"}, generate, 3},
         {{"--force", "generate", dir.Path()}, generate, 3},
@@ -358,6 +358,7 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 3},
         {{"check", "--replace", dir.Path()}, "usage: reelmark-cli check", 2},
         {{"undo", "--replace"}, "usage: reelmark-cli undo", 2},
+        {{"settings", dir.Path()}, "usage: reelmark-cli settings [--ini FILE]", 2},
     };
     for (const auto& c : bad) {
         const std::string what = ::testing::PrintToString(c.args);
@@ -510,10 +511,15 @@ TEST_F(CliTest, SettingsItCannotUseTakeTheirDefaultsWithALogLine)
     EXPECT_NE(std::string::npos, text.find("starRating : x5\r\n")) << text;
     EXPECT_NE(std::string::npos, text.find("seriesId : SH994401\r\n")) << text;
     const std::vector<std::string> messages = Messages();
-    for (const char* line : {"<WARNING>The setting SeriesDesc holds a NUL byte; it takes its default \"(2012) My "
-                             "home Movies, stuff from the internet etc.\".",
-                             "<WARNING>The setting StarRating names no item of its list; it takes its default \"3 "
-                             "(***) stars\"."})
+    const std::string ini = dir / "reelmark.ini";
+    for (const std::string line :
+         {"<WARNING>The setting SeriesDesc in " + ini +
+              " holds a NUL byte; it takes its default \"(2012) My home Movies, stuff from the internet "
+              "etc.\".",
+          "<WARNING>The setting StarRating=lots in " + ini +
+              " is none of its values: \"1 (*) star\", \"2 (**) stars\", \"3 (***) stars\", \"4 (****) "
+              "stars\" (or the "
+              "start of one, such as \"3\"); it takes its default \"3 (***) stars\"."})
         EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), line)) << line;
 }
 

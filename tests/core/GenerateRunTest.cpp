@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include "core/LongPathFolder.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
@@ -35,6 +38,16 @@ protected:
         request.metadata.seriesId = "MV991234";
         request.metadata.mpaaRating = 3;
         request.metadata.starRating = 2;
+    }
+
+    // Runs the request over its entries' movies, made empty where missing.
+    GenerateResult Generate()
+    {
+        for (const std::string& entry : request.entries) {
+            if (!PathExists(dir / entry))
+                dir.WriteFile(entry);
+        }
+        return RunGenerate(request, log);
     }
 
     // A log line as the fixed clock stamps it.
@@ -79,7 +92,7 @@ protected:
 
 TEST_F(GenerateRunTest, CreatesEveryMissingFileThenSkipsThemAll)
 {
-    GenerateResult result = RunGenerate(request, log);
+    GenerateResult result = Generate();
     EXPECT_EQ(3, result.created);
     EXPECT_EQ(Line("Generating metadata. Processing 3 files") + Creating(1, "A.mpg") + Creating(2, "B.avi") +
                   Creating(3, "C.mkv") + Line("3 Metadata Files Created - 0 skipped!"),
@@ -89,7 +102,7 @@ TEST_F(GenerateRunTest, CreatesEveryMissingFileThenSkipsThemAll)
 
     dir.WriteFile("A.mpg.txt", "mine");
     log.SetText("");
-    result = RunGenerate(request, log);
+    result = Generate();
     EXPECT_EQ(0, result.created);
     EXPECT_EQ(3, result.skipped);
     EXPECT_EQ(Line("Generating metadata. Processing 3 files") + Skipping(1, "A.mpg") + Skipping(2, "B.avi") +
@@ -105,7 +118,7 @@ TEST_F(GenerateRunTest, ReplaceRewritesExistingFiles)
     for (const std::string& entry : request.entries)
         dir.WriteFile(entry + ".txt", "old contents that are longer than nothing");
     request.replaceExisting = true;
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_EQ(3, result.created);
     ExpectOneBox("Create Meta Files Success", "3 Metadata Files Created - 0 skipped!", MessageIcon::None);
     EXPECT_EQ(0u, ReadFileBytes(dir / "C.mkv.txt").find("title : C\r\n"));
@@ -116,7 +129,7 @@ TEST_F(GenerateRunTest, TwoOfThreeExistingCreatesOne)
     request.folder = dir.Path() + kSeparator;
     dir.WriteFile("A.mpg.txt", "a");
     dir.WriteFile("C.mkv.txt", "c");
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_EQ(1, result.created);
     EXPECT_EQ(2, result.skipped);
     EXPECT_NE(std::string::npos,
@@ -128,7 +141,7 @@ TEST_F(GenerateRunTest, TwoOfThreeExistingCreatesOne)
 TEST_F(GenerateRunTest, EpisodeRunWithoutSeriesTitleIsRefusedUntouched)
 {
     request.isEpisodeTicked = true;
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_TRUE(result.refused);
     const std::string message =
         "The \"Is Episode\" flag is checked. You must use a sub folder\n for these movies or turn this flag "
@@ -142,17 +155,17 @@ TEST_F(GenerateRunTest, EpisodeRunWithoutSeriesTitleIsRefusedUntouched)
 
     // The title field decides, not the template: with it the run goes on.
     request.seriesTitleText = "Garden Diary";
-    EXPECT_EQ(3, RunGenerate(request, log).created);
+    EXPECT_EQ(3, Generate().created);
     request.isEpisodeTicked = false;
     request.seriesTitleText.clear();
     request.replaceExisting = true;
-    EXPECT_FALSE(RunGenerate(request, log).refused);
+    EXPECT_FALSE(Generate().refused);
 }
 
 TEST_F(GenerateRunTest, EmptyListEndsInTheErrorBox)
 {
     request.entries.clear();
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_EQ(0, result.created);
     EXPECT_EQ(Line("Generating metadata. Processing 0 files") +
                   Line("There are no movie files in the list.", "<ERROR> "),
@@ -172,7 +185,7 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
                               0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, lock);
     request.replaceExisting = true;
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     CloseHandle(lock);
 
     EXPECT_EQ(1, result.created);
@@ -193,7 +206,7 @@ TEST_F(GenerateRunTest, FilesThatCannotBeWrittenAreLoggedAndNotCounted)
 TEST_F(GenerateRunTest, OddCharactersInNamesReachFileAndLogUnchanged)
 {
     request.entries = {"Café & Co.avi", "100% Fun %s.mpg"};
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_EQ(2, result.created);
     EXPECT_EQ(0u, ReadFileBytes(dir / "Café & Co.avi.txt")
                       .find(kTextFilesInWindows1252 ? "title : Caf\xE9 & Co\r\n" : "title : Café & Co\r\n"));
@@ -212,13 +225,14 @@ TEST_F(GenerateRunTest, ProgressComesBeforeEveryMovieAndCancelLeavesTheRestUntou
         seen.push_back(done);
         return done < 2;  // the user cancels while the third is next
     };
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
 
     EXPECT_EQ((std::vector<int>{0, 1, 2, 5}), seen) << "the last call says the run is over";
     EXPECT_EQ(2, result.created);
     EXPECT_EQ(1, result.replaced);
     EXPECT_EQ(3, result.cancelled);
-    EXPECT_EQ((std::vector<std::string>{"A.mpg.txt", "B.avi.txt"}), NamesInFolder(dir.Path()));
+    EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt", "B.avi", "B.avi.txt", "C.mkv", "D.mpg", "E.ts"}),
+              NamesInFolder(dir.Path()));
     ASSERT_EQ(1u, prompt.messages.size());
     EXPECT_EQ("Create Meta Files Cancelled", prompt.messages[0].caption);
     EXPECT_EQ("1 Metadata Files Created - 1 replaced - 0 skipped - 0 failed - 3 cancelled", prompt.messages[0].text);
@@ -232,7 +246,7 @@ TEST_F(GenerateRunTest, AFileThatAppearsAfterTheListingIsNeverOverwritten)
             dir.WriteFile("B.avi.txt", "written meanwhile");
         return true;
     };
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
 
     EXPECT_EQ("written meanwhile", ReadFileBytes(dir / "B.avi.txt"));
     EXPECT_EQ(2, result.created);
@@ -243,12 +257,65 @@ TEST_F(GenerateRunTest, AFileThatAppearsAfterTheListingIsNeverOverwritten)
     EXPECT_EQ("2 Metadata Files Created - 1 skipped!", prompt.messages.back().text);
 }
 
+TEST_F(GenerateRunTest, AMovieThatGoesDuringTheRunGetsNoFileUnderItsOldName)
+{
+    // B goes after the folder was read, while A's file is being written.
+    const struct {
+        const char* how;
+        std::function<void(const TempFolder&)> go;
+    } ways[] = {
+        {"renamed", [](const TempFolder& d) { ASSERT_EQ(0, std::rename((d / "B.avi").c_str(), (d / "B2.avi").c_str())); }},
+        {"moved below", [](const TempFolder& d) {
+             d.MakeFolder("Sub");
+             ASSERT_EQ(0, std::rename((d / "B.avi").c_str(), (d / "Sub\\B.avi").c_str()));
+         }},
+        {"deleted", [](const TempFolder& d) { ASSERT_EQ(0, DeleteFileItself(d / "B.avi", false)); }},
+        {"a folder in its place", [](const TempFolder& d) {
+             ASSERT_EQ(0, DeleteFileItself(d / "B.avi", false));
+             d.MakeFolder("B.avi");
+         }},
+    };
+    for (const bool metaFolder : {false, true}) {
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(way.how) + (metaFolder ? " (.meta)" : ""));
+            TempFolder library;
+            request.folder = library.Path();
+            request.metaFolder = metaFolder;
+            for (const std::string& entry : request.entries)
+                library.WriteFile(entry);
+            request.progress = [&](int done, const std::string&) {
+                if (done == 1)
+                    way.go(library);
+                return true;
+            };
+            std::vector<FileOutcome> told;
+            request.outcome = [&told](const FileOutcome& outcome) { told.push_back(outcome); };
+            log.SetText("");
+            const GenerateResult result = RunGenerate(request, log);
+
+            const std::string gone = metaFolder ? library / ".meta\\B.avi.txt" : library / "B.avi.txt";
+            EXPECT_FALSE(PathExists(gone));
+            EXPECT_TRUE(PathExists(metaFolder ? library / ".meta\\C.mkv.txt" : library / "C.mkv.txt"));
+            EXPECT_EQ(2, result.created);
+            EXPECT_EQ(1, result.skipped);
+            EXPECT_EQ(0, result.failed);
+            ASSERT_EQ(3u, told.size());
+            EXPECT_EQ(FileResult::Skipped, told[1].result);
+            EXPECT_EQ(kMovieGone, told[1].reason);
+            EXPECT_NE(std::string::npos,
+                      log.Text().find("The movie is not there any more. Skipping metadata file 2 of 3: " + gone + "\n"))
+                << log.Text();
+            EXPECT_EQ("2 Metadata Files Created - 1 skipped!", prompt.messages.back().text);
+        }
+    }
+}
+
 TEST_F(GenerateRunTest, AnEmptyMetadataFileCountsAsMissingAndIsWrittenAgain)
 {
     // What a power cut can leave of a new file.
     dir.WriteFile("A.mpg.txt", "");
     dir.WriteFile("B.avi.txt", "title : kept\r\n");
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_EQ(2, result.created);
     EXPECT_EQ(1, result.skipped);
     EXPECT_EQ(0u, ReadFileBytes(dir / "A.mpg.txt").find("title : A\r\n"));
@@ -262,7 +329,7 @@ TEST_F(GenerateRunTest, PathsBeyondMaxPathAreWrittenOrReportedWhole)
     deep.ExpectFile("Deep.avi.txt");
     request.folder = deep.Path();
     request.entries = {"Deep.avi"};
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
     EXPECT_EQ(1, result.created + result.failed);
     if (result.failed == 1) {
         EXPECT_NE(std::string::npos, log.Text().find("Could not write metadata file: " + deep.Path() +
@@ -272,7 +339,7 @@ TEST_F(GenerateRunTest, PathsBeyondMaxPathAreWrittenOrReportedWhole)
     }
 
     request.folder = dir.Path() + kSeparator + std::string(1100, 'x');
-    EXPECT_EQ(1, RunGenerate(request, log).failed);
+    EXPECT_EQ(1, Generate().failed);
 }
 
 TEST_F(GenerateRunTest, EntriesInSubFoldersGetTheirFilesBesideThemAndTheirFoldersSeriesTitle)
@@ -287,7 +354,7 @@ TEST_F(GenerateRunTest, EntriesInSubFoldersGetTheirFilesBesideThemAndTheirFolder
     request.isEpisodeTicked = true;
     request.seriesTitleText = "Shows";
 
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
 
     EXPECT_EQ(3, result.created);
     EXPECT_EQ(1, result.skipped);
@@ -315,7 +382,7 @@ TEST_F(GenerateRunTest, AnAirDateThatIsNoDateRefusesAnEpisodeRunUntouched)
     request.seriesTitleText = request.metadata.seriesTitle = "Garden Diary";
     request.metadata.movieMode = false;
     request.metadata.originalAirDate = "31.03.2012";
-    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_TRUE(Generate().refused);
     ExpectOneBox("Movie Meta Files Creation Error!",
                  "The original air date \"31.03.2012\" is not a date.\nType it as YYYY-MM-DD, for example "
                  "2012-03-31, or leave it empty.",
@@ -324,14 +391,14 @@ TEST_F(GenerateRunTest, AnAirDateThatIsNoDateRefusesAnEpisodeRunUntouched)
 
     // A real date is written; the movie layout writes none, so it refuses none.
     request.metadata.originalAirDate = "2012-03-31";
-    EXPECT_EQ(3, RunGenerate(request, log).created);
+    EXPECT_EQ(3, Generate().created);
     EXPECT_NE(std::string::npos,
               ReadFileBytes(dir / "A.mpg.txt").find("originalAirDate : 2012-03-31T00:00:00Z\r\n"));
     request.metadata.movieMode = true;
     request.metadata.originalAirDate = "soon";
     request.isEpisodeTicked = false;
     request.replaceExisting = true;
-    EXPECT_EQ(3, RunGenerate(request, log).created);
+    EXPECT_EQ(3, Generate().created);
 }
 
 TEST_F(GenerateRunTest, EpisodeNamesGiveTheSeriesTitleWhenTheFolderGivesNone)
@@ -340,7 +407,7 @@ TEST_F(GenerateRunTest, EpisodeNamesGiveTheSeriesTitleWhenTheFolderGivesNone)
     request.isEpisodeTicked = true;
     request.metadata.movieMode = false;
     request.metadata.parseNames = true;
-    EXPECT_EQ(2, RunGenerate(request, log).created);
+    EXPECT_EQ(2, Generate().created);
     EXPECT_NE(std::string::npos,
               ReadFileBytes(dir / "Show Name - 1x03 - Second.avi.txt")
                   .find("title : Show Name\r\nseriesTitle : Show Name\r\nepisodeTitle : Second\r\n"));
@@ -348,11 +415,11 @@ TEST_F(GenerateRunTest, EpisodeNamesGiveTheSeriesTitleWhenTheFolderGivesNone)
     // One name without a show's name: refused as before, nothing written.
     request.entries.push_back("Holiday.mpg");
     request.replaceExisting = true;
-    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_TRUE(Generate().refused);
     EXPECT_FALSE(PathExists(dir / "Holiday.mpg.txt"));
     request.metadata.parseNames = false;
     request.entries.pop_back();
-    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_TRUE(Generate().refused);
 }
 
 TEST_F(GenerateRunTest, WithNameReadingEachFileIsWrittenAsItsPlanWhateverTheTick)
@@ -371,7 +438,7 @@ TEST_F(GenerateRunTest, WithNameReadingEachFileIsWrittenAsItsPlanWhateverTheTick
     // What a dry run shows is what the run writes.
     const LibraryPlan plan = PlanLibrary(request.folder, request.entries, request.metadata);
 
-    EXPECT_EQ(3, RunGenerate(request, log).created);
+    EXPECT_EQ(3, Generate().created);
     for (const PlannedMovie& movie : plan.movies)
         EXPECT_EQ(movie.text, TextWithLineFeeds(movie.moviePath + ".txt")) << movie.entry;
     const std::string movie = ReadFileBytes(dir / "Movies\\Die Hard.1988.mkv.txt");
@@ -396,7 +463,7 @@ TEST_F(GenerateRunTest, AnEpisodeWhoseShowNobodyNamesRefusesTheRunUntouched)
     // The movie folder gives no title (as a drive root), the name no show.
     request.entries = {"S01E02.mkv", "Movie (2001).mkv"};
     request.metadata.parseNames = true;
-    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_TRUE(Generate().refused);
     ExpectOneBox("Movie Meta Files Creation Error!",
                  "The name of \"S01E02.mkv\" reads as an episode, but neither it nor its folder names the "
                  "show.\nName the show in the file name (Show.Name.S01E02.mkv) or put the episodes into a "
@@ -407,11 +474,11 @@ TEST_F(GenerateRunTest, AnEpisodeWhoseShowNobodyNamesRefusesTheRunUntouched)
     // With the tick set, the words the user knows.
     request.isEpisodeTicked = true;
     request.metadata.movieMode = false;
-    EXPECT_TRUE(RunGenerate(request, log).refused);
+    EXPECT_TRUE(Generate().refused);
     EXPECT_EQ(0u, prompt.messages.back().text.find("The \"Is Episode\" flag is checked."));
     // Named by the folder, it goes ahead.
     request.metadata.seriesTitle = request.seriesTitleText = "Garden Diary";
-    EXPECT_EQ(2, RunGenerate(request, log).created);
+    EXPECT_EQ(2, Generate().created);
 }
 
 TEST_F(GenerateRunTest, AChosenSeasonFolderGivesItsEpisodesTheShowAboveIt)
@@ -423,7 +490,7 @@ TEST_F(GenerateRunTest, AChosenSeasonFolderGivesItsEpisodesTheShowAboveIt)
     // The folder's own name, as the window sets it.
     request.seriesTitleText = request.metadata.seriesTitle = "Season 1";
     request.metadata.movieMode = false;
-    EXPECT_EQ(1, RunGenerate(request, log).created);
+    EXPECT_EQ(1, Generate().created);
     EXPECT_EQ(0u, ReadFileBytes(dir / "Dr Who\\Season 1\\e1.mpg.txt")
                       .find("title : Dr Who\r\nseriesTitle : Dr Who\r\nepisodeTitle : e1\r\n"));
 }
@@ -439,7 +506,7 @@ TEST_F(GenerateRunTest, EachFilesOutcomeIsToldAsTheLogTellsIt)
     std::vector<FileOutcome> told;
     request.outcome = [&told](const FileOutcome& outcome) { told.push_back(outcome); };
 
-    RunGenerate(request, log);
+    Generate();
     ASSERT_EQ(4u, told.size());
     for (const FileOutcome& outcome : told)
         EXPECT_EQ(outcome.moviePath + ".txt", outcome.metadataPath);
@@ -450,7 +517,7 @@ TEST_F(GenerateRunTest, EachFilesOutcomeIsToldAsTheLogTellsIt)
 
     told.clear();
     request.replaceExisting = true;
-    RunGenerate(request, log);
+    Generate();
     ASSERT_EQ(4u, told.size());
     EXPECT_EQ(dir / "B.avi", told[1].moviePath);
     EXPECT_EQ(FileResult::Replaced, told[1].result);
@@ -473,7 +540,7 @@ TEST_F(GenerateRunTest, ARunThatWritesSomeEntriesPlansThemAmongAll)
         dir.WriteFile(entry);
     }
     const std::string second = dir / "Dr Who\\Dr.Who.S01E02.mkv.txt";
-    RunGenerate(request, log);
+    Generate();
     const std::string whole = ReadFileBytes(second);
     ASSERT_NE(std::string::npos, whole.find("seriesTitle : Dr Who\r\n")) << whole;
     ASSERT_EQ(std::string::npos, whole.find("seriesId : MV991234")) << whole;
@@ -482,7 +549,7 @@ TEST_F(GenerateRunTest, ARunThatWritesSomeEntriesPlansThemAmongAll)
     DeleteFileItself(dir / "Heat (1995).mkv.txt", false);
     request.writeOnly = {request.entries[1]};
     log.SetText("");
-    const GenerateResult result = RunGenerate(request, log);
+    const GenerateResult result = Generate();
 
     EXPECT_EQ(1, result.created);
     EXPECT_EQ(whole, ReadFileBytes(second));

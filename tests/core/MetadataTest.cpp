@@ -128,8 +128,10 @@ TEST(FindComboItem, SelectsTheFirstItemBeginningWithTheStoredTextInAnyCase)
     EXPECT_EQ(-1, FindComboItem(StarRatings().items, ""));
     EXPECT_EQ(5, FindComboItem(TvRatings().items, "tv-14 - parents strongly cautioned"));
     EXPECT_EQ(-1, FindComboItem(TvRatings().items, "TV-14 - Parents Strongly Cautioned  "));
-    // "TV-Y7" comes before "TV-Y" in the list, so "TV-Y" alone picks it.
-    EXPECT_EQ(1, FindComboItem(TvRatings().items, "TV-Y"));
+    // "TV-Y7" comes before "TV-Y" in the list, but "TV-Y" is the name of
+    // "TV-Y - All Children" (as an administrator writes it in reelmark.ini).
+    EXPECT_EQ(2, FindComboItem(TvRatings().items, "TV-Y"));
+    EXPECT_EQ(1, FindComboItem(TvRatings().items, "TV-Y7"));
     EXPECT_EQ(1, FindComboItem(SeriesTypeItems(), "mv movies"));
     EXPECT_EQ(0, FindComboItem(SeriesTypeItems(), "SH"));
 }
@@ -246,4 +248,32 @@ TEST(AirDateOf, RealCalendarDatesYearMonthDayWrittenWithTwoDigitMonthsAndDays)
                             "2012-03-31T00:00:00Z", "2012-03-3x", "２０１２-03-31", "0999-01-01", "12-3-4",
                             "2012-003-04", "2012--4", "2012-3-", "2012-3-4-5"})
         EXPECT_EQ("", AirDateOf(bad)) << bad;
+}
+
+TEST(RatingTables, AStoredTextNamesTheItemItIsTheNameOfBeforeOneItMerelyStarts)
+{
+    const struct {
+        const std::vector<std::string>& items;
+        const char* stored;
+        const char* item;
+    } cases[] = {
+        // "TV-Y" is the start of "TV-Y7 - Older Children", which stands first.
+        {TvRatings().items, "TV-Y", "TV-Y - All Children"},
+        {TvRatings().items, "tv-y", "TV-Y - All Children"},
+        {TvRatings().items, "TV-Y7", "TV-Y7 - Older Children"},
+        {TvRatings().items, "TV-14 - Parents Strongly Cautioned", "TV-14 - Parents Strongly Cautioned "},
+        {TvRatings().items, "TV-14 - Parents Strongly Cautioned ", "TV-14 - Parents Strongly Cautioned "},
+        {TvRatings().items, "TV-1", "TV-14 - Parents Strongly Cautioned "},
+        {MpaaRatings().items, "PG", "PG - Parental Guidance"},
+        {MpaaRatings().items, "PG-13", "PG-13 - Parents Strongly Cautioned"},
+        {MpaaRatings().items, "N", "NC-17 - No One 17"},
+        {StarRatings().items, "3", "3 (***) stars"},
+        {SeriesTypeItems(), "SH", "SH general TV shows"},
+    };
+    for (const auto& c : cases) {
+        const int found = FindComboItem(c.items, c.stored);
+        ASSERT_GE(found, 0) << c.stored;
+        EXPECT_EQ(c.item, c.items[found]) << c.stored;
+    }
+    EXPECT_EQ(-1, FindComboItem(TvRatings().items, "TV14"));
 }

@@ -83,8 +83,13 @@ TEST_F(SettingsTest, AnExistingFileIsLeftAloneUntilLoadAddsWhatIsMissing)
     // saved empty: they take their defaults, and the log says so.
     EXPECT_EQ("R - Restricted, < 17 Req Parent", s.MpaaRating);
     EXPECT_EQ("MV movies", s.SeriesType);
-    EXPECT_NE(std::string::npos, log_.Text().find("The setting MpaaRating names no item of its list"));
-    EXPECT_NE(std::string::npos, log_.Text().find("The setting SeriesType names no item of its list"));
+    EXPECT_NE(std::string::npos,
+              log_.Text().find("The setting MpaaRating= in " + Ini() + " is none of its values"));
+    EXPECT_NE(std::string::npos,
+              log_.Text().find("The setting SeriesType=SH show in " + Ini() + " is none of its values"));
+    EXPECT_NE(std::string::npos,
+              log_.Text().find("The setting IsEpisode=True in " + Ini() +
+                               " is none of its values: true or false; it counts as \"false\"."));
     EXPECT_EQ("(2012) My home Movies, stuff from the internet etc.", s.SeriesDesc);
     EXPECT_EQ(
         " [Config]\r\n PythonLoc=D:\\py\\pyTivo.py\r\n OverwriteMetadata=true\r\n [Settings]\r\n"
@@ -288,11 +293,79 @@ TEST_F(SettingsTest, TheUndoNumbersTakeWholeNumbersUpToTheirLimitAndGiveTheJourn
         std::vector<IniRecord> records(2);
         records[0] = IniRecord{"", ' ', "Config", "UndoDays", given.days};
         records[1] = IniRecord{"", ' ', "Config", "UndoMegabytes", given.megabytes};
-        TakeSettingRecords(records, settings, log);
+        TakeSettingRecords(records, settings, log, "reelmark.ini");
         const JournalLimits limits = UndoJournalLimits(settings);
         EXPECT_EQ(given.limitDays, limits.days);
         EXPECT_EQ(given.limitBytes, limits.bytes);
-        const bool warned = log.Text().find("The setting UndoDays is no whole number in its range") != std::string::npos;
+        const bool warned =
+            log.Text().find(std::string("The setting UndoDays=") + given.days +
+                            " in reelmark.ini is no whole number in its range: a whole number from 0 to 3650; "
+                            "it takes its default \"30\".") != std::string::npos;
         EXPECT_EQ(given.limitDays == 30, warned);
     }
+}
+
+TEST(SettingRecords, AValueThatCannotBeUsedIsNamedWithTheFileAndTheValuesItTakes)
+{
+    const std::vector<IniRecord> records = ParseIniLines({
+        "[Config]",
+        "WholeTemplate=yes",
+        "[Settings]",
+        "TvRating=TV14",
+        "StarRating=4",
+        "IsEpisode=",
+        "TvRating =TV-14",
+        "#SeriesDesc=Commented out, read all the same",
+        "tvrating=TV-MA",
+        "[Elsewhere]",
+        "Anything=goes",
+    });
+    ActivityLog log;
+    Settings settings;
+    for (const SettingField& field : SettingFields())
+        settings.*field.member = field.defaultValue;
+    std::vector<SettingSource> sources;
+    TakeSettingRecords(records, settings, log, "/etc/reelmark.ini", &sources);
+
+    EXPECT_EQ("TV-G - General Audiences", settings.TvRating);
+    EXPECT_EQ("yes", settings.WholeTemplate) << "kept as written, counting as false";
+    EXPECT_EQ("4", settings.StarRating);
+    EXPECT_EQ("", settings.IsEpisode) << "an empty yes/no setting has always meant false";
+    EXPECT_EQ("Commented out, read all the same", settings.SeriesDesc);
+    const std::string text = log.Text();
+    EXPECT_NE(
+        std::string::npos,
+        text.find(
+            "The setting TvRating=TV14 in /etc/reelmark.ini is none of its values: \"No Rating - Not "
+            "Rated\", \"TV-Y7 - Older Children\", \"TV-Y - All Children\", \"TV-G - General Audiences\", "
+            "\"TV-PG - Parental Guidance\", \"TV-14 - Parents Strongly Cautioned\", \"TV-MA - Mature "
+            "Audiences\", \"TV-NR - Not Rated\" (or the start of one, such as \"TV-G\"); it takes its "
+            "default \"TV-G - General Audiences\"."))
+        << text;
+    EXPECT_NE(std::string::npos,
+              text.find("The setting WholeTemplate=yes in /etc/reelmark.ini is none of its values: "
+                        "true or false; it counts as \"false\"."))
+        << text;
+    size_t warnings = 0;
+    for (size_t at = text.find("<WARNING>"); at != std::string::npos; at = text.find("<WARNING>", at + 1))
+        ++warnings;
+    EXPECT_EQ(2u, warnings) << text;
+
+    const auto sourceOf = [&](const char* key) {
+        for (size_t i = 0; i < SettingFields().size(); ++i) {
+            if (std::string(SettingFields()[i].key) == key)
+                return sources[i];
+        }
+        return SettingSource();
+    };
+    EXPECT_EQ(SettingSource::From::Unusable, sourceOf("TvRating").from);
+    EXPECT_EQ("TV14", sourceOf("TvRating").fileValue);
+    EXPECT_EQ(SettingSource::From::File, sourceOf("StarRating").from);
+    EXPECT_EQ(SettingSource::From::Default, sourceOf("MpaaRating").from);
+    EXPECT_TRUE(sourceOf("SeriesDesc").commentedOut);
+    EXPECT_FALSE(sourceOf("StarRating").commentedOut);
+    std::vector<std::string> unknown;
+    for (const IniRecord* record : UnknownSettingKeys(records))
+        unknown.push_back(record->section + ": " + record->key);
+    EXPECT_EQ((std::vector<std::string>{"Settings: TvRating ", "Settings: tvrating"}), unknown);
 }

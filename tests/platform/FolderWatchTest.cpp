@@ -15,6 +15,10 @@
 #include "platform/StopSignal.h"
 #include "support/TempFolder.h"
 
+#ifndef _WIN32
+#include "support/posix/ChildProcess.h"
+#endif
+
 namespace {
 
 using Kind = FolderChange::Kind;
@@ -148,5 +152,30 @@ TEST(StopSignalTest, TheSystemsRequestsAreTakenWhileTheObjectLives)
     sigaction(SIGHUP, nullptr, &now);
     EXPECT_EQ(SIG_IGN, now.sa_handler);
     std::signal(SIGHUP, SIG_DFL);
+}
+#endif
+
+#ifndef _WIN32
+TEST(FolderWatchLimit, AFolderBeyondTheSystemsLimitIsRefusedWithTheLimitNamed)
+{
+    TempFolder dir;
+    for (const char* folder : {"Watched\\A", "Watched\\B", "Watched\\C"})
+        dir.MakeFolder(folder);
+    // In a user namespace of its own the test may lower the limit of
+    // watched folders to 2: the folder itself and one below.
+    const std::string said = InChildProcess([&] {
+        if (!EnterOwnNamespace(false) || !WriteProcFile("/proc/sys/user/max_inotify_watches", "2"))
+            return std::string(kChildSkips) + "no user namespace with a limit of its own here";
+        FolderWatch watch;
+        std::string report =
+            std::to_string(watch.Start(dir / "Watched", true)) + " " + std::to_string(watch.Cover("A")) + " ";
+        const SystemError beyond = watch.Cover("B");
+        const WatchLimit limit = FolderWatch::LimitOf(beyond);
+        report += SystemErrorLine(beyond) + " " + limit.name + " " + std::to_string(limit.value);
+        return report + " " + FolderWatch::LimitOf(kErrorAccessDenied).name + "|";
+    });
+    if (said.rfind(kChildSkips, 0) == 0)
+        GTEST_SKIP() << said;
+    EXPECT_EQ("0 0 No space left on device. fs.inotify.max_user_watches 2 |", said);
 }
 #endif

@@ -43,7 +43,8 @@ public:
     void SelectListEntries(const std::vector<int>& indexes);
 
     std::string LogText() const { return dialog_->Log().Text(); }
-    std::string IniText() const { return ReadFileBytes(start / "reelmark.ini"); }
+    std::string IniPath() const { return start / "reelmark.ini"; }
+    std::string IniText() const { return ReadFileBytes(IniPath()); }
 
     // Set before Start to let the start-up splash show as in the program.
     bool showSplash = false;

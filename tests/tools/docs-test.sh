@@ -3,7 +3,8 @@
 # the options and exit codes that reelmark-cli has: every option its --help
 # names is on the page and every option on the page is in --help; every
 # exit code of --help is in all three, and they name no other; the manual
-# page names every command and option of --help.
+# page names every command and option of --help; reelmark.ini(5) every key
+# of the settings file, whose example holds nothing the program cannot use.
 # Usage: tests/tools/docs-test.sh PATH/TO/reelmark-cli
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -11,6 +12,8 @@ cli=$1
 page="$root/res/help/cli.html"
 readme="$root/README.md"
 manual=$(sed 's/\\-/-/g' "$root/res/package/reelmark-cli.1.in")
+work_err=$(mktemp)
+trap 'rm -f "$work_err"' EXIT
 failures=0
 fail() {
     echo "FAILED: $*" >&2
@@ -40,5 +43,13 @@ done
 for command in $(sed -n 's/^  reelmark-cli \([a-z][a-z]*\) .*/\1/p' <<<"$help"); do
     grep -q "^\.B $command\$" <<<"$manual" || fail "the manual page does not describe the $command command"
 done
+# reelmark.ini(5) tells every key that the settings command shows, and the
+# example settings file holds nothing the program cannot use.
+ini_page=$(sed 's/\\-/-/g' "$root/res/package/reelmark.ini.5.in")
+example="$root/res/package/reelmark.ini"
+for key in $("$cli" settings --ini "$example" 2>"$work_err" | sed -n 's/^\([A-Za-z]*\)=.*/\1/p'); do
+    grep -q "^\.B $key\$" <<<"$ini_page" || fail "reelmark.ini(5) does not tell the key $key"
+done
+[ ! -s "$work_err" ] || fail "the example reelmark.ini holds what the program cannot use: $(cat "$work_err")"
 [ "$failures" -eq 0 ] && echo "--help, cli.html, the README and the manual page agree: options $(options <<<"$help" | tr '\n' ' ')exit codes $(tr '\n' ' ' <<<"$codes_help")"
 exit "$failures"

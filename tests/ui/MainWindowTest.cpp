@@ -73,8 +73,13 @@ TEST_F(MainWindow, StartReadsTheStoredTemplateButMakesANewSeriesId)
     // A rating that names no item takes the default, said in the log, and
     // is never saved empty.
     EXPECT_EQ("R - Restricted, < 17 Req Parent", w.ComboText(1017));
-    EXPECT_TRUE(Contains(LogMessages(w.LogText()), "<WARNING>The setting MpaaRating names no item of its list; it "
-                                                   "takes its default \"R - Restricted, < 17 Req Parent\"."));
+    EXPECT_TRUE(Contains(
+        LogMessages(w.LogText()),
+        "<WARNING>The setting MpaaRating=no such rating in " + w.IniPath() +
+            " is none of its values: \"G - General Audiences\", \"PG - Parental Guidance\", \"PG-13 - "
+            "Parents Strongly Cautioned\", \"R - Restricted, < 17 Req Parent\", \"X (Hard Core Sex)\", "
+            "\"NC-17 - No One 17\", \"NR - Not Rated\" (or the start of one, such as \"R\"); it takes its "
+            "default \"R - Restricted, < 17 Req Parent\"."));
     EXPECT_FALSE(w.Checked(1021)) << "only exactly \"true\" ticks the box";
     EXPECT_TRUE(w.Checked(1024));
     EXPECT_NE("SH990001", w.Text(1011));

@@ -4,6 +4,7 @@
 
 #include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
+#include "platform/Access.h"
 #include "platform/FileSystem.h"
 #include "platform/HeldFolder.h"
 #include "platform/Paths.h"
@@ -35,8 +36,11 @@ std::string DecodeLine(const std::string& bytes)
 std::string WriteErrorText(const std::string& path, SystemError code)
 {
     const size_t length = NameLength(path);
-    if (length <= kMaxNameLength)
-        return SystemErrorText(code);
+    if (length <= kMaxNameLength) {
+        // Which user the system refused which folder, where it can tell.
+        const std::string refusal = code == kErrorAccessDenied ? AccessRefusal(path, true) : std::string();
+        return SystemErrorText(code) + (refusal.empty() ? "" : refusal + "\n");
+    }
     return FormatText("The name is too long: %zu characters, where the file system takes at most %zu.\n", length,
                       kMaxNameLength);
 }

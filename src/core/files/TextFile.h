@@ -57,9 +57,10 @@ bool WriteFileAtomically(const HeldFolder& folder, const std::string& name, cons
 bool WriteTextFileAtomically(const std::string& path, const std::string& text, SystemError* error = nullptr);
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, SystemError* error = nullptr);
 
-// Why a file could not be written, for the user: the system's text, or for
-// a name longer than the file system allows (which systems report as a file
-// or folder that is not there) how long it is.
+// Why a file could not be written, for the user: the system's text (for a
+// refusal, with the user and the folder where the system tells them:
+// AccessRefusal), or for a name longer than the file system allows (which
+// systems report as a file or folder that is not there) how long it is.
 std::string WriteErrorText(const std::string& path, SystemError code);
 
 // The file's lines, decoded, without their line ends (CR LF or LF; a last

@@ -124,6 +124,15 @@ int FindComboItem(const std::vector<std::string>& items, const std::string& stor
 {
     if (storedText.empty())
         return -1;
+    // A whole item, or its name before " - ", wins over a longer one that
+    // merely starts so ("TV-Y" is not "TV-Y7 - Older Children").
+    const auto same = [](const std::string& a, const std::string& b) {
+        return a.size() == b.size() && StartsWithIgnoringAsciiCase(a, b);
+    };
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (same(items[i], storedText) || same(items[i].substr(0, items[i].find(" - ")), storedText))
+            return static_cast<int>(i);
+    }
     for (size_t i = 0; i < items.size(); ++i) {
         if (StartsWithIgnoringAsciiCase(items[i], storedText))
             return static_cast<int>(i);

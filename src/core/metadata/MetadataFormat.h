@@ -23,8 +23,10 @@ const std::vector<std::string>& SeriesTypeItems();
 // position outside the table.
 std::string RatingCode(const RatingTable& table, int position);
 
-// Index of the first item that begins with storedText, compared without
-// regard to case; -1 when none does (an empty text selects nothing).
+// Index of the item that storedText names, compared without regard to
+// case: the item itself, or its name before " - " ("TV-Y"), else the first
+// item that begins with it ("TV-1"); -1 when none does (an empty text
+// selects nothing).
 int FindComboItem(const std::vector<std::string>& items, const std::string& storedText);
 
 // What every metadata file of a run shares. The rating fields are the

@@ -16,9 +16,11 @@
 #include "core/pytivo/PyTivoView.h"
 #include "platform/HeldFolder.h"
 #include "platform/Paths.h"
+#include "platform/SystemError.h"
 #include "platform/Text.h"
 
 const char kNothingToAdd[] = "nothing to add: other files give every value";
+const char kMovieGone[] = "the movie is not there any more";
 
 namespace {
 
@@ -163,6 +165,16 @@ public:
     }
 
     WorkFolder* Work() { return work_.get(); }
+
+    // Whether the movie of that name is still a file of the folder at hand
+    // (once FolderFor held it): a movie renamed, moved or deleted since the
+    // folder was read gets no file under its old name. Where the system
+    // cannot tell, it counts as there.
+    bool HasMovie(const std::string& name) const
+    {
+        const PathInfo movie = chain_.Last().InspectEntry(name);
+        return movie.exists ? !movie.isFolder : !IsNotFound(movie.error);
+    }
 
 private:
     // Logs the folder that is left alone; the reason, led by its path.
@@ -418,6 +430,14 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                 tell(write, FileResult::Failed, "Left alone: " + leftAlone);
                 continue;
             }
+            if (!targets.HasMovie(FileNameOf(write.moviePath, true))) {
+                log.AddLogEntry("", LogSeverity::Warning,
+                                "The movie is not there any more. Skipping metadata file %d of %d: %s", i + 1, count,
+                                write.metadataPath.c_str());
+                ++result.skipped;
+                tell(write, FileResult::Skipped, kMovieGone);
+                continue;
+            }
             if (write.otherFiles)
                 log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1,
                                 count, write.plan.c_str(), write.metadataPath.c_str());
@@ -441,6 +461,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                     request.written->Record(write.metadataPath, EncodeText(WithCrLf(write.text)));
                 tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
             } else if (!listed && IsNameTaken(error)) {
+                // A file of that name came meanwhile (not a file named ".meta").
                 skip();
             } else {
                 const std::string why =

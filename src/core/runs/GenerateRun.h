@@ -20,6 +20,9 @@ class WrittenFiles;
 enum class FileResult { Created, Replaced, Skipped, Failed };
 // The reason of a skip where the movie's other files give every value.
 extern const char kNothingToAdd[];
+// The reason of a skip where the movie went (renamed, moved or deleted)
+// after its folder was read: no file is written under its old name.
+extern const char kMovieGone[];
 struct FileOutcome {
     std::string moviePath;
     std::string metadataPath;
@@ -87,7 +90,9 @@ struct GenerateResult {
     std::string refusal;
     int created = 0;   // written, new or over an old file
     int replaced = 0;  // of those, written over an old file
-    int skipped = 0;  // a file was there, or the movie's other files left nothing to add
+    // A file was there, the movie's other files left nothing to add, or the
+    // movie went before its file was written (kMovieGone).
+    int skipped = 0;
     int failed = 0;
     int cancelled = 0;  // movies not started because the run was cancelled
 };

@@ -20,8 +20,10 @@
 namespace {
 
 constexpr double kNever = 1e300;
-// The longest single wait: a clock that is far off never makes one endless.
-constexpr double kLongestWait = 3600;
+// A file that could not be written is tried again after a minute, then
+// after twice as long each time, at most every 15 minutes.
+constexpr double kFirstRetry = 60;
+constexpr double kLongestRetry = 15 * 60;
 constexpr double kFileClockPerSecond = 1e7;
 
 std::string Join(const std::string& relative, const std::string& name)
@@ -33,6 +35,13 @@ bool IsAtOrBelow(const std::string& path, const std::string& folder)
 {
     return path.compare(0, folder.size(), folder) == 0 &&
            (path.size() == folder.size() || path[folder.size()] == kSeparator);
+}
+
+// "1 minute", "15 minutes".
+std::string MinutesText(double seconds)
+{
+    const double minutes = seconds / 60;
+    return FormatText(minutes == 1 ? "%g minute" : "%g minutes", minutes);
 }
 
 // Whether a name on the path is a work folder's: what happens in one is the
@@ -117,6 +126,7 @@ bool LibraryWatch::Pass(double now, SystemError* error)
     }
     std::vector<std::string> settled;
     library_.clear();
+    unwatched_.clear();
     if (request_.recursive) {
         WalkFolderTree(request_.generate.folder, log_, [&](const WalkedFolder& walked) {
             TakeFolder(walked.relative, walked.index, now, &settled);
@@ -125,7 +135,8 @@ bool LibraryWatch::Pass(double now, SystemError* error)
     } else {
         TakeFolder(std::string(), FolderIndex(request_.generate.folder), now, &settled);
     }
-    Write(std::move(settled));
+    ReportUnwatched();
+    Write(std::move(settled), now);
     return true;
 }
 
@@ -133,7 +144,11 @@ void LibraryWatch::TakeFolder(const std::string& relative, const FolderIndex& in
                               std::vector<std::string>* settled)
 {
     const SystemError uncovered = watch_ ? watch_->Cover(relative) : 0;
-    if (uncovered != 0 && !coverWarned_) {
+    const WatchLimit limit = FolderWatch::LimitOf(uncovered);
+    if (!limit.name.empty()) {
+        limit_ = limit;
+        unwatched_.insert(relative);
+    } else if (uncovered != 0 && !coverWarned_) {
         coverWarned_ = true;
         log_.AddLogEntry("", LogSeverity::Warning,
                          "Could not watch the folder %s for changes (the full passes find its new movies): %s",
@@ -230,9 +245,10 @@ void LibraryWatch::Take(const FolderChange& change, double now)
         // describes every movie beside it.
         SourceChanged(Join(path, "default.txt"), now);
     }
-    if (info.isFolder && request_.recursive && !LeadsElsewhere(PathOf(path)))
+    if (info.isFolder && request_.recursive && !LeadsElsewhere(PathOf(path))) {
         LookThrough(path, now);
-    else if (info.exists && !info.isFolder && IsMovieFile(path))
+        ReportUnwatched();
+    } else if (info.exists && !info.isFolder && IsMovieFile(path))
         Wait(path, now);
     else if (info.exists && !info.isFolder)
         SourceChanged(path, now);
@@ -340,7 +356,7 @@ void LibraryWatch::Settle(double now)
             !TakeOverFile(folder, *index, metadata->Meta(), FileNameOf(entry, true)))
             missing.push_back(entry);
     }
-    Write(std::move(missing));
+    Write(std::move(missing), now);
     for (auto at = redo_.begin(); at != redo_.end() && !stop_.Requested();) {
         if (now < at->second + request_.settleSeconds) {
             ++at;
@@ -348,11 +364,78 @@ void LibraryWatch::Settle(double now)
         }
         const std::string entry = at->first;
         at = redo_.erase(at);
-        Redo(entry);
+        Redo(entry, now);
     }
+    Retry(now);
 }
 
-void LibraryWatch::Redo(const std::string& entry)
+void LibraryWatch::Retry(double now)
+{
+    if (failed_.empty())
+        retryAt_ = kNever;
+    if (now < retryAt_ || stop_.Requested())
+        return;
+    retrying_ = true;
+    // One first: while what stops them lasts (a full disk), one failure
+    // a try says so; once it is written, the others follow.
+    const std::map<std::string, bool> waiting = failed_;
+    const auto tryAgain = [&](const std::string& entry, bool redo) {
+        if (!InspectPath(PathOf(entry)).exists)
+            failed_.erase(entry);
+        else if (redo)
+            Redo(entry, now);
+        else
+            Write({entry}, now);
+    };
+    const std::string& first = waiting.begin()->first;
+    tryAgain(first, waiting.begin()->second);
+    const bool stillFails = failed_.count(first) > 0;
+    if (!stillFails) {
+        std::vector<std::string> others;
+        for (auto at = std::next(waiting.begin()); at != waiting.end(); ++at) {
+            if (at->second)
+                tryAgain(at->first, true);
+            else if (InspectPath(PathOf(at->first)).exists)
+                others.push_back(at->first);
+            else
+                failed_.erase(at->first);
+        }
+        Write(std::move(others), now);
+    }
+    retrying_ = false;
+    retryAt_ = kNever;
+    if (failed_.empty())
+        return;
+    retryDelay_ = stillFails ? std::min(2 * retryDelay_, kLongestRetry) : kFirstRetry;
+    retryAt_ = now + retryDelay_;
+    log_.AddLogEntry("", LogSeverity::Warning, "%zu metadata %s still cannot be written; trying again in %s.",
+                     failed_.size(), failed_.size() == 1 ? "file" : "files",
+                     MinutesText(retryDelay_).c_str());
+}
+
+void LibraryWatch::Run(const GenerateRequest& run, bool redo, double now)
+{
+    failedNow_.clear();
+    RunGenerate(run, log_);
+    for (const std::string& entry : failedNow_)
+        failed_[entry] = redo;
+    // A try again says itself when the next one comes.
+    if (failedNow_.empty() || retrying_)
+        return;
+    const char* files = failedNow_.size() == 1 ? "file" : "files";
+    if (retryAt_ != kNever) {
+        log_.AddLogEntry("", LogSeverity::Warning,
+                         "%zu metadata %s could not be written; trying again with the others that wait.",
+                         failedNow_.size(), files);
+        return;
+    }
+    retryDelay_ = kFirstRetry;
+    retryAt_ = now + retryDelay_;
+    log_.AddLogEntry("", LogSeverity::Warning, "%zu metadata %s could not be written; trying again in %s.",
+                     failedNow_.size(), files, MinutesText(retryDelay_).c_str());
+}
+
+void LibraryWatch::Redo(const std::string& entry, double now)
 {
     WrittenFiles* written = request_.generate.written;
     GenerateRequest run = LibraryRun({entry});
@@ -376,7 +459,7 @@ void LibraryWatch::Redo(const std::string& entry)
         log_.AddLogEntry("", LogSeverity::Information,
                          "Redoing %s: a file pyTivo reads came or changed beside its movie.",
                          plan.metadataPath.c_str());
-        RunGenerate(run, log_);
+        Run(run, true, now);
     }
 }
 
@@ -398,8 +481,13 @@ GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
     run.replaceExisting = false;
     run.progress = [this](int, const std::string&) { return !stop_.Requested(); };
     run.outcome = [this](const FileOutcome& outcome) {
+        const std::string entry = outcome.moviePath.substr(root_.size() + 1);
         if (outcome.result == FileResult::Skipped && outcome.reason == kNothingToAdd)
-            complete_.insert(outcome.moviePath.substr(root_.size() + 1));
+            complete_.insert(entry);
+        if (outcome.result == FileResult::Failed)
+            failedNow_.insert(entry);
+        else
+            failed_.erase(entry);
     };
     if (run.metadata.parseNames) {
         // What a name gives (a show's series ID, its spelling) depends on
@@ -416,12 +504,12 @@ GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
     return run;
 }
 
-void LibraryWatch::Write(std::vector<std::string> settled)
+void LibraryWatch::Write(std::vector<std::string> settled, double now)
 {
     if (settled.empty() || stop_.Requested())
         return;
     SortByFolder(settled);
-    RunGenerate(LibraryRun(std::move(settled)), log_);
+    Run(LibraryRun(std::move(settled)), false, now);
 }
 
 double LibraryWatch::NextSettle() const
@@ -431,97 +519,28 @@ double LibraryWatch::NextSettle() const
         next = std::min(next, movie.since + request_.settleSeconds);
     for (const auto& [entry, since] : redo_)
         next = std::min(next, since + request_.settleSeconds);
-    return next;
+    return failed_.empty() ? next : std::min(next, retryAt_);
 }
 
 void LibraryWatch::Forget()
 {
     waiting_.clear();
     redo_.clear();
+    failed_.clear();
+    unwatched_.clear();
+    unwatchedSaid_ = 0;
 }
 
-std::vector<std::string> LibraryWatch::Waiting() const
+void LibraryWatch::ReportUnwatched()
 {
-    std::vector<std::string> entries;
-    for (const auto& [entry, movie] : waiting_)
-        entries.push_back(entry);
-    return entries;
-}
-
-void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
-              const std::function<double()>& clock)
-{
-    const double started = SteadySeconds();
-    const std::function<double()> now = clock ? clock : [started] { return SteadySeconds() - started; };
-    const char* folder = request.generate.folder.c_str();
-    FolderWatch watch;
-    LibraryWatch library(request, log, stop, &watch);
-    log.AddLogEntry("", LogSeverity::Information,
-                    "Watching %s%s for new movies: each gets its metadata file once unchanged for %g seconds%s.",
-                    folder, request.recursive ? " and the folders below it" : "", request.settleSeconds,
-                    request.passSeconds > 0
-                        ? FormatText("; a full pass every %g minutes", request.passSeconds / 60).c_str()
-                        : "");
-    bool up = false;
-    bool down = false;
-    // While watching, when the folder is looked at next: not every system
-    // tells that a watched folder went (a network share; Wine). While not,
-    // when watching it is tried again.
-    double checkAt = 0;
-    double passAt = kNever;
-    const auto lose = [&] {
-        watch.Stop();
-        library.Forget();
-        up = false;
-    };
-    const auto goDown = [&](SystemError error) {
-        lose();
-        if (!down)
-            log.AddLogEntry("", LogSeverity::Warning, "Cannot watch %s, trying again every %g seconds: %s", folder,
-                            request.retrySeconds, SystemErrorLine(error).c_str());
-        down = true;
-        checkAt = now() + request.retrySeconds;
-    };
-    const auto pass = [&] {
-        // The subtree is watched for the ".meta" folder too; Take keeps to
-        // what counts.
-        SystemError error = up ? 0 : watch.Start(request.generate.folder, true);
-        if (error != 0 || !library.Pass(now(), &error))
-            return goDown(error);
-        if (down)
-            log.AddLogEntry("", LogSeverity::Information, "Watching %s again.", folder);
-        up = true;
-        down = false;
-        passAt = request.passSeconds > 0 ? now() + request.passSeconds : kNever;
-        checkAt = now() + request.retrySeconds;
-    };
-    while (!stop.Requested()) {
-        if (!up ? now() >= checkAt : now() >= passAt) {
-            pass();
-        } else if (now() >= checkAt) {
-            const SystemError error = CheckFolderReadable(request.generate.folder);
-            if (error != 0)
-                goDown(error);
-            else
-                checkAt = now() + request.retrySeconds;
-        }
-        if (up)
-            library.Settle(now());
-        const double until = (up ? std::min({library.NextSettle(), passAt, checkAt}) : checkAt) - now();
-        std::vector<FolderChange> changes;
-        watch.Wait(std::max(0.0, std::min(until, kLongestWait)), stop, changes);
-        for (const FolderChange& change : changes) {
-            if (change.kind == FolderChange::Kind::Gone) {
-                // Tried again at once: the retry says why it fails.
-                lose();
-                checkAt = now();
-                break;
-            }
-            if (change.kind == FolderChange::Kind::Lost)
-                passAt = now();
-            else
-                library.Take(change, now());
-        }
-    }
-    log.AddLogEntry("", LogSeverity::Information, "Stopped watching %s.", folder);
+    if (unwatched_.size() == unwatchedSaid_)
+        return;
+    if (unwatched_.empty())
+        log_.AddLogEntry("", LogSeverity::Information, "Every folder below %s is watched for changes again.",
+                         root_.c_str());
+    else
+        log_.AddLogEntry(
+            "", LogSeverity::Warning, "%s",
+            UnwatchedLine(limit_, unwatched_.size(), false, root_, request_.passSeconds).c_str());
+    unwatchedSaid_ = unwatched_.size();
 }

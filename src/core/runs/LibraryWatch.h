@@ -68,7 +68,8 @@ public:
     // Looks at the movies whose time has come: one that changed waits
     // again, one that went is forgotten, and those that settled are written
     // in one run (a movie of the same episode whose file lies there without
-    // it handing it over first); the files to redo are redone.
+    // it handing it over first); the files to redo are redone; the files
+    // that could not be written are tried again when their time has come.
     void Settle(double now);
     // When Settle next has something to do; a huge time when nothing waits.
     double NextSettle() const;
@@ -77,6 +78,9 @@ public:
     void Forget();
     // The movies that wait to settle, each as its path below the folder.
     std::vector<std::string> Waiting() const;
+    // Says, when it changed since it was last said, how many folders the
+    // system's limit leaves unwatched and that the full passes cover them.
+    void ReportUnwatched();
 
 private:
     struct Candidate {
@@ -93,14 +97,20 @@ private:
     // True, telling it once, when the movie cannot be read because it is
     // no file (a pipe, a device): it is left out.
     bool LeaveOut(const std::string& entry, SystemError unreadable);
-    void Write(std::vector<std::string> settled);
+    void Write(std::vector<std::string> settled, double now);
+    // Runs GenerateRun: the movies whose files fail wait to be tried
+    // again (redo: files to redo), which the log says.
+    void Run(const GenerateRequest& run, bool redo, double now);
+    // Tries again the files that could not be written, once their time
+    // has come.
+    void Retry(double now);
     // Hands the files of movies gone from the folder to those of the same
     // episode that lack one (FollowUpgrade); true when movie got one.
     bool TakeOverFile(const std::string& relative, const FolderIndex& index, const FolderIndex* meta,
                       const std::string& movie);
     void SourceChanged(const std::string& path, double now);
     void MovieGone(const std::string& path, double now);
-    void Redo(const std::string& entry);
+    void Redo(const std::string& entry, double now);
     // The request of a run that plans among the whole library.
     GenerateRequest LibraryRun(std::vector<std::string> writeOnly);
     // A change of the watch's own beyond a Generate (a redone file removed,
@@ -121,6 +131,16 @@ private:
     // The movies whose file waits to be redone, with when a source of
     // theirs last came or changed.
     std::map<std::string, double> redo_;
+    // The movies whose file could not be written (a full disk, a folder
+    // the program may not write in), with whether it was a file to redo;
+    // tried again from retryAt_ on, the wait doubling from a minute up to
+    // 15 minutes while the first of them still fails. failedNow_: those of
+    // the run under way.
+    std::map<std::string, bool> failed_;
+    std::set<std::string> failedNow_;
+    double retryAt_ = 1e300;
+    double retryDelay_ = 0;
+    bool retrying_ = false;
     // The movies whose other files give every value: no file until one of
     // those changes.
     std::set<std::string> complete_;
@@ -128,12 +148,24 @@ private:
     // a run plans its files among them all (GenerateRequest::writeOnly).
     std::vector<std::string> library_;
     bool coverWarned_ = false;
+    // The folders below that the system's limit (limit_) leaves unwatched,
+    // and how many the log last said.
+    std::set<std::string> unwatched_;
+    WatchLimit limit_;
+    size_t unwatchedSaid_ = 0;
 };
+
+// The log line of folders that a limit of the system leaves unwatched:
+// which limit, how many folders (the folder itself when root), and that
+// the full passes every passSeconds find their new movies.
+std::string UnwatchedLine(const WatchLimit& limit, size_t folders, bool root, const std::string& folder,
+                          double passSeconds);
 
 // Runs the watch until stop is requested: watches the folder, makes a pass
 // at start and every passSeconds, writes movies as they settle, logs when
 // the folder goes or cannot be read (told by the system, or found so every
-// retrySeconds) and tries again every retrySeconds.
+// retrySeconds) and tries again every retrySeconds. A folder the system's
+// limit leaves unwatched is logged once and left to the full passes.
 // clock: seconds that only go forward (a steady clock when not given).
 void RunWatch(const WatchRequest& request, ActivityLog& log, const StopSignal& stop,
               const std::function<double()>& clock = nullptr);

@@ -68,6 +68,15 @@ bool IsNumberUpTo(const std::string& text, int most)
     return IsAllDigits(text) && text.size() <= 7 && std::stoi(text) <= most;
 }
 
+// The yes/no settings: exactly "true" or "false" (the window ticks its
+// box for "true" alone; every other text counts as false).
+bool IsYesNo(std::string Settings::*member)
+{
+    return member == &Settings::OverwriteMetadata || member == &Settings::ParseNames ||
+           member == &Settings::MetaFolder || member == &Settings::WholeTemplate ||
+           member == &Settings::IsEpisode || member == &Settings::Recursive || member == &Settings::DeleteForGood;
+}
+
 const SettingField& FieldOf(std::string Settings::*member)
 {
     for (const SettingField& field : SettingFields()) {
@@ -77,26 +86,80 @@ const SettingField& FieldOf(std::string Settings::*member)
     return SettingFields().front();  // every member of kEnsureOrder is in the table
 }
 
+// Why the file's value of the setting cannot be used; nullptr when it can.
+// An empty yes/no value has always meant false.
+const char* ProblemOf(const SettingField& field, const std::string& value)
+{
+    if (value.find('\0') != std::string::npos)
+        return "holds a NUL byte";
+    const std::vector<std::string>* items = ComboItemsOf(field.member);
+    if ((items && FindComboItem(*items, value) < 0) ||
+        (IsYesNo(field.member) && !value.empty() && value != "true" && value != "false"))
+        return "is none of its values";
+    const int most = MostOf(field.member);
+    if (most > 0 && !IsNumberUpTo(value, most))
+        return "is no whole number in its range";
+    return nullptr;
+}
+
 }  // namespace
 
-void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log)
+const std::vector<std::string>* SettingItems(const SettingField& field)
 {
-    for (const SettingField& field : SettingFields()) {
+    return ComboItemsOf(field.member);
+}
+
+std::string AcceptedSettingValues(const SettingField& field)
+{
+    if (IsYesNo(field.member))
+        return "true or false";
+    if (MostOf(field.member) > 0)
+        return "a whole number from 0 to " + std::to_string(MostOf(field.member));
+    const std::vector<std::string>* items = ComboItemsOf(field.member);
+    if (!items)
+        return "any text";
+    std::string text;
+    for (const std::string& item : *items)
+        text += (text.empty() ? "\"" : ", \"") + TrimmedOf(item) + "\"";
+    // Its first word names an item too ("TV-G", "3", "MV").
+    const std::string example =
+        std::string(field.defaultValue).substr(0, std::string(field.defaultValue).find(' '));
+    return text + " (or the start of one, such as \"" + example + "\")";
+}
+
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log,
+                        const std::string& iniPath, std::vector<SettingSource>* sources)
+{
+    if (sources)
+        sources->assign(SettingFields().size(), SettingSource());
+    for (size_t i = 0; i < SettingFields().size(); ++i) {
+        const SettingField& field = SettingFields()[i];
         const IniRecord* entry = FindIniEntry(records, field.section, field.key);
         if (!entry)
             continue;
-        const std::vector<std::string>* items = ComboItemsOf(field.member);
-        const int most = MostOf(field.member);
-        const char* problem = entry->value.find('\0') != std::string::npos ? "holds a NUL byte"
-                              : items && FindComboItem(*items, entry->value) < 0 ? "names no item of its list"
-                              : most > 0 && !IsNumberUpTo(entry->value, most)    ? "is no whole number in its range"
-                                                                                 : nullptr;
-        if (problem) {
-            log.AddLogEntry("", LogSeverity::Warning, "The setting %s %s; it takes its default \"%s\".",
-                            field.key, problem, field.defaultValue);
+        const char* problem = ProblemOf(field, entry->value);
+        if (sources)
+            (*sources)[i] = {problem ? SettingSource::From::Unusable : SettingSource::From::File,
+                             entry->value, entry->marker != ' '};
+        if (!problem || IsYesNo(field.member)) {
+            // A yes/no text other than "true" counts as false and stays as
+            // the user wrote it.
+            settings.*field.member = entry->value;
+            if (problem)
+                log.AddLogEntry("", LogSeverity::Warning,
+                                "The setting %s=%s in %s %s: %s; it counts as \"false\".", field.key,
+                                entry->value.c_str(), iniPath.c_str(), problem,
+                                AcceptedSettingValues(field).c_str());
+        } else if (entry->value.find('\0') != std::string::npos) {
+            log.AddLogEntry("", LogSeverity::Warning, "The setting %s in %s %s; it takes its default \"%s\".",
+                            field.key, iniPath.c_str(), problem, field.defaultValue);
             settings.*field.member = field.defaultValue;
         } else {
-            settings.*field.member = entry->value;
+            log.AddLogEntry("", LogSeverity::Warning,
+                            "The setting %s=%s in %s %s: %s; it takes its default \"%s\".", field.key,
+                            entry->value.c_str(), iniPath.c_str(), problem,
+                            AcceptedSettingValues(field).c_str(), field.defaultValue);
+            settings.*field.member = field.defaultValue;
         }
     }
     const SettingField& id = FieldOf(&Settings::SeriesID);
@@ -114,6 +177,24 @@ JournalLimits UndoJournalLimits(const Settings& settings)
     if (IsNumberUpTo(settings.UndoMegabytes, kMostUndoMegabytes))
         limits.bytes = static_cast<unsigned long long>(std::stoi(settings.UndoMegabytes)) << 20;
     return limits;
+}
+
+std::vector<const IniRecord*> UnknownSettingKeys(const std::vector<IniRecord>& records)
+{
+    std::vector<const IniRecord*> unknown;
+    for (const IniRecord& record : records) {
+        if (record.key.empty() || record.marker == kIniTrailerMarker)
+            continue;
+        bool known = false;
+        bool ours = false;
+        for (const SettingField& field : SettingFields()) {
+            ours = ours || record.section == field.section;
+            known = known || (record.section == field.section && record.key == field.key);
+        }
+        if (ours && !known)
+            unknown.push_back(&record);
+    }
+    return unknown;
 }
 
 void SettingsStore::ReportUnreadable()
@@ -148,7 +229,7 @@ void SettingsStore::LoadSettings()
         unreadable_ = true;
         return;
     }
-    TakeSettingRecords(records, settings_, log_);
+    TakeSettingRecords(records, settings_, log_, iniPath_);
     bool added = false;
     for (std::string Settings::*member : kEnsureOrder) {
         const SettingField& field = FieldOf(member);

@@ -68,14 +68,43 @@ JournalLimits UndoJournalLimits(const Settings& settings);
 constexpr int kMostUndoDays = 3650;
 constexpr int kMostUndoMegabytes = 1000000;
 
+// The items of a setting that names one of a list (a combo box's);
+// nullptr for the others.
+const std::vector<std::string>* SettingItems(const SettingField& field);
+// The values a setting takes, as a person reads them: the items of its
+// list (each also by its start, "TV-14"), true or false, or any text.
+std::string AcceptedSettingValues(const SettingField& field);
+
+// Where the value in effect of a setting came from.
+struct SettingSource {
+    enum class From {
+        Default,   // the file lacks the key (or there is no file)
+        File,      // the file's value
+        Unusable,  // the file's value cannot be used: the default stands
+    };
+    From from = From::Default;
+    std::string fileValue;  // what the file holds (File, Unusable)
+    // Its line starts with "#" or ";": read all the same, as the window
+    // always has.
+    bool commentedOut = false;
+};
+
 // Every setting the file's records hold replaces the value it has. A value
-// the program cannot use keeps the default, with a warning in the log: a
-// NUL byte (it would end up inside metadata files) or a combo box text that
-// names none of its items (it would write an empty rating and be saved
-// empty), a number of the undo settings that is no whole number in its
-// range. A file without a series ID gives the series type's prefix to the
-// default one, so that a file of shows never gets a movie's ID.
-void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log);
+// the program cannot use keeps the default, with a warning in the log that
+// names the file (iniPath) and the values the setting takes: a NUL byte (it
+// would end up inside metadata files), a combo box text that names none of
+// its items (it would write an empty rating and be saved empty), a number
+// of the undo settings that is no whole number in its range; a yes/no
+// setting that is neither "true" nor "false" keeps its text, which counts
+// as false, with a warning all the same (an empty one without). A
+// file without a series ID gives the series type's prefix to the default
+// one, so that a file of shows never gets a movie's ID. sources, when
+// given, gets where each value came from, in the order of SettingFields().
+void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& settings, ActivityLog& log,
+                        const std::string& iniPath, std::vector<SettingSource>* sources = nullptr);
+// The entries of the file's [Config] and [Settings] sections whose keys
+// name no setting ("TvRating " with a space before "=", "tvrating").
+std::vector<const IniRecord*> UnknownSettingKeys(const std::vector<IniRecord>& records);
 
 // The settings record with the INI file it is kept in; errors go to the log.
 // The file is read once at start and written once at close. A file that

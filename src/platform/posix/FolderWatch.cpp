@@ -3,7 +3,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <fstream>
 #include <map>
 #include <unordered_map>
 
@@ -34,7 +36,32 @@ bool IsAtOrBelow(const std::string& path, const std::string& folder)
            (path.size() == folder.size() || path[folder.size()] == kSeparator);
 }
 
+// A number the system keeps in a file of /proc; -1 when it cannot be read.
+long long ProcNumber(const char* path)
+{
+    std::ifstream file(path);
+    long long value = -1;
+    return file >> value ? value : -1;
+}
+
 }  // namespace
+
+WatchLimit FolderWatch::LimitOf(SystemError error)
+{
+    // A user namespace has its own limit below the system's: the lower counts.
+    const auto lower = [](const char* system, const char* space) {
+        const long long a = ProcNumber(system);
+        const long long b = ProcNumber(space);
+        return a < 0 ? b : b < 0 ? a : std::min(a, b);
+    };
+    if (error == ENOSPC)
+        return {"fs.inotify.max_user_watches",
+                lower("/proc/sys/fs/inotify/max_user_watches", "/proc/sys/user/max_inotify_watches")};
+    if (error == EMFILE)
+        return {"fs.inotify.max_user_instances",
+                lower("/proc/sys/fs/inotify/max_user_instances", "/proc/sys/user/max_inotify_instances")};
+    return {};
+}
 
 struct FolderWatch::State {
     int descriptor = -1;
@@ -196,6 +223,11 @@ bool FolderWatch::IsWatching() const
 SystemError FolderWatch::Cover(const std::string&)
 {
     return 0;
+}
+
+WatchLimit FolderWatch::LimitOf(SystemError)
+{
+    return {};
 }
 
 void FolderWatch::Wait(double seconds, const StopSignal& stop, std::vector<FolderChange>&)

@@ -137,6 +137,12 @@ SystemError FolderWatch::Cover(const std::string&)
     return 0;
 }
 
+// One watch covers the subtree: no number of folders runs out.
+WatchLimit FolderWatch::LimitOf(SystemError)
+{
+    return {};
+}
+
 void FolderWatch::Wait(double seconds, const StopSignal& stop, std::vector<FolderChange>& changes)
 {
     State& state = *state_;
