@@ -2,11 +2,15 @@
 # core, platform and command-line tests, and with clang the fuzz targets.
 # XML is read by Expat (src/platform/posix/Xml.cpp).
 find_package(EXPAT REQUIRED)
+target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
 # The hash that proves a file the program's own (src/platform/posix/ContentHash.cpp).
 find_path(NETTLE_INCLUDE_DIR nettle/sha2.h REQUIRED)
 find_library(NETTLE_LIBRARY nettle REQUIRED)
 target_include_directories(reelmark_platform PRIVATE ${NETTLE_INCLUDE_DIR})
-target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT ${NETTLE_LIBRARY})
+target_link_libraries(reelmark_platform PUBLIC ${NETTLE_LIBRARY})
+# HTTP is libcurl's (src/platform/posix/Http.cpp): Debian's libcurl4-openssl-dev.
+find_package(CURL REQUIRED)
+target_link_libraries(reelmark_platform PUBLIC CURL::libcurl)
 
 add_executable(reelmark-cli src/cli/main.cpp)
 target_link_libraries(reelmark-cli PRIVATE reelmark_cli)
@@ -26,6 +30,10 @@ if(REELMARK_TESTS)
     gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
       PROPERTIES TIMEOUT 60 ENVIRONMENT "${REELMARK_TEST_ENVIRONMENT}")
   endforeach()
+
+  # Not a test: TMDB on 127.0.0.1 for scripts/benchmark.sh.
+  add_executable(tmdb-fake-server EXCLUDE_FROM_ALL tests/bench/tmdb_fake_server.cpp)
+  target_link_libraries(tmdb-fake-server PRIVATE reelmark_test_base)
 
   # Fuzz targets (libFuzzer, clang only): each runs a few seconds as a test;
   # scripts/fuzz.sh runs one for longer. Found inputs land in the build tree.

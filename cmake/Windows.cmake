@@ -28,6 +28,8 @@ if(NOT REELMARK_XMLLITE)
 endif()
 # The system's SHA-256 (src/platform/windows/ContentHash.cpp) and the Recycle Bin (Trash.cpp).
 target_link_libraries(reelmark_platform PUBLIC ${REELMARK_XMLLITE} bcrypt shell32 ole32)
+# HTTP is the system's WinHTTP (src/platform/windows/Http.cpp).
+target_link_libraries(reelmark_platform PUBLIC winhttp)
 
 file(GLOB_RECURSE REELMARK_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
 list(REMOVE_ITEM REELMARK_UI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/main/main.cpp)
@@ -80,6 +82,11 @@ set_target_properties(copy-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAK
 add_executable(editor-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/editor_screenshot.cpp ${REELMARK_RC})
 target_link_libraries(editor-screenshot PRIVATE reelmark_ui)
 set_target_properties(editor-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
+
+# Not a test: Generate with the lookup against the tests' TMDB, for scripts/screenshot-lookup.sh.
+add_executable(lookup-screenshot WIN32 EXCLUDE_FROM_ALL tests/tools/lookup_screenshot.cpp ${REELMARK_RC})
+target_link_libraries(lookup-screenshot PRIVATE reelmark_test_support)
+set_target_properties(lookup-screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tools)
 
 # Figures for speed: scripts/benchmark.sh builds and runs it.
 add_executable(reelmark-bench EXCLUDE_FROM_ALL tests/bench/reelmark_bench.cpp)

@@ -135,9 +135,15 @@
 #define IDC_NAMES_NOTE 1154
 #define IDC_SETTINGS_FILL_ONLY 1155
 #define IDC_SETTINGS_WHOLE_TEMPLATE 1156
-#define IDC_SETTINGS_DELETE_FOR_GOOD 1157
-#define IDC_SETTINGS_UNDO_DAYS 1158
-#define IDC_SETTINGS_UNDO_MEGABYTES 1159
+#define IDC_SETTINGS_LOOKUP 1157
+#define IDC_SETTINGS_TMDB_KEY 1158
+// Choose on TMDB (231): the candidates of the titles a lookup left unmatched.
+#define IDD_TMDB_CHOOSE 231
+#define IDC_CHOOSE_TITLES 1160
+#define IDC_CHOOSE_CANDIDATES 1161
+#define IDC_SETTINGS_DELETE_FOR_GOOD 1162
+#define IDC_SETTINGS_UNDO_DAYS 1163
+#define IDC_SETTINGS_UNDO_MEGABYTES 1164
 
 // Resource type of the combo boxes' initial items (the dialog-init format:
 // control id, message, byte count, bytes).

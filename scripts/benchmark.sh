@@ -6,11 +6,12 @@
 # natively); then the copy run's
 # file work (MOVIES files of 32 KiB, and one file of BIG_MB MiB, default
 # 1024) and the command-line program's start; a library of 10,000 episodes;
-# and the tags inside MOVIES tagged .m4v movies and one 4 GB movie. Each
+# the tags inside MOVIES tagged .m4v movies and one 4 GB movie; and TMDB
+# lookups of 2,000 episodes against a fake TMDB on 127.0.0.1. Each
 # figure is the median of ROUNDS runs (default 3), Reelmark and its baseline
 # in turn, and the ratio of the two. Figures for a person to read; nothing
 # here passes or fails. PARTS (default all) picks some of the parts: files,
-# copy, library, tags, separated by commas.
+# copy, library, tags, lookup, separated by commas.
 # Usage: scripts/benchmark.sh [MOVIES] [ROUNDS] [BIG_MB] [PARTS]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -156,15 +157,19 @@ fi
 # each with its metadata file: what pyTivo reads of it (show) beside the
 # listing of it (list), and what reading the names costs a sub-folder
 # Generate, under Wine and natively (a release build of reelmark-cli).
+# make_library FOLDER EPISODES: 20 shows of 5 season folders of EPISODES.
+make_library() {
+    for show in $(seq 1 20); do
+        for season in 1 2 3 4 5; do
+            mkdir -p "$1/Show $show/Season $season"
+            (cd "$1/Show $show/Season $season" && seq -w 1 "$2" |
+                sed "s/.*/Show.$show.S0${season}E&.The.Title.720p.HDTV.x264-GRP.mkv/" | xargs -d '\n' touch)
+        done
+    done
+}
 if part library; then
 library="$work/Library"
-for show in $(seq 1 20); do
-    for season in 1 2 3 4 5; do
-        mkdir -p "$library/Show $show/Season $season"
-        (cd "$library/Show $show/Season $season" && seq -w 1 100 |
-            sed "s/.*/Show.$show.S0${season}E&.The.Title.720p.HDTV.x264-GRP.mkv/" | xargs -d '\n' touch)
-    done
-done
+make_library "$library" 100
 library_none() { find "$library" -name '*.txt' -delete; }
 library_all() {
     find "$library" -name '*.mkv' | while read -r movie; do printf 'title : x\r\n' >"$movie.txt"; done
@@ -223,4 +228,47 @@ compare "show of it (yardstick: list)" nothing -- wine "$cli" show "$(win "$big/
     -- wine "$cli" list "$(win "$big")"
 compare "native show of it (yardstick: list)" nothing -- "$native/reelmark-cli" show "$big/Big.m4v" \
     -- "$native/reelmark-cli" list "$big"
+fi
+
+# TMDB lookups of a library of 2,000 episodes (20 shows, 5 seasons of 20)
+# against the tests' fake TMDB on 127.0.0.1: the requests of a first lookup
+# beside shows + seasons (a search, the show and each season once), those
+# of a second one (none: the cache answers), what a lookup from a warm
+# cache costs beside listing the library, and what Generate with the lookup
+# from a warm cache costs beside Generate without it.
+if part lookup; then
+native_build
+cmake --build "$native" -j "$(nproc)" --target tmdb-fake-server >/dev/null
+lookups="$work/Lookups"
+make_library "$lookups" 20
+coproc FAKE_TMDB { "$native/tmdb-fake-server" 20 5 20; }
+read -r tmdb_url <&"${FAKE_TMDB[0]}"
+export REELMARK_TMDB_URL=$tmdb_url REELMARK_TMDB_KEY=bench-key XDG_CACHE_HOME="$work/cache"
+asked() { curl -s "${tmdb_url%/3}/count"; }
+wine_cache=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')")/Reelmark/cache
+rm -rf "$wine_cache" "$work/cache"
+echo "TMDB lookups of 2,000 episodes (20 shows, 100 seasons: 20 + 20 + 100 = 140 requests at least)"
+for side in wine native; do
+    before=$(asked)
+    if [ "$side" = wine ]; then run=(wine "$cli" lookup --recursive "$(win "$lookups")"); else
+        run=("$native/reelmark-cli" lookup --recursive "$lookups"); fi
+    cold=$(timed "${run[@]}")
+    first=$(($(asked) - before))
+    warm=$(timed "${run[@]}")
+    echo "$side: first lookup $first requests in $cold ms; second $(($(asked) - before - first)) requests in $warm ms"
+done
+compare "lookup --recursive, warm (yardstick: list)" nothing -- wine "$cli" lookup --recursive "$(win "$lookups")" \
+    -- wine "$cli" list --recursive "$(win "$lookups")"
+compare "native lookup, warm (yardstick: list)" nothing -- "$native/reelmark-cli" lookup --recursive "$lookups" \
+    -- "$native/reelmark-cli" list --recursive "$lookups"
+# Generate with the lookup from a warm cache beside the same Generate
+# without it (both replace every file); the goal is at most 1.3 times.
+generate=(generate --recursive --parse-names --replace)
+compare "generate --lookup, warm (yardstick: generate)" nothing \
+    -- wine "$cli" "${generate[@]}" --lookup "$(win "$lookups")" -- wine "$cli" "${generate[@]}" "$(win "$lookups")"
+compare "native generate --lookup, warm (yardstick: generate)" nothing \
+    -- "$native/reelmark-cli" "${generate[@]}" --lookup "$lookups" -- "$native/reelmark-cli" "${generate[@]}" "$lookups"
+echo "requests of every warm run above: $(($(asked) - before - first))"
+exec {FAKE_TMDB[1]}>&-
+wait "$FAKE_TMDB_PID" 2>/dev/null || true
 fi

@@ -36,6 +36,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Undo;
     else if (lower == "settings")
         command = CliCommand::Settings;
+    else if (lower == "lookup")
+        command = CliCommand::Lookup;
     else
         return false;
     return true;
@@ -52,6 +54,7 @@ const Flag kFlags[] = {
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
     {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
     {"--list", &CliArguments::list},
+    {"--offline", &CliArguments::offline},       {"--lookup", &CliArguments::lookup},
 };
 
 // An option with a value: a text, a whole number up to `most`, or a number
@@ -70,7 +73,18 @@ const ValueOption kValueOptions[] = {
      86400},
     {"--rescan", "a number of minutes from 0 to 10080 (a week)", nullptr, &CliArguments::rescanMinutes,
      nullptr, 10080},
+    {"--tmdb-key", "a TMDB key", &CliArguments::tmdbKey, nullptr, nullptr, 0},
+    {"--candidates", "a name to look up", &CliArguments::candidates, nullptr, nullptr, 0},
 };
+
+// The option that may come several times, each with a "NAME=ID".
+const char kMatchOption[] = "--match";
+
+// The options of a lookup that generate and watch take with --lookup.
+bool IsLookupOption(const std::string& option)
+{
+    return option == "--offline" || option == "--tmdb-key" || option == kMatchOption;
+}
 
 // The options a command takes.
 bool Takes(CliCommand command, const std::string& option)
@@ -78,12 +92,16 @@ bool Takes(CliCommand command, const std::string& option)
     const bool watching = option == "--settle" || option == "--rescan";
     switch (command) {
         case CliCommand::Generate:
-            return !watching && option != "--list";
+            return !watching && option != "--list" && option != "--candidates";
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
-                   option == "--ini" || option == "--fill-only" || option == "--whole-template";
+                   option == "--ini" || option == "--fill-only" || option == "--whole-template" ||
+                   option == "--lookup" || IsLookupOption(option);
         case CliCommand::Undo:
             return option == "--list" || option == "--dry-run" || option == "--ini";
+        case CliCommand::Lookup:
+            return option == "--recursive" || option == "--json" || option == "--ini" || option == "--candidates" ||
+                   IsLookupOption(option);
         case CliCommand::Settings:
             return option == "--ini";
         default:
@@ -94,7 +112,8 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "undo", "settings"};
+    static const char* const kNames[] = {"",     "",      "generate", "list",    "show",
+                                         "watch", "check", "undo",     "settings", "lookup"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -112,6 +131,17 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
     // A list changes nothing and undoes no run.
     if (parsed.list && (parsed.dryRun || !parsed.paths.empty()))
         return parsed.dryRun ? "--list and --dry-run do not go together" : "--list takes no RUN";
+    if (parsed.command != CliCommand::Lookup && !parsed.lookup) {
+        for (const std::string& option : valuesGiven) {
+            if (IsLookupOption(option))
+                return option + " goes with --lookup";
+        }
+        if (parsed.offline)
+            return "--offline goes with --lookup";
+    }
+    // TMDB is asked by the titles, shows and episodes the names give.
+    if (parsed.lookup && !parsed.parseNames)
+        return "--lookup needs --parse-names";
     return std::string();
 }
 
@@ -198,6 +228,13 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
                                                    [&arg](const Flag& f) { return arg == f.name; });
                    flag != std::end(kFlags)) {
             parsed.*flag->field = true;
+        } else if (arg == kMatchOption) {
+            if (i + 1 >= args.size() || args[i + 1].find('=') == std::string::npos) {
+                error = std::string(kMatchOption) + " needs NAME=ID (a TMDB id, \"tv/ID\" or \"movie/ID\")";
+                return false;
+            }
+            valuesGiven.push_back(arg);
+            parsed.matches.push_back(args[++i]);
         } else if (const ValueOption* option =
                        std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
                                     [&arg](const ValueOption& o) { return arg == o.name; });
@@ -237,7 +274,17 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
         error = MisfitOption(parsed, valuesGiven);
         return error.empty();
     }
-    const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check;
+    const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check ||
+                            parsed.command == CliCommand::Lookup;
+    if (parsed.command == CliCommand::Lookup && !parsed.candidates.empty()) {
+        // The candidates of a name: no files to look up.
+        if (words.size() > 1) {
+            error = "--candidates takes no PATH";
+            return false;
+        }
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
+    }
     const char* what = takesPaths ? "PATH" : "FOLDER";
     if (parsed.command == CliCommand::Settings && words.size() > 1) {
         error = "settings takes no FOLDER, only --ini FILE: \"" + words[1] + "\" is too many";

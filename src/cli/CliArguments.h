@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Undo, Settings };
+enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Undo, Settings, Lookup };
 
 struct CliArguments {
     CliCommand command = CliCommand::Help;
-    // generate, list and watch take one FOLDER; show and check take one or
-    // more PATHs; undo takes its RUN or none; settings takes none.
+    // generate, list and watch take one FOLDER; show, check and lookup take
+    // one or more PATHs (lookup none with --candidates); undo takes its RUN
+    // or none; settings takes none.
     std::vector<std::string> paths;
     bool replace = false;     // generate: replace existing metadata files
     bool recursive = false;   // every command: the folders below too
@@ -23,11 +24,17 @@ struct CliArguments {
     // settings file's choice).
     bool fillOnly = false;
     bool wholeTemplate = false;
-    // generate, watch, undo, settings: the settings file; empty for
+    // generate, watch, undo, settings, lookup: the settings file; empty for
     // reelmark.ini in the home folder.
     std::string iniFile;
     double settleSeconds = 30;  // watch: how long a new movie must stay unchanged (decimals too)
     int rescanMinutes = 60;     // watch: between full passes over FOLDER; 0 only at start
+    bool lookup = false;        // generate, watch: titles and descriptions from TMDB (with --parse-names)
+    // The lookup's (lookup, and generate and watch with --lookup):
+    bool offline = false;       // only TMDB answers kept in the cache
+    std::string tmdbKey;        // the TMDB key, over REELMARK_TMDB_KEY and the settings
+    std::vector<std::string> matches;  // "NAME=ID" choices, over the settings' [Matches]
+    std::string candidates;     // lookup: the NAME whose candidates are listed
 
     const std::string& Folder() const { return paths.front(); }
 };

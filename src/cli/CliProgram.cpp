@@ -5,6 +5,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCheck.h"
 #include "cli/CliCommon.h"
+#include "cli/CliLookup.h"
 #include "cli/CliReport.h"
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
@@ -17,6 +18,7 @@
 #include "core/folders/MovieScanner.h"
 #include "core/library/MovieList.h"
 #include "core/log/ActivityLog.h"
+#include "core/runs/GenerateLookup.h"
 #include "core/runs/GenerateRun.h"
 #include "core/settings/Version.h"
 #include "platform/StopSignal.h"
@@ -72,7 +74,7 @@ int DryRun(const GenerateRequest& request, int unread, std::ostream& out, std::o
             continue;
         }
         out << "== write " << write.metadataPath;
-        if (write.otherFiles)
+        if (!write.plan.empty())
             out << " (" << write.plan << ")";
         out << "\n" << write.text;
     }
@@ -95,6 +97,10 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
                                          : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
+    if (run.Lookup()) {
+        LookupProgressLine line(err, !arguments.json);
+        run.Lookup()->Before(request, run.Log(), line.Callback());
+    }
     if (arguments.dryRun)
         return DryRun(request, unread, out, err);
     std::unique_ptr<GenerateJson> json;
@@ -141,6 +147,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             stop.TakeSystemRequests();
             return WatchCommand(arguments, out, err, stop);
         }
+        case CliCommand::Lookup:
+            return LookupCommand(arguments, out, err);
         case CliCommand::Help:
             break;
     }

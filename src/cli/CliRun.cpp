@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliCommon.h"
+#include "cli/CliLookup.h"
 #include "cli/CliTemplate.h"
 #include "core/settings/Settings.h"
 #include "platform/HomeFolder.h"
@@ -30,7 +31,8 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err, bool fold
     if (!folderMayGo && !ResolveFolder(arguments.Folder(), folder, err))
         return false;
     Settings settings;
-    if (!ReadSettings(arguments, settings, err))
+    const std::string iniPath = SettingsFileOf(arguments, home_);
+    if (!ReadCommandSettings(arguments, iniPath, settings, log_, err))
         return false;
     request_.folder = folder;
     // A drive root has no name of its own: the series title stays empty,
@@ -44,5 +46,11 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err, bool fold
     request_.otherFiles = whole ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
     // Every run keeps what it replaces, so that it can be undone.
     request_.undoJournal = UndoJournalLimits(settings);
+    if (arguments.lookup) {
+        GenerateLookupSetup setup;
+        if (!PrepareTmdb(arguments, settings, iniPath, setup, err))
+            return false;
+        lookup_ = std::make_unique<GenerateLookup>(std::move(setup));
+    }
     return true;
 }

@@ -20,7 +20,8 @@ const struct {
     {&Settings::PythonLoc, nullptr},          {&Settings::OverwriteMetadata, "--replace"},
     {&Settings::ParseNames, "--parse-names"}, {&Settings::MetaFolder, "--meta-folder"},
     {&Settings::TargetDir, "FOLDER"},         {&Settings::SeriesTitle, "the name of FOLDER"},
-    {&Settings::Recursive, "--recursive"},    {&Settings::DeleteForGood, nullptr},
+    {&Settings::Recursive, "--recursive"},     {&Settings::Lookup, "--lookup"},
+    {&Settings::DeleteForGood, nullptr},
 };
 
 // What the line of a setting says after its value.
@@ -79,7 +80,10 @@ int SettingsCommand(const CliArguments& arguments, std::ostream& out, std::ostre
         // A yes/no text that is not "true" keeps its text, which counts as false.
         const std::string& value =
             sources[i].from == SettingSource::From::Unusable ? field.defaultValue : settings.*field.member;
-        out << field.key << "=" << value << "    # " << SourceNote(field, sources[i], settings) << "\n";
+        // The TMDB key is the user's own: said to be there, never shown.
+        const bool secret = field.member == &Settings::TmdbKey && !value.empty();
+        out << field.key << "=" << (secret ? "(not shown)" : value) << "    # "
+            << SourceNote(field, sources[i], settings) << (secret ? "; the key itself is never shown" : "") << "\n";
     }
     return kExitSuccess;
 }

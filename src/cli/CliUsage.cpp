@@ -7,15 +7,21 @@ const char kSeeHelp[] = "see reelmark-cli --help\n";
 // Each command's own usage, as wrong use of it prints it.
 const char kGenerateUsage[] =
     "usage: reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive] [--meta-folder]\n"
-    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n";
+    "                             [--fill-only | --whole-template] [--dry-run | --json] [--ini FILE]\n"
+    "                             [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n";
 const char kListUsage[] = "usage: reelmark-cli list [--recursive] [--json] [--] FOLDER\n";
 const char kShowUsage[] = "usage: reelmark-cli show [--json] [--recursive] [--] PATH...\n";
 const char kCheckUsage[] = "usage: reelmark-cli check [--json] [--recursive] [--] PATH...\n";
 const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
-    "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n";
+    "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n"
+    "                          [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n";
 const char kUndoUsage[] = "usage: reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n";
 const char kSettingsUsage[] = "usage: reelmark-cli settings [--ini FILE]\n";
+const char kLookupUsage[] =
+    "usage: reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
+    "                           [--match NAME=ID]... [--ini FILE] PATH...\n"
+    "       reelmark-cli lookup --candidates NAME [--json] [--offline] [--tmdb-key KEY]\n";
 // Without a command (or with one it does not know): the commands.
 const char kCommandsUsage[] =
     "usage: reelmark-cli COMMAND ... | --help | --version\n"
@@ -25,7 +31,8 @@ const char kCommandsUsage[] =
     "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
     "  watch     keeps a folder's movies supplied with metadata files\n"
     "  undo      undoes the last run that changed metadata files\n"
-    "  settings  shows the settings in effect and where each came from\n";
+    "  settings  shows the settings in effect and where each came from\n"
+    "  lookup    shows what TMDB would give movies' metadata files\n";
 
 }  // namespace
 
@@ -46,6 +53,8 @@ std::string ShortUsage(CliCommand command)
             return std::string(kUndoUsage) + kSeeHelp;
         case CliCommand::Settings:
             return std::string(kSettingsUsage) + kSeeHelp;
+        case CliCommand::Lookup:
+            return std::string(kLookupUsage) + kSeeHelp;
         case CliCommand::Help:
         case CliCommand::Version:
             break;
@@ -58,13 +67,18 @@ const char kUsage[] =
     "  reelmark-cli generate FOLDER [--replace] [--parse-names] [--recursive]\n"
     "                        [--meta-folder] [--fill-only | --whole-template]\n"
     "                        [--dry-run | --json] [--ini FILE]\n"
+    "                        [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n"
     "  reelmark-cli list [--recursive] [--json] [--] FOLDER\n"
     "  reelmark-cli show [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli check [--json] [--recursive] [--] PATH...\n"
     "  reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder]\n"
     "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                     [--rescan MINUTES] [--ini FILE]\n"
+    "                     [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n"
     "  reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n"
+    "  reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
+    "                      [--match NAME=ID]... [--ini FILE] PATH...\n"
+    "  reelmark-cli lookup --candidates NAME [--json] [--offline] [--tmdb-key KEY]\n"
     "  reelmark-cli settings [--ini FILE]\n"
     "  reelmark-cli --help | --version\n"
     "\n"
@@ -135,6 +149,19 @@ const char kUsage[] =
     "              Without reelmark.ini every setting has its default; a FILE\n"
     "              that does not exist stops the run, as does one that is no\n"
     "              regular file (a device) or holds over 1 MiB.\n"
+    "  --lookup    With --parse-names: looks each file up on TMDB first, as the\n"
+    "              lookup command does (--offline, --tmdb-key and --match as\n"
+    "              there), and gives a matched file its own title, episode\n"
+    "              title, description, air date or year, cast, genres and\n"
+    "              ratings. TMDB's values fill only what the library's own\n"
+    "              files (a .nfo, .meta files, tags) lack and never cover them;\n"
+    "              the template fills what TMDB lacks; --dry-run and the log\n"
+    "              name \"TMDB\" as their source. A file without a match keeps\n"
+    "              what it would have had, and the log names its show or movie\n"
+    "              with the candidates. Without a key, or when TMDB cannot be\n"
+    "              reached or answers nonsense, the log says so once and the\n"
+    "              run goes on without TMDB's values. A progress line is shown\n"
+    "              on standard error (not with --json).\n"
     "list      Shows the movie files in FOLDER in name order, \"[meta]\" before\n"
     "          those that have a metadata file, \"[other]\" before those whose\n"
     "          metadata pyTivo finds only in other files (a .nfo, a default.txt,\n"
@@ -202,7 +229,9 @@ const char kUsage[] =
     "          as long each time up to every 15 minutes. Every file written,\n"
     "          redone, removed or renamed and every problem is a log line, as\n"
     "          generate logs it. --recursive, --parse-names, --meta-folder,\n"
-    "          --fill-only, --whole-template and --ini work as for generate;\n"
+    "          --fill-only, --whole-template, --ini and --lookup work as for\n"
+    "          generate (each run looks up the movies it writes; a show asked\n"
+    "          once answers its later episodes from the cache);\n"
     "          the settings are read once, at start.\n"
     "  --settle SECONDS  A new movie gets its file once its size and time\n"
     "              have not changed for SECONDS (default 30; decimals too,\n"
@@ -227,6 +256,48 @@ const char kUsage[] =
     "              which folder, what it changed, and the one undo takes.\n"
     "  --dry-run   Changes nothing: says what the undo would do to each file.\n"
     "  --ini FILE  Reads UndoDays and UndoMegabytes from FILE.\n"
+    "lookup    Shows what TMDB (themoviedb.org) would give each movie's metadata\n"
+    "          file: its title, episode title, description, air date or year,\n"
+    "          cast, guest stars, directors, writers, genres and ratings, and\n"
+    "          the show or movie it was matched to. Names are read as\n"
+    "          --parse-names reads them; a show is matched by its name and year,\n"
+    "          a movie by its title and year, only when exactly one candidate\n"
+    "          of TMDB has that name (or original name) and year. Otherwise the\n"
+    "          file is unmatched and its candidates are listed (id, name, year,\n"
+    "          first words of the overview). Episodes are found by season and\n"
+    "          episode, daily shows by their date, specials in season 0. PATH\n"
+    "          is a movie file or a folder (with --recursive the folders below\n"
+    "          too). Nothing is written but TMDB's answers, which are kept in the\n"
+    "          user's cache folder for 30 days (%LOCALAPPDATA%\\Reelmark\\cache;\n"
+    "          elsewhere $XDG_CACHE_HOME/reelmark or ~/.cache/reelmark): a second\n"
+    "          lookup of the same files asks TMDB nothing. A progress line is\n"
+    "          shown on standard error.\n"
+    "  --tmdb-key KEY  The TMDB key: a v3 API key or a v4 read access token\n"
+    "              (themoviedb.org, Settings, API). Without it the key comes from\n"
+    "              REELMARK_TMDB_KEY, else from TmdbKey in [Config] of the\n"
+    "              settings file. It is never shown or logged. A key TMDB refuses\n"
+    "              stops every lookup with one line. REELMARK_TMDB_URL, else\n"
+    "              TmdbUrl in [Config], names another address than TMDB's own.\n"
+    "  --offline   Asks TMDB nothing: only the answers kept in the cache, however\n"
+    "              old; no key is needed.\n"
+    "  --match NAME=ID  Takes TMDB's show or movie ID for NAME (\"Doctor Who\",\n"
+    "              or \"Doctor Who (2005)\" for that year only) instead of\n"
+    "              searching; ID is a number, or tv/ID or movie/ID for one kind\n"
+    "              only. May be given several times. Choices kept in the settings\n"
+    "              file's [Matches] section (NAME=ID lines) count too, --match\n"
+    "              over them.\n"
+    "  --candidates NAME  Lists what TMDB finds for NAME, shows and movies, each\n"
+    "              with the ID --match takes.\n"
+    "  --json      One JSON document: {\"movies\": [{\"movie\": path, \"lookup\":\n"
+    "              \"matched\" | \"unmatched\" | \"not looked up\", \"tmdb\": {\"kind\",\n"
+    "              \"id\", \"name\", \"year\", \"overview\"}, \"values\": {key: value or\n"
+    "              [values]} (matched), \"reason\": why, \"candidates\": [...]\n"
+    "              (otherwise)}], \"notices\": [lines], \"totals\": {\"movies\",\n"
+    "              \"matched\", \"unmatched\", \"notLookedUp\", \"requests\",\n"
+    "              \"fromCache\", \"unreadFolders\"}}; with --candidates {\"name\":\n"
+    "              NAME, \"candidates\": [...]}.\n"
+    "          This product uses the TMDB API but is not endorsed or certified by\n"
+    "          TMDB.\n"
     "\n"
     "Options may stand before or after FOLDER. Put a FOLDER with spaces in\n"
     "double quotes. After \"--\" every word is a FOLDER or PATH, even one that\n"
@@ -259,9 +330,9 @@ const char kUsage[] =
     "  1  At least one metadata file could not be written (or put back),\n"
     "     or the run was refused (an episode template needs a series title,\n"
     "     so FOLDER cannot be a drive root; the undo journal cannot be\n"
-    "     written; there is no such run to undo).\n"
+    "     written; there is no such run to undo), or TMDB refused the key.\n"
     "  2  Wrong use of the command line, or FOLDER, a PATH or the settings\n"
-    "     file cannot be found or read.\n"
+    "     file cannot be found or read, or lookup has no TMDB key.\n"
     "  3  The run finished, but not everything was done: a folder below\n"
     "     FOLDER could not be read (--recursive) and was left out, or an\n"
     "     undo left alone a file changed since its run. (When a file could\n"

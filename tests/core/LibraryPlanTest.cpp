@@ -264,6 +264,37 @@ TEST(PlanLibrary, WithoutNameReadingEveryFileIsTheTemplatesAsBefore)
     }
 }
 
+TEST(PlanLibrary, EachFileKeepsTheYearAndDayItsNamesGiveForALookup)
+{
+    const struct {
+        const char* entry;
+        int year;
+        const char* airDate;
+    } cases[] = {
+        {"Heat (1995).mkv", 1995, ""},
+        {"Doctor Who (2005)\\Season 1\\Doctor.Who.S01E01.mkv", 2005, ""},      // the show's folder
+        {"Doctor Who (2005)\\Season 1\\Torchwood.S01E01.mkv", 0, ""},          // another show than the folder's
+        {"Doctor Who (2005)\\Season 1\\Doctor.Who.1963.S01E01.mkv", 1963, ""},  // the file's own year first
+        {"Doctor Who (2005)\\Season 2\\Episode 3.mkv", 2005, ""},
+        {"Daily\\The.Daily.Show.2012.03.04.mkv", 0, "2012-03-04"},
+    };
+    std::vector<std::string> entries;
+    for (const auto& c : cases)
+        entries.push_back(NativePath(c.entry));
+    const LibraryPlan plan = PlanLibrary(NativePath("\\srv\\tv"), entries, LibraryTemplate());
+    for (const auto& c : cases) {
+        const PlannedMovie& movie = Find(plan, c.entry);
+        EXPECT_EQ(c.year, movie.year) << c.entry;
+        EXPECT_EQ(c.airDate, movie.airDate.IsSet() ? movie.airDate.Text() : "") << c.entry;
+    }
+    // The template's own air date is no day of a name.
+    MetadataTemplate episodes = LibraryTemplate();
+    episodes.movieMode = false;
+    const LibraryPlan one = PlanLibrary(NativePath("\\srv\\tv\\Show"), Entries({"Show.S01E01.mkv"}), episodes);
+    EXPECT_EQ("2012-03-31", one.movies[0].lines.originalAirDate);
+    EXPECT_FALSE(one.movies[0].airDate.IsSet());
+}
+
 TEST(PlanLibrary, AShowHasOneIdInEveryRunAndTwoOnlyForOneNameWithTwoYears)
 {
     TempFolder library;

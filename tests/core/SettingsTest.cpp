@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/files/TextFile.h"
 #include "core/settings/Settings.h"
 #include "platform/FileSystem.h"
@@ -303,6 +305,38 @@ TEST_F(SettingsTest, TheUndoNumbersTakeWholeNumbersUpToTheirLimitAndGiveTheJourn
                             "it takes its default \"30\".") != std::string::npos;
         EXPECT_EQ(given.limitDays == 30, warned);
     }
+}
+
+TEST_F(SettingsTest, TheTmdbKeyAddressAndChosenMatchesRoundTripAndStayOutUntilSet)
+{
+    store_.SetDefaultSettings();
+    store_.LoadSettings();
+    store_.SaveSettings();
+    EXPECT_EQ(kDefaultFile, ReadFileBytes(Ini()));
+    EXPECT_TRUE(store_.Values().Matches.empty());
+
+    Settings& s = store_.Values();
+    s.TmdbKey = "0123456789abcdef0123456789abcdef";
+    s.Matches = {{"The Office", "tv/2316"}, {"Heat (1995)", "949"}};
+    store_.SaveSettings();
+    const std::string saved = ReadFileBytes(Ini());
+    EXPECT_NE(std::string::npos, saved.find(" TmdbKey=0123456789abcdef0123456789abcdef\r\n"));
+    EXPECT_EQ(std::string::npos, saved.find("TmdbUrl"));
+    EXPECT_NE(std::string::npos, saved.find(" [Matches]\r\n"));
+
+    // A choice commented out by hand is no choice.
+    std::string text = saved;
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    ASSERT_TRUE(WriteTextFileAtomically(Ini(), text + "# Fargo=tv/60622\n"));
+    ActivityLog nextLog;
+    SettingsStore next(nextLog, Ini());
+    next.SetDefaultSettings();
+    next.LoadSettings();
+    EXPECT_EQ("0123456789abcdef0123456789abcdef", next.Values().TmdbKey);
+    const std::vector<std::pair<std::string, std::string>> matches = {{"The Office", "tv/2316"},
+                                                                      {"Heat (1995)", "949"}};
+    EXPECT_EQ(matches, next.Values().Matches);
+    EXPECT_EQ(std::string::npos, nextLog.Text().find("0123456789abcdef")) << "the key is never logged";
 }
 
 TEST(SettingRecords, AValueThatCannotBeUsedIsNamedWithTheFileAndTheValuesItTakes)

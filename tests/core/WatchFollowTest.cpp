@@ -235,3 +235,27 @@ TEST_F(WatchFollowTest, WhatTheWatchRemovesOrRenamesIsARunThatCanBeUndone)
     EXPECT_EQ("title : Edited by hand\r\n", File("Show.S01E03.720p.mkv"));
     EXPECT_FALSE(PathExists(dir / "TV\\Show.S01E03.1080p.mkv.txt"));
 }
+
+TEST_F(WatchFollowTest, EachRunIsShownToBeforeRunAsItWillRunARedoAsOneThatReplaces)
+{
+    // What a lookup does: values of Reelmark's own under the other files,
+    // for the files the run writes (a redo's file is there already).
+    std::vector<bool> replacing;
+    request.beforeRun = [&replacing](GenerateRequest& run) {
+        replacing.push_back(run.replaceExisting);
+        run.layOver = [](PlannedMovie& movie) {
+            movie.layers.push_back(PlanValueLayer{"TMDB", {{"vActor", "Quinn|Terry"}}, false});
+        };
+    };
+    WriteOld("Lost.S01E01.mkv");
+    LibraryWatch watch(request, log, stop);
+    ASSERT_TRUE(watch.Pass(0));
+    EXPECT_NE(std::string::npos, File("Lost.S01E01.mkv").find("vActor : Quinn|Terry\r\n"));
+    dir.WriteFile("TV\\Lost.S01E01.nfo", "<episodedetails><plot>A crash.</plot></episodedetails>");
+    watch.Take(Written("Lost.S01E01.nfo"), 2);
+    watch.Settle(32);
+    const std::string redone = File("Lost.S01E01.mkv");
+    EXPECT_EQ(std::string::npos, redone.find("description")) << redone;
+    EXPECT_NE(std::string::npos, redone.find("vActor : Quinn|Terry\r\n")) << redone;
+    EXPECT_EQ((std::vector<bool>{false, true}), replacing);
+}

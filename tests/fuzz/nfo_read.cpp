@@ -11,6 +11,7 @@
 #include "core/pytivo/PyTivoNfo.h"
 #include "core/pytivo/PythonRules.h"
 #include "platform/Text.h"
+#include "FuzzPieces.h"
 
 namespace {
 
@@ -35,38 +36,24 @@ void CheckValues(const PyTivoValues& values, const std::string& path)
     }
 }
 
-// The file's bytes: as given, or put together from the pieces of Kodi's
-// files, so that the runs reach past the XML parser into pyTivo's rules.
-std::string FileOf(const uint8_t* bytes, size_t size)
-{
-    FuzzedDataProvider data(bytes, size);
-    if (data.ConsumeBool())
-        return data.ConsumeRemainingBytesAsString();
-    static const char* const pieces[] = {
-        "<movie>", "</movie>", "<episodedetails>", "</episodedetails>", "<tvshow>", "</tvshow>",
-        "<title>", "</title>", "<showtitle>", "</showtitle>", "<plot>", "</plot>", "<year>", "</year>",
-        "<rating>", "</rating>", "<mpaa>", "</mpaa>", "<aired>", "</aired>", "<season>", "</season>",
-        "<episode>", "</episode>", "<displayseason>", "</displayseason>", "<displayepisode>",
-        "</displayepisode>", "<genre>", "</genre>", "<credits>", "</credits>", "<director>", "</director>",
-        "<actor>", "</actor>", "<name>", "</name>", "<![CDATA[", "]]>", "<!--", "-->", "<?p ", "?>",
-        "\n", "  ", "-1", "7.5", "PG-13", "TV-14", "2010-05-04", "&amp;", "http://x.y/z", "\n\n",
-    };
-    std::string file;
-    while (data.remaining_bytes() > 0) {
-        if (data.ConsumeBool())
-            file += pieces[data.ConsumeIntegralInRange<size_t>(0, sizeof(pieces) / sizeof(pieces[0]) - 1)];
-        else
-            file += data.ConsumeRandomLengthString(8);
-    }
-    return file;
-}
+// The pieces of Kodi's files.
+const char* const kPieces[] = {
+    "<movie>", "</movie>", "<episodedetails>", "</episodedetails>", "<tvshow>", "</tvshow>",
+    "<title>", "</title>", "<showtitle>", "</showtitle>", "<plot>", "</plot>", "<year>", "</year>",
+    "<rating>", "</rating>", "<mpaa>", "</mpaa>", "<aired>", "</aired>", "<season>", "</season>",
+    "<episode>", "</episode>", "<displayseason>", "</displayseason>", "<displayepisode>",
+    "</displayepisode>", "<genre>", "</genre>", "<credits>", "</credits>", "<director>", "</director>",
+    "<actor>", "</actor>", "<name>", "</name>", "<![CDATA[", "]]>", "<!--", "-->", "<?p ", "?>",
+    "\n", "  ", "-1", "7.5", "PG-13", "TV-14", "2010-05-04", "&amp;", "http://x.y/z", "\n\n",
+};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     const std::string path = "M.nfo";
-    const NfoDocument document(FileOf(bytes, size));
+    FuzzedDataProvider data(bytes, size);
+    const NfoDocument document(BytesOrPieces(data, kPieces));
     if (!document.IsXml()) {
         Check(document.Fault().line >= 1 && !document.Fault().text.empty());
         Check(document.Elements().empty());

@@ -9,6 +9,7 @@
 
 #include "platform/ContentHash.h"
 #include "platform/FileSystem.h"
+#include "platform/Environment.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
 #include "platform/SharedFile.h"

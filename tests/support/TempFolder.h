@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/EnvironmentScope.h"
+
 // The path with each backslash made the system's separator, so that one
 // test text names the same file everywhere.
 std::string NativePath(const std::string& path);
@@ -82,21 +84,6 @@ public:
 
 private:
     std::string previous_;
-};
-
-// Sets a variable of the program's environment for a scope (empty: unset);
-// the value it had comes back after.
-class EnvironmentScope {
-public:
-    EnvironmentScope(const std::string& name, const std::string& value);
-    ~EnvironmentScope();
-    EnvironmentScope(const EnvironmentScope&) = delete;
-    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
-
-private:
-    std::string name_;
-    std::string previous_;
-    bool wasSet_ = false;
 };
 
 // Makes the TempFolders made while it lives lie on a memory file system

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The help file's command-line page, the README and the manual page describe
-# the options and exit codes that reelmark-cli has: every option its --help
+# the options and exit codes that reelmark-cli has, and all of them and the
+# about box carry TMDB's attribution: every option its --help
 # names is on the page and every option on the page is in --help; every
 # exit code of --help is in all three, and they name no other; the manual
 # page names every command and option of --help; reelmark.ini(5) every key
@@ -42,6 +43,14 @@ for command in list show check; do
 done
 for command in $(sed -n 's/^  reelmark-cli \([a-z][a-z]*\) .*/\1/p' <<<"$help"); do
     grep -q "^\.B $command\$" <<<"$manual" || fail "the manual page does not describe the $command command"
+done
+# TMDB's attribution, as TMDB asks it of every program that uses its API:
+# in --help, the help page, the README, the manual page and the about box.
+attribution="This product uses the TMDB API but is not endorsed or certified by TMDB."
+flat() { tr '\n' ' ' | tr -s ' \t' '  '; }
+for source in "--help:$help" "cli.html:$(cat "$page")" "README.md:$(cat "$readme")" "the manual page:$manual" \
+    "the about box:$(cat "$root/src/ui/controls/SplashWnd.cpp")"; do
+    grep -qF "$attribution" <<<"$(flat <<<"${source#*:}")" || fail "${source%%:*} lacks TMDB's attribution"
 done
 # reelmark.ini(5) tells every key that the settings command shows, and the
 # example settings file holds nothing the program cannot use.

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "platform/HomeFolder.h"
+#include "platform/Environment.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 #include "resource.h"

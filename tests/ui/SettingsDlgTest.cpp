@@ -147,3 +147,28 @@ TEST(SettingsDlg, TheDeleteAndUndoSettingsShowAndStoreOnOkAndANumberOutOfRangeKe
         EXPECT_EQ(typed.storedMegabytes, settings.UndoMegabytes);
     }
 }
+
+TEST(SettingsDlg, TheLookupBoxAndTheTmdbKeyAreShownAndStoredOnOkOnly)
+{
+    ScriptedPrompt prompt;
+    for (int button : {IDOK, IDCANCEL}) {
+        Settings settings;
+        settings.Lookup = "false";
+        settings.TmdbKey = "old-key";
+        std::string caption;
+        std::string shownKey;
+        RunOptions(settings, [&](CDialog& dialog) {
+            caption = dialog.GetDlgItemText(IDC_SETTINGS_LOOKUP);
+            shownKey = dialog.GetDlgItemText(IDC_SETTINGS_TMDB_KEY);
+            ::CheckDlgButton(dialog.m_hWnd, IDC_SETTINGS_LOOKUP, BST_CHECKED);
+            // Pasted with a space around it.
+            dialog.SetDlgItemText(IDC_SETTINGS_TMDB_KEY, " new-key ");
+            Click(dialog, button);
+        });
+        SCOPED_TRACE(button == IDOK ? "OK" : "Cancel");
+        EXPECT_EQ("Look up titles and descriptions (TMDB)", caption);
+        EXPECT_EQ("old-key", shownKey);
+        EXPECT_EQ(button == IDOK ? "true" : "false", settings.Lookup);
+        EXPECT_EQ(button == IDOK ? "new-key" : "old-key", settings.TmdbKey);
+    }
+}

@@ -1,6 +1,7 @@
 #include "core/files/RunManifest.h"
 
 #include "platform/ContentHash.h"
+#include "platform/Environment.h"
 #include "platform/HomeFolder.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"

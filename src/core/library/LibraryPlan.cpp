@@ -83,6 +83,7 @@ PlannedMovie ReadMovie(const std::string& entry, const FolderFacts& facts, int& 
     lines.movieLayout = !episode;
     lines.isEpisode = episode ? "true" : "false";
     showYear = name.year;
+    movie.year = name.year;
     if (!episode) {
         lines.title = lines.seriesTitle = ownTitle;
         if (name.year != 0)
@@ -95,6 +96,12 @@ PlannedMovie ReadMovie(const std::string& entry, const FolderFacts& facts, int& 
     // names the same show: "Doctor Who (2005)\Doctor.Who.S01E01.mkv".
     if (!named || (showYear == 0 && ShowKey(name.title, 0) == ShowKey(facts.show, 0)))
         showYear = facts.showYear;
+    // "Doctor Who (2005)\Doctor.Who.S01E01.mkv": the show's folder gives
+    // the year its files leave out. (Not in its series ID, which earlier
+    // runs drew without it.)
+    const bool folderShow = named && name.year == 0 && ShowKey(name.title, 0) == ShowKey(facts.show, 0);
+    movie.year = folderShow ? facts.showYear : showYear;
+    movie.airDate = name.airDate;
     movie.season = name.season != kNoNumber ? name.season : facts.season;
     movie.episode = name.episode;
     movie.lastEpisode = name.lastEpisode;

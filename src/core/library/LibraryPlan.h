@@ -29,6 +29,12 @@ struct PlannedMovie {
     int season = kNoNumber;
     int episode = kNoNumber;
     int lastEpisode = kNoNumber;
+    // The day the name gives (daily shows); not the template's date.
+    CalendarDate airDate;
+    // The movie's year, or its show's, as the names give it (the file's,
+    // else that of the show's folder when it names the same show); 0 when
+    // they give none. It tells a show or movie from its namesakes.
+    int year = 0;
     MovieLines lines;  // what its file says of it; lines.movieLayout: a movie
     // The file as the template and the name compose it, and values of
     // Reelmark's own laid over it (a lookup's, the user's edits).

@@ -222,12 +222,42 @@ KeyCounts CountKeys(const std::vector<PlannedKey>& keys)
     return counts;
 }
 
+// The written keys that a layer gave, by its origin in the order they come.
+std::vector<std::pair<std::string, int>> CountByOrigin(const std::vector<PlannedKey>& keys)
+{
+    std::vector<std::pair<std::string, int>> origins;
+    for (const PlannedKey& key : keys) {
+        if (key.origin.empty() || !key.written || !key.HasValue() || key.other != PlannedKey::Other::None)
+            continue;
+        const auto at = std::find_if(origins.begin(), origins.end(), [&key](const auto& o) { return o.first == key.origin; });
+        if (at == origins.end())
+            origins.emplace_back(key.origin, 1);
+        else
+            ++at->second;
+    }
+    return origins;
+}
+
+std::string OriginsText(const std::vector<std::pair<std::string, int>>& origins, bool withValues)
+{
+    std::string text;
+    for (const auto& [origin, count] : origins)
+        text += (text.empty() ? "" : ", ") + (withValues ? Values(count) : std::to_string(count)) + " from " + origin;
+    return text;
+}
+
+std::string LayersLine(const std::vector<PlannedKey>& keys)
+{
+    return OriginsText(CountByOrigin(keys), true);
+}
+
 std::string KeysLine(const std::vector<PlannedKey>& keys, const std::string& moviePath)
 {
     const KeyCounts counts = CountKeys(keys);
     std::vector<std::string> parts;
+    const std::string origins = OriginsText(CountByOrigin(keys), false);
     if (counts.adds > 0)
-        parts.push_back("adds " + Values(counts.adds));
+        parts.push_back("adds " + Values(counts.adds) + (origins.empty() ? "" : " (" + origins + ")"));
     if (counts.hides > 0)
         parts.push_back("hides " + Values(counts.hides) + " from " + Names(counts.hiddenFiles, moviePath));
     if (parts.empty())

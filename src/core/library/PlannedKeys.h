@@ -90,5 +90,9 @@ KeyCounts CountKeys(const std::vector<PlannedKey>& keys);
 
 // The plan line of a movie's file: "adds 3 values", "hides 2 values from
 // Movie.nfo", "nothing to add", and "1 value shown from .meta/default.txt";
-// files named from the movie's folder.
+// files named from the movie's folder; the values of Reelmark's own
+// sources among those it adds after them ("adds 9 values (6 from TMDB)").
 std::string KeysLine(const std::vector<PlannedKey>& keys, const std::string& moviePath);
+// What a file without other files beside it takes from Reelmark's own
+// sources: "6 values from TMDB"; empty when it takes nothing from them.
+std::string LayersLine(const std::vector<PlannedKey>& keys);

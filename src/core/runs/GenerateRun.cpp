@@ -80,6 +80,7 @@ public:
         write.text = movie.text;
         write.keys = movie.keys;
         write.metadataPath = request.metaFolder ? MetaFolderPathOf(movie.moviePath) : MetadataPathOf(movie.moviePath);
+        write.plan = LayersLine(write.keys);
         const FolderIndex* target = request.metaFolder ? Meta() : &Index();
         write.skipped = !request.replaceExisting && target && HasMetadata(*target, name);
         const OwnFile own = request.metaFolder ? OwnFile::InMeta : OwnFile::Beside;
@@ -438,7 +439,7 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
                 tell(write, FileResult::Skipped, kMovieGone);
                 continue;
             }
-            if (write.otherFiles)
+            if (!write.plan.empty())
                 log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1,
                                 count, write.plan.c_str(), write.metadataPath.c_str());
             else

@@ -29,7 +29,8 @@ struct FileOutcome {
     FileResult result = FileResult::Created;
     std::string reason;  // why it failed, as the log says it; for a skip, why when it is not a file that is there
     // What the file does beside the movie's other files (PlanKeysLine);
-    // empty when no other file describes the movie.
+    // without them, what it takes from Reelmark's own sources (LayersLine:
+    // "6 values from TMDB"), or nothing.
     std::string plan;
 };
 
@@ -112,7 +113,8 @@ struct PlannedWrite {
     std::string text;          // as written (line feeds; the file has CR LF)
     bool skipped = false;      // a metadata file is there and is not to be replaced
     // The file's keys against the movie's other files (PlannedKeys.h), and
-    // what they do (PlanKeysLine); otherFiles: other files describe it.
+    // what they do (PlanKeysLine, else LayersLine); otherFiles: other files
+    // describe it.
     std::vector<PlannedKey> keys;
     bool otherFiles = false;
     std::string plan;

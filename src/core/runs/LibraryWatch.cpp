@@ -438,8 +438,7 @@ void LibraryWatch::Run(const GenerateRequest& run, bool redo, double now)
 void LibraryWatch::Redo(const std::string& entry, double now)
 {
     WrittenFiles* written = request_.generate.written;
-    GenerateRequest run = LibraryRun({entry});
-    run.replaceExisting = true;
+    GenerateRequest run = LibraryRun({entry}, true);
     std::string refusal;
     const std::vector<PlannedWrite> plans = PlanGenerate(run, refusal);
     std::string bytes;
@@ -475,10 +474,10 @@ bool LibraryWatch::Refused(const JournaledRun& run)
     return !run.Refusal().empty();
 }
 
-GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
+GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly, bool replaceExisting)
 {
     GenerateRequest run = request_.generate;
-    run.replaceExisting = false;
+    run.replaceExisting = replaceExisting;
     run.progress = [this](int, const std::string&) { return !stop_.Requested(); };
     run.outcome = [this](const FileOutcome& outcome) {
         const std::string entry = outcome.moviePath.substr(root_.size() + 1);
@@ -501,6 +500,8 @@ GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly)
     } else {
         run.entries = std::move(writeOnly);
     }
+    if (request_.beforeRun)
+        request_.beforeRun(run);
     return run;
 }
 

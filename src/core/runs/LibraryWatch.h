@@ -39,6 +39,9 @@ struct WatchRequest {
     // tells that it went), and between tries to watch it again once it went
     // or could not be read.
     double retrySeconds = 30;
+    // Called with each run's request before it is planned (a lookup lays
+    // its values over the files the run writes: GenerateRequest::layOver).
+    std::function<void(GenerateRequest& run)> beforeRun;
 };
 
 // Decides which movies to write and when. Times are seconds on the
@@ -111,8 +114,9 @@ private:
     void SourceChanged(const std::string& path, double now);
     void MovieGone(const std::string& path, double now);
     void Redo(const std::string& entry, double now);
-    // The request of a run that plans among the whole library.
-    GenerateRequest LibraryRun(std::vector<std::string> writeOnly);
+    // The request of a run that plans among the whole library (a redo
+    // replaces the file, and is looked up as one that does).
+    GenerateRequest LibraryRun(std::vector<std::string> writeOnly, bool replaceExisting = false);
     // A change of the watch's own beyond a Generate (a redone file removed,
     // an upgrade's file renamed) is a run that can be undone; Refused logs
     // why one whose journal cannot be written changes nothing.

@@ -16,6 +16,9 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "DeleteForGood", "false", &Settings::DeleteForGood, true},
         {"Config", "UndoDays", "30", &Settings::UndoDays, true},
         {"Config", "UndoMegabytes", "500", &Settings::UndoMegabytes, true},
+        {"Config", "Lookup", "false", &Settings::Lookup, true},
+        {"Config", "TmdbKey", "", &Settings::TmdbKey, true},
+        {"Config", "TmdbUrl", "", &Settings::TmdbUrl, true},
         {"Settings", "TargetDir", "C:\\", &Settings::TargetDir},
         {"Settings", "SeriesTitle", "Personal Movies", &Settings::SeriesTitle},
         {"Settings", "SeriesID", "MV994401", &Settings::SeriesID},
@@ -162,6 +165,11 @@ void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& setting
             settings.*field.member = field.defaultValue;
         }
     }
+    settings.Matches.clear();
+    for (const IniRecord& record : records) {
+        if (record.marker == ' ' && record.section == kMatchesSection && !record.key.empty())
+            settings.Matches.push_back({record.key, record.value});
+    }
     const SettingField& id = FieldOf(&Settings::SeriesID);
     if (!FindIniEntry(records, id.section, id.key))
         settings.SeriesID = settings.SeriesType.substr(0, 2) + std::string(id.defaultValue).substr(2);
@@ -266,6 +274,10 @@ void SettingsStore::SaveSettings()
                 FindIniEntry(records, field.section, field.key))
                 SetIniValue(records, field.key, value, field.section);
         }
+        // A new key goes right after its section's header: the last first
+        // keeps the file in the list's order.
+        for (auto match = settings_.Matches.rbegin(); match != settings_.Matches.rend(); ++match)
+            SetIniValue(records, match->first, match->second, kMatchesSection);
         ok = ini_.WriteRecords(iniPath_, records, &error);
     }
     if (!ok)

@@ -2,6 +2,7 @@
 // The settings the program remembers between runs, and their trip to and
 // from the INI file "reelmark.ini" in the program's home folder.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/files/RunManifest.h"
@@ -30,6 +31,12 @@ struct Settings {
     // kept (whole numbers; 0 MB keeps none: runs cannot be undone).
     std::string UndoDays;
     std::string UndoMegabytes;
+    // Generate looks titles and descriptions up on TMDB ("true"/"false").
+    std::string Lookup;
+    // The TMDB key (a v3 API key or a v4 read access token); never logged.
+    std::string TmdbKey;
+    // TMDB's address for a mirror or a test server; empty for TMDB's own.
+    std::string TmdbUrl;
     // Section "Settings".
     std::string TargetDir;
     std::string SeriesTitle;
@@ -44,7 +51,14 @@ struct Settings {
     std::string Recursive;
     std::string Genre;
     std::string OriginalAirDate;
+
+    // Section "Matches": the TMDB id the user chose for a show or a movie
+    // ("Doctor Who (2005)" = "tv/57243"), in the file's order.
+    std::vector<std::pair<std::string, std::string>> Matches;
 };
+
+// The section of the TMDB ids the user chose.
+constexpr const char* kMatchesSection = "Matches";
 
 // One stored setting: where it lives in the INI file and its default.
 struct SettingField {
@@ -96,7 +110,8 @@ struct SettingSource {
 // its items (it would write an empty rating and be saved empty), a number
 // of the undo settings that is no whole number in its range; a yes/no
 // setting that is neither "true" nor "false" keeps its text, which counts
-// as false, with a warning all the same (an empty one without). A
+// as false, with a warning all the same (an empty one without). Every
+// active entry of [Matches] is a choice. A
 // file without a series ID gives the series type's prefix to the default
 // one, so that a file of shows never gets a movie's ID. sources, when
 // given, gets where each value came from, in the order of SettingFields().

@@ -1,7 +1,7 @@
 #include "platform/HomeFolder.h"
 
-#include <cstdlib>
-
+#include "platform/Environment.h"
+#include "platform/Paths.h"
 #include "platform/Text.h"
 
 // The folder the program is started in, as for a copy that is not installed
@@ -9,12 +9,6 @@
 std::string HomeFolder()
 {
     return FullPathOf(".");
-}
-
-std::string EnvironmentValue(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : std::string();
 }
 
 std::string UserStateFolder()
@@ -25,4 +19,16 @@ std::string UserStateFolder()
         return state + "/reelmark";
     const std::string home = EnvironmentValue("HOME");
     return home.empty() ? std::string() : home + "/.local/state/reelmark";
+}
+
+// The XDG rule: $XDG_CACHE_HOME when it is an absolute path, else ~/.cache.
+std::string UserCacheFolder()
+{
+    const std::string cache = EnvironmentValue("XDG_CACHE_HOME");
+    if (!cache.empty() && cache[0] == '/')
+        return StripTrailingSeparator(cache) + "/reelmark";
+    const std::string home = EnvironmentValue("HOME");
+    if (home.empty() || home[0] != '/')
+        return std::string();
+    return StripTrailingSeparator(home) + "/.cache/reelmark";
 }

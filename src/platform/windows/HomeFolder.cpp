@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Environment.h"
 #include "platform/Paths.h"
 #include "platform/Text.h"
 
@@ -98,20 +99,6 @@ std::string ChooseHomeFolder(const std::string& currentFolder, const std::string
     return StripTrailingSeparator(appDataFolder) + "\\" + kPerUserFolderName;
 }
 
-std::string EnvironmentValue(const char* name)
-{
-    const std::wstring wideName = Widen(name);
-    const DWORD needed = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
-    if (needed == 0)
-        return std::string();
-    std::wstring value(needed, L'\0');
-    const DWORD length = GetEnvironmentVariableW(wideName.c_str(), &value[0], needed);
-    if (length == 0 || length >= needed)
-        return std::string();
-    value.resize(length);
-    return Narrow(value);
-}
-
 std::string UserStateFolder()
 {
     const std::string local = EnvironmentValue("LOCALAPPDATA");
@@ -134,4 +121,12 @@ std::string HomeFolder()
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return current;
     return home;
+}
+
+std::string UserCacheFolder()
+{
+    const std::string local = EnvironmentValue("LOCALAPPDATA");
+    if (local.empty())
+        return std::string();
+    return StripTrailingSeparator(local) + "\\" + kPerUserFolderName + "\\cache";
 }

@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/HomeFolder.h"
+#include "platform/Environment.h"
 #include "platform/Text.h"
 #include "platform/windows/Handles.h"
 

@@ -18,7 +18,8 @@ constexpr const char* kCreditLine = "pyTivo metadata for TiVo users";
 constexpr const char* kLegalNotice =
     "Reelmark is provided as is, without warranty of any kind. TiVo is a trademark of its owner; "
     "pyTivo is an independent program. Reelmark writes metadata files beside your movie files: "
-    "keep copies of anything you cannot replace.";
+    "keep copies of anything you cannot replace. "
+    "This product uses the TMDB API but is not endorsed or certified by TMDB.";
 
 }  // namespace
 
@@ -189,11 +190,20 @@ void CSplashWnd::DrawTexts(HDC dc)
     }
 
     font.SetFontBold(true);
-    font.SetFontHeight(14);
-    CSelectObject select(out, font);
     out.SetBkMode(TRANSPARENT);
     out.SetTextColor(RGB(7, 42, 189));
     rect.top = static_cast<int>(height / 4.650000095367432 * 3.799999952316284);
-    rect.bottom = height;
-    out.DrawText(kLegalNotice, &rect, DT_WORDBREAK);
+    rect.bottom = height - 4;
+    // The notice in 14 pixels, smaller where the system's font needs more
+    // room for it, so that its last line is never cut off.
+    for (int size = 14;; --size) {
+        font.SetFontHeight(size);
+        CSelectObject select(out, font);
+        RECT needed = rect;
+        out.DrawText(kLegalNotice, &needed, DT_WORDBREAK | DT_CALCRECT);
+        if (needed.bottom <= rect.bottom || size == 10) {
+            out.DrawText(kLegalNotice, &rect, DT_WORDBREAK);
+            break;
+        }
+    }
 }

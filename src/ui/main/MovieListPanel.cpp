@@ -13,6 +13,8 @@
 #include "core/folders/MovieScanner.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
+#include "core/lookup/TmdbCache.h"
+#include "core/runs/GenerateLookup.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "ui/controls/RunProgressDlg.h"
@@ -107,6 +109,11 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
     for (const MovieListing& movie : movies)
         entries.push_back(movie.name);
     LibraryPlan plan = PlanLibrary(folder, entries, metadata);
+    GenerateLookupSetup lookup;
+    if (metadata.parseNames && host_.CachedLookup(lookup)) {
+        TmdbCache cache(lookup.cacheFolder);
+        LayCachedValuesOver(plan, lookup.tmdb, lookup.matches, cache);
+    }
     anyOtherSources_ = std::any_of(movies.begin(), movies.end(), [](const MovieListing& movie) {
         return movie.otherSources;
     });
@@ -127,8 +134,9 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
         const PyTivoView* others = views.Of(movies[i].name);
         if (others)
             PlanAgainst(planned, others, host_.OtherFilesChoice());
+        // What TMDB gives it is said there, or alone ("7 values from TMDB").
         for (const std::string& line : {metadata.parseNames ? PlanSummary(planned) : std::string(),
-                                        others ? PlanKeysLine(planned) : std::string()}) {
+                                        others ? PlanKeysLine(planned) : LayersLine(planned.keys)}) {
             if (!line.empty())
                 details[i] += (details[i].empty() ? "" : "\n") + line;
         }

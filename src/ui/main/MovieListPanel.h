@@ -20,6 +20,8 @@ class CDataExchange;
 class OtherSourceViews;
 
 // What the list needs from the window it sits in.
+struct GenerateLookupSetup;
+
 class MovieListHost {
 public:
     // The folder shown in the Movie Folder field.
@@ -32,6 +34,9 @@ public:
     // where other files describe a movie.
     virtual bool WritesIntoMeta() const = 0;
     virtual OtherFiles OtherFilesChoice() const = 0;
+    // With the lookup ticked: what it needs (the list takes what the cache
+    // holds, asking TMDB nothing); false without it.
+    virtual bool CachedLookup(GenerateLookupSetup& setup) = 0;
 
 protected:
     ~MovieListHost() = default;

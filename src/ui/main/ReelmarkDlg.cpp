@@ -12,6 +12,7 @@
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/folders/MovieScanner.h"
+#include "core/lookup/TmdbSetup.h"
 #include "core/runs/GenerateRun.h"
 #include "platform/HomeFolder.h"
 #include "platform/Text.h"
@@ -21,6 +22,7 @@
 #include "ui/main/MetadataEditorDlg.h"
 #include "ui/main/OutsidePrograms.h"
 #include "ui/main/SettingsDlg.h"
+#include "ui/main/TmdbChooseDlg.h"
 
 namespace {
 
@@ -311,6 +313,9 @@ void CReelmarkDlg::OnGenerate()
     request.written = &writtenFiles_;
     if (!AskAboutOtherFiles(request))
         return;
+    std::vector<UnmatchedTitle> toChoose;
+    if (CurrentSettings().Lookup == "true" && !LookUp(request, run, toChoose))
+        return;
     const int count = static_cast<int>(request.entries.size());
     request.progress = [&run, count](int done, const std::string& moviePath) {
         if (done == count) {
@@ -322,6 +327,64 @@ void CReelmarkDlg::OnGenerate()
     const GenerateResult result = RunGenerate(request, log_);
     if (!result.refused)
         OnResetTree();
+    if (!result.refused && !toChoose.empty())
+        OfferChoices(toChoose);
+}
+
+bool CReelmarkDlg::LookUp(GenerateRequest& request, FileCommand& run, std::vector<UnmatchedTitle>& toChoose)
+{
+    std::vector<std::string> leftOut;
+    GenerateLookup lookup(LookupSetup(leftOut));
+    for (const std::string& choice : leftOut)
+        AddLogEntry("", LogSeverity::Warning, "The choice %s of the settings names no TMDB id; it is left out.",
+                    choice.c_str());
+    const GenerateLookupResult result = lookup.Before(request, log_, [&run](const LookupProgress& progress) {
+        return run.Next(progress.titlesDone, std::max(progress.titles, 1),
+                        FormatText("Looking up on TMDB: %d requests, %d from the cache, %d unmatched",
+                                   progress.requests, progress.fromCache, progress.unmatched));
+    });
+    run.Finish();
+    if (run.Cancelled()) {
+        AddLogEntry("", LogSeverity::Information, "Generate cancelled during the TMDB lookup: nothing was written.");
+        return false;
+    }
+    toChoose = TitlesToChoose(result.unmatched);
+    return true;
+}
+
+GenerateLookupSetup CReelmarkDlg::LookupSetup(std::vector<std::string>& leftOut)
+{
+    const Settings& settings = CurrentSettings();
+    GenerateLookupSetup setup;
+    setup.tmdb = TmdbSettingsFor(settings, std::string(), false);
+    setup.matches = TmdbMatchesOf(settings, leftOut);
+    setup.cacheFolder = UserCacheFolder();
+    return setup;
+}
+
+bool CReelmarkDlg::CachedLookup(GenerateLookupSetup& setup)
+{
+    if (CurrentSettings().Lookup != "true")
+        return false;
+    std::vector<std::string> leftOut;  // told when Generate looks up
+    setup = LookupSetup(leftOut);
+    return true;
+}
+
+void CReelmarkDlg::OfferChoices(const std::vector<UnmatchedTitle>& titles)
+{
+    const int answer = ThePrompt().ShowMessage(
+        WindowInUse(),
+        FormatText("%d %s not matched on TMDB: several of its shows or movies have the name. Their files got "
+                   "what they would have had without the lookup.\n\nChoose which ones they are?",
+                   static_cast<int>(titles.size()), titles.size() == 1 ? "name was" : "names were"),
+        "Not Matched on TMDB", MB_YESNO | MB_ICONQUESTION);
+    if (answer != IDYES)
+        return;
+    const int stored = ChooseOnTmdb(titles, CurrentSettings(), this);
+    if (stored > 0)
+        AddLogEntry("", LogSeverity::Information, "%d TMDB %s kept in the settings for later runs and the watch.",
+                    stored, stored == 1 ? "choice" : "choices");
 }
 
 bool CReelmarkDlg::AskAboutOtherFiles(GenerateRequest& request)

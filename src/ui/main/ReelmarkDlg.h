@@ -28,6 +28,8 @@
 #include "ui/main/TemplatePanel.h"
 
 struct GenerateRequest;
+struct UnmatchedTitle;
+struct GenerateLookupSetup;
 
 // The program's version, shown in the title and the about box.
 #include "core/settings/Version.h"
@@ -78,6 +80,18 @@ public:
     // .nfo, a default.txt) behind the whole template: add only what they
     // lack, write whole files, or cancel (false); the answer is logged.
     bool AskAboutOtherFiles(GenerateRequest& request);
+    // With "Look up titles and descriptions (TMDB)": looks the run's files
+    // up on TMDB, the progress in the run's window, and lays what it finds
+    // under the library's own files; toChoose gets the titles left
+    // unmatched with candidates. False when the user cancelled: nothing is
+    // written.
+    bool LookUp(GenerateRequest& request, FileCommand& run, std::vector<UnmatchedTitle>& toChoose);
+    // What a lookup needs, from the settings; leftOut gets the choices of
+    // [Matches] that name no TMDB id.
+    GenerateLookupSetup LookupSetup(std::vector<std::string>& leftOut);
+    // After the run: asks whether to choose among the candidates, and
+    // keeps the choices in the settings.
+    void OfferChoices(const std::vector<UnmatchedTitle>& titles);
     // What the TiVo Shows (the menu, or a double click on a movie).
     void OnTiVoView();
     void OnOptions();
@@ -107,6 +121,7 @@ public:
     bool Recursive() const override { return movieList_.Recursive(); }
     MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
     bool WritesIntoMeta() const override { return settings_.Values().MetaFolder == "true"; }
+    bool CachedLookup(GenerateLookupSetup& setup) override;
     OtherFiles OtherFilesChoice() const override
     {
         return settings_.Values().WholeTemplate == "true" ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;

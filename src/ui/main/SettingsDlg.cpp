@@ -40,6 +40,8 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
     dx.Control(IDC_SETTINGS_PYTIVO, pyTivoEdit_);
     dx.Text(IDC_SETTINGS_PYTIVO, pyTivoLocation);
     dx.Check(IDC_SETTINGS_PARSE_NAMES, parseNames);
+    dx.Check(IDC_SETTINGS_LOOKUP, lookup);
+    dx.Text(IDC_SETTINGS_TMDB_KEY, tmdbKey);
     dx.Check(IDC_SETTINGS_META_FOLDER, metaFolder);
     dx.Check(IDC_SETTINGS_WHOLE_TEMPLATE, wholeTemplate);
     int fillOnly = wholeTemplate == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
@@ -73,6 +75,8 @@ bool EditSetup(Settings& settings)
     SettingsDlg dialog;
     dialog.pyTivoLocation = settings.PythonLoc;
     dialog.parseNames = settings.ParseNames == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.lookup = settings.Lookup == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.tmdbKey = settings.TmdbKey;
     dialog.metaFolder = settings.MetaFolder == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.wholeTemplate = settings.WholeTemplate == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.deleteForGood = settings.DeleteForGood == "true" ? BST_CHECKED : BST_UNCHECKED;
@@ -82,6 +86,9 @@ bool EditSetup(Settings& settings)
         return false;
     settings.PythonLoc = dialog.pyTivoLocation;
     settings.ParseNames = dialog.parseNames == BST_CHECKED ? "true" : "false";
+    settings.Lookup = dialog.lookup == BST_CHECKED ? "true" : "false";
+    // A key pasted with spaces or a line end around it is the same key.
+    settings.TmdbKey = TrimmedOf(dialog.tmdbKey, " \t\r\n");
     settings.MetaFolder = dialog.metaFolder == BST_CHECKED ? "true" : "false";
     settings.WholeTemplate = dialog.wholeTemplate == BST_CHECKED ? "true" : "false";
     settings.DeleteForGood = dialog.deleteForGood == BST_CHECKED ? "true" : "false";

@@ -19,6 +19,9 @@ public:
     std::string pyTivoLocation;
     // The "Read titles, years and episode numbers from file names" box.
     int parseNames = BST_UNCHECKED;
+    // The "Look up titles and descriptions (TMDB)" box, and the TMDB key.
+    int lookup = BST_UNCHECKED;
+    std::string tmdbKey;
     // The "Write metadata files into the folder's .meta folder" box.
     int metaFolder = BST_UNCHECKED;
     // Where other files describe a movie: "Write the whole template over
@@ -43,8 +46,8 @@ private:
 struct Settings;
 
 // The Options command: runs the dialog modally, without a parent, on the
-// current settings; on OK stores the edited location, ParseNames,
-// MetaFolder, WholeTemplate, DeleteForGood and the undo numbers (a number
-// out of its range keeps the old one) and answers true, on Cancel leaves
-// them untouched and answers false.
+// current settings; on OK stores the edited location, ParseNames, Lookup,
+// TmdbKey, MetaFolder, WholeTemplate, DeleteForGood and the undo numbers (a
+// number out of its range keeps the old one) and answers true, on Cancel
+// leaves them untouched and answers false.
 bool EditSetup(Settings& settings);

@@ -1,7 +1,7 @@
 // The test folders on POSIX systems.
 #include "support/TempFolder.h"
 
-#include "platform/HomeFolder.h"
+#include "platform/Environment.h"
 
 #ifdef __linux__
 #include <linux/capability.h>
@@ -169,25 +169,6 @@ CurrentDirectoryScope::~CurrentDirectoryScope()
 {
     std::error_code error;
     fs::current_path(previous_, error);
-}
-
-EnvironmentScope::EnvironmentScope(const std::string& name, const std::string& value) : name_(name)
-{
-    const char* previous = std::getenv(name.c_str());
-    wasSet_ = previous != nullptr;
-    previous_ = previous ? previous : "";
-    if (value.empty())
-        unsetenv(name.c_str());
-    else
-        setenv(name.c_str(), value.c_str(), 1);
-}
-
-EnvironmentScope::~EnvironmentScope()
-{
-    if (wasSet_)
-        setenv(name_.c_str(), previous_.c_str(), 1);
-    else
-        unsetenv(name_.c_str());
 }
 
 MemoryTempScope::MemoryTempScope()

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/HomeFolder.h"
+#include "platform/Environment.h"
 #include "platform/Text.h"
 
 namespace {
@@ -323,20 +323,6 @@ CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 CurrentDirectoryScope::~CurrentDirectoryScope()
 {
     SetCurrentDirectoryW(Widen(previous_).c_str());
-}
-
-EnvironmentScope::EnvironmentScope(const std::string& name, const std::string& value) : name_(name)
-{
-    wchar_t buffer[32768];
-    const DWORD length = GetEnvironmentVariableW(Widen(name).c_str(), buffer, 32768);
-    wasSet_ = length > 0 && length < 32768;
-    previous_ = wasSet_ ? Narrow(std::wstring(buffer, length)) : std::string();
-    SetEnvironmentVariableW(Widen(name).c_str(), value.empty() ? nullptr : Widen(value).c_str());
-}
-
-EnvironmentScope::~EnvironmentScope()
-{
-    SetEnvironmentVariableW(Widen(name_).c_str(), wasSet_ ? Widen(previous_).c_str() : nullptr);
 }
 
 MemoryTempScope::MemoryTempScope()
