@@ -55,12 +55,6 @@ bool AddPath(const std::string& given, const CliArguments& arguments, const Sett
     return true;
 }
 
-std::string JsonCandidate(TmdbKind kind, const TmdbCandidate& candidate)
-{
-    return std::string("{\"kind\": \"") + TmdbKindName(kind) + "\", \"id\": " + std::to_string(candidate.id) +
-           ", \"name\": " + JsonString(candidate.name) + ", \"year\": " + std::to_string(candidate.year) +
-           ", \"overview\": " + JsonString(OverviewStart(candidate.overview)) + "}";
-}
 
 std::string JsonValue(const PyTivoValue& value)
 {
@@ -170,6 +164,13 @@ int CandidatesCommand(const CliArguments& arguments, TmdbClient& client, std::os
 }
 
 }  // namespace
+
+std::string JsonCandidate(TmdbKind kind, const TmdbCandidate& candidate)
+{
+    return std::string("{\"kind\": \"") + TmdbKindName(kind) + "\", \"id\": " + std::to_string(candidate.id) +
+           ", \"name\": " + JsonString(candidate.name) + ", \"year\": " + std::to_string(candidate.year) +
+           ", \"overview\": " + JsonString(OverviewStart(candidate.overview)) + "}";
+}
 
 bool PrepareTmdb(const CliArguments& arguments, const Settings& settings, const std::string& iniPath,
                  GenerateLookupSetup& setup, std::ostream& err)

@@ -16,6 +16,10 @@ struct Settings;
 
 int LookupCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err);
 
+// A candidate as the JSON answers name it: {"kind": "show" | "movie", "id":
+// N, "name": T, "year": N, "overview": its first words}.
+std::string JsonCandidate(TmdbKind kind, const TmdbCandidate& candidate);
+
 // The key (--tmdb-key over REELMARK_TMDB_KEY over the settings' TmdbKey),
 // TMDB's address, the chosen ids (--match over [Matches]) and the user's
 // cache folder. False, having said why on err, for a --match that names no

@@ -97,9 +97,10 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
                                          : MoviesIn(listing))
         request.entries.push_back(movie.name);
     request.replaceExisting = arguments.replace;
+    std::unique_ptr<GenerateLookupResult> lookedUp;
     if (run.Lookup()) {
         LookupProgressLine line(err, !arguments.json);
-        run.Lookup()->Before(request, run.Log(), line.Callback());
+        lookedUp = std::make_unique<GenerateLookupResult>(run.Lookup()->Before(request, run.Log(), line.Callback()));
     }
     if (arguments.dryRun)
         return DryRun(request, unread, out, err);
@@ -110,7 +111,7 @@ int GenerateCommand(const CliArguments& arguments, std::ostream& out, std::ostre
     }
     const GenerateResult result = RunGenerate(request, run.Log());
     if (json)
-        json->Finish(result, unread);
+        json->Finish(result, unread, lookedUp.get());
     if (result.refused || result.failed > 0)
         return kExitFailed;
     return unread > 0 ? kExitIncomplete : kExitSuccess;

@@ -1,6 +1,9 @@
 #include "cli/CliReport.h"
 
+#include "cli/CliLookup.h"
 #include "cli/JsonText.h"
+#include "core/lookup/TmdbMatch.h"
+#include "core/runs/GenerateLookup.h"
 #include "core/runs/GenerateRun.h"
 #include "platform/Paths.h"
 
@@ -72,11 +75,26 @@ void GenerateJson::Add(const FileOutcome& outcome)
     first_ = false;
 }
 
-void GenerateJson::Finish(const GenerateResult& result, int unread)
+void GenerateJson::Finish(const GenerateResult& result, int unread, const GenerateLookupResult* lookup)
 {
     EndMovies(first_, out_);
     if (result.refused)
         out_ << ", \"refused\": " << JsonString(result.refusal);
+    if (lookup) {
+        out_ << ", \"lookup\": {\"requests\": " << lookup->report.totals.requests
+             << ", \"fromCache\": " << lookup->report.totals.fromCache << ", \"unmatched\": [";
+        for (size_t i = 0; i < lookup->unmatched.size(); ++i) {
+            const UnmatchedTitle& title = lookup->unmatched[i];
+            out_ << (i ? ",\n  " : "\n  ") << "{\"kind\": \"" << TmdbKindName(title.kind)
+                 << "\", \"name\": " << JsonString(title.name) << ", \"year\": " << title.year
+                 << ", \"files\": " << title.files << ", \"reason\": " << JsonString(title.reason)
+                 << ", \"candidates\": [";
+            for (size_t c = 0; c < title.candidates.size(); ++c)
+                out_ << (c ? ", " : "") << JsonCandidate(title.kind, title.candidates[c]);
+            out_ << "]}";
+        }
+        out_ << (lookup->unmatched.empty() ? "]}" : "\n]}");
+    }
     out_ << ", \"totals\": {\"created\": " << result.created - result.replaced << ", \"replaced\": "
          << result.replaced << ", \"skipped\": " << result.skipped << ", \"failed\": " << result.failed
          << ", \"unreadFolders\": " << unread << "}}\n";

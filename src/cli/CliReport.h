@@ -11,6 +11,10 @@
 //              "reason": T (failed; a skip with nothing to add),
 //              "plan": T (other files describe the movie)}, ...],
 //              "refused": T (a refused run only),
+//              "lookup": {"requests": N, "fromCache": N, "unmatched":
+//              [{"kind": "tv" | "movie", "name": T, "year": N, "files": N,
+//              "reason": T, "candidates": [candidate, ...]}, ...]}
+//              (--lookup only; a candidate as lookup --json gives it),
 //              "totals": {"created": N, "replaced": N, "skipped": N,
 //              "failed": N, "unreadFolders": N}}
 #include <ostream>
@@ -20,6 +24,7 @@
 #include "core/folders/FolderIndex.h"
 
 struct FileOutcome;
+struct GenerateLookupResult;
 struct GenerateResult;
 
 // The list of movies, each a path below folder.
@@ -32,7 +37,8 @@ class GenerateJson {
 public:
     GenerateJson(const std::string& folder, std::ostream& out);
     void Add(const FileOutcome& outcome);
-    void Finish(const GenerateResult& result, int unread);
+    // lookup: what --lookup did; nullptr without it.
+    void Finish(const GenerateResult& result, int unread, const GenerateLookupResult* lookup = nullptr);
 
 private:
     std::ostream& out_;

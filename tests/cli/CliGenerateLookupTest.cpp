@@ -7,6 +7,8 @@
 
 #include <future>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/CliArguments.h"
 #include "cli/CliTmdbFixture.h"
 #include "cli/CliWatch.h"
@@ -204,4 +206,43 @@ TEST_F(CliGenerateLookup, TheWatchLooksUpEachMovieThatComesAndAsksOnceForAShow)
     EXPECT_EQ(asked, tmdb.RequestCount());
     stop.Request();
     EXPECT_EQ(0, running.get());
+}
+
+TEST_F(CliGenerateLookup, JsonSaysWhatTheLookupAskedAndTheUnmatchedWithTheirCandidates)
+{
+    dir.WriteFile("reelmark.ini", kIni);
+    const std::vector<std::string> args = {"generate", dir / "Library", "--recursive", "--parse-names",
+                                           "--lookup",  "--tmdb-key",   kKey,          "--json"};
+    EXPECT_EQ(0, Run(args)) << err.str();
+    nlohmann::json document = nlohmann::json::parse(out.str());
+    const nlohmann::json& lookup = document["lookup"];
+    EXPECT_EQ(9, lookup["requests"]);
+    EXPECT_EQ(0, lookup["fromCache"]);
+    ASSERT_EQ(1u, lookup["unmatched"].size());
+    const nlohmann::json& office = lookup["unmatched"][0];
+    EXPECT_EQ("tv", office["kind"]);
+    EXPECT_EQ("The Office", office["name"]);
+    EXPECT_EQ(0, office["year"]);
+    EXPECT_EQ(1, office["files"]);
+    EXPECT_NE(std::string::npos, office["reason"].get<std::string>().find("2 shows on TMDB")) << office;
+    ASSERT_EQ(2u, office["candidates"].size());
+    EXPECT_EQ(2316, office["candidates"][0]["id"]);
+    EXPECT_EQ(2005, office["candidates"][0]["year"]);
+    EXPECT_EQ(2996, office["candidates"][1]["id"]);
+    EXPECT_EQ(4u, document["movies"].size());
+    // No progress line beside the JSON answer.
+    EXPECT_EQ(std::string::npos, err.str().find("Looking up on TMDB")) << err.str();
+
+    // Again, the files replaced: all from the cache, nothing asked.
+    std::vector<std::string> again = args;
+    again.push_back("--replace");
+    EXPECT_EQ(0, Run(again)) << err.str();
+    document = nlohmann::json::parse(out.str());
+    EXPECT_EQ(0, document["lookup"]["requests"]);
+    EXPECT_LT(0, document["lookup"]["fromCache"].get<int>());
+    EXPECT_EQ(9, tmdb.RequestCount());
+
+    // Without --lookup the answer has no lookup.
+    EXPECT_EQ(0, Run({"generate", dir / "Library", "--recursive", "--parse-names", "--json"})) << err.str();
+    EXPECT_FALSE(nlohmann::json::parse(out.str()).contains("lookup"));
 }

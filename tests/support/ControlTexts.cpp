@@ -30,3 +30,22 @@ std::vector<std::string> ListBoxTexts(HWND list)
     }
     return texts;
 }
+
+std::vector<std::string> ListViewRows(HWND list, int columns)
+{
+    std::vector<std::string> rows;
+    for (int row = 0, n = ListView_GetItemCount(list); row < n; ++row) {
+        std::string line;
+        for (int column = 0; column < columns; ++column) {
+            wchar_t text[512] = {};
+            LVITEMW item = {};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 512;
+            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+            line += (column ? " | " : "") + Narrow(text);
+        }
+        rows.push_back(line);
+    }
+    return rows;
+}

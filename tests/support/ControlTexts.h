@@ -14,3 +14,5 @@ std::string TreeItemText(HWND tree, HTREEITEM item);
 std::string SelectedTreeText(HWND tree);
 // The entries of a list box, in order.
 std::vector<std::string> ListBoxTexts(HWND list);
+// The rows of a report list view, their cells joined by " | ".
+std::vector<std::string> ListViewRows(HWND list, int columns);

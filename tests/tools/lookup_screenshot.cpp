@@ -5,11 +5,14 @@
 // would (OK, and Yes to choosing among the candidates). Its command line
 // picks the picture: "progress" (TMDB answers slowly: the run's window
 // shows the lookup), "choose" (the Choose on TMDB dialog, its first
-// candidate picked) or "tivo" (no choosing; then What the TiVo Shows of
-// the first movie). It runs until it is ended.
+// candidate picked), "tivo" (no choosing; then What the TiVo Shows of
+// the first movie, its values from TMDB named) or "tivo-before" (the same
+// with the first movie's file deleted after the run: what the next
+// Generate adds from TMDB's cache). It runs until it is ended.
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 #include "resource.h"
 #include "support/FakeTmdb.h"
@@ -21,12 +24,21 @@
 namespace {
 
 HWND g_main = nullptr;
+bool g_before = false;
 
-// After the run: the first movie selected, What the TiVo Shows opened.
+// After the run: the first movie selected (its file deleted for the view
+// before a Generate), What the TiVo Shows opened.
 void CALLBACK OpenTiVoView(HWND, UINT, UINT_PTR timer, DWORD)
 {
     ::KillTimer(nullptr, timer);
     HWND list = ::GetDlgItem(g_main, IDC_MOVIE_LIST);
+    if (g_before) {
+        char folder[MAX_PATH] = {};
+        char movie[MAX_PATH] = {};
+        ::GetDlgItemTextA(g_main, 1003, folder, MAX_PATH);
+        ::SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(movie));
+        ::DeleteFileA((std::string(folder) + "\\" + movie + ".txt").c_str());
+    }
     ::SendMessageW(list, LB_SETSEL, TRUE, 0);
     ::SendMessageW(g_main, WM_COMMAND, MAKEWPARAM(IDC_MOVIE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     ::PostMessageW(g_main, WM_COMMAND, ID_TIVO_VIEW, 0);
@@ -49,6 +61,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     ::SetEnvironmentVariableA("LOCALAPPDATA", (std::string(folder) + "-cache").c_str());
     ScriptedPrompt prompt;
     const bool tivo = mode.find("tivo") != std::string::npos;
+    g_before = mode.find("before") != std::string::npos;
     if (tivo)
         prompt.answers = {IDOK, IDNO};
     CDialog::ModalObserver() = [tivo](CDialog& dialog) {

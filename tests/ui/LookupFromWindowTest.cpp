@@ -4,9 +4,12 @@
 // on TMDB" dialog of an ambiguous show whose choice the settings keep.
 #include <windows.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "resource.h"
+#include "support/ControlTexts.h"
 #include "support/EnvironmentScope.h"
 #include "support/FakeTmdb.h"
 #include "support/MainWindowHarness.h"
@@ -52,6 +55,36 @@ protected:
         ::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETTEXT, static_cast<WPARAM>(index),
                               reinterpret_cast<LPARAM>(text));
         return text;
+    }
+
+    // What the TiVo Shows of the movie: the rows of what the TiVo shows, and
+    // of what the next Generate adds with the part's heading (empty when
+    // the part is hidden), "field | value | from" each.
+    void OpenTiVoView(const std::string& movie, std::vector<std::string>& rows, std::vector<std::string>& adds)
+    {
+        const LRESULT index = ::SendMessageA(w.Item(IDC_MOVIE_LIST), LB_FINDSTRINGEXACT, -1,
+                                             reinterpret_cast<LPARAM>(movie.c_str()));
+        ASSERT_GE(index, 0) << movie;
+        w.SelectListEntries({static_cast<int>(index)});
+        bool opened = false;
+        CDialog::ModalObserver() = [&](CDialog& dialog) {
+            opened = true;
+            rows = ListViewRows(dialog.GetDlgItem(IDC_TIVO_FIELDS), 3);
+            adds.clear();
+            if (::IsWindowVisible(dialog.GetDlgItem(IDC_TIVO_ADDS))) {
+                adds = ListViewRows(dialog.GetDlgItem(IDC_TIVO_ADDS), 3);
+                adds.insert(adds.begin(), dialog.GetDlgItemText(IDC_TIVO_ADDS_LABEL));
+            }
+            dialog.EndDialog(IDCANCEL);
+        };
+        w.Dialog().SendMessage(WM_COMMAND, ID_TIVO_VIEW, 0);
+        CDialog::ModalObserver() = nullptr;
+        EXPECT_TRUE(opened);
+    }
+    static bool Has(const std::vector<std::string>& rows, const std::string& text)
+    {
+        return std::any_of(rows.begin(), rows.end(),
+                           [&text](const std::string& row) { return row.find(text) != std::string::npos; });
     }
 
     FakeTmdb tmdb{kKey};
@@ -142,4 +175,58 @@ TEST_F(LookupFromWindow, WithoutAKeyTheRunWritesAsWithoutTheLookupAndTheLogSaysW
     // Nothing to choose from: the only box is the run's summary.
     ASSERT_EQ(1u, w.prompt.messages.size());
     EXPECT_EQ("Create Meta Files Success", w.prompt.messages[0].caption);
+}
+
+TEST_F(LookupFromWindow, WhatTheTiVoShowsNamesTmdbFromTheCacheBeforeAndAfterGenerate)
+{
+    w.prompt.answers = {IDOK, IDNO};  // the run's summary; no choosing
+    w.Start();
+    w.Click(IDC_GENERATE);
+    const int requests = tmdb.RequestCount();
+    std::vector<std::string> rows;
+    std::vector<std::string> adds;
+
+    // After the run: the values of the movie's file equal to TMDB's are
+    // named as TMDB's; what the TiVo is sent is as it was.
+    OpenTiVoView("Heat (1995).mkv", rows, adds);
+    EXPECT_TRUE(adds.empty());
+    EXPECT_TRUE(Has(rows, "Description | Obsessive master thief Neil McCauley leads a crew. | "
+                          "Heat (1995).mkv.txt (TMDB)"));
+    EXPECT_TRUE(Has(rows, "MPAA rating | R | Heat (1995).mkv.txt (TMDB)"));
+    EXPECT_TRUE(Has(rows, "Actor | Niro|Robert De | Heat (1995).mkv.txt (TMDB)"));
+    // The series ID is Reelmark's own.
+    const auto seriesId = std::find_if(rows.begin(), rows.end(),
+                                       [](const std::string& row) { return row.find("Series ID | MV") == 0; });
+    ASSERT_NE(rows.end(), seriesId);
+    EXPECT_EQ(std::string::npos, seriesId->find("TMDB")) << *seriesId;
+    // A file TMDB did not match: nothing of it is TMDB's.
+    OpenTiVoView("The.Office.S01E01.mkv", rows, adds);
+    EXPECT_FALSE(Has(rows, "(TMDB)"));
+    EXPECT_TRUE(adds.empty());
+
+    // Before its file is written: the TiVo shows what the library's own
+    // files give (here the movie's .nfo, whose description TMDB's does not
+    // cover), and apart from it what the next Generate adds from TMDB.
+    ASSERT_TRUE(DeleteFileA((w.movies / "Shows\\Heat (1995).mkv.txt").c_str()));
+    w.movies.WriteFile("Shows\\Heat (1995).nfo", "<movie><plot>Our own plot.</plot></movie>");
+    OpenTiVoView("Heat (1995).mkv", rows, adds);
+    EXPECT_TRUE(Has(rows, "Description | Our own plot. | Heat (1995).nfo"));
+    EXPECT_FALSE(Has(rows, "TMDB"));
+    ASSERT_FALSE(adds.empty());
+    EXPECT_EQ("Not shown yet: what the next Generate adds from TMDB (its cached values that the library's own "
+              "files lack) :",
+              adds[0]);
+    EXPECT_TRUE(Has(adds, "MPAA rating | R | TMDB"));
+    EXPECT_TRUE(Has(adds, "Actor | Pacino|Al | TMDB"));
+    EXPECT_TRUE(Has(adds, "Star rating | 3.5 stars | TMDB"));
+    EXPECT_TRUE(Has(adds, "Title | Heat | TMDB"));
+    EXPECT_FALSE(Has(adds, "Description"));
+    EXPECT_FALSE(Has(adds, "Series ID"));
+    EXPECT_FALSE(Has(adds, "Year"));  // the .nfo gives one
+    // Generate writes what the part said it adds.
+    w.Click(IDC_GENERATE);
+    const std::string heat = ReadFileBytes(w.movies / "Shows\\Heat (1995).mkv.txt");
+    EXPECT_NE(std::string::npos, heat.find("vActor : Pacino|Al\r\n")) << heat;
+    EXPECT_EQ(std::string::npos, heat.find("description : Obsessive")) << heat;
+    EXPECT_EQ(requests, tmdb.RequestCount());
 }

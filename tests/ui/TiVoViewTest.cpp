@@ -18,22 +18,7 @@ namespace {
 // The rows of the view's list, "field | shown | from" each.
 std::vector<std::string> Rows(CDialog& dialog)
 {
-    HWND list = dialog.GetDlgItem(IDC_TIVO_FIELDS);
-    std::vector<std::string> rows;
-    for (int row = 0, n = ListView_GetItemCount(list); row < n; ++row) {
-        std::string line;
-        for (int column = 0; column < 3; ++column) {
-            wchar_t text[512] = {};
-            LVITEMW item = {};
-            item.iSubItem = column;
-            item.pszText = text;
-            item.cchTextMax = 512;
-            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-            line += (column ? " | " : "") + Narrow(text);
-        }
-        rows.push_back(line);
-    }
-    return rows;
+    return ListViewRows(dialog.GetDlgItem(IDC_TIVO_FIELDS), 3);
 }
 
 class TiVoView : public ::testing::Test {

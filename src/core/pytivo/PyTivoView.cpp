@@ -8,6 +8,7 @@
 #include "core/pytivo/PyTivoNfo.h"
 #include "core/pytivo/PyTivoRatings.h"
 #include "core/pytivo/PyTivoTags.h"
+#include "core/pytivo/PyTivoTextFile.h"
 #include "core/pytivo/PythonRules.h"
 #include "platform/Paths.h"
 
@@ -329,7 +330,7 @@ std::vector<TiVoRow> RowsOf(const PyTivoView& view)
     };
     const auto add = [&](const char* field, const std::string& shown, const std::string& key) {
         if (!shown.empty())
-            rows.push_back({field, shown, source(key)});
+            rows.push_back({field, shown, source(key), std::string()});
     };
     add("Title", showing.title, showing.seriesTitle.empty() ? "title" : "seriesTitle");
     add("Episode title", showing.episodeTitle, "episodeTitle");
@@ -357,10 +358,23 @@ std::vector<TiVoRow> RowsOf(const PyTivoView& view)
     for (const auto& list : lists) {
         if (const PyTivoValue* value = view.Find(list.second)) {
             for (const PyTivoItem& item : value->items)
-                rows.push_back({list.first, item.text, item.source});
+                rows.push_back({list.first, item.text, item.source, std::string()});
         }
     }
     return rows;
+}
+
+PyTivoView ViewOfText(const std::string& text, const std::string& source)
+{
+    PyTivoView view;
+    std::vector<PyTivoTextLine> lines;
+    std::string refusal;
+    if (ReadPyTivoTextLines(text, ':', lines, refusal)) {
+        MergePyTivoTextLines(lines, source, view.values);
+        MapTextRatings(view.values);
+    }
+    view.filesRead.push_back(source);
+    return view;
 }
 
 std::vector<OverriddenValue> OverriddenOwnValues(const PyTivoFolder& folder, const FolderEntry& movie,

@@ -135,15 +135,21 @@ TiVoShowing ShowingOf(const PyTivoView& view);
 std::string SourceNameFor(const std::string& source, const std::string& moviePath);
 
 // One line of what the TiVo shows, for a person to read: the field, what is
-// shown, and the file it came from.
+// shown, and the file it came from; origin names where Reelmark took a
+// value of its own file from ("TMDB"), empty when it does not know.
 struct TiVoRow {
     std::string field;
     std::string shown;
     std::string source;
+    std::string origin;
 };
 // The fields the TiVo shows, in the order its screens show them; fields
 // that are not sent are left out, each list value is a row of its own.
 std::vector<TiVoRow> RowsOf(const PyTivoView& view);
+
+// What pyTivo makes of a metadata file's text were it the only file read
+// (its ratings found in pyTivo's tables), every value from source.
+PyTivoView ViewOfText(const std::string& text, const std::string& source);
 
 // A value the user wrote in the movie's own "<movie>.txt" that the TiVo does
 // not show, because a file pyTivo reads after it (in ".meta") sets it too.

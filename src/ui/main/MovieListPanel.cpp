@@ -13,8 +13,6 @@
 #include "core/folders/MovieScanner.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
-#include "core/lookup/TmdbCache.h"
-#include "core/runs/GenerateLookup.h"
 #include "platform/Text.h"
 #include "resource.h"
 #include "ui/controls/RunProgressDlg.h"
@@ -109,11 +107,7 @@ void MovieListPanel::Show(const std::string& folder, const std::vector<MovieList
     for (const MovieListing& movie : movies)
         entries.push_back(movie.name);
     LibraryPlan plan = PlanLibrary(folder, entries, metadata);
-    GenerateLookupSetup lookup;
-    if (metadata.parseNames && host_.CachedLookup(lookup)) {
-        TmdbCache cache(lookup.cacheFolder);
-        LayCachedValuesOver(plan, lookup.tmdb, lookup.matches, cache);
-    }
+    host_.LayCachedLookupOver(plan, metadata);
     anyOtherSources_ = std::any_of(movies.begin(), movies.end(), [](const MovieListing& movie) {
         return movie.otherSources;
     });

@@ -19,9 +19,9 @@ class ActivityLog;
 class CDataExchange;
 class OtherSourceViews;
 
-// What the list needs from the window it sits in.
-struct GenerateLookupSetup;
+struct LibraryPlan;
 
+// What the list needs from the window it sits in.
 class MovieListHost {
 public:
     // The folder shown in the Movie Folder field.
@@ -34,9 +34,10 @@ public:
     // where other files describe a movie.
     virtual bool WritesIntoMeta() const = 0;
     virtual OtherFiles OtherFilesChoice() const = 0;
-    // With the lookup ticked: what it needs (the list takes what the cache
-    // holds, asking TMDB nothing); false without it.
-    virtual bool CachedLookup(GenerateLookupSetup& setup) = 0;
+    // With names read and the lookup ticked: lays the values TMDB's cache
+    // gives the plan's files over them (LayCachedValuesOver), asking TMDB
+    // nothing; else leaves the plan as it is.
+    virtual void LayCachedLookupOver(LibraryPlan& plan, const MetadataTemplate& metadata) = 0;
 
 protected:
     ~MovieListHost() = default;

@@ -12,6 +12,8 @@
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/folders/MovieScanner.h"
+#include "core/lookup/TmdbCache.h"
+#include "core/lookup/TmdbLookup.h"
 #include "core/lookup/TmdbSetup.h"
 #include "core/runs/GenerateRun.h"
 #include "platform/HomeFolder.h"
@@ -362,13 +364,14 @@ GenerateLookupSetup CReelmarkDlg::LookupSetup(std::vector<std::string>& leftOut)
     return setup;
 }
 
-bool CReelmarkDlg::CachedLookup(GenerateLookupSetup& setup)
+void CReelmarkDlg::LayCachedLookupOver(LibraryPlan& plan, const MetadataTemplate& metadata)
 {
-    if (CurrentSettings().Lookup != "true")
-        return false;
+    if (!metadata.parseNames || CurrentSettings().Lookup != "true")
+        return;
     std::vector<std::string> leftOut;  // told when Generate looks up
-    setup = LookupSetup(leftOut);
-    return true;
+    const GenerateLookupSetup setup = LookupSetup(leftOut);
+    TmdbCache cache(setup.cacheFolder);
+    LayCachedValuesOver(plan, setup.tmdb, setup.matches, cache);
 }
 
 void CReelmarkDlg::OfferChoices(const std::vector<UnmatchedTitle>& titles)

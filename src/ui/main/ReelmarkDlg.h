@@ -121,7 +121,7 @@ public:
     bool Recursive() const override { return movieList_.Recursive(); }
     MetadataTemplate CurrentTemplate() const override { return template_.CurrentTemplate(); }
     bool WritesIntoMeta() const override { return settings_.Values().MetaFolder == "true"; }
-    bool CachedLookup(GenerateLookupSetup& setup) override;
+    void LayCachedLookupOver(LibraryPlan& plan, const MetadataTemplate& metadata) override;
     OtherFiles OtherFilesChoice() const override
     {
         return settings_.Values().WholeTemplate == "true" ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
