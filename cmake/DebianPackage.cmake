@@ -64,7 +64,7 @@ beside each movie. reelmark-cli writes those files from a template, lists
 which movies have one, shows what pyTivo will send for a movie, and
 watches a library so that every movie that comes gets its file (a systemd
 unit template runs the watch as a service).")
-# The libraries it links (libc, libstdc++, Expat) as dpkg-shlibdeps finds
+# The libraries it links (libc, libstdc++, Expat, Nettle) as dpkg-shlibdeps finds
 # them (Debian's dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)

@@ -3,6 +3,11 @@
 # XML is read by Expat (src/platform/posix/Xml.cpp).
 find_package(EXPAT REQUIRED)
 target_link_libraries(reelmark_platform PUBLIC EXPAT::EXPAT)
+# The hash that proves a file the program's own (src/platform/posix/ContentHash.cpp).
+find_path(NETTLE_INCLUDE_DIR nettle/sha2.h REQUIRED)
+find_library(NETTLE_LIBRARY nettle REQUIRED)
+target_include_directories(reelmark_platform PRIVATE ${NETTLE_INCLUDE_DIR})
+target_link_libraries(reelmark_platform PUBLIC ${NETTLE_LIBRARY})
 # HTTP is libcurl's (src/platform/posix/Http.cpp): Debian's libcurl4-openssl-dev.
 find_package(CURL REQUIRED)
 target_link_libraries(reelmark_platform PUBLIC CURL::libcurl)
@@ -22,7 +27,8 @@ if(REELMARK_TESTS)
     file(GLOB area_tests CONFIGURE_DEPENDS tests/${area}/*.cpp)
     add_executable(test_${area} ${area_tests})
     target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
-    gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
+    gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES TIMEOUT 60 ENVIRONMENT "${REELMARK_TEST_ENVIRONMENT}")
   endforeach()
 
   # Not a test: TMDB on 127.0.0.1 for scripts/benchmark.sh.
@@ -71,6 +77,10 @@ if(REELMARK_TESTS)
   # exit codes the program has.
   add_test(NAME Docs.HelpPageAndReadmeAgreeWithTheCommandLineProgram
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/docs-test.sh $<TARGET_FILE:reelmark-cli>)
+
+  # Each menu command's id names one command.
+  add_test(NAME Resources.EachCommandIdNamesOneCommand
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/tools/command-ids-test.sh)
 
   # The Debian package, built afresh in a release build of its own, its files,
   # lintian's verdict, and dpkg installing and removing it (skipped where

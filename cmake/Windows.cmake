@@ -26,7 +26,8 @@ if(NOT REELMARK_XMLLITE)
   add_dependencies(reelmark_platform reelmark_xmllite)
   set(REELMARK_XMLLITE ${reelmark_xmllite_import})
 endif()
-target_link_libraries(reelmark_platform PUBLIC ${REELMARK_XMLLITE})
+# The system's SHA-256 (src/platform/windows/ContentHash.cpp) and the Recycle Bin (Trash.cpp).
+target_link_libraries(reelmark_platform PUBLIC ${REELMARK_XMLLITE} bcrypt shell32 ole32)
 # HTTP is the system's WinHTTP (src/platform/windows/Http.cpp).
 target_link_libraries(reelmark_platform PUBLIC winhttp)
 
@@ -69,7 +70,7 @@ foreach(area platform core cli ui)
   target_link_libraries(test_${area} PRIVATE ${reelmark_test_libraries_${area}} ${REELMARK_GTEST_MAIN})
   add_dependencies(test_${area} wine-keepalive)
   gtest_discover_tests(test_${area} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT 120 ENVIRONMENT "${REELMARK_TEST_ENVIRONMENT}")
 endforeach()
 
 # Not a test: the copy dialog filled with sample files, for scripts/screenshot-copy.sh.

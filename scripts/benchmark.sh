@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Prints what Reelmark's long runs cost next to bare programs that do only
 # the same file work (tools/bench/), under Wine, over a folder of MOVIES
-# movie files (default 1000) beside 500 sibling folders; then the copy run's
+# movie files (default 1000) beside 500 sibling folders (a replacing
+# Generate also beside itself without its undo journal, under Wine and
+# natively); then the copy run's
 # file work (MOVIES files of 32 KiB, and one file of BIG_MB MiB, default
 # 1024) and the command-line program's start; a library of 10,000 episodes;
 # the tags inside MOVIES tagged .m4v movies and one 4 GB movie; TMDB
@@ -40,6 +42,13 @@ for i in $(seq 1 500); do mkdir -p "$work/Video/Sibling $i"; done
 (cd "$folder" && seq 1 "$movies" | sed 's/.*/Movie &.mpg/' | xargs -d '\n' touch)
 win() { winepath -w "$1"; }
 printf ' [Settings]\r\n TargetDir=%s\r\n' "$(win "$folder")" >"$work/start/reelmark.ini"
+# The same settings without the undo journal: what a run cost before it kept one.
+printf ' [Settings]\r\n TargetDir=%s\r\n [Config]\r\n UndoMegabytes=0\r\n' "$(win "$folder")" \
+    >"$work/start/no-undo.ini"
+# The journals of the runs lie in the work folder, never the user's.
+export REELMARK_RUNS
+REELMARK_RUNS=$(win "$work/runs")
+native_runs="$work/native-runs"
 tools="$build/tools"
 
 metadata_none() { find "$folder" -name '*.txt' -delete; }
@@ -106,6 +115,13 @@ compare "generate, new files (bare: test + create)" metadata_none -- wine "$cli"
     -- wine "$tools/bare-files.exe" create "$(win "$folder")"
 compare "generate --replace (bare: overwrite in place)" metadata_all -- \
     wine "$cli" generate "$(win "$folder")" --replace -- wine "$tools/bare-files.exe" overwrite "$(win "$folder")"
+compare "generate --replace (yardstick: no undo journal)" metadata_all -- \
+    wine "$cli" generate "$(win "$folder")" --replace \
+    -- wine "$cli" generate "$(win "$folder")" --replace --ini "$(win "$work/start/no-undo.ini")"
+native_build
+compare "native generate --replace (yardstick: no journal)" metadata_all -- \
+    env REELMARK_RUNS="$native_runs" "$native/reelmark-cli" generate "$folder" --replace \
+    -- env REELMARK_RUNS="$native_runs" "$native/reelmark-cli" generate "$folder" --replace --ini "$work/start/no-undo.ini"
 compare "generate, all skipped (bare: same log lines)" metadata_all -- wine "$cli" generate "$(win "$folder")" \
     -- wine "$tools/bare-files.exe" log "$(win "$folder")" "$(win "$work/start/bare.log")"
 window "window filled, no metadata (bare: list box)" metadata_none
@@ -174,8 +190,8 @@ compare "native show --recursive (yardstick: list)" nothing -- "$native/reelmark
 compare "generate --recursive --parse-names (yardstick: without)" library_none -- \
     wine "$cli" generate --recursive --parse-names "$(win "$library")" -- wine "$cli" generate --recursive "$(win "$library")"
 compare "native generate --parse-names (yardstick: without)" library_none -- \
-    "$native/reelmark-cli" generate --recursive --parse-names "$library" \
-    -- "$native/reelmark-cli" generate --recursive "$library"
+    env REELMARK_RUNS="$native_runs" "$native/reelmark-cli" generate --recursive --parse-names "$library" \
+    -- env REELMARK_RUNS="$native_runs" "$native/reelmark-cli" generate --recursive "$library"
 fi
 
 # The tags inside movies: MOVIES tagged .m4v movies (the test library's

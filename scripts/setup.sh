@@ -7,7 +7,7 @@ REELMARK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 REELMARK_BUILD="${REELMARK_BUILD:-$REELMARK_ROOT/build}"
 REELMARK_NATIVE_BUILD="${REELMARK_NATIVE_BUILD:-$REELMARK_ROOT/build-native}"
 
-reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils nsis cmake make clang libclang-rt-14-dev libexpat1-dev libutfcpp-dev libcurl4-openssl-dev nlohmann-json3-dev"
+reelmark_packages="g++-mingw-w64-x86-64-posix wine64 wine xvfb xauth xdotool imagemagick fonts-wine fonts-wqy-zenhei googletest fp-utils nsis cmake make clang libclang-rt-14-dev libexpat1-dev libutfcpp-dev nettle-dev libcurl4-openssl-dev nlohmann-json3-dev"
 
 # Only for the Debian package of reelmark-cli: dpkg-shlibdeps finds what it
 # depends on, lintian checks it.

@@ -6,5 +6,8 @@ build=$1
 shift
 # shellcheck source=scripts/wine-env.sh
 source "$(dirname "$0")/wine-env.sh" "$build"
+# The desktop's trash, which is Wine's Recycle Bin, of the tests' own: in
+# the build tree, on the disk of their files.
+export XDG_DATA_HOME="$REELMARK_BUILD/test-data"
 wine_ensure_session
 exec wine "$@"

@@ -32,6 +32,8 @@ bool CommandOf(const std::string& word, CliCommand& command)
         command = CliCommand::Watch;
     else if (lower == "check")
         command = CliCommand::Check;
+    else if (lower == "undo")
+        command = CliCommand::Undo;
     else if (lower == "settings")
         command = CliCommand::Settings;
     else if (lower == "lookup")
@@ -51,6 +53,7 @@ const Flag kFlags[] = {
     {"--parse-names", &CliArguments::parseNames}, {"--dry-run", &CliArguments::dryRun},
     {"--meta-folder", &CliArguments::metaFolder}, {"--json", &CliArguments::json},
     {"--fill-only", &CliArguments::fillOnly},     {"--whole-template", &CliArguments::wholeTemplate},
+    {"--list", &CliArguments::list},
     {"--offline", &CliArguments::offline},       {"--lookup", &CliArguments::lookup},
 };
 
@@ -89,11 +92,13 @@ bool Takes(CliCommand command, const std::string& option)
     const bool watching = option == "--settle" || option == "--rescan";
     switch (command) {
         case CliCommand::Generate:
-            return !watching && option != "--candidates";
+            return !watching && option != "--list" && option != "--candidates";
         case CliCommand::Watch:
             return watching || option == "--recursive" || option == "--parse-names" || option == "--meta-folder" ||
                    option == "--ini" || option == "--fill-only" || option == "--whole-template" ||
                    option == "--lookup" || IsLookupOption(option);
+        case CliCommand::Undo:
+            return option == "--list" || option == "--dry-run" || option == "--ini";
         case CliCommand::Lookup:
             return option == "--recursive" || option == "--json" || option == "--ini" || option == "--candidates" ||
                    IsLookupOption(option);
@@ -107,7 +112,8 @@ bool Takes(CliCommand command, const std::string& option)
 // Why the options given do not fit the command; empty when they do.
 std::string MisfitOption(const CliArguments& parsed, const std::vector<std::string>& valuesGiven)
 {
-    static const char* const kNames[] = {"", "", "generate", "list", "show", "watch", "check", "settings", "lookup"};
+    static const char* const kNames[] = {"",     "",      "generate", "list",    "show",
+                                         "watch", "check", "undo",     "settings", "lookup"};
     const std::string command = kNames[static_cast<int>(parsed.command)];
     for (const Flag& flag : kFlags) {
         if (parsed.*flag.field && !Takes(parsed.command, flag.name))
@@ -122,6 +128,9 @@ std::string MisfitOption(const CliArguments& parsed, const std::vector<std::stri
         return "--json and --dry-run do not go together";
     if (parsed.fillOnly && parsed.wholeTemplate)
         return "--fill-only and --whole-template do not go together";
+    // A list changes nothing and undoes no run.
+    if (parsed.list && (parsed.dryRun || !parsed.paths.empty()))
+        return parsed.dryRun ? "--list and --dry-run do not go together" : "--list takes no RUN";
     if (parsed.command != CliCommand::Lookup && !parsed.lookup) {
         for (const std::string& option : valuesGiven) {
             if (IsLookupOption(option))
@@ -254,6 +263,16 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliArguments& parse
     if (!CommandOf(words[0], parsed.command)) {
         error = "unknown command: " + words[0];
         return false;
+    }
+    if (parsed.command == CliCommand::Undo) {
+        // The run is named, or the last one is meant.
+        if (words.size() > 2) {
+            error = "too many arguments from \"" + words[2] + "\" on (undo takes one RUN)";
+            return false;
+        }
+        parsed.paths.assign(words.begin() + 1, words.end());
+        error = MisfitOption(parsed, valuesGiven);
+        return error.empty();
     }
     const bool takesPaths = parsed.command == CliCommand::Show || parsed.command == CliCommand::Check ||
                             parsed.command == CliCommand::Lookup;

@@ -4,17 +4,19 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Settings, Lookup };
+enum class CliCommand { Help, Version, Generate, List, Show, Watch, Check, Undo, Settings, Lookup };
 
 struct CliArguments {
     CliCommand command = CliCommand::Help;
     // generate, list and watch take one FOLDER; show, check and lookup take
-    // one or more PATHs (lookup none with --candidates); settings takes none.
+    // one or more PATHs (lookup none with --candidates); undo takes its RUN
+    // or none; settings takes none.
     std::vector<std::string> paths;
     bool replace = false;     // generate: replace existing metadata files
     bool recursive = false;   // every command: the folders below too
     bool parseNames = false;  // generate, watch: titles, years and episode numbers from file names
-    bool dryRun = false;      // generate: print what would be written, write nothing
+    bool dryRun = false;      // generate, undo: print what would be done, change nothing
+    bool list = false;        // undo: print the runs that can be undone
     bool metaFolder = false;  // generate, watch: write into the folder's ".meta" folder
     bool json = false;        // generate, list, show, check: one JSON document on standard output
     // generate, watch: where other files describe a movie, add only what
@@ -22,8 +24,8 @@ struct CliArguments {
     // settings file's choice).
     bool fillOnly = false;
     bool wholeTemplate = false;
-    // generate, watch, settings: the settings file; empty for reelmark.ini
-    // in the home folder.
+    // generate, watch, undo, settings, lookup: the settings file; empty for
+    // reelmark.ini in the home folder.
     std::string iniFile;
     double settleSeconds = 30;  // watch: how long a new movie must stay unchanged (decimals too)
     int rescanMinutes = 60;     // watch: between full passes over FOLDER; 0 only at start

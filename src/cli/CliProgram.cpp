@@ -10,6 +10,7 @@
 #include "cli/CliRun.h"
 #include "cli/CliSettings.h"
 #include "cli/CliShow.h"
+#include "cli/CliUndo.h"
 #include "cli/CliUsage.h"
 #include "cli/CliWatch.h"
 #include "core/folders/FolderIndex.h"
@@ -138,6 +139,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return ShowCommand(arguments, out, err);
         case CliCommand::Check:
             return CheckCommand(arguments, out, err);
+        case CliCommand::Undo:
+            return UndoCommand(arguments, out, err);
         case CliCommand::Settings:
             return SettingsCommand(arguments, out, err);
         case CliCommand::Watch: {

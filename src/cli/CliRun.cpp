@@ -18,6 +18,11 @@ CliRun::CliRun(std::ostream& logOut, std::ostream& err, bool flushEachLine)
     request_.written = &written_;
 }
 
+bool CliRun::ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err)
+{
+    return ReadCommandSettings(arguments, SettingsFileOf(arguments, home_), settings, log_, err);
+}
+
 bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err, bool folderMayGo)
 {
     std::string folder = FullPathOf(arguments.Folder());
@@ -39,6 +44,8 @@ bool CliRun::Prepare(const CliArguments& arguments, std::ostream& err, bool fold
     request_.metaFolder = arguments.metaFolder;
     const bool whole = arguments.wholeTemplate || (!arguments.fillOnly && settings.WholeTemplate == "true");
     request_.otherFiles = whole ? OtherFiles::WholeTemplate : OtherFiles::AddWhatTheyLack;
+    // Every run keeps what it replaces, so that it can be undone.
+    request_.undoJournal = UndoJournalLimits(settings);
     if (arguments.lookup) {
         GenerateLookupSetup setup;
         if (!PrepareTmdb(arguments, settings, iniPath, setup, err))

@@ -14,6 +14,7 @@
 #include "core/runs/GenerateRun.h"
 
 struct CliArguments;
+struct Settings;
 
 class CliRun {
 public:
@@ -24,12 +25,15 @@ public:
     CliRun& operator=(const CliRun&) = delete;
 
     // Checks FOLDER (with folderMayGo only makes it absolute) and reads the
-    // settings (--ini FILE, else reelmark.ini in the home folder); fills the
-    // request's folder, series title, template and the options of the
-    // command line; with --lookup, the lookup's key, address, choices and
-    // cache. False, having said why on err, when the run cannot go on (exit
-    // code 2).
+    // settings (ReadSettings); fills the request's folder, series title,
+    // template and the options of the command line; with --lookup, the
+    // lookup's key, address, choices and cache. False, having said why on
+    // err, when the run cannot go on (exit code 2).
     bool Prepare(const CliArguments& arguments, std::ostream& err, bool folderMayGo = false);
+    // Reads the settings (--ini FILE, else reelmark.ini in the home folder,
+    // which may be missing); false, having said why on err, when they
+    // cannot be read.
+    bool ReadSettings(const CliArguments& arguments, Settings& settings, std::ostream& err);
 
     ActivityLog& Log() { return log_; }
     GenerateRequest& Request() { return request_; }

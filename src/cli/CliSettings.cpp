@@ -21,6 +21,7 @@ const struct {
     {&Settings::ParseNames, "--parse-names"}, {&Settings::MetaFolder, "--meta-folder"},
     {&Settings::TargetDir, "FOLDER"},         {&Settings::SeriesTitle, "the name of FOLDER"},
     {&Settings::Recursive, "--recursive"},     {&Settings::Lookup, "--lookup"},
+    {&Settings::DeleteForGood, nullptr},
 };
 
 // What the line of a setting says after its value.

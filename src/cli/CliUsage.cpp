@@ -16,6 +16,7 @@ const char kWatchUsage[] =
     "usage: reelmark-cli watch FOLDER [--recursive] [--parse-names] [--meta-folder] [--ini FILE]\n"
     "                          [--fill-only | --whole-template] [--settle SECONDS] [--rescan MINUTES]\n"
     "                          [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n";
+const char kUndoUsage[] = "usage: reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n";
 const char kSettingsUsage[] = "usage: reelmark-cli settings [--ini FILE]\n";
 const char kLookupUsage[] =
     "usage: reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
@@ -29,6 +30,7 @@ const char kCommandsUsage[] =
     "  show      shows what pyTivo sends the TiVo for movies\n"
     "  check     finds what pyTivo or the TiVo will get wrong in metadata\n"
     "  watch     keeps a folder's movies supplied with metadata files\n"
+    "  undo      undoes the last run that changed metadata files\n"
     "  settings  shows the settings in effect and where each came from\n"
     "  lookup    shows what TMDB would give movies' metadata files\n";
 
@@ -47,6 +49,8 @@ std::string ShortUsage(CliCommand command)
             return std::string(kCheckUsage) + kSeeHelp;
         case CliCommand::Watch:
             return std::string(kWatchUsage) + kSeeHelp;
+        case CliCommand::Undo:
+            return std::string(kUndoUsage) + kSeeHelp;
         case CliCommand::Settings:
             return std::string(kSettingsUsage) + kSeeHelp;
         case CliCommand::Lookup:
@@ -71,6 +75,7 @@ const char kUsage[] =
     "                     [--fill-only | --whole-template] [--settle SECONDS]\n"
     "                     [--rescan MINUTES] [--ini FILE]\n"
     "                     [--lookup [--offline] [--tmdb-key KEY] [--match NAME=ID]...]\n"
+    "  reelmark-cli undo [--list | --dry-run] [--ini FILE] [RUN]\n"
     "  reelmark-cli lookup [--json] [--recursive] [--offline] [--tmdb-key KEY]\n"
     "                      [--match NAME=ID]... [--ini FILE] PATH...\n"
     "  reelmark-cli lookup --candidates NAME [--json] [--offline] [--tmdb-key KEY]\n"
@@ -238,6 +243,23 @@ const char kUsage[] =
     "              being copied gets none.\n"
     "  --rescan MINUTES  The full pass over FOLDER comes every MINUTES\n"
     "              (default 60); 0: only the one at start.\n"
+    "undo      Undoes the last run that changed metadata files (generate,\n"
+    "          watch, the window's Generate, its editor's saves, an undo), or\n"
+    "          the run RUN: the files it replaced or removed come back and the\n"
+    "          files it made go, each only where the file is still exactly\n"
+    "          what the run left; a file changed since is left alone and\n"
+    "          named. Before a run changes a file it keeps the old bytes in\n"
+    "          its journal, in $REELMARK_RUNS, else $XDG_STATE_HOME/reelmark/runs\n"
+    "          or ~/.local/state/reelmark/runs (on Windows\n"
+    "          %LOCALAPPDATA%\\Reelmark\\runs); a run whose journal cannot be\n"
+    "          written changes nothing. An undo is a run too: undo RUN of an\n"
+    "          undo puts its run's changes back. Journals older than UndoDays\n"
+    "          (default 30) and, oldest first, beyond UndoMegabytes in all\n"
+    "          (default 500; 0 keeps none) go, as the settings file says.\n"
+    "  --list      Shows the runs, newest first: RUN, what it was, when, in\n"
+    "              which folder, what it changed, and the one undo takes.\n"
+    "  --dry-run   Changes nothing: says what the undo would do to each file.\n"
+    "  --ini FILE  Reads UndoDays and UndoMegabytes from FILE.\n"
     "lookup    Shows what TMDB (themoviedb.org) would give each movie's metadata\n"
     "          file: its title, episode title, description, air date or year,\n"
     "          cast, guest stars, directors, writers, genres and ratings, and\n"
@@ -308,13 +330,15 @@ const char kUsage[] =
     "Exit codes:\n"
     "  0  Every metadata file was written or skipped (also when FOLDER holds\n"
     "     no movie files: nothing to do), the list was shown, the watch\n"
-    "     was stopped, or check found no problem.\n"
-    "  1  At least one metadata file could not be written, or the run was\n"
-    "     refused (an episode template needs a series title, so FOLDER\n"
-    "     cannot be a drive root), or TMDB refused the key.\n"
+    "     was stopped, check found no problem, or the run was undone.\n"
+    "  1  At least one metadata file could not be written (or put back),\n"
+    "     or the run was refused (an episode template needs a series title,\n"
+    "     so FOLDER cannot be a drive root; the undo journal cannot be\n"
+    "     written; there is no such run to undo), or TMDB refused the key.\n"
     "  2  Wrong use of the command line, or FOLDER, a PATH or the settings\n"
     "     file cannot be found or read, or lookup has no TMDB key.\n"
     "  3  The run finished, but not everything was done: a folder below\n"
-    "     FOLDER could not be read (--recursive) and was left out. (When a\n"
-    "     file could not be written too, the code is 1.)\n"
+    "     FOLDER could not be read (--recursive) and was left out, or an\n"
+    "     undo left alone a file changed since its run. (When a file could\n"
+    "     not be written too, the code is 1.)\n"
     "  4  check found problems (the list says which).\n";

@@ -14,6 +14,7 @@ int WatchCommand(const CliArguments& arguments, std::ostream& out, std::ostream&
         return kExitUsage;
     WatchRequest request;
     request.generate = run.Request();
+    request.generate.runName = "Watch";
     request.recursive = arguments.recursive;
     request.settleSeconds = arguments.settleSeconds;
     request.passSeconds = arguments.rescanMinutes * 60.0;

@@ -65,6 +65,11 @@ bool CanReadFile(const std::string& path, unsigned long long* size = nullptr, Sy
 // a pipe, a device or a socket is kErrorNotAFile.
 bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* error = nullptr,
                    size_t most = SIZE_MAX);
+// The size bytes of the file from offset on; false with the error code in
+// *error when they cannot be read (kErrorFileNotFound when the file is
+// shorter).
+bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
+                  SystemError* error = nullptr);
 // True when the path is a folder on a drive the system knows.
 bool IsFolderOnDrive(const std::string& path);
 

@@ -10,6 +10,11 @@
 // pickers and started programs must never move our files with).
 std::string HomeFolder();
 
+// The per-user folder for what the program keeps between runs that nobody
+// edits (the journals of its runs): %LOCALAPPDATA%\Reelmark on Windows,
+// elsewhere $XDG_STATE_HOME/reelmark, else ~/.local/state/reelmark. Not
+// made here; empty when the environment names no such place.
+std::string UserStateFolder();
 // The user's own folder for files the program can make again (answers of
 // online services): %LOCALAPPDATA%\Reelmark\cache on Windows,
 // $XDG_CACHE_HOME/reelmark else ~/.cache/reelmark elsewhere. Not made

@@ -33,6 +33,10 @@ public:
     // short (its last byte is not a line feed), lineEnd goes first, in the
     // same write. 0 or the error code.
     SystemError Append(const std::string& bytes, const std::string& lineEnd = std::string());
+    // How many bytes the file holds.
+    unsigned long long Size();
+    // Forces every byte appended so far to the disk; 0 or the error code.
+    SystemError Flush();
 
 private:
     std::string path_;

@@ -84,6 +84,19 @@ bool StartsWithIgnoringAsciiCase(const std::string& text, const std::string& sta
     return true;
 }
 
+std::string HexText(const void* bytes, size_t size)
+{
+    static const char kDigits[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(size * 2);
+    for (size_t i = 0; i < size; ++i) {
+        const unsigned char byte = static_cast<const unsigned char*>(bytes)[i];
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 15];
+    }
+    return text;
+}
+
 bool IsAllDigits(const std::string& text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;

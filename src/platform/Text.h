@@ -14,6 +14,9 @@ bool StartsWithIgnoringAsciiCase(const std::string& text, const std::string& sta
 // Whether the text is one or more ASCII digits.
 bool IsAllDigits(const std::string& text);
 
+// The bytes as lower-case hexadecimal digits, two for each.
+std::string HexText(const void* bytes, size_t size);
+
 // The text without the given characters at either end.
 std::string TrimmedOf(const std::string& text, const char* characters = " \t");
 

@@ -50,6 +50,8 @@ protected:
 
     TempFolder dir;
     CurrentDirectoryScope cwd{dir.Path()};
+    // The journals of the runs the test makes.
+    EnvironmentScope runs{"REELMARK_RUNS", dir / "runs"};
     ScriptedMessages prompt;
     std::ostringstream out;
     std::ostringstream err;

@@ -62,6 +62,10 @@ TEST_F(CliService, ARefusalNamesTheUserAndTheFolderItMayNotEnterOrWriteIn)
         ASSERT_EQ(0, chown(path.c_str(), ownerId, groupId));
     ASSERT_EQ(0, chmod(dir.Path().c_str(), 0755));
     ASSERT_EQ(0, chmod(movies.c_str(), 0755));
+    // The runs' journals go where nobody may write: the refusals are the
+    // library's.
+    ASSERT_EQ(0, mkdir((dir / "runs").c_str(), 0700));
+    ASSERT_EQ(0, chmod((dir / "runs").c_str(), 01777));
     const std::string group = getgrgid(groupId)->gr_name;
     const auto asNobody = [&](const std::vector<std::string>& args) {
         return InChildProcess([&] {

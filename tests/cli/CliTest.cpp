@@ -341,9 +341,9 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         std::string usage;  // how the usage begins
         size_t lines;       // the usage's lines, "see reelmark-cli --help" included
     } bad[] = {
-        {{}, commands, 9},
-        {{"--json"}, commands, 9},
-        {{"copy", dir.Path()}, commands, 9},
+        {{}, commands, 10},
+        {{"--json"}, commands, 10},
+        {{"copy", dir.Path()}, commands, 10},
         {{"generate"}, generate, 4},
         {{"generate", dir.Path(), "--force"}, generate, 4},
         {{"--force", "generate", dir.Path()}, generate, 4},
@@ -357,6 +357,7 @@ TEST_F(CliTest, HelpVersionAndBadUsage)
         {{"show", dir.Path(), "--ini", "x.ini"}, "usage: reelmark-cli show", 2},
         {{"watch", dir.Path(), "--settle", "soon"}, "usage: reelmark-cli watch FOLDER", 4},
         {{"check", "--replace", dir.Path()}, "usage: reelmark-cli check", 2},
+        {{"undo", "--replace"}, "usage: reelmark-cli undo", 2},
         {{"lookup", "--replace", dir.Path()}, "usage: reelmark-cli lookup", 4},
         {{"lookup", "--candidates", "Heat", dir.Path()}, "usage: reelmark-cli lookup", 4},
         {{"settings", dir.Path()}, "usage: reelmark-cli settings [--ini FILE]", 2},

@@ -10,6 +10,7 @@
 #include "cli/CliFixture.h"
 #include "cli/CliUsage.h"
 #include "cli/CliWatch.h"
+#include "core/files/RunHistory.h"
 #include "platform/StopSignal.h"
 
 namespace {
@@ -101,4 +102,9 @@ TEST_F(CliWatch, RunsUntilStoppedWritingNewMoviesAndLeavesNothingBehind)
               messages.front());
     EXPECT_EQ("Stopped watching " + (dir / "Films") + ".", messages.back());
     EXPECT_NE(std::string::npos, ReadFileBytes(dir / "Reelmark.log").find("Stopped watching"));
+    // Each file it wrote is a run that can be undone.
+    const std::vector<RunRecord> runs = ListRuns(dir / "runs");
+    ASSERT_EQ(2u, runs.size());
+    EXPECT_EQ("Watch", runs[0].header.what);
+    EXPECT_EQ(1, runs[0].Count(RunStep::Kind::Create));
 }

@@ -276,6 +276,37 @@ TEST_F(SettingsTest, NewOptionsStayOutOfTheFileUntilTurnedOnAndRoundTripOnceTher
     EXPECT_NE(std::string::npos, cleared.find(" Genre=\r\n"));
 }
 
+TEST_F(SettingsTest, TheUndoNumbersTakeWholeNumbersUpToTheirLimitAndGiveTheJournalLimits)
+{
+    struct Case {
+        const char* days;
+        const char* megabytes;
+        int limitDays;
+        unsigned long long limitBytes;
+    };
+    // Each limit at its exact value and one past it; text that is no number.
+    for (const Case& given : {Case{"3650", "1000000", 3650, 1000000ULL << 20}, Case{"3651", "1000001", 30, 500ULL << 20},
+                              Case{"0", "0", 0, 0}, Case{"-1", "12MB", 30, 500ULL << 20}}) {
+        SCOPED_TRACE(std::string(given.days) + " / " + given.megabytes);
+        ActivityLog log;
+        Settings settings;
+        for (const SettingField& field : SettingFields())
+            settings.*field.member = field.defaultValue;
+        std::vector<IniRecord> records(2);
+        records[0] = IniRecord{"", ' ', "Config", "UndoDays", given.days};
+        records[1] = IniRecord{"", ' ', "Config", "UndoMegabytes", given.megabytes};
+        TakeSettingRecords(records, settings, log, "reelmark.ini");
+        const JournalLimits limits = UndoJournalLimits(settings);
+        EXPECT_EQ(given.limitDays, limits.days);
+        EXPECT_EQ(given.limitBytes, limits.bytes);
+        const bool warned =
+            log.Text().find(std::string("The setting UndoDays=") + given.days +
+                            " in reelmark.ini is no whole number in its range: a whole number from 0 to 3650; "
+                            "it takes its default \"30\".") != std::string::npos;
+        EXPECT_EQ(given.limitDays == 30, warned);
+    }
+}
+
 TEST_F(SettingsTest, TheTmdbKeyAddressAndChosenMatchesRoundTripAndStayOutUntilSet)
 {
     store_.SetDefaultSettings();

@@ -4,11 +4,13 @@
 // is never Reelmark's to redo or remove.
 #include <gtest/gtest.h>
 
+#include "core/files/RunHistory.h"
 #include "core/files/TextFile.h"
 #include "core/files/WrittenFiles.h"
 #include "core/log/ActivityLog.h"
 #include "core/log/UserMessage.h"
 #include "core/runs/LibraryWatch.h"
+#include "core/runs/UndoRun.h"
 #include "core/runs/WatchFollow.h"
 #include "platform/FileSystem.h"
 #include "platform/StopSignal.h"
@@ -189,6 +191,49 @@ TEST(MayDescribeMovies, TheSourcesPyTivoReadsBesideAMovieAndNotReelmarksOwnFile)
     for (const auto& c : cases)
         EXPECT_EQ(c.may, MayDescribeMovies(c.name, c.inMeta, c.metaFolder))
             << c.name << (c.inMeta ? " in .meta" : "") << (c.metaFolder ? ", writing into .meta" : "");
+}
+
+TEST_F(WatchFollowTest, WhatTheWatchRemovesOrRenamesIsARunThatCanBeUndone)
+{
+    EnvironmentScope runs("REELMARK_RUNS", dir / "runs");
+    request.generate.undoJournal = JournalLimits();
+    request.generate.runName = "Watch";
+    WriteOld("Cars.S01E01.mkv");
+    WriteOld("Show.S01E03.720p.mkv");
+    LibraryWatch watch(request, log, stop);
+    ASSERT_TRUE(watch.Pass(0));
+    const std::string cars = File("Cars.S01E01.mkv");
+    dir.WriteFile("TV\\Show.S01E03.720p.mkv.txt", "title : Edited by hand\r\n");
+
+    // A .meta file that gives every value: the watch's file goes.
+    dir.WriteFile("TV\\.meta\\Cars.S01E01.mkv.txt",
+                  "title : Cars\nseriesTitle : Cars\nseriesId : SH1\nepisodeNumber : 101\ndescription : Cars.\n"
+                  "movieYear : 2006\nisEpisode : true\ntvRating : x3\nstarRating : x5\n");
+    watch.Take(Written(".meta\\Cars.S01E01.mkv.txt"), 1);
+    watch.Settle(31);
+    ASSERT_FALSE(PathExists(dir / "TV\\Cars.S01E01.mkv.txt"));
+    std::vector<RunRecord> history = ListRuns(dir / "runs");
+    ASSERT_FALSE(history.empty());
+    EXPECT_EQ("Watch", history.front().header.what);
+    EXPECT_EQ(1, history.front().Count(RunStep::Kind::Remove));
+    UndoRequest undo;
+    EXPECT_EQ(1, RunUndo(undo, log).putBack);
+    EXPECT_EQ(cars, File("Cars.S01E01.mkv"));
+
+    // An upgrade: the edited file takes the new movie's name; undone, it has its old one again.
+    dir.WriteFile("TV\\Show.S01E03.1080p.mkv", "a better movie");
+    watch.Take(Written("Show.S01E03.1080p.mkv"), 40);
+    std::remove((dir / "TV\\Show.S01E03.720p.mkv").c_str());
+    watch.Take(Removed("Show.S01E03.720p.mkv"), 41);
+    ASSERT_EQ("title : Edited by hand\r\n", File("Show.S01E03.1080p.mkv"));
+    history = ListRuns(dir / "runs");
+    EXPECT_EQ(1, history.front().Count(RunStep::Kind::Create));
+    EXPECT_EQ(1, history.front().Count(RunStep::Kind::Remove));
+    const UndoResult renamed = RunUndo(undo, log);
+    EXPECT_EQ(1, renamed.putBack);
+    EXPECT_EQ(1, renamed.removed);
+    EXPECT_EQ("title : Edited by hand\r\n", File("Show.S01E03.720p.mkv"));
+    EXPECT_FALSE(PathExists(dir / "TV\\Show.S01E03.1080p.mkv.txt"));
 }
 
 TEST_F(WatchFollowTest, EachRunIsShownToBeforeRunAsItWillRunARedoAsOneThatReplaces)

@@ -3,6 +3,7 @@
 // any other that keeps the record, and the record stays small.
 #include <gtest/gtest.h>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WrittenFiles.h"
 #include "support/TempFolder.h"
@@ -48,4 +49,21 @@ TEST(WrittenFiles, TheRecordKeepsOnlyWhatItStillHoldsOnceMostOfItIsOld)
     EXPECT_TRUE(WrittenFiles(record).IsAsWritten(movie, "999"));
     EXPECT_LT(ReadFileBytes(record).size(), full / 100) << "compacted when read";
     EXPECT_TRUE(WrittenFiles(record).IsAsWritten(movie, "999"));
+}
+
+TEST(WrittenFiles, ItsCompactionIsNoStepOfTheRunInWhoseTimeItComes)
+{
+    TempFolder dir;
+    const std::string record = dir / "Reelmark.written";
+    WrittenFiles written(record);
+    for (int i = 0; i < 1000; ++i)
+        written.Record(dir / "a.mkv.txt", std::to_string(i));
+    RunJournal journal;
+    std::string reason;
+    ASSERT_TRUE(journal.Begin(RunHeader{"Watch", dir.Path(), "", 0}, JournalLimits(), reason, dir / "runs"));
+    const RunJournalScope inForce(&journal);
+    const size_t full = ReadFileBytes(record).size();
+    EXPECT_TRUE(WrittenFiles(record).IsAsWritten(dir / "a.mkv.txt", "999"));
+    ASSERT_LT(ReadFileBytes(record).size(), full) << "compacted";
+    EXPECT_EQ(0, journal.Steps());
 }

@@ -51,6 +51,8 @@ public:
 
     TempFolder start;   // the folder the program runs in
     TempFolder movies;  // the movie folders of the test
+    // The journals of the runs the test makes, in a folder of its own.
+    EnvironmentScope runs{"REELMARK_RUNS", start / "runs"};
     ScriptedPrompt prompt;
 
 private:

@@ -63,7 +63,7 @@ held=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | 
 dpkg-deb -x "$deb" "$work/tree"
 [ "$(stat -c %a "$work/tree/usr/bin/reelmark-cli")" = 755 ] || fail "the program is not executable by all"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libexpat1 libcurl4; do
+for library in libc6 libstdc++6 libexpat1 libnettle8 libcurl4; do
     grep -q "$library" <<<"$depends" || fail "Depends names no $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = reelmark-cli ] || fail "the package is not named reelmark-cli"

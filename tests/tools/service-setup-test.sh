@@ -22,6 +22,11 @@ mkdir -p "$work"
 chmod 755 "$work"
 state="$work/state"
 mkdir -p "$state"
+# The journals of the runs go where each user of the test may write, as
+# they go into the state folder that systemd makes for the unit's user.
+export REELMARK_RUNS="$work/runs"
+mkdir -p "$REELMARK_RUNS"
+chmod 1777 "$REELMARK_RUNS"
 
 # 1. The template.
 cp /usr/share/doc/reelmark-cli/examples/reelmark.ini "$state/"

@@ -1,5 +1,5 @@
-// Delete Selected in the running main window: the two questions, the
-// engine's read-only question, locked files, and long selections.
+// Delete Selected for good in the running main window: the two questions,
+// the engine's read-only question, locked files, and long selections.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,18 +17,22 @@
 
 namespace {
 
+// The setting that makes Delete Selected delete for good.
+const char kForGood[] = "[Config]\r\nDeleteForGood=true\r\n";
+
 const char* const kFirstQuestion =
     "You are about to delete movie files and metadata files you selected.\n"
     "This operation cannot be undone! Do you want to continue?";
 
 class DeleteSelected : public ::testing::Test {
 protected:
-    // Starts the window on the movie folder "Films" with these files in it.
+    // Starts the window on the movie folder "Films" with these files in it,
+    // Delete Selected set to delete for good (RecycleBinTest has the bin).
     void StartWith(const std::vector<std::string>& files)
     {
         for (const std::string& file : files)
             w.movies.WriteFile("Films\\" + file);
-        w.WriteIniForFolder(Folder());
+        w.WriteIniForFolder(Folder(), kForGood);
         w.Start();
     }
 
@@ -224,7 +228,7 @@ TEST_F(DeleteSelected, EverySelectedEntryGoesEvenPastTheFirst1024)
         ASSERT_NE(INVALID_HANDLE_VALUE, file) << name;
         CloseHandle(file);
     }
-    w.WriteIniForFolder(Folder());
+    w.WriteIniForFolder(Folder(), kForGood);
     w.Start();
     ASSERT_EQ(static_cast<size_t>(kMovies), Entries().size());
     w.Click(1018);
@@ -300,7 +304,7 @@ TEST_F(DeleteSelected, AFolderSwitchWhileTheQuestionIsUpChangesNothingAboutWhatG
     w.movies.WriteFile("Video\\Films\\Sub\\inside.mpg");
     for (const char* name : {"a.mpg", "b.mpg", "b.mpg.txt"})
         w.movies.WriteFile(std::string("Video\\Films\\") + name);
-    w.WriteIniForFolder(w.movies / "Video\\Films");
+    w.WriteIniForFolder(w.movies / "Video\\Films", kForGood);
     w.Start();
     Select({"b.mpg"});
     // A click on another folder of the tree while the first question is up.
@@ -349,7 +353,7 @@ TEST_F(DeleteSelected, LinksNamedLikeAMovieOrAMetadataFileNeverLeadOutOfTheFolde
     if (!MakeLink(Movie("link.mpg"), w.movies / "Elsewhere\\important.mpg") ||
         !MakeLink(Movie("a.mpg.txt"), w.movies / "Elsewhere\\notes.txt"))
         GTEST_SKIP() << "no symbolic links here";
-    w.WriteIniForFolder(Folder());
+    w.WriteIniForFolder(Folder(), kForGood);
     w.Start();
     w.Click(1018);
     MarkStart();

@@ -7,9 +7,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "core/files/RunHistory.h"
 #include "core/settings/Settings.h"
 #include "platform/Text.h"
 #include "resource.h"
@@ -212,6 +214,12 @@ TEST_F(LibraryWindow, AnOwnFileChangedMeanwhileIsWrittenOnlyWhenTheUserSaysSo)
     });
     EXPECT_EQ("title : Heat\r\nmovieYear : 1996\r\nmyKey : theirs\r\n", FileOf("Films\\Heat (1995).mkv"))
         << "the edit goes into the file as it is now";
+    // The saves of movies' own files are a run that can be undone, as the
+    // editor's save is.
+    const std::vector<RunRecord> runs = ListRuns(RunsFolder());
+    EXPECT_TRUE(std::any_of(runs.begin(), runs.end(), [](const RunRecord& run) {
+        return run.header.what == "Library" && !run.steps.empty();
+    })) << runs.size() << " runs";
 }
 
 TEST_F(LibraryWindow, ClosingWithEditsNotWrittenAsksFirst)
@@ -298,7 +306,10 @@ TEST_F(LibraryWindow, CopiesRowsAsTabSeparatedTextAndDeletesThroughDeleteSelecte
         EXPECT_EQ(51u, library.Grid().RowCount());
     });
     EXPECT_FALSE(PathExists(w.movies / "Library\\Cartoons\\Clip 50.mkv"));
-    EXPECT_EQ("Are You Really Sure?", w.prompt.messages.back().caption);
+    // Delete Selected's own question: to the Recycle Bin, as the settings say.
+    EXPECT_EQ("Movie File Delete Warning!", w.prompt.messages.back().caption);
+    EXPECT_NE(std::string::npos, w.prompt.messages.back().text.find("to the Recycle Bin?"))
+        << w.prompt.messages.back().text;
 }
 
 TEST_F(LibraryWindow, TheMainWindowsKeysOpenTheLibraryAndPickAFolder)

@@ -9,6 +9,7 @@
 
 #include "core/settings/IniFile.h"
 #include "core/settings/Version.h"
+#include "platform/Text.h"
 #include "resource.h"
 #include "support/ControlTexts.h"
 #include "support/MainWindowHarness.h"
@@ -343,6 +344,30 @@ TEST_F(MainWindow, MenuEnablesGenerateWithEntriesAndPyTivoWhenItsScriptExists)
     EXPECT_TRUE(w.Dialog().ToolBar().IsButtonEnabled(32775));
     ::SendMessageA(w.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 1);
     EXPECT_FALSE(::GetMenuState(actions, 32775, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(MainWindow, TheActionsMenuDeletesTheSelectionEitherWayAndUndoesTheLastRun)
+{
+    w.movies.WriteFile("a.mpg");
+    w.WriteIniForFolder(w.movies.Path(), "");
+    w.Start();
+    HMENU actions = ::GetSubMenu(::GetMenu(w.Hwnd()), 1);
+    const auto texts = [actions](UINT id) {
+        wchar_t text[128] = {};
+        ::GetMenuStringW(actions, id, text, 128, MF_BYCOMMAND);
+        return Narrow(text);
+    };
+    EXPECT_EQ("Delete Selected to the Recycle Bin...\tDel", texts(IDC_DELETE_SELECTED));
+    EXPECT_EQ("Delete Selected for Good...\tShift+Del", texts(ID_DELETE_FOR_GOOD));
+    EXPECT_EQ("Undo Last Run...", texts(ID_UNDO_LAST_RUN));
+    ::SendMessageA(w.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 1);
+    EXPECT_TRUE(::GetMenuState(actions, IDC_DELETE_SELECTED, MF_BYCOMMAND) & MF_GRAYED) << "nothing selected";
+    EXPECT_TRUE(::GetMenuState(actions, ID_DELETE_FOR_GOOD, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(::GetMenuState(actions, ID_UNDO_LAST_RUN, MF_BYCOMMAND) & MF_GRAYED);
+    w.SelectListEntries({0});
+    ::SendMessageA(w.Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 1);
+    EXPECT_FALSE(::GetMenuState(actions, IDC_DELETE_SELECTED, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(::GetMenuState(actions, ID_DELETE_FOR_GOOD, MF_BYCOMMAND) & MF_GRAYED);
 }
 
 TEST_F(MainWindow, TheNextStartKeepsTheSavedFolderWhateverTheSeriesTitleSays)

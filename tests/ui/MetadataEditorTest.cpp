@@ -280,6 +280,24 @@ TEST_F(MetadataEditor, ASaveRemovesWhatSavesThatWereCutShortLeftInTheFolder)
     EXPECT_EQ((std::vector<std::string>{"A.mpg", "A.mpg.txt"}), NamesInFolder(w.movies / "Films"));
 }
 
+TEST_F(MetadataEditor, EachSaveIsARunThatUndoLastRunTakesBack)
+{
+    w.movies.WriteFile("Films\\A.mpg.txt", "title : Hand made\r\n");
+    StartWith({"A.mpg"});
+    ASSERT_TRUE(Edit("A.mpg", [&](CDialog& dialog) {
+        dialog.SetDlgItemText(IDC_EDITOR_TITLE, "Changed");
+        Click(dialog, IDOK);
+    }));
+    ASSERT_EQ("title : Changed\r\n", ReadFileBytes(MetadataPath("A.mpg")));
+
+    w.prompt.answers = {IDYES};
+    w.Click(ID_UNDO_LAST_RUN);
+    ASSERT_FALSE(w.prompt.messages.empty());
+    EXPECT_EQ(0u, w.prompt.messages[0].text.find("Undo the last run?\n\nEditor, ")) << w.prompt.messages[0].text;
+    EXPECT_NE(std::string::npos, w.prompt.messages[0].text.find(": 1 file replaced\n"));
+    EXPECT_EQ("title : Hand made\r\n", ReadFileBytes(MetadataPath("A.mpg")));
+}
+
 TEST_F(MetadataEditor, WhatASaveCutShortLeftGoesWhenTheWindowStartsAndWhenTheEditorOpens)
 {
     // A save cut short (a crash, a power cut) leaves its work folder with

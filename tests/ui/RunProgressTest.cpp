@@ -139,6 +139,7 @@ TEST_F(RunProgress, EscapeInTheWindowCancelsTheRunAndTheCloseBoxClosesWhenItHasS
 
 TEST_F(RunProgress, DeleteShowsEachMovieAndCancelKeepsTheRest)
 {
+    w.Dialog().CurrentSettings().DeleteForGood = "true";
     Watch([](CRunProgressDlg& window, int step) {
         if (step == 1)
             PressCancel(window);
@@ -151,6 +152,22 @@ TEST_F(RunProgress, DeleteShowsEachMovieAndCancelKeepsTheRest)
     EXPECT_EQ((Strings{"B.mpg", "C.mpg", "D.mpg", "E.mpg"}), NamesInFolder(w.movies / "Films"));
     EXPECT_EQ("File Delete Cancelled", w.prompt.messages.back().caption);
     EXPECT_EQ("1 files deleted - 0 kept - 0 failed - 4 cancelled", w.prompt.messages.back().text);
+}
+
+TEST_F(RunProgress, ARecycleAsksAboutEachMovieFirstAndCancelThenMovesNothing)
+{
+    Watch([](CRunProgressDlg& window, int step) {
+        if (step == 1)
+            PressCancel(window);
+    });
+    w.Click(1018);
+    w.Click(1027);
+
+    EXPECT_EQ((Strings{"Moving movie files to the Recycle Bin | 1 of 5 | A.mpg",
+                       "Moving movie files to the Recycle Bin | 2 of 5 | B.mpg"}),
+              shown);
+    EXPECT_EQ((Strings{"A.mpg", "B.mpg", "C.mpg", "D.mpg", "E.mpg"}), NamesInFolder(w.movies / "Films"));
+    EXPECT_EQ("0 files deleted - 0 kept - 0 failed - 5 cancelled", w.prompt.messages.back().text);
 }
 
 TEST_F(RunProgress, TheCopyRunShowsEachFileAndCancelCopiesNoMore)

@@ -112,6 +112,42 @@ TEST(SettingsDlg, TheFileNamesBoxShowsAndStoresParseNamesOnOkOnly)
     }
 }
 
+TEST(SettingsDlg, TheDeleteAndUndoSettingsShowAndStoreOnOkAndANumberOutOfRangeKeepsTheOldOne)
+{
+    ScriptedPrompt prompt;
+    struct Case {
+        const char* days;
+        const char* megabytes;
+        const char* storedDays;
+        const char* storedMegabytes;
+    };
+    // The limits at their exact values and one past them; text that is no number.
+    for (const Case& typed : {Case{"3650", "1000000", "3650", "1000000"}, Case{"3651", "1000001", "30", "500"},
+                              Case{" 0 ", "0", "0", "0"}, Case{"", "x5", "30", "500"}}) {
+        Settings settings;
+        settings.DeleteForGood = "false";
+        settings.UndoDays = "30";
+        settings.UndoMegabytes = "500";
+        std::string shownDays, shownMegabytes, fillOnly;
+        RunOptions(settings, [&](CDialog& dialog) {
+            fillOnly = dialog.GetDlgItemText(IDC_SETTINGS_FILL_ONLY);
+            shownDays = dialog.GetDlgItemText(IDC_SETTINGS_UNDO_DAYS);
+            shownMegabytes = dialog.GetDlgItemText(IDC_SETTINGS_UNDO_MEGABYTES);
+            ::CheckDlgButton(dialog.m_hWnd, IDC_SETTINGS_DELETE_FOR_GOOD, BST_CHECKED);
+            dialog.SetDlgItemText(IDC_SETTINGS_UNDO_DAYS, typed.days);
+            dialog.SetDlgItemText(IDC_SETTINGS_UNDO_MEGABYTES, typed.megabytes);
+            Click(dialog, IDOK);
+        });
+        SCOPED_TRACE(std::string(typed.days) + " / " + typed.megabytes);
+        EXPECT_EQ("Add only what they lack", fillOnly) << "every control of its own";
+        EXPECT_EQ("30", shownDays);
+        EXPECT_EQ("500", shownMegabytes);
+        EXPECT_EQ("true", settings.DeleteForGood);
+        EXPECT_EQ(typed.storedDays, settings.UndoDays);
+        EXPECT_EQ(typed.storedMegabytes, settings.UndoMegabytes);
+    }
+}
+
 TEST(SettingsDlg, TheLookupBoxAndTheTmdbKeyAreShownAndStoredOnOkOnly)
 {
     ScriptedPrompt prompt;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
 #include "platform/Access.h"
 #include "platform/FileSystem.h"
@@ -83,7 +84,13 @@ bool WriteFileAtomically(const HeldFolder& folder, const std::string& name, cons
             },
             code))
         return Fail(error, code);
+    // The journal of the run in force (if any) writes the step down, and
+    // keeps what it replaces, before the step is taken.
+    const std::string path = folder.Path() + kSeparator + name;
+    if (!JournalBeforeWrite(path, bytes, replace, code))
+        return Fail(error, code);
     code = file.MoveTo(folder, name, replace);
+    JournalAfterStep(path, code == 0);
     return code == 0 || Fail(error, code);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -81,6 +82,9 @@ void WrittenFiles::Load()
     std::string text;
     for (const auto& [path, hash] : hashes_)
         text += hash + " " + path + "\n";
+    // The record is the program's own, no metadata file: never a step of
+    // the run in whose time it is compacted.
+    const RunJournalScope noJournal(nullptr);
     if (WriteTextFileAtomically(recordPath_, text)) {
         const PathInfo written = InspectPath(recordPath_);
         loadedSize_ = written.size;

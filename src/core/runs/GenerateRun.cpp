@@ -4,6 +4,7 @@
 #include <memory>
 #include <set>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/files/WrittenFiles.h"
@@ -150,11 +151,16 @@ public:
             return &chain_.Last();
         if (!meta_) {
             auto meta = std::make_unique<HeldFolder>();
+            const bool there = chain_.Last().InspectEntry(kMetaFolderName).exists;
             const SystemError code = meta->OpenOrMakeIn(chain_.Last(), kMetaFolderName);
             if (code != 0) {
                 leftAlone = metaLeftAlone_ = LeaveAlone(at.MetaPath(), code);
                 return nullptr;
             }
+            // A folder the run made goes with the run's undo.
+            RunJournal* journal = JournalInForce();
+            if (!there && journal)
+                journal->MadeFolder(at.MetaPath());
             meta_ = std::move(meta);
         }
         return meta_.get();
@@ -208,28 +214,75 @@ std::vector<bool> ChosenEntries(const GenerateRequest& request)
 }
 
 // Goes through the chosen movies folder by folder, each folder read once;
-// visit gets the number of chosen movies before this one.
-void ForEachPlannedWrite(const GenerateRequest& request, const LibraryPlan& plan, const std::vector<bool>& chosen,
-                         const std::function<bool(const EntryFolder&, const PlannedWrite&, int)>& visit)
+// visit gets a folder, what the run does there, and the number of chosen
+// movies before them.
+void ForEachPlannedFolder(
+    const GenerateRequest& request, const LibraryPlan& plan, const std::vector<bool>& chosen,
+    const std::function<bool(const EntryFolder&, const std::vector<PlannedWrite>&, int)>& visit)
 {
     // A drive root comes with its backslash; it must not be doubled.
     const std::string folder = StripTrailingSeparator(request.folder);
     std::unique_ptr<EntryFolder> at;
     PyTivoRunCache cache;
+    std::vector<PlannedWrite> writes;
     int done = 0;
+    const auto visitFolder = [&] {
+        const bool goOn = writes.empty() || visit(*at, writes, done);
+        done += static_cast<int>(writes.size());
+        writes.clear();
+        return goOn;
+    };
     for (size_t i = 0; i < plan.movies.size(); ++i) {
         if (!chosen[i])
             continue;
         const std::string relativeFolder = RelativeFolderOf(request.entries[i]);
         const std::string movieFolder = relativeFolder.empty() ? folder : folder + kSeparator + relativeFolder;
         if (!at || movieFolder != at->Path()) {
+            if (at && !visitFolder())
+                return;
             at.reset();
             at = std::make_unique<EntryFolder>(movieFolder, relativeFolder,
                                                relativeFolder.empty() ? request.listing : nullptr);
         }
-        if (!visit(*at, at->Plan(request, plan.movies[i], cache), done++))
-            return;
+        writes.push_back(at->Plan(request, plan.movies[i], cache));
     }
+    if (at)
+        visitFolder();
+}
+
+// The file of the folder's listing that the write replaces; nullptr when
+// it makes a new one.
+const FolderEntry* ListedTarget(const GenerateRequest& request, const EntryFolder& at, const PlannedWrite& write)
+{
+    const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
+    return target ? target->FindDetailed(FileNameOf(write.metadataPath, true)) : nullptr;
+}
+
+// Whether a listed file may be replaced: a read-only file is the user's way
+// of keeping it, and a pipe or a device is never replaced.
+bool Replaceable(const FolderEntry& listed)
+{
+    return !listed.readOnly && !listed.isOther;
+}
+
+// How many files the journal keeps ahead with one flush.
+constexpr size_t kKeptAhead = 64;
+
+// Keeps the old bytes of the files that the writes from first on replace,
+// for the next kKeptAhead writes.
+void KeepAhead(const GenerateRequest& request, const EntryFolder& at, const std::vector<PlannedWrite>& writes,
+               size_t first)
+{
+    RunJournal* journal = JournalInForce();
+    if (!journal)
+        return;
+    std::vector<std::string> paths;
+    for (size_t i = first; i < writes.size() && i < first + kKeptAhead; ++i) {
+        const FolderEntry* listed = ListedTarget(request, at, writes[i]);
+        if (!writes[i].skipped && !writes[i].NothingToAdd() && listed && Replaceable(*listed))
+            paths.push_back(writes[i].metadataPath);
+    }
+    journal->KeepAhead(paths);
 }
 
 // The request's plan, with the values of Reelmark's own sources laid over
@@ -298,10 +351,11 @@ std::vector<PlannedWrite> PlanGenerate(const GenerateRequest& request, std::stri
     refusal = GenerateRefusal(request, plan);
     std::vector<PlannedWrite> writes;
     if (refusal.empty()) {
-        ForEachPlannedWrite(request, plan, ChosenEntries(request), [&](const EntryFolder&, const PlannedWrite& write, int) {
-            writes.push_back(write);
-            return true;
-        });
+        ForEachPlannedFolder(request, plan, ChosenEntries(request),
+                             [&](const EntryFolder&, const std::vector<PlannedWrite>& folderWrites, int) {
+                                 writes.insert(writes.end(), folderWrites.begin(), folderWrites.end());
+                                 return true;
+                             });
     }
     return writes;
 }
@@ -320,91 +374,114 @@ GenerateResult RunGenerate(const GenerateRequest& request, ActivityLog& log)
         return result;
     }
 
+    // The journal that lets the run be undone must be there before any file
+    // changes.
+    JournaledRun journaled(RunHeader{request.runName, StripTrailingSeparator(request.folder), std::string(), 0},
+                           request.undoJournal);
+    if (!journaled.Refusal().empty()) {
+        log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error, "%s\nNothing was changed.",
+                        journaled.Refusal().c_str());
+        result.refused = true;
+        result.refusal = journaled.Refusal();
+        return result;
+    }
+    const RunJournal& journal = journaled.Journal();
+
     log.AddLogEntry("", LogSeverity::Information, "Generating metadata. Processing %d files", count);
     HeldTargets targets(request, log);
     const auto tell = [&](const PlannedWrite& write, FileResult what, const std::string& reason) {
         if (request.outcome)
             request.outcome({write.moviePath, write.metadataPath, what, reason, write.plan});
     };
-    // The folder entered last (its entries stand together in the list).
-    std::string entered;
-    bool anyEntered = false;
-    ForEachPlannedWrite(request, plan, chosen, [&](const EntryFolder& at, const PlannedWrite& write, int i) {
-        if (request.progress && !request.progress(i, write.moviePath)) {
-            result.cancelled = count - i;
-            return false;
-        }
-        if (!anyEntered || at.Path() != entered) {
-            targets.Enter(at);
-            entered = at.Path();
-            anyEntered = true;
-        }
-        const auto skip = [&] {
-            log.AddLogEntry("", LogSeverity::Information, "File already exists! Skipping metadata file %d of %d: %s",
-                            i + 1, count, write.metadataPath.c_str());
-            ++result.skipped;
-            tell(write, FileResult::Skipped, std::string());
-        };
-        if (write.skipped) {
-            skip();
-            return true;
-        }
-        if (write.NothingToAdd()) {
-            log.AddLogEntry("", LogSeverity::Information,
-                            "Other files give every value; nothing to add. Skipping metadata file %d of %d: %s",
-                            i + 1, count, write.metadataPath.c_str());
-            ++result.skipped;
-            tell(write, FileResult::Skipped, kNothingToAdd);
-            return true;
-        }
-        // A folder that is left alone was told once; its movies fail.
-        std::string leftAlone;
-        const HeldFolder* folder = targets.FolderFor(at, leftAlone);
-        if (!folder) {
-            ++result.failed;
-            tell(write, FileResult::Failed, "Left alone: " + leftAlone);
-            return true;
-        }
-        if (!targets.HasMovie(FileNameOf(write.moviePath, true))) {
-            log.AddLogEntry("", LogSeverity::Warning, "The movie is not there any more. Skipping metadata file %d of %d: %s",
-                            i + 1, count, write.metadataPath.c_str());
-            ++result.skipped;
-            tell(write, FileResult::Skipped, kMovieGone);
-            return true;
-        }
-        if (!write.plan.empty())
-            log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1, count,
-                            write.plan.c_str(), write.metadataPath.c_str());
-        else
-            log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
-                            write.metadataPath.c_str());
-        // What the listing showed is replaced (an empty file counts as none);
-        // a new file is made with a rename that refuses to replace, so one
-        // that appeared since the listing is skipped, never overwritten.
-        const std::string name = FileNameOf(write.metadataPath, true);
-        const FolderIndex* target = request.metaFolder ? at.Meta() : &at.Index();
-        const FolderEntry* listed = target ? target->FindDetailed(name) : nullptr;
-        // A read-only file is the user's way of keeping it; a pipe or a
-        // device is never replaced.
-        SystemError error = listed && listed->isOther ? kErrorNotAFile : kErrorAccessDenied;
-        if ((!listed || (!listed->readOnly && !listed->isOther)) &&
-            WriteTextFileAtomically(*folder, name, write.text, &error, targets.Work(),
-                                    listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
-            ++result.created;
-            result.replaced += listed ? 1 : 0;
-            if (request.written)
-                request.written->Record(write.metadataPath, EncodeText(WithCrLf(write.text)));
-            tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
-        } else if (!listed && IsNameTaken(error)) {
-            // A file of that name came meanwhile (not a file named ".meta").
-            skip();
-        } else {
-            const std::string why = WriteErrorText(write.metadataPath, error);
-            log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s", write.metadataPath.c_str(),
-                            why.c_str());
-            ++result.failed;
-            // The system's text ends its line; a reason stands on its own.
-            tell(write, FileResult::Failed, why.substr(0, why.find_last_not_of("\r\n") + 1));
+    ForEachPlannedFolder(request, plan, chosen, [&](const EntryFolder& at, const std::vector<PlannedWrite>& writes,
+                                                    int first) {
+        targets.Enter(at);
+        for (size_t j = 0; j < writes.size(); ++j) {
+            const PlannedWrite& write = writes[j];
+            const int i = first + static_cast<int>(j);
+            if (request.progress && !request.progress(i, write.moviePath)) {
+                result.cancelled = count - i;
+                return false;
+            }
+            if (j % kKeptAhead == 0)
+                KeepAhead(request, at, writes, j);
+            const auto skip = [&] {
+                log.AddLogEntry("", LogSeverity::Information,
+                                "File already exists! Skipping metadata file %d of %d: %s", i + 1, count,
+                                write.metadataPath.c_str());
+                ++result.skipped;
+                tell(write, FileResult::Skipped, std::string());
+            };
+            if (write.skipped) {
+                skip();
+                continue;
+            }
+            if (write.NothingToAdd()) {
+                log.AddLogEntry("", LogSeverity::Information,
+                                "Other files give every value; nothing to add. Skipping metadata file %d of %d: %s",
+                                i + 1, count, write.metadataPath.c_str());
+                ++result.skipped;
+                tell(write, FileResult::Skipped, kNothingToAdd);
+                continue;
+            }
+            // A folder that is left alone was told once; its movies fail.
+            std::string leftAlone;
+            const HeldFolder* folder = targets.FolderFor(at, leftAlone);
+            if (!folder) {
+                ++result.failed;
+                tell(write, FileResult::Failed, "Left alone: " + leftAlone);
+                continue;
+            }
+            if (!targets.HasMovie(FileNameOf(write.moviePath, true))) {
+                log.AddLogEntry("", LogSeverity::Warning,
+                                "The movie is not there any more. Skipping metadata file %d of %d: %s", i + 1, count,
+                                write.metadataPath.c_str());
+                ++result.skipped;
+                tell(write, FileResult::Skipped, kMovieGone);
+                continue;
+            }
+            if (!write.plan.empty())
+                log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d (%s): %s", i + 1,
+                                count, write.plan.c_str(), write.metadataPath.c_str());
+            else
+                log.AddLogEntry("", LogSeverity::Information, "Creating metadata file %d of %d: %s", i + 1, count,
+                                write.metadataPath.c_str());
+            // What the listing showed is replaced (an empty file counts as
+            // none); a new file is made with a rename that refuses to
+            // replace, so one that appeared since the listing is skipped,
+            // never overwritten.
+            const FolderEntry* listed = ListedTarget(request, at, write);
+            // A read-only file is the user's way of keeping it; a pipe or a
+            // device is never replaced.
+            SystemError error = listed && listed->isOther ? kErrorNotAFile : kErrorAccessDenied;
+            if ((!listed || Replaceable(*listed)) &&
+                WriteTextFileAtomically(*folder, FileNameOf(write.metadataPath, true), write.text, &error,
+                                        targets.Work(), listed ? ExistingFile::ReplaceWritable : ExistingFile::Keep)) {
+                ++result.created;
+                result.replaced += listed ? 1 : 0;
+                if (request.written)
+                    request.written->Record(write.metadataPath, EncodeText(WithCrLf(write.text)));
+                tell(write, listed ? FileResult::Replaced : FileResult::Created, std::string());
+            } else if (!listed && IsNameTaken(error)) {
+                // A file of that name came meanwhile (not a file named ".meta").
+                skip();
+            } else {
+                const std::string why =
+                    journal.Broken() ? journal.Reason() : WriteErrorText(write.metadataPath, error);
+                log.AddLogEntry("", LogSeverity::Error, "Could not write metadata file: %s\n%s",
+                                write.metadataPath.c_str(), why.c_str());
+                ++result.failed;
+                // The system's text ends its line; a reason stands on its own.
+                tell(write, FileResult::Failed, why.substr(0, why.find_last_not_of("\r\n") + 1));
+            }
+            // Without its journal the run may change nothing more.
+            if (journal.Broken()) {
+                log.AddLogEntry(kCreationErrorCaption, LogSeverity::Error,
+                                "%s\nThe run stopped: what it changed so far can be undone.",
+                                journal.Reason().c_str());
+                result.cancelled = count - i - 1;
+                return false;
+            }
         }
         return true;
     });

@@ -4,9 +4,11 @@
 // replace them, logs each file and ends with a summary box.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/files/RunManifest.h"
 #include "core/library/LibraryPlan.h"
 #include "core/metadata/MetadataFormat.h"
 
@@ -81,6 +83,11 @@ struct GenerateRequest {
     // that a later run can tell it from one somebody changed (nullptr: not
     // recorded).
     WrittenFiles* written = nullptr;
+    // The run keeps a journal within these limits (core/files/RunJournal.h),
+    // so that it can be undone, under the name runName; none when empty. A
+    // journal that cannot be written refuses the run, or stops it.
+    std::optional<JournalLimits> undoJournal;
+    std::string runName = "Generate";
 };
 
 struct GenerateResult {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/files/WrittenFiles.h"
@@ -283,8 +284,10 @@ void LibraryWatch::MovieGone(const std::string& path, double now)
     for (const MovieListing& movie : MoviesIn(index)) {
         if (!SameEpisode(gone, movie.name))
             continue;
-        FollowUpgrade(request_.generate.folder, folder, gone, movie.name, request_.generate.metaFolder,
-                      request_.generate.written, log_);
+        const JournaledRun own = OwnRun();
+        if (!Refused(own))
+            FollowUpgrade(request_.generate.folder, folder, gone, movie.name, request_.generate.metaFolder,
+                          request_.generate.written, log_);
         // A file that went with its movie leaves the new one to get its own.
         const std::string entry = Join(folder, movie.name);
         if (!waiting_.count(entry) && !InspectPath(MetadataFileOf(entry)).exists)
@@ -299,7 +302,10 @@ bool LibraryWatch::TakeOverFile(const std::string& relative, const FolderIndex& 
     for (const std::string& gone : MoviesGoneFromTheirFiles(index, meta, metaFolder)) {
         if (!SameEpisode(gone, movie))
             continue;
-        FollowUpgrade(request_.generate.folder, relative, gone, movie, metaFolder, request_.generate.written, log_);
+        const JournaledRun own = OwnRun();
+        if (!Refused(own))
+            FollowUpgrade(request_.generate.folder, relative, gone, movie, metaFolder, request_.generate.written,
+                          log_);
         return InspectPath(MetadataFileOf(Join(relative, movie))).exists;
     }
     return false;
@@ -441,7 +447,8 @@ void LibraryWatch::Redo(const std::string& entry, double now)
         return;
     const PlannedWrite& plan = plans[0];
     if (plan.NothingToAdd()) {
-        if (DeleteFileItself(plan.metadataPath, false) != 0)
+        const JournaledRun own = OwnRun();
+        if (Refused(own) || RemoveFileOfRun(plan.metadataPath) != 0)
             return;
         written->Forget(plan.metadataPath);
         log_.AddLogEntry("", LogSeverity::Information,
@@ -453,6 +460,18 @@ void LibraryWatch::Redo(const std::string& entry, double now)
                          plan.metadataPath.c_str());
         Run(run, true, now);
     }
+}
+
+JournaledRun LibraryWatch::OwnRun() const
+{
+    return JournaledRun(RunHeader{request_.generate.runName, root_, std::string(), 0}, request_.generate.undoJournal);
+}
+
+bool LibraryWatch::Refused(const JournaledRun& run)
+{
+    if (!run.Refusal().empty())
+        log_.AddLogEntry("", LogSeverity::Error, "%s\nThe file is left as it is.", run.Refusal().c_str());
+    return !run.Refusal().empty();
 }
 
 GenerateRequest LibraryWatch::LibraryRun(std::vector<std::string> writeOnly, bool replaceExisting)

@@ -46,6 +46,8 @@ struct WatchRequest {
 
 // Decides which movies to write and when. Times are seconds on the
 // caller's clock, which only ever goes forward.
+class JournaledRun;
+
 class LibraryWatch {
 public:
     // watch, when given, is asked to cover every folder a pass or a change
@@ -115,6 +117,11 @@ private:
     // The request of a run that plans among the whole library (a redo
     // replaces the file, and is looked up as one that does).
     GenerateRequest LibraryRun(std::vector<std::string> writeOnly, bool replaceExisting = false);
+    // A change of the watch's own beyond a Generate (a redone file removed,
+    // an upgrade's file renamed) is a run that can be undone; Refused logs
+    // why one whose journal cannot be written changes nothing.
+    JournaledRun OwnRun() const;
+    bool Refused(const JournaledRun& run);
     std::string PathOf(const std::string& entry) const;
     // The metadata file the run writes for the movie.
     std::string MetadataFileOf(const std::string& entry) const;

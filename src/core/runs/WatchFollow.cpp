@@ -1,5 +1,6 @@
 #include "core/runs/WatchFollow.h"
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WrittenFiles.h"
 #include "core/folders/FolderIndex.h"
@@ -125,7 +126,7 @@ void FollowUpgrade(const std::string& root, const std::string& relative, const s
     if (!ReadOwnFile(oldFile, bytes))
         return;
     if (written && written->IsAsWritten(oldFile, bytes)) {
-        if (DeleteFileItself(oldFile, false) != 0)
+        if (RemoveFileOfRun(oldFile) != 0)
             return;
         written->Forget(oldFile);
         log.AddLogEntry("", LogSeverity::Information,
@@ -137,7 +138,7 @@ void FollowUpgrade(const std::string& root, const std::string& relative, const s
     // A file Reelmark wrote for the new movie gives way to the one somebody changed.
     const PathInfo there = InspectPath(newFile);
     std::string newBytes;
-    if (there.exists && !(ReadUnchangedOwnFile(newFile, written, newBytes) && DeleteFileItself(newFile, false) == 0)) {
+    if (there.exists && !(ReadUnchangedOwnFile(newFile, written, newBytes) && RemoveFileOfRun(newFile) == 0)) {
         log.AddLogEntry("", LogSeverity::Warning,
                         "Kept %s: its movie was replaced by %s, which has a metadata file of its own.",
                         oldFile.c_str(), newMovie.c_str());
@@ -160,7 +161,7 @@ void FollowUpgrade(const std::string& root, const std::string& relative, const s
                         SystemErrorLine(error).c_str());
         return;
     }
-    error = DeleteFileItself(oldFile, false);
+    error = RemoveFileOfRun(oldFile);
     if (error != 0)
         log.AddLogEntry("", LogSeverity::Warning, "Copied %s to %s, but could not remove it: %s", oldFile.c_str(),
                         newFile.c_str(), SystemErrorLine(error).c_str());

@@ -13,6 +13,9 @@ const std::vector<SettingField>& SettingFields()
         {"Config", "ParseNames", "false", &Settings::ParseNames, true},
         {"Config", "MetaFolder", "false", &Settings::MetaFolder, true},
         {"Config", "WholeTemplate", "false", &Settings::WholeTemplate, true},
+        {"Config", "DeleteForGood", "false", &Settings::DeleteForGood, true},
+        {"Config", "UndoDays", "30", &Settings::UndoDays, true},
+        {"Config", "UndoMegabytes", "500", &Settings::UndoMegabytes, true},
         {"Config", "Lookup", "false", &Settings::Lookup, true},
         {"Config", "TmdbKey", "", &Settings::TmdbKey, true},
         {"Config", "TmdbUrl", "", &Settings::TmdbUrl, true},
@@ -59,13 +62,24 @@ const std::vector<std::string>* ComboItemsOf(std::string Settings::*member)
     return nullptr;
 }
 
+// The most a number setting may say; 0 for a text.
+int MostOf(std::string Settings::*member)
+{
+    return member == &Settings::UndoDays ? kMostUndoDays : member == &Settings::UndoMegabytes ? kMostUndoMegabytes : 0;
+}
+
+bool IsNumberUpTo(const std::string& text, int most)
+{
+    return IsAllDigits(text) && text.size() <= 7 && std::stoi(text) <= most;
+}
+
 // The yes/no settings: exactly "true" or "false" (the window ticks its
 // box for "true" alone; every other text counts as false).
 bool IsYesNo(std::string Settings::*member)
 {
     return member == &Settings::OverwriteMetadata || member == &Settings::ParseNames ||
            member == &Settings::MetaFolder || member == &Settings::WholeTemplate ||
-           member == &Settings::IsEpisode || member == &Settings::Recursive;
+           member == &Settings::IsEpisode || member == &Settings::Recursive || member == &Settings::DeleteForGood;
 }
 
 const SettingField& FieldOf(std::string Settings::*member)
@@ -87,6 +101,9 @@ const char* ProblemOf(const SettingField& field, const std::string& value)
     if ((items && FindComboItem(*items, value) < 0) ||
         (IsYesNo(field.member) && !value.empty() && value != "true" && value != "false"))
         return "is none of its values";
+    const int most = MostOf(field.member);
+    if (most > 0 && !IsNumberUpTo(value, most))
+        return "is no whole number in its range";
     return nullptr;
 }
 
@@ -101,6 +118,8 @@ std::string AcceptedSettingValues(const SettingField& field)
 {
     if (IsYesNo(field.member))
         return "true or false";
+    if (MostOf(field.member) > 0)
+        return "a whole number from 0 to " + std::to_string(MostOf(field.member));
     const std::vector<std::string>* items = ComboItemsOf(field.member);
     if (!items)
         return "any text";
@@ -156,6 +175,18 @@ void TakeSettingRecords(const std::vector<IniRecord>& records, Settings& setting
     const SettingField& id = FieldOf(&Settings::SeriesID);
     if (!FindIniEntry(records, id.section, id.key))
         settings.SeriesID = settings.SeriesType.substr(0, 2) + std::string(id.defaultValue).substr(2);
+}
+
+JournalLimits UndoJournalLimits(const Settings& settings)
+{
+    JournalLimits limits;
+    // The values were checked as they were read; a value set otherwise that
+    // is no number keeps the default.
+    if (IsNumberUpTo(settings.UndoDays, kMostUndoDays))
+        limits.days = std::stoi(settings.UndoDays);
+    if (IsNumberUpTo(settings.UndoMegabytes, kMostUndoMegabytes))
+        limits.bytes = static_cast<unsigned long long>(std::stoi(settings.UndoMegabytes)) << 20;
+    return limits;
 }
 
 std::vector<const IniRecord*> UnknownSettingKeys(const std::vector<IniRecord>& records)

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/files/RunManifest.h"
 #include "core/log/ActivityLog.h"
 #include "core/settings/IniFile.h"
 
@@ -24,6 +25,12 @@ struct Settings {
     // Where other files describe a movie, Generate writes the whole
     // template over them ("true"), or adds only what they lack ("false").
     std::string WholeTemplate;
+    // Delete Selected deletes for good instead of to the Recycle Bin.
+    std::string DeleteForGood;
+    // How long (days) and how much (MB) of the journals that undo runs are
+    // kept (whole numbers; 0 MB keeps none: runs cannot be undone).
+    std::string UndoDays;
+    std::string UndoMegabytes;
     // Generate looks titles and descriptions up on TMDB ("true"/"false").
     std::string Lookup;
     // The TMDB key (a v3 API key or a v4 read access token); never logged.
@@ -73,6 +80,13 @@ struct SettingField {
 // written to the file.
 const std::vector<SettingField>& SettingFields();
 
+// The limits of the runs' journals as the settings give them; none (0
+// bytes) when UndoMegabytes is 0.
+JournalLimits UndoJournalLimits(const Settings& settings);
+// The most the undo settings may say.
+constexpr int kMostUndoDays = 3650;
+constexpr int kMostUndoMegabytes = 1000000;
+
 // The items of a setting that names one of a list (a combo box's);
 // nullptr for the others.
 const std::vector<std::string>* SettingItems(const SettingField& field);
@@ -98,7 +112,8 @@ struct SettingSource {
 // the program cannot use keeps the default, with a warning in the log that
 // names the file (iniPath) and the values the setting takes: a NUL byte (it
 // would end up inside metadata files), a combo box text that names none of
-// its items (it would write an empty rating and be saved empty); a yes/no
+// its items (it would write an empty rating and be saved empty), a number
+// of the undo settings that is no whole number in its range; a yes/no
 // setting that is neither "true" nor "false" keeps its text, which counts
 // as false, with a warning all the same (an empty one without). Every
 // active entry of [Matches] is a choice. A

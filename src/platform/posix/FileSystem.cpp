@@ -202,6 +202,26 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     return read;
 }
 
+bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
+                  SystemError* error)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    SystemError code = descriptor < 0 ? errno : 0;
+    bytes.assign(size, '\0');
+    for (size_t done = 0; code == 0 && done < size;) {
+        const ssize_t got = ::pread(descriptor, &bytes[done], size - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        code = got < 0 ? errno : got == 0 ? ENOENT : 0;
+        done += got > 0 ? static_cast<size_t>(got) : 0;
+    }
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (code && error)
+        *error = code;
+    return code == 0;
+}
+
 bool IsFolderOnDrive(const std::string& path)
 {
     return InspectPath(path).isFolder;

@@ -11,6 +11,16 @@ std::string HomeFolder()
     return FullPathOf(".");
 }
 
+std::string UserStateFolder()
+{
+    // The base directory specification: a relative value is to be ignored.
+    const std::string state = EnvironmentValue("XDG_STATE_HOME");
+    if (!state.empty() && state.front() == '/')
+        return state + "/reelmark";
+    const std::string home = EnvironmentValue("HOME");
+    return home.empty() ? std::string() : home + "/.local/state/reelmark";
+}
+
 // The XDG rule: $XDG_CACHE_HOME when it is an absolute path, else ~/.cache.
 std::string UserCacheFolder()
 {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -90,6 +91,17 @@ SystemError AppendFile::Append(const std::string& bytes, const std::string& line
     if (end >= 0 && done > 0 && ::lseek(descriptor_, 0, SEEK_END) == end + static_cast<off_t>(done))
         static_cast<void>(::ftruncate(descriptor_, end));
     return code;
+}
+
+unsigned long long AppendFile::Size()
+{
+    struct stat status = {};
+    return fstat(descriptor_, &status) == 0 ? static_cast<unsigned long long>(status.st_size) : 0;
+}
+
+SystemError AppendFile::Flush()
+{
+    return ::fsync(descriptor_) == 0 ? 0 : errno;
 }
 
 SystemError RewriteSharedFile(const std::string& path, bool make,

@@ -10,7 +10,6 @@
 #include "platform/Text.h"
 #include "platform/windows/Handles.h"
 
-
 bool ForEachFolderEntry(const std::string& folder, const std::function<void(const FolderEntry&)>& visit,
                         const std::string& pattern, SystemError* error, bool)
 {
@@ -129,6 +128,32 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, SystemError* err
     if (!read && error)
         *error = code;
     return read;
+}
+
+bool ReadFilePart(const std::string& path, unsigned long long offset, size_t size, std::string& bytes,
+                  SystemError* error)
+{
+    HANDLE file = CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    SystemError code = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    LARGE_INTEGER start = {};
+    start.QuadPart = static_cast<LONGLONG>(offset);
+    if (code == 0 && !SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
+        code = GetLastError();
+    bytes.assign(size, '\0');
+    for (size_t done = 0; code == 0 && done < size;) {
+        DWORD got = 0;
+        const DWORD asked = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 30));
+        code = !ReadFile(file, &bytes[done], asked, &got, nullptr) ? GetLastError()
+               : got == 0                                           ? ERROR_FILE_NOT_FOUND
+                                                                    : 0;
+        done += got;
+    }
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (code && error)
+        *error = code;
+    return code == 0;
 }
 
 bool IsFolderOnDrive(const std::string& path)

@@ -99,6 +99,12 @@ std::string ChooseHomeFolder(const std::string& currentFolder, const std::string
     return StripTrailingSeparator(appDataFolder) + "\\" + kPerUserFolderName;
 }
 
+std::string UserStateFolder()
+{
+    const std::string local = EnvironmentValue("LOCALAPPDATA");
+    return local.empty() ? std::string() : StripTrailingSeparator(local) + "\\" + kPerUserFolderName;
+}
+
 std::string HomeFolder()
 {
     const std::string current = StripTrailingSeparator(CurrentFolder());

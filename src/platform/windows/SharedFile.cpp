@@ -137,6 +137,17 @@ SystemError AppendFile::Append(const std::string& bytes, const std::string& line
     return code;
 }
 
+unsigned long long AppendFile::Size()
+{
+    LARGE_INTEGER size = {};
+    return GetFileSizeEx(handle_, &size) ? static_cast<unsigned long long>(size.QuadPart) : 0;
+}
+
+SystemError AppendFile::Flush()
+{
+    return FlushFileBuffers(handle_) ? 0 : GetLastError();
+}
+
 SystemError RewriteSharedFile(const std::string& path, bool make,
                               const std::function<bool(const std::string& bytes, std::string& now)>& rewrite)
 {

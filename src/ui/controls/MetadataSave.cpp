@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/files/WorkFolder.h"
 #include "core/folders/FolderWalk.h"
@@ -54,8 +55,13 @@ bool SaveMetadataBytes(ActivityLog& log, const std::string& movieFolder, const s
     HeldFolderChain chain;
     HeldFolder meta;
     SystemError code = HoldMovieFolder(chain, movieFolder, entry);
-    if (code == 0 && inMeta)
+    RunJournal* const journal = JournalInForce();
+    if (code == 0 && inMeta) {
+        const bool there = chain.Last().InspectEntry(kMetaFolderName).exists;
         code = meta.OpenOrMakeIn(chain.Last(), kMetaFolderName);
+        if (code == 0 && !there && journal)
+            journal->MadeFolder(ParentFolderOf(path));
+    }
     const HeldFolder& folder = inMeta ? meta : chain.Last();
     const std::string name = FileNameOf(path, true);
     // What saves that were cut short left in the folder goes first, as a
@@ -70,7 +76,7 @@ bool SaveMetadataBytes(ActivityLog& log, const std::string& movieFolder, const s
         !WriteFileAtomically(folder, name, bytes, &code, work.get(),
                              folder.InspectEntry(name).exists ? ExistingFile::Replace : ExistingFile::Keep)) {
         log.AddLogEntry(kNotSaved, LogSeverity::Error, "Could not write metadata file: %s\n%s", path.c_str(),
-                        WriteErrorText(path, code).c_str());
+                        journal && journal->Broken() ? journal->Reason().c_str() : WriteErrorText(path, code).c_str());
         return false;
     }
     log.AddLogEntry("", LogSeverity::Information, "Metadata file saved: %s", path.c_str());

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <unordered_map>
 
+#include "core/files/RunJournal.h"
 #include "core/files/TextFile.h"
 #include "core/library/PlanEdits.h"
 #include "core/log/ActivityLog.h"
@@ -58,6 +59,17 @@ std::vector<RowId> CLibraryDlg::SaveOwnFiles(const std::vector<RowId>& rows, Fil
 {
     ActivityLog& log = host_.Log();
     std::vector<RowId> saved;
+    if (rows.empty())
+        return saved;
+    // The saves are a run of their own that can be undone, as the editor's.
+    GenerateRequest described;
+    host_.DescribeRun(described);
+    const JournaledRun journal(RunHeader{"Library", grid_.Folder(), std::string(), 0}, described.undoJournal);
+    if (!journal.Refusal().empty()) {
+        log.AddLogEntry("Metadata File Not Saved", LogSeverity::Error, "%s\nNo file was saved.",
+                        journal.Refusal().c_str());
+        return saved;
+    }
     int done = 0;
     for (RowId row : rows) {
         const std::string moviePath = grid_.MoviePath(row);

@@ -5,6 +5,7 @@
 
 #include "core/copy/SizeTexts.h"
 #include "core/files/TextFile.h"
+#include "core/files/RunJournal.h"
 #include "core/files/WorkFolder.h"
 #include "core/library/LibraryPlan.h"
 #include "core/log/ActivityLog.h"
@@ -212,7 +213,7 @@ std::string EditedFileOf(const std::string& moviePath, bool metaFolder)
 }
 
 bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
-                      const std::string& templateText, bool metaFolder)
+                      const std::string& templateText, bool metaFolder, const JournalLimits& undo)
 {
     const std::string moviePath = AddTrailingSeparator(movieFolder) + entry;
     const std::string path = EditedFileOf(moviePath, metaFolder);
@@ -230,8 +231,16 @@ bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const st
     // Generate would write it.
     MetadataDocument document(SplitTextLines(text).empty() ? EncodeText(WithCrLf(templateText)) : text);
     const auto save = [&](const std::string& composed) {
-        return MaySaveOver(log, moviePath, path, read, "the editor opened it", "write your version over it") &&
-               SaveMetadataBytes(log, movieFolder, entry, path, composed, inMeta);
+        if (!MaySaveOver(log, moviePath, path, read, "the editor opened it", "write your version over it"))
+            return false;
+        // The save is a run of its own that can be undone.
+        const JournaledRun run(RunHeader{"Editor", ParentFolderOf(moviePath), std::string(), 0}, undo);
+        if (!run.Refusal().empty()) {
+            log.AddLogEntry("Metadata File Not Saved", LogSeverity::Error, "%s\nThe file was not saved.",
+                            run.Refusal().c_str());
+            return false;
+        }
+        return SaveMetadataBytes(log, movieFolder, entry, path, composed, inMeta);
     };
     // The caption says which file it is: in ".meta" the one pyTivo reads last.
     const std::string name =
@@ -266,6 +275,7 @@ void CReelmarkDlg::OnEditMetadata()
     const std::string text = planned.size() == 1
                                  ? planned.front().text
                                  : PlanLibrary(request.folder, request.entries, request.metadata).movies.front().text;
-    if (EditMetadataFile(log_, MovieFolder(), name, text, CurrentSettings().MetaFolder == "true"))
+    if (EditMetadataFile(log_, MovieFolder(), name, text, CurrentSettings().MetaFolder == "true",
+                         UndoJournalLimits(CurrentSettings())))
         OnResetTree();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "core/files/RunManifest.h"
 #include "core/metadata/MetadataDocument.h"
 #include "ui/framework/Dialog.h"
 
@@ -39,12 +40,15 @@ private:
 // where it lies in the caption; a missing or empty file starts as the
 // template text. A read-only, unreadable or
 // unwritable file is reported through the log with a box, and nothing is
-// written; a saved file is logged. True when the file was saved. The movie
-// is the entry (a path below the movie folder); the file is written within
-// the folders held from the movie folder down, never through a link
-// (platform/HeldFolder.h).
+// written; a saved file is logged. Each save is a run with a journal
+// within the limits (RunJournal.h), so that it can be undone; one whose
+// journal cannot be written saves nothing. True when the file was saved.
+// The movie is the entry (a path below the movie folder); the file is
+// written within the folders held from the movie folder down, never
+// through a link (platform/HeldFolder.h).
 bool EditMetadataFile(ActivityLog& log, const std::string& movieFolder, const std::string& entry,
-                      const std::string& templateText, bool metaFolder = false);
+                      const std::string& templateText, bool metaFolder = false,
+                      const JournalLimits& undo = JournalLimits());
 
 // Removes what editor saves that were cut short left in the movie folder
 // and its ".meta" folder, as far as it is proven the program's own

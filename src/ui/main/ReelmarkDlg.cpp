@@ -135,6 +135,9 @@ const MessageMap& CReelmarkDlg::GetMessageMap() const
         OnNotify(NM_CUSTOMDRAW, IDC_FOLDER_TREE, &D::OnTreeCustomDraw),
         OnCommand(IDC_RESET_TREE, &D::OnResetTree),
         OnCommand(IDC_DELETE_SELECTED, &D::OnDeleteSelected),
+        OnCommand(ID_DELETE_FOR_GOOD, &D::OnDeleteForGood),
+        OnCommand(ID_UNDO_LAST_RUN, &D::OnUndoLastRun),
+        OnMessage(WM_VKEYTOITEM, &D::OnListKey),
         OnCommand(IDC_EDIT_META, &D::OnEditMetadata),
         OnCommand(ID_TIVO_VIEW, &D::OnTiVoView),
         OnControl(LBN_DBLCLK, IDC_MOVIE_LIST, &D::OnTiVoView),
@@ -331,6 +334,9 @@ LRESULT CReelmarkDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
     enable(ID_COPY_MOVIES, !runningCommand_);
     enable(ID_LIBRARY, !runningCommand_ && !filling);
     enable(ID_TIVO_VIEW, movieList_.GetSelCount() == 1 && !filling);
+    enable(IDC_DELETE_SELECTED, movieList_.GetSelCount() > 0 && !runningCommand_ && !filling);
+    enable(ID_DELETE_FOR_GOOD, movieList_.GetSelCount() > 0 && !runningCommand_ && !filling);
+    enable(ID_UNDO_LAST_RUN, !runningCommand_);
     enable(ID_LAUNCH_PYTIVO, IsPyTivoAvailable(CurrentSettings().PythonLoc));
     return 0;
 }
@@ -390,6 +396,7 @@ void CReelmarkDlg::OnGenerate()
 void CReelmarkDlg::DescribeRun(GenerateRequest& request)
 {
     template_.DescribeRun(request);
+    request.undoJournal = UndoJournalLimits(CurrentSettings());
     request.written = &writtenFiles_;
 }
 

@@ -80,13 +80,19 @@ public:
     // Commands.
     void OnBrowseFolders();
     void OnGenerate();
+    // Delete Selected: to the Recycle Bin, unless the settings say for good.
     void OnDeleteSelected();
-    // Delete Selected's path for these movies of the folder (paths below it).
+    // Shift+Delete: for good, with its own questions.
+    void OnDeleteForGood();
+    // Delete Selected's path for these movies of the folder (paths below
+    // it), to the Recycle Bin unless the settings say for good.
     void DeleteMovies(const std::string& folder, const std::vector<std::string>& names) override;
     // The Library window, modally over this one.
     void OnLibrary();
     // The run Generate would make now; its files are recorded as written.
     void DescribeRun(GenerateRequest& request) override;
+    // Undo Last Run: the last run's journal undone, after a question.
+    void OnUndoLastRun();
     // Edit Selected Meta Text: the editor on the one selected movie's file.
     void OnEditMetadata();
     // Asks before a Generate that would hide values of other files (a
@@ -171,6 +177,10 @@ private:
     void OnClearSelect();
     void OnListSelChange();
     void OnRecursiveClick();
+    // Delete and Shift+Delete in the movie list.
+    LRESULT OnListKey(WPARAM, LPARAM);
+    void DeleteSelected(bool forGood);
+    void DeleteNamed(const std::string& folder, const std::vector<std::string>& names, bool forGood);
 
     void OnClose();
     void MovieListFilled(int count) override;

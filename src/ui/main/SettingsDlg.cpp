@@ -22,6 +22,15 @@ FileDialogRequest PyTivoPickerRequest()
     return request;
 }
 
+// A number typed for an undo setting, taken when it is a whole number in
+// its range (a field that takes digits alone still takes a pasted text).
+void TakeUndoNumber(const std::string& typed, int most, std::string& setting)
+{
+    const std::string number = TrimmedOf(typed);
+    if (IsAllDigits(number) && number.size() <= 7 && std::stoi(number) <= most)
+        setting = std::to_string(std::stoi(number));
+}
+
 }  // namespace
 
 SettingsDlg::SettingsDlg(CWnd* parent) : CDialog(IDD_SETTINGS, parent) {}
@@ -37,6 +46,9 @@ void SettingsDlg::DoDataExchange(CDataExchange& dx)
     dx.Check(IDC_SETTINGS_WHOLE_TEMPLATE, wholeTemplate);
     int fillOnly = wholeTemplate == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     dx.Check(IDC_SETTINGS_FILL_ONLY, fillOnly);
+    dx.Check(IDC_SETTINGS_DELETE_FOR_GOOD, deleteForGood);
+    dx.Text(IDC_SETTINGS_UNDO_DAYS, undoDays);
+    dx.Text(IDC_SETTINGS_UNDO_MEGABYTES, undoMegabytes);
 }
 
 const MessageMap& SettingsDlg::GetMessageMap() const
@@ -67,6 +79,9 @@ bool EditSetup(Settings& settings)
     dialog.tmdbKey = settings.TmdbKey;
     dialog.metaFolder = settings.MetaFolder == "true" ? BST_CHECKED : BST_UNCHECKED;
     dialog.wholeTemplate = settings.WholeTemplate == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.deleteForGood = settings.DeleteForGood == "true" ? BST_CHECKED : BST_UNCHECKED;
+    dialog.undoDays = settings.UndoDays;
+    dialog.undoMegabytes = settings.UndoMegabytes;
     if (dialog.DoModal() != IDOK)
         return false;
     settings.PythonLoc = dialog.pyTivoLocation;
@@ -76,5 +91,8 @@ bool EditSetup(Settings& settings)
     settings.TmdbKey = TrimmedOf(dialog.tmdbKey, " \t\r\n");
     settings.MetaFolder = dialog.metaFolder == BST_CHECKED ? "true" : "false";
     settings.WholeTemplate = dialog.wholeTemplate == BST_CHECKED ? "true" : "false";
+    settings.DeleteForGood = dialog.deleteForGood == BST_CHECKED ? "true" : "false";
+    TakeUndoNumber(dialog.undoDays, kMostUndoDays, settings.UndoDays);
+    TakeUndoNumber(dialog.undoMegabytes, kMostUndoMegabytes, settings.UndoMegabytes);
     return true;
 }

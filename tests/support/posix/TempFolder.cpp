@@ -1,6 +1,8 @@
 // The test folders on POSIX systems.
 #include "support/TempFolder.h"
 
+#include "platform/Environment.h"
+
 #ifdef __linux__
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -167,4 +169,9 @@ CurrentDirectoryScope::~CurrentDirectoryScope()
 {
     std::error_code error;
     fs::current_path(previous_, error);
+}
+
+MemoryTempScope::MemoryTempScope()
+    : scope_("TMPDIR", access("/dev/shm", W_OK) == 0 ? "/dev/shm" : EnvironmentValue("TMPDIR"))
+{
 }

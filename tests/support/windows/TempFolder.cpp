@@ -11,6 +11,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/Environment.h"
 #include "platform/Text.h"
 
 namespace {
@@ -322,4 +323,12 @@ CurrentDirectoryScope::CurrentDirectoryScope(const std::string& folder)
 CurrentDirectoryScope::~CurrentDirectoryScope()
 {
     SetCurrentDirectoryW(Widen(previous_).c_str());
+}
+
+MemoryTempScope::MemoryTempScope()
+    : scope_("TMP", GetFileAttributesW(L"Z:\\dev\\shm") & FILE_ATTRIBUTE_DIRECTORY &&
+                            GetFileAttributesW(L"Z:\\dev\\shm") != INVALID_FILE_ATTRIBUTES
+                        ? "Z:\\dev\\shm\\"
+                        : EnvironmentValue("TMP"))
+{
 }
