@@ -1,6 +1,8 @@
 #include "platform/MovieTags.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -150,8 +152,13 @@ public:
             if (box != boxes.end())
                 item.field = Bytes((box++)->data);
         }
-        for (; box != boxes.end(); ++box)
-            item.values.push_back({static_cast<int>(box->type), Bytes(box->data)});
+        for (; box != boxes.end(); ++box) {
+            // TagLib keeps the file's type number in its enum, which may hold
+            // a number the enum does not name: its bytes are read, not the enum.
+            std::underlying_type_t<TagLib::MP4::AtomDataType> type;
+            std::memcpy(&type, &box->type, sizeof type);
+            item.values.push_back({static_cast<int>(type), Bytes(box->data)});
+        }
         items.push_back(std::move(item));
         return {};
     }

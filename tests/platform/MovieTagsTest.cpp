@@ -98,6 +98,22 @@ TEST(MovieTags, Mp4ItemsComeInTheFilesOrderWithTheirTypesAndFreeFormNames)
     EXPECT_EQ(TestFileBytes("Episode.m4v").substr(0, 128), tags.head);
 }
 
+TEST(MovieTags, ATypeNumberThatTagLibDoesNotNameComesAsTheFileHoldsIt)
+{
+    // The first item's data box (stik, type 21) says 5235: no type TagLib
+    // names, which it keeps in its enum all the same.
+    std::string episode = TestFileBytes("Episode.m4v");
+    const size_t data = episode.find("data", episode.find("ilst"));
+    ASSERT_NE(std::string::npos, data);
+    episode.replace(data + 4, 4, std::string("\0\0\x14\x73", 4));
+    TempFolder folder;
+    folder.WriteFile("Odd.m4v", episode);
+    const MovieTags tags = ReadMovieTags(folder / "Odd.m4v", MovieContainer::Mp4);
+    ASSERT_EQ(MovieTags::Outcome::Read, tags.outcome);
+    ASSERT_EQ("stik", tags.items.at(0).name);
+    EXPECT_EQ(5235, tags.items[0].values.at(0).type);
+}
+
 TEST(MovieTags, AGenreCodeAndAPropertyListComeAsTheFileHoldsThem)
 {
     TempFolder folder;
