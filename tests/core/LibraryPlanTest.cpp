@@ -8,6 +8,7 @@
 #include "core/library/SeriesTitle.h"
 #include "core/metadata/SeriesId.h"
 #include "platform/Text.h"
+#include "support/PlannedMovies.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -25,15 +26,6 @@ MetadataTemplate LibraryTemplate()
     metadata.originalAirDate = "2012-03-31";
     metadata.parseNames = true;
     return metadata;
-}
-
-const PlannedMovie& Find(const LibraryPlan& plan, const std::string& entry)
-{
-    for (const PlannedMovie& movie : plan.movies) {
-        if (movie.entry == NativePath(entry))
-            return movie;
-    }
-    throw std::runtime_error("not planned: " + entry);
 }
 
 std::vector<std::string> Entries(std::initializer_list<const char*> names)

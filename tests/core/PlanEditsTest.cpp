@@ -9,6 +9,7 @@
 #include "core/runs/GenerateRun.h"
 #include "platform/Text.h"
 #include "support/ScriptedMessages.h"
+#include "support/PlannedMovies.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -23,15 +24,6 @@ MetadataTemplate NamesTemplate()
     metadata.mpaaRating = 3;
     metadata.parseNames = true;
     return metadata;
-}
-
-const PlannedMovie& Find(const LibraryPlan& plan, const std::string& entry)
-{
-    for (const PlannedMovie& movie : plan.movies) {
-        if (movie.entry == NativePath(entry))
-            return movie;
-    }
-    throw std::runtime_error("not planned: " + entry);
 }
 
 bool Has(const std::string& text, const std::string& line)

@@ -13,7 +13,7 @@ std::string HomeFolder()
 
 std::string UserStateFolder()
 {
-    // The base directory specification: a relative value is to be ignored.
+    // XDG's rule for base folders: a relative value is to be ignored.
     const std::string state = EnvironmentValue("XDG_STATE_HOME");
     if (!state.empty() && state.front() == '/')
         return state + "/reelmark";
