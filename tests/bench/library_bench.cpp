@@ -19,19 +19,12 @@
 #include "core/settings/Settings.h"
 #include "resource.h"
 #include "ui/controls/FileCommand.h"
+#include "SilentPrompt.h"
 #include "ui/framework/Prompt.h"
 #include "ui/framework/WinApp.h"
 #include "ui/library/LibraryDlg.h"
 
 namespace {
-
-class SilentPrompt : public Prompt {
-public:
-    int ShowMessage(HWND, const std::string&, const std::string&, UINT, int) override { return IDOK; }
-    std::string BrowseForFolder(HWND, const std::string&, const std::string&, UINT) override { return {}; }
-    bool PickFiles(const FileDialogRequest&, std::vector<std::string>&) override { return false; }
-    bool Launch(const LaunchRequest&) override { return false; }
-};
 
 // The main window's part: the folder, the template with names read.
 class BenchHost : public LibraryHost, public FileCommandWindow {

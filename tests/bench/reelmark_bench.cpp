@@ -21,17 +21,10 @@
 #include "core/runs/GenerateRun.h"
 #include "core/settings/Settings.h"
 #include "platform/Text.h"
+#include "SilentPrompt.h"
 #include "ui/framework/Prompt.h"
 
 namespace {
-
-class SilentPrompt : public Prompt {
-public:
-    int ShowMessage(HWND, const std::string&, const std::string&, UINT, int) override { return IDOK; }
-    std::string BrowseForFolder(HWND, const std::string&, const std::string&, UINT) override { return {}; }
-    bool PickFiles(const FileDialogRequest&, std::vector<std::string>&) override { return false; }
-    bool Launch(const LaunchRequest&) override { return false; }
-};
 
 template <class Work>
 void Measure(const char* what, int items, Work work)

@@ -8,20 +8,16 @@
 #include "core/library/MovieList.h"
 #include "core/log/ActivityLog.h"
 #include "platform/Text.h"
+#include "support/PlannedMovies.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-MetadataTemplate NamesTemplate()
+// The plan tests' template with a genre, which the grid shows.
+MetadataTemplate GridTemplate()
 {
-    MetadataTemplate metadata;
-    metadata.seriesTitle = "TV";
-    metadata.seriesId = "SH991234";
-    metadata.description = "Recorded";
-    metadata.tvRating = 4;
-    metadata.mpaaRating = 3;
+    MetadataTemplate metadata = NamesTemplate();
     metadata.genres = "Drama";
-    metadata.parseNames = true;
     return metadata;
 }
 
@@ -39,7 +35,7 @@ protected:
         dir.WriteFile("Films\\Alien (1979).avi");
     }
 
-    void Load(const MetadataTemplate& metadata = NamesTemplate())
+    void Load(const MetadataTemplate& metadata = GridTemplate())
     {
         grid.Load(dir.Path(), ListMoviesBelow(dir.Path(), log), metadata, false);
     }

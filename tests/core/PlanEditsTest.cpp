@@ -14,18 +14,6 @@
 
 namespace {
 
-MetadataTemplate NamesTemplate()
-{
-    MetadataTemplate metadata;
-    metadata.seriesTitle = "TV";
-    metadata.seriesId = "SH991234";
-    metadata.description = "Recorded";
-    metadata.tvRating = 4;
-    metadata.mpaaRating = 3;
-    metadata.parseNames = true;
-    return metadata;
-}
-
 bool Has(const std::string& text, const std::string& line)
 {
     return text.find(line + "\n") != std::string::npos;

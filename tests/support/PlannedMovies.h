@@ -1,9 +1,11 @@
 #pragma once
-// The planned movie of an entry, for the tests of the library's plan.
+// For the tests of the library's plan: a template that reads names, and
+// the planned movie of an entry.
 #include <stdexcept>
 #include <string>
 
 #include "core/library/LibraryPlan.h"
+#include "core/metadata/MetadataFormat.h"
 #include "support/TempFolder.h"
 
 inline const PlannedMovie& Find(const LibraryPlan& plan, const std::string& entry)
@@ -13,4 +15,16 @@ inline const PlannedMovie& Find(const LibraryPlan& plan, const std::string& entr
             return movie;
     }
     throw std::runtime_error("not planned: " + entry);
+}
+
+inline MetadataTemplate NamesTemplate()
+{
+    MetadataTemplate metadata;
+    metadata.seriesTitle = "TV";
+    metadata.seriesId = "SH991234";
+    metadata.description = "Recorded";
+    metadata.tvRating = 4;
+    metadata.mpaaRating = 3;
+    metadata.parseNames = true;
+    return metadata;
 }
